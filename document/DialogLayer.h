@@ -1,0 +1,28 @@
+#pragma once
+// Every message box, question and file dialog of the program goes through this
+// interface. The editor implements it with Qt dialogs; tests with a scripted
+// recorder. Texts are UTF-8.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+enum class SaveChangesAnswer { Yes, No, Cancel };
+enum class NewMapKind { EraseAll, TakeOverTextures };
+
+class DialogLayer {
+ public:
+  virtual ~DialogLayer() = default;
+  // An error box with one OK button.
+  virtual void ShowError(const std::string& message) = 0;
+  // "Die letzten Änderungen ..." with Yes / No / Cancel; closing the box is Cancel.
+  virtual SaveChangesAnswer AskSaveChanges() = 0;
+  // The open dialog ("Öffnen"), starting in `startDirectory`; nothing when cancelled.
+  virtual std::optional<std::string> ChooseMapToOpen(const std::string& startDirectory) = 0;
+  // The save dialog ("Speichern unter"), asking before it overwrites.
+  virtual std::optional<std::string> ChooseMapToSave(const std::string& startDirectory) = 0;
+  // The picture dialog of the texture editor; empty when cancelled.
+  virtual std::vector<std::string> ChoosePictures(const std::string& startDirectory) = 0;
+  // The "Neu" dialog; nothing when cancelled.
+  virtual std::optional<NewMapKind> ChooseNewMapKind() = 0;
+};

@@ -1,0 +1,24 @@
+#pragma once
+// Texture frame pictures live in GFX/ below the program directory and are found
+// by their stored 8.3 name alone, wherever the user picked them.
+
+#include <string>
+
+#include "graphics/HiColorImage.h"
+
+// The path composed from the stored name; messages always show this one.
+std::string FramePicturePath(const std::string& programDirectory, const std::string& frameName);
+
+// The file to open for `path`: the path itself when it exists, otherwise a file
+// in the same directory whose name equals it ignoring ASCII case (names were
+// written on case-insensitive file systems), otherwise `path` unchanged.
+std::string ResolvePathIgnoringCase(const std::string& path);
+
+// Loads the frame picture and makes its thumbnail. False when the picture cannot
+// be read (GraphicsError says why); `thumbnail` must be empty on entry. A picture
+// so narrow that a thumbnail side is 0 succeeds with an empty thumbnail.
+bool LoadFrameThumbnail(const std::string& programDirectory, const std::string& frameName,
+                        HiColorImage& thumbnail);
+
+// "Fehler beim Laden von "<path>"."
+std::string PictureLoadErrorMessage(const std::string& path);

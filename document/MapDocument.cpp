@@ -1,0 +1,43 @@
+#include "document/MapDocument.h"
+
+#include <algorithm>
+#include <utility>
+
+CellRange Normalized(const Selection& s) {
+  return {std::min(s.x1, s.x2), std::min(s.y1, s.y2), std::max(s.x1, s.x2), std::max(s.y1, s.y2)};
+}
+
+std::string Caption(const MapDocument& document) { return TitlePrefix + document.fileName; }
+
+void SetCellDefaults(MapCell& cell) {
+  cell.type = static_cast<uint8_t>(CellType::Nothing);
+  cell.opacity = 128;
+  cell.reserved = 0;
+  cell.floorHeight = 0.0f;
+  for (float& corner : cell.ceilingHeight) corner = 128.0f;
+  cell.waterLevel = 0.0f;
+  for (uint16_t& texture : cell.texture) texture = NoTexture;
+  for (int16_t& offset : cell.textureOffset) offset = 0;
+}
+
+void ReleaseTextures(MapDocument& document) {
+  // Resetting the entries releases every thumbnail buffer they own.
+  for (TextureEntry& entry : document.textures) entry = TextureEntry{};
+  document.textureCount = 0;
+}
+
+void ResetDocument(MapDocument& document, EditorState& editor, bool releaseTextures) {
+  for (MapCell& cell : document.cells) SetCellDefaults(cell);
+  for (int i = 0; i < PaletteSlotCount; ++i) {
+    PaletteSlot& slot = document.paletteSlots[static_cast<size_t>(i)];
+    slot.rect = {3, 2 + 72 * i, 66, 65 + 72 * i};
+    SetCellDefaults(slot.cell);
+  }
+  document.startPosition = {};
+  document.currentSlot = 0;
+  editor.viewOrigin = {};
+  editor.selection = {};
+  if (releaseTextures) ReleaseTextures(document);
+  document.fileName = UntitledName;
+  document.modified = false;
+}

@@ -1,0 +1,172 @@
+#pragma once
+// The in-memory map and the editor state kept beside it.
+//
+// Everything has a fixed capacity: the grid and the texture table are arrays
+// inside the document, and only pixel buffers (and the cell clipboard) are
+// allocated separately. Records whose byte image is a file format are trivially
+// copyable and their layout is checked at compile time.
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <type_traits>
+
+#include "graphics/HiColorImage.h"
+
+constexpr int GridSize = 64;
+constexpr int GridCells = GridSize * GridSize;
+constexpr int MaxTextures = 256;
+constexpr int MaxFrames = 8;
+constexpr int PaletteSlotCount = 4;
+constexpr int SurfaceCount = 5;
+constexpr int TextureNameCapacity = 255;  // bytes, behind one length byte
+constexpr int FrameNameCapacity = 12;     // an 8.3 name
+constexpr uint16_t NoTexture = 0xFFFF;
+
+inline constexpr const char* UntitledName = "Unbenannt.tmm";
+inline constexpr const char* TitlePrefix = "Tessmoor Editor - ";
+
+enum class CellType : uint8_t {
+  Nothing = 0,
+  Wall = 1,
+  Column = 2,
+  WaterBasin = 3,
+  WindowHorizontal = 4,
+  WindowVertical = 5,
+};
+constexpr int CellTypeCount = 6;
+
+enum SurfaceKind : int32_t {
+  Floor = 0,
+  Ceiling = 1,
+  Wall = 2,
+  PedestalFloor = 3,
+  PedestalCeiling = 4,
+};
+
+enum AnimationType : int32_t { Repeat = 0, PingPong = 1 };
+
+enum ToolMode : int32_t { Select = 0, Paint = 1 };
+
+// One grid cell; its 48-byte image is also the map file's cell record.
+struct MapCell {
+  uint8_t type;       // CellType, kept raw: a file may hold any value
+  uint8_t opacity;
+  uint16_t reserved;  // never written by the editor, but kept and saved as loaded
+  float floorHeight;
+  float ceilingHeight[4];  // corners (x,y), (x+1,y), (x+1,y+1), (x,y+1)
+  float waterLevel;
+  uint16_t texture[SurfaceCount];       // by SurfaceKind; NoTexture = none
+  int16_t textureOffset[SurfaceCount];  // by SurfaceKind
+};
+static_assert(sizeof(MapCell) == 48);
+static_assert(std::is_trivially_copyable_v<MapCell>);
+static_assert(offsetof(MapCell, opacity) == 1);
+static_assert(offsetof(MapCell, reserved) == 2);
+static_assert(offsetof(MapCell, floorHeight) == 4);
+static_assert(offsetof(MapCell, ceilingHeight) == 8);
+static_assert(offsetof(MapCell, waterLevel) == 24);
+static_assert(offsetof(MapCell, texture) == 28);
+static_assert(offsetof(MapCell, textureOffset) == 38);
+
+struct TextureFrame {
+  uint8_t fileName[1 + FrameNameCapacity] = {};  // length byte + bytes (Windows-1252)
+  HiColorImage thumbnail;                        // fits 64 x 64; owned by the frame
+};
+
+struct TextureEntry {
+  int32_t index = 0;  // the entry's own position in the table
+  uint8_t name[1 + TextureNameCapacity] = {};  // length byte + bytes (Windows-1252)
+  int32_t animationType = Repeat;
+  int32_t frameCount = 0;
+  std::array<TextureFrame, MaxFrames> frames;
+};
+
+struct ViewRect {
+  int32_t left = 0, top = 0, right = 0, bottom = 0;  // inclusive
+};
+
+struct PaletteSlot {
+  ViewRect rect;
+  MapCell cell;
+};
+
+struct StartPosition {
+  int32_t x = 0;
+  int32_t y = 0;
+};
+
+struct GridPoint {
+  int32_t x = 0;
+  int32_t y = 0;
+  bool operator==(const GridPoint&) const = default;
+};
+
+// Two opposite corners, in either order: (x1, y1) is the anchor of the selecting
+// click, (x2, y2) the end that a drag moves.
+struct Selection {
+  int32_t x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+};
+
+// The selection with its corners put in order.
+struct CellRange {
+  int32_t x1, y1, x2, y2;
+};
+CellRange Normalized(const Selection& selection);
+
+struct MapDocument {
+  // Stored in the map file.
+  StartPosition startPosition;
+  int32_t textureCount = 0;
+  std::array<TextureEntry, MaxTextures> textures;
+  std::array<MapCell, GridCells> cells;  // column-major: (x, y) is element x*64 + y
+
+  // Kept in memory only.
+  std::array<PaletteSlot, PaletteSlotCount> paletteSlots;
+  int32_t currentSlot = 0;
+  std::string fileName = UntitledName;
+  bool modified = false;
+
+  MapCell& Cell(int x, int y) { return cells[static_cast<size_t>(x * GridSize + y)]; }
+  const MapCell& Cell(int x, int y) const { return cells[static_cast<size_t>(x * GridSize + y)]; }
+  bool IsUntitled() const { return fileName == UntitledName; }
+};
+
+// A block of copied cells; block cell (i, j) is at i*height + j. It is not part
+// of the document and survives every reset.
+struct CellClipboard {
+  std::unique_ptr<MapCell[]> cells;
+  int32_t width = 0;
+  int32_t height = 0;
+
+  bool IsEmpty() const { return !cells || width <= 0 || height <= 0; }
+};
+
+// What the editor keeps beside the map: view, tools, symbols, clipboard.
+struct EditorState {
+  GridPoint viewOrigin;
+  Selection selection;
+  int32_t currentLayer = Wall;
+  int32_t toolMode = Select;
+  std::string programDirectory;  // the executable's directory, with a trailing '/'
+  std::array<HiColorImage, CellTypeCount> cellSymbols;
+  CellClipboard clipboard;
+  GridPoint hoverCell{-1, -1};
+  int32_t lastVisibleColumn = 0;
+  int32_t lastVisibleRow = 0;
+};
+
+// The caption of the main window for the document's current file name.
+std::string Caption(const MapDocument& document);
+
+void SetCellDefaults(MapCell& cell);
+
+// Makes the document an empty, untitled, unmodified map. With releaseTextures
+// false the texture table (names, frames, thumbnails) is kept, but no cell refers
+// to it any more. Tool mode, layer, clipboard, symbols and hover cell are untouched.
+void ResetDocument(MapDocument& document, EditorState& editor, bool releaseTextures);
+
+// Releases every thumbnail and zeroes the whole texture table.
+void ReleaseTextures(MapDocument& document);

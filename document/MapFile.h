@@ -1,0 +1,37 @@
+#pragma once
+// The .tmm map file: a 16-byte header, the texture table without pictures, and
+// the raw 4096-cell grid. The reader rebuilds every frame's thumbnail from the
+// picture of the same name in GFX/ below the program directory.
+
+#include <string>
+
+#include "document/MapDocument.h"
+#include "io/ByteSource.h"
+#include "io/SaveFile.h"
+
+constexpr size_t MapHeaderSize = 16;
+constexpr size_t MapGridBytes = sizeof(MapCell) * GridCells;  // 196,608
+
+// ok, or the message to show. A load that fails without a message (the file
+// could not be opened) has ok false and an empty message.
+struct MapFileResult {
+  bool ok = false;
+  std::string message;
+};
+
+struct MapLoadOptions {
+  std::string programDirectory;  // with a trailing '/'
+  bool loadPictures = true;      // false: frames keep empty thumbnails (batch compiler)
+};
+
+// Writes the document atomically to `path`. On success clears `modified`; on
+// failure the previous file and the document are unchanged.
+MapFileResult SaveMap(MapDocument& document, const std::string& path, FileOps& ops = RealFileOps());
+
+// Fills a freshly reset document from `path`. On failure the document is empty
+// and untitled again (textures released). Does not set fileName.
+MapFileResult LoadMap(MapDocument& document, const std::string& path, const MapLoadOptions& options);
+
+// The reader over any byte source; `path` is only used in messages.
+MapFileResult ReadMap(MapDocument& document, ByteSource& source, const std::string& path,
+                      const MapLoadOptions& options);
