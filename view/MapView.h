@@ -1,0 +1,46 @@
+#pragma once
+// The top-down map view: the layout of the palette strip, the map frame and the
+// scrollable grid, and the full redraw into the render surface.
+
+#include <cstdint>
+#include <string>
+
+#include "document/MapDocument.h"
+
+// The view's size in pixels and the thickness of the two scroll bars over it.
+struct ViewGeometry {
+  int32_t width = 0;   // ViewPort width (W)
+  int32_t height = 0;  // ViewPort height (H)
+  int32_t verticalBarWidth = 16;     // vsW
+  int32_t horizontalBarHeight = 16;  // hsH
+};
+
+// mapArea in view pixels, inclusive: (73, 2) .. (W - vsW - 3, H - hsH - 3).
+ViewRect MapArea(const ViewGeometry& view);
+
+// Where FormResize puts the scroll bars, in client coordinates of the main window.
+struct ScrollBarLayout {
+  int32_t horizontalLeft, horizontalTop, horizontalWidth;
+  int32_t verticalLeft, verticalTop, verticalHeight;
+  int32_t horizontalPageStep, verticalPageStep;  // may be 0 or less in a tiny window
+};
+ScrollBarLayout LayoutScrollBars(int32_t clientWidth, int32_t clientHeight, int32_t viewPortTop,
+                                 int32_t verticalBarWidth, int32_t horizontalBarHeight);
+
+// Rebuilds the whole picture in the render surface and presents it once. Updates
+// editor.lastVisibleColumn / lastVisibleRow. Draws nothing when no surface exists.
+void RedrawView(const MapDocument& document, EditorState& editor, const ViewGeometry& view);
+
+// The 64 x 64 picture of one cell, top-left at (x, y) in clip coordinates.
+void DrawCell(int32_t x, int32_t y, const MapCell& cell, const MapDocument& document, const EditorState& editor);
+
+// The edges of a sunken frame, each two lines.
+void DrawTopEdge(int32_t x1, int32_t x2, int32_t y);
+void DrawBottomEdge(int32_t x1, int32_t x2, int32_t y);
+void DrawLeftEdge(int32_t x, int32_t y1, int32_t y2);
+void DrawRightEdge(int32_t x, int32_t y1, int32_t y2);
+
+// Loads the five cell-kind symbols from TMEGfx/ below the program directory into
+// editor.cellSymbols[1..5] (entry 0 becomes a black 32 x 32 image). Returns false
+// when one or more could not be loaded; those stay empty.
+bool LoadCellSymbols(EditorState& editor);
