@@ -25,6 +25,9 @@ void UnpackRGB555(RGB555 pixel, uint8_t& red, uint8_t& green, uint8_t& blue);
 // Gives `image` a zero-filled buffer of width x height pixels. Sets geImage and
 // leaves the record untouched when the byte size is not a positive 32-bit value.
 void AllocImage(int32_t width, int32_t height, HiColorImage& image);
+// True when AllocImage would accept the size: both sides positive and
+// width x height x 2 bytes within a signed 32-bit value.
+bool IsImageSizeAllowed(int32_t width, int32_t height);
 // Releases the buffer and makes the image empty; an empty image is left alone.
 void FreeImage(HiColorImage& image);
 
