@@ -1,0 +1,27 @@
+#pragma once
+// "Neu": asks which kind of new map to make. The dialog lives for the whole
+// run, so the choice made last time is offered again.
+
+#include <QDialog>
+#include <optional>
+
+#include "document/DialogLayer.h"
+
+class QPushButton;
+class QRadioButton;
+
+class TFrmNew : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit TFrmNew(QWidget* parent = nullptr);
+
+  // Shows the dialog modally; the chosen kind on OK, nothing otherwise.
+  std::optional<NewMapKind> Choose();
+
+ private:
+  QRadioButton* RdoEraseAll;
+  QRadioButton* RdoTakeOverTextures;
+  QPushButton* BtnOk;
+  QPushButton* BtnCancel;
+};

@@ -1,0 +1,30 @@
+#pragma once
+// "Startposition festlegen": edits the player's start cell. Any 32-bit values
+// are taken as typed; the grid does not limit them.
+
+#include <QDialog>
+
+#include "document/MapDocument.h"
+
+class IntSpinField;
+class QPushButton;
+
+class TFrmSetStartPos : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit TFrmSetStartPos(QWidget* parent = nullptr);
+
+  // Shows `position` in the fields and runs the dialog modally; only OK writes
+  // the fields back. It neither marks the document modified nor redraws.
+  void EditStartPosition(StartPosition& position);
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  IntSpinField* SpnPosX;
+  IntSpinField* SpnPosY;
+  QPushButton* BtnOK;
+  QPushButton* BtnCancel;
+};

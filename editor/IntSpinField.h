@@ -1,0 +1,31 @@
+#pragma once
+// An integer field that takes any 32-bit integer and reads 0 for text that is
+// not one. A QSpinBox would refuse letters and snap back to its last value, but
+// map values are typed freely and a stray letter must simply count as 0.
+
+#include <QAbstractSpinBox>
+#include <QString>
+#include <cstdint>
+
+// The field's reading of a text: the integer it spells (blanks around it
+// allowed), or 0 when it is not an integer inside the 32-bit range.
+int32_t IntFieldValue(const QString& text);
+
+class IntSpinField : public QAbstractSpinBox {
+  Q_OBJECT
+
+ public:
+  explicit IntSpinField(QWidget* parent = nullptr);
+
+  int32_t value() const;
+  void setValue(int32_t value);
+
+  // One arrow step is 1; the field stops at the ends of the 32-bit range.
+  void stepBy(int steps) override;
+  QValidator::State validate(QString& input, int& pos) const override;
+  QSize sizeHint() const override;
+  QSize minimumSizeHint() const override;
+
+ protected:
+  StepEnabled stepEnabled() const override;
+};

@@ -1,0 +1,24 @@
+#pragma once
+// The dialog layer with real Qt dialogs: message boxes and file dialogs, all
+// owned by the main window. Paths travel as UTF-8.
+
+#include "document/DialogLayer.h"
+
+class QWidget;
+class TFrmNew;
+
+class QtDialogLayer : public DialogLayer {
+ public:
+  QtDialogLayer(QWidget* parent, TFrmNew& newForm);
+
+  void ShowError(const std::string& message) override;
+  SaveChangesAnswer AskSaveChanges() override;
+  std::optional<std::string> ChooseMapToOpen(const std::string& startDirectory) override;
+  std::optional<std::string> ChooseMapToSave(const std::string& startDirectory) override;
+  std::vector<std::string> ChoosePictures(const std::string& startDirectory) override;
+  std::optional<NewMapKind> ChooseNewMapKind() override;
+
+ private:
+  QWidget* parent;
+  TFrmNew& newForm;
+};

@@ -1,0 +1,67 @@
+#pragma once
+// A dialog layer for tests: it records every question in order and answers from
+// a script. An empty script answers "cancelled".
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "document/DialogLayer.h"
+
+class ScriptedDialogs : public DialogLayer {
+ public:
+  // Every call, in order: "error:<message>", "ask-save", "open", "save",
+  // "pictures", "new".
+  std::vector<std::string> log;
+  // The starting directory of every file dialog, in order.
+  std::vector<std::string> startDirectories;
+
+  std::deque<SaveChangesAnswer> saveAnswers;
+  std::deque<std::optional<std::string>> openAnswers;
+  std::deque<std::optional<std::string>> saveAsAnswers;
+  std::deque<std::vector<std::string>> pictureAnswers;
+  std::deque<std::optional<NewMapKind>> newMapAnswers;
+
+  void ShowError(const std::string& message) override { log.push_back("error:" + message); }
+
+  SaveChangesAnswer AskSaveChanges() override {
+    log.push_back("ask-save");
+    return Next(saveAnswers, SaveChangesAnswer::Cancel);
+  }
+
+  std::optional<std::string> ChooseMapToOpen(const std::string& startDirectory) override {
+    Record("open", startDirectory);
+    return Next(openAnswers, std::optional<std::string>());
+  }
+
+  std::optional<std::string> ChooseMapToSave(const std::string& startDirectory) override {
+    Record("save", startDirectory);
+    return Next(saveAsAnswers, std::optional<std::string>());
+  }
+
+  std::vector<std::string> ChoosePictures(const std::string& startDirectory) override {
+    Record("pictures", startDirectory);
+    return Next(pictureAnswers, std::vector<std::string>());
+  }
+
+  std::optional<NewMapKind> ChooseNewMapKind() override {
+    log.push_back("new");
+    return Next(newMapAnswers, std::optional<NewMapKind>());
+  }
+
+ private:
+  void Record(const char* kind, const std::string& startDirectory) {
+    log.push_back(kind);
+    startDirectories.push_back(startDirectory);
+  }
+
+  template <typename T>
+  static T Next(std::deque<T>& queue, T whenEmpty) {
+    if (queue.empty()) return whenEmpty;
+    T answer = std::move(queue.front());
+    queue.pop_front();
+    return answer;
+  }
+};
