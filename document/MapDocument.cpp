@@ -26,7 +26,7 @@ void ReleaseTextures(MapDocument& document) {
   document.textureCount = 0;
 }
 
-void ResetDocument(MapDocument& document, EditorState& editor, bool releaseTextures) {
+void ClearDocument(MapDocument& document, bool releaseTextures) {
   for (MapCell& cell : document.cells) SetCellDefaults(cell);
   for (int i = 0; i < PaletteSlotCount; ++i) {
     PaletteSlot& slot = document.paletteSlots[static_cast<size_t>(i)];
@@ -35,9 +35,13 @@ void ResetDocument(MapDocument& document, EditorState& editor, bool releaseTextu
   }
   document.startPosition = {};
   document.currentSlot = 0;
-  editor.viewOrigin = {};
-  editor.selection = {};
   if (releaseTextures) ReleaseTextures(document);
   document.fileName = UntitledName;
   document.modified = false;
+}
+
+void ResetDocument(MapDocument& document, EditorState& editor, bool releaseTextures) {
+  ClearDocument(document, releaseTextures);
+  editor.viewOrigin = {};
+  editor.selection = {};
 }

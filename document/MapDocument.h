@@ -168,5 +168,9 @@ void SetCellDefaults(MapCell& cell);
 // to it any more. Tool mode, layer, clipboard, symbols and hover cell are untouched.
 void ResetDocument(MapDocument& document, EditorState& editor, bool releaseTextures);
 
+// The document half of ResetDocument, for code that has no editor state (the
+// map reader after a failed load).
+void ClearDocument(MapDocument& document, bool releaseTextures);
+
 // Releases every thumbnail and zeroes the whole texture table.
 void ReleaseTextures(MapDocument& document);

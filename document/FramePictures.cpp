@@ -1,0 +1,65 @@
+#include "document/FramePictures.h"
+
+#include <dirent.h>
+#include <sys/stat.h>
+
+#include <memory>
+
+#include "graphics/GraphicsError.h"
+#include "graphics/PcxLoader.h"
+
+namespace {
+
+bool Exists(const std::string& path) {
+  struct stat info {};
+  return ::stat(path.c_str(), &info) == 0;
+}
+
+bool EqualIgnoringAsciiCase(const std::string& a, const char* b) {
+  size_t i = 0;
+  for (; i < a.size() && b[i] != '\0'; ++i) {
+    const auto lower = [](unsigned char c) { return (c >= 'A' && c <= 'Z') ? c + 32 : c; };
+    if (lower(static_cast<unsigned char>(a[i])) != lower(static_cast<unsigned char>(b[i]))) return false;
+  }
+  return i == a.size() && b[i] == '\0';
+}
+
+}  // namespace
+
+std::string FramePicturePath(const std::string& programDirectory, const std::string& frameName) {
+  return programDirectory + "GFX/" + frameName;
+}
+
+std::string ResolvePathIgnoringCase(const std::string& path) {
+  if (Exists(path)) return path;
+  const size_t slash = path.rfind('/');
+  const std::string directory = slash == std::string::npos ? "." : path.substr(0, slash + 1);
+  const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+  if (name.empty()) return path;
+
+  std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(directory.c_str()), ::closedir);
+  if (!dir) return path;
+  while (const dirent* entry = ::readdir(dir.get())) {
+    if (EqualIgnoringAsciiCase(name, entry->d_name)) {
+      return slash == std::string::npos ? std::string(entry->d_name) : directory + entry->d_name;
+    }
+  }
+  return path;
+}
+
+bool LoadFrameThumbnail(const std::string& programDirectory, const std::string& frameName,
+                        HiColorImage& thumbnail) {
+  TakeGraphicsError();
+  HiColorImage picture;
+  LoadPcxImage(ResolvePathIgnoringCase(FramePicturePath(programDirectory, frameName)), picture);
+  if (TakeGraphicsError() != geNone) return false;
+  MakeThumbnail(picture, thumbnail);
+  // A picture more than 64 times longer than wide has no thumbnail side; the
+  // frame is kept, it just shows nothing in the view.
+  TakeGraphicsError();
+  return true;
+}
+
+std::string PictureLoadErrorMessage(const std::string& path) {
+  return "Fehler beim Laden von \"" + path + "\".";
+}

@@ -1,0 +1,130 @@
+#include "document/MapFile.h"
+
+#include <cstring>
+#include <vector>
+
+#include "document/FramePictures.h"
+#include "document/PascalString.h"
+
+namespace {
+
+constexpr uint8_t Magic[4] = {0x00, 'T', 'M', 'M'};
+constexpr size_t TextureNameField = 1 + TextureNameCapacity;
+constexpr size_t FrameNameField = 1 + FrameNameCapacity;
+
+void PutInt32(std::vector<uint8_t>& out, int32_t value) {
+  const auto bits = static_cast<uint32_t>(value);
+  for (int shift = 0; shift < 32; shift += 8) out.push_back(static_cast<uint8_t>(bits >> shift));
+}
+
+int32_t GetInt32(const uint8_t* bytes) {
+  return static_cast<int32_t>(static_cast<uint32_t>(bytes[0]) | static_cast<uint32_t>(bytes[1]) << 8 |
+                              static_cast<uint32_t>(bytes[2]) << 16 | static_cast<uint32_t>(bytes[3]) << 24);
+}
+
+bool ReadInt32(ByteSource& source, int32_t& value) {
+  uint8_t bytes[4];
+  if (!source.ReadExactly(bytes, sizeof bytes)) return false;
+  value = GetInt32(bytes);
+  return true;
+}
+
+// Header and texture table; the grid is written straight from the cell array.
+std::vector<uint8_t> SerializeHeaderAndTextures(const MapDocument& document) {
+  std::vector<uint8_t> out(Magic, Magic + 4);
+  PutInt32(out, document.startPosition.x);
+  PutInt32(out, document.startPosition.y);
+  PutInt32(out, document.textureCount);
+  for (int t = 0; t < document.textureCount; ++t) {
+    const TextureEntry& entry = document.textures[static_cast<size_t>(t)];
+    out.insert(out.end(), entry.name, entry.name + TextureNameField);
+    PutInt32(out, entry.animationType);
+    PutInt32(out, entry.frameCount);
+    for (int f = 0; f < entry.frameCount; ++f) {
+      const uint8_t* name = entry.frames[static_cast<size_t>(f)].fileName;
+      out.insert(out.end(), name, name + FrameNameField);
+    }
+  }
+  return out;
+}
+
+MapFileResult Failure(std::string message) { return {false, std::move(message)}; }
+
+std::string ReadErrorMessage(const std::string& path) { return "Fehler beim Einlesen von " + path + "."; }
+
+enum class TextureReadStatus { Ok, ReadError, PictureError };
+
+// Reads texture record t into its entry and builds the frames' thumbnails.
+TextureReadStatus ReadTexture(MapDocument& document, ByteSource& source, int t, const MapLoadOptions& options,
+                              std::string& failedPicture) {
+  TextureEntry& entry = document.textures[static_cast<size_t>(t)];
+  entry.index = t;
+  if (!source.ReadExactly(entry.name, TextureNameField) || !ReadInt32(source, entry.animationType) ||
+      !ReadInt32(source, entry.frameCount)) {
+    return TextureReadStatus::ReadError;
+  }
+  // A frame count the table cannot hold means a damaged file; nothing past the
+  // table may be touched.
+  if (entry.frameCount < 0 || entry.frameCount > MaxFrames) return TextureReadStatus::ReadError;
+  for (int f = 0; f < entry.frameCount; ++f) {
+    TextureFrame& frame = entry.frames[static_cast<size_t>(f)];
+    if (!source.ReadExactly(frame.fileName, FrameNameField)) return TextureReadStatus::ReadError;
+    if (!options.loadPictures) continue;
+    const std::string name = ReadPascalString(frame.fileName, FrameNameCapacity);
+    if (!LoadFrameThumbnail(options.programDirectory, name, frame.thumbnail)) {
+      failedPicture = FramePicturePath(options.programDirectory, name);
+      return TextureReadStatus::PictureError;
+    }
+  }
+  return TextureReadStatus::Ok;
+}
+
+}  // namespace
+
+MapFileResult SaveMap(MapDocument& document, const std::string& path, FileOps& ops) {
+  const std::vector<uint8_t> head = SerializeHeaderAndTextures(document);
+  SaveFile file(path, ops);
+  if (!file.Open()) return Failure("Konnte " + path + " nicht schreiben.");
+  file.Write(head.data(), head.size());
+  file.Write(document.cells.data(), MapGridBytes);
+  if (!file.Commit()) return Failure("Fehler beim Schreiben von " + path + ".");
+  document.modified = false;
+  return {true, {}};
+}
+
+MapFileResult ReadMap(MapDocument& document, ByteSource& source, const std::string& path,
+                      const MapLoadOptions& options) {
+  uint8_t header[MapHeaderSize] = {};
+  const bool headerComplete = source.ReadExactly(header, sizeof header);
+  if (std::memcmp(header, Magic, sizeof Magic) != 0) return Failure(path + " ist keine TMM-Datei.");
+
+  document.startPosition = {GetInt32(header + 4), GetInt32(header + 8)};
+  const int32_t count = GetInt32(header + 12);
+  const auto fail = [&](std::string message) {
+    ClearDocument(document, true);
+    return Failure(std::move(message));
+  };
+  if (!headerComplete || count < 0 || count > MaxTextures) return fail(ReadErrorMessage(path));
+
+  for (int t = 0; t < count; ++t) {
+    std::string failedPicture;
+    switch (ReadTexture(document, source, t, options, failedPicture)) {
+      case TextureReadStatus::Ok:
+        break;
+      case TextureReadStatus::ReadError:
+        return fail(ReadErrorMessage(path));
+      case TextureReadStatus::PictureError:
+        return fail(PictureLoadErrorMessage(failedPicture));
+    }
+  }
+  document.textureCount = count;
+  if (!source.ReadExactly(document.cells.data(), MapGridBytes)) return fail(ReadErrorMessage(path));
+  document.modified = false;
+  return {true, {}};
+}
+
+MapFileResult LoadMap(MapDocument& document, const std::string& path, const MapLoadOptions& options) {
+  FileSource source(path);
+  if (!source.IsOpen()) return Failure({});
+  return ReadMap(document, source, path, options);
+}
