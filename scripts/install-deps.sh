@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build, the tests and the benchmarks need,
+# skipping what is already there.
+set -euo pipefail
+
+packages=(
+  cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
+  qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev libsdl2-image-dev
+  xvfb xauth
+)
+
+missing=()
+for package in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
