@@ -7,8 +7,8 @@
 
 #include "graphics/HiColorImage.h"
 
-// Loads the picture at `path` into `image` (which must be empty). On failure the
-// image stays empty and GraphicsError holds geRead (file missing, cut short) or
+// Loads the picture at `path` into `image`, releasing what it held before. On
+// failure the image is empty and GraphicsError holds geRead (file missing, cut short) or
 // geImage (not 8 bits in one plane, or a size that does not fit).
 void LoadPcxImage(const std::string& path, HiColorImage& image);
 
