@@ -1,0 +1,260 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "graphics/GraphicsError.h"
+#include "graphics/PcxLoader.h"
+#include "graphics/PcxTestFile.h"
+
+namespace {
+
+using pcxtest::PcxHeaderFields;
+
+HiColorImage Decode(const std::vector<uint8_t>& bytes) {
+  HiColorImage image;
+  DecodePcxImage(bytes.data(), bytes.size(), image);
+  return image;
+}
+
+PcxHeaderFields Fields(uint16_t width, uint16_t height, uint16_t bytesPerLine) {
+  PcxHeaderFields fields;
+  fields.xMax = static_cast<uint16_t>(width - 1);
+  fields.yMax = static_cast<uint16_t>(height - 1);
+  fields.bytesPerLine = bytesPerLine;
+  return fields;
+}
+
+// Expects `image` to hold exactly the palette colours of `indices`.
+void ExpectPixels(const HiColorImage& image, int width, int height, const std::vector<uint8_t>& indices,
+                  const pcxtest::Palette& palette) {
+  ASSERT_EQ(image.width, width);
+  ASSERT_EQ(image.height, height);
+  ASSERT_FALSE(image.IsEmpty());
+  for (int i = 0; i < width * height; ++i)
+    ASSERT_EQ(image.pixels[i], pcxtest::PaletteColour(palette, indices[i])) << "pixel " << i;
+}
+
+class TempDir : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = std::filesystem::temp_directory_path() /
+           ("pcx_test_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
+            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::filesystem::create_directories(dir_);
+  }
+  void TearDown() override { std::filesystem::remove_all(dir_); }
+  std::string PathOf(const std::string& name) const { return (dir_ / name).string(); }
+
+  std::filesystem::path dir_;
+};
+
+TEST(PcxDecode, DropsTheLowThreeBitsOfEachPaletteComponent) {
+  pcxtest::Palette palette{};
+  palette[15] = 255;
+  palette[16] = 128;
+  palette[17] = 7;
+  const HiColorImage image = Decode(pcxtest::MakeIndexedPcx(1, 1, {5}, palette));
+  ASSERT_FALSE(image.IsEmpty());
+  EXPECT_EQ(image.pixels[0], 0x7E00);
+}
+
+TEST(PcxDecode, ReproducesAnOddWidthNoisyPicture) {
+  const auto palette = pcxtest::DistinctPalette();
+  const auto indices = pcxtest::NoisyIndices(37, 23, 7);
+  ExpectPixels(Decode(pcxtest::MakeIndexedPcx(37, 23, indices, palette)), 37, 23, indices, palette);
+}
+
+TEST(PcxDecode, TakesTheSizeFromTheDistanceOfSwappedBounds) {
+  PcxHeaderFields fields;
+  fields.xMin = 10;
+  fields.xMax = 0;
+  fields.yMin = 3;
+  fields.yMax = 1;
+  fields.bytesPerLine = 11;
+  const std::vector<uint8_t> data = {0xC0 | 33, 4};
+  const HiColorImage image = Decode(pcxtest::MakePcxFile(fields, data, pcxtest::DistinctPalette()));
+  EXPECT_EQ(image.width, 11);
+  EXPECT_EQ(image.height, 3);
+}
+
+TEST(PcxDecode, DiscardsOnePadByteAfterEachRowWhenBytesPerLineDiffers) {
+  const auto palette = pcxtest::DistinctPalette();
+  // Rows of 3 pixels with a pad byte of index 99 after each; it must never show.
+  const std::vector<uint8_t> data = {1, 2, 3, 99, 4, 5, 6, 99, 7, 8, 9};
+  ExpectPixels(Decode(pcxtest::MakePcxFile(Fields(3, 3, 4), data, palette)), 3, 3, {1, 2, 3, 4, 5, 6, 7, 8, 9},
+               palette);
+}
+
+TEST(PcxDecode, DiscardsOnlyOneByteEvenWhenBytesPerLineExceedsTheWidthByMore) {
+  const auto palette = pcxtest::DistinctPalette();
+  const std::vector<uint8_t> data = {1, 2, 3, 99, 4, 5, 6};
+  ExpectPixels(Decode(pcxtest::MakePcxFile(Fields(3, 2, 6), data, palette)), 3, 2, {1, 2, 3, 4, 5, 6}, palette);
+}
+
+TEST(PcxDecode, DiscardsNothingWhenBytesPerLineEqualsTheWidth) {
+  const auto palette = pcxtest::DistinctPalette();
+  const std::vector<uint8_t> data = {1, 2, 3, 4, 5, 6};
+  ExpectPixels(Decode(pcxtest::MakePcxFile(Fields(3, 2, 3), data, palette)), 3, 2, {1, 2, 3, 4, 5, 6}, palette);
+}
+
+TEST(PcxDecode, RunsContinueAcrossRowEndsAndFeedThePadByte) {
+  const auto palette = pcxtest::DistinctPalette();
+  // 3 pixels + pad + 3 pixels from one run of 7; then a run that crosses rows without pads.
+  ExpectPixels(Decode(pcxtest::MakePcxFile(Fields(3, 2, 4), {0xC7, 5}, palette)), 3, 2, std::vector<uint8_t>(6, 5),
+               palette);
+  ExpectPixels(Decode(pcxtest::MakePcxFile(Fields(2, 3, 2), {0xC3, 9, 0xC3, 8}, palette)), 2, 3,
+               {9, 9, 9, 8, 8, 8}, palette);
+}
+
+TEST(PcxDecode, PadByteAfterAnEmptyRunIsTheNextDecodedByte) {
+  const auto palette = pcxtest::DistinctPalette();
+  // After row 0: an empty run stores nothing, then 99 is the pad byte.
+  const std::vector<uint8_t> data = {1, 2, 3, 0xC0, 50, 99, 4, 5, 6};
+  ExpectPixels(Decode(pcxtest::MakePcxFile(Fields(3, 2, 4), data, palette)), 3, 2, {1, 2, 3, 4, 5, 6}, palette);
+}
+
+TEST(PcxDecode, EmptyRunStoresNothingAndRunOfOneStoresItsValue) {
+  const auto palette = pcxtest::DistinctPalette();
+  ExpectPixels(Decode(pcxtest::MakePcxFile(Fields(2, 1, 2), {0xC0, 7, 0xC1, 0xC5, 3}, palette)), 2, 1, {0xC5, 3},
+               palette);
+}
+
+TEST(PcxDecode, RefusesOtherLayoutsWithTheImageCode) {
+  PcxHeaderFields threePlanes = Fields(4, 4, 4);
+  threePlanes.planes = 3;
+  PcxHeaderFields onePixelBit = Fields(4, 4, 4);
+  onePixelBit.bitsPerPixel = 1;
+  for (const PcxHeaderFields& fields : {threePlanes, onePixelBit}) {
+    TakeGraphicsError();
+    const HiColorImage image = Decode(pcxtest::MakePcxFile(fields, {0xC0 | 16, 1}, pcxtest::DistinctPalette()));
+    EXPECT_EQ(TakeGraphicsError(), geImage);
+    EXPECT_TRUE(image.IsEmpty());
+  }
+}
+
+TEST(PcxDecode, RefusesAHeaderWhosePictureWouldNotFitInMemorySize) {
+  TakeGraphicsError();
+  const HiColorImage image = Decode(pcxtest::MakePcxFile(Fields(65535, 65535, 65535), {1, 2}, {}));
+  EXPECT_EQ(TakeGraphicsError(), geImage);
+  EXPECT_TRUE(image.IsEmpty());
+  EXPECT_EQ(image.width, 0);
+}
+
+TEST(PcxDecode, LargestAllowedHeaderOverFewBytesFailsCleanly) {
+  TakeGraphicsError();
+  const HiColorImage image = Decode(pcxtest::MakePcxFile(Fields(65535, 16383, 65535), {0xFF, 1, 0xFF, 2}, {}));
+  EXPECT_EQ(TakeGraphicsError(), geRead);
+  EXPECT_TRUE(image.IsEmpty());
+}
+
+TEST(PcxDecode, FailsWithTheReadCodeOnShortInput) {
+  const auto whole = pcxtest::MakeIndexedPcx(1, 1, {1}, pcxtest::DistinctPalette());
+  // Under 128 bytes there is no header; under 768 there is no palette.
+  for (size_t size : {size_t{0}, size_t{1}, size_t{127}, size_t{128}, size_t{767}}) {
+    TakeGraphicsError();
+    HiColorImage image;
+    DecodePcxImage(whole.data(), size, image);
+    EXPECT_EQ(TakeGraphicsError(), geRead) << size;
+    EXPECT_TRUE(image.IsEmpty());
+  }
+}
+
+TEST(PcxDecode, EndOfDataBeforeTheLastPixelFailsAndLeavesTheImageEmpty) {
+  pcxtest::Palette palette{};  // all bytes below 0xC0: each decodes to one pixel
+  std::vector<uint8_t> data(100, 1);
+  TakeGraphicsError();
+  const HiColorImage image = Decode(pcxtest::MakePcxFile(Fields(64, 64, 64), data, palette));
+  EXPECT_EQ(TakeGraphicsError(), geRead);
+  EXPECT_TRUE(image.IsEmpty());
+  EXPECT_EQ(image.height, 0);
+}
+
+TEST(PcxDecode, ShortPixelDataRunsOnIntoThePaletteBytes) {
+  const auto palette = pcxtest::DistinctPalette();
+  // One pixel of data, then the 0x0C marker and the palette, whose first byte is 0.
+  const HiColorImage image = Decode(pcxtest::MakePcxFile(Fields(3, 1, 3), {1}, palette));
+  ExpectPixels(image, 3, 1, {1, 0x0C, 0}, palette);
+}
+
+TEST(PcxDecode, DecodesAcrossTheReadBufferBoundary) {
+  // A run code as the very last byte of the first 64 KiB block, its value in the next.
+  const auto palette = pcxtest::DistinctPalette();
+  std::vector<uint8_t> data(65535, 1);
+  data.push_back(0xC3);
+  data.push_back(7);
+  data.insert(data.end(), 254, 2);
+  std::vector<uint8_t> expected(65535, 1);
+  expected.insert(expected.end(), 3, 7);
+  expected.insert(expected.end(), 254, 2);
+  ExpectPixels(Decode(pcxtest::MakePcxFile(Fields(256, 257, 256), data, palette)), 256, 257, expected, palette);
+}
+
+TEST(PcxDecode, DecodingReplacesAPictureTheImageHeld) {
+  HiColorImage image;
+  AllocImage(10, 10, image);
+  const auto bytes = pcxtest::MakeIndexedPcx(2, 2, {1, 2, 3, 4}, pcxtest::DistinctPalette());
+  DecodePcxImage(bytes.data(), 20, image);
+  EXPECT_TRUE(image.IsEmpty());
+}
+
+TEST(GraphicsError, KeepsTheLastFailureUntilTakenAndIsNotClearedBySuccess) {
+  PcxHeaderFields planes = Fields(2, 2, 2);
+  planes.planes = 4;
+  const auto wrongLayout = pcxtest::MakePcxFile(planes, {1, 2, 3, 4}, {});
+  const std::vector<uint8_t> tooShort(50, 0);
+  const auto good = pcxtest::MakeIndexedPcx(2, 2, {1, 2, 3, 4}, pcxtest::DistinctPalette());
+
+  TakeGraphicsError();
+  Decode(wrongLayout);
+  Decode(tooShort);
+  EXPECT_FALSE(Decode(good).IsEmpty());
+  EXPECT_EQ(TakeGraphicsError(), geRead);
+  EXPECT_EQ(TakeGraphicsError(), geNone);
+}
+
+using PcxFile = TempDir;
+
+TEST_F(PcxFile, LoadsTheSamePictureAsTheMemoryDecoderOverSeveralBlocks) {
+  const auto palette = pcxtest::DistinctPalette();
+  const auto indices = pcxtest::NoisyIndices(401, 399, 3);
+  const auto bytes = pcxtest::MakeIndexedPcx(401, 399, indices, palette);
+  ASSERT_GT(bytes.size(), 2u * 65536u);
+  ASSERT_TRUE(pcxtest::WriteBytes(PathOf("noise.pcx"), bytes));
+  TakeGraphicsError();
+  HiColorImage image;
+  LoadPcxImage(PathOf("noise.pcx"), image);
+  EXPECT_EQ(TakeGraphicsError(), geNone);
+  ExpectPixels(image, 401, 399, indices, palette);
+}
+
+TEST_F(PcxFile, MissingShortAndTruncatedFilesFailWithTheReadCode) {
+  const auto whole = pcxtest::MakeIndexedPcx(64, 64, pcxtest::NoisyIndices(64, 64, 1), pcxtest::DistinctPalette());
+  ASSERT_TRUE(pcxtest::WriteBytes(PathOf("header.pcx"), std::vector<uint8_t>(whole.begin(), whole.begin() + 100)));
+  ASSERT_TRUE(pcxtest::WriteBytes(PathOf("nopalette.pcx"), std::vector<uint8_t>(whole.begin(), whole.begin() + 700)));
+  std::vector<uint8_t> truncated(whole.begin(), whole.begin() + 1500);
+  truncated.insert(truncated.end(), 768, 0);  // a palette whose bytes decode as single pixels
+  ASSERT_TRUE(pcxtest::WriteBytes(PathOf("truncated.pcx"), truncated));
+  for (const char* name : {"missing.pcx", "header.pcx", "nopalette.pcx", "truncated.pcx"}) {
+    TakeGraphicsError();
+    HiColorImage image;
+    LoadPcxImage(PathOf(name), image);
+    EXPECT_EQ(TakeGraphicsError(), geRead) << name;
+    EXPECT_TRUE(image.IsEmpty()) << name;
+  }
+}
+
+TEST_F(PcxFile, RefusesThreePlanesFromAFile) {
+  PcxHeaderFields fields = Fields(4, 4, 4);
+  fields.planes = 3;
+  ASSERT_TRUE(pcxtest::WriteBytes(PathOf("rgb.pcx"), pcxtest::MakePcxFile(fields, {0xD0, 1}, {})));
+  TakeGraphicsError();
+  HiColorImage image;
+  LoadPcxImage(PathOf("rgb.pcx"), image);
+  EXPECT_EQ(TakeGraphicsError(), geImage);
+  EXPECT_TRUE(image.IsEmpty());
+}
+
+}  // namespace
