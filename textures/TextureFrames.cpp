@@ -1,0 +1,105 @@
+#include "textures/TextureFrames.h"
+
+#include <algorithm>
+#include <iterator>
+#include <utility>
+
+#include "document/FramePictures.h"
+#include "document/PascalString.h"
+#include "document/Windows1252.h"
+#include "graphics/GraphicsError.h"
+#include "textures/TextureTable.h"
+
+namespace {
+
+std::string BaseName(const std::string& path) {
+  const size_t slash = path.find_last_of('/');
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+TextureEntry* FramesOf(MapDocument& document, int texture) {
+  if (!IsTextureInTable(document, texture)) return nullptr;
+  return &document.textures[static_cast<size_t>(texture)];
+}
+
+bool IsFrameInTexture(const TextureEntry& entry, int position) {
+  return position >= 0 && position < entry.frameCount && position < MaxFrames;
+}
+
+TextureFrame& FrameAt(TextureEntry& entry, int position) { return entry.frames[static_cast<size_t>(position)]; }
+
+// The message for a picture that did not load, naming the path it was looked for;
+// the stored name is Windows-1252, the message is shown as UTF-8 text.
+std::string LoadFailure(const std::string& programDirectory, const std::string& frameName) {
+  return PictureLoadErrorMessage(FramePicturePath(programDirectory, Windows1252ToUtf8(frameName)));
+}
+
+}  // namespace
+
+std::optional<std::string> FrameNameForChosenFile(const std::string& chosenPath) {
+  std::optional<std::string> name = Utf8ToWindows1252(BaseName(chosenPath));
+  if (name && name->size() > FrameNameCapacity) name->resize(FrameNameCapacity);
+  return name;
+}
+
+AddFramesResult AddFrames(MapDocument& document, const std::string& programDirectory, int texture,
+                          const std::vector<std::string>& chosenPaths) {
+  AddFramesResult result;
+  TextureEntry* entry = FramesOf(document, texture);
+  if (entry == nullptr) return result;
+  if (entry->frameCount >= MaxFrames) {
+    result.message = TooManyFramesMessage;
+    return result;
+  }
+  for (const std::string& path : chosenPaths) {
+    if (entry->frameCount >= MaxFrames) {
+      result.message = TooManyFramesMessage;
+      break;
+    }
+    const std::optional<std::string> name = FrameNameForChosenFile(path);
+    if (!name) {
+      result.message = PictureLoadErrorMessage(FramePicturePath(programDirectory, BaseName(path)));
+      break;
+    }
+    HiColorImage thumbnail;
+    TakeGraphicsError();
+    if (!LoadFrameThumbnail(programDirectory, *name, thumbnail)) {
+      result.message = LoadFailure(programDirectory, *name);
+      break;
+    }
+    // The slot past the last frame owns nothing, so nothing is lost by overwriting it.
+    TextureFrame& slot = FrameAt(*entry, entry->frameCount);
+    slot = TextureFrame{};
+    WritePascalString(slot.fileName, FrameNameCapacity, *name);
+    slot.thumbnail = std::move(thumbnail);
+    ++entry->frameCount;
+    ++result.added;
+  }
+  return result;
+}
+
+bool RemoveFrame(MapDocument& document, int texture, int position) {
+  TextureEntry* entry = FramesOf(document, texture);
+  if (entry == nullptr || !IsFrameInTexture(*entry, position)) return false;
+  auto first = entry->frames.begin() + position;
+  auto used = entry->frames.begin() + entry->frameCount;
+  *first = TextureFrame{};  // releases the removed frame's thumbnail
+  std::move(std::next(first), used, first);
+  --entry->frameCount;
+  FrameAt(*entry, entry->frameCount) = TextureFrame{};
+  return true;
+}
+
+bool MoveFrameUp(MapDocument& document, int texture, int position) {
+  TextureEntry* entry = FramesOf(document, texture);
+  if (entry == nullptr || !IsFrameInTexture(*entry, position) || position < 1) return false;
+  std::swap(FrameAt(*entry, position - 1), FrameAt(*entry, position));
+  return true;
+}
+
+bool MoveFrameDown(MapDocument& document, int texture, int position) {
+  TextureEntry* entry = FramesOf(document, texture);
+  if (entry == nullptr || !IsFrameInTexture(*entry, position + 1) || position < 0) return false;
+  std::swap(FrameAt(*entry, position), FrameAt(*entry, position + 1));
+  return true;
+}

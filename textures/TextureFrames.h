@@ -1,0 +1,37 @@
+#pragma once
+// Operations on the animation frames of one texture. A frame is found by its
+// stored name in GFX/ below the program directory, wherever the user picked it.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "document/MapDocument.h"
+
+inline constexpr const char* TooManyFramesMessage = "Mehr als 8 Dateien pro Textur sind nicht zulässig.";
+
+// How many frames were appended, and the message to show when the adding stopped
+// early (empty when every chosen file became a frame).
+struct AddFramesResult {
+  int added = 0;
+  std::string message;
+
+  bool Stopped() const { return !message.empty(); }
+};
+
+// The stored name for a chosen file: its name without directory, as Windows-1252
+// bytes, cut to 12 bytes. Nothing when the name holds a character Windows-1252
+// cannot store (such a name could never be written to a map file).
+std::optional<std::string> FrameNameForChosenFile(const std::string& chosenPath);
+
+// Appends one frame per chosen file (UTF-8 paths), in order, loading each picture
+// from GFX/ under its stored name. Stops at 8 frames or at the first picture that
+// cannot be loaded; frames added before the stop stay.
+AddFramesResult AddFrames(MapDocument& document, const std::string& programDirectory, int texture,
+                          const std::vector<std::string>& chosenPaths);
+
+// Each returns false and changes nothing when the texture or position does not
+// allow the operation (no such frame, first frame up, last frame down).
+bool RemoveFrame(MapDocument& document, int texture, int position);
+bool MoveFrameUp(MapDocument& document, int texture, int position);
+bool MoveFrameDown(MapDocument& document, int texture, int position);
