@@ -1,0 +1,92 @@
+// Loading a full texture table: 256 textures of 8 frames, each frame a 128 x 128
+// PCX picture that must be decoded and thumbnailed. Compare LoadMapFull with
+// DecodeAllFrames to see the share spent decoding.
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "document/MapFile.h"
+#include "document/PascalString.h"
+#include "graphics/PcxLoader.h"
+#include "graphics/PcxTestFile.h"
+
+namespace {
+
+constexpr int FrameCount = MaxTextures * MaxFrames;
+
+std::string FrameName(int i) {
+  char name[16];
+  std::snprintf(name, sizeof name, "F%04d.PCX", i);
+  return name;
+}
+
+// A program directory with GFX/ and one map naming every picture once.
+struct BenchData {
+  std::string directory;
+  std::string mapPath;
+
+  BenchData() {
+    directory = (std::filesystem::temp_directory_path() / "tessmoor-bench-mapload/").string();
+    std::filesystem::create_directories(directory + "GFX");
+    for (int i = 0; i < FrameCount; ++i) {
+      const std::string path = directory + "GFX/" + FrameName(i);
+      if (std::filesystem::exists(path)) continue;
+      pcxtest::WriteBytes(path, pcxtest::MakeIndexedPcx(128, 128, pcxtest::NoisyIndices(128, 128, i + 1),
+                                                        pcxtest::DistinctPalette()));
+    }
+    auto document = std::make_unique<MapDocument>();
+    EditorState editor;
+    ResetDocument(*document, editor, true);
+    for (int t = 0; t < MaxTextures; ++t) {
+      TextureEntry& entry = document->textures[static_cast<size_t>(t)];
+      entry.index = t;
+      WritePascalString(entry.name, TextureNameCapacity, "Textur " + std::to_string(t));
+      entry.frameCount = MaxFrames;
+      for (int f = 0; f < MaxFrames; ++f) {
+        WritePascalString(entry.frames[static_cast<size_t>(f)].fileName, FrameNameCapacity,
+                          FrameName(t * MaxFrames + f));
+      }
+    }
+    document->textureCount = MaxTextures;
+    mapPath = directory + "full.tmm";
+    SaveMap(*document, mapPath);
+  }
+};
+
+const BenchData& Data() {
+  static BenchData data;
+  return data;
+}
+
+void LoadMapFull(benchmark::State& state) {
+  const BenchData& data = Data();
+  auto document = std::make_unique<MapDocument>();
+  EditorState editor;
+  for (auto _ : state) {
+    state.PauseTiming();
+    ResetDocument(*document, editor, true);
+    state.ResumeTiming();
+    if (!LoadMap(*document, data.mapPath, {data.directory, true}).ok) state.SkipWithError("load failed");
+  }
+  state.counters["frames"] = FrameCount;
+}
+BENCHMARK(LoadMapFull)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+void DecodeAllFrames(benchmark::State& state) {
+  const BenchData& data = Data();
+  for (auto _ : state) {
+    for (int i = 0; i < FrameCount; ++i) {
+      HiColorImage image;
+      LoadPcxImage(data.directory + "GFX/" + FrameName(i), image);
+      benchmark::DoNotOptimize(image.pixels.get());
+    }
+  }
+}
+BENCHMARK(DecodeAllFrames)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+}  // namespace
+
+BENCHMARK_MAIN();
