@@ -1,0 +1,60 @@
+#include "editor/EditorSetStartPosForm.h"
+
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include "editor/IntSpinField.h"
+
+TFrmSetStartPos::TFrmSetStartPos(QWidget* parent) : QDialog(parent) {
+  setWindowTitle(QStringLiteral("Startposition festlegen"));
+  SpnPosX = new IntSpinField(this);
+  SpnPosX->setObjectName(QStringLiteral("SpnPosX"));
+  SpnPosY = new IntSpinField(this);
+  SpnPosY->setObjectName(QStringLiteral("SpnPosY"));
+  auto* caption = new QLabel(QStringLiteral("&Spieler startet an Position:"), this);
+  caption->setBuddy(SpnPosX);
+  auto* separator = new QLabel(QStringLiteral("/"), this);
+
+  BtnOK = new QPushButton(QStringLiteral("&OK"), this);
+  BtnOK->setObjectName(QStringLiteral("BtnOK"));
+  BtnOK->setDefault(true);
+  BtnCancel = new QPushButton(QStringLiteral("&Abbrechen"), this);
+  BtnCancel->setObjectName(QStringLiteral("BtnCancel"));
+  connect(BtnOK, &QPushButton::clicked, this, &QDialog::accept);
+  connect(BtnCancel, &QPushButton::clicked, this, &QDialog::reject);
+
+  auto* fields = new QHBoxLayout;
+  fields->addWidget(caption);
+  fields->addWidget(SpnPosX);
+  fields->addWidget(separator);
+  fields->addWidget(SpnPosY);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(BtnOK);
+  buttons->addWidget(BtnCancel);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(fields);
+  layout->addSpacing(8);
+  layout->addLayout(buttons);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void TFrmSetStartPos::EditStartPosition(StartPosition& position) {
+  SpnPosX->setValue(position.x);
+  SpnPosY->setValue(position.y);
+  if (exec() != QDialog::Accepted) return;
+  position.x = SpnPosX->value();
+  position.y = SpnPosY->value();
+}
+
+void TFrmSetStartPos::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (const QScreen* target = screen() ? screen() : QGuiApplication::primaryScreen())
+    move(target->availableGeometry().center() - rect().center());
+  SpnPosX->setFocus();
+  SpnPosX->selectAll();
+}

@@ -1,0 +1,95 @@
+#include "editor/QtDialogLayer.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QString>
+#include <memory>
+
+#include "editor/EditorNewForm.h"
+
+namespace {
+
+const QString ApplicationTitle = QStringLiteral("Tessmoor-Editor");
+
+// Qt's own dialog, so the default suffix and the overwrite question behave the
+// same on every desktop.
+std::unique_ptr<QFileDialog> MakeFileDialog(QWidget* parent, const QString& title,
+                                            const std::string& startDirectory,
+                                            const QString& filter, const QString& suffix) {
+  auto dialog = std::make_unique<QFileDialog>(parent, title, QString::fromStdString(startDirectory),
+                                              filter);
+  dialog->setOption(QFileDialog::DontUseNativeDialog);
+  dialog->setDefaultSuffix(suffix);
+  return dialog;
+}
+
+std::vector<std::string> RunFileDialog(QFileDialog& dialog) {
+  std::vector<std::string> paths;
+  if (dialog.exec() != QDialog::Accepted) return paths;
+  for (const QString& path : dialog.selectedFiles()) paths.push_back(path.toStdString());
+  return paths;
+}
+
+std::optional<std::string> FirstPath(QFileDialog& dialog) {
+  std::vector<std::string> paths = RunFileDialog(dialog);
+  if (paths.empty()) return std::nullopt;
+  return paths.front();
+}
+
+}  // namespace
+
+QtDialogLayer::QtDialogLayer(QWidget* parent, TFrmNew& newForm) : parent(parent), newForm(newForm) {}
+
+void QtDialogLayer::ShowError(const std::string& message) {
+  QMessageBox box(QMessageBox::Critical, ApplicationTitle, QString::fromStdString(message),
+                  QMessageBox::Ok, parent);
+  box.exec();
+}
+
+SaveChangesAnswer QtDialogLayer::AskSaveChanges() {
+  QMessageBox box(QMessageBox::Warning, ApplicationTitle,
+                  QStringLiteral("Die letzten Änderungen wurden noch nicht gespeichert. Jetzt sichern?"),
+                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
+  // The program speaks German even where Qt has no translation loaded.
+  box.button(QMessageBox::Yes)->setText(QStringLiteral("&Ja"));
+  box.button(QMessageBox::No)->setText(QStringLiteral("&Nein"));
+  box.button(QMessageBox::Cancel)->setText(QStringLiteral("Abbrechen"));
+  box.setDefaultButton(QMessageBox::Yes);
+  box.setEscapeButton(QMessageBox::Cancel);
+  box.exec();
+  const QAbstractButton* clicked = box.clickedButton();
+  if (clicked == box.button(QMessageBox::Yes)) return SaveChangesAnswer::Yes;
+  if (clicked == box.button(QMessageBox::No)) return SaveChangesAnswer::No;
+  return SaveChangesAnswer::Cancel;
+}
+
+std::optional<std::string> QtDialogLayer::ChooseMapToOpen(const std::string& startDirectory) {
+  auto dialog = MakeFileDialog(parent, QStringLiteral("Öffnen"), startDirectory,
+                               QStringLiteral("Tessmoor Maps (*.tmm);;Alle Dateien (*)"),
+                               QStringLiteral("tmm"));
+  dialog->setAcceptMode(QFileDialog::AcceptOpen);
+  dialog->setFileMode(QFileDialog::ExistingFile);
+  return FirstPath(*dialog);
+}
+
+std::optional<std::string> QtDialogLayer::ChooseMapToSave(const std::string& startDirectory) {
+  auto dialog = MakeFileDialog(parent, QStringLiteral("Speichern unter"), startDirectory,
+                               QStringLiteral("Tessmoor-Maps (*.tmm);;Alle Dateien (*)"),
+                               QStringLiteral("tmm"));
+  dialog->setAcceptMode(QFileDialog::AcceptSave);
+  dialog->setFileMode(QFileDialog::AnyFile);
+  return FirstPath(*dialog);
+}
+
+std::vector<std::string> QtDialogLayer::ChoosePictures(const std::string& startDirectory) {
+  auto dialog = MakeFileDialog(parent, QStringLiteral("Datei(en) der Textur hinzufügen"),
+                               startDirectory,
+                               QStringLiteral("PCX-Dateien (*.pcx);;Alle Dateien (*)"),
+                               QStringLiteral("pcx"));
+  dialog->setAcceptMode(QFileDialog::AcceptOpen);
+  dialog->setFileMode(QFileDialog::ExistingFiles);
+  return RunFileDialog(*dialog);
+}
+
+std::optional<NewMapKind> QtDialogLayer::ChooseNewMapKind() { return newForm.Choose(); }
