@@ -1,0 +1,28 @@
+#pragma once
+// Hands every dialog to a layer chosen later. The windows that need dialogs are
+// created before the "Neu" dialog, which the Qt dialog layer itself needs, so
+// they are given this forwarder and the real layer is plugged in once it exists.
+
+#include "document/DialogLayer.h"
+
+class DialogLayerProxy : public DialogLayer {
+ public:
+  void SetTarget(DialogLayer* layer) { target = layer; }
+  bool HasTarget() const { return target != nullptr; }
+
+  void ShowError(const std::string& message) override { target->ShowError(message); }
+  SaveChangesAnswer AskSaveChanges() override { return target->AskSaveChanges(); }
+  std::optional<std::string> ChooseMapToOpen(const std::string& startDirectory) override {
+    return target->ChooseMapToOpen(startDirectory);
+  }
+  std::optional<std::string> ChooseMapToSave(const std::string& startDirectory) override {
+    return target->ChooseMapToSave(startDirectory);
+  }
+  std::vector<std::string> ChoosePictures(const std::string& startDirectory) override {
+    return target->ChoosePictures(startDirectory);
+  }
+  std::optional<NewMapKind> ChooseNewMapKind() override { return target->ChooseNewMapKind(); }
+
+ private:
+  DialogLayer* target = nullptr;
+};

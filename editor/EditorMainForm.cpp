@@ -1,0 +1,182 @@
+#include "editor/EditorMainForm.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QToolButton>
+#include <algorithm>
+
+#include "compiler/CompileMap.h"
+#include "editor/EditorCompileForm.h"
+#include "editor/EditorNewForm.h"
+#include "editor/EditorPropertiesForm.h"
+#include "editor/EditorSetStartPosForm.h"
+#include "editor/EditorTextureEditorForm.h"
+#include "editor/QtDialogLayer.h"
+#include "editor/ViewPortWidget.h"
+#include "graphics/RenderSurface.h"
+#include "graphics/WinG.h"
+
+namespace {
+
+const char* const SymbolLoadFailure = "Konnte ein oder mehrere Symbole nicht laden.";
+
+std::string WithTrailingSlash(QString directory) {
+  if (!directory.endsWith('/')) directory += '/';
+  return directory.toStdString();
+}
+
+}  // namespace
+
+TFrmMain::TFrmMain(DialogLayer* injectedDialogs, const QString& programDirectory)
+    : document(std::make_unique<MapDocument>()), editor(std::make_unique<EditorState>()) {
+  setObjectName("FrmMain");
+  BuildClientArea();
+  BuildMenus();
+  InstallPresenter();
+  commands = std::make_unique<DocumentCommands>(*document, *editor, dialogs, *this);
+  StartUp(programDirectory);
+  CreateWindows(injectedDialogs);
+  resize(DesignViewWidth, ToolBarHeight + DesignViewHeight + menuBar()->sizeHint().height());
+}
+
+TFrmMain::~TFrmMain() {
+  // The other windows refer to the document and to the controls here, so they
+  // go first, while everything they might touch still exists.
+  delete FrmCompile;
+  delete FrmNew;
+  delete FrmSetStartPos;
+  delete FrmProperties;
+  delete FrmTextureEditor;
+  SetWinGPresenter(nullptr);
+  DestroySurface();
+}
+
+void TFrmMain::StartUp(const QString& programDirectory) {
+  editor->programDirectory =
+      WithTrailingSlash(programDirectory.isEmpty() ? QCoreApplication::applicationDirPath() : programDirectory);
+  ReleaseTextures(*document);
+  ScrHorizontal->setRange(0, GridSize - 1);
+  ScrVertical->setRange(0, GridSize - 1);
+  ScrHorizontal->setSingleStep(1);
+  ScrVertical->setSingleStep(1);
+  editor->currentLayer = Wall;
+  ViewWall->setChecked(true);
+  editor->toolMode = Select;
+  SpdSelect->setChecked(true);
+  editor->hoverCell = {-1, -1};
+  LblPos->clear();
+  editor->clipboard = CellClipboard{};
+  EditPaste->setEnabled(false);
+  ResetDocument(*document, *editor, false);
+  CaptionChanged();
+  compiler = std::make_unique<MapCompiler>();
+  if (!LoadCellSymbols(*editor)) {
+    // Shown once the event loop runs, so the box appears over the main window.
+    QMetaObject::invokeMethod(this, [this] { dialogs.ShowError(SymbolLoadFailure); }, Qt::QueuedConnection);
+  }
+}
+
+void TFrmMain::CreateWindows(DialogLayer* injectedDialogs) {
+  FrmTextureEditor = new TFrmTextureEditor(*document, *editor, dialogs, [this] { HidePropertiesWindow(); }, this);
+  FrmProperties = new TFrmProperties(*document, this);
+  FrmSetStartPos = new TFrmSetStartPos(this);
+  FrmNew = new TFrmNew(this);
+  FrmCompile = new TFrmCompile(this);
+  if (injectedDialogs) {
+    dialogs.SetTarget(injectedDialogs);
+  } else {
+    qtDialogs = std::make_unique<QtDialogLayer>(this, *FrmNew);
+    dialogs.SetTarget(qtDialogs.get());
+  }
+  connect(FrmProperties, &TFrmProperties::visibilityChanged, this, [this](bool visible) {
+    SpdProperties->setChecked(visible);
+  });
+}
+
+void TFrmMain::InstallPresenter() {
+  SetWinGPresenter([view = ViewPort](const WinGPresentRequest& request) {
+    if (request.targetDC != view) return false;
+    view->Present(request.pixels, request.width, request.height, request.rowPixels,
+                  QRect(request.destX, request.destY, request.destWidth, request.destHeight));
+    return true;
+  });
+}
+
+ViewGeometry TFrmMain::Geometry() const {
+  return ViewGeometry{ViewPort->width(), ViewPort->height(), ScrollBarThickness, ScrollBarThickness};
+}
+
+void TFrmMain::RedrawView() {
+  SyncScrollBars();
+  SetSurfaceTarget(ViewPort);
+  ::RedrawView(*document, *editor, Geometry());
+}
+
+void TFrmMain::SyncScrollBars() {
+  // viewOrigin leads: a document reset moves it back to (0, 0) behind our back.
+  const QSignalBlocker blockHorizontal(ScrHorizontal);
+  const QSignalBlocker blockVertical(ScrVertical);
+  if (ScrHorizontal->value() != editor->viewOrigin.x) ScrHorizontal->setValue(editor->viewOrigin.x);
+  if (ScrVertical->value() != editor->viewOrigin.y) ScrVertical->setValue(editor->viewOrigin.y);
+}
+
+void TFrmMain::ViewPortPaint() {
+  if (Surface().created) RedrawView();
+}
+
+void TFrmMain::FormResize() {
+  const int clientWidth = ClientArea->width();
+  const int clientHeight = ClientArea->height();
+  PnlToolBar->setGeometry(0, 0, clientWidth, ToolBarHeight);
+  ViewPort->setGeometry(0, ToolBarHeight, clientWidth, std::max(0, clientHeight - ToolBarHeight));
+
+  const ScrollBarLayout bars =
+      LayoutScrollBars(clientWidth, clientHeight, ToolBarHeight, ScrollBarThickness, ScrollBarThickness);
+  ScrHorizontal->setGeometry(bars.horizontalLeft, bars.horizontalTop, std::max(0, bars.horizontalWidth),
+                             ScrollBarThickness);
+  ScrVertical->setGeometry(bars.verticalLeft, bars.verticalTop, ScrollBarThickness,
+                           std::max(0, bars.verticalHeight));
+  // Qt keeps page steps non-negative; a tiny window gets 0 instead of a negative step.
+  ScrHorizontal->setPageStep(std::max(0, bars.horizontalPageStep));
+  ScrVertical->setPageStep(std::max(0, bars.verticalPageStep));
+
+  DestroySurface();
+  const int width = std::min(ViewPort->width(), 0xFFFF);
+  const int height = std::min(ViewPort->height(), 0xFFFF);
+  if (width > 0 && height > 0) CreateSurface(static_cast<uint16_t>(width), static_cast<uint16_t>(height), ViewPort);
+  RedrawView();
+}
+
+bool TFrmMain::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == ClientArea && event->type() == QEvent::Resize) FormResize();
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void TFrmMain::closeEvent(QCloseEvent* event) {
+  if (!commands->ConfirmClose()) {
+    event->ignore();
+    return;
+  }
+  event->accept();
+}
+
+void TFrmMain::HidePropertiesWindow() { FrmProperties->hide(); }
+
+void TFrmMain::CaptionChanged() { setWindowTitle(QString::fromStdString(Caption(*document))); }
+
+void TFrmMain::SetSelectButtonDown(bool down) { SpdSelect->setChecked(down); }
+
+void TFrmMain::BindCell(MapCell& cell, CellNotification notification) {
+  if (notification == CellNotification::SlotEdited)
+    FrmProperties->BindCell(cell, [this] { NotifySlotEdited(*this); });
+  else
+    FrmProperties->BindCell(cell, [this] { NotifyCellEdited(*document, *this); });
+}
+
+void TFrmMain::ShowPropertiesWindow() { SetPropertiesVisible(true); }
+
+void TFrmMain::SetPositionLabel(const std::string& text) { LblPos->setText(QString::fromStdString(text)); }

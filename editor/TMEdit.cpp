@@ -1,0 +1,16 @@
+// The program entry: the application, the main window (which creates every
+// other window in turn) and the event loop until the main window closes.
+
+#include <QApplication>
+
+#include "editor/EditorMainForm.h"
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  // Only the name: a display name would be appended to every window caption,
+  // and the main window's caption must read exactly as the document's.
+  QApplication::setApplicationName("Tessmoor-Editor");
+  TFrmMain mainWindow;
+  mainWindow.show();
+  return application.exec();
+}

@@ -1,0 +1,11 @@
+#pragma once
+// The tool bar's pictures, drawn in code so the program needs no icon files.
+
+#include <QIcon>
+
+QIcon OpenIcon();
+QIcon SaveIcon();
+QIcon SelectIcon();
+QIcon FillIcon();
+QIcon PropertiesIcon();
+QIcon TextureEditorIcon();

@@ -1,0 +1,45 @@
+#pragma once
+// The paint area of the main window. It shows the render surface and turns Qt
+// mouse events into the editing tools' PointerInput.
+//
+// Qt draws only inside paintEvent, so presenting works in two ways: during a
+// paint the surface goes straight onto the active painter; any other present
+// only asks for a paint, whose handler composes the picture again.
+
+#include <QWidget>
+#include <cstdint>
+#include <functional>
+
+#include "view/EditingTools.h"
+
+class QPainter;
+
+class ViewPortWidget : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit ViewPortWidget(QWidget* parent);
+
+  // ViewPortPaint: called inside every paintEvent, with the painter active.
+  std::function<void()> OnPaint;
+  std::function<void(const PointerInput&)> OnMouseDown;
+  std::function<void(const PointerInput&)> OnMouseMove;
+
+  // Shows `width` x `height` RGB555 pixels (top row first, rows `rowPixels`
+  // apart) scaled into `target`. Inside a paint it draws them at once; outside
+  // it schedules a paint. Never paints from a paint.
+  void Present(const uint16_t* pixels, int32_t width, int32_t height, int32_t rowPixels, const QRect& target);
+
+  // How many frames reached the screen; tests use it to see that a paint drew.
+  int PresentedFrames() const { return presentedFrames; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+
+ private:
+  QPainter* activePainter = nullptr;
+  QRect paintedArea;  // what the present of the current paint covered
+  int presentedFrames = 0;
+};
