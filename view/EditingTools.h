@@ -48,6 +48,11 @@ void CopySelection(const MapDocument& document, EditorState& editor);
 // a clipboard block.
 bool PasteClipboard(MapDocument& document, EditorState& editor);
 
+// The Edit menu's fill and paste: the operation above, then the redraw. A paste
+// without a clipboard block changes nothing and does not redraw.
+void EditFill(MapDocument& document, const EditorState& editor, ToolHost& host);
+void EditPaste(MapDocument& document, EditorState& editor, ToolHost& host);
+
 // The two change notifications handed to the properties window.
 void NotifySlotEdited(ToolHost& host);
 void NotifyCellEdited(MapDocument& document, ToolHost& host);

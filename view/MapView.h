@@ -29,6 +29,9 @@ ScrollBarLayout LayoutScrollBars(int32_t clientWidth, int32_t clientHeight, int3
 
 // Rebuilds the whole picture in the render surface and presents it once. Updates
 // editor.lastVisibleColumn / lastVisibleRow. Draws nothing when no surface exists.
+// A view too small for a map area gets its frame and a black inside, and the
+// visible range is left empty (last < viewOrigin), so no click hits a cell.
+// The graphics error code is left as it was found.
 void RedrawView(const MapDocument& document, EditorState& editor, const ViewGeometry& view);
 
 // The 64 x 64 picture of one cell, top-left at (x, y) in clip coordinates.

@@ -1,0 +1,328 @@
+// The mouse rules of the map view, driven with input records through a host
+// that records what the windows would be asked to do.
+
+#include <gtest/gtest.h>
+
+#include "view/EditingTools.h"
+#include "view/HitTesting.h"
+#include "view/ViewTestSupport.h"
+
+using namespace viewtest;
+
+namespace {
+
+// Larger than the design size, so the drags below stay inside the map area:
+// mapArea (73, 2)-(981, 781), 15 columns and 13 rows drawn.
+constexpr ViewGeometry LargeView{1000, 800, 16, 16};
+
+class EditingToolsTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ScrollTo(0, 0); }
+
+  // What the latest redraw would have drawn at this origin.
+  void ScrollTo(int x, int y) {
+    edit.editor.viewOrigin = {x, y};
+    edit.editor.lastVisibleColumn = std::min(x + 14, 63);
+    edit.editor.lastVisibleRow = std::min(y + 12, 63);
+  }
+
+  PointerInput OnCell(int x, int y, MouseButton button = MouseButton::Left, bool shift = false) const {
+    PointerInput input;
+    input.button = button;
+    input.shift = shift;
+    input.x = 73 + 65 * (x - edit.editor.viewOrigin.x) + 20;
+    input.y = 2 + 65 * (y - edit.editor.viewOrigin.y) + 20;
+    return input;
+  }
+  PointerInput OnSlot(int slot, MouseButton button) const {
+    PointerInput input;
+    input.button = button;
+    input.x = 30;
+    input.y = 72 * slot + 30;
+    return input;
+  }
+  void Press(const PointerInput& input) { ViewPortMouseDown(edit.Doc(), edit.editor, LargeView, input, host); }
+  void DragTo(PointerInput input) {
+    input.leftHeld = true;
+    ViewPortMouseMove(edit.Doc(), edit.editor, LargeView, input, host);
+  }
+  void MoveTo(int x, int y) {
+    PointerInput input;
+    input.x = x;
+    input.y = y;
+    ViewPortMouseMove(edit.Doc(), edit.editor, LargeView, input, host);
+  }
+  void ExpectSelection(int x1, int y1, int x2, int y2) const {
+    const Selection& s = edit.editor.selection;
+    EXPECT_EQ(s.x1, x1);
+    EXPECT_EQ(s.y1, y1);
+    EXPECT_EQ(s.x2, x2);
+    EXPECT_EQ(s.y2, y2);
+  }
+
+  Editing edit;
+  RecordingHost host;
+};
+
+TEST_F(EditingToolsTest, DragKeepsTheAnchorAndFillCoversTheNormalisedRectangle) {
+  const MapCell source = MarkedCell(9);
+  edit.Doc().paletteSlots[0].cell = source;
+  Press(OnCell(5, 5));
+  DragTo(OnCell(4, 6));
+  DragTo(OnCell(3, 7));
+  DragTo(OnCell(2, 8));
+  ExpectSelection(5, 5, 2, 8);
+  EditFill(edit.Doc(), edit.editor, host);
+  for (int x = 0; x < 8; ++x) {
+    for (int y = 3; y < 11; ++y) {
+      const bool inside = x >= 2 && x <= 5 && y >= 5 && y <= 8;
+      EXPECT_EQ(SameBytes(edit.Cell(x, y), source), inside) << x << "," << y;
+    }
+  }
+  EXPECT_TRUE(edit.Doc().modified);
+  ExpectSelection(5, 5, 2, 8);
+}
+
+TEST_F(EditingToolsTest, DragRedrawsOncePerChangeOfCell) {
+  Press(OnCell(5, 5));
+  const int afterPress = host.redraws;
+  PointerInput input = OnCell(6, 5);
+  DragTo(input);
+  input.x += 5;
+  DragTo(input);
+  input.y += 5;
+  DragTo(input);
+  EXPECT_EQ(host.redraws, afterPress + 1);
+  DragTo(OnCell(7, 5));
+  EXPECT_EQ(host.redraws, afterPress + 2);
+}
+
+TEST_F(EditingToolsTest, DragLeavingTheGridHoldsTheEndAtTheEdge) {
+  ScrollTo(60, 60);
+  Press(OnCell(62, 62));
+  DragTo(OnCell(69, 70));
+  ExpectSelection(62, 62, 63, 63);
+  ScrollTo(0, 0);
+  PointerInput farAway;
+  farAway.x = -500;  // the pointer carried out of the window while the button is held
+  farAway.y = -500;
+  DragTo(farAway);
+  ExpectSelection(62, 62, 0, 0);
+}
+
+TEST_F(EditingToolsTest, DragFromTheEmptyPaletteStripMovesOnlyTheSelectionsEnd) {
+  Press(OnCell(3, 3));
+  PointerInput strip;
+  strip.x = 35;
+  strip.y = 300;  // below the last slot
+  const int redraws = host.redraws;
+  Press(strip);
+  EXPECT_EQ(host.redraws, redraws);
+  DragTo(OnCell(6, 4));
+  ExpectSelection(3, 3, 6, 4);
+}
+
+TEST_F(EditingToolsTest, MovingInPaintModeWithTheButtonHeldChangesNothing) {
+  edit.editor.toolMode = Paint;
+  DragTo(OnCell(4, 4));
+  DragTo(OnCell(6, 6));
+  ExpectSelection(0, 0, 0, 0);
+  EXPECT_EQ(host.redraws, 0);
+  EXPECT_FALSE(edit.Doc().modified);
+}
+
+TEST_F(EditingToolsTest, ShiftClickPicksTheCellUpInEitherMode) {
+  for (int mode : {Paint, Select}) {
+    edit.Doc().paletteSlots[1].cell = MarkedCell(1);
+    edit.Doc().currentSlot = 1;
+    edit.editor.toolMode = mode;
+    edit.Cell(3, 4) = MarkedCell(77);
+    Press(OnCell(3, 4, MouseButton::Left, true));
+    EXPECT_TRUE(SameBytes(edit.Doc().paletteSlots[1].cell, MarkedCell(77))) << mode;
+    EXPECT_TRUE(SameBytes(edit.Cell(3, 4), MarkedCell(77)));
+    EXPECT_FALSE(edit.Doc().modified);
+    EXPECT_EQ(edit.editor.toolMode, mode);
+    ExpectSelection(0, 0, 0, 0);
+    EXPECT_EQ(host.boundCell, &edit.Cell(3, 4));
+    EXPECT_EQ(host.boundNotification, CellNotification::CellEdited);
+  }
+}
+
+TEST_F(EditingToolsTest, LeftClickInPaintModeCopiesTheWholeSlotRecord) {
+  edit.editor.toolMode = Paint;
+  edit.Doc().currentSlot = 3;
+  edit.Doc().paletteSlots[3].cell = MarkedCell(42);
+  Press(OnCell(7, 2));
+  EXPECT_TRUE(SameBytes(edit.Cell(7, 2), MarkedCell(42)));
+  EXPECT_TRUE(edit.Doc().modified);
+  EXPECT_EQ(host.boundCell, &edit.Cell(7, 2));
+  EXPECT_EQ(host.boundNotification, CellNotification::CellEdited);
+  EXPECT_EQ(host.redraws, 1);
+  ExpectSelection(0, 0, 0, 0);
+}
+
+TEST_F(EditingToolsTest, ClicksInSelectModeSelectAndBindTheCell) {
+  Press(OnCell(4, 6));
+  ExpectSelection(4, 6, 4, 6);
+  EXPECT_EQ(host.boundCell, &edit.Cell(4, 6));
+  EXPECT_EQ(host.propertiesShown, 0);
+  Press(OnCell(2, 9, MouseButton::Right));
+  ExpectSelection(2, 9, 2, 9);
+  EXPECT_EQ(host.boundCell, &edit.Cell(2, 9));
+  EXPECT_EQ(host.propertiesShown, 1);
+  EXPECT_EQ(host.redraws, 2);
+  EXPECT_FALSE(edit.Doc().modified);
+}
+
+TEST_F(EditingToolsTest, RightClickOnASlotPaintsWithItAndShowsItsProperties) {
+  Press(OnSlot(2, MouseButton::Right));
+  EXPECT_EQ(edit.editor.toolMode, Paint);
+  EXPECT_EQ(edit.Doc().currentSlot, 2);
+  EXPECT_EQ(host.selectButtonStates, std::vector<bool>{false});
+  EXPECT_EQ(host.boundCell, &edit.Doc().paletteSlots[2].cell);
+  EXPECT_EQ(host.boundNotification, CellNotification::SlotEdited);
+  EXPECT_EQ(host.propertiesShown, 1);
+  NotifySlotEdited(host);
+  EXPECT_FALSE(edit.Doc().modified);
+}
+
+TEST_F(EditingToolsTest, LeftClickOnASlotPaintsWithItWithoutProperties) {
+  edit.editor.toolMode = Paint;
+  Press(OnSlot(3, MouseButton::Left));
+  EXPECT_EQ(edit.Doc().currentSlot, 3);
+  EXPECT_EQ(edit.editor.toolMode, Paint);
+  EXPECT_EQ(host.boundCell, &edit.Doc().paletteSlots[3].cell);
+  EXPECT_EQ(host.propertiesShown, 0);
+}
+
+TEST_F(EditingToolsTest, RightClickInTheMapAreaInPaintModeOnlyReturnsToSelect) {
+  edit.editor.toolMode = Paint;
+  edit.editor.selection = {1, 1, 2, 2};
+  Press(OnCell(5, 5, MouseButton::Right));
+  EXPECT_EQ(edit.editor.toolMode, Select);
+  EXPECT_EQ(host.selectButtonStates, std::vector<bool>{true});
+  EXPECT_EQ(host.boundCell, nullptr);
+  EXPECT_EQ(host.propertiesShown, 0);
+  ExpectSelection(1, 1, 2, 2);
+}
+
+TEST_F(EditingToolsTest, MiddleButtonChangesNothing) {
+  for (int mode : {Select, Paint}) {
+    edit.editor.toolMode = mode;
+    Press(OnCell(5, 5, MouseButton::Middle));
+    Press(OnSlot(1, MouseButton::Middle));
+  }
+  ExpectSelection(0, 0, 0, 0);
+  EXPECT_EQ(edit.Doc().currentSlot, 0);
+  EXPECT_EQ(edit.editor.toolMode, Paint);
+  EXPECT_EQ(host.boundCell, nullptr);
+  EXPECT_FALSE(edit.Doc().modified);
+  EXPECT_TRUE(host.selectButtonStates.empty());
+}
+
+TEST_F(EditingToolsTest, ClickOnNoDrawnCellKeepsTheSelection) {
+  edit.editor.selection = {1, 1, 3, 3};
+  edit.editor.lastVisibleColumn = 4;  // as after a redraw of a narrower view
+  Press(OnCell(5, 2));
+  ExpectSelection(1, 1, 3, 3);
+  EXPECT_EQ(host.redraws, 0);
+}
+
+TEST_F(EditingToolsTest, PositionLabelNamesTheCellUnderThePointer) {
+  ScrollTo(10, 2);
+  MoveTo(73 + 65 * 2 + 5, 2 + 65 * 3 + 5);
+  EXPECT_EQ(host.label, "12: 5");
+  EXPECT_EQ(edit.editor.hoverCell, (GridPoint{12, 5}));
+  const int updates = host.labelUpdates;
+  MoveTo(73 + 65 * 2 + 60, 2 + 65 * 3 + 60);
+  EXPECT_EQ(host.labelUpdates, updates);
+  MoveTo(30, 100);  // over the palette strip
+  EXPECT_EQ(host.label, "");
+}
+
+TEST_F(EditingToolsTest, PositionLabelIsEmptyBeyondTheLastColumnOrRow) {
+  ScrollTo(60, 60);
+  MoveTo(73 + 65 * 3 + 5, 2 + 65 * 3 + 5);
+  EXPECT_EQ(host.label, "63: 63");
+  MoveTo(73 + 65 * 4 + 5, 2 + 65 * 2 + 5);
+  EXPECT_EQ(host.label, "");
+  MoveTo(73 + 65 * 2 + 5, 2 + 65 * 5 + 5);
+  EXPECT_EQ(host.label, "");
+}
+
+TEST_F(EditingToolsTest, LabelIsEmptiedOnlyWhenThePointersCellChanges) {
+  MoveTo(73 + 10, 2 + 10);
+  EXPECT_EQ(host.label, "0: 0");
+  // 30 pixels left of the map area still counts as its first column.
+  MoveTo(73 - 30, 2 + 10);
+  EXPECT_EQ(host.label, "0: 0");
+  MoveTo(73 - 70, 2 + 10);
+  EXPECT_EQ(host.label, "");
+}
+
+TEST_F(EditingToolsTest, SetToolModeKeepsTheSelectButtonInStepAndRedraws) {
+  SetToolMode(edit.editor, Paint, host);
+  SetToolMode(edit.editor, Select, host);
+  EXPECT_EQ(host.selectButtonStates, (std::vector<bool>{false, true}));
+  EXPECT_EQ(host.redraws, 2);
+}
+
+TEST_F(EditingToolsTest, CellEditsMarkTheMapModifiedSlotEditsDoNot) {
+  NotifySlotEdited(host);
+  EXPECT_FALSE(edit.Doc().modified);
+  NotifyCellEdited(edit.Doc(), host);
+  EXPECT_TRUE(edit.Doc().modified);
+  EXPECT_EQ(host.redraws, 2);
+}
+
+struct HitCase {
+  int x, y;
+  bool hit;
+  int column, row;
+};
+
+TEST(HitGridCellTest, CellOwnsItsPictureAndItsLeftAndTopGridLines) {
+  EditorState editor;
+  editor.viewOrigin = {10, 20};
+  editor.lastVisibleColumn = 17;
+  editor.lastVisibleRow = 25;
+  const HitCase cases[] = {
+      {73, 2, true, 10, 20},
+      {73 + 65 * 3, 2 + 65 * 2, true, 13, 22},            // on the grid lines
+      {73 + 65 * 3 + 64, 2 + 65 * 2 + 64, true, 13, 22},  // last picture pixel
+      {73 + 65 * 3 + 65, 2 + 65 * 2 + 65, true, 14, 23},  // next cell's grid lines
+      {72, 30, false, 0, 0},
+      {100, 1, false, 0, 0},
+      {73 + 65 * 7 + 64, 2, true, 17, 20},  // the extra column the clip cuts away
+      {73 + 65 * 8, 2, false, 0, 0},
+      {73, 2 + 65 * 6, false, 0, 0},
+  };
+  for (const HitCase& c : cases) {
+    const std::optional<GridPoint> hit = HitGridCell(editor, c.x, c.y);
+    ASSERT_EQ(hit.has_value(), c.hit) << c.x << "," << c.y;
+    if (c.hit) {
+      EXPECT_EQ(*hit, (GridPoint{c.column, c.row})) << c.x << "," << c.y;
+    }
+  }
+}
+
+TEST(HitGridCellTest, EmptyVisibleRangeHitsNothing) {
+  EditorState editor;
+  editor.viewOrigin = {0, 0};
+  editor.lastVisibleColumn = -1;
+  editor.lastVisibleRow = -1;
+  EXPECT_FALSE(HitGridCell(editor, 80, 10).has_value());
+}
+
+TEST(HitPaletteSlotTest, SlotRectanglesAreInclusiveAndSeventyTwoApart) {
+  Editing edit;
+  EXPECT_EQ(HitPaletteSlot(edit.Doc(), 3, 2), 0);
+  EXPECT_EQ(HitPaletteSlot(edit.Doc(), 66, 65), 0);
+  EXPECT_EQ(HitPaletteSlot(edit.Doc(), 67, 30), -1);
+  EXPECT_EQ(HitPaletteSlot(edit.Doc(), 30, 66), -1);
+  EXPECT_EQ(HitPaletteSlot(edit.Doc(), 30, 74), 1);
+  EXPECT_EQ(HitPaletteSlot(edit.Doc(), 30, 72 * 3 + 65), 3);
+  EXPECT_EQ(HitPaletteSlot(edit.Doc(), 30, 72 * 3 + 66), -1);
+}
+
+}  // namespace

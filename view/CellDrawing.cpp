@@ -1,0 +1,32 @@
+#include "graphics/RenderSurface.h"
+#include "view/MapView.h"
+#include "view/ViewColours.h"
+
+namespace {
+
+// The thumbnail a cell shows on the current layer, or null. A loaded map may
+// carry any 16-bit index or layer value, so both are checked before indexing.
+const HiColorImage* LayerThumbnail(const MapCell& cell, const MapDocument& document, int32_t layer) {
+  if (layer < 0 || layer >= SurfaceCount) return nullptr;
+  const uint16_t index = cell.texture[layer];
+  if (index == NoTexture || index >= MaxTextures || index >= document.textureCount) return nullptr;
+  const TextureEntry& entry = document.textures[index];
+  if (entry.frameCount <= 0) return nullptr;
+  return &entry.frames[0].thumbnail;
+}
+
+// A type value beyond the six kinds (possible in a loaded file) has no symbol.
+const HiColorImage* KindSymbol(const MapCell& cell, const EditorState& editor) {
+  if (cell.type >= CellTypeCount) return nullptr;
+  return &editor.cellSymbols[cell.type];
+}
+
+}  // namespace
+
+void DrawCell(int32_t x, int32_t y, const MapCell& cell, const MapDocument& document, const EditorState& editor) {
+  FillRect(x, y, x + CellPictureSize - 1, y + CellPictureSize - 1, ColourBlack);
+  if (const HiColorImage* thumbnail = LayerThumbnail(cell, document, editor.currentLayer)) {
+    BlitImage(x, y, *thumbnail);
+  }
+  if (const HiColorImage* symbol = KindSymbol(cell, editor)) BlitImage(x, y, *symbol);
+}

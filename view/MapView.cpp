@@ -1,0 +1,128 @@
+#include "view/MapView.h"
+
+#include <algorithm>
+
+#include "graphics/GraphicsError.h"
+#include "graphics/RenderSurface.h"
+#include "view/ViewColours.h"
+
+namespace {
+
+// The clip rectangle is refused when it is too small or leaves the surface; the
+// old one then stays in force, so nothing may be drawn that relies on the new one.
+// Expects the error code to be clear, and leaves it clear.
+bool TrySetClipRect(const ViewRect& rect) {
+  // SetClipRect would quietly swap reversed corners, and a view too narrow for the
+  // map area yields exactly such a rectangle, left of where the grid belongs.
+  if (rect.right - rect.left < 1 || rect.bottom - rect.top < 1) return false;
+  SetClipRect(rect.left, rect.top, rect.right, rect.bottom);
+  return TakeGraphicsError() == geNone;
+}
+
+void DrawSunkenFrame(int32_t left, int32_t top, int32_t right, int32_t bottom) {
+  DrawTopEdge(left, right, top);
+  DrawBottomEdge(left, right, bottom);
+  DrawLeftEdge(left, top, bottom);
+  DrawRightEdge(right, top, bottom);
+}
+
+void DrawPaletteSlots(const MapDocument& document, const EditorState& editor) {
+  for (int32_t i = 0; i < PaletteSlotCount; ++i) {
+    const PaletteSlot& slot = document.paletteSlots[static_cast<size_t>(i)];
+    const ViewRect& r = slot.rect;
+    DrawCell(r.left, r.top, slot.cell, document, editor);
+    DrawSunkenFrame(r.left - 2, r.top - 2, r.right + 2, r.bottom + 2);
+    if (i != document.currentSlot) continue;
+    DrawRect(r.left, r.top, r.right, r.bottom, ColourRed);
+    if (editor.toolMode == Paint) DrawRect(r.left + 2, r.top + 2, r.right - 2, r.bottom - 2, ColourRed);
+  }
+}
+
+void DrawMapFrame(int32_t sw, int32_t sh) {
+  DrawTopEdge(MapFrameLeft, sw - 1, 0);
+  DrawBottomEdge(MapFrameLeft, sw - 1, sh - 2);
+  DrawLeftEdge(MapFrameLeft, 0, sh - 1);
+  DrawRightEdge(sw - 2, 0, sh - 1);
+}
+
+// Everything outside the map area, drawn with the whole surface as clip rectangle.
+void DrawSurroundings(const MapDocument& document, const EditorState& editor, const ViewGeometry& view) {
+  const int32_t sw = Surface().width;
+  const int32_t sh = Surface().height;
+  FillRect(0, 0, PaletteStripRight, sh - 1, ColourLightGrey);
+  DrawPaletteSlots(document, editor);
+  FillRect(sw - 1 - view.verticalBarWidth - 1, sh - 1 - view.horizontalBarHeight - 1, sw - 1, sh - 1,
+           ColourLightGrey);
+  DrawMapFrame(sw, sh);
+}
+
+// Every cell at least partly inside the clip rectangle, plus one more column
+// and row that the clip cuts away.
+void UpdateVisibleRange(EditorState& editor) {
+  editor.lastVisibleColumn = std::min(editor.viewOrigin.x + Surface().ClipWidth / CellPitch + 1, GridSize - 1);
+  editor.lastVisibleRow = std::min(editor.viewOrigin.y + Surface().ClipHeight / CellPitch + 1, GridSize - 1);
+}
+
+// With no map area there are no drawn cells, so none can be hit either.
+void ClearVisibleRange(EditorState& editor) {
+  editor.lastVisibleColumn = editor.viewOrigin.x - 1;
+  editor.lastVisibleRow = editor.viewOrigin.y - 1;
+}
+
+bool IsGridCell(int32_t x, int32_t y) { return x >= 0 && x < GridSize && y >= 0 && y < GridSize; }
+
+void DrawGrid(const MapDocument& document, const EditorState& editor) {
+  for (int32_t y = editor.viewOrigin.y; y <= editor.lastVisibleRow; ++y) {
+    const int32_t top = CellPitch * (y - editor.viewOrigin.y);
+    for (int32_t x = editor.viewOrigin.x; x <= editor.lastVisibleColumn; ++x) {
+      if (!IsGridCell(x, y)) continue;
+      const int32_t left = CellPitch * (x - editor.viewOrigin.x);
+      DrawRect(left, top, left + CellPitch, top + CellPitch, ColourGridWhite);
+      DrawCell(left + 1, top + 1, document.Cell(x, y), document, editor);
+    }
+  }
+}
+
+// On the grid lines around the selected cells; doubled while selecting, so the
+// user sees which of selection and palette slot the next click works on.
+void DrawSelection(const EditorState& editor) {
+  const CellRange range = Normalized(editor.selection);
+  const int32_t x1 = CellPitch * (range.x1 - editor.viewOrigin.x);
+  const int32_t y1 = CellPitch * (range.y1 - editor.viewOrigin.y);
+  const int32_t x2 = CellPitch * (range.x2 + 1 - editor.viewOrigin.x);
+  const int32_t y2 = CellPitch * (range.y2 + 1 - editor.viewOrigin.y);
+  DrawRect(x1, y1, x2, y2, ColourRed);
+  if (editor.toolMode == Select) DrawRect(x1 + 2, y1 + 2, x2 - 2, y2 - 2, ColourRed);
+}
+
+void ComposeView(const MapDocument& document, EditorState& editor, const ViewGeometry& view) {
+  ClearSurface(ColourBlack);
+  const RenderSurface& surface = Surface();
+  if (!TrySetClipRect({0, 0, surface.width - 1, surface.height - 1})) {
+    // The old clip rectangle may belong to a larger, earlier surface.
+    ClearVisibleRange(editor);
+    return;
+  }
+  DrawSurroundings(document, editor, view);
+  if (!TrySetClipRect(MapArea(view))) {
+    // Too small for a map area: the frame stands, the inside stays black.
+    ClearVisibleRange(editor);
+    return;
+  }
+  UpdateVisibleRange(editor);
+  DrawGrid(document, editor);
+  DrawSelection(editor);
+}
+
+}  // namespace
+
+void RedrawView(const MapDocument& document, EditorState& editor, const ViewGeometry& view) {
+  if (!Surface().created) return;
+  // A redraw can happen in the middle of someone else's group of graphics
+  // operations; it must neither hide their error nor leave one of its own.
+  const int32_t pending = TakeGraphicsError();
+  ComposeView(document, editor, view);
+  PresentSurface(1);
+  TakeGraphicsError();  // a failed present only leaves the window unchanged until the next one
+  if (pending != geNone) SetGraphicsError(pending);
+}
