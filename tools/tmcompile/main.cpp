@@ -1,0 +1,145 @@
+// tmcompile: compiles a Tessmoor map into its model on the command line, for
+// build pipelines. It reads the map with the editor's reader (without loading
+// the texture pictures, which the compile does not need), prints the compile log
+// as the editor's log window shows it, and exits 0 on success, 1 on failure (the
+// reason on stderr) and 2 on wrong arguments.
+
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "compiler/CompileLog.h"
+#include "compiler/CompileMap.h"
+#include "document/MapDocument.h"
+#include "document/MapFile.h"
+
+namespace {
+
+constexpr int ExitOk = 0;
+constexpr int ExitFailed = 1;
+constexpr int ExitUsage = 2;
+
+constexpr const char* Usage =
+    "Usage: tmcompile [-o MODEL] MAP\n"
+    "Compiles the Tessmoor map MAP (.tmm) into a model file (.tcm).\n"
+    "\n"
+    "  -o MODEL    write the model to MODEL; by default it is written beside\n"
+    "              the map, with the map's extension replaced by .tcm\n"
+    "  -h, --help  show this text\n";
+
+struct Arguments {
+  std::string mapPath;
+  std::string modelPath;  // empty: beside the map
+  bool help = false;
+};
+
+// The parsed arguments, or the complaint about them.
+struct ParseResult {
+  std::optional<Arguments> arguments;
+  std::string error;
+};
+
+ParseResult ParseArguments(int argc, char** argv) {
+  Arguments arguments;
+  bool haveMap = false, haveModel = false, optionsEnded = false;
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if (!optionsEnded && (arg == "-h" || arg == "--help")) {
+      arguments.help = true;
+    } else if (!optionsEnded && arg == "--") {
+      optionsEnded = true;
+    } else if (!optionsEnded && arg == "-o") {
+      if (haveModel) return {std::nullopt, "-o given twice"};
+      if (i + 1 >= argc) return {std::nullopt, "-o needs a model file name"};
+      arguments.modelPath = argv[++i];
+      haveModel = true;
+    } else if (!optionsEnded && arg.size() > 1 && arg[0] == '-') {
+      return {std::nullopt, "unknown option " + arg};
+    } else {
+      if (haveMap) return {std::nullopt, "only one map can be compiled at a time"};
+      arguments.mapPath = arg;
+      haveMap = true;
+    }
+  }
+  if (!arguments.help && !haveMap) return {std::nullopt, "no map given"};
+  return {arguments, {}};
+}
+
+// The log on stdout. Lines are written as they come, so the progress dots
+// appear while the compile runs.
+class StdoutLog : public CompileLog {
+ public:
+  ~StdoutLog() override { EndLine(); }
+  // A stream cannot take back what it printed; a new log just starts on a new line.
+  void ClearLog() override { EndLine(); }
+  void AddLogLine(const std::string& text = "") override {
+    EndLine();
+    std::fputs(text.c_str(), stdout);
+    lineOpen_ = true;
+    lastLine_ = text;
+  }
+  void ExtendLastLine(const std::string& text) override {
+    std::fputs(text.c_str(), stdout);
+    std::fflush(stdout);
+    lineOpen_ = true;
+    lastLine_ += text;
+  }
+  const std::string& LastLine() const { return lastLine_; }
+
+  void EndLine() {
+    if (lineOpen_) std::fputc('\n', stdout);
+    lineOpen_ = false;
+  }
+
+ private:
+  bool lineOpen_ = false;
+  std::string lastLine_;
+};
+
+std::string ProgramDirectory() {
+  std::error_code error;
+  const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+  return error ? std::string() : program.parent_path().string() + "/";
+}
+
+int Fail(const std::string& message) {
+  std::fprintf(stderr, "%s\n", message.c_str());
+  return ExitFailed;
+}
+
+int Compile(const Arguments& arguments) {
+  auto document = std::make_unique<MapDocument>();
+  EditorState editor;
+  ResetDocument(*document, editor, true);
+  const MapLoadOptions options{ProgramDirectory(), false};
+  const MapFileResult loaded = LoadMap(*document, arguments.mapPath, options);
+  if (!loaded.ok) {
+    return Fail(loaded.message.empty() ? "tmcompile: cannot open " + arguments.mapPath : loaded.message);
+  }
+
+  const std::string modelPath =
+      arguments.modelPath.empty() ? ModelFileName(arguments.mapPath) : arguments.modelPath;
+  MapCompiler compiler;
+  StdoutLog log;
+  const bool compiled = compiler.Compile(*document, modelPath, log);
+  log.EndLine();  // before anything goes to stderr
+  std::fflush(stdout);
+  return compiled ? ExitOk : Fail(log.LastLine());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const ParseResult parsed = ParseArguments(argc, argv);
+  if (!parsed.arguments) {
+    std::fprintf(stderr, "tmcompile: %s\n%s", parsed.error.c_str(), Usage);
+    return ExitUsage;
+  }
+  if (parsed.arguments->help) {
+    std::fputs(Usage, stdout);
+    return ExitOk;
+  }
+  return Compile(*parsed.arguments);
+}
