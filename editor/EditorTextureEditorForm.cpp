@@ -1,0 +1,518 @@
+#include "editor/EditorTextureEditorForm.h"
+
+#include <QButtonGroup>
+#include <QCollator>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QImage>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QStyledItemDelegate>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QValidator>
+#include <algorithm>
+#include <utility>
+
+#include "document/PascalString.h"
+#include "document/Windows1252.h"
+#include "textures/TextureFrames.h"
+#include "textures/TextureTable.h"
+
+namespace {
+
+constexpr int TextureRole = Qt::UserRole;
+constexpr int PreviewSize = 64;
+
+QString ShownName(const TextureEntry& entry) {
+  return QString::fromStdString(Windows1252ToUtf8(ReadPascalString(entry.name, TextureNameCapacity)));
+}
+
+QString ShownName(const TextureFrame& frame) {
+  return QString::fromStdString(Windows1252ToUtf8(ReadPascalString(frame.fileName, FrameNameCapacity)));
+}
+
+// Texture names compare as a German user expects ("apfel", "Äpfel", "Bogen"),
+// whatever locale the program happens to run under.
+const QCollator& NameCollator() {
+  static const QCollator collator(QLocale(QLocale::German, QLocale::Germany));
+  return collator;
+}
+
+class TextureItem : public QTreeWidgetItem {
+ public:
+  using QTreeWidgetItem::QTreeWidgetItem;
+  bool operator<(const QTreeWidgetItem& other) const override {
+    return NameCollator().compare(text(0), other.text(0)) < 0;
+  }
+};
+
+// Refuses any character that a map file cannot store, so the list never shows
+// a name that would come back different after saving.
+class Windows1252Validator : public QValidator {
+ public:
+  using QValidator::QValidator;
+  State validate(QString& input, int&) const override {
+    return IsWindows1252Representable(input.toStdString()) ? Acceptable : Invalid;
+  }
+};
+
+class TexturePreview : public QWidget {
+ public:
+  TexturePreview(std::function<void(QPainter&)> paint, QWidget* parent)
+      : QWidget(parent), paint_(std::move(paint)) {}
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    paint_(painter);
+  }
+
+ private:
+  std::function<void(QPainter&)> paint_;
+};
+
+enum class ToolShape { ArrowUp, ArrowDown, Plus, Minus };
+
+QIcon ToolIcon(ToolShape shape) {
+  QPixmap pixmap(16, 16);
+  pixmap.fill(Qt::transparent);
+  QPainter painter(&pixmap);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(QColor(0, 0, 128));
+  switch (shape) {
+    case ToolShape::ArrowUp:
+      painter.drawPolygon(QPolygonF({{8, 2}, {14, 9}, {10, 9}, {10, 14}, {6, 14}, {6, 9}, {2, 9}}));
+      break;
+    case ToolShape::ArrowDown:
+      painter.drawPolygon(QPolygonF({{8, 14}, {14, 7}, {10, 7}, {10, 2}, {6, 2}, {6, 7}, {2, 7}}));
+      break;
+    case ToolShape::Plus:
+      painter.drawRect(QRectF(2, 6.5, 12, 3));
+      painter.drawRect(QRectF(6.5, 2, 3, 12));
+      break;
+    case ToolShape::Minus:
+      painter.drawRect(QRectF(2, 6.5, 12, 3));
+      break;
+  }
+  return QIcon(pixmap);
+}
+
+QToolButton* MakeToolButton(const char* name, const QString& hint, ToolShape shape, QWidget* parent,
+                            const QRect& geometry) {
+  auto* button = new QToolButton(parent);
+  button->setObjectName(QString::fromLatin1(name));
+  button->setToolTip(hint);
+  button->setIcon(ToolIcon(shape));
+  button->setAutoRaise(true);
+  button->setGeometry(geometry);
+  return button;
+}
+
+QPushButton* MakeButton(const char* name, const QString& text, QWidget* parent, const QRect& geometry) {
+  auto* button = new QPushButton(text, parent);
+  button->setObjectName(QString::fromLatin1(name));
+  // Enter in the lists must not press a button behind the user's back.
+  button->setAutoDefault(false);
+  button->setGeometry(geometry);
+  return button;
+}
+
+QImage PreviewImage(const HiColorImage& thumbnail) {
+  QImage image(thumbnail.width, thumbnail.height, QImage::Format_RGB32);
+  for (int y = 0; y < thumbnail.height; ++y) {
+    for (int x = 0; x < thumbnail.width; ++x) {
+      uint8_t red = 0, green = 0, blue = 0;
+      UnpackRGB555(GetImagePixel(x, y, thumbnail), red, green, blue);
+      image.setPixel(x, y, qRgb(red * 8, green * 8, blue * 8));
+    }
+  }
+  return image;
+}
+
+}  // namespace
+
+// The in-place editor of a texture name: Windows-1252 only, 255 characters (which
+// are 255 bytes, one per character). It can be cancelled from outside.
+class TextureNameDelegate : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+
+  QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+    if (auto* line = qobject_cast<QLineEdit*>(editor)) {
+      line->setObjectName(QStringLiteral("EdtTextureName"));
+      line->setMaxLength(TextureNameCapacity);
+      line->setValidator(new Windows1252Validator(line));
+      editor_ = line;
+    }
+    return editor;
+  }
+
+  // Ends an edit in progress without storing what was typed.
+  void CancelEditing() {
+    if (editor_) emit closeEditor(editor_, QAbstractItemDelegate::RevertModelCache);
+  }
+
+ private:
+  mutable QPointer<QLineEdit> editor_;
+};
+
+TFrmTextureEditor::TFrmTextureEditor(MapDocument& document, EditorState& editor, DialogLayer& dialogs,
+                                     std::function<void()> closePropertiesWindow, QWidget* parent)
+    : QDialog(parent),
+      document_(document),
+      editor_(editor),
+      dialogs_(dialogs),
+      closePropertiesWindow_(std::move(closePropertiesWindow)) {
+  setObjectName(QStringLiteral("FrmTextureEditor"));
+  setWindowTitle(QStringLiteral("Textur-Editor"));
+  setModal(true);
+  setFixedSize(529, 385);
+  CreateTextureControls();
+  CreateFramePane();
+  CreateAnimationGroup();
+  BtnClose = MakeButton("BtnClose", QStringLiteral("&Schließen"), this, QRect(432, 352, 89, 25));
+  ConnectHandlers();
+  setTabOrder(LVTextures, BtnAdd);
+  setTabOrder(BtnAdd, BtnDelete);
+  setTabOrder(BtnDelete, LstFiles);
+  setTabOrder(LstFiles, SpdMoveUp);
+  setTabOrder(SpdMoveUp, SpdAddFile);
+  setTabOrder(SpdAddFile, SpdRemoveFile);
+  setTabOrder(SpdRemoveFile, SpdMoveDown);
+  setTabOrder(SpdMoveDown, RdoRepeat);
+  setTabOrder(RdoRepeat, RdoPingPong);
+  setTabOrder(RdoPingPong, BtnClose);
+}
+
+void TFrmTextureEditor::CreateTextureControls() {
+  LblTextures = new QLabel(QStringLiteral("&Texturen:"), this);
+  LblTextures->setObjectName(QStringLiteral("LblTextures"));
+  LblTextures->setGeometry(8, 8, 185, 16);
+
+  LVTextures = new QTreeWidget(this);
+  LVTextures->setObjectName(QStringLiteral("LVTextures"));
+  LVTextures->setGeometry(8, 26, 185, 318);
+  LVTextures->setColumnCount(1);
+  LVTextures->setColumnWidth(0, 165);
+  LVTextures->setHeaderHidden(true);
+  LVTextures->setRootIsDecorated(false);
+  LVTextures->setUniformRowHeights(true);
+  LVTextures->setAllColumnsShowFocus(true);
+  LVTextures->setSelectionBehavior(QAbstractItemView::SelectRows);
+  LVTextures->setSelectionMode(QAbstractItemView::SingleSelection);
+  LVTextures->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
+  nameDelegate_ = new TextureNameDelegate(LVTextures);
+  LVTextures->setItemDelegate(nameDelegate_);
+  LVTextures->setSortingEnabled(true);
+  LVTextures->sortByColumn(0, Qt::AscendingOrder);
+  LVTextures->installEventFilter(this);
+  LblTextures->setBuddy(LVTextures);
+
+  BtnAdd = MakeButton("BtnAdd", QStringLiteral("&Hinzufügen"), this, QRect(8, 352, 89, 25));
+  BtnDelete = MakeButton("BtnDelete", QStringLiteral("&Löschen"), this, QRect(104, 352, 89, 25));
+}
+
+void TFrmTextureEditor::CreateFramePane() {
+  GrpTexture = new QGroupBox(this);
+  GrpTexture->setObjectName(QStringLiteral("GrpTexture"));
+  GrpTexture->setGeometry(200, 8, 321, 336);
+
+  LblFiles = new QLabel(QStringLiteral("&Dateien:"), GrpTexture);
+  LblFiles->setObjectName(QStringLiteral("LblFiles"));
+  LblFiles->setGeometry(12, 18, 110, 16);
+  LstFiles = new QListWidget(GrpTexture);
+  LstFiles->setObjectName(QStringLiteral("LstFiles"));
+  LstFiles->setGeometry(12, 36, 110, 216);
+  LstFiles->setSelectionMode(QAbstractItemView::SingleSelection);
+  LblFiles->setBuddy(LstFiles);
+
+  SpdMoveUp = MakeToolButton("SpdMoveUp", QStringLiteral("Nach oben"), ToolShape::ArrowUp, GrpTexture,
+                             QRect(128, 36, 25, 25));
+  SpdAddFile = MakeToolButton("SpdAddFile", QStringLiteral("Datei hinzufügen"), ToolShape::Plus, GrpTexture,
+                              QRect(128, 64, 25, 25));
+  SpdRemoveFile = MakeToolButton("SpdRemoveFile", QStringLiteral("Datei entfernen"), ToolShape::Minus, GrpTexture,
+                                 QRect(128, 92, 25, 25));
+  SpdMoveDown = MakeToolButton("SpdMoveDown", QStringLiteral("Nach unten"), ToolShape::ArrowDown, GrpTexture,
+                               QRect(128, 120, 25, 25));
+
+  auto* bevel = new QFrame(GrpTexture);
+  bevel->setObjectName(QStringLiteral("BvlTexture"));
+  bevel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  bevel->setLineWidth(1);
+  bevel->setGeometry(164, 36, PreviewSize + 2, PreviewSize + 2);
+  PntTexture = new TexturePreview([this](QPainter& painter) { PntTexturePaint(painter); }, bevel);
+  PntTexture->setObjectName(QStringLiteral("PntTexture"));
+  PntTexture->setGeometry(1, 1, PreviewSize, PreviewSize);
+
+  LblSubTexture = new QLabel(GrpTexture);
+  LblSubTexture->setObjectName(QStringLiteral("LblSubTexture"));
+  LblSubTexture->setGeometry(236, 36, 80, 16);
+}
+
+void TFrmTextureEditor::CreateAnimationGroup() {
+  RdoAnimationType = new QGroupBox(QStringLiteral("&Art der Animation:"), GrpTexture);
+  RdoAnimationType->setObjectName(QStringLiteral("RdoAnimationType"));
+  RdoAnimationType->setGeometry(12, 264, 297, 60);
+  RdoRepeat = new QRadioButton(QStringLiteral("Wiederholen"), RdoAnimationType);
+  RdoRepeat->setObjectName(QStringLiteral("RdoRepeat"));
+  RdoPingPong = new QRadioButton(QStringLiteral("Ping-Pong"), RdoAnimationType);
+  RdoPingPong->setObjectName(QStringLiteral("RdoPingPong"));
+  auto* columns = new QGridLayout(RdoAnimationType);
+  columns->addWidget(RdoRepeat, 0, 0);
+  columns->addWidget(RdoPingPong, 0, 1);
+  animationButtons_ = new QButtonGroup(this);
+  animationButtons_->addButton(RdoRepeat, Repeat);
+  animationButtons_->addButton(RdoPingPong, PingPong);
+  RdoRepeat->setChecked(true);
+}
+
+void TFrmTextureEditor::ConnectHandlers() {
+  connect(LVTextures, &QTreeWidget::itemClicked, this, [this] { LVTexturesClick(); });
+  connect(LVTextures, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem* item) { LVTexturesEdited(item); });
+  // Any move of the current item (Home, End, Page Down, a click, a rebuild) must
+  // bring the pane along, or the frame buttons would act on another texture than
+  // the one whose frames are listed.
+  connect(LVTextures, &QTreeWidget::currentItemChanged, this, [this] {
+    if (!fillingList_ && SelectedTexture() != paneTexture_) RefreshFramePane();
+  });
+  connect(BtnAdd, &QPushButton::clicked, this, &TFrmTextureEditor::BtnAddClick);
+  connect(BtnDelete, &QPushButton::clicked, this, &TFrmTextureEditor::BtnDeleteClick);
+  connect(LstFiles, &QListWidget::currentRowChanged, this, [this] { LstFilesClick(); });
+  connect(SpdMoveUp, &QToolButton::clicked, this, &TFrmTextureEditor::SpdMoveUpClick);
+  connect(SpdAddFile, &QToolButton::clicked, this, &TFrmTextureEditor::SpdAddFileClick);
+  connect(SpdRemoveFile, &QToolButton::clicked, this, &TFrmTextureEditor::SpdRemoveFileClick);
+  connect(SpdMoveDown, &QToolButton::clicked, this, &TFrmTextureEditor::SpdMoveDownClick);
+  connect(animationButtons_, &QButtonGroup::idClicked, this, &TFrmTextureEditor::RdoAnimationTypeClick);
+  connect(BtnClose, &QPushButton::clicked, this, &TFrmTextureEditor::BtnCloseClick);
+}
+
+void TFrmTextureEditor::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (event->spontaneous()) return;  // coming back from minimised is not an opening
+  if (QScreen* screen = this->screen()) move(screen->availableGeometry().center() - rect().center());
+  FormShow();
+}
+
+bool TFrmTextureEditor::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == LVTextures && event->type() == QEvent::KeyRelease) LVTexturesKeyUp(static_cast<QKeyEvent*>(event));
+  return QDialog::eventFilter(watched, event);
+}
+
+void TFrmTextureEditor::FormShow() {
+  if (closePropertiesWindow_) closePropertiesWindow_();
+  FillTextureList();
+  if (LVTextures->topLevelItemCount() > 0) {
+    LVTextures->sortItems(0, Qt::AscendingOrder);
+    LVTextures->setCurrentItem(LVTextures->topLevelItem(0));
+    LVTextures->setFocus();
+  }
+  RefreshFramePane();
+}
+
+void TFrmTextureEditor::LVTexturesClick() { RefreshFramePane(); }
+
+void TFrmTextureEditor::LVTexturesKeyUp(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down) RefreshFramePane();
+}
+
+void TFrmTextureEditor::LVTexturesEdited(QTreeWidgetItem* item) {
+  if (fillingList_) return;
+  const int texture = item->data(0, TextureRole).toInt();
+  if (!IsTextureInTable(document_, texture)) return;
+  // The editor's validator lets only storable text through; anything else that
+  // reaches here leaves the name as it was.
+  if (const std::optional<std::string> bytes = Utf8ToWindows1252(item->text(0).toStdString())) {
+    RenameTexture(document_, texture, *bytes);
+  }
+  const QString stored = ShownName(document_.textures[static_cast<size_t>(texture)]);
+  if (item->text(0) != stored) {
+    fillingList_ = true;
+    item->setText(0, stored);
+    fillingList_ = false;
+  }
+}
+
+void TFrmTextureEditor::BtnAddClick() {
+  const TextureResult result = AddTexture(document_);
+  if (!result.ok) {
+    dialogs_.ShowError(result.message);
+    return;
+  }
+  QTreeWidgetItem* item = AddListItem(document_.textureCount - 1);
+  LVTextures->setCurrentItem(item);
+  LVTextures->setFocus();
+  LVTextures->editItem(item, 0);
+  RefreshFramePane();
+}
+
+void TFrmTextureEditor::BtnDeleteClick() {
+  const int texture = SelectedTexture();
+  if (texture < 0) return;
+  nameDelegate_->CancelEditing();
+  if (document_.textureCount == 0) return;
+  const int listPosition = LVTextures->indexOfTopLevelItem(LVTextures->currentItem());
+  const TextureResult result = DeleteTexture(document_, texture, &editor_.clipboard);
+  if (!result.ok) {
+    if (!result.message.empty()) dialogs_.ShowError(result.message);
+    return;
+  }
+  FillTextureList();
+  if (const int count = LVTextures->topLevelItemCount(); count > 0) {
+    QTreeWidgetItem* item = LVTextures->topLevelItem(std::min(listPosition, count - 1));
+    LVTextures->setCurrentItem(item);
+    LVTextures->scrollToItem(item);
+  }
+  LVTextures->setFocus();
+  RefreshFramePane();
+}
+
+void TFrmTextureEditor::LstFilesClick() { RepaintPreview(); }
+
+void TFrmTextureEditor::SpdMoveUpClick() {
+  const int file = SelectedFile();
+  if (!MoveFrameUp(document_, SelectedTexture(), file)) return;
+  LstFiles->insertItem(file - 1, LstFiles->takeItem(file));
+  LstFiles->setCurrentRow(file - 1);
+}
+
+void TFrmTextureEditor::SpdMoveDownClick() {
+  const int file = SelectedFile();
+  if (!MoveFrameDown(document_, SelectedTexture(), file)) return;
+  LstFiles->insertItem(file + 1, LstFiles->takeItem(file));
+  LstFiles->setCurrentRow(file + 1);
+}
+
+void TFrmTextureEditor::SpdAddFileClick() {
+  const int texture = SelectedTexture();
+  if (texture < 0) return;
+  const TextureEntry& entry = document_.textures[static_cast<size_t>(texture)];
+  if (entry.frameCount >= MaxFrames) {
+    dialogs_.ShowError(TooManyFramesMessage);
+    return;
+  }
+  const std::vector<std::string> chosen = dialogs_.ChoosePictures(editor_.programDirectory + "GFX/");
+  if (chosen.empty()) return;
+  const AddFramesResult result = AddFrames(document_, editor_.programDirectory, texture, chosen);
+  for (int f = entry.frameCount - result.added; f < entry.frameCount; ++f) {
+    AppendFileLine(entry.frames[static_cast<size_t>(f)]);
+  }
+  if (result.Stopped()) {
+    dialogs_.ShowError(result.message);
+    return;
+  }
+  RepaintPreview();
+}
+
+void TFrmTextureEditor::SpdRemoveFileClick() {
+  const int file = SelectedFile();
+  if (!RemoveFrame(document_, SelectedTexture(), file)) return;
+  delete LstFiles->takeItem(file);
+  if (const int lines = LstFiles->count(); lines > 0) LstFiles->setCurrentRow(std::min(file, lines - 1));
+  RepaintPreview();
+}
+
+void TFrmTextureEditor::PntTexturePaint(QPainter& painter) {
+  painter.fillRect(QRect(0, 0, PreviewSize, PreviewSize), palette().color(QPalette::Button));
+  const int texture = SelectedTexture();
+  const int file = SelectedFile();
+  if (texture < 0 || file < 0) return;
+  const TextureEntry& entry = document_.textures[static_cast<size_t>(texture)];
+  if (file >= entry.frameCount) return;
+  const HiColorImage& thumbnail = entry.frames[static_cast<size_t>(file)].thumbnail;
+  if (!thumbnail.IsEmpty()) painter.drawImage(QPoint(0, 0), PreviewImage(thumbnail));
+}
+
+void TFrmTextureEditor::RdoAnimationTypeClick(int position) {
+  const int texture = SelectedTexture();
+  if (texture >= 0) SetAnimationType(document_, texture, static_cast<AnimationType>(position));
+}
+
+void TFrmTextureEditor::BtnCloseClick() { close(); }
+
+int TFrmTextureEditor::SelectedTexture() const {
+  const QTreeWidgetItem* item = LVTextures->currentItem();
+  if (item == nullptr) return -1;
+  const int texture = item->data(0, TextureRole).toInt();
+  return IsTextureInTable(document_, texture) ? texture : -1;
+}
+
+int TFrmTextureEditor::SelectedFile() const { return LstFiles->currentRow(); }
+
+QTreeWidgetItem* TFrmTextureEditor::AddListItem(int texture) {
+  const bool wasFilling = std::exchange(fillingList_, true);
+  auto* item = new TextureItem();
+  item->setText(0, ShownName(document_.textures[static_cast<size_t>(texture)]));
+  item->setData(0, TextureRole, texture);
+  item->setFlags(item->flags() | Qt::ItemIsEditable);
+  LVTextures->addTopLevelItem(item);  // sorted in by its caption
+  fillingList_ = wasFilling;
+  return item;
+}
+
+void TFrmTextureEditor::FillTextureList() {
+  fillingList_ = true;
+  LVTextures->setSortingEnabled(false);
+  LVTextures->clear();
+  for (int texture = 0; texture < document_.textureCount; ++texture) AddListItem(texture);
+  LVTextures->setSortingEnabled(true);  // sorts once, by caption
+  fillingList_ = false;
+}
+
+void TFrmTextureEditor::RefreshFramePane() {
+  LstFiles->clear();
+  const int texture = SelectedTexture();
+  paneTexture_ = texture;
+  const bool enabled = texture >= 0;
+  for (QWidget* control : {static_cast<QWidget*>(SpdMoveUp), static_cast<QWidget*>(SpdMoveDown),
+                           static_cast<QWidget*>(SpdAddFile), static_cast<QWidget*>(SpdRemoveFile),
+                           static_cast<QWidget*>(RdoAnimationType)}) {
+    control->setEnabled(enabled);
+  }
+  if (!enabled) {
+    ShowAnimationType(Repeat);
+    return;
+  }
+  const TextureEntry& entry = document_.textures[static_cast<size_t>(texture)];
+  for (int f = 0; f < entry.frameCount; ++f) AppendFileLine(entry.frames[static_cast<size_t>(f)]);
+  ShowAnimationType(entry.animationType);
+  if (LstFiles->count() > 0) LstFiles->setCurrentRow(0);
+  RepaintPreview();
+}
+
+void TFrmTextureEditor::ShowAnimationType(int32_t type) {
+  if (type == Repeat || type == PingPong) {
+    animationButtons_->button(type)->setChecked(true);
+    return;
+  }
+  // A file may hold a type the editor does not know: show neither choice.
+  animationButtons_->setExclusive(false);
+  RdoRepeat->setChecked(false);
+  RdoPingPong->setChecked(false);
+  animationButtons_->setExclusive(true);
+}
+
+void TFrmTextureEditor::RepaintPreview() {
+  const int texture = SelectedTexture();
+  const int file = SelectedFile();
+  QString name;
+  if (texture >= 0 && file >= 0 && file < document_.textures[static_cast<size_t>(texture)].frameCount) {
+    name = ShownName(document_.textures[static_cast<size_t>(texture)].frames[static_cast<size_t>(file)]);
+  }
+  LblSubTexture->setText(name);
+  PntTexture->update();
+}
+
+void TFrmTextureEditor::AppendFileLine(const TextureFrame& frame) { LstFiles->addItem(ShownName(frame)); }

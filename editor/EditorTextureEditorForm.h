@@ -1,0 +1,98 @@
+#pragma once
+// "Textur-Editor": the modal window in which the map's texture table is edited.
+// Every change goes straight into the document; the window only shows the table
+// and turns clicks into the operations of textures/.
+
+#include <QDialog>
+#include <functional>
+
+#include "document/DialogLayer.h"
+#include "document/MapDocument.h"
+
+class QButtonGroup;
+class QGroupBox;
+class QKeyEvent;
+class QLabel;
+class QListWidget;
+class QPainter;
+class QPushButton;
+class QRadioButton;
+class QToolButton;
+class QTreeWidget;
+class QTreeWidgetItem;
+class TextureNameDelegate;
+
+class TFrmTextureEditor : public QDialog {
+  Q_OBJECT
+
+ public:
+  // `closePropertiesWindow` is called each time the window opens: the properties
+  // window may show texture references that the editor is about to renumber.
+  TFrmTextureEditor(MapDocument& document, EditorState& editor, DialogLayer& dialogs,
+                    std::function<void()> closePropertiesWindow, QWidget* parent = nullptr);
+
+  // The handlers, one per user action.
+  void FormShow();
+  void LVTexturesClick();
+  void LVTexturesKeyUp(QKeyEvent* event);
+  void LVTexturesEdited(QTreeWidgetItem* item);
+  void BtnAddClick();
+  void BtnDeleteClick();
+  void LstFilesClick();
+  void SpdMoveUpClick();
+  void SpdAddFileClick();
+  void SpdRemoveFileClick();
+  void SpdMoveDownClick();
+  void PntTexturePaint(QPainter& painter);
+  void RdoAnimationTypeClick(int position);
+  void BtnCloseClick();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void CreateTextureControls();
+  void CreateFramePane();
+  void CreateAnimationGroup();
+  void ConnectHandlers();
+
+  // The texture of the list's current item, or -1.
+  int SelectedTexture() const;
+  // The current line of the file list, or -1.
+  int SelectedFile() const;
+  QTreeWidgetItem* AddListItem(int texture);
+  void FillTextureList();
+  void RefreshFramePane();
+  void ShowAnimationType(int32_t type);
+  void RepaintPreview();
+  void AppendFileLine(const TextureFrame& frame);
+
+  MapDocument& document_;
+  EditorState& editor_;
+  DialogLayer& dialogs_;
+  std::function<void()> closePropertiesWindow_;
+  // The texture whose frames the pane lists; -1 when the pane is disabled.
+  int paneTexture_ = -1;
+  bool fillingList_ = false;
+
+  QLabel* LblTextures;
+  QTreeWidget* LVTextures;
+  TextureNameDelegate* nameDelegate_;
+  QPushButton* BtnAdd;
+  QPushButton* BtnDelete;
+  QGroupBox* GrpTexture;
+  QLabel* LblFiles;
+  QListWidget* LstFiles;
+  QToolButton* SpdMoveUp;
+  QToolButton* SpdAddFile;
+  QToolButton* SpdRemoveFile;
+  QToolButton* SpdMoveDown;
+  QWidget* PntTexture;
+  QLabel* LblSubTexture;
+  QGroupBox* RdoAnimationType;
+  QRadioButton* RdoRepeat;
+  QRadioButton* RdoPingPong;
+  QButtonGroup* animationButtons_;
+  QPushButton* BtnClose;
+};

@@ -1,0 +1,256 @@
+#include "editor/EditorTextureEditorForm.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <memory>
+
+#include "document/PascalString.h"
+#include "gui/ScriptedDialogs.h"
+#include "textures/TexturePictures.h"
+#include "textures/TextureTable.h"
+
+namespace {
+
+class TextureEditorFormTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ResetDocument(doc, editor, true);
+    editor.programDirectory = gfx.Dir();
+    form = std::make_unique<TFrmTextureEditor>(doc, editor, dialogs, [this] { ++propertiesClosed; });
+  }
+
+  void AddNamed(std::initializer_list<const char*> names) {
+    for (const char* name : names) {
+      ASSERT_TRUE(AddTexture(doc).ok);
+      RenameTexture(doc, doc.textureCount - 1, name);
+    }
+  }
+
+  void Open() {
+    form->show();
+    QApplication::processEvents();
+  }
+
+  template <typename T>
+  T* Find(const char* name) const {
+    T* widget = form->findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(nullptr, widget) << name;
+    return widget;
+  }
+
+  QTreeWidget* List() const { return Find<QTreeWidget>("LVTextures"); }
+  QListWidget* Files() const { return Find<QListWidget>("LstFiles"); }
+
+  QStringList Captions() const {
+    QStringList captions;
+    for (int i = 0; i < List()->topLevelItemCount(); ++i) captions << List()->topLevelItem(i)->text(0);
+    return captions;
+  }
+
+  QStringList FileLines() const {
+    QStringList lines;
+    for (int i = 0; i < Files()->count(); ++i) lines << Files()->item(i)->text();
+    return lines;
+  }
+
+  std::string StoredName(int texture) const {
+    return ReadPascalString(doc.textures[static_cast<size_t>(texture)].name, TextureNameCapacity);
+  }
+
+  // The in-place editor of the list, once an edit has started.
+  QLineEdit* NameEditor() const { return List()->findChild<QLineEdit*>(QStringLiteral("EdtTextureName")); }
+
+  void SelectTexture(const QString& caption) {
+    const QList<QTreeWidgetItem*> items = List()->findItems(caption, Qt::MatchExactly);
+    ASSERT_EQ(1, items.size()) << caption.toStdString();
+    List()->setCurrentItem(items.front());
+  }
+
+  ProgramDirectory gfx;
+  std::unique_ptr<MapDocument> document = std::make_unique<MapDocument>();
+  MapDocument& doc = *document;
+  EditorState editor;
+  ScriptedDialogs dialogs;
+  int propertiesClosed = 0;
+  std::unique_ptr<TFrmTextureEditor> form;
+};
+
+TEST_F(TextureEditorFormTest, OpeningWithoutTexturesLeavesTheFramePaneDisabled) {
+  Open();
+  EXPECT_EQ(1, propertiesClosed);
+  EXPECT_EQ(QStringLiteral("Textur-Editor"), form->windowTitle());
+  EXPECT_EQ(QSize(529, 385), form->size());
+  EXPECT_EQ(0, List()->topLevelItemCount());
+  for (const char* name : {"SpdMoveUp", "SpdMoveDown", "SpdAddFile", "SpdRemoveFile"}) {
+    EXPECT_FALSE(Find<QToolButton>(name)->isEnabled()) << name;
+  }
+  EXPECT_FALSE(Find<QGroupBox>("RdoAnimationType")->isEnabled());
+  EXPECT_TRUE(Find<QRadioButton>("RdoRepeat")->isChecked());
+  EXPECT_EQ(QStringLiteral("Nach oben"), Find<QToolButton>("SpdMoveUp")->toolTip());
+}
+
+TEST_F(TextureEditorFormTest, TheListIsSortedByNameAsAGermanReaderExpects) {
+  AddNamed({"Ziegel", "\xC4pfel", "apfel", "Bogen"});
+  Open();
+  EXPECT_EQ(QStringList({"apfel", "Äpfel", "Bogen", "Ziegel"}), Captions());
+  EXPECT_EQ(QStringLiteral("apfel"), List()->currentItem()->text(0));
+  EXPECT_TRUE(Find<QToolButton>("SpdAddFile")->isEnabled());
+  EXPECT_TRUE(List()->hasFocus());
+}
+
+TEST_F(TextureEditorFormTest, ANewTextureIsRenamedInPlaceAndStoredAsWindows1252) {
+  AddNamed({"Mauer"});
+  Open();
+  Find<QPushButton>("BtnAdd")->click();
+  ASSERT_EQ(2, doc.textureCount);
+  EXPECT_EQ("Neue Textur", StoredName(1));
+  QLineEdit* line = NameEditor();
+  ASSERT_NE(nullptr, line) << "a new item starts in edit mode";
+  EXPECT_EQ(QStringLiteral("Neue Textur"), line->text());
+
+  line->selectAll();
+  QTest::keyClicks(line, "Holz ");
+  line->insert(QStringLiteral("€ und Öl"));
+  QTest::keyClick(line, Qt::Key_Return);
+  QApplication::processEvents();
+
+  EXPECT_EQ("Holz \x80 und \xD6l", StoredName(1));
+  EXPECT_EQ(QStringList({"Holz € und Öl", "Mauer"}), Captions());
+}
+
+TEST_F(TextureEditorFormTest, CharactersWindows1252CannotHoldAreRefusedWhileTyping) {
+  AddNamed({"Stein"});
+  Open();
+  List()->editItem(List()->topLevelItem(0), 0);
+  QLineEdit* line = NameEditor();
+  ASSERT_NE(nullptr, line);
+  line->selectAll();
+  QTest::keyClicks(line, "A");
+  QKeyEvent omega(QEvent::KeyPress, 0, Qt::NoModifier, QStringLiteral("Ω"));
+  QApplication::sendEvent(line, &omega);
+  line->insert(QStringLiteral("日本"));
+  QTest::keyClicks(line, "B");
+  EXPECT_EQ(QStringLiteral("AB"), line->text());
+  EXPECT_EQ(TextureNameCapacity, line->maxLength());
+  QTest::keyClick(line, Qt::Key_Return);
+  QApplication::processEvents();
+  EXPECT_EQ("AB", StoredName(0));
+}
+
+TEST_F(TextureEditorFormTest, DeletingTheAlphabeticallyLastTextureSelectsTheNewLast) {
+  AddNamed({"Beton", "Wasser", "Asphalt"});
+  Open();
+  SelectTexture(QStringLiteral("Wasser"));
+  Find<QPushButton>("BtnDelete")->click();
+  EXPECT_EQ(2, doc.textureCount);
+  EXPECT_EQ(QStringList({"Asphalt", "Beton"}), Captions());
+  ASSERT_NE(nullptr, List()->currentItem());
+  EXPECT_EQ(QStringLiteral("Beton"), List()->currentItem()->text(0));
+  EXPECT_TRUE(dialogs.log.empty());
+}
+
+TEST_F(TextureEditorFormTest, DeletingAUsedTextureShowsTheMessageAndKeepsTheList) {
+  AddNamed({"Beton", "Wasser"});
+  doc.paletteSlots[2].cell.texture[Wall] = 1;
+  Open();
+  SelectTexture(QStringLiteral("Wasser"));
+  Find<QPushButton>("BtnDelete")->click();
+  EXPECT_EQ(std::vector<std::string>({"error:Die Textur wird noch benutzt. Sie kann nicht gelöscht werden."}),
+            dialogs.log);
+  EXPECT_EQ(2, doc.textureCount);
+  EXPECT_EQ(QStringList({"Beton", "Wasser"}), Captions());
+}
+
+TEST_F(TextureEditorFormTest, TheTextureLimitIsReportedThroughTheDialogLayer) {
+  for (int i = 0; i < MaxTextures; ++i) AddTexture(doc);
+  Open();
+  Find<QPushButton>("BtnAdd")->click();
+  EXPECT_EQ(std::vector<std::string>({"error:Die Anzahl der Texturen ist auf 256 begrenzt."}), dialogs.log);
+  EXPECT_EQ(MaxTextures, List()->topLevelItemCount());
+}
+
+TEST_F(TextureEditorFormTest, FramesChosenInTheDialogAreListedAndPreviewed) {
+  gfx.AddPicture("GRAS.PCX", 40);
+  gfx.AddPicture("MOOS.PCX", 200);
+  AddNamed({"Wiese"});
+  Open();
+  dialogs.pictureAnswers.push_back({gfx.Gfx("GRAS.PCX"), gfx.Gfx("MOOS.PCX")});
+  Find<QToolButton>("SpdAddFile")->click();
+  EXPECT_EQ(std::vector<std::string>({"pictures"}), dialogs.log);
+  EXPECT_EQ(std::vector<std::string>({gfx.Dir() + "GFX/"}), dialogs.startDirectories);
+  EXPECT_EQ(QStringList({"GRAS.PCX", "MOOS.PCX"}), FileLines());
+
+  Files()->setCurrentRow(1);
+  EXPECT_EQ(QStringLiteral("MOOS.PCX"), Find<QLabel>("LblSubTexture")->text());
+  const QImage preview = Find<QWidget>("PntTexture")->grab().toImage();
+  ASSERT_EQ(QSize(64, 64), preview.size());
+  uint8_t red = 0, green = 0, blue = 0;
+  UnpackRGB555(ColourOf(200), red, green, blue);
+  EXPECT_EQ(qRgb(red * 8, green * 8, blue * 8), preview.pixel(0, 0));
+  EXPECT_EQ(qRgb(red * 8, green * 8, blue * 8), preview.pixel(63, 31));
+  // The 8 x 4 picture makes a 64 x 32 thumbnail, drawn at the top; the rest is button face.
+  EXPECT_EQ(form->palette().color(QPalette::Button).rgb(), preview.pixel(10, 40));
+}
+
+TEST_F(TextureEditorFormTest, AFailedPictureKeepsTheFramesBeforeItAndShowsTheGfxPath) {
+  gfx.AddPicture("GRAS.PCX", 40);
+  AddNamed({"Wiese"});
+  Open();
+  dialogs.pictureAnswers.push_back({"/elsewhere/GRAS.PCX", "/elsewhere/FEHLT.PCX", gfx.Gfx("GRAS.PCX")});
+  Find<QToolButton>("SpdAddFile")->click();
+  EXPECT_EQ(QStringList({"GRAS.PCX"}), FileLines());
+  ASSERT_EQ(2u, dialogs.log.size());
+  EXPECT_EQ("error:Fehler beim Laden von \"" + gfx.Dir() + "GFX/FEHLT.PCX\".", dialogs.log[1]);
+}
+
+TEST_F(TextureEditorFormTest, FrameButtonsMoveAndRemoveTheSelectedLine) {
+  for (const char* name : {"A.PCX", "B.PCX", "C.PCX"}) gfx.AddPicture(name, 1);
+  AddNamed({"Wiese"});
+  Open();
+  dialogs.pictureAnswers.push_back({gfx.Gfx("A.PCX"), gfx.Gfx("B.PCX"), gfx.Gfx("C.PCX")});
+  Find<QToolButton>("SpdAddFile")->click();
+
+  Files()->setCurrentRow(0);
+  Find<QToolButton>("SpdMoveDown")->click();
+  EXPECT_EQ(QStringList({"B.PCX", "A.PCX", "C.PCX"}), FileLines());
+  EXPECT_EQ(1, Files()->currentRow());
+  Files()->setCurrentRow(2);
+  Find<QToolButton>("SpdMoveUp")->click();
+  EXPECT_EQ(QStringList({"B.PCX", "C.PCX", "A.PCX"}), FileLines());
+  EXPECT_EQ(1, Files()->currentRow());
+
+  Files()->setCurrentRow(2);
+  Find<QToolButton>("SpdRemoveFile")->click();
+  EXPECT_EQ(QStringList({"B.PCX", "C.PCX"}), FileLines());
+  EXPECT_EQ(1, Files()->currentRow());
+  const TextureEntry& entry = doc.textures[0];
+  ASSERT_EQ(2, entry.frameCount);
+  EXPECT_EQ("B.PCX", ReadPascalString(entry.frames[0].fileName, FrameNameCapacity));
+  EXPECT_EQ("C.PCX", ReadPascalString(entry.frames[1].fileName, FrameNameCapacity));
+}
+
+TEST_F(TextureEditorFormTest, TheAnimationGroupShowsAndStoresTheSelectedTexturesType) {
+  AddNamed({"Feuer", "Eis"});
+  SetAnimationType(doc, 0, PingPong);
+  Open();
+  EXPECT_TRUE(Find<QRadioButton>("RdoRepeat")->isChecked());  // "Eis" comes first
+  SelectTexture(QStringLiteral("Feuer"));
+  EXPECT_TRUE(Find<QRadioButton>("RdoPingPong")->isChecked());
+  SelectTexture(QStringLiteral("Eis"));
+  Find<QRadioButton>("RdoPingPong")->click();
+  EXPECT_EQ(PingPong, doc.textures[1].animationType);
+  EXPECT_FALSE(doc.modified);
+}
+
+}  // namespace
