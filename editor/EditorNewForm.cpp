@@ -18,6 +18,7 @@ TFrmNew::TFrmNew(QWidget* parent) : QDialog(parent) {
   BtnOk->setDefault(true);
   BtnCancel = new QPushButton(QStringLiteral("&Abbrechen"), this);
   BtnCancel->setObjectName(QStringLiteral("BtnCancel"));
+  BtnOk->setMinimumWidth(BtnCancel->sizeHint().width());
   connect(BtnOk, &QPushButton::clicked, this, &QDialog::accept);
   connect(BtnCancel, &QPushButton::clicked, this, &QDialog::reject);
 

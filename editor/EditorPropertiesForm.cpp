@@ -138,11 +138,15 @@ TFrmProperties::TFrmProperties(MapDocument& document, QWidget* mainWindow)
 
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
-  buttons->addWidget(BtnOk);
-  buttons->addWidget(BtnCancel);
-  buttons->addWidget(BtnApply);
+  const int buttonWidth = std::max({BtnOk->sizeHint().width(), BtnCancel->sizeHint().width(),
+                                    BtnApply->sizeHint().width()});
+  for (QPushButton* button : {BtnOk, BtnCancel, BtnApply}) {
+    button->setMinimumWidth(buttonWidth);
+    buttons->addWidget(button);
+  }
   auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(6, 6, 6, 6);
+  layout->setContentsMargins(8, 8, 8, 8);
+  layout->setSpacing(8);
   layout->addWidget(PagProperties);
   layout->addLayout(buttons);
   layout->setSizeConstraint(QLayout::SetFixedSize);

@@ -24,6 +24,7 @@ TFrmSetStartPos::TFrmSetStartPos(QWidget* parent) : QDialog(parent) {
   BtnOK->setDefault(true);
   BtnCancel = new QPushButton(QStringLiteral("&Abbrechen"), this);
   BtnCancel->setObjectName(QStringLiteral("BtnCancel"));
+  BtnOK->setMinimumWidth(BtnCancel->sizeHint().width());
   connect(BtnOK, &QPushButton::clicked, this, &QDialog::accept);
   connect(BtnCancel, &QPushButton::clicked, this, &QDialog::reject);
 
