@@ -1,0 +1,17 @@
+#pragma once
+// The sample map shipped in Maps/: a hall, a corridor, a bath with a sloped
+// ceiling and a water basin, a library and a garden, so that every cell kind,
+// floor and ceiling steps and both animation types appear in one small level.
+
+#include <string>
+
+#include "document/MapDocument.h"
+
+constexpr const char* SampleMapName = "Sample.tmm";
+
+// Fills an empty document (after ResetDocument with released textures).
+void BuildSampleMap(MapDocument& document);
+
+// Builds the sample map and saves it into `directory`. False, with `error` set
+// to the save's message, when it cannot be written.
+bool WriteSampleMaps(const std::string& directory, std::string& error);
