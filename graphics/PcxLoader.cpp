@@ -68,16 +68,29 @@ class RunDecoder {
         runLeft_ -= count;
         continue;
       }
-      // Fast path: while two bytes are in the window, any code decodes without a refill.
+      // Fast path: while two bytes are in the window, any code decodes without a
+      // refill. Literal or run is chosen by selects rather than a branch, since
+      // in a noisy picture neither outcome is predictable.
       while (out < rowEnd && inEnd - in >= 2) {
-        const uint8_t code = *in++;
-        if (code < 0xC0) {
-          *out++ = table_[code];
+        const unsigned code = in[0], next = in[1];
+        const bool isRun = code >= 0xC0;
+        const size_t count = isRun ? (code & 0x3F) : 1;
+        const RGB555 colour = table_[isRun ? next : code];
+        in += isRun ? 2 : 1;
+        // out is inside the row; an empty run leaves this store to be overwritten.
+        *out = colour;
+        if (count <= 1) {
+          out += count;
           continue;
         }
-        runLeft_ = code & 0x3F;
-        runColour_ = table_[*in++];
-        break;
+        const size_t stored = std::min(count, static_cast<size_t>(rowEnd - out));
+        FillPixels(out, stored, colour);
+        out += stored;
+        if (stored < count) {
+          runLeft_ = count - stored;
+          runColour_ = colour;
+          break;
+        }
       }
       if (runLeft_ > 0 || out == rowEnd || inEnd - in >= 2) continue;
       reader_.position = in;

@@ -192,6 +192,67 @@ TEST(PcxDecode, DecodesAcrossTheReadBufferBoundary) {
   ExpectPixels(Decode(pcxtest::MakePcxFile(Fields(256, 257, 256), data, palette)), 256, 257, expected, palette);
 }
 
+// The decoding rules written out plainly, one byte at a time, as a yardstick
+// for the optimised decoder. Returns false where the data ends too early.
+bool ReferenceDecode(const std::vector<uint8_t>& file, int width, int height, bool dropPad,
+                     std::vector<uint16_t>& pixels) {
+  const auto* palette = file.data() + file.size() - 768;
+  size_t in = 128;
+  pixels.clear();
+  int column = 0;
+  bool skipNext = false;
+  while (pixels.size() < static_cast<size_t>(width) * height) {
+    if (in >= file.size()) return false;
+    int count = 1;
+    uint8_t value = file[in++];
+    if (value >= 0xC0) {
+      if (in >= file.size()) return false;
+      count = value & 0x3F;
+      value = file[in++];
+    }
+    for (; count > 0 && pixels.size() < static_cast<size_t>(width) * height; --count) {
+      if (skipNext) {
+        skipNext = false;
+        continue;
+      }
+      const uint8_t* entry = palette + 3 * value;
+      pixels.push_back(static_cast<uint16_t>(((entry[0] >> 3) << 10) | ((entry[1] >> 3) << 5) | (entry[2] >> 3)));
+      if (++column == width) {
+        column = 0;
+        skipNext = dropPad;
+      }
+    }
+  }
+  return true;
+}
+
+TEST(PcxDecode, AgreesWithAPlainByteByByteDecoderOnRandomData) {
+  uint32_t state = 12345;
+  auto random = [&state](uint32_t limit) {
+    state = state * 1664525u + 1013904223u;
+    return (state >> 8) % limit;
+  };
+  for (int round = 0; round < 400; ++round) {
+    const int width = 1 + static_cast<int>(random(40));
+    const int height = 1 + static_cast<int>(random(12));
+    const uint16_t bytesPerLine = static_cast<uint16_t>(width + static_cast<int>(random(3)));
+    std::vector<uint8_t> data(random(width * height * 2 + 20));
+    // Mostly literals, with runs of every length including the empty run.
+    for (auto& byte : data) byte = static_cast<uint8_t>(random(4) == 0 ? 0xC0 + random(64) : random(256));
+    const auto file = pcxtest::MakePcxFile(Fields(static_cast<uint16_t>(width), static_cast<uint16_t>(height),
+                                                  bytesPerLine),
+                                           data, pcxtest::DistinctPalette());
+    std::vector<uint16_t> expected;
+    const bool complete = ReferenceDecode(file, width, height, bytesPerLine != width, expected);
+    TakeGraphicsError();
+    const HiColorImage image = Decode(file);
+    ASSERT_EQ(TakeGraphicsError(), complete ? geNone : geRead) << "round " << round;
+    ASSERT_EQ(image.IsEmpty(), !complete) << "round " << round;
+    for (size_t i = 0; complete && i < expected.size(); ++i)
+      ASSERT_EQ(image.pixels[i], expected[i]) << "round " << round << " pixel " << i;
+  }
+}
+
 TEST(PcxDecode, DecodingReplacesAPictureTheImageHeld) {
   HiColorImage image;
   AllocImage(10, 10, image);

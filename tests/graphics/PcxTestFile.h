@@ -69,7 +69,7 @@ inline std::vector<uint8_t> EncodeRows(const std::vector<uint8_t>& indices, int 
 // Header + pixel data + the 0x0C marker + the 768-byte palette.
 inline std::vector<uint8_t> MakePcxFile(const PcxHeaderFields& fields, const std::vector<uint8_t>& pixelData,
                                         const Palette& palette) {
-  std::vector<uint8_t> bytes(128, 0);
+  std::vector<uint8_t> bytes(128 + pixelData.size() + 1 + palette.size(), 0);
   bytes[0] = 0x0A;  // manufacturer
   bytes[1] = 5;     // version
   bytes[2] = 1;     // run-length encoding
@@ -80,9 +80,9 @@ inline std::vector<uint8_t> MakePcxFile(const PcxHeaderFields& fields, const std
   PutLittle16(bytes, 10, fields.yMax);
   bytes[65] = fields.planes;
   PutLittle16(bytes, 66, fields.bytesPerLine);
-  bytes.insert(bytes.end(), pixelData.begin(), pixelData.end());
-  bytes.push_back(0x0C);
-  bytes.insert(bytes.end(), palette.begin(), palette.end());
+  std::copy(pixelData.begin(), pixelData.end(), bytes.begin() + 128);
+  bytes[128 + pixelData.size()] = 0x0C;
+  std::copy(palette.begin(), palette.end(), bytes.end() - static_cast<long>(palette.size()));
   return bytes;
 }
 
