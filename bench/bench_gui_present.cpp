@@ -1,0 +1,85 @@
+// The presenting path of the real main window on the offscreen platform: a full
+// paint of the view (compose the picture, then draw the RGB555 surface through
+// the WinG presenter), the compose-and-schedule redraw that an edit causes, and
+// Qt's drawImage of an RGB555 picture alone, which is the floor of any present.
+#include <benchmark/benchmark.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
+#include <memory>
+
+#include "editor/EditorMainForm.h"
+#include "gui/ScriptedDialogs.h"
+
+namespace {
+
+struct Sizes {
+  int width, height;
+};
+constexpr Sizes ViewSizes[] = {{528, 294}, {1920, 1080}, {3840, 2160}};
+
+ScriptedDialogs& Dialogs() {
+  static ScriptedDialogs dialogs;
+  return dialogs;
+}
+
+TFrmMain& Window() {
+  static std::unique_ptr<TFrmMain> window = [] {
+    auto created = std::make_unique<TFrmMain>(&Dialogs(), QString(TM_BIN_DIR));
+    created->show();
+    Dialogs().openAnswers.push_back(std::string(TM_BIN_DIR) + "/Maps/Sample.tmm");
+    created->findChild<QAction*>("FileOpen")->trigger();
+    QCoreApplication::processEvents();
+    return created;
+  }();
+  return *window;
+}
+
+QWidget* SizedView(const Sizes& size) {
+  TFrmMain& window = Window();
+  QWidget* view = window.findChild<QWidget*>("ViewPort");
+  window.resize(size.width, size.height + window.height() - view->height());
+  QCoreApplication::processEvents();
+  return view;
+}
+
+void BM_PaintOfTheView(benchmark::State& state) {
+  QWidget* view = SizedView(ViewSizes[state.range(0)]);
+  for (auto _ : state) view->repaint();
+  state.SetLabel(std::to_string(view->width()) + "x" + std::to_string(view->height()));
+}
+BENCHMARK(BM_PaintOfTheView)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+
+void BM_RedrawAfterAnEdit(benchmark::State& state) {
+  QWidget* view = SizedView(ViewSizes[state.range(0)]);
+  for (auto _ : state) Window().RedrawView();
+  QCoreApplication::processEvents();
+  state.SetLabel(std::to_string(view->width()) + "x" + std::to_string(view->height()));
+}
+BENCHMARK(BM_RedrawAfterAnEdit)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+
+void BM_DrawImageOfRgb555(benchmark::State& state) {
+  const Sizes size = ViewSizes[state.range(0)];
+  QImage surface(size.width, size.height, QImage::Format_RGB555);
+  surface.fill(Qt::darkGray);
+  QImage backingStore(size.width, size.height, QImage::Format_RGB32);
+  for (auto _ : state) {
+    QPainter painter(&backingStore);
+    painter.drawImage(0, 0, surface);
+  }
+  state.SetLabel(std::to_string(size.width) + "x" + std::to_string(size.height));
+}
+BENCHMARK(BM_DrawImageOfRgb555)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication application(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
