@@ -157,7 +157,9 @@ bool TFrmMain::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TFrmMain::closeEvent(QCloseEvent* event) {
-  if (!commands->ConfirmClose()) {
+  // The log window lets window-system events through while a compile runs; the
+  // window must outlive the compile that is writing into its log.
+  if (compiling || !commands->ConfirmClose()) {
     event->ignore();
     return;
   }
