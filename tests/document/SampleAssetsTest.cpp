@@ -22,7 +22,6 @@
 namespace {
 
 const std::string BinDir = TM_BIN_DIR "/";
-const std::string SampleMapPath = BinDir + "Maps/Sample.tmm";
 
 struct ShippedPicture {
   const char* path;
@@ -57,18 +56,26 @@ HiColorImage LoadShipped(const std::string& relativePath) {
   return image;
 }
 
-std::unique_ptr<MapDocument> LoadSample(bool loadPictures) {
+std::unique_ptr<MapDocument> LoadShippedMap(const std::string& name, bool loadPictures) {
   auto document = std::make_unique<MapDocument>();
   EditorState editor;
   ResetDocument(*document, editor, true);
-  const MapFileResult result = LoadMap(*document, SampleMapPath, {BinDir, loadPictures});
+  const MapFileResult result = LoadMap(*document, BinDir + "Maps/" + name, {BinDir, loadPictures});
   EXPECT_TRUE(result.ok) << result.message;
   return document;
 }
 
 bool IsOpenCell(const MapCell& cell) { return cell.type != static_cast<uint8_t>(CellType::Wall); }
 
+// Every shipped map must hold to the same rules.
+class ShippedMap : public testing::TestWithParam<const char*> {
+ protected:
+  std::unique_ptr<MapDocument> Load(bool loadPictures) { return LoadShippedMap(GetParam(), loadPictures); }
+};
+
 }  // namespace
+
+INSTANTIATE_TEST_SUITE_P(Maps, ShippedMap, testing::Values("Sample.tmm", "Courtyard.tmm"));
 
 TEST(ShippedPictures, EveryTextureDecodesAtItsSizeWithoutTransparentBlack) {
   for (const ShippedPicture& picture : ShippedTextures) {
@@ -100,8 +107,8 @@ TEST(ShippedPictures, SymbolsAreOpaquePictogramsOnTransparentBlack) {
   }
 }
 
-TEST(SampleMap, LoadsWithTheShippedPicturesAndThumbnails) {
-  const auto document = LoadSample(true);
+TEST_P(ShippedMap, LoadsWithTheShippedPicturesAndThumbnails) {
+  const auto document = Load(true);
   ASSERT_GE(document->textureCount, 16);
   for (int t = 0; t < document->textureCount; ++t) {
     const TextureEntry& entry = document->textures[static_cast<size_t>(t)];
@@ -113,8 +120,8 @@ TEST(SampleMap, LoadsWithTheShippedPicturesAndThumbnails) {
   }
 }
 
-TEST(SampleMap, EveryFrameNameExistsInGfx) {
-  const auto document = LoadSample(false);
+TEST_P(ShippedMap, EveryFrameNameExistsInGfx) {
+  const auto document = Load(false);
   for (int t = 0; t < document->textureCount; ++t) {
     const TextureEntry& entry = document->textures[static_cast<size_t>(t)];
     for (int f = 0; f < entry.frameCount; ++f) {
@@ -125,7 +132,7 @@ TEST(SampleMap, EveryFrameNameExistsInGfx) {
 }
 
 TEST(SampleMap, ShowsEveryCellKindAndBothAnimationTypes) {
-  const auto document = LoadSample(false);
+  const auto document = LoadShippedMap("Sample.tmm", false);
   std::set<int> kinds;
   for (const MapCell& cell : document->cells) kinds.insert(cell.type);
   EXPECT_EQ(kinds, (std::set<int>{0, 1, 2, 3, 4, 5}));
@@ -135,8 +142,8 @@ TEST(SampleMap, ShowsEveryCellKindAndBothAnimationTypes) {
   EXPECT_EQ(animations, (std::set<int>{Repeat, PingPong}));
 }
 
-TEST(SampleMap, CellsReferOnlyToTableEntriesAndFixturesCarryTheirTexture) {
-  const auto document = LoadSample(false);
+TEST_P(ShippedMap, CellsReferOnlyToTableEntriesAndFixturesCarryTheirTexture) {
+  const auto document = Load(false);
   for (const MapCell& cell : document->cells) {
     for (const uint16_t texture : cell.texture) {
       ASSERT_TRUE(texture == NoTexture || texture < document->textureCount);
@@ -147,8 +154,8 @@ TEST(SampleMap, CellsReferOnlyToTableEntriesAndFixturesCarryTheirTexture) {
   }
 }
 
-TEST(SampleMap, StartsInsideAnOpenRoom) {
-  const auto document = LoadSample(false);
+TEST_P(ShippedMap, StartsInsideAnOpenRoom) {
+  const auto document = Load(false);
   const StartPosition start = document->startPosition;
   ASSERT_TRUE(start.x >= 0 && start.x < GridSize && start.y >= 0 && start.y < GridSize);
   const MapCell& cell = document->Cell(start.x, start.y);
@@ -158,8 +165,8 @@ TEST(SampleMap, StartsInsideAnOpenRoom) {
 
 // Walls show only towards neighbours with a floor: every wall next to an open
 // cell has a wall texture, and every open cell is floored.
-TEST(SampleMap, EveryOpenCellIsFlooredAndEnclosedByTexturedWalls) {
-  const auto document = LoadSample(false);
+TEST_P(ShippedMap, EveryOpenCellIsFlooredAndEnclosedByTexturedWalls) {
+  const auto document = Load(false);
   for (int x = 0; x < GridSize; ++x) {
     for (int y = 0; y < GridSize; ++y) {
       const MapCell& cell = document->Cell(x, y);
@@ -176,8 +183,8 @@ TEST(SampleMap, EveryOpenCellIsFlooredAndEnclosedByTexturedWalls) {
   }
 }
 
-TEST(SampleMap, CompilesWithinTheMeshCapacities) {
-  const auto document = LoadSample(false);
+TEST_P(ShippedMap, CompilesWithinTheMeshCapacities) {
+  const auto document = Load(false);
   static const ColumnProfile profile = BuildColumnProfile();
   auto builder = std::make_unique<MeshBuilder>();
   builder->Reset();

@@ -12,6 +12,6 @@ constexpr const char* SampleMapName = "Sample.tmm";
 // Fills an empty document (after ResetDocument with released textures).
 void BuildSampleMap(MapDocument& document);
 
-// Builds the sample map and saves it into `directory`. False, with `error` set
-// to the save's message, when it cannot be written.
+// Builds the sample map and the courtyard map and saves both into `directory`.
+// False, with `error` set to the save's message, when one cannot be written.
 bool WriteSampleMaps(const std::string& directory, std::string& error);
