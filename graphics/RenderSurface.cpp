@@ -51,6 +51,24 @@ void PlotIfInside(int64_t x, int64_t y, int64_t offset, RGB555 colour) {
   if (IsInsideClip(x, y)) surface.pixels[offset] = colour;
 }
 
+void DrawHorizontalSpan(int64_t x1, int64_t x2, int64_t y, RGB555 colour) {
+  if (y < surface.clipTop || y > surface.clipBottom) return;
+  x1 = std::max<int64_t>(x1, surface.clipLeft);
+  x2 = std::min<int64_t>(x2, surface.clipRight);
+  if (x1 <= x2) FillPixels(PixelAt(x1, y), static_cast<size_t>(x2 - x1 + 1), colour);
+}
+
+void DrawVerticalSpan(int64_t x, int64_t y1, int64_t y2, RGB555 colour) {
+  if (x < surface.clipLeft || x > surface.clipRight) return;
+  y1 = std::max<int64_t>(y1, surface.clipTop);
+  y2 = std::min<int64_t>(y2, surface.clipBottom);
+  if (y1 > y2) return;
+  // Offsets rather than a pointer: stepping a pointer past the last row is not allowed.
+  const size_t last = static_cast<size_t>(y2 * surface.width + x);
+  for (size_t offset = static_cast<size_t>(y1 * surface.width + x); offset <= last; offset += surface.width)
+    surface.pixels[offset] = colour;
+}
+
 }  // namespace
 
 const RenderSurface& Surface() { return surface; }
@@ -165,6 +183,17 @@ void DrawLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2, RGB555 colour) {
       std::min(ay1, ay2) > surface.clipBottom)
     return;
 
+  // Grid lines and frames are all horizontal or vertical: those are filled as
+  // spans, which sets exactly the pixels the stepping below would.
+  if (ay1 == ay2) {
+    DrawHorizontalSpan(ax1, ax1 == ax2 ? ax1 + 1 : ax2, ay1, colour);
+    return;
+  }
+  if (ax1 == ax2) {
+    DrawVerticalSpan(ax1, std::min(ay1, ay2), std::max(ay1, ay2), colour);
+    return;
+  }
+
   const int64_t dx = ax2 - ax1, dy = std::abs(ay2 - ay1);
   const int64_t yStep = ay1 > ay2 ? -1 : 1;
   const int64_t rowStep = yStep * surface.width;
@@ -241,11 +270,8 @@ void BlitImage(int32_t x, int32_t y, const HiColorImage& image) {
   const size_t columns = static_cast<size_t>(w - cutLeft - cutRight);
   const int64_t rows = h - cutTop - cutBottom;
 
-  const RGB555* source = image.pixels.get() + cutTop * w + cutLeft;
-  RGB555* dest = PixelAt(std::max(ax, left), std::max(ay, top));
+  const int64_t destX = std::max(ax, left), destY = std::max(ay, top);
   for (int64_t row = 0; row < rows; ++row) {
-    CopyOpaquePixels(dest, source, columns);
-    source += w;
-    dest += surface.width;
+    CopyOpaquePixels(PixelAt(destX, destY + row), image.pixels.get() + (cutTop + row) * w + cutLeft, columns);
   }
 }
