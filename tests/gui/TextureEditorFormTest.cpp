@@ -253,4 +253,36 @@ TEST_F(TextureEditorFormTest, TheAnimationGroupShowsAndStoresTheSelectedTextures
   EXPECT_FALSE(doc.modified);
 }
 
+TEST_F(TextureEditorFormTest, DeletingEndsAnInPlaceEditWithoutStoringIt) {
+  AddNamed({"Beton", "Asphalt"});
+  doc.Cell(3, 3).texture[Floor] = 0;
+  Open();
+  SelectTexture(QStringLiteral("Beton"));
+  List()->editItem(List()->currentItem(), 0);
+  QLineEdit* line = NameEditor();
+  ASSERT_NE(nullptr, line);
+  line->selectAll();
+  QTest::keyClicks(line, "Kies");
+  Find<QPushButton>("BtnDelete")->click();  // refused: a cell uses it
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_EQ(nullptr, NameEditor()) << "the edit is over";
+  EXPECT_EQ("Beton", StoredName(0));
+  EXPECT_EQ(QStringList({"Asphalt", "Beton"}), Captions());
+  EXPECT_EQ(1u, dialogs.log.size());
+}
+
+TEST_F(TextureEditorFormTest, EveryMoveOfTheCurrentTextureRefreshesTheFramePane) {
+  gfx.AddPicture("GRAS.PCX", 40);
+  AddNamed({"Asphalt", "Beton", "Zement"});
+  Open();
+  dialogs.pictureAnswers.push_back({gfx.Gfx("GRAS.PCX")});
+  Find<QToolButton>("SpdAddFile")->click();
+  ASSERT_EQ(QStringList({"GRAS.PCX"}), FileLines());
+  QTest::keyClick(List(), Qt::Key_End);
+  EXPECT_EQ(QStringLiteral("Zement"), List()->currentItem()->text(0));
+  EXPECT_TRUE(FileLines().isEmpty());
+  QTest::keyClick(List(), Qt::Key_Home);
+  EXPECT_EQ(QStringList({"GRAS.PCX"}), FileLines());
+}
+
 }  // namespace
