@@ -32,10 +32,10 @@ void BuildWalk(MapDocument& d, const SampleTextures& t) {
 
 // Grass under the open sky, a raised stone rim around a sunken fountain basin.
 void BuildCourtyard(MapDocument& d, const SampleTextures& t) {
-  BuildFloor(d, Courtyard, {t.grass, t.sky, NoTexture, t.stone, t.wood}, 0, 320);
+  BuildFloor(d, Courtyard, {t.grass, t.sky, NoTexture, t.stone, t.wood}, 0, 256);
   const Area rim{17, 17, 22, 22};
   const Area basin{18, 18, 21, 21};
-  BuildFloor(d, rim, {t.stone, t.sky, NoTexture, t.stone, t.wood}, 16, 320);
+  BuildFloor(d, rim, {t.stone, t.sky, NoTexture, t.stone, t.wood}, 16, 256);
   SetFloorHeight(d, basin, -24);
   for (int x = basin.x1; x <= basin.x2; ++x) {
     for (int y = basin.y1; y <= basin.y2; ++y) {

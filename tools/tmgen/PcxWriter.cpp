@@ -1,5 +1,6 @@
 #include "tools/tmgen/PcxWriter.h"
 
+#include <algorithm>
 #include <fstream>
 
 namespace {

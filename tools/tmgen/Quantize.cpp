@@ -53,7 +53,10 @@ std::vector<Box> MedianCut(std::vector<Colour>& colours) {
     int widestExtent = 0;
     for (size_t i = 0; i < boxes.size(); ++i) {
       const int extent = boxes[i].Extent(boxes[i].WidestChannel());
-      if (extent > widestExtent) widest = i, widestExtent = extent;
+      if (extent > widestExtent) {
+        widest = i;
+        widestExtent = extent;
+      }
     }
     if (widestExtent == 0) break;
     Box box = boxes[widest];
@@ -82,7 +85,10 @@ uint8_t Nearest(const Colour& colour, const std::array<PaletteColour, 256>& pale
   for (size_t i = 0; i < used; ++i) {
     const int dr = colour[0] - palette[i].r, dg = colour[1] - palette[i].g, db = colour[2] - palette[i].b;
     const int distance = 3 * dr * dr + 4 * dg * dg + 2 * db * db;
-    if (distance < bestDistance) best = i, bestDistance = distance;
+    if (distance < bestDistance) {
+      best = i;
+      bestDistance = distance;
+    }
   }
   return static_cast<uint8_t>(best);
 }

@@ -98,11 +98,13 @@ void BuildOpenings(MapDocument& d, const SampleTextures& t) {
 void BuildSampleMap(MapDocument& document) {
   const SampleTextures textures = AddSampleTextures(document);
   BuildWalls(document, {2, 2, 34, 27}, textures.brick);
+  // The garden comes first, so the walls it shares with the house keep the
+  // bath's and the library's textures.
+  BuildGarden(document, textures);
   BuildHall(document, textures);
   BuildCorridor(document, textures);
   BuildBath(document, textures);
   BuildLibrary(document, textures);
-  BuildGarden(document, textures);
   BuildOpenings(document, textures);
   document.startPosition = {8, 11};
 }
