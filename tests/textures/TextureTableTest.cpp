@@ -29,8 +29,9 @@ class TextureTableTest : public ::testing::Test {
     }
   }
 
-  std::string NameOf(int t) const { return ReadPascalString(doc.textures[static_cast<size_t>(t)].name, TextureNameCapacity); }
-  RGB555 ThumbnailMark(int t) const { return GetImagePixel(1, 1, doc.textures[static_cast<size_t>(t)].frames[0].thumbnail); }
+  const TextureEntry& Entry(int t) const { return doc.textures[static_cast<size_t>(t)]; }
+  std::string NameOf(int t) const { return ReadPascalString(Entry(t).name, TextureNameCapacity); }
+  RGB555 ThumbnailMark(int t) const { return GetImagePixel(1, 1, Entry(t).frames[0].thumbnail); }
 
   std::unique_ptr<MapDocument> document = std::make_unique<MapDocument>();
   MapDocument& doc = *document;
