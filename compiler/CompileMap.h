@@ -33,6 +33,7 @@ class MapCompiler {
   // The tables of the last compile, kept until the next one.
   const MeshBuilder& Builder() const { return builder_; }
   const ColumnProfile& Profile() const { return profile_; }
+  void SetVertexSearch(VertexSearch search) { builder_.SetVertexSearch(search); }
   void SetTexCoordSearch(TexCoordSearch search) { builder_.SetTexCoordSearch(search); }
 
  private:

@@ -32,11 +32,13 @@ MeshBuilder::MeshBuilder()
       vertexIndices_(MaxIndices),
       texCoordIndices_(MaxIndices),
       summaries_(GridCells),
+      cornerIndex_(MaxVertices, MaxIndices),
       texCoordIndex_(MaxTexCoords) {}
 
 void MeshBuilder::Reset() {
   vertexCount_ = polygonCount_ = texCoordCount_ = indexCount_ = 0;
   std::fill(summaries_.begin(), summaries_.end(), CellSummary{});
+  cornerIndex_.Clear();
   texCoordIndex_.Clear();
   overflow_ = MeshTable::None;
 }
@@ -91,6 +93,8 @@ int MeshBuilder::EmitPolygon(std::span<const FaceVertex> face, uint16_t texture,
     // An earlier corner of this face may just have added the same pair.
     const int texCoord = knownTexCoords[k] >= 0 ? knownTexCoords[k] : WeldTexCoord(corner.u, corner.v);
     vertexIndices_[size_t(indexCount_)] = static_cast<uint16_t>(vertex);
+    const MeshVertex& stored = vertices_[size_t(vertex)];
+    cornerIndex_.Add(indexCount_, stored.x, stored.y, stored.z);
     texCoordIndices_[size_t(indexCount_)] = static_cast<uint16_t>(texCoord);
     ++indexCount_;
   }
@@ -147,6 +151,11 @@ int MeshBuilder::WeldTexCoord(float u, float v) {
 }
 
 int MeshBuilder::FindVertex(int x, int y, float vx, float vy, float vz) const {
+  if (vertexSearch_ == VertexSearch::Window) return FindVertexByWindowWalk(x, y, vx, vy, vz);
+  return FindVertexByPosition(x, y, vx, vy, vz);
+}
+
+int MeshBuilder::FindVertexByWindowWalk(int x, int y, float vx, float vy, float vz) const {
   for (const auto& offset : WindowOffsets) {
     const int cx = x + offset[0];
     const int cy = y + offset[1];
@@ -159,7 +168,9 @@ int MeshBuilder::FindVertex(int x, int y, float vx, float vy, float vz) const {
 
 int MeshBuilder::FindVertexInCell(int cx, int cy, float vx, float vy, float vz) const {
   const CellSummary& summary = summaries_[SummaryIndex(cx, cy)];
-  const int end = summary.firstPolygon + summary.polygonCount;
+  // A count beyond the table (a caller that counted without emitting) must not
+  // send the walk into unused rows.
+  const int end = std::min(summary.firstPolygon + summary.polygonCount, polygonCount_);
   for (int p = summary.firstPolygon; p < end; ++p) {
     const MeshPolygon& polygon = polygons_[size_t(p)];
     const int last = polygon.firstIndex + polygon.vertexCount;
@@ -172,8 +183,47 @@ int MeshBuilder::FindVertexInCell(int cx, int cy, float vx, float vy, float vz) 
   return -1;
 }
 
+// Polygons follow each other in the index arrays without gaps, so a run of
+// polygons owns one run of corners, in the order the window walk visits them.
+MeshBuilder::CornerRange MeshBuilder::CornersOf(int cx, int cy) const {
+  if (!InsideGrid(cx, cy)) return {};
+  const CellSummary& summary = summaries_[SummaryIndex(cx, cy)];
+  const int end = std::min(summary.firstPolygon + summary.polygonCount, polygonCount_);
+  if (summary.firstPolygon >= end) return {};
+  const MeshPolygon& last = polygons_[size_t(end - 1)];
+  return {polygons_[summary.firstPolygon].firstIndex, last.firstIndex + last.vertexCount};
+}
+
+// The window walk returns the first equal corner of the first window cell that
+// has one. Here the corners at the position are visited newest first and the
+// one the walk would meet first is kept: the lowest window cell, and within it
+// the lowest corner.
+int MeshBuilder::FindVertexByPosition(int x, int y, float vx, float vy, float vz) const {
+  int corner = cornerIndex_.Newest(vx, vy, vz);
+  if (corner < 0) return -1;
+  std::array<CornerRange, std::size(WindowOffsets)> window;
+  int oldest = MaxIndices;
+  for (size_t cell = 0; cell < window.size(); ++cell) {
+    window[cell] = CornersOf(x + WindowOffsets[cell][0], y + WindowOffsets[cell][1]);
+    if (window[cell].begin < window[cell].end) oldest = std::min(oldest, window[cell].begin);
+  }
+  int best = -1;
+  size_t bestCell = window.size();
+  // Corners older than every window range cannot be in the window.
+  for (; corner >= oldest; corner = cornerIndex_.Older(corner)) {
+    for (size_t cell = 0; cell <= bestCell && cell < window.size(); ++cell) {
+      if (corner >= window[cell].begin && corner < window[cell].end) {
+        best = corner;  // visited newest first: a later hit in the same cell is lower
+        bestCell = cell;
+        break;
+      }
+    }
+  }
+  return best < 0 ? -1 : vertexIndices_[size_t(best)];
+}
+
 int MeshBuilder::FindTexCoord(float u, float v) const {
-  if (search_ == TexCoordSearch::Linear) return FindTexCoordLinear(u, v);
+  if (texCoordSearch_ == TexCoordSearch::Linear) return FindTexCoordLinear(u, v);
   return texCoordIndex_.Find(u, v, texCoords_.data());
 }
 

@@ -14,6 +14,7 @@
 #include <span>
 #include <vector>
 
+#include "compiler/CornerIndex.h"
 #include "compiler/TexCoordIndex.h"
 #include "document/MapDocument.h"
 
@@ -62,6 +63,9 @@ int Capacity(MeshTable table);
 // Returned by EmitPolygon when the face does not fit.
 constexpr int EmitFailed = -1;
 
+// How corners find their equals. The hashed searches give exactly the indices of
+// the plain walks, which stay as the reference and for comparison.
+enum class VertexSearch { Hashed, Window };
 enum class TexCoordSearch { Hashed, Linear };
 
 class MeshBuilder {
@@ -89,9 +93,8 @@ class MeshBuilder {
   // entry. EmitFailed when a new one is needed and the table is full.
   int WeldTexCoord(float u, float v);
 
-  // The hashed search gives the same indices as the linear one; the linear one
-  // is kept as the reference and for comparison.
-  void SetTexCoordSearch(TexCoordSearch search) { search_ = search; }
+  void SetVertexSearch(VertexSearch search) { vertexSearch_ = search; }
+  void SetTexCoordSearch(TexCoordSearch search) { texCoordSearch_ = search; }
 
   MeshTable Overflow() const { return overflow_; }
   int VertexCount() const { return vertexCount_; }
@@ -110,8 +113,14 @@ class MeshBuilder {
 
  private:
   static size_t SummaryIndex(int x, int y) { return size_t(x * GridSize + y); }
+  struct CornerRange {
+    int begin = 0, end = 0;
+  };
+  CornerRange CornersOf(int cx, int cy) const;
   int FindVertex(int x, int y, float vx, float vy, float vz) const;
+  int FindVertexByWindowWalk(int x, int y, float vx, float vy, float vz) const;
   int FindVertexInCell(int cx, int cy, float vx, float vy, float vz) const;
+  int FindVertexByPosition(int x, int y, float vx, float vy, float vz) const;
   int FindTexCoord(float u, float v) const;
   int FindTexCoordLinear(float u, float v) const;
   int AppendVertex(float vx, float vy, float vz);
@@ -125,11 +134,13 @@ class MeshBuilder {
   std::vector<uint16_t> vertexIndices_;
   std::vector<uint16_t> texCoordIndices_;
   std::vector<CellSummary> summaries_;
+  CornerIndex cornerIndex_;
   TexCoordIndex texCoordIndex_;
   int vertexCount_ = 0;
   int polygonCount_ = 0;
   int texCoordCount_ = 0;
   int indexCount_ = 0;
   MeshTable overflow_ = MeshTable::None;
-  TexCoordSearch search_ = TexCoordSearch::Hashed;
+  VertexSearch vertexSearch_ = VertexSearch::Hashed;
+  TexCoordSearch texCoordSearch_ = TexCoordSearch::Hashed;
 };

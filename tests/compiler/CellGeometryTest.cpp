@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
 #include <vector>
 
 #include "compiler/CompilerTestMaps.h"
@@ -394,4 +396,36 @@ TEST_F(CellGeometryTest, StopsAtTheFirstFaceThatDoesNotFit) {
   EXPECT_EQ(builder.Overflow(), MeshTable::Polygons);
   EXPECT_EQ(builder.PolygonCount(), MaxPolygons);
   EXPECT_LT(rowsDone, 64);
+}
+
+TEST(WeldSearchTest, HashedSearchesBuildTheSameTablesAsThePlainWalksOnRandomMaps) {
+  auto hashed = std::make_unique<MeshBuilder>();
+  auto plain = std::make_unique<MeshBuilder>();
+  plain->SetVertexSearch(VertexSearch::Window);
+  plain->SetTexCoordSearch(TexCoordSearch::Linear);
+  std::mt19937 random(5);
+  for (int round = 0; round < 4; ++round) {
+    SCOPED_TRACE(round);
+    std::unique_ptr<MapDocument> map;
+    // Fewer busy cells until the map fits the tables.
+    for (int busyPercent = 70; !map || !BuildGeometry(*map, *hashed); busyPercent -= 10) {
+      map = FlatOpenMap();
+      for (MapCell& cell : map->cells) {
+        if (int(random() % 100) >= busyPercent) continue;
+        cell.type = uint8_t(random() % 7);
+        for (uint16_t& texture : cell.texture) texture = random() % 3 == 0 ? NoTexture : uint16_t(random() % 4);
+        cell.floorHeight = float(random() % 5 * 8);
+        for (float& corner : cell.ceilingHeight) corner = 100.0f + float(random() % 4 * 10);
+        cell.textureOffset[Wall] = int16_t(random() % 3 * 16);
+        cell.textureOffset[PedestalFloor] = int16_t(random() % 3 * 16);
+      }
+    }
+    ASSERT_TRUE(BuildGeometry(*map, *plain));
+    ASSERT_GT(hashed->PolygonCount(), 8000);
+    ASSERT_EQ(hashed->VertexCount(), plain->VertexCount());
+    ASSERT_EQ(hashed->TexCoordCount(), plain->TexCoordCount());
+    const auto equal = [](auto a, auto b) { return std::equal(a.begin(), a.end(), b.begin(), b.end()); };
+    EXPECT_TRUE(equal(hashed->VertexIndices(), plain->VertexIndices()));
+    EXPECT_TRUE(equal(hashed->TexCoordIndices(), plain->TexCoordIndices()));
+  }
 }

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <algorithm>
 #include <memory>
 #include <random>
 #include <vector>
@@ -234,4 +235,55 @@ TEST(TexCoordSearchTest, ZerosOfEitherSignMergeAndNaNNeverDoes) {
   EXPECT_EQ(builder.WeldTexCoord(1.0f, nan), 3);
   EXPECT_EQ(builder.WeldTexCoord(1.0f, 1.0f), 4);
   EXPECT_EQ(builder.WeldTexCoord(1.0f, 1.0f), 4);
+}
+
+namespace {
+
+// Emits the same random faces into both builders, stopping at the first that does
+// not fit.
+void EmitRandomFaces(MeshBuilder& a, MeshBuilder& b, std::mt19937& random, int faces) {
+  const float nan = std::numeric_limits<float>::quiet_NaN();
+  // Few distinct values, so equal positions are common, signed zeros and NaN among them.
+  const float values[] = {0.0f, -0.0f, 1.0f, 2.0f, 128.0f, nan, 0.5f};
+  std::uniform_int_distribution<int> value(0, 6), cell(0, 63), near(-1, 1), corners(1, MaxFaceVertices);
+  int x = cell(random), y = cell(random);
+  for (int f = 0; f < faces; ++f) {
+    // Mostly moving along like the geometry pass, sometimes jumping anywhere.
+    if (random() % 8 == 0) {
+      x = cell(random);
+      y = cell(random);
+    } else {
+      x = std::clamp(x + near(random), 0, 63);
+      y = std::clamp(y + near(random), 0, 63);
+    }
+    std::vector<FaceVertex> face(size_t(corners(random)));
+    for (FaceVertex& corner : face) {
+      corner = {values[value(random)], values[value(random)], values[value(random)], 0, 0};
+    }
+    const int first = a.EmitPolygon(face, 0, 255, x, y);
+    ASSERT_EQ(b.EmitPolygon(face, 0, 255, x, y), first);
+    if (first == EmitFailed) return;
+    a.CountPolygon(x, y);
+    b.CountPolygon(x, y);
+  }
+}
+
+}  // namespace
+
+TEST(VertexSearchTest, HashedSearchGivesTheWindowWalkIndices) {
+  auto hashed = std::make_unique<MeshBuilder>();
+  auto walked = std::make_unique<MeshBuilder>();
+  walked->SetVertexSearch(VertexSearch::Window);
+  std::mt19937 random(99);
+  for (int round = 0; round < 20; ++round) {
+    SCOPED_TRACE(round);
+    hashed->Reset();
+    walked->Reset();
+    EmitRandomFaces(*hashed, *walked, random, 600);
+    ASSERT_EQ(hashed->VertexCount(), walked->VertexCount());
+    ASSERT_EQ(hashed->IndexCount(), walked->IndexCount());
+    for (int k = 0; k < hashed->IndexCount(); ++k) {
+      ASSERT_EQ(hashed->VertexIndices()[size_t(k)], walked->VertexIndices()[size_t(k)]) << "corner " << k;
+    }
+  }
 }
