@@ -11,6 +11,10 @@ bool SameTexCoord(const FaceVertex& a, const FaceVertex& b) { return a.u == b.u 
 // The cell itself and the four neighbours the row-by-row order has finished.
 constexpr int WindowOffsets[5][2] = {{-1, -1}, {0, -1}, {1, -1}, {-1, 0}, {0, 0}};
 
+// How many equal corners the hashed vertex search looks at before it leaves the
+// question to the window walk.
+constexpr int MaxChainWalk = 64;
+
 }  // namespace
 
 int Capacity(MeshTable table) {
@@ -209,8 +213,12 @@ int MeshBuilder::FindVertexByPosition(int x, int y, float vx, float vy, float vz
   }
   int best = -1;
   size_t bestCell = window.size();
+  int visited = 0;
   // Corners older than every window range cannot be in the window.
   for (; corner >= oldest; corner = cornerIndex_.Older(corner)) {
+    // Many corners on one point near here (never from real cells, which share a
+    // point a few times at most): the walk meets its answer sooner.
+    if (++visited > MaxChainWalk) return FindVertexByWindowWalk(x, y, vx, vy, vz);
     for (size_t cell = 0; cell <= bestCell && cell < window.size(); ++cell) {
       if (corner >= window[cell].begin && corner < window[cell].end) {
         best = corner;  // visited newest first: a later hit in the same cell is lower
