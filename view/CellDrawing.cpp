@@ -1,4 +1,5 @@
 #include "graphics/RenderSurface.h"
+#include "view/CellPicture.h"
 #include "view/MapView.h"
 #include "view/ViewColours.h"
 
@@ -23,10 +24,15 @@ const HiColorImage* KindSymbol(const MapCell& cell, const EditorState& editor) {
 
 }  // namespace
 
-void DrawCell(int32_t x, int32_t y, const MapCell& cell, const MapDocument& document, const EditorState& editor) {
-  FillRect(x, y, x + CellPictureSize - 1, y + CellPictureSize - 1, ColourBlack);
+void DrawCellOverlays(int32_t x, int32_t y, const MapCell& cell, const MapDocument& document,
+                      const EditorState& editor) {
   if (const HiColorImage* thumbnail = LayerThumbnail(cell, document, editor.currentLayer)) {
     BlitImage(x, y, *thumbnail);
   }
   if (const HiColorImage* symbol = KindSymbol(cell, editor)) BlitImage(x, y, *symbol);
+}
+
+void DrawCell(int32_t x, int32_t y, const MapCell& cell, const MapDocument& document, const EditorState& editor) {
+  FillRect(x, y, x + CellPictureSize - 1, y + CellPictureSize - 1, ColourBlack);
+  DrawCellOverlays(x, y, cell, document, editor);
 }

@@ -4,6 +4,7 @@
 
 #include "graphics/GraphicsError.h"
 #include "graphics/RenderSurface.h"
+#include "view/CellPicture.h"
 #include "view/ViewColours.h"
 
 namespace {
@@ -71,14 +72,33 @@ void ClearVisibleRange(EditorState& editor) {
 
 bool IsGridCell(int32_t x, int32_t y) { return x >= 0 && x < GridSize && y >= 0 && y < GridSize; }
 
-void DrawGrid(const MapDocument& document, const EditorState& editor) {
+// True when nothing drawn since the clear reaches into the map area. Grid lines
+// never touch a cell's inside either, so every cell picture is still black there
+// and DrawCell's black fill can be left out: on a large screen that fill alone
+// writes as many pixels as the clear. Only the frame's right and bottom edges
+// and the corner square could reach in, with scroll bars of no thickness or a
+// view geometry that does not match the surface.
+bool MapAreaStillBlack(const ViewRect& area, const ViewGeometry& view) {
+  const int32_t sw = Surface().width;
+  const int32_t sh = Surface().height;
+  const bool clearOfFrame = area.right < sw - 2 && area.bottom < sh - 2;
+  const bool clearOfCorner =
+      area.bottom < sh - 1 - view.horizontalBarHeight - 1 || area.right < sw - 1 - view.verticalBarWidth - 1;
+  return clearOfFrame && clearOfCorner;
+}
+
+void DrawGrid(const MapDocument& document, const EditorState& editor, bool cellsAreBlack) {
   for (int32_t y = editor.viewOrigin.y; y <= editor.lastVisibleRow; ++y) {
     const int32_t top = CellPitch * (y - editor.viewOrigin.y);
     for (int32_t x = editor.viewOrigin.x; x <= editor.lastVisibleColumn; ++x) {
       if (!IsGridCell(x, y)) continue;
       const int32_t left = CellPitch * (x - editor.viewOrigin.x);
       DrawRect(left, top, left + CellPitch, top + CellPitch, ColourGridWhite);
-      DrawCell(left + 1, top + 1, document.Cell(x, y), document, editor);
+      if (cellsAreBlack) {
+        DrawCellOverlays(left + 1, top + 1, document.Cell(x, y), document, editor);
+      } else {
+        DrawCell(left + 1, top + 1, document.Cell(x, y), document, editor);
+      }
     }
   }
 }
@@ -104,13 +124,14 @@ void ComposeView(const MapDocument& document, EditorState& editor, const ViewGeo
     return;
   }
   DrawSurroundings(document, editor, view);
-  if (!TrySetClipRect(MapArea(view))) {
+  const ViewRect area = MapArea(view);
+  if (!TrySetClipRect(area)) {
     // Too small for a map area: the frame stands, the inside stays black.
     ClearVisibleRange(editor);
     return;
   }
   UpdateVisibleRange(editor);
-  DrawGrid(document, editor);
+  DrawGrid(document, editor, MapAreaStillBlack(area, view));
   DrawSelection(editor);
 }
 

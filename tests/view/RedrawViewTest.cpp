@@ -212,6 +212,15 @@ TEST_F(RedrawViewTest, PaletteSlotShowsItsCellsThumbnailAndSymbol) {
   EXPECT_EQ(Pixel(67, 120), ColourLightGrey);
 }
 
+TEST_F(RedrawViewTest, CellsOverTheFrameEdgeStillGetTheirBlackBackground) {
+  // Without scroll bars and with an odd width, the frame's light grey inner right
+  // line (x 524) lies inside the map area, under column 6 of the grid.
+  MakeSurface(527, 294);
+  RedrawView(edit.Doc(), edit.editor, {527, 294, 0, 0});
+  EXPECT_EQ(Pixel(524, 100), ColourBlack);
+  EXPECT_EQ(Pixel(525, 100), ColourWhite);
+}
+
 TEST_F(RedrawViewTest, TinyViewDrawsTheFrameAndLeavesTheMapAreaBlack) {
   MakeSurface(80, 40);
   edit.editor.viewOrigin = {3, 3};
