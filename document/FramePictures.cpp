@@ -5,6 +5,7 @@
 
 #include <memory>
 
+#include "document/Windows1252.h"
 #include "graphics/GraphicsError.h"
 #include "graphics/PcxLoader.h"
 
@@ -27,7 +28,8 @@ bool EqualIgnoringAsciiCase(const std::string& a, const char* b) {
 }  // namespace
 
 std::string FramePicturePath(const std::string& programDirectory, const std::string& frameName) {
-  return programDirectory + "GFX/" + frameName;
+  // Stored names are Windows-1252 bytes; file names on this system are UTF-8.
+  return programDirectory + "GFX/" + Windows1252ToUtf8(frameName);
 }
 
 std::string ResolvePathIgnoringCase(const std::string& path) {

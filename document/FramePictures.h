@@ -6,7 +6,7 @@
 
 #include "graphics/HiColorImage.h"
 
-// The path composed from the stored name; messages always show this one.
+// The path composed from the stored (Windows-1252) name; messages always show this one.
 std::string FramePicturePath(const std::string& programDirectory, const std::string& frameName);
 
 // The file to open for `path`: the path itself when it exists, otherwise a file

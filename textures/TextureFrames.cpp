@@ -28,10 +28,9 @@ bool IsFrameInTexture(const TextureEntry& entry, int position) {
 
 TextureFrame& FrameAt(TextureEntry& entry, int position) { return entry.frames[static_cast<size_t>(position)]; }
 
-// The message for a picture that did not load, naming the path it was looked for;
-// the stored name is Windows-1252, the message is shown as UTF-8 text.
+// The message for a picture that did not load, naming the path it was looked for.
 std::string LoadFailure(const std::string& programDirectory, const std::string& frameName) {
-  return PictureLoadErrorMessage(FramePicturePath(programDirectory, Windows1252ToUtf8(frameName)));
+  return PictureLoadErrorMessage(FramePicturePath(programDirectory, frameName));
 }
 
 }  // namespace
@@ -58,7 +57,8 @@ AddFramesResult AddFrames(MapDocument& document, const std::string& programDirec
     }
     const std::optional<std::string> name = FrameNameForChosenFile(path);
     if (!name) {
-      result.message = PictureLoadErrorMessage(FramePicturePath(programDirectory, BaseName(path)));
+      // The name is already this system's (UTF-8) file name: it cannot be stored.
+      result.message = PictureLoadErrorMessage(programDirectory + "GFX/" + BaseName(path));
       break;
     }
     HiColorImage thumbnail;

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <filesystem>
 
+#include "document/FramePictures.h"
 #include "document/MapFile.h"
 #include "document/PascalString.h"
 #include "support/FaultyFileOps.h"
@@ -216,4 +217,15 @@ TEST(MapFile, FailedSaveKeepsThePreviousFileAtEveryStep) {
     for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.Dir())) ++files;
     EXPECT_EQ(2u, files) << "the temporary file must be gone";
   }
+}
+
+TEST(FramePictures, StoredNamesAreFoundIgnoringCaseAndAsUnicodeFileNames) {
+  TempDir dir;
+  std::filesystem::create_directories(dir.Dir() + "GFX");
+  WriteFileBytes(dir.Dir() + "GFX/Stone.pcx", {1});
+  WriteFileBytes(dir.Dir() + "GFX/\xC3\x84rger.pcx", {1});  // "Ärger.pcx" as this system names it
+
+  EXPECT_EQ(dir.Dir() + "GFX/Stone.pcx", ResolvePathIgnoringCase(FramePicturePath(dir.Dir(), "STONE.PCX")));
+  EXPECT_EQ(dir.Dir() + "GFX/\xC3\x84rger.pcx", ResolvePathIgnoringCase(FramePicturePath(dir.Dir(), "\xC4rger.pcx")));
+  EXPECT_EQ(dir.Dir() + "GFX/MISSING.PCX", ResolvePathIgnoringCase(FramePicturePath(dir.Dir(), "MISSING.PCX")));
 }
