@@ -76,12 +76,14 @@ void TFrmMain::StartUp(const QString& programDirectory) {
   compiler = std::make_unique<MapCompiler>();
   if (!LoadCellSymbols(*editor)) {
     // Shown once the event loop runs, so the box appears over the main window.
-    QMetaObject::invokeMethod(this, [this] { dialogs.ShowError(SymbolLoadFailure); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { dialogs.ShowError(SymbolLoadFailure); }, Qt::QueuedConnection);
   }
 }
 
 void TFrmMain::CreateWindows(DialogLayer* injectedDialogs) {
-  FrmTextureEditor = new TFrmTextureEditor(*document, *editor, dialogs, [this] { HidePropertiesWindow(); }, this);
+  FrmTextureEditor = new TFrmTextureEditor(
+      *document, *editor, dialogs, [this] { HidePropertiesWindow(); }, this);
   FrmProperties = new TFrmProperties(*document, this);
   FrmSetStartPos = new TFrmSetStartPos(this);
   FrmNew = new TFrmNew(this);
@@ -92,9 +94,8 @@ void TFrmMain::CreateWindows(DialogLayer* injectedDialogs) {
     qtDialogs = std::make_unique<QtDialogLayer>(this, *FrmNew);
     dialogs.SetTarget(qtDialogs.get());
   }
-  connect(FrmProperties, &TFrmProperties::visibilityChanged, this, [this](bool visible) {
-    SpdProperties->setChecked(visible);
-  });
+  connect(FrmProperties, &TFrmProperties::visibilityChanged, this,
+          [this](bool visible) { SpdProperties->setChecked(visible); });
 }
 
 void TFrmMain::InstallPresenter() {
@@ -138,8 +139,7 @@ void TFrmMain::FormResize() {
       LayoutScrollBars(clientWidth, clientHeight, ToolBarHeight, ScrollBarThickness, ScrollBarThickness);
   ScrHorizontal->setGeometry(bars.horizontalLeft, bars.horizontalTop, std::max(0, bars.horizontalWidth),
                              ScrollBarThickness);
-  ScrVertical->setGeometry(bars.verticalLeft, bars.verticalTop, ScrollBarThickness,
-                           std::max(0, bars.verticalHeight));
+  ScrVertical->setGeometry(bars.verticalLeft, bars.verticalTop, ScrollBarThickness, std::max(0, bars.verticalHeight));
   // Qt keeps page steps non-negative; a tiny window gets 0 instead of a negative step.
   ScrHorizontal->setPageStep(std::max(0, bars.horizontalPageStep));
   ScrVertical->setPageStep(std::max(0, bars.verticalPageStep));

@@ -23,8 +23,10 @@ void TFrmMain::BuildFileMenu() {
   MnuFile = menuBar()->addMenu("&Datei");
   MnuFile->setObjectName("MnuFile");
   FileNew = AddAction(MnuFile, "FileNew", "&Neu", {QKeySequence(Qt::CTRL | Qt::Key_N)});
-  FileOpen = AddAction(MnuFile, "FileOpen", "Ö&ffnen...", {QKeySequence(Qt::Key_F3), QKeySequence(Qt::CTRL | Qt::Key_O)});
-  FileSave = AddAction(MnuFile, "FileSave", "&Speichern", {QKeySequence(Qt::Key_F2), QKeySequence(Qt::CTRL | Qt::Key_S)});
+  FileOpen =
+      AddAction(MnuFile, "FileOpen", "Ö&ffnen...", {QKeySequence(Qt::Key_F3), QKeySequence(Qt::CTRL | Qt::Key_O)});
+  FileSave =
+      AddAction(MnuFile, "FileSave", "&Speichern", {QKeySequence(Qt::Key_F2), QKeySequence(Qt::CTRL | Qt::Key_S)});
   FileSaveAs = AddAction(MnuFile, "FileSaveAs", "Speichern &unter...");
   MnuFile->addSeparator();
   FileCompile = AddAction(MnuFile, "FileCompile", "Speichern und &Compilieren", {QKeySequence(Qt::Key_F9)});

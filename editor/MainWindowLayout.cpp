@@ -12,8 +12,7 @@
 
 namespace {
 
-QToolButton* MakeToolButton(QWidget* parent, const char* name, const QString& hint, const QIcon& icon,
-                            bool checkable) {
+QToolButton* MakeToolButton(QWidget* parent, const char* name, const QString& hint, const QIcon& icon, bool checkable) {
   auto* button = new QToolButton(parent);
   button->setObjectName(name);
   button->setToolTip(hint);

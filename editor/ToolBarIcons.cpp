@@ -48,8 +48,8 @@ QIcon SelectIcon() {
     p.drawRect(1, 1, 10, 10);  // the selection frame
     p.setPen(Qt::black);
     p.setBrush(Qt::white);
-    p.drawPolygon(QPolygon({QPoint(7, 6), QPoint(7, 15), QPoint(9, 13), QPoint(11, 15), QPoint(12, 14),
-                            QPoint(10, 12), QPoint(13, 12)}));  // the pointer
+    p.drawPolygon(QPolygon({QPoint(7, 6), QPoint(7, 15), QPoint(9, 13), QPoint(11, 15), QPoint(12, 14), QPoint(10, 12),
+                            QPoint(13, 12)}));  // the pointer
   });
 }
 
@@ -70,8 +70,8 @@ QIcon PropertiesIcon() {
     p.setBrush(Qt::white);
     p.drawRect(2, 1, 11, 14);  // sheet
     for (int y = 4; y <= 12; y += 3) {
-      p.drawLine(4, y, 5, y);    // field label
-      p.drawLine(7, y, 11, y);   // field value
+      p.drawLine(4, y, 5, y);   // field label
+      p.drawLine(7, y, 11, y);  // field value
     }
   });
 }

@@ -109,8 +109,8 @@ TEST_F(EndToEndTest, ARoomBuiltWithTheToolsSavesAndCompilesWithF9) {
   ExpectLogCount(lines[7], "Indezies: ", header.indexCount);
   const qint64 textureList = 2 * (8 + 13);
   EXPECT_EQ(QFileInfo(QString::fromStdString(modelPath)).size(),
-            32 + 81920 + textureList + 4LL * header.indexCount + 16LL * header.vertexCount +
-                8LL * header.polygonCount + 8LL * header.texCoordCount);
+            32 + 81920 + textureList + 4LL * header.indexCount + 16LL * header.vertexCount + 8LL * header.polygonCount +
+                8LL * header.texCoordCount);
 
   // A second compile replaces the log rather than adding to it.
   Trigger("FileCompile");

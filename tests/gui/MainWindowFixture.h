@@ -77,8 +77,7 @@ class MainWindowFixture : public ::testing::Test {
 
   // A move with no button held: QTest would move the system cursor instead.
   void Hover(QPoint at) {
-    QMouseEvent move(QEvent::MouseMove, at, viewPort->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
-                     Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, at, viewPort->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(viewPort, &move);
   }
 
