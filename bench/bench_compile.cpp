@@ -65,7 +65,8 @@ std::unique_ptr<MapDocument> SampleMap() {
         continue;
       }
       Open(cell);
-      if (door) for (float& corner : cell.ceilingHeight) corner = 96.0f;
+      if (door)
+        for (float& corner : cell.ceilingHeight) corner = 96.0f;
     }
   }
   for (int roomX = 0; roomX < 8; ++roomX) {
@@ -196,8 +197,7 @@ BENCHMARK_CAPTURE(Compile, dense_plain_memory, DenseMap, Searches::Plain, true)-
 BENCHMARK_CAPTURE(Geometry, sample_hashed, SampleMap, Searches::Hashed)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Geometry, sample_plain, SampleMap, Searches::Plain)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Geometry, dense_hashed, DenseMap, Searches::Hashed)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(Geometry, dense_linear_texcoords, DenseMap, Searches::LinearTexCoords)
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Geometry, dense_linear_texcoords, DenseMap, Searches::LinearTexCoords)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Geometry, dense_plain, DenseMap, Searches::Plain)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

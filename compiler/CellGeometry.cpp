@@ -13,8 +13,8 @@ constexpr uint8_t WallType = static_cast<uint8_t>(CellType::Wall);
 // the cell, and which ceiling corner of this cell and of the neighbour sits at
 // each. Faces built on it look towards the neighbour.
 struct SideEdge {
-  int dx, dy;          // the neighbour
-  int p0x, p0y;        // P0 = (x + p0x, y + p0y)
+  int dx, dy;    // the neighbour
+  int p0x, p0y;  // P0 = (x + p0x, y + p0y)
   int p1x, p1y;
   int own0, own1;      // this cell's ceiling corners at P0, P1
   int other0, other1;  // the neighbour's ceiling corners at P0, P1
@@ -70,11 +70,20 @@ class CellFaces {
     if (cell.texture[PedestalCeiling] != NoTexture) CeilingSteps(cell);
     if (cell.texture[Wall] == NoTexture) return;
     switch (static_cast<CellType>(cell.type)) {
-      case CellType::Column: ColumnFaces(cell); break;
-      case CellType::WaterBasin: Emit(FlatQuad(cell.waterLevel), cell.texture[Wall], cell.opacity); break;
-      case CellType::WindowHorizontal: Emit(HorizontalPane(cell), cell.texture[Wall], cell.opacity); break;
-      case CellType::WindowVertical: Emit(VerticalPane(cell), cell.texture[Wall], cell.opacity); break;
-      default: break;
+      case CellType::Column:
+        ColumnFaces(cell);
+        break;
+      case CellType::WaterBasin:
+        Emit(FlatQuad(cell.waterLevel), cell.texture[Wall], cell.opacity);
+        break;
+      case CellType::WindowHorizontal:
+        Emit(HorizontalPane(cell), cell.texture[Wall], cell.opacity);
+        break;
+      case CellType::WindowVertical:
+        Emit(VerticalPane(cell), cell.texture[Wall], cell.opacity);
+        break;
+      default:
+        break;
     }
   }
 
@@ -140,8 +149,8 @@ class CellFaces {
     const float xlo = CornerX(x_ + 1), xhi = CornerX(x_);
     const float z = CornerZ(y_) + 64.0f;
     const float top = cell.ceilingHeight[0], bottom = cell.floorHeight;
-    Quad quad = {FaceVertex{xlo, top, z, 0, 0}, FaceVertex{xhi, top, z, 128, 0},
-                 FaceVertex{xhi, bottom, z, 128, 0}, FaceVertex{xlo, bottom, z, 0, 0}};
+    Quad quad = {FaceVertex{xlo, top, z, 0, 0}, FaceVertex{xhi, top, z, 128, 0}, FaceVertex{xhi, bottom, z, 128, 0},
+                 FaceVertex{xlo, bottom, z, 0, 0}};
     ApplyVerticalV(quad, cell.textureOffset[Wall]);
     return quad;
   }
@@ -151,8 +160,8 @@ class CellFaces {
     const float x = CornerX(x_) - 64.0f;
     const float zlo = CornerZ(y_), zhi = CornerZ(y_ + 1);
     const float top = cell.ceilingHeight[0], bottom = cell.floorHeight;
-    Quad quad = {FaceVertex{x, top, zhi, 0, 0}, FaceVertex{x, top, zlo, 128, 0},
-                 FaceVertex{x, bottom, zlo, 128, 0}, FaceVertex{x, bottom, zhi, 0, 0}};
+    Quad quad = {FaceVertex{x, top, zhi, 0, 0}, FaceVertex{x, top, zlo, 128, 0}, FaceVertex{x, bottom, zlo, 128, 0},
+                 FaceVertex{x, bottom, zhi, 0, 0}};
     ApplyVerticalV(quad, cell.textureOffset[Wall]);
     return quad;
   }
@@ -178,8 +187,8 @@ class CellFaces {
   Quad SideQuad(const SideEdge& edge, float top0, float top1, float bottom0, float bottom1) const {
     const float x0 = CornerX(x_ + edge.p0x), z0 = CornerZ(y_ + edge.p0y);
     const float x1 = CornerX(x_ + edge.p1x), z1 = CornerZ(y_ + edge.p1y);
-    return {FaceVertex{x0, top0, z0, 0, 0}, FaceVertex{x1, top1, z1, 128, 0},
-            FaceVertex{x1, bottom1, z1, 128, 0}, FaceVertex{x0, bottom0, z0, 0, 0}};
+    return {FaceVertex{x0, top0, z0, 0, 0}, FaceVertex{x1, top1, z1, 128, 0}, FaceVertex{x1, bottom1, z1, 128, 0},
+            FaceVertex{x0, bottom0, z0, 0, 0}};
   }
 
   // The neighbour across the edge when it can take a side face: inside the grid

@@ -11,23 +11,36 @@ std::string ModelFileName(const std::string& mapPath) {
   return mapPath + ".tcm";
 }
 
-std::string OverflowMessage(MeshTable table) {
-  const char* what = "";
+namespace {
+
+// The table's name as the log's count lines call it.
+const char* TableName(MeshTable table) {
   switch (table) {
-    case MeshTable::Vertices: what = "Eckpunkte"; break;
-    case MeshTable::Polygons: what = "Polygone"; break;
-    case MeshTable::TexCoords: what = "Textur-Koordinaten"; break;
-    case MeshTable::Indices: what = "Indizes"; break;
-    case MeshTable::FaceCorners: what = "Ecken in einem Polygon"; break;
-    case MeshTable::None: break;
+    case MeshTable::Vertices:
+      return "Eckpunkte";
+    case MeshTable::Polygons:
+      return "Polygone";
+    case MeshTable::TexCoords:
+      return "Textur-Koordinaten";
+    case MeshTable::Indices:
+      return "Indizes";
+    case MeshTable::FaceCorners:
+      return "Ecken in einem Polygon";
+    case MeshTable::None:
+      break;
   }
-  return std::string("Fehler: Zu viele ") + what + " (h\xC3\xB6" "chstens " + std::to_string(Capacity(table)) + ").";
+  return "";
+}
+
+}  // namespace
+
+std::string OverflowMessage(MeshTable table) {
+  return std::string("Fehler: Zu viele ") + TableName(table) + " (höchstens " + std::to_string(Capacity(table)) + ").";
 }
 
 MapCompiler::MapCompiler() : profile_(BuildColumnProfile(ColumnRadius)) {}
 
-bool MapCompiler::Compile(const MapDocument& document, const std::string& modelPath, CompileLog& log,
-                          FileOps& ops) {
+bool MapCompiler::Compile(const MapDocument& document, const std::string& modelPath, CompileLog& log, FileOps& ops) {
   log.ClearLog();
   log.AddLogLine("Tessmoor Compiler v1.0");
   log.AddLogLine();
@@ -58,13 +71,17 @@ void MapCompiler::LogCounts(CompileLog& log) const {
   log.AddLogLine("Indezies: " + std::to_string(builder_.IndexCount()));
 }
 
-bool MapCompiler::WriteModel(const MapDocument& document, const std::string& modelPath, CompileLog& log,
-                             FileOps& ops) {
+bool MapCompiler::WriteModel(const MapDocument& document, const std::string& modelPath, CompileLog& log, FileOps& ops) {
   SerializeModel(document, builder_, modelBytes_);
   switch (WriteModelFile(modelBytes_, modelPath, ops)) {
-    case ModelWriteResult::Ok: return true;
-    case ModelWriteResult::CreateFailed: log.AddLogLine("Fehler beim Erstellen von " + modelPath + "!"); break;
-    case ModelWriteResult::WriteFailed: log.AddLogLine("Fehler beim Schreiben von " + modelPath + "!"); break;
+    case ModelWriteResult::Ok:
+      return true;
+    case ModelWriteResult::CreateFailed:
+      log.AddLogLine("Fehler beim Erstellen von " + modelPath + "!");
+      break;
+    case ModelWriteResult::WriteFailed:
+      log.AddLogLine("Fehler beim Schreiben von " + modelPath + "!");
+      break;
   }
   return false;
 }

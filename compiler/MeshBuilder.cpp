@@ -19,12 +19,18 @@ constexpr int MaxChainWalk = 64;
 
 int Capacity(MeshTable table) {
   switch (table) {
-    case MeshTable::Vertices: return MaxVertices;
-    case MeshTable::Polygons: return MaxPolygons;
-    case MeshTable::TexCoords: return MaxTexCoords;
-    case MeshTable::Indices: return MaxIndices;
-    case MeshTable::FaceCorners: return MaxFaceVertices;
-    case MeshTable::None: break;
+    case MeshTable::Vertices:
+      return MaxVertices;
+    case MeshTable::Polygons:
+      return MaxPolygons;
+    case MeshTable::TexCoords:
+      return MaxTexCoords;
+    case MeshTable::Indices:
+      return MaxIndices;
+    case MeshTable::FaceCorners:
+      return MaxFaceVertices;
+    case MeshTable::None:
+      break;
   }
   return 0;
 }
@@ -63,8 +69,7 @@ void MeshBuilder::FillSummary(const MapCell& cell, int x, int y) {
   summary.lowestCeiling = lowest;
 }
 
-int MeshBuilder::EmitPolygon(std::span<const FaceVertex> face, uint16_t texture, uint8_t opacity, int x,
-                             int y) {
+int MeshBuilder::EmitPolygon(std::span<const FaceVertex> face, uint16_t texture, uint8_t opacity, int x, int y) {
   if (face.empty()) return 0;
   if (face.size() > MaxFaceVertices) {
     overflow_ = MeshTable::FaceCorners;

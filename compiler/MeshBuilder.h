@@ -30,11 +30,11 @@ struct MeshVertex {
 };
 
 struct MeshPolygon {
-  uint16_t firstIndex;   // first corner in vertexIndices / texCoordIndices
+  uint16_t firstIndex;  // first corner in vertexIndices / texCoordIndices
   uint16_t vertexCount;
   uint16_t texture;
   uint8_t opacity;
-  uint8_t translucent;   // 1 when opacity is not 255
+  uint8_t translucent;  // 1 when opacity is not 255
 };
 
 struct CellSummary {

@@ -1,11 +1,10 @@
-#include "compiler/CellGeometry.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <random>
 #include <vector>
 
+#include "compiler/CellGeometry.h"
 #include "compiler/CompilerTestMaps.h"
 
 using namespace compiler_test;
@@ -48,9 +47,8 @@ TEST(ColumnProfileTest, AccumulatesAngleAndUInSinglePrecision) {
     float px, pz, pu;
   };
   const Expected points[] = {
-      {0, 84.37183f, 64.0f, 128.0f},         {1, 81.64252f, 74.18591f, 117.33334f},
-      {3, 64.0f, 84.37183f, 96.000008f},     {6, 43.62817f, 64.0f, 64.000015f},
-      {9, 63.99999f, 43.62817f, 32.000011f}, {12, 84.37183f, 63.999985f, 0.0000095f},
+      {0, 84.37183f, 64.0f, 128.0f},     {1, 81.64252f, 74.18591f, 117.33334f}, {3, 64.0f, 84.37183f, 96.000008f},
+      {6, 43.62817f, 64.0f, 64.000015f}, {9, 63.99999f, 43.62817f, 32.000011f}, {12, 84.37183f, 63.999985f, 0.0000095f},
   };
   for (const Expected& e : points) {
     SCOPED_TRACE(e.k);

@@ -1,10 +1,9 @@
-#include "compiler/CompileMap.h"
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <functional>
 
+#include "compiler/CompileMap.h"
 #include "compiler/CompilerTestMaps.h"
 #include "support/FaultyFileOps.h"
 #include "support/TempDir.h"
@@ -74,8 +73,18 @@ TEST(CompileMapTest, SuccessfulCompileLogsTwelveLinesWithSixtyFourDots) {
   CompileLogLines log;
   ASSERT_TRUE(compiler.Compile(*FlatOpenMap(), path, log));
   const std::vector<std::string> expected = {
-      "Tessmoor Compiler v1.0", "", "Erstelle 3D-Modell..." + Dots, "", "Eckpunkte: 8450", "Polygone: 8192",
-      "Textur-Koord.: 4", "Indezies: 32768", "", "Erstelle " + path + "...", "", "Compilierung abgeschlossen.",
+      "Tessmoor Compiler v1.0",
+      "",
+      "Erstelle 3D-Modell..." + Dots,
+      "",
+      "Eckpunkte: 8450",
+      "Polygone: 8192",
+      "Textur-Koord.: 4",
+      "Indezies: 32768",
+      "",
+      "Erstelle " + path + "...",
+      "",
+      "Compilierung abgeschlossen.",
   };
   EXPECT_EQ(log.lines, expected);
   EXPECT_EQ(FilesIn(dir), std::vector<std::string>{"level.tcm"});
@@ -101,8 +110,8 @@ TEST(CompileMapTest, MapBeyondATableStopsWithOneErrorLineAndWritesNoModel) {
     std::string message;
   };
   const Case cases[] = {
-      {"polygons", TooManyPolygonsMap, "Fehler: Zu viele Polygone (h\xC3\xB6" "chstens 12000)."},
-      {"texture coordinates", TooManyTexCoordsMap, "Fehler: Zu viele Textur-Koordinaten (h\xC3\xB6" "chstens 1000)."},
+      {"polygons", TooManyPolygonsMap, "Fehler: Zu viele Polygone (höchstens 12000)."},
+      {"texture coordinates", TooManyTexCoordsMap, "Fehler: Zu viele Textur-Koordinaten (höchstens 1000)."},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -125,8 +134,8 @@ TEST(CompileMapTest, MapBeyondATableStopsWithOneErrorLineAndWritesNoModel) {
 }
 
 TEST(CompileMapTest, OverflowMessagesNameEveryTableWithItsCapacity) {
-  EXPECT_EQ(OverflowMessage(MeshTable::Vertices), "Fehler: Zu viele Eckpunkte (h\xC3\xB6" "chstens 32000).");
-  EXPECT_EQ(OverflowMessage(MeshTable::Indices), "Fehler: Zu viele Indizes (h\xC3\xB6" "chstens 48000).");
+  EXPECT_EQ(OverflowMessage(MeshTable::Vertices), "Fehler: Zu viele Eckpunkte (höchstens 32000).");
+  EXPECT_EQ(OverflowMessage(MeshTable::Indices), "Fehler: Zu viele Indizes (höchstens 48000).");
 }
 
 TEST(CompileMapTest, FailureAtAnyFileStepKeepsThePreviousModel) {

@@ -1,13 +1,13 @@
-#include "compiler/MeshBuilder.h"
-
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
-#include <algorithm>
 #include <memory>
 #include <random>
 #include <vector>
+
+#include "compiler/MeshBuilder.h"
 
 namespace {
 
@@ -46,8 +46,8 @@ TEST_F(MeshBuilderTest, EmptyFaceRecordsNothing) {
 }
 
 TEST_F(MeshBuilderTest, PolygonRecordsItsCornersAndOpacity) {
-  const std::array<FaceVertex, 4> face = {Corner(0, 0, 0, 0, 0), Corner(1, 0, 0, 128, 0),
-                                          Corner(1, 1, 0, 128, 128), Corner(0, 1, 0, 0, 128)};
+  const std::array<FaceVertex, 4> face = {Corner(0, 0, 0, 0, 0), Corner(1, 0, 0, 128, 0), Corner(1, 1, 0, 128, 128),
+                                          Corner(0, 1, 0, 0, 128)};
   EXPECT_EQ(Emit(face, 2, 2), 0);
   EXPECT_EQ(Emit(face, 2, 2, 90), 1);
   ExpectCounts(4, 2, 4, 8);
@@ -82,9 +82,8 @@ TEST_F(MeshBuilderTest, VerticesMergeOnlyWithinTheFiveCellWindow) {
     int dx, dy;  // the earlier cell relative to the later one at (10, 10)
     bool merges;
   };
-  const Case cases[] = {{-1, -1, true}, {0, -1, true},  {1, -1, true},  {-1, 0, true},
-                        {0, 0, true},   {1, 0, false},  {-1, 1, false}, {0, 1, false},
-                        {1, 1, false},  {2, -1, false}, {0, -2, false}};
+  const Case cases[] = {{-1, -1, true}, {0, -1, true}, {1, -1, true}, {-1, 0, true},  {0, 0, true},  {1, 0, false},
+                        {-1, 1, false}, {0, 1, false}, {1, 1, false}, {2, -1, false}, {0, -2, false}};
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.dx << "," << c.dy);
     builder.Reset();
@@ -168,8 +167,7 @@ TEST_F(MeshBuilderTest, VertexTableTakesExactlyItsCapacityAndWeldedCornersNeedNo
 TEST_F(MeshBuilderTest, TexCoordTableTakesExactlyItsCapacityCountingRepeatsInOneFaceOnce) {
   for (int i = 0; i < MaxTexCoords - 1; ++i) ASSERT_NE(EmitPoint(1, 1, 0.0f, float(i), 1.0f), EmitFailed);
   // The same new pair twice in one face needs one entry: it fits.
-  const std::array<FaceVertex, 3> repeated = {Corner(0, 0, 0, -1, -1), Corner(0, 0, 0, 0, 1),
-                                              Corner(0, 0, 0, -1, -1)};
+  const std::array<FaceVertex, 3> repeated = {Corner(0, 0, 0, -1, -1), Corner(0, 0, 0, 0, 1), Corner(0, 0, 0, -1, -1)};
   ASSERT_NE(Emit(repeated, 1, 1), EmitFailed);
   ASSERT_EQ(builder.TexCoordCount(), MaxTexCoords);
   EXPECT_EQ(builder.TexCoordIndices()[size_t(builder.IndexCount() - 1)], MaxTexCoords - 1);
@@ -202,9 +200,19 @@ TEST(TexCoordSearchTest, HashedSearchGivesTheLinearSearchIndices) {
   linear->SetTexCoordSearch(TexCoordSearch::Linear);
   const float nan = std::numeric_limits<float>::quiet_NaN();
   const float inf = std::numeric_limits<float>::infinity();
-  std::vector<float> pool = {0.0f, -0.0f, nan, -nan, inf, -inf, 128.0f, -128.0f, 64.0f,
-                             std::numeric_limits<float>::denorm_min(), -std::numeric_limits<float>::denorm_min(),
-                             std::numeric_limits<float>::max(), 1e-30f};
+  std::vector<float> pool = {0.0f,
+                             -0.0f,
+                             nan,
+                             -nan,
+                             inf,
+                             -inf,
+                             128.0f,
+                             -128.0f,
+                             64.0f,
+                             std::numeric_limits<float>::denorm_min(),
+                             -std::numeric_limits<float>::denorm_min(),
+                             std::numeric_limits<float>::max(),
+                             1e-30f};
   std::mt19937 random(1234);
   std::uniform_real_distribution<float> any(-4096.0f, 4096.0f);
   for (int i = 0; i < 40; ++i) pool.push_back(any(random));

@@ -1,5 +1,3 @@
-#include "compiler/ModelWriter.h"
-
 #include <gtest/gtest.h>
 
 #include <bit>
@@ -7,6 +5,7 @@
 
 #include "compiler/CompileMap.h"
 #include "compiler/CompilerTestMaps.h"
+#include "compiler/ModelWriter.h"
 #include "document/PascalString.h"
 #include "support/TempDir.h"
 

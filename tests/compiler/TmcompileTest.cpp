@@ -90,8 +90,17 @@ TEST_F(TmcompileTest, CompilesASavedMapWithoutItsPicturesToTheSameBytesAsTheEdit
   ASSERT_EQ(run.exitCode, 0) << run.err;
   EXPECT_EQ(run.err, "");
   const std::vector<std::string> expected = {
-      "Tessmoor Compiler v1.0", "", "Erstelle 3D-Modell..." + std::string(64, '.'), "", "Eckpunkte: 8474",
-      "Polygone: 8204", "Textur-Koord.: 29", "Indezies: 32816", "", "Erstelle " + modelPath + "...", "",
+      "Tessmoor Compiler v1.0",
+      "",
+      "Erstelle 3D-Modell..." + std::string(64, '.'),
+      "",
+      "Eckpunkte: 8474",
+      "Polygone: 8204",
+      "Textur-Koord.: 29",
+      "Indezies: 32816",
+      "",
+      "Erstelle " + modelPath + "...",
+      "",
       "Compilierung abgeschlossen.",
   };
   EXPECT_EQ(Lines(run.out), expected);
@@ -134,7 +143,7 @@ TEST_F(TmcompileTest, FailuresExitOneWithTheReasonOnStderr) {
   const Case cases[] = {
       {{missing}, "tmcompile: cannot open " + missing},
       {{notAMap}, notAMap + " ist keine TMM-Datei."},
-      {{tooDetailedPath}, "Fehler: Zu viele Polygone (h\xC3\xB6" "chstens 12000)."},
+      {{tooDetailedPath}, "Fehler: Zu viele Polygone (höchstens 12000)."},
       {{"-o", unwritable, goodPath}, "Fehler beim Erstellen von " + unwritable + "!"},
   };
   for (const Case& c : cases) {

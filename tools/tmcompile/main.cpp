@@ -119,8 +119,7 @@ int Compile(const Arguments& arguments) {
     return Fail(loaded.message.empty() ? "tmcompile: cannot open " + arguments.mapPath : loaded.message);
   }
 
-  const std::string modelPath =
-      arguments.modelPath.empty() ? ModelFileName(arguments.mapPath) : arguments.modelPath;
+  const std::string modelPath = arguments.modelPath.empty() ? ModelFileName(arguments.mapPath) : arguments.modelPath;
   MapCompiler compiler;
   StdoutLog log;
   const bool compiled = compiler.Compile(*document, modelPath, log);
