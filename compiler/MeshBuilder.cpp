@@ -76,15 +76,14 @@ int MeshBuilder::EmitPolygon(std::span<const FaceVertex> face, uint16_t texture,
     return EmitFailed;
   }
   // Look every corner up first, so a face that does not fit leaves no trace.
-  // Nothing changes the window between the two passes: this polygon is not
-  // counted for its cell until CountPolygon.
-  std::array<int, MaxFaceVertices> knownVertices;
-  std::array<int, MaxFaceVertices> knownTexCoords;
+  // Nothing changes the window between looking up and appending: this polygon
+  // is not counted for its cell until CountPolygon.
+  CornerLookup found;
   for (size_t k = 0; k < face.size(); ++k) {
-    knownVertices[k] = FindVertex(x, y, face[k].x, face[k].y, face[k].z);
-    knownTexCoords[k] = FindTexCoord(face[k].u, face[k].v);
+    found.vertices[k] = FindVertex(x, y, face[k].x, face[k].y, face[k].z);
+    found.texCoords[k] = FindTexCoord(face[k].u, face[k].v);
   }
-  const MeshTable full = CheckRoom(face, {knownVertices.data(), face.size()}, {knownTexCoords.data(), face.size()});
+  const MeshTable full = CheckRoom(face, found);
   if (full != MeshTable::None) {
     overflow_ = full;
     return EmitFailed;
@@ -93,21 +92,11 @@ int MeshBuilder::EmitPolygon(std::span<const FaceVertex> face, uint16_t texture,
   const int polygon = polygonCount_;
   MeshPolygon& record = polygons_[size_t(polygon)];
   record.firstIndex = static_cast<uint16_t>(indexCount_);
+  record.vertexCount = static_cast<uint16_t>(face.size());
   record.texture = texture;
   record.opacity = opacity;
   record.translucent = opacity != 255 ? 1 : 0;
-  for (size_t k = 0; k < face.size(); ++k) {
-    const FaceVertex& corner = face[k];
-    const int vertex = knownVertices[k] >= 0 ? knownVertices[k] : AppendVertex(corner.x, corner.y, corner.z);
-    // An earlier corner of this face may just have added the same pair.
-    const int texCoord = knownTexCoords[k] >= 0 ? knownTexCoords[k] : WeldTexCoord(corner.u, corner.v);
-    vertexIndices_[size_t(indexCount_)] = static_cast<uint16_t>(vertex);
-    const MeshVertex& stored = vertices_[size_t(vertex)];
-    cornerIndex_.Add(indexCount_, stored.x, stored.y, stored.z);
-    texCoordIndices_[size_t(indexCount_)] = static_cast<uint16_t>(texCoord);
-    ++indexCount_;
-  }
-  record.vertexCount = static_cast<uint16_t>(face.size());
+  AppendCorners(face, found);
 
   CellSummary& summary = summaries_[SummaryIndex(x, y)];
   if (summary.polygonCount == 0) summary.firstPolygon = static_cast<uint16_t>(polygon);
@@ -115,21 +104,34 @@ int MeshBuilder::EmitPolygon(std::span<const FaceVertex> face, uint16_t texture,
   return polygon;
 }
 
-MeshTable MeshBuilder::CheckRoom(std::span<const FaceVertex> face, std::span<const int> knownVertices,
-                                 std::span<const int> knownTexCoords) const {
+void MeshBuilder::AppendCorners(std::span<const FaceVertex> face, const CornerLookup& found) {
+  for (size_t k = 0; k < face.size(); ++k) {
+    const FaceVertex& corner = face[k];
+    const int vertex = found.vertices[k] >= 0 ? found.vertices[k] : AppendVertex(corner.x, corner.y, corner.z);
+    // An earlier corner of this face may just have added the same pair.
+    const int texCoord = found.texCoords[k] >= 0 ? found.texCoords[k] : WeldTexCoord(corner.u, corner.v);
+    vertexIndices_[size_t(indexCount_)] = static_cast<uint16_t>(vertex);
+    texCoordIndices_[size_t(indexCount_)] = static_cast<uint16_t>(texCoord);
+    const MeshVertex& stored = vertices_[size_t(vertex)];
+    cornerIndex_.Add(indexCount_, stored.x, stored.y, stored.z);
+    ++indexCount_;
+  }
+}
+
+MeshTable MeshBuilder::CheckRoom(std::span<const FaceVertex> face, const CornerLookup& found) const {
   if (polygonCount_ >= MaxPolygons) return MeshTable::Polygons;
   if (indexCount_ + int(face.size()) > MaxIndices) return MeshTable::Indices;
 
-  const int newVertices = int(std::count(knownVertices.begin(), knownVertices.end(), -1));
+  const int newVertices = int(std::count(found.vertices.begin(), found.vertices.begin() + face.size(), -1));
   if (vertexCount_ + newVertices > MaxVertices) return MeshTable::Vertices;
 
   // Two corners of this face with the same new pair take one entry.
   int newTexCoords = 0;
   for (size_t k = 0; k < face.size(); ++k) {
-    if (knownTexCoords[k] >= 0) continue;
+    if (found.texCoords[k] >= 0) continue;
     bool earlier = false;
     for (size_t j = 0; j < k && !earlier; ++j) {
-      earlier = knownTexCoords[j] < 0 && SameTexCoord(face[j], face[k]);
+      earlier = found.texCoords[j] < 0 && SameTexCoord(face[j], face[k]);
     }
     if (!earlier) ++newTexCoords;
   }

@@ -75,6 +75,8 @@ class MeshBuilder {
   // Empties the tables (counts to 0, every summary zeroed); clears an overflow.
   void Reset();
 
+  // Cell coordinates (x, y) passed to the builder lie inside the grid.
+
   // Copies the cell's fields into its summary, with no polygons yet.
   void FillSummary(const MapCell& cell, int x, int y);
 
@@ -125,8 +127,13 @@ class MeshBuilder {
   int FindTexCoordLinear(float u, float v) const;
   int AppendVertex(float vx, float vy, float vz);
   int AppendTexCoord(float u, float v);
-  MeshTable CheckRoom(std::span<const FaceVertex> face, std::span<const int> knownVertices,
-                      std::span<const int> knownTexCoords) const;
+  // What the corners of a face already have in the tables (-1: nothing yet).
+  struct CornerLookup {
+    std::array<int, MaxFaceVertices> vertices;
+    std::array<int, MaxFaceVertices> texCoords;
+  };
+  MeshTable CheckRoom(std::span<const FaceVertex> face, const CornerLookup& found) const;
+  void AppendCorners(std::span<const FaceVertex> face, const CornerLookup& found);
 
   std::vector<MeshVertex> vertices_;
   std::vector<MeshPolygon> polygons_;
