@@ -43,21 +43,24 @@ bool DocumentCommands::OpenDocument() {
   const std::optional<std::string> path = dialogs_.ChooseMapToOpen(MapsDirectory());
   if (!path) return false;
   if (document_.modified && !AskSaveChanges()) return false;
+  return LoadDocument(*path);
+}
 
+bool DocumentCommands::LoadDocument(const std::string& path) {
   // From here on the previous document is gone, whatever the load brings.
   host_.HidePropertiesWindow();
   ResetDocument(document_, editor_, true);
   host_.CaptionChanged();
   host_.RedrawView();
 
-  const MapFileResult result = LoadMap(document_, *path, MapLoadOptions{editor_.programDirectory, true});
+  const MapFileResult result = LoadMap(document_, path, MapLoadOptions{editor_.programDirectory, true});
   if (!result.ok) {
     if (!result.message.empty()) dialogs_.ShowError(result.message);
     document_.fileName = UntitledName;
     host_.CaptionChanged();
     return false;
   }
-  document_.fileName = *path;
+  document_.fileName = path;
   host_.RedrawView();
   host_.CaptionChanged();
   return true;

@@ -25,6 +25,9 @@ class DocumentCommands {
   bool SaveDocument();
   bool SaveDocumentAs();
   bool OpenDocument();
+  // Loads `path` in place of the current document, as Open does after its
+  // questions (a map named on the command line takes this road).
+  bool LoadDocument(const std::string& path);
   void NewDocument();
   // Asks the question and acts on it: true when the calling command may go on
   // (No, or Yes with a successful save).

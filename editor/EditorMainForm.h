@@ -45,6 +45,8 @@ class TFrmMain : public QMainWindow, public DocumentHost, public ToolHost {
   TFrmCompile& CompileWindow() { return *FrmCompile; }
   TFrmTextureEditor& TextureEditorWindow() { return *FrmTextureEditor; }
   ViewGeometry Geometry() const;
+  // Opens a map named on the command line, as Open does once a file is chosen.
+  bool OpenMapFile(const QString& path);
 
   // Both hosts: compose the picture and bring it to the screen.
   void RedrawView() override;

@@ -111,3 +111,5 @@ void TFrmMain::ScrVerticalChange(int position) {
   editor->viewOrigin.y = position;
   RedrawView();
 }
+
+bool TFrmMain::OpenMapFile(const QString& path) { return commands->LoadDocument(path.toStdString()); }

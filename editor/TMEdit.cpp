@@ -2,6 +2,7 @@
 // other window in turn) and the event loop until the main window closes.
 
 #include <QApplication>
+#include <QFileInfo>
 
 #include "editor/EditorMainForm.h"
 
@@ -12,5 +13,11 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName("Tessmoor-Editor");
   TFrmMain mainWindow;
   mainWindow.show();
+  // A map named on the command line (as the start script does with the sample map)
+  // is opened right away, by its full path so the caption and saves name it exactly.
+  const QStringList arguments = QApplication::arguments();
+  if (arguments.size() > 1 && QFileInfo(arguments[1]).isFile()) {
+    mainWindow.OpenMapFile(QFileInfo(arguments[1]).absoluteFilePath());
+  }
   return application.exec();
 }
