@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 
 #include "graphics/GraphicsError.h"
@@ -42,12 +43,14 @@ bool ParseHeader(const uint8_t* header, PcxLayout& layout) {
   return true;
 }
 
-using ColourTable = RGB555[256];
+// Each entry holds its RGB555 colour four times over, ready for a 4-pixel store;
+// the low 16 bits are the colour itself.
+using ColourTable = uint64_t[256];
 
 void ConvertPalette(const uint8_t* palette, ColourTable& table) {
   for (int i = 0; i < 256; ++i) {
     const uint8_t* entry = palette + 3 * i;
-    table[i] = PackRGB555(entry[0] >> 3, entry[1] >> 3, entry[2] >> 3);
+    table[i] = PackRGB555(entry[0] >> 3, entry[1] >> 3, entry[2] >> 3) * uint64_t{0x0001000100010001};
   }
 }
 
@@ -68,30 +71,7 @@ class RunDecoder {
         runLeft_ -= count;
         continue;
       }
-      // Fast path: while two bytes are in the window, any code decodes without a
-      // refill. Literal or run is chosen by selects rather than a branch, since
-      // in a noisy picture neither outcome is predictable.
-      while (out < rowEnd && inEnd - in >= 2) {
-        const unsigned code = in[0], next = in[1];
-        const bool isRun = code >= 0xC0;
-        const size_t count = isRun ? (code & 0x3F) : 1;
-        const RGB555 colour = table_[isRun ? next : code];
-        in += isRun ? 2 : 1;
-        // out is inside the row; an empty run leaves this store to be overwritten.
-        *out = colour;
-        if (count <= 1) {
-          out += count;
-          continue;
-        }
-        const size_t stored = std::min(count, static_cast<size_t>(rowEnd - out));
-        FillPixels(out, stored, colour);
-        out += stored;
-        if (stored < count) {
-          runLeft_ = count - stored;
-          runColour_ = colour;
-          break;
-        }
-      }
+      DecodeInWindow(in, inEnd, out, rowEnd);
       if (runLeft_ > 0 || out == rowEnd || inEnd - in >= 2) continue;
       reader_.position = in;
       if (!ReadCode()) return false;
@@ -100,6 +80,43 @@ class RunDecoder {
     }
     reader_.position = in;
     return true;
+  }
+
+  // Decodes while two bytes are in the window, so that any code decodes without
+  // a refill, and stops at the row end or when a run crosses it.
+  void DecodeInWindow(const uint8_t*& inRef, const uint8_t* inEnd, RGB555*& outRef, RGB555* rowEnd) {
+    const uint8_t* in = inRef;
+    RGB555* out = outRef;
+    const uint64_t* table = table_;
+    while (out < rowEnd && inEnd - in >= 2) {
+      // Literal or run is chosen with masks instead of a branch, and a run of up
+      // to eight pixels is stored as eight with only `count` of them kept: in a
+      // noisy picture no branch outcome here would be predictable.
+      const uint32_t code = in[0], next = in[1];
+      const uint32_t runMask = 0u - static_cast<uint32_t>(code >= 0xC0);
+      const size_t count = ((code & 0x3F) & runMask) | (1u & ~runMask);
+      const uint64_t colours = table[(next & runMask) | (code & ~runMask)];
+      in += 1 + (runMask & 1u);
+      const size_t room = static_cast<size_t>(rowEnd - out);
+      if (count <= 8 && room >= 8) {
+        // The pixels past `count` lie inside the row; the codes that follow overwrite them.
+        std::memcpy(out, &colours, 8);
+        std::memcpy(out + 4, &colours, 8);
+        out += count;
+        continue;
+      }
+      const RGB555 colour = static_cast<RGB555>(colours);
+      const size_t stored = std::min(count, room);
+      FillPixels(out, stored, colour);
+      out += stored;
+      if (stored < count) {
+        runLeft_ = count - stored;
+        runColour_ = colour;
+        break;
+      }
+    }
+    inRef = in;
+    outRef = out;
   }
 
   // Discards exactly one decoded byte, which may be the first of a run.
@@ -119,13 +136,13 @@ class RunDecoder {
     if (!NextByte(code)) return false;
     if (code < 0xC0) {
       runLeft_ = 1;
-      runColour_ = table_[code];
+      runColour_ = static_cast<RGB555>(table_[code]);
       return true;
     }
     uint8_t value = 0;
     if (!NextByte(value)) return false;
     runLeft_ = code & 0x3F;
-    runColour_ = table_[value];
+    runColour_ = static_cast<RGB555>(table_[value]);
     return true;
   }
 
