@@ -1,173 +1,27 @@
 #include "editor/EditorTextureEditorForm.h"
 
 #include <QButtonGroup>
-#include <QCollator>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHeaderView>
-#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
-#include <QPainterPath>
-#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <QStyledItemDelegate>
 #include <QToolButton>
 #include <QTreeWidget>
-#include <QValidator>
 #include <algorithm>
 #include <utility>
 
 #include "document/PascalString.h"
 #include "document/Windows1252.h"
+#include "editor/TextureEditorWidgets.h"
 #include "textures/TextureFrames.h"
 #include "textures/TextureTable.h"
-
-namespace {
-
-constexpr int TextureRole = Qt::UserRole;
-constexpr int PreviewSize = 64;
-
-QString ShownName(const TextureEntry& entry) {
-  return QString::fromStdString(Windows1252ToUtf8(ReadPascalString(entry.name, TextureNameCapacity)));
-}
-
-QString ShownName(const TextureFrame& frame) {
-  return QString::fromStdString(Windows1252ToUtf8(ReadPascalString(frame.fileName, FrameNameCapacity)));
-}
-
-// Texture names compare as a German user expects ("apfel", "Äpfel", "Bogen"),
-// whatever locale the program happens to run under.
-const QCollator& NameCollator() {
-  static const QCollator collator(QLocale(QLocale::German, QLocale::Germany));
-  return collator;
-}
-
-class TextureItem : public QTreeWidgetItem {
- public:
-  using QTreeWidgetItem::QTreeWidgetItem;
-  bool operator<(const QTreeWidgetItem& other) const override {
-    return NameCollator().compare(text(0), other.text(0)) < 0;
-  }
-};
-
-// Refuses any character that a map file cannot store, so the list never shows
-// a name that would come back different after saving.
-class Windows1252Validator : public QValidator {
- public:
-  using QValidator::QValidator;
-  State validate(QString& input, int&) const override {
-    return IsWindows1252Representable(input.toStdString()) ? Acceptable : Invalid;
-  }
-};
-
-class TexturePreview : public QWidget {
- public:
-  TexturePreview(std::function<void(QPainter&)> paint, QWidget* parent)
-      : QWidget(parent), paint_(std::move(paint)) {}
-
- protected:
-  void paintEvent(QPaintEvent*) override {
-    QPainter painter(this);
-    paint_(painter);
-  }
-
- private:
-  std::function<void(QPainter&)> paint_;
-};
-
-enum class ToolShape { ArrowUp, ArrowDown, Plus, Minus };
-
-QIcon ToolIcon(ToolShape shape) {
-  QPixmap pixmap(16, 16);
-  pixmap.fill(Qt::transparent);
-  QPainter painter(&pixmap);
-  painter.setRenderHint(QPainter::Antialiasing);
-  painter.setPen(Qt::NoPen);
-  painter.setBrush(QColor(0, 0, 128));
-  switch (shape) {
-    case ToolShape::ArrowUp:
-      painter.drawPolygon(QPolygonF({{8, 2}, {14, 9}, {10, 9}, {10, 14}, {6, 14}, {6, 9}, {2, 9}}));
-      break;
-    case ToolShape::ArrowDown:
-      painter.drawPolygon(QPolygonF({{8, 14}, {14, 7}, {10, 7}, {10, 2}, {6, 2}, {6, 7}, {2, 7}}));
-      break;
-    case ToolShape::Plus:
-      painter.drawRect(QRectF(2, 6.5, 12, 3));
-      painter.drawRect(QRectF(6.5, 2, 3, 12));
-      break;
-    case ToolShape::Minus:
-      painter.drawRect(QRectF(2, 6.5, 12, 3));
-      break;
-  }
-  return QIcon(pixmap);
-}
-
-QToolButton* MakeToolButton(const char* name, const QString& hint, ToolShape shape, QWidget* parent,
-                            const QRect& geometry) {
-  auto* button = new QToolButton(parent);
-  button->setObjectName(QString::fromLatin1(name));
-  button->setToolTip(hint);
-  button->setIcon(ToolIcon(shape));
-  button->setAutoRaise(true);
-  button->setGeometry(geometry);
-  return button;
-}
-
-QPushButton* MakeButton(const char* name, const QString& text, QWidget* parent, const QRect& geometry) {
-  auto* button = new QPushButton(text, parent);
-  button->setObjectName(QString::fromLatin1(name));
-  // Enter in the lists must not press a button behind the user's back.
-  button->setAutoDefault(false);
-  button->setGeometry(geometry);
-  return button;
-}
-
-QImage PreviewImage(const HiColorImage& thumbnail) {
-  QImage image(thumbnail.width, thumbnail.height, QImage::Format_RGB32);
-  for (int y = 0; y < thumbnail.height; ++y) {
-    for (int x = 0; x < thumbnail.width; ++x) {
-      uint8_t red = 0, green = 0, blue = 0;
-      UnpackRGB555(GetImagePixel(x, y, thumbnail), red, green, blue);
-      image.setPixel(x, y, qRgb(red * 8, green * 8, blue * 8));
-    }
-  }
-  return image;
-}
-
-}  // namespace
-
-// The in-place editor of a texture name: Windows-1252 only, 255 characters (which
-// are 255 bytes, one per character). It can be cancelled from outside.
-class TextureNameDelegate : public QStyledItemDelegate {
- public:
-  using QStyledItemDelegate::QStyledItemDelegate;
-
-  QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-    QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
-    if (auto* line = qobject_cast<QLineEdit*>(editor)) {
-      line->setObjectName(QStringLiteral("EdtTextureName"));
-      line->setMaxLength(TextureNameCapacity);
-      line->setValidator(new Windows1252Validator(line));
-      editor_ = line;
-    }
-    return editor;
-  }
-
-  // Ends an edit in progress without storing what was typed.
-  void CancelEditing() {
-    if (editor_) emit closeEditor(editor_, QAbstractItemDelegate::RevertModelCache);
-  }
-
- private:
-  mutable QPointer<QLineEdit> editor_;
-};
 
 TFrmTextureEditor::TFrmTextureEditor(MapDocument& document, EditorState& editor, DialogLayer& dialogs,
                                      std::function<void()> closePropertiesWindow, QWidget* parent)
