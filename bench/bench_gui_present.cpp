@@ -11,7 +11,7 @@
 #include <memory>
 
 #include "editor/EditorMainForm.h"
-#include "gui/ScriptedDialogs.h"
+#include "support/ScriptedDialogs.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include "document/DocumentCommands.h"
 #include "document/PascalString.h"
 #include "support/FaultyFileOps.h"
-#include "support/RecordingDialogs.h"
+#include "support/ScriptedDialogs.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -22,7 +22,7 @@ struct Editor {
   TempDir dir;
   std::unique_ptr<MapDocument> document = std::make_unique<MapDocument>();
   EditorState editor;
-  RecordingDialogs dialogs;
+  ScriptedDialogs dialogs;
   RecordingHost host;
   DocumentCommands commands{*document, editor, dialogs, host};
 
@@ -50,7 +50,7 @@ TEST(DocumentCommands, NewWithoutChangesAsksNothing) {
   e.commands.NewDocument();
   EXPECT_EQ(0, e.document->textureCount);
 
-  EXPECT_EQ((std::vector<std::string>{"new", "new"}), e.dialogs.calls);
+  EXPECT_EQ((std::vector<std::string>{"new", "new"}), e.dialogs.log);
   EXPECT_TRUE(e.document->IsUntitled());
 }
 
@@ -58,7 +58,7 @@ TEST(DocumentCommands, CancellingTheNewDialogNeverAsksAboutChanges) {
   Editor e;
   e.document->modified = true;
   e.commands.NewDocument();
-  EXPECT_EQ((std::vector<std::string>{"new"}), e.dialogs.calls);
+  EXPECT_EQ((std::vector<std::string>{"new"}), e.dialogs.log);
   EXPECT_TRUE(e.document->modified);
 }
 
@@ -67,11 +67,12 @@ TEST(DocumentCommands, OpenChoosesTheFileBeforeAskingAboutChanges) {
   e.document->modified = true;
   e.document->Cell(1, 1).type = 1;
   e.dialogs.openAnswers = {e.dir.File("other.tmm")};
-  e.dialogs.saveChangesAnswers = {SaveChangesAnswer::Yes};
+  e.dialogs.saveAnswers = {SaveChangesAnswer::Yes};
   // Yes on an untitled map opens the save dialog; cancelling it cancels the open.
   EXPECT_FALSE(e.commands.OpenDocument());
 
-  EXPECT_EQ((std::vector<std::string>{"open:" + e.Maps(), "ask-save", "save:" + e.Maps()}), e.dialogs.calls);
+  EXPECT_EQ((std::vector<std::string>{"open", "ask-save", "save"}), e.dialogs.log);
+  EXPECT_EQ((std::vector<std::string>{e.Maps(), e.Maps()}), e.dialogs.startDirectories);
   EXPECT_TRUE(e.document->modified);
   EXPECT_EQ(1, e.document->Cell(1, 1).type);
   EXPECT_TRUE(e.host.calls.empty());
@@ -85,12 +86,12 @@ TEST(DocumentCommands, FailedOpenLeavesAnEmptyUntitledMap) {
 
   EXPECT_FALSE(e.commands.OpenDocument());
 
-  EXPECT_EQ("error:" + e.dir.File("junk.tmm") + " ist keine TMM-Datei.", e.dialogs.calls.back());
+  EXPECT_EQ("error:" + e.dir.File("junk.tmm") + " ist keine TMM-Datei.", e.dialogs.log.back());
   EXPECT_EQ("Tessmoor Editor - Unbenannt.tmm", Caption(*e.document));
   // A following Save asks for a name.
-  e.dialogs.calls.clear();
+  e.dialogs.log.clear();
   EXPECT_FALSE(e.commands.SaveDocument());
-  EXPECT_EQ((std::vector<std::string>{"save:" + e.Maps()}), e.dialogs.calls);
+  EXPECT_EQ((std::vector<std::string>{"save"}), e.dialogs.log);
 }
 
 TEST(DocumentCommands, OpenLoadsTheMapAndNamesItInTheCaption) {
@@ -109,7 +110,7 @@ TEST(DocumentCommands, OpenLoadsTheMapAndNamesItInTheCaption) {
 
 TEST(DocumentCommands, SaveAfterSaveAsWritesWithoutADialog) {
   Editor e;
-  e.dialogs.saveAnswers = {e.dir.File("level.tmm")};
+  e.dialogs.saveAsAnswers = {e.dir.File("level.tmm")};
   ASSERT_TRUE(e.commands.SaveDocument());
   EXPECT_EQ(e.dir.File("level.tmm"), e.document->fileName);
 
@@ -117,26 +118,26 @@ TEST(DocumentCommands, SaveAfterSaveAsWritesWithoutADialog) {
   e.document->modified = true;
   ASSERT_TRUE(e.commands.SaveDocument());
 
-  EXPECT_EQ(1u, e.dialogs.calls.size());
+  EXPECT_EQ(1u, e.dialogs.log.size());
   EXPECT_FALSE(e.document->modified);
   EXPECT_EQ(2, ReadFileBytes(e.dir.File("level.tmm"))[16]);
 }
 
 TEST(DocumentCommands, FailedSaveAsKeepsTheNameAndShowsTheMessage) {
   Editor e;
-  e.dialogs.saveAnswers = {e.dir.File("no/such/dir/level.tmm")};
+  e.dialogs.saveAsAnswers = {e.dir.File("no/such/dir/level.tmm")};
   EXPECT_FALSE(e.commands.SaveDocumentAs());
   EXPECT_TRUE(e.document->IsUntitled());
-  EXPECT_EQ("error:Konnte " + e.dir.File("no/such/dir/level.tmm") + " nicht schreiben.", e.dialogs.calls.back());
+  EXPECT_EQ("error:Konnte " + e.dir.File("no/such/dir/level.tmm") + " nicht schreiben.", e.dialogs.log.back());
 }
 
 TEST(DocumentCommands, ClosingAsksOnlyWithUnsavedChanges) {
   Editor e;
   EXPECT_TRUE(e.commands.ConfirmClose());
-  EXPECT_TRUE(e.dialogs.calls.empty());
+  EXPECT_TRUE(e.dialogs.log.empty());
 
   e.document->modified = true;
-  e.dialogs.saveChangesAnswers = {SaveChangesAnswer::Cancel, SaveChangesAnswer::No, SaveChangesAnswer::Yes};
+  e.dialogs.saveAnswers = {SaveChangesAnswer::Cancel, SaveChangesAnswer::No, SaveChangesAnswer::Yes};
   EXPECT_FALSE(e.commands.ConfirmClose());
   EXPECT_TRUE(e.commands.ConfirmClose());
   // Yes with a cancelled save dialog keeps the program open.

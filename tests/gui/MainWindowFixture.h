@@ -16,7 +16,7 @@
 #include <string>
 
 #include "editor/EditorMainForm.h"
-#include "gui/ScriptedDialogs.h"
+#include "support/ScriptedDialogs.h"
 
 class MainWindowFixture : public ::testing::Test {
  protected:

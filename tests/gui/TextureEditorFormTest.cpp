@@ -16,7 +16,7 @@
 #include <memory>
 
 #include "document/PascalString.h"
-#include "gui/ScriptedDialogs.h"
+#include "support/ScriptedDialogs.h"
 #include "textures/TexturePictures.h"
 #include "textures/TextureTable.h"
 
