@@ -1,26 +1,16 @@
 #pragma once
 // The File commands without any user interface: new, open, save, save as and
-// the unsaved-changes question. Dialogs go through the DialogLayer; what the
-// windows must do in between (hide the properties window, redraw, set the
-// caption) goes through the DocumentHost.
+// the unsaved-changes question. Dialogs go through the DialogLayer; the windows
+// follow the document through its change notification.
 
 #include "document/DialogLayer.h"
 #include "document/MapDocument.h"
 #include "document/MapFile.h"
-
-class DocumentHost {
- public:
-  virtual ~DocumentHost() = default;
-  virtual void HidePropertiesWindow() = 0;
-  virtual void RedrawView() = 0;
-  // The document's file name (and so the caption) may have changed.
-  virtual void CaptionChanged() = 0;
-};
+#include "edit/DocumentModel.h"
 
 class DocumentCommands {
  public:
-  DocumentCommands(MapDocument& document, EditorState& editor, DialogLayer& dialogs, DocumentHost& host,
-                   FileOps& fileOps = RealFileOps());
+  DocumentCommands(DocumentModel& model, EditorState& editor, DialogLayer& dialogs, FileOps& fileOps = RealFileOps());
 
   bool SaveDocument();
   bool SaveDocumentAs();
@@ -39,9 +29,8 @@ class DocumentCommands {
   std::string MapsDirectory() const;
 
  private:
-  MapDocument& document_;
+  DocumentModel& model_;
   EditorState& editor_;
   DialogLayer& dialogs_;
-  DocumentHost& host_;
   FileOps& fileOps_;
 };

@@ -52,7 +52,7 @@ enum ToolMode : int32_t { Select = 0, Paint = 1 };
 
 // One grid cell; its 48-byte image is also the map file's cell record.
 struct MapCell {
-  uint8_t type;       // CellType, kept raw: a file may hold any value
+  uint8_t type;  // CellType, kept raw: a file may hold any value
   uint8_t opacity;
   uint16_t reserved;  // never written by the editor, but kept and saved as loaded
   float floorHeight;
@@ -77,7 +77,7 @@ struct TextureFrame {
 };
 
 struct TextureEntry {
-  int32_t index = 0;  // the entry's own position in the table
+  int32_t index = 0;                           // the entry's own position in the table
   uint8_t name[1 + TextureNameCapacity] = {};  // length byte + bytes (Windows-1252)
   int32_t animationType = Repeat;
   int32_t frameCount = 0;
@@ -140,6 +140,7 @@ struct CellClipboard {
   std::unique_ptr<MapCell[]> cells;
   int32_t width = 0;
   int32_t height = 0;
+  uint64_t generation = 0;  // a new number for every copied block, never reused
 
   bool IsEmpty() const { return !cells || width <= 0 || height <= 0; }
 };

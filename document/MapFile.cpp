@@ -81,6 +81,13 @@ TextureReadStatus ReadTexture(MapDocument& document, ByteSource& source, int t, 
 
 }  // namespace
 
+std::vector<uint8_t> MapFileBytes(const MapDocument& document) {
+  std::vector<uint8_t> bytes = SerializeHeaderAndTextures(document);
+  const auto* grid = reinterpret_cast<const uint8_t*>(document.cells.data());
+  bytes.insert(bytes.end(), grid, grid + MapGridBytes);
+  return bytes;
+}
+
 MapFileResult SaveMap(MapDocument& document, const std::string& path, FileOps& ops) {
   const std::vector<uint8_t> head = SerializeHeaderAndTextures(document);
   SaveFile file(path, ops);

@@ -3,7 +3,9 @@
 // the raw 4096-cell grid. The reader rebuilds every frame's thumbnail from the
 // picture of the same name in GFX/ below the program directory.
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "document/MapDocument.h"
 #include "io/ByteSource.h"
@@ -27,6 +29,9 @@ struct MapLoadOptions {
 // Writes the document atomically to `path`. On success clears `modified`; on
 // failure the previous file and the document are unchanged.
 MapFileResult SaveMap(MapDocument& document, const std::string& path, FileOps& ops = RealFileOps());
+
+// The bytes SaveMap writes, in memory (recovery copies, comparisons).
+std::vector<uint8_t> MapFileBytes(const MapDocument& document);
 
 // Fills a freshly reset document from `path`. On failure the document is empty
 // and untitled again (textures released). Does not set fileName.

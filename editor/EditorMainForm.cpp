@@ -32,12 +32,13 @@ std::string WithTrailingSlash(QString directory) {
 }  // namespace
 
 TFrmMain::TFrmMain(DialogLayer* injectedDialogs, const QString& programDirectory)
-    : document(std::make_unique<MapDocument>()), editor(std::make_unique<EditorState>()) {
+    : model(std::make_unique<DocumentModel>()), editor(std::make_unique<EditorState>()) {
   setObjectName("FrmMain");
   BuildClientArea();
   BuildMenus();
   InstallPresenter();
-  commands = std::make_unique<DocumentCommands>(*document, *editor, dialogs, *this);
+  model->AddObserver(this);
+  commands = std::make_unique<DocumentCommands>(*model, *editor, dialogs);
   StartUp(programDirectory);
   CreateWindows(injectedDialogs);
   resize(DesignViewWidth, ToolBarHeight + DesignViewHeight + menuBar()->sizeHint().height());
@@ -51,6 +52,7 @@ TFrmMain::~TFrmMain() {
   delete FrmSetStartPos;
   delete FrmProperties;
   delete FrmTextureEditor;
+  model->RemoveObserver(this);
   SetWinGPresenter(nullptr);
   DestroySurface();
 }
@@ -58,7 +60,6 @@ TFrmMain::~TFrmMain() {
 void TFrmMain::StartUp(const QString& programDirectory) {
   editor->programDirectory =
       WithTrailingSlash(programDirectory.isEmpty() ? QCoreApplication::applicationDirPath() : programDirectory);
-  ReleaseTextures(*document);
   ScrHorizontal->setRange(0, GridSize - 1);
   ScrVertical->setRange(0, GridSize - 1);
   ScrHorizontal->setSingleStep(1);
@@ -71,8 +72,7 @@ void TFrmMain::StartUp(const QString& programDirectory) {
   LblPos->clear();
   editor->clipboard = CellClipboard{};
   EditPaste->setEnabled(false);
-  ResetDocument(*document, *editor, false);
-  CaptionChanged();
+  model->Replace([this](MapDocument& document) { ResetDocument(document, *editor, true); });
   compiler = std::make_unique<MapCompiler>();
   if (!LoadCellSymbols(*editor)) {
     // Shown once the event loop runs, so the box appears over the main window.
@@ -83,8 +83,8 @@ void TFrmMain::StartUp(const QString& programDirectory) {
 
 void TFrmMain::CreateWindows(DialogLayer* injectedDialogs) {
   FrmTextureEditor = new TFrmTextureEditor(
-      *document, *editor, dialogs, [this] { HidePropertiesWindow(); }, this);
-  FrmProperties = new TFrmProperties(*document, this);
+      *model, *editor, dialogs, [this] { FrmProperties->hide(); }, this);
+  FrmProperties = new TFrmProperties(*model, this);
   FrmSetStartPos = new TFrmSetStartPos(this);
   FrmNew = new TFrmNew(this);
   FrmCompile = new TFrmCompile(this);
@@ -96,6 +96,7 @@ void TFrmMain::CreateWindows(DialogLayer* injectedDialogs) {
   }
   connect(FrmProperties, &TFrmProperties::visibilityChanged, this,
           [this](bool visible) { SpdProperties->setChecked(visible); });
+  connect(FrmProperties, &TFrmProperties::slotEdited, this, &TFrmMain::RedrawView);
 }
 
 void TFrmMain::InstallPresenter() {
@@ -114,7 +115,7 @@ ViewGeometry TFrmMain::Geometry() const {
 void TFrmMain::RedrawView() {
   SyncScrollBars();
   SetSurfaceTarget(ViewPort);
-  ::RedrawView(*document, *editor, Geometry());
+  ::RedrawView(model->Map(), *editor, Geometry());
 }
 
 void TFrmMain::SyncScrollBars() {
@@ -166,19 +167,20 @@ void TFrmMain::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
-void TFrmMain::HidePropertiesWindow() { FrmProperties->hide(); }
-
-void TFrmMain::CaptionChanged() { setWindowTitle(QString::fromStdString(Caption(*document))); }
-
-void TFrmMain::SetSelectButtonDown(bool down) { SpdSelect->setChecked(down); }
-
-void TFrmMain::BindCell(MapCell& cell, CellNotification notification) {
-  if (notification == CellNotification::SlotEdited)
-    FrmProperties->BindCell(cell, [this] { NotifySlotEdited(*this); });
-  else
-    FrmProperties->BindCell(cell, [this] { NotifyCellEdited(*document, *this); });
+void TFrmMain::DocumentChanged(const DocumentChange& change) {
+  // A new document leaves nothing for the properties window to edit.
+  if (change.Has(DocumentReplaced) && FrmProperties != nullptr) FrmProperties->hide();
+  if (change.Has(FileNameChanged)) CaptionChanged();
+  if (change.Has(HistoryChanged)) UpdateHistoryActions();
+  if (change.Has(CellsChanged | TexturesChanged | StartPositionChanged)) RedrawView();
 }
 
-void TFrmMain::ShowPropertiesWindow() { SetPropertiesVisible(true); }
+void TFrmMain::CaptionChanged() { setWindowTitle(QString::fromStdString(Caption(model->Map()))); }
 
-void TFrmMain::SetPositionLabel(const std::string& text) { LblPos->setText(QString::fromStdString(text)); }
+void TFrmMain::Respond(const ToolResponse& response) {
+  if (response.toolModeChanged) SpdSelect->setChecked(editor->toolMode == Select);
+  if (response.bind) FrmProperties->Bind(*response.bind);
+  if (response.showProperties) SetPropertiesVisible(true);
+  if (response.positionLabel) LblPos->setText(QString::fromStdString(*response.positionLabel));
+  if (response.redraw) RedrawView();
+}

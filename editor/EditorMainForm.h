@@ -1,8 +1,8 @@
 #pragma once
 // The main window: the tool bar, the map view with its scroll bars, the menus,
-// and the owner of the document, the editor state and every other window.
-// The rules live in the core (view/, document/, compiler/); this class turns Qt
-// events into calls of them and is the host they report back to.
+// and the owner of the document model, the editor state and every other window.
+// The rules live in the core (edit/, view/, document/, compiler/); this class
+// turns Qt events into calls of them and follows the document's changes.
 
 #include <QMainWindow>
 #include <QString>
@@ -10,6 +10,7 @@
 
 #include "document/DocumentCommands.h"
 #include "document/MapDocument.h"
+#include "edit/DocumentModel.h"
 #include "editor/DialogLayerProxy.h"
 #include "view/EditingTools.h"
 #include "view/MapView.h"
@@ -29,7 +30,7 @@ class TFrmSetStartPos;
 class TFrmTextureEditor;
 class ViewPortWidget;
 
-class TFrmMain : public QMainWindow, public DocumentHost, public ToolHost {
+class TFrmMain : public QMainWindow, public DocumentObserver {
   Q_OBJECT
 
  public:
@@ -39,7 +40,8 @@ class TFrmMain : public QMainWindow, public DocumentHost, public ToolHost {
   explicit TFrmMain(DialogLayer* dialogs = nullptr, const QString& programDirectory = QString());
   ~TFrmMain() override;
 
-  MapDocument& Document() { return *document; }
+  const MapDocument& Document() const { return model->Map(); }
+  DocumentModel& Model() { return *model; }
   EditorState& Editor() { return *editor; }
   TFrmProperties& PropertiesWindow() { return *FrmProperties; }
   TFrmCompile& CompileWindow() { return *FrmCompile; }
@@ -48,16 +50,9 @@ class TFrmMain : public QMainWindow, public DocumentHost, public ToolHost {
   // Opens a map named on the command line, as Open does once a file is chosen.
   bool OpenMapFile(const QString& path);
 
-  // Both hosts: compose the picture and bring it to the screen.
-  void RedrawView() override;
-  // DocumentHost
-  void HidePropertiesWindow() override;
-  void CaptionChanged() override;
-  // ToolHost
-  void SetSelectButtonDown(bool down) override;
-  void BindCell(MapCell& cell, CellNotification notification) override;
-  void ShowPropertiesWindow() override;
-  void SetPositionLabel(const std::string& text) override;
+  // Composes the picture and brings it to the screen.
+  void RedrawView();
+  void DocumentChanged(const DocumentChange& change) override;
 
   static constexpr int ToolBarHeight = 25;
   static constexpr int ScrollBarThickness = 16;
@@ -82,6 +77,9 @@ class TFrmMain : public QMainWindow, public DocumentHost, public ToolHost {
   void StartUp(const QString& programDirectory);
 
   // Handlers.
+  void Respond(const ToolResponse& response);
+  void CaptionChanged();
+  void UpdateHistoryActions();
   void FormResize();
   void ViewPortPaint();
   void SyncScrollBars();
@@ -91,6 +89,8 @@ class TFrmMain : public QMainWindow, public DocumentHost, public ToolHost {
   void FileSaveAsClick();
   void FileCompileClick();
   void CompileMap();
+  void EditUndoClick();
+  void EditRedoClick();
   void EditFillClick();
   void EditCopyClick();
   void EditPasteClick();
@@ -106,7 +106,7 @@ class TFrmMain : public QMainWindow, public DocumentHost, public ToolHost {
   void ScrVerticalChange(int position);
   void SetPropertiesVisible(bool visible);
 
-  std::unique_ptr<MapDocument> document;
+  std::unique_ptr<DocumentModel> model;
   std::unique_ptr<EditorState> editor;
   std::unique_ptr<MapCompiler> compiler;
   DialogLayerProxy dialogs;
@@ -135,6 +135,8 @@ class TFrmMain : public QMainWindow, public DocumentHost, public ToolHost {
   QAction* FileCompile;
   QAction* FileExit;
   QMenu* MnuEdit;
+  QAction* EditUndo;
+  QAction* EditRedo;
   QAction* EditFill;
   QAction* EditCopy;
   QAction* EditPaste;

@@ -26,11 +26,10 @@ namespace {
 // The five surfaces share their labels between the texture and offset pages.
 const std::array<const char*, SurfaceCount> SurfaceLabels = {
     "&Boden:", "&Decke:", "&Wand:", "Sockel - B&oden:", "Sockel - D&ecke:"};
-const std::array<const char*, SurfaceCount> SurfaceNames = {
-    "Floor", "Ceiling", "Wall", "PedestalFloor", "PedestalCeiling"};
+const std::array<const char*, SurfaceCount> SurfaceNames = {"Floor", "Ceiling", "Wall", "PedestalFloor",
+                                                            "PedestalCeiling"};
 const std::array<const char*, CellTypeCount> CellTypeTexts = {
-    "Nichts (Boden/Decke)", "Wand",          "Säule", "Wasserbecken", "Fenster (Horizontal)",
-    "Fenster (Vertikal)"};
+    "Nichts (Boden/Decke)", "Wand", "Säule", "Wasserbecken", "Fenster (Horizontal)", "Fenster (Vertikal)"};
 
 // Characters a texture list shows before it cuts a long name short.
 constexpr int TextureListWidth = 22;
@@ -85,8 +84,7 @@ QFormLayout* PageLayout(QWidget* page) {
 // places of the cell corners they stand for.
 class CeilingSquare : public QWidget {
  public:
-  CeilingSquare(const std::array<IntSpinField*, 4>& corners, QWidget* parent)
-      : QWidget(parent), corners(corners) {
+  CeilingSquare(const std::array<IntSpinField*, 4>& corners, QWidget* parent) : QWidget(parent), corners(corners) {
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setHorizontalSpacing(0);
@@ -112,8 +110,9 @@ class CeilingSquare : public QWidget {
 
 }  // namespace
 
-TFrmProperties::TFrmProperties(MapDocument& document, QWidget* mainWindow)
-    : QDialog(mainWindow, Qt::Tool), document(document) {
+TFrmProperties::TFrmProperties(DocumentModel& model, QWidget* mainWindow)
+    : QDialog(mainWindow, Qt::Tool), model(model) {
+  model.AddObserver(this);
   setWindowTitle(QStringLiteral("Eigenschaften"));
   PagProperties = new QTabWidget(this);
   PagProperties->setObjectName(QStringLiteral("PagProperties"));
@@ -138,8 +137,8 @@ TFrmProperties::TFrmProperties(MapDocument& document, QWidget* mainWindow)
 
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
-  const int buttonWidth = std::max({BtnOk->sizeHint().width(), BtnCancel->sizeHint().width(),
-                                    BtnApply->sizeHint().width()});
+  const int buttonWidth =
+      std::max({BtnOk->sizeHint().width(), BtnCancel->sizeHint().width(), BtnApply->sizeHint().width()});
   for (QPushButton* button : {BtnOk, BtnCancel, BtnApply}) {
     button->setMinimumWidth(buttonWidth);
     buttons->addWidget(button);
@@ -179,8 +178,7 @@ QWidget* TFrmProperties::Build3DModelPage() {
 
 QWidget* TFrmProperties::BuildCeilingSquare() {
   for (int corner = 0; corner < 4; ++corner)
-    SpnCeilingHeight[corner] =
-        NamedSpinField(QStringLiteral("SpnCeilingHeight%1").arg(corner), nullptr);
+    SpnCeilingHeight[corner] = NamedSpinField(QStringLiteral("SpnCeilingHeight%1").arg(corner), nullptr);
   return new CeilingSquare(SpnCeilingHeight, nullptr);
 }
 
@@ -206,11 +204,26 @@ QWidget* TFrmProperties::BuildOffsetsPage() {
   return page;
 }
 
-void TFrmProperties::BindCell(MapCell& cell, std::function<void()> onChanged) {
-  boundCell = &cell;
+TFrmProperties::~TFrmProperties() { model.RemoveObserver(this); }
+
+void TFrmProperties::Bind(const CellBinding& cellBinding) {
+  binding = cellBinding;
   for (QComboBox* list : CboTex) FillTextureList(list);
-  OnCellChanged = std::move(onChanged);
-  // A type no list entry stands for leaves the list without a selection.
+  if (const MapCell* cell = BoundCell(model, binding)) LoadControls(*cell);
+}
+
+void TFrmProperties::DocumentChanged(const DocumentChange& change) {
+  const bool boundCellChanged =
+      binding.target == CellBinding::Target::GridCell && change.TouchesCell(binding.cell.x, binding.cell.y);
+  if (change.Has(TexturesChanged | DocumentReplaced)) {
+    Bind(binding);
+  } else if (boundCellChanged) {
+    LoadControls(*BoundCell(model, binding));
+  }
+}
+
+void TFrmProperties::LoadControls(
+    const MapCell& cell) {  // A type no list entry stands for leaves the list without a selection.
   CboType->setCurrentIndex(cell.type < CellTypeCount ? cell.type : -1);
   SpnWaterHeight->setValue(FieldValueOf(cell.waterLevel));
   SpnAlpha->setValue(cell.opacity);
@@ -224,8 +237,9 @@ void TFrmProperties::BindCell(MapCell& cell, std::function<void()> onChanged) {
 void TFrmProperties::ApplyToCell() {
   // The window can be opened before any cell was clicked; then there is
   // nothing to write to.
-  if (boundCell == nullptr) return;
-  MapCell& cell = *boundCell;
+  const MapCell* bound = BoundCell(model, binding);
+  if (bound == nullptr) return;
+  MapCell cell = *bound;
   // A list without a selection has no value to give, so its field stays.
   if (CboType->currentIndex() >= 0) cell.type = static_cast<uint8_t>(CboType->currentIndex());
   cell.waterLevel = static_cast<float>(SpnWaterHeight->value());
@@ -239,7 +253,7 @@ void TFrmProperties::ApplyToCell() {
   }
   for (int kind = 0; kind < SurfaceCount; ++kind)
     cell.textureOffset[kind] = static_cast<int16_t>(static_cast<uint16_t>(SpnOfs[kind]->value()));
-  if (OnCellChanged) OnCellChanged();
+  if (ApplyToBoundCell(model, binding, cell)) emit slotEdited();
 }
 
 void TFrmProperties::FillTextureList(QComboBox* list) {
@@ -247,10 +261,10 @@ void TFrmProperties::FillTextureList(QComboBox* list) {
   list->setUpdatesEnabled(false);
   list->clear();
   list->addItem(QString(), QVariant(static_cast<uint>(NoTexture)));
+  const MapDocument& document = model.Map();
   const int count = std::clamp(document.textureCount, 0, MaxTextures);
   for (int index = 0; index < count; ++index)
-    list->addItem(TextureName(document.textures[static_cast<size_t>(index)]),
-                  QVariant(static_cast<uint>(index)));
+    list->addItem(TextureName(document.textures[static_cast<size_t>(index)]), QVariant(static_cast<uint>(index)));
   list->setCurrentIndex(-1);
   list->setUpdatesEnabled(true);
 }

@@ -1,15 +1,17 @@
 #pragma once
 // "Eigenschaften": the tool window that edits one MapCell, either a grid cell or
 // a palette slot's cell. The controls are an edit buffer; nothing reaches the
-// cell before Apply, and what an Apply means (modified or not) is decided by
-// the callback given with the cell.
+// cell before Apply. Applied to a grid cell it is an undoable step; applied to a
+// palette slot it changes the tool's template only. When the document changes
+// the bound cell or the texture table, the controls show the new state.
 
 #include <QDialog>
 #include <array>
 #include <cstdint>
-#include <functional>
 
 #include "document/MapDocument.h"
+#include "edit/DocumentModel.h"
+#include "view/EditingTools.h"
 
 class IntSpinField;
 class QComboBox;
@@ -17,17 +19,19 @@ class QPushButton;
 class QTabWidget;
 class QWidget;
 
-class TFrmProperties : public QDialog {
+class TFrmProperties : public QDialog, public DocumentObserver {
   Q_OBJECT
 
  public:
-  TFrmProperties(MapDocument& document, QWidget* mainWindow);
+  TFrmProperties(DocumentModel& model, QWidget* mainWindow);
+  ~TFrmProperties() override;
 
-  // Attaches the window to `cell` and loads the controls from it (typed but
+  // Attaches the window to a cell and loads the controls from it (typed but
   // unapplied values are dropped). Does not show the window.
-  void BindCell(MapCell& cell, std::function<void()> onChanged);
-  // Writes every control into the bound cell, then calls the callback. Without
-  // a bound cell it does nothing; a list without a selection keeps its field.
+  void Bind(const CellBinding& binding);
+  const CellBinding& Binding() const { return binding; }
+  // Writes every control into the bound cell. Without a bound cell it does
+  // nothing; a list without a selection keeps its field.
   void ApplyToCell();
   // Rebuilds a texture list from the texture table: the empty NoTexture entry,
   // then every texture in table order. No entry is selected afterwards.
@@ -35,9 +39,13 @@ class TFrmProperties : public QDialog {
   // Selects the first entry carrying `value`; with none the selection stays.
   void SelectTextureItem(uint16_t value, QComboBox* list);
 
+  void DocumentChanged(const DocumentChange& change) override;
+
  signals:
   // True on every showing, false on every hiding.
   void visibilityChanged(bool visible);
+  // An Apply changed a palette slot, which is no document change.
+  void slotEdited();
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -51,9 +59,10 @@ class TFrmProperties : public QDialog {
   void BtnOkClick();
   void BtnApplyClick();
 
-  MapDocument& document;
-  MapCell* boundCell = nullptr;
-  std::function<void()> OnCellChanged;
+  void LoadControls(const MapCell& cell);
+
+  DocumentModel& model;
+  CellBinding binding;
 
   QTabWidget* PagProperties;
   QWidget* Tab3DModel;
@@ -64,7 +73,7 @@ class TFrmProperties : public QDialog {
   IntSpinField* SpnAlpha;
   IntSpinField* SpnFloorHeight;
   std::array<IntSpinField*, 4> SpnCeilingHeight;
-  std::array<QComboBox*, SurfaceCount> CboTex;  // by SurfaceKind
+  std::array<QComboBox*, SurfaceCount> CboTex;     // by SurfaceKind
   std::array<IntSpinField*, SurfaceCount> SpnOfs;  // by SurfaceKind
   QPushButton* BtnOk;
   QPushButton* BtnCancel;

@@ -44,12 +44,11 @@ TFrmSetStartPos::TFrmSetStartPos(QWidget* parent) : QDialog(parent) {
   layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void TFrmSetStartPos::EditStartPosition(StartPosition& position) {
+std::optional<StartPosition> TFrmSetStartPos::EditStartPosition(const StartPosition& position) {
   SpnPosX->setValue(position.x);
   SpnPosY->setValue(position.y);
-  if (exec() != QDialog::Accepted) return;
-  position.x = SpnPosX->value();
-  position.y = SpnPosY->value();
+  if (exec() != QDialog::Accepted) return std::nullopt;
+  return StartPosition{SpnPosX->value(), SpnPosY->value()};
 }
 
 void TFrmSetStartPos::showEvent(QShowEvent* event) {

@@ -3,6 +3,7 @@
 // are taken as typed; the grid does not limit them.
 
 #include <QDialog>
+#include <optional>
 
 #include "document/MapDocument.h"
 
@@ -15,9 +16,9 @@ class TFrmSetStartPos : public QDialog {
  public:
   explicit TFrmSetStartPos(QWidget* parent = nullptr);
 
-  // Shows `position` in the fields and runs the dialog modally; only OK writes
-  // the fields back. It neither marks the document modified nor redraws.
-  void EditStartPosition(StartPosition& position);
+  // Shows `position` in the fields and runs the dialog modally; the typed
+  // position after OK, nothing after Cancel.
+  std::optional<StartPosition> EditStartPosition(const StartPosition& position);
 
  protected:
   void showEvent(QShowEvent* event) override;

@@ -19,14 +19,13 @@
 
 #include "document/PascalString.h"
 #include "document/Windows1252.h"
+#include "edit/TextureCommands.h"
 #include "editor/TextureEditorWidgets.h"
-#include "textures/TextureFrames.h"
-#include "textures/TextureTable.h"
 
-TFrmTextureEditor::TFrmTextureEditor(MapDocument& document, EditorState& editor, DialogLayer& dialogs,
+TFrmTextureEditor::TFrmTextureEditor(DocumentModel& model, EditorState& editor, DialogLayer& dialogs,
                                      std::function<void()> closePropertiesWindow, QWidget* parent)
     : QDialog(parent),
-      document_(document),
+      model_(model),
       editor_(editor),
       dialogs_(dialogs),
       closePropertiesWindow_(std::move(closePropertiesWindow)) {
@@ -93,8 +92,8 @@ void TFrmTextureEditor::CreateFramePane() {
   LstFiles->setSelectionMode(QAbstractItemView::SingleSelection);
   LblFiles->setBuddy(LstFiles);
 
-  SpdMoveUp = MakeToolButton("SpdMoveUp", QStringLiteral("Nach oben"), ToolShape::ArrowUp, GrpTexture,
-                             QRect(128, 36, 25, 25));
+  SpdMoveUp =
+      MakeToolButton("SpdMoveUp", QStringLiteral("Nach oben"), ToolShape::ArrowUp, GrpTexture, QRect(128, 36, 25, 25));
   SpdAddFile = MakeToolButton("SpdAddFile", QStringLiteral("Datei hinzufügen"), ToolShape::Plus, GrpTexture,
                               QRect(128, 64, 25, 25));
   SpdRemoveFile = MakeToolButton("SpdRemoveFile", QStringLiteral("Datei entfernen"), ToolShape::Minus, GrpTexture,
@@ -185,13 +184,13 @@ void TFrmTextureEditor::LVTexturesKeyUp(QKeyEvent* event) {
 void TFrmTextureEditor::LVTexturesEdited(QTreeWidgetItem* item) {
   if (fillingList_) return;
   const int texture = item->data(0, TextureRole).toInt();
-  if (!IsTextureInTable(document_, texture)) return;
+  if (!IsTextureInTable(Doc(), texture)) return;
   // The editor's validator lets only storable text through; anything else that
   // reaches here leaves the name as it was.
   if (const std::optional<std::string> bytes = Utf8ToWindows1252(item->text(0).toStdString())) {
-    RenameTexture(document_, texture, *bytes);
+    RenameTexture(model_, texture, *bytes);
   }
-  const QString stored = ShownName(document_.textures[static_cast<size_t>(texture)]);
+  const QString stored = ShownName(Doc().textures[static_cast<size_t>(texture)]);
   if (item->text(0) != stored) {
     fillingList_ = true;
     item->setText(0, stored);
@@ -200,12 +199,12 @@ void TFrmTextureEditor::LVTexturesEdited(QTreeWidgetItem* item) {
 }
 
 void TFrmTextureEditor::BtnAddClick() {
-  const TextureResult result = AddTexture(document_);
+  const TextureResult result = AddTexture(model_);
   if (!result.ok) {
     dialogs_.ShowError(result.message);
     return;
   }
-  QTreeWidgetItem* item = AddListItem(document_.textureCount - 1);
+  QTreeWidgetItem* item = AddListItem(Doc().textureCount - 1);
   LVTextures->setCurrentItem(item);
   LVTextures->setFocus();
   LVTextures->editItem(item, 0);
@@ -216,9 +215,9 @@ void TFrmTextureEditor::BtnDeleteClick() {
   const int texture = SelectedTexture();
   if (texture < 0) return;
   nameDelegate_->CancelEditing();
-  if (document_.textureCount == 0) return;
+  if (Doc().textureCount == 0) return;
   const int listPosition = LVTextures->indexOfTopLevelItem(LVTextures->currentItem());
-  const TextureResult result = DeleteTexture(document_, texture, &editor_.clipboard);
+  const TextureResult result = DeleteTexture(model_, texture, &editor_.clipboard);
   if (!result.ok) {
     if (!result.message.empty()) dialogs_.ShowError(result.message);
     return;
@@ -237,14 +236,14 @@ void TFrmTextureEditor::LstFilesClick() { RepaintPreview(); }
 
 void TFrmTextureEditor::SpdMoveUpClick() {
   const int file = SelectedFile();
-  if (!MoveFrameUp(document_, SelectedTexture(), file)) return;
+  if (!MoveFrameUp(model_, SelectedTexture(), file)) return;
   LstFiles->insertItem(file - 1, LstFiles->takeItem(file));
   LstFiles->setCurrentRow(file - 1);
 }
 
 void TFrmTextureEditor::SpdMoveDownClick() {
   const int file = SelectedFile();
-  if (!MoveFrameDown(document_, SelectedTexture(), file)) return;
+  if (!MoveFrameDown(model_, SelectedTexture(), file)) return;
   LstFiles->insertItem(file + 1, LstFiles->takeItem(file));
   LstFiles->setCurrentRow(file + 1);
 }
@@ -252,14 +251,14 @@ void TFrmTextureEditor::SpdMoveDownClick() {
 void TFrmTextureEditor::SpdAddFileClick() {
   const int texture = SelectedTexture();
   if (texture < 0) return;
-  const TextureEntry& entry = document_.textures[static_cast<size_t>(texture)];
+  const TextureEntry& entry = Doc().textures[static_cast<size_t>(texture)];
   if (entry.frameCount >= MaxFrames) {
     dialogs_.ShowError(TooManyFramesMessage);
     return;
   }
   const std::vector<std::string> chosen = dialogs_.ChoosePictures(editor_.programDirectory + "GFX/");
   if (chosen.empty()) return;
-  const AddFramesResult result = AddFrames(document_, editor_.programDirectory, texture, chosen);
+  const AddFramesResult result = AddFrames(model_, editor_.programDirectory, texture, chosen);
   for (int f = entry.frameCount - result.added; f < entry.frameCount; ++f) {
     AppendFileLine(entry.frames[static_cast<size_t>(f)]);
   }
@@ -272,7 +271,7 @@ void TFrmTextureEditor::SpdAddFileClick() {
 
 void TFrmTextureEditor::SpdRemoveFileClick() {
   const int file = SelectedFile();
-  if (!RemoveFrame(document_, SelectedTexture(), file)) return;
+  if (!RemoveFrame(model_, SelectedTexture(), file)) return;
   delete LstFiles->takeItem(file);
   if (const int lines = LstFiles->count(); lines > 0) LstFiles->setCurrentRow(std::min(file, lines - 1));
   RepaintPreview();
@@ -283,7 +282,7 @@ void TFrmTextureEditor::PntTexturePaint(QPainter& painter) {
   const int texture = SelectedTexture();
   const int file = SelectedFile();
   if (texture < 0 || file < 0) return;
-  const TextureEntry& entry = document_.textures[static_cast<size_t>(texture)];
+  const TextureEntry& entry = Doc().textures[static_cast<size_t>(texture)];
   if (file >= entry.frameCount) return;
   const HiColorImage& thumbnail = entry.frames[static_cast<size_t>(file)].thumbnail;
   if (!thumbnail.IsEmpty()) painter.drawImage(QPoint(0, 0), PreviewImage(thumbnail));
@@ -291,7 +290,7 @@ void TFrmTextureEditor::PntTexturePaint(QPainter& painter) {
 
 void TFrmTextureEditor::RdoAnimationTypeClick(int position) {
   const int texture = SelectedTexture();
-  if (texture >= 0) SetAnimationType(document_, texture, static_cast<AnimationType>(position));
+  if (texture >= 0) SetAnimationType(model_, texture, static_cast<AnimationType>(position));
 }
 
 void TFrmTextureEditor::BtnCloseClick() { close(); }
@@ -300,7 +299,7 @@ int TFrmTextureEditor::SelectedTexture() const {
   const QTreeWidgetItem* item = LVTextures->currentItem();
   if (item == nullptr) return -1;
   const int texture = item->data(0, TextureRole).toInt();
-  return IsTextureInTable(document_, texture) ? texture : -1;
+  return IsTextureInTable(Doc(), texture) ? texture : -1;
 }
 
 int TFrmTextureEditor::SelectedFile() const { return LstFiles->currentRow(); }
@@ -308,7 +307,7 @@ int TFrmTextureEditor::SelectedFile() const { return LstFiles->currentRow(); }
 QTreeWidgetItem* TFrmTextureEditor::AddListItem(int texture) {
   const bool wasFilling = std::exchange(fillingList_, true);
   auto* item = new TextureItem();
-  item->setText(0, ShownName(document_.textures[static_cast<size_t>(texture)]));
+  item->setText(0, ShownName(Doc().textures[static_cast<size_t>(texture)]));
   item->setData(0, TextureRole, texture);
   item->setFlags(item->flags() | Qt::ItemIsEditable);
   LVTextures->addTopLevelItem(item);  // sorted in by its caption
@@ -320,7 +319,7 @@ void TFrmTextureEditor::FillTextureList() {
   fillingList_ = true;
   LVTextures->setSortingEnabled(false);
   LVTextures->clear();
-  for (int texture = 0; texture < document_.textureCount; ++texture) AddListItem(texture);
+  for (int texture = 0; texture < Doc().textureCount; ++texture) AddListItem(texture);
   LVTextures->setSortingEnabled(true);  // sorts once, by caption
   fillingList_ = false;
 }
@@ -330,16 +329,16 @@ void TFrmTextureEditor::RefreshFramePane() {
   const int texture = SelectedTexture();
   paneTexture_ = texture;
   const bool enabled = texture >= 0;
-  for (QWidget* control : {static_cast<QWidget*>(SpdMoveUp), static_cast<QWidget*>(SpdMoveDown),
-                           static_cast<QWidget*>(SpdAddFile), static_cast<QWidget*>(SpdRemoveFile),
-                           static_cast<QWidget*>(RdoAnimationType)}) {
+  for (QWidget* control :
+       {static_cast<QWidget*>(SpdMoveUp), static_cast<QWidget*>(SpdMoveDown), static_cast<QWidget*>(SpdAddFile),
+        static_cast<QWidget*>(SpdRemoveFile), static_cast<QWidget*>(RdoAnimationType)}) {
     control->setEnabled(enabled);
   }
   if (!enabled) {
     ShowAnimationType(Repeat);
     return;
   }
-  const TextureEntry& entry = document_.textures[static_cast<size_t>(texture)];
+  const TextureEntry& entry = Doc().textures[static_cast<size_t>(texture)];
   for (int f = 0; f < entry.frameCount; ++f) AppendFileLine(entry.frames[static_cast<size_t>(f)]);
   ShowAnimationType(entry.animationType);
   if (LstFiles->count() > 0) LstFiles->setCurrentRow(0);
@@ -362,8 +361,8 @@ void TFrmTextureEditor::RepaintPreview() {
   const int texture = SelectedTexture();
   const int file = SelectedFile();
   QString name;
-  if (texture >= 0 && file >= 0 && file < document_.textures[static_cast<size_t>(texture)].frameCount) {
-    name = ShownName(document_.textures[static_cast<size_t>(texture)].frames[static_cast<size_t>(file)]);
+  if (texture >= 0 && file >= 0 && file < Doc().textures[static_cast<size_t>(texture)].frameCount) {
+    name = ShownName(Doc().textures[static_cast<size_t>(texture)].frames[static_cast<size_t>(file)]);
   }
   LblSubTexture->setText(name);
   PntTexture->update();

@@ -1,13 +1,14 @@
 #pragma once
 // "Textur-Editor": the modal window in which the map's texture table is edited.
-// Every change goes straight into the document; the window only shows the table
-// and turns clicks into the operations of textures/.
+// Every change is an undoable step of the document model; the window only shows
+// the table and turns clicks into those steps.
 
 #include <QDialog>
 #include <functional>
 
 #include "document/DialogLayer.h"
 #include "document/MapDocument.h"
+#include "edit/DocumentModel.h"
 
 class QButtonGroup;
 class QGroupBox;
@@ -28,7 +29,7 @@ class TFrmTextureEditor : public QDialog {
  public:
   // `closePropertiesWindow` is called each time the window opens: the properties
   // window may show texture references that the editor is about to renumber.
-  TFrmTextureEditor(MapDocument& document, EditorState& editor, DialogLayer& dialogs,
+  TFrmTextureEditor(DocumentModel& model, EditorState& editor, DialogLayer& dialogs,
                     std::function<void()> closePropertiesWindow, QWidget* parent = nullptr);
 
   // The handlers, one per user action.
@@ -68,7 +69,9 @@ class TFrmTextureEditor : public QDialog {
   void RepaintPreview();
   void AppendFileLine(const TextureFrame& frame);
 
-  MapDocument& document_;
+  const MapDocument& Doc() const { return model_.Map(); }
+
+  DocumentModel& model_;
   EditorState& editor_;
   DialogLayer& dialogs_;
   std::function<void()> closePropertiesWindow_;

@@ -6,6 +6,7 @@
 #include <QToolButton>
 
 #include "compiler/CompileMap.h"
+#include "edit/CellCommands.h"
 #include "editor/BusyCursor.h"
 #include "editor/EditorCompileForm.h"
 #include "editor/EditorMainForm.h"
@@ -43,30 +44,44 @@ void TFrmMain::CompileMap() {
     dialogs.ShowError(NotSavedForCompile);
     return;
   }
-  const std::string modelPath = ModelFileName(document->fileName);
+  const std::string modelPath = ModelFileName(model->Map().fileName);
   FrmCompile->ClearLog();
   FrmCompile->show();
   FrmCompile->raise();
   const BusyCursor busy;
-  compiler->Compile(*document, modelPath, *FrmCompile);
+  compiler->Compile(model->Map(), modelPath, *FrmCompile);
 }
 
-void TFrmMain::EditFillClick() {
-  FillSelection(*document, *editor);
-  RedrawView();
+void TFrmMain::EditUndoClick() { model->Undo(); }
+
+void TFrmMain::EditRedoClick() { model->Redo(); }
+
+void TFrmMain::UpdateHistoryActions() {
+  const UndoStack& history = model->History();
+  EditUndo->setEnabled(history.CanUndo());
+  EditRedo->setEnabled(history.CanRedo());
+  const auto withStep = [](const char* text, const std::string& step) {
+    return step.empty() ? QString(text) : QString("%1: %2").arg(text, QString::fromStdString(step));
+  };
+  EditUndo->setText(withStep("&Rückgängig", history.UndoName()));
+  EditRedo->setText(withStep("&Wiederherstellen", history.RedoName()));
 }
+
+void TFrmMain::EditFillClick() { FillSelection(*model, *editor); }
 
 void TFrmMain::EditCopyClick() {
-  CopySelection(*document, *editor);
+  CopySelection(model->Map(), *editor);
   // Kept current here as well, so the paste shortcuts work without opening the menu.
   EditPaste->setEnabled(editor->clipboard.cells != nullptr);
 }
 
-void TFrmMain::EditPasteClick() {
-  if (PasteClipboard(*document, *editor)) RedrawView();
-}
+void TFrmMain::EditPasteClick() { PasteClipboard(*model, *editor); }
 
-void TFrmMain::EditSetStartPosClick() { FrmSetStartPos->EditStartPosition(document->startPosition); }
+void TFrmMain::EditSetStartPosClick() {
+  const StartPosition current = model->Map().startPosition;
+  const std::optional<StartPosition> chosen = FrmSetStartPos->EditStartPosition(current);
+  if (chosen && (chosen->x != current.x || chosen->y != current.y)) SetStartPosition(*model, *chosen);
+}
 
 void TFrmMain::MnuEditClick() { EditPaste->setEnabled(editor->clipboard.cells != nullptr); }
 
@@ -89,13 +104,9 @@ void TFrmMain::SetPropertiesVisible(bool visible) {
   ViewProperties->setChecked(FrmProperties->isVisible());
 }
 
-void TFrmMain::SpdSelectClick(bool down) { SetToolMode(*editor, down ? Select : Paint, *this); }
+void TFrmMain::SpdSelectClick(bool down) { Respond(SetToolMode(*editor, down ? Select : Paint)); }
 
-void TFrmMain::ViewTextureEditorClick() {
-  FrmTextureEditor->exec();
-  // The editor may have renamed, removed or renumbered textures.
-  ViewPort->update();
-}
+void TFrmMain::ViewTextureEditorClick() { FrmTextureEditor->exec(); }
 
 void TFrmMain::ViewLayerClick(QAction* item) {
   editor->currentLayer = item->data().toInt();

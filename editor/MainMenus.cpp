@@ -44,6 +44,12 @@ void TFrmMain::BuildFileMenu() {
 void TFrmMain::BuildEditMenu() {
   MnuEdit = menuBar()->addMenu("&Bearbeiten");
   MnuEdit->setObjectName("MnuEdit");
+  EditUndo = AddAction(MnuEdit, "EditUndo", "&Rückgängig", {QKeySequence(Qt::CTRL | Qt::Key_Z)});
+  EditRedo = AddAction(MnuEdit, "EditRedo", "&Wiederherstellen",
+                       {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+  EditUndo->setEnabled(false);
+  EditRedo->setEnabled(false);
+  MnuEdit->addSeparator();
   EditFill = AddAction(MnuEdit, "EditFill", "&Füllen", {QKeySequence(Qt::Key_Insert)});
   EditCopy = AddAction(MnuEdit, "EditCopy", "&Kopieren",
                        {QKeySequence(Qt::CTRL | Qt::Key_Insert), QKeySequence(Qt::CTRL | Qt::Key_C)});
@@ -52,6 +58,8 @@ void TFrmMain::BuildEditMenu() {
   EditSetStartPos = AddAction(MnuEdit, "EditSetStartPos", "&Startposition festlegen...");
 
   connect(MnuEdit, &QMenu::aboutToShow, this, &TFrmMain::MnuEditClick);
+  connect(EditUndo, &QAction::triggered, this, &TFrmMain::EditUndoClick);
+  connect(EditRedo, &QAction::triggered, this, &TFrmMain::EditRedoClick);
   connect(EditFill, &QAction::triggered, this, &TFrmMain::EditFillClick);
   connect(EditCopy, &QAction::triggered, this, &TFrmMain::EditCopyClick);
   connect(EditPaste, &QAction::triggered, this, &TFrmMain::EditPasteClick);

@@ -52,11 +52,9 @@ void TFrmMain::BuildClientArea() {
   ViewPort->setObjectName("ViewPort");
   ViewPort->OnPaint = [this] { ViewPortPaint(); };
   ViewPort->OnMouseDown = [this](const PointerInput& input) {
-    ViewPortMouseDown(*document, *editor, Geometry(), input, *this);
+    Respond(ViewPortMouseDown(*model, *editor, Geometry(), input));
   };
-  ViewPort->OnMouseMove = [this](const PointerInput& input) {
-    ViewPortMouseMove(*document, *editor, Geometry(), input, *this);
-  };
+  ViewPort->OnMouseMove = [this](const PointerInput& input) { Respond(ViewPortMouseMove(*editor, Geometry(), input)); };
 
   // Created after the view, so they lie above it.
   ScrHorizontal = MakeScrollBar(ClientArea, "ScrHorizontal", Qt::Horizontal);

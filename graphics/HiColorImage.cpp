@@ -1,5 +1,6 @@
 #include "graphics/HiColorImage.h"
 
+#include <algorithm>
 #include <limits>
 
 #include "graphics/GraphicsError.h"
@@ -114,4 +115,15 @@ void MakeThumbnail(const HiColorImage& source, HiColorImage& dest) {
     thumbHeight = static_cast<int32_t>((64.0L / static_cast<long double>(w)) * static_cast<long double>(h));
   }
   ScaleImage(dest, thumbWidth, thumbHeight, source);
+}
+
+HiColorImage CopyImage(const HiColorImage& image) {
+  HiColorImage copy;
+  if (image.IsEmpty()) return copy;
+  const auto count = static_cast<size_t>(image.width) * static_cast<size_t>(image.height);
+  copy.width = image.width;
+  copy.height = image.height;
+  copy.pixels = std::make_unique_for_overwrite<RGB555[]>(count);
+  std::copy_n(image.pixels.get(), count, copy.pixels.get());
+  return copy;
 }

@@ -28,6 +28,8 @@ void AllocImage(int32_t width, int32_t height, HiColorImage& image);
 // True when AllocImage would accept the size: both sides positive and
 // width x height x 2 bytes within a signed 32-bit value.
 bool IsImageSizeAllowed(int32_t width, int32_t height);
+// A copy with a buffer of its own; an empty image gives an empty copy.
+HiColorImage CopyImage(const HiColorImage& image);
 // Releases the buffer and makes the image empty; an empty image is left alone.
 void FreeImage(HiColorImage& image);
 

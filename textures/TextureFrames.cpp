@@ -43,9 +43,15 @@ std::optional<std::string> FrameNameForChosenFile(const std::string& chosenPath)
 
 AddFramesResult AddFrames(MapDocument& document, const std::string& programDirectory, int texture,
                           const std::vector<std::string>& chosenPaths) {
-  AddFramesResult result;
   TextureEntry* entry = FramesOf(document, texture);
-  if (entry == nullptr) return result;
+  if (entry == nullptr) return {};
+  return AddFrames(*entry, programDirectory, chosenPaths);
+}
+
+AddFramesResult AddFrames(TextureEntry& texture, const std::string& programDirectory,
+                          const std::vector<std::string>& chosenPaths) {
+  AddFramesResult result;
+  TextureEntry* entry = &texture;
   if (entry->frameCount >= MaxFrames) {
     result.message = TooManyFramesMessage;
     return result;
@@ -78,28 +84,40 @@ AddFramesResult AddFrames(MapDocument& document, const std::string& programDirec
   return result;
 }
 
-bool RemoveFrame(MapDocument& document, int texture, int position) {
-  TextureEntry* entry = FramesOf(document, texture);
-  if (entry == nullptr || !IsFrameInTexture(*entry, position)) return false;
-  auto first = entry->frames.begin() + position;
-  auto used = entry->frames.begin() + entry->frameCount;
+bool RemoveFrame(TextureEntry& entry, int position) {
+  if (!IsFrameInTexture(entry, position)) return false;
+  auto first = entry.frames.begin() + position;
+  auto used = entry.frames.begin() + entry.frameCount;
   *first = TextureFrame{};  // releases the removed frame's thumbnail
   std::move(std::next(first), used, first);
-  --entry->frameCount;
-  FrameAt(*entry, entry->frameCount) = TextureFrame{};
+  --entry.frameCount;
+  FrameAt(entry, entry.frameCount) = TextureFrame{};
   return true;
+}
+
+bool MoveFrameUp(TextureEntry& entry, int position) {
+  if (!IsFrameInTexture(entry, position) || position < 1) return false;
+  std::swap(FrameAt(entry, position - 1), FrameAt(entry, position));
+  return true;
+}
+
+bool MoveFrameDown(TextureEntry& entry, int position) {
+  if (!IsFrameInTexture(entry, position + 1) || position < 0) return false;
+  std::swap(FrameAt(entry, position), FrameAt(entry, position + 1));
+  return true;
+}
+
+bool RemoveFrame(MapDocument& document, int texture, int position) {
+  TextureEntry* entry = FramesOf(document, texture);
+  return entry != nullptr && RemoveFrame(*entry, position);
 }
 
 bool MoveFrameUp(MapDocument& document, int texture, int position) {
   TextureEntry* entry = FramesOf(document, texture);
-  if (entry == nullptr || !IsFrameInTexture(*entry, position) || position < 1) return false;
-  std::swap(FrameAt(*entry, position - 1), FrameAt(*entry, position));
-  return true;
+  return entry != nullptr && MoveFrameUp(*entry, position);
 }
 
 bool MoveFrameDown(MapDocument& document, int texture, int position) {
   TextureEntry* entry = FramesOf(document, texture);
-  if (entry == nullptr || !IsFrameInTexture(*entry, position + 1) || position < 0) return false;
-  std::swap(FrameAt(*entry, position), FrameAt(*entry, position + 1));
-  return true;
+  return entry != nullptr && MoveFrameDown(*entry, position);
 }

@@ -30,8 +30,15 @@ std::optional<std::string> FrameNameForChosenFile(const std::string& chosenPath)
 AddFramesResult AddFrames(MapDocument& document, const std::string& programDirectory, int texture,
                           const std::vector<std::string>& chosenPaths);
 
+// The same on one entry, for edits that build the entry's new state apart.
+AddFramesResult AddFrames(TextureEntry& entry, const std::string& programDirectory,
+                          const std::vector<std::string>& chosenPaths);
+
 // Each returns false and changes nothing when the texture or position does not
 // allow the operation (no such frame, first frame up, last frame down).
+bool RemoveFrame(TextureEntry& entry, int position);
+bool MoveFrameUp(TextureEntry& entry, int position);
+bool MoveFrameDown(TextureEntry& entry, int position);
 bool RemoveFrame(MapDocument& document, int texture, int position);
 bool MoveFrameUp(MapDocument& document, int texture, int position);
 bool MoveFrameDown(MapDocument& document, int texture, int position);

@@ -39,3 +39,20 @@ void RenumberReferences(CellClipboard& clipboard, uint16_t deleted) {
   const int count = clipboard.width * clipboard.height;
   for (int i = 0; i < count; ++i) RenumberReferences(clipboard.cells[static_cast<size_t>(i)], deleted, NoTexture);
 }
+
+void MakeRoomForReference(MapCell& cell, uint16_t inserted) {
+  for (uint16_t& reference : cell.texture) {
+    if (reference != NoTexture && reference >= inserted) ++reference;
+  }
+}
+
+void MakeRoomForReference(MapDocument& document, uint16_t inserted) {
+  for (MapCell& cell : document.cells) MakeRoomForReference(cell, inserted);
+  for (PaletteSlot& slot : document.paletteSlots) MakeRoomForReference(slot.cell, inserted);
+}
+
+void MakeRoomForReference(CellClipboard& clipboard, uint16_t inserted) {
+  if (clipboard.IsEmpty()) return;
+  const int count = clipboard.width * clipboard.height;
+  for (int i = 0; i < count; ++i) MakeRoomForReference(clipboard.cells[static_cast<size_t>(i)], inserted);
+}

@@ -13,3 +13,9 @@ bool IsTextureReferenced(const MapDocument& document, uint16_t texture);
 void RenumberReferences(MapCell& cell, uint16_t deleted, uint16_t replacement);
 void RenumberReferences(MapDocument& document, uint16_t deleted);
 void RenumberReferences(CellClipboard& clipboard, uint16_t deleted);
+
+// The way back when `inserted` returns to the table: references at or above it
+// move up by one. NoTexture stays.
+void MakeRoomForReference(MapCell& cell, uint16_t inserted);
+void MakeRoomForReference(MapDocument& document, uint16_t inserted);
+void MakeRoomForReference(CellClipboard& clipboard, uint16_t inserted);

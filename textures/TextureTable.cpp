@@ -23,6 +23,24 @@ bool IsTextureInTable(const MapDocument& document, int texture) {
   return texture >= 0 && texture < document.textureCount && texture < MaxTextures;
 }
 
+TextureEntry CopyTextureEntry(const TextureEntry& entry) {
+  TextureEntry copy;
+  copy.index = entry.index;
+  std::copy(std::begin(entry.name), std::end(entry.name), std::begin(copy.name));
+  copy.animationType = entry.animationType;
+  copy.frameCount = entry.frameCount;
+  for (size_t f = 0; f < entry.frames.size(); ++f) {
+    const TextureFrame& frame = entry.frames[f];
+    std::copy(std::begin(frame.fileName), std::end(frame.fileName), std::begin(copy.frames[f].fileName));
+    copy.frames[f].thumbnail = CopyImage(frame.thumbnail);
+  }
+  return copy;
+}
+
+void RenameTexture(TextureEntry& entry, const std::string& name) {
+  WritePascalString(entry.name, TextureNameCapacity, name);
+}
+
 TextureResult AddTexture(MapDocument& document) {
   if (document.textureCount >= MaxTextures) return Refused(TooManyTexturesMessage);
   const int position = std::max(document.textureCount, 0);
@@ -37,7 +55,7 @@ TextureResult AddTexture(MapDocument& document) {
 
 TextureResult RenameTexture(MapDocument& document, int texture, const std::string& name) {
   if (!IsTextureInTable(document, texture)) return Refused();
-  WritePascalString(EntryAt(document, texture).name, TextureNameCapacity, name);
+  RenameTexture(EntryAt(document, texture), name);
   return {};
 }
 

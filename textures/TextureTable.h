@@ -8,8 +8,7 @@
 #include "document/MapDocument.h"
 
 inline constexpr const char* TooManyTexturesMessage = "Die Anzahl der Texturen ist auf 256 begrenzt.";
-inline constexpr const char* TextureInUseMessage =
-    "Die Textur wird noch benutzt. Sie kann nicht gelöscht werden.";
+inline constexpr const char* TextureInUseMessage = "Die Textur wird noch benutzt. Sie kann nicht gelöscht werden.";
 inline constexpr const char* NewTextureName = "Neue Textur";
 
 // ok, or the message to show (empty when there is nothing worth telling, such as
@@ -20,6 +19,10 @@ struct TextureResult {
 };
 
 bool IsTextureInTable(const MapDocument& document, int texture);
+
+// A copy with thumbnails of its own.
+TextureEntry CopyTextureEntry(const TextureEntry& entry);
+void RenameTexture(TextureEntry& entry, const std::string& name);
 
 // Appends "Neue Textur" (type Repeat, no frames) at position textureCount.
 // Refused with a message when the table is full.

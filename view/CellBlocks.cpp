@@ -2,17 +2,25 @@
 // grid column is contiguous in memory (cell (x, y) is element x*64 + y).
 
 #include <algorithm>
+#include <atomic>
 #include <memory>
 
+#include "edit/CellCommands.h"
 #include "view/EditingTools.h"
 
 namespace {
 
 constexpr int32_t LastCell = GridSize - 1;
 
-// The selection in order and inside the grid. Its corners are kept in the grid
-// by the tools, but these operations index the cell array with them, so they
-// make sure once more.
+uint64_t NextClipboardGeneration() {
+  static std::atomic<uint64_t> generation{0};
+  return ++generation;
+}
+
+}  // namespace
+
+// The selection's corners are kept in the grid by the tools, but these
+// operations index the cell array with them, so they make sure once more.
 CellRange SelectedCells(const Selection& selection) {
   CellRange range = Normalized(selection);
   range.x1 = std::clamp(range.x1, 0, LastCell);
@@ -22,46 +30,36 @@ CellRange SelectedCells(const Selection& selection) {
   return range;
 }
 
-const PaletteSlot& CurrentSlot(const MapDocument& document) {
-  return document.paletteSlots[static_cast<size_t>(std::clamp(document.currentSlot, 0, PaletteSlotCount - 1))];
-}
-
-}  // namespace
-
-void FillSelection(MapDocument& document, const EditorState& editor) {
-  const CellRange range = SelectedCells(editor.selection);
-  const MapCell source = CurrentSlot(document).cell;
-  for (int32_t x = range.x1; x <= range.x2; ++x) {
-    std::fill_n(&document.Cell(x, range.y1), range.y2 - range.y1 + 1, source);
-  }
-  document.modified = true;
+void FillSelection(DocumentModel& model, const EditorState& editor) {
+  const MapDocument& document = model.Map();
+  const int slot = std::clamp(document.currentSlot, 0, PaletteSlotCount - 1);
+  FillCells(model, SelectedCells(editor.selection), document.paletteSlots[static_cast<size_t>(slot)].cell);
 }
 
 void CopySelection(const MapDocument& document, EditorState& editor) {
   CellClipboard& clipboard = editor.clipboard;
-  clipboard.cells.reset();
   const CellRange range = SelectedCells(editor.selection);
   clipboard.width = range.x2 - range.x1 + 1;
   clipboard.height = range.y2 - range.y1 + 1;
-  clipboard.cells = std::make_unique_for_overwrite<MapCell[]>(static_cast<size_t>(clipboard.width * clipboard.height));
-  for (int32_t i = 0; i < clipboard.width; ++i) {
-    std::copy_n(&document.Cell(range.x1 + i, range.y1), clipboard.height, &clipboard.cells[i * clipboard.height]);
-  }
+  clipboard.cells = CopyBlock(document, range);
+  clipboard.generation = NextClipboardGeneration();
 }
 
-bool PasteClipboard(MapDocument& document, EditorState& editor) {
+bool PasteClipboard(DocumentModel& model, EditorState& editor) {
   const CellClipboard& clipboard = editor.clipboard;
   if (clipboard.IsEmpty()) return false;
-  const CellRange range = SelectedCells(editor.selection);
-  const int32_t ax = range.x1;
-  const int32_t ay = range.y1;
+  const CellRange selected = SelectedCells(editor.selection);
   // The part of the block beyond column or row 63 is dropped.
-  const int32_t ex = std::min(ax + std::min(clipboard.width, GridSize) - 1, LastCell);
-  const int32_t ey = std::min(ay + std::min(clipboard.height, GridSize) - 1, LastCell);
-  for (int32_t x = ax; x <= ex; ++x) {
-    std::copy_n(&clipboard.cells[(x - ax) * clipboard.height], ey - ay + 1, &document.Cell(x, ay));
+  const CellRange range{selected.x1, selected.y1,
+                        std::min(selected.x1 + std::min(clipboard.width, GridSize) - 1, LastCell),
+                        std::min(selected.y1 + std::min(clipboard.height, GridSize) - 1, LastCell)};
+  const int height = range.y2 - range.y1 + 1;
+  auto block = std::make_unique_for_overwrite<MapCell[]>(static_cast<size_t>(BlockCellCount(range)));
+  for (int32_t i = 0; i <= range.x2 - range.x1; ++i) {
+    std::copy_n(&clipboard.cells[static_cast<size_t>(i * clipboard.height)], height,
+                &block[static_cast<size_t>(i * height)]);
   }
-  document.modified = true;
-  editor.selection = {ax, ay, ex, ey};
+  editor.selection = {range.x1, range.y1, range.x2, range.y2};
+  model.Execute(std::make_unique<CellBlockCommand>(PasteStepName, range, std::move(block)));
   return true;
 }

@@ -2,102 +2,109 @@
 
 #include <algorithm>
 
+#include "edit/CellCommands.h"
 #include "view/HitTesting.h"
 
 namespace {
 
-PaletteSlot& CurrentSlot(MapDocument& document) {
+const PaletteSlot& CurrentSlot(const MapDocument& document) {
   return document.paletteSlots[static_cast<size_t>(std::clamp(document.currentSlot, 0, PaletteSlotCount - 1))];
 }
 
 // A press on a palette slot makes it the paint source; the right button also
 // opens the properties window on it.
-void PressPaletteSlot(MapDocument& document, EditorState& editor, int32_t slot, const PointerInput& input,
-                      ToolHost& host) {
-  document.currentSlot = slot;
-  SetToolMode(editor, Paint, host);
-  host.BindCell(document.paletteSlots[static_cast<size_t>(slot)].cell, CellNotification::SlotEdited);
-  if (input.button == MouseButton::Right) host.ShowPropertiesWindow();
+ToolResponse PressPaletteSlot(DocumentModel& model, EditorState& editor, int32_t slot, const PointerInput& input) {
+  model.SetCurrentSlot(slot);
+  ToolResponse response = SetToolMode(editor, Paint);
+  response.bind = CellBinding::Palette(slot);
+  response.showProperties = input.button == MouseButton::Right;
+  return response;
 }
 
-void PressGridCell(MapDocument& document, EditorState& editor, GridPoint hit, const PointerInput& input,
-                   ToolHost& host) {
-  MapCell& cell = document.Cell(hit.x, hit.y);
+ToolResponse PressGridCell(DocumentModel& model, EditorState& editor, GridPoint hit, const PointerInput& input) {
+  ToolResponse response;
   const bool left = input.button == MouseButton::Left;
   if (left && input.shift) {
-    // Pick-up fills the template, not the map: modified stays as it is.
-    CurrentSlot(document).cell = cell;
-    host.BindCell(cell, CellNotification::CellEdited);
+    // Pick-up fills the template, not the map.
+    model.Slot(model.Map().currentSlot).cell = model.Map().Cell(hit.x, hit.y);
+    response.redraw = true;
   } else if (left && editor.toolMode == Paint) {
-    cell = CurrentSlot(document).cell;
-    document.modified = true;
-    host.BindCell(cell, CellNotification::CellEdited);
-  } else if (left && editor.toolMode == Select) {
+    SetCell(model, hit, CurrentSlot(model.Map()).cell, PaintStepName);
+  } else if (editor.toolMode == Select && (left || input.button == MouseButton::Right)) {
     editor.selection = {hit.x, hit.y, hit.x, hit.y};
-    host.BindCell(cell, CellNotification::CellEdited);
-  } else if (input.button == MouseButton::Right && editor.toolMode == Select) {
-    editor.selection = {hit.x, hit.y, hit.x, hit.y};
-    host.BindCell(cell, CellNotification::CellEdited);
-    host.ShowPropertiesWindow();
+    response.redraw = true;
+    response.showProperties = !left;
+  } else {
+    return response;
   }
-  host.RedrawView();
+  response.bind = CellBinding::Grid(hit);
+  return response;
 }
 
 std::string PositionText(GridPoint cell) { return std::to_string(cell.x) + ": " + std::to_string(cell.y); }
 
 }  // namespace
 
-void SetToolMode(EditorState& editor, int32_t mode, ToolHost& host) {
-  editor.toolMode = mode;
-  host.SetSelectButtonDown(mode == Select);
-  host.RedrawView();
+const MapCell* BoundCell(const DocumentModel& model, const CellBinding& binding) {
+  switch (binding.target) {
+    case CellBinding::Target::GridCell:
+      if (!IsOnGrid(binding.cell)) return nullptr;
+      return &model.Map().Cell(binding.cell.x, binding.cell.y);
+    case CellBinding::Target::PaletteSlot:
+      if (binding.slot < 0 || binding.slot >= PaletteSlotCount) return nullptr;
+      return &model.Map().paletteSlots[static_cast<size_t>(binding.slot)].cell;
+    case CellBinding::Target::None:
+      break;
+  }
+  return nullptr;
 }
 
-void ViewPortMouseDown(MapDocument& document, EditorState& editor, const ViewGeometry& view,
-                       const PointerInput& input, ToolHost& host) {
+bool ApplyToBoundCell(DocumentModel& model, const CellBinding& binding, const MapCell& value) {
+  if (BoundCell(model, binding) == nullptr) return false;
+  if (binding.target == CellBinding::Target::PaletteSlot) {
+    model.Slot(binding.slot).cell = value;
+    return true;
+  }
+  SetCell(model, binding.cell, value, PropertiesStepName);
+  return false;
+}
+
+ToolResponse SetToolMode(EditorState& editor, int32_t mode) {
+  editor.toolMode = mode;
+  return {.redraw = true, .toolModeChanged = true};
+}
+
+ToolResponse ViewPortMouseDown(DocumentModel& model, EditorState& editor, const ViewGeometry& view,
+                               const PointerInput& input) {
   if (input.button != MouseButton::Middle) {
-    const int32_t slot = HitPaletteSlot(document, input.x, input.y);
-    if (slot >= 0) return PressPaletteSlot(document, editor, slot, input, host);
+    const int32_t slot = HitPaletteSlot(model.Map(), input.x, input.y);
+    if (slot >= 0) return PressPaletteSlot(model, editor, slot, input);
   }
   if (input.button == MouseButton::Right && editor.toolMode == Paint && IsInsideMapArea(view, input.x, input.y)) {
-    return SetToolMode(editor, Select, host);
+    return SetToolMode(editor, Select);
   }
   // A miss does nothing; in particular it keeps the selection.
   if (const std::optional<GridPoint> hit = HitGridCell(editor, input.x, input.y)) {
-    PressGridCell(document, editor, *hit, input, host);
+    return PressGridCell(model, editor, *hit, input);
   }
+  return {};
 }
 
-void ViewPortMouseMove(MapDocument& /*document*/, EditorState& editor, const ViewGeometry& view,
-                       const PointerInput& input, ToolHost& host) {
+ToolResponse ViewPortMouseMove(EditorState& editor, const ViewGeometry& view, const PointerInput& input) {
+  ToolResponse response;
   const GridPoint cell = PointerCell(editor, input.x, input.y);
-  if (cell == editor.hoverCell) return;
+  if (cell == editor.hoverCell) return response;
   editor.hoverCell = cell;
   // Over the black part of the map area beyond column or row 63 there is no cell to name.
   const bool namesCell = IsInsideMapArea(view, input.x, input.y) && IsOnGrid(cell);
-  host.SetPositionLabel(namesCell ? PositionText(cell) : std::string());
-  if (editor.toolMode != Select || !input.leftHeld) return;
+  response.positionLabel = namesCell ? PositionText(cell) : std::string();
+  if (editor.toolMode != Select || !input.leftHeld) return response;
   // Fill, copy and paste index the grid with the selection, so a drag carried
   // past the grid's edge holds the end at that edge.
   const GridPoint end{std::clamp(cell.x, 0, GridSize - 1), std::clamp(cell.y, 0, GridSize - 1)};
-  if (end.x == editor.selection.x2 && end.y == editor.selection.y2) return;
+  if (end.x == editor.selection.x2 && end.y == editor.selection.y2) return response;
   editor.selection.x2 = end.x;
   editor.selection.y2 = end.y;
-  host.RedrawView();
-}
-
-void EditFill(MapDocument& document, const EditorState& editor, ToolHost& host) {
-  FillSelection(document, editor);
-  host.RedrawView();
-}
-
-void EditPaste(MapDocument& document, EditorState& editor, ToolHost& host) {
-  if (PasteClipboard(document, editor)) host.RedrawView();
-}
-
-void NotifySlotEdited(ToolHost& host) { host.RedrawView(); }
-
-void NotifyCellEdited(MapDocument& document, ToolHost& host) {
-  document.modified = true;
-  host.RedrawView();
+  response.redraw = true;
+  return response;
 }

@@ -4,37 +4,45 @@
 
 #include "document/DocumentCommands.h"
 #include "document/PascalString.h"
+#include "edit/CellCommands.h"
 #include "support/FaultyFileOps.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDir.h"
 
 namespace {
 
-class RecordingHost : public DocumentHost {
- public:
-  std::vector<std::string> calls;
-  void HidePropertiesWindow() override { calls.push_back("hide-properties"); }
-  void RedrawView() override { calls.push_back("redraw"); }
-  void CaptionChanged() override { calls.push_back("caption"); }
+// Remembers every change the document reported.
+struct ChangeLog : DocumentObserver {
+  std::vector<DocumentChange> changes;
+  void DocumentChanged(const DocumentChange& change) override { changes.push_back(change); }
 };
 
 struct Editor {
   TempDir dir;
-  std::unique_ptr<MapDocument> document = std::make_unique<MapDocument>();
+  DocumentModel model;
   EditorState editor;
   ScriptedDialogs dialogs;
-  RecordingHost host;
-  DocumentCommands commands{*document, editor, dialogs, host};
+  ChangeLog log;
+  DocumentCommands commands{model, editor, dialogs};
 
   Editor() {
     editor.programDirectory = dir.Dir();
-    ResetDocument(*document, editor, true);
+    model.AddObserver(&log);
   }
+  const MapDocument& Doc() const { return model.Map(); }
   std::string Maps() const { return dir.Dir() + "Maps/"; }
   void AddTexture(const char* name) {
-    TextureEntry& entry = document->textures[static_cast<size_t>(document->textureCount)];
-    entry.index = document->textureCount++;
-    WritePascalString(entry.name, TextureNameCapacity, name);
+    model.Replace([&](MapDocument& document) {
+      TextureEntry& entry = document.textures[static_cast<size_t>(document.textureCount)];
+      entry.index = document.textureCount++;
+      WritePascalString(entry.name, TextureNameCapacity, name);
+    });
+  }
+  // An edit as the tools make it: one undoable step, so the map is modified.
+  void SetType(int x, int y, int type) {
+    MapCell cell = Doc().Cell(x, y);
+    cell.type = static_cast<uint8_t>(type);
+    SetCell(model, {x, y}, cell, PaintStepName);
   }
 };
 
@@ -46,26 +54,26 @@ TEST(DocumentCommands, NewWithoutChangesAsksNothing) {
   e.dialogs.newMapAnswers = {NewMapKind::TakeOverTextures, NewMapKind::EraseAll};
 
   e.commands.NewDocument();
-  EXPECT_EQ(1, e.document->textureCount);
+  EXPECT_EQ(1, e.Doc().textureCount);
   e.commands.NewDocument();
-  EXPECT_EQ(0, e.document->textureCount);
+  EXPECT_EQ(0, e.Doc().textureCount);
 
   EXPECT_EQ((std::vector<std::string>{"new", "new"}), e.dialogs.log);
-  EXPECT_TRUE(e.document->IsUntitled());
+  EXPECT_TRUE(e.Doc().IsUntitled());
 }
 
 TEST(DocumentCommands, CancellingTheNewDialogNeverAsksAboutChanges) {
   Editor e;
-  e.document->modified = true;
+  e.SetType(0, 0, 1);
   e.commands.NewDocument();
   EXPECT_EQ((std::vector<std::string>{"new"}), e.dialogs.log);
-  EXPECT_TRUE(e.document->modified);
+  EXPECT_TRUE(e.Doc().modified);
 }
 
 TEST(DocumentCommands, OpenChoosesTheFileBeforeAskingAboutChanges) {
   Editor e;
-  e.document->modified = true;
-  e.document->Cell(1, 1).type = 1;
+  e.SetType(1, 1, 1);
+  e.log.changes.clear();
   e.dialogs.openAnswers = {e.dir.File("other.tmm")};
   e.dialogs.saveAnswers = {SaveChangesAnswer::Yes};
   // Yes on an untitled map opens the save dialog; cancelling it cancels the open.
@@ -73,21 +81,22 @@ TEST(DocumentCommands, OpenChoosesTheFileBeforeAskingAboutChanges) {
 
   EXPECT_EQ((std::vector<std::string>{"open", "ask-save", "save"}), e.dialogs.log);
   EXPECT_EQ((std::vector<std::string>{e.Maps(), e.Maps()}), e.dialogs.startDirectories);
-  EXPECT_TRUE(e.document->modified);
-  EXPECT_EQ(1, e.document->Cell(1, 1).type);
-  EXPECT_TRUE(e.host.calls.empty());
+  EXPECT_TRUE(e.Doc().modified);
+  EXPECT_EQ(1, e.Doc().Cell(1, 1).type);
+  EXPECT_TRUE(e.log.changes.empty()) << "the document was never touched";
 }
 
 TEST(DocumentCommands, FailedOpenLeavesAnEmptyUntitledMap) {
   Editor e;
-  e.document->fileName = e.dir.File("before.tmm");
+  e.model.SetFileName(e.dir.File("before.tmm"));
   WriteFileBytes(e.dir.File("junk.tmm"), {'j', 'u', 'n', 'k'});
   e.dialogs.openAnswers = {e.dir.File("junk.tmm")};
 
   EXPECT_FALSE(e.commands.OpenDocument());
 
   EXPECT_EQ("error:" + e.dir.File("junk.tmm") + " ist keine TMM-Datei.", e.dialogs.log.back());
-  EXPECT_EQ("Tessmoor Editor - Unbenannt.tmm", Caption(*e.document));
+  EXPECT_EQ("Tessmoor Editor - Unbenannt.tmm", Caption(e.Doc()));
+  EXPECT_FALSE(e.Doc().modified);
   // A following Save asks for a name.
   e.dialogs.log.clear();
   EXPECT_FALSE(e.commands.SaveDocument());
@@ -96,30 +105,34 @@ TEST(DocumentCommands, FailedOpenLeavesAnEmptyUntitledMap) {
 
 TEST(DocumentCommands, OpenLoadsTheMapAndNamesItInTheCaption) {
   Editor e;
-  e.document->Cell(2, 3).type = 1;
-  ASSERT_TRUE(SaveMap(*e.document, e.dir.File("level.tmm")).ok);
-  ResetDocument(*e.document, e.editor, true);
+  e.SetType(2, 3, 1);
+  ASSERT_TRUE(e.model.Save(e.dir.File("level.tmm")).ok);
+  e.dialogs.newMapAnswers = {NewMapKind::EraseAll};
+  e.commands.NewDocument();
+  e.log.changes.clear();
   e.dialogs.openAnswers = {e.dir.File("level.tmm")};
 
   EXPECT_TRUE(e.commands.OpenDocument());
 
-  EXPECT_EQ(1, e.document->Cell(2, 3).type);
-  EXPECT_EQ("Tessmoor Editor - " + e.dir.File("level.tmm"), Caption(*e.document));
-  EXPECT_EQ(e.host.calls.front(), "hide-properties");
+  EXPECT_EQ(1, e.Doc().Cell(2, 3).type);
+  EXPECT_EQ("Tessmoor Editor - " + e.dir.File("level.tmm"), Caption(e.Doc()));
+  EXPECT_FALSE(e.Doc().modified);
+  EXPECT_FALSE(e.model.History().CanUndo()) << "opening clears the history";
+  ASSERT_FALSE(e.log.changes.empty());
+  EXPECT_TRUE(e.log.changes.back().Has(DocumentReplaced | FileNameChanged));
 }
 
 TEST(DocumentCommands, SaveAfterSaveAsWritesWithoutADialog) {
   Editor e;
   e.dialogs.saveAsAnswers = {e.dir.File("level.tmm")};
   ASSERT_TRUE(e.commands.SaveDocument());
-  EXPECT_EQ(e.dir.File("level.tmm"), e.document->fileName);
+  EXPECT_EQ(e.dir.File("level.tmm"), e.Doc().fileName);
 
-  e.document->Cell(0, 0).type = 2;
-  e.document->modified = true;
+  e.SetType(0, 0, 2);
   ASSERT_TRUE(e.commands.SaveDocument());
 
   EXPECT_EQ(1u, e.dialogs.log.size());
-  EXPECT_FALSE(e.document->modified);
+  EXPECT_FALSE(e.Doc().modified);
   EXPECT_EQ(2, ReadFileBytes(e.dir.File("level.tmm"))[16]);
 }
 
@@ -127,7 +140,7 @@ TEST(DocumentCommands, FailedSaveAsKeepsTheNameAndShowsTheMessage) {
   Editor e;
   e.dialogs.saveAsAnswers = {e.dir.File("no/such/dir/level.tmm")};
   EXPECT_FALSE(e.commands.SaveDocumentAs());
-  EXPECT_TRUE(e.document->IsUntitled());
+  EXPECT_TRUE(e.Doc().IsUntitled());
   EXPECT_EQ("error:Konnte " + e.dir.File("no/such/dir/level.tmm") + " nicht schreiben.", e.dialogs.log.back());
 }
 
@@ -136,7 +149,7 @@ TEST(DocumentCommands, ClosingAsksOnlyWithUnsavedChanges) {
   EXPECT_TRUE(e.commands.ConfirmClose());
   EXPECT_TRUE(e.dialogs.log.empty());
 
-  e.document->modified = true;
+  e.SetType(5, 5, 3);
   e.dialogs.saveAnswers = {SaveChangesAnswer::Cancel, SaveChangesAnswer::No, SaveChangesAnswer::Yes};
   EXPECT_FALSE(e.commands.ConfirmClose());
   EXPECT_TRUE(e.commands.ConfirmClose());

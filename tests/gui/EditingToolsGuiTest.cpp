@@ -24,12 +24,14 @@ class EditingToolsGuiTest : public MainWindowFixture {
 
   // Every cell different, so a moved or misplaced record shows.
   void MarkEveryCell() {
-    for (int x = 0; x < GridSize; ++x)
-      for (int y = 0; y < GridSize; ++y) {
-        MapCell& cell = Document().Cell(x, y);
-        cell.opacity = static_cast<uint8_t>(x);
-        cell.floorHeight = static_cast<float>(y);
-      }
+    Arrange([](MapDocument& document) {
+      for (int x = 0; x < GridSize; ++x)
+        for (int y = 0; y < GridSize; ++y) {
+          MapCell& cell = document.Cell(x, y);
+          cell.opacity = static_cast<uint8_t>(x);
+          cell.floorHeight = static_cast<float>(y);
+        }
+    });
   }
 
   void SelectCell(int u, int v) { Click(CellPoint(u, v)); }
@@ -47,7 +49,7 @@ class EditingToolsGuiTest : public MainWindowFixture {
 };
 
 TEST_F(EditingToolsGuiTest, DragFromFiveFiveToTwoEightThenFillWritesThatRectangle) {
-  Document().paletteSlots[0].cell.type = 1;
+  Model().Slot(0).cell.type = 1;
   Drag(CellPoint(5, 5), CellPoint(2, 8));
   ExpectSelection(5, 5, 2, 8);
   // The frame lies on the grid lines around x 2..5, y 5..8.
@@ -64,7 +66,7 @@ TEST_F(EditingToolsGuiTest, DragFromFiveFiveToTwoEightThenFillWritesThatRectangl
 }
 
 TEST_F(EditingToolsGuiTest, FillButtonFillsLikeTheMenu) {
-  Document().paletteSlots[0].cell.type = 2;
+  Model().Slot(0).cell.type = 2;
   Control<QToolButton>("SpdFill")->click();
   EXPECT_EQ(Document().Cell(0, 0).type, 2);
   EXPECT_TRUE(Document().modified);
@@ -74,10 +76,11 @@ TEST_F(EditingToolsGuiTest, ShiftClickInPaintModePicksTheCellUpInsteadOfPainting
   Click(SlotPoint(0));
   ASSERT_EQ(Editor().toolMode, Paint);
   EXPECT_FALSE(Control<QToolButton>("SpdSelect")->isChecked());
-  MapCell& source = Document().Cell(3, 3);
-  source.type = 2;
-  source.opacity = 77;
-  const MapCell before = source;
+  Arrange([](MapDocument& document) {
+    document.Cell(3, 3).type = 2;
+    document.Cell(3, 3).opacity = 77;
+  });
+  const MapCell before = Document().Cell(3, 3);
 
   Click(CellPoint(3, 3), Qt::LeftButton, Qt::ShiftModifier);
   EXPECT_TRUE(SameCell(Document().paletteSlots[0].cell, before));
@@ -177,7 +180,7 @@ TEST_F(EditingToolsGuiTest, ASingleCellPastedIntoAThreeByThreeSelectionWritesOnl
 }
 
 TEST_F(EditingToolsGuiTest, TheClipboardSurvivesANewMap) {
-  Document().Cell(2, 2).type = 3;
+  Arrange([](MapDocument& document) { document.Cell(2, 2).type = 3; });
   SelectCell(2, 2);
   Trigger("EditCopy");
   dialogs.newMapAnswers.push_back(NewMapKind::EraseAll);
@@ -225,7 +228,7 @@ TEST_F(EditingToolsGuiTest, HoveringNamesTheCellInThePositionLabel) {
 
 TEST_F(EditingToolsGuiTest, ShortcutKeysReachTheEditCommands) {
   QApplication::setActiveWindow(window.get());
-  Document().paletteSlots[0].cell.type = 4;
+  Model().Slot(0).cell.type = 4;
   SelectCell(1, 1);
   QTest::keyClick(window.get(), Qt::Key_Insert);
   EXPECT_EQ(Document().Cell(1, 1).type, 4) << "Insert fills";

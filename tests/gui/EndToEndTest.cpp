@@ -8,6 +8,7 @@
 #include <cstring>
 #include <fstream>
 
+#include "edit/TextureCommands.h"
 #include "editor/EditorCompileForm.h"
 #include "editor/EditorPropertiesForm.h"
 #include "gui/MainWindowFixture.h"
@@ -32,10 +33,10 @@ class EndToEndTest : public MainWindowFixture {
  protected:
   void AddTextureFromPicture(const std::string& name, const std::string& picture) {
     const int index = Document().textureCount;
-    ASSERT_TRUE(AddTexture(Document()).ok);
-    ASSERT_TRUE(RenameTexture(Document(), index, name).ok);
+    ASSERT_TRUE(AddTexture(Model()).ok);
+    ASSERT_TRUE(RenameTexture(Model(), index, name).ok);
     const AddFramesResult added =
-        AddFrames(Document(), Editor().programDirectory, index, {Editor().programDirectory + "GFX/" + picture});
+        AddFrames(Model(), Editor().programDirectory, index, {Editor().programDirectory + "GFX/" + picture});
     ASSERT_EQ(added.added, 1) << added.message;
   }
 

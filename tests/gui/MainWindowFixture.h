@@ -12,9 +12,11 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
 #include <memory>
 #include <string>
 
+#include "edit/CellCommands.h"
 #include "editor/EditorMainForm.h"
 #include "support/ScriptedDialogs.h"
 
@@ -38,8 +40,25 @@ class MainWindowFixture : public ::testing::Test {
 
   void TearDown() override { window.reset(); }
 
-  MapDocument& Document() { return window->Document(); }
+  const MapDocument& Document() const { return window->Document(); }
+  DocumentModel& Model() { return window->Model(); }
+  // Test set-up written straight into the record; the history starts afresh
+  // and the file name stays.
+  void Arrange(const std::function<void(MapDocument&)>& change) {
+    Model().Replace([&](MapDocument& document) {
+      const std::string name = document.fileName;
+      change(document);
+      document.fileName = name;
+    });
+  }
   EditorState& Editor() { return window->Editor(); }
+
+  // A change of the map as any tool makes it: one undoable step.
+  void MakeAnEdit() {
+    MapCell cell = Document().Cell(63, 63);
+    cell.floorHeight += 1.0f;
+    SetCell(Model(), {63, 63}, cell, PaintStepName);
+  }
 
   QAction* Action(const char* name) { return window->findChild<QAction*>(name); }
   void Trigger(const char* name) {

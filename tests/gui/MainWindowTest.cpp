@@ -229,14 +229,17 @@ TEST_F(MainWindowTest, StartPositionIsTakenAsTypedWithoutMarkingTheMapModified) 
   Trigger("EditSetStartPos");
   EXPECT_EQ(Document().startPosition.x, 70);
   EXPECT_EQ(Document().startPosition.y, -3);
+  EXPECT_TRUE(Document().modified) << "a new start position is a change of the map";
+  Trigger("EditUndo");
+  EXPECT_EQ(Document().startPosition.x, 0);
   EXPECT_FALSE(Document().modified);
 }
 
 // --- File commands ---
 
 TEST_F(MainWindowTest, OpenAsksForTheFileBeforeTheUnsavedChangesQuestion) {
-  Document().modified = true;
-  Document().Cell(1, 1).type = 1;
+  Arrange([](MapDocument& document) { document.Cell(1, 1).type = 1; });
+  MakeAnEdit();
   dialogs.openAnswers.push_back(MapPath("any.tmm"));
   dialogs.saveAnswers.push_back(SaveChangesAnswer::Cancel);
   Trigger("FileOpen");
@@ -247,7 +250,7 @@ TEST_F(MainWindowTest, OpenAsksForTheFileBeforeTheUnsavedChangesQuestion) {
 }
 
 TEST_F(MainWindowTest, CancellingTheFileDialogAsksNothingElse) {
-  Document().modified = true;
+  MakeAnEdit();
   Trigger("FileOpen");
   dialogs.newMapAnswers.push_back(std::nullopt);
   Trigger("FileNew");
@@ -256,7 +259,7 @@ TEST_F(MainWindowTest, CancellingTheFileDialogAsksNothingElse) {
 }
 
 TEST_F(MainWindowTest, YesOnAnUntitledMapAsksForANameAndItsCancelCancelsTheOpen) {
-  Document().modified = true;
+  MakeAnEdit();
   dialogs.openAnswers.push_back(MapPath("any.tmm"));
   dialogs.saveAnswers.push_back(SaveChangesAnswer::Yes);
   Trigger("FileOpen");
@@ -290,7 +293,7 @@ TEST_F(MainWindowTest, SaveAfterSaveAsWritesToThatPathWithoutADialog) {
   EXPECT_EQ(window->windowTitle().toStdString(), "Tessmoor Editor - " + path);
 
   QFile::remove(QString::fromStdString(path));
-  Document().modified = true;
+  MakeAnEdit();
   dialogs.log.clear();
   Trigger("FileSave");
   EXPECT_TRUE(dialogs.log.empty());
@@ -319,7 +322,7 @@ TEST_F(MainWindowTest, TheSampleMapOpensWithItsPathInTheCaption) {
 }
 
 TEST_F(MainWindowTest, NewWithTakeOverKeepsTheTexturesAndHidesTheProperties) {
-  Document().textureCount = 1;
+  Arrange([](MapDocument& document) { document.textureCount = 1; });
   Trigger("ViewProperties");
   dialogs.newMapAnswers.push_back(NewMapKind::TakeOverTextures);
   Trigger("FileNew");
@@ -332,7 +335,7 @@ TEST_F(MainWindowTest, NewWithTakeOverKeepsTheTexturesAndHidesTheProperties) {
 }
 
 TEST_F(MainWindowTest, ClosingWithUnsavedChangesAsksAndCancelKeepsTheWindowOpen) {
-  Document().modified = true;
+  MakeAnEdit();
   dialogs.saveAnswers.push_back(SaveChangesAnswer::Cancel);
   EXPECT_FALSE(window->close());
   EXPECT_TRUE(window->isVisible());
@@ -370,7 +373,7 @@ class MissingSymbolsTest : public MainWindowFixture {
 TEST_F(MissingSymbolsTest, ShowOneErrorBoxAndTheProgramStaysUsable) {
   QCoreApplication::processEvents();
   EXPECT_EQ(dialogs.log, (std::vector<std::string>{"error:Konnte ein oder mehrere Symbole nicht laden."}));
-  Document().paletteSlots[0].cell.type = 1;
+  Model().Slot(0).cell.type = 1;
   Trigger("EditFill");
   EXPECT_EQ(Document().Cell(0, 0).type, 1);
 }

@@ -14,15 +14,19 @@
 #include <memory>
 #include <string>
 
+#include "edit/CellCommands.h"
 #include "editor/EditorPropertiesForm.h"
 #include "editor/IntSpinField.h"
 
 namespace {
 
-const char* const TextureLists[] = {"CboTexFloor", "CboTexCeiling", "CboTexWall",
-                                    "CboTexPedestalFloor", "CboTexPedestalCeiling"};
-const char* const OffsetFields[] = {"SpnOfsFloor", "SpnOfsCeiling", "SpnOfsWall",
-                                    "SpnOfsPedestalFloor", "SpnOfsPedestalCeiling"};
+const char* const TextureLists[] = {"CboTexFloor", "CboTexCeiling", "CboTexWall", "CboTexPedestalFloor",
+                                    "CboTexPedestalCeiling"};
+const char* const OffsetFields[] = {"SpnOfsFloor", "SpnOfsCeiling", "SpnOfsWall", "SpnOfsPedestalFloor",
+                                    "SpnOfsPedestalCeiling"};
+
+// The grid cell the tests edit through the window.
+constexpr GridPoint TestCell{5, 7};
 
 void AddTexture(MapDocument& document, const std::string& nameBytes) {
   TextureEntry& entry = document.textures[static_cast<size_t>(document.textureCount)];
@@ -38,13 +42,24 @@ MapCell DefaultCell() {
   return cell;
 }
 
-class PropertiesFormTest : public ::testing::Test {
+// A test's cell goes into the grid at TestCell; every applied change is counted
+// and copied back into the test's record, so a test reads the result there.
+class PropertiesFormTest : public ::testing::Test, public DocumentObserver {
  protected:
-  PropertiesFormTest() : document(std::make_unique<MapDocument>()), form(*document, &mainWindow) {
-    for (MapCell& cell : document->cells) SetCellDefaults(cell);
-    AddTexture(*document, "Stein");
-    AddTexture(*document, std::string("T\xFCre"));  // Windows-1252 for "Türe"
-    AddTexture(*document, "Wasser");
+  PropertiesFormTest() : form(model, &mainWindow) {
+    model.Replace([](MapDocument& document) {
+      AddTexture(document, "Stein");
+      AddTexture(document, std::string("T\xFCre"));  // Windows-1252 for "Türe"
+      AddTexture(document, "Wasser");
+    });
+    model.AddObserver(this);
+  }
+  ~PropertiesFormTest() override { model.RemoveObserver(this); }
+
+  void DocumentChanged(const DocumentChange& change) override {
+    if (!change.TouchesCell(TestCell.x, TestCell.y)) return;
+    ++callbacks;
+    if (boundRecord != nullptr) *boundRecord = model.Map().Cell(TestCell.x, TestCell.y);
   }
 
   IntSpinField* Field(const char* name) { return form.findChild<IntSpinField*>(name); }
@@ -52,7 +67,11 @@ class PropertiesFormTest : public ::testing::Test {
   QPushButton* Button(const char* name) { return form.findChild<QPushButton*>(name); }
 
   void Bind(MapCell& cell) {
-    form.BindCell(cell, [this] { ++callbacks; });
+    boundRecord = nullptr;
+    SetCell(model, TestCell, cell, PropertiesStepName);
+    callbacks = 0;
+    boundRecord = &cell;
+    form.Bind(CellBinding::Grid(TestCell));
   }
 
   void ShowActive() {
@@ -68,14 +87,15 @@ class PropertiesFormTest : public ::testing::Test {
   }
 
   QWidget mainWindow;
-  std::unique_ptr<MapDocument> document;
+  DocumentModel model;
   TFrmProperties form;
   int callbacks = 0;
+  MapCell* boundRecord = nullptr;
 };
 
 TEST_F(PropertiesFormTest, EveryControlCarriesItsName) {
-  for (const char* name : {"SpnWaterHeight", "SpnAlpha", "SpnFloorHeight", "SpnCeilingHeight0",
-                           "SpnCeilingHeight1", "SpnCeilingHeight2", "SpnCeilingHeight3"})
+  for (const char* name : {"SpnWaterHeight", "SpnAlpha", "SpnFloorHeight", "SpnCeilingHeight0", "SpnCeilingHeight1",
+                           "SpnCeilingHeight2", "SpnCeilingHeight3"})
     EXPECT_NE(Field(name), nullptr) << name;
   for (const char* name : OffsetFields) EXPECT_NE(Field(name), nullptr) << name;
   for (const char* name : TextureLists) EXPECT_NE(List(name), nullptr) << name;
@@ -110,48 +130,46 @@ TEST_F(PropertiesFormTest, UnchangedApplyWritesTheWholeCellAndCallsBackOnce) {
   EXPECT_EQ(std::memcmp(&cell, &before, sizeof(MapCell)), 0);
 }
 
-TEST_F(PropertiesFormTest, ApplyWritesOnlyTheBoundRecordAndCallsItsOwnCallback) {
-  int slotRedraws = 0;
-  int gridRedraws = 0;
-  MapCell& slotCell = document->paletteSlots[1].cell;
-  SetCellDefaults(slotCell);
-  MapCell& gridCell = document->Cell(5, 7);
-
-  form.BindCell(slotCell, [&] { ++slotRedraws; });
+TEST_F(PropertiesFormTest, ApplyWritesOnlyTheBoundRecordAndOnlyAGridCellIsAStep) {
+  QSignalSpy slotEdits(&form, &TFrmProperties::slotEdited);
+  form.Bind(CellBinding::Palette(1));
   Field("SpnAlpha")->setValue(10);
   form.ApplyToCell();
-  EXPECT_EQ(slotCell.opacity, 10);
-  EXPECT_EQ(gridCell.opacity, 128);
+  EXPECT_EQ(model.Map().paletteSlots[1].cell.opacity, 10);
+  EXPECT_EQ(model.Map().Cell(TestCell.x, TestCell.y).opacity, 128);
+  EXPECT_FALSE(model.Map().modified) << "a template is no part of the map";
+  EXPECT_EQ(slotEdits.count(), 1);
 
-  form.BindCell(gridCell, [&] {
-    document->modified = true;
-    ++gridRedraws;
-  });
+  form.Bind(CellBinding::Grid(TestCell));
   EXPECT_EQ(Field("SpnAlpha")->value(), 128) << "binding reloads the controls";
   Field("SpnAlpha")->setValue(20);
   form.ApplyToCell();
-  EXPECT_EQ(gridCell.opacity, 20);
-  EXPECT_EQ(slotCell.opacity, 10);
-  EXPECT_EQ(slotRedraws, 1);
-  EXPECT_EQ(gridRedraws, 1);
-  EXPECT_TRUE(document->modified);
+  EXPECT_EQ(model.Map().Cell(TestCell.x, TestCell.y).opacity, 20);
+  EXPECT_EQ(model.Map().paletteSlots[1].cell.opacity, 10);
+  EXPECT_EQ(slotEdits.count(), 1);
+  EXPECT_EQ(callbacks, 1);
+  EXPECT_TRUE(model.Map().modified);
+  EXPECT_EQ(model.History().UndoName(), "Eigenschaften");
 }
 
-TEST_F(PropertiesFormTest, ApplyWithoutCallbackStillWrites) {
+TEST_F(PropertiesFormTest, UndoOfTheBoundCellShowsTheRestoredValues) {
   MapCell cell = DefaultCell();
-  form.BindCell(cell, {});
+  Bind(cell);
   Field("SpnFloorHeight")->setValue(33);
   form.ApplyToCell();
   EXPECT_EQ(cell.floorHeight, 33.0f);
+  ASSERT_TRUE(model.Undo());
+  EXPECT_EQ(Field("SpnFloorHeight")->value(), 0) << "the window follows the document";
 }
 
 TEST_F(PropertiesFormTest, ApplyBeforeAnyBindingDoesNothing) {
-  const MapCell before = document->Cell(0, 0);
+  const MapCell before = model.Map().Cell(0, 0);
   Field("SpnAlpha")->setValue(3);
   form.ApplyToCell();
   QTest::mouseClick(Button("BtnApply"), Qt::LeftButton);
-  EXPECT_EQ(std::memcmp(&document->Cell(0, 0), &before, sizeof(MapCell)), 0);
+  EXPECT_EQ(std::memcmp(&model.Map().Cell(0, 0), &before, sizeof(MapCell)), 0);
   EXPECT_EQ(callbacks, 0);
+  EXPECT_FALSE(model.History().CanUndo());
 }
 
 TEST_F(PropertiesFormTest, HeightsShowRoundedHalfToEvenAndSaturated) {
@@ -211,9 +229,8 @@ TEST_F(PropertiesFormTest, OpacityAndOffsetsKeepTheirLowBits) {
     uint8_t opacity;
     int16_t offset;
   } rows[] = {
-      {300, 44, 300},     {-1, 255, -1},         {65535, 255, -1},
-      {256, 0, 256},      {32768, 0, -32768},    {-32769, 255, 32767},
-      {70000, 112, 4464}, {-2147483647 - 1, 0, 0},
+      {300, 44, 300},     {-1, 255, -1},        {65535, 255, -1},   {256, 0, 256},
+      {32768, 0, -32768}, {-32769, 255, 32767}, {70000, 112, 4464}, {-2147483647 - 1, 0, 0},
   };
   for (const auto& row : rows) {
     MapCell cell = DefaultCell();
@@ -325,12 +342,18 @@ TEST_F(PropertiesFormTest, MnemonicsFocusTheFieldOfTheirRowOnTheVisiblePage) {
     Qt::Key key;
     const char* focused;
   } rows[] = {
-      {0, Qt::Key_T, "CboType"},          {0, Qt::Key_W, "SpnWaterHeight"},
-      {0, Qt::Key_O, "SpnAlpha"},         {0, Qt::Key_B, "SpnFloorHeight"},
-      {0, Qt::Key_D, "SpnCeilingHeight0"}, {1, Qt::Key_B, "CboTexFloor"},
-      {1, Qt::Key_D, "CboTexCeiling"},    {1, Qt::Key_W, "CboTexWall"},
-      {1, Qt::Key_O, "CboTexPedestalFloor"}, {1, Qt::Key_E, "CboTexPedestalCeiling"},
-      {2, Qt::Key_B, "SpnOfsFloor"},      {2, Qt::Key_O, "SpnOfsPedestalFloor"},
+      {0, Qt::Key_T, "CboType"},
+      {0, Qt::Key_W, "SpnWaterHeight"},
+      {0, Qt::Key_O, "SpnAlpha"},
+      {0, Qt::Key_B, "SpnFloorHeight"},
+      {0, Qt::Key_D, "SpnCeilingHeight0"},
+      {1, Qt::Key_B, "CboTexFloor"},
+      {1, Qt::Key_D, "CboTexCeiling"},
+      {1, Qt::Key_W, "CboTexWall"},
+      {1, Qt::Key_O, "CboTexPedestalFloor"},
+      {1, Qt::Key_E, "CboTexPedestalCeiling"},
+      {2, Qt::Key_B, "SpnOfsFloor"},
+      {2, Qt::Key_O, "SpnOfsPedestalFloor"},
       {2, Qt::Key_E, "SpnOfsPedestalCeiling"},
   };
   MapCell cell = DefaultCell();
@@ -354,8 +377,7 @@ TEST_F(PropertiesFormTest, CeilingCornersAreVisitedInNumberOrder) {
   Bind(cell);
   ShowActive();
   Field("SpnFloorHeight")->setFocus();
-  for (const char* next : {"SpnCeilingHeight0", "SpnCeilingHeight1", "SpnCeilingHeight2",
-                           "SpnCeilingHeight3"}) {
+  for (const char* next : {"SpnCeilingHeight0", "SpnCeilingHeight1", "SpnCeilingHeight2", "SpnCeilingHeight3"}) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget()->objectName(), QString::fromLatin1(next));
   }

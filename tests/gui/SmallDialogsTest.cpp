@@ -76,9 +76,10 @@ TEST(SetStartPosFormTest, OkStoresValuesOutsideTheGridUnchanged) {
     Retype(Child<IntSpinField>(dialog, "SpnPosY"), QStringLiteral("-3"));
     QTest::mouseClick(Child<QPushButton>(dialog, "BtnOK"), Qt::LeftButton);
   });
-  form.EditStartPosition(position);
-  EXPECT_EQ(position.x, 70);
-  EXPECT_EQ(position.y, -3);
+  const std::optional<StartPosition> chosen = form.EditStartPosition(position);
+  ASSERT_TRUE(chosen.has_value());
+  EXPECT_EQ(chosen->x, 70);
+  EXPECT_EQ(chosen->y, -3);
 }
 
 TEST(SetStartPosFormTest, EnterConfirmsAndLettersReadAsZero) {
@@ -88,9 +89,10 @@ TEST(SetStartPosFormTest, EnterConfirmsAndLettersReadAsZero) {
     Retype(Child<IntSpinField>(dialog, "SpnPosX"), QStringLiteral("x1"));
     QTest::keyClick(Child<IntSpinField>(dialog, "SpnPosX"), Qt::Key_Return);
   });
-  form.EditStartPosition(position);
-  EXPECT_EQ(position.x, 0);
-  EXPECT_EQ(position.y, 5);
+  const std::optional<StartPosition> chosen = form.EditStartPosition(position);
+  ASSERT_TRUE(chosen.has_value());
+  EXPECT_EQ(chosen->x, 0);
+  EXPECT_EQ(chosen->y, 5);
 }
 
 TEST(SetStartPosFormTest, CancelAndEscapeLeaveThePositionUnchanged) {
@@ -105,9 +107,7 @@ TEST(SetStartPosFormTest, CancelAndEscapeLeaveThePositionUnchanged) {
       else
         Child<QPushButton>(dialog, "BtnCancel")->click();
     });
-    form.EditStartPosition(position);
-    EXPECT_EQ(position.x, 12) << escape;
-    EXPECT_EQ(position.y, 34) << escape;
+    EXPECT_FALSE(form.EditStartPosition(position).has_value()) << escape;
   }
 }
 
@@ -133,8 +133,7 @@ TEST(SetStartPosFormTest, ReopeningShowsTheCurrentPositionNotTheLastTyped) {
 std::optional<NewMapKind> ChooseWith(TFrmNew& form, const char* radio, const char* button,
                                      bool* preselectedTakeOver = nullptr) {
   WhenModalShown([=](QWidget& dialog) {
-    if (preselectedTakeOver)
-      *preselectedTakeOver = Child<QRadioButton>(dialog, "RdoTakeOverTextures")->isChecked();
+    if (preselectedTakeOver) *preselectedTakeOver = Child<QRadioButton>(dialog, "RdoTakeOverTextures")->isChecked();
     if (radio) Child<QRadioButton>(dialog, radio)->click();
     Child<QPushButton>(dialog, button)->click();
   });
@@ -246,8 +245,7 @@ TEST_F(QtDialogLayerTest, SaveQuestionMapsEveryWayOut) {
         box->button(row.clicked)->click();
     });
     EXPECT_EQ(dialogs.AskSaveChanges(), row.answer) << int(row.clicked);
-    EXPECT_EQ(text, QStringLiteral(
-                        "Die letzten Änderungen wurden noch nicht gespeichert. Jetzt sichern?"));
+    EXPECT_EQ(text, QStringLiteral("Die letzten Änderungen wurden noch nicht gespeichert. Jetzt sichern?"));
     EXPECT_EQ(title, QStringLiteral("Tessmoor-Editor"));
     EXPECT_EQ(icon, QMessageBox::Warning);
   }
@@ -312,8 +310,7 @@ TEST_F(QtDialogLayerTest, OpenDialogOffersMapsAndReturnsTheChosenPath) {
   InspectFileDialog(seen, {QStringLiteral("Grün.tmm")});
   const std::optional<std::string> chosen = dialogs.ChooseMapToOpen(directory.path().toStdString());
   EXPECT_EQ(seen.title, QStringLiteral("Öffnen"));
-  EXPECT_EQ(seen.filters, (QStringList{QStringLiteral("Tessmoor Maps (*.tmm)"),
-                                       QStringLiteral("Alle Dateien (*)")}));
+  EXPECT_EQ(seen.filters, (QStringList{QStringLiteral("Tessmoor Maps (*.tmm)"), QStringLiteral("Alle Dateien (*)")}));
   EXPECT_EQ(seen.suffix, QStringLiteral("tmm"));
   EXPECT_EQ(seen.mode, QFileDialog::ExistingFile);
   EXPECT_EQ(seen.directory, directory.path());
@@ -327,8 +324,7 @@ TEST_F(QtDialogLayerTest, SaveDialogAsksBeforeOverwritingAndCancelGivesNothing) 
   InspectFileDialog(seen, {});
   EXPECT_EQ(dialogs.ChooseMapToSave(directory.path().toStdString()), std::nullopt);
   EXPECT_EQ(seen.title, QStringLiteral("Speichern unter"));
-  EXPECT_EQ(seen.filters, (QStringList{QStringLiteral("Tessmoor-Maps (*.tmm)"),
-                                       QStringLiteral("Alle Dateien (*)")}));
+  EXPECT_EQ(seen.filters, (QStringList{QStringLiteral("Tessmoor-Maps (*.tmm)"), QStringLiteral("Alle Dateien (*)")}));
   EXPECT_EQ(seen.suffix, QStringLiteral("tmm"));
   EXPECT_EQ(seen.acceptMode, QFileDialog::AcceptSave);
   EXPECT_TRUE(seen.confirmsOverwrite);
@@ -351,8 +347,7 @@ TEST_F(QtDialogLayerTest, PictureDialogReturnsEveryChosenFile) {
   InspectFileDialog(seen, {QStringLiteral("A.pcx"), QStringLiteral("B.pcx")});
   const std::vector<std::string> chosen = dialogs.ChoosePictures(directory.path().toStdString());
   EXPECT_EQ(seen.title, QStringLiteral("Datei(en) der Textur hinzufügen"));
-  EXPECT_EQ(seen.filters, (QStringList{QStringLiteral("PCX-Dateien (*.pcx)"),
-                                       QStringLiteral("Alle Dateien (*)")}));
+  EXPECT_EQ(seen.filters, (QStringList{QStringLiteral("PCX-Dateien (*.pcx)"), QStringLiteral("Alle Dateien (*)")}));
   EXPECT_EQ(seen.suffix, QStringLiteral("pcx"));
   EXPECT_EQ(seen.mode, QFileDialog::ExistingFiles);
   EXPECT_EQ(chosen.size(), 2u);

@@ -17,17 +17,20 @@ int MarkOf(int x, int y) { return x * 64 + y; }
 class CellBlocksTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    for (int x = 0; x < GridSize; ++x) {
-      for (int y = 0; y < GridSize; ++y) {
-        edit.Cell(x, y) = MarkedCell(MarkOf(x, y) & 0xFF);
-        edit.Cell(x, y).floorHeight = static_cast<float>(MarkOf(x, y));
+    edit.Arrange([](MapDocument& document) {
+      for (int x = 0; x < GridSize; ++x) {
+        for (int y = 0; y < GridSize; ++y) {
+          document.Cell(x, y) = MarkedCell(MarkOf(x, y) & 0xFF);
+          document.Cell(x, y).floorHeight = static_cast<float>(MarkOf(x, y));
+        }
       }
-    }
+    });
+    edit.model.AddObserver(&host);
   }
   float FloorOf(int x, int y) { return edit.Cell(x, y).floorHeight; }
 
-  Editing edit;
-  RecordingHost host;
+  ModelEditing edit;
+  ResponseLog host;
 };
 
 TEST_F(CellBlocksTest, CopyStoresTheBlockColumnByColumn) {
@@ -48,7 +51,7 @@ TEST_F(CellBlocksTest, PasteAtTheFarCornerDropsWhatFallsOffTheGrid) {
   edit.editor.selection = {10, 10, 15, 13};
   CopySelection(edit.Doc(), edit.editor);
   edit.editor.selection = {63, 63, 60, 62};  // anchored at its top-left, (60, 62)
-  EditPaste(edit.Doc(), edit.editor, host);
+  PasteClipboard(edit.model, edit.editor);
   for (int x = 60; x <= 63; ++x) {
     for (int y = 62; y <= 63; ++y) {
       EXPECT_EQ(FloorOf(x, y), MarkOf(10 + x - 60, 10 + y - 62)) << x << "," << y;
@@ -66,7 +69,7 @@ TEST_F(CellBlocksTest, PasteIgnoresTheSelectionsSize) {
   edit.editor.selection = {7, 7, 7, 7};
   CopySelection(edit.Doc(), edit.editor);
   edit.editor.selection = {20, 30, 22, 32};
-  ASSERT_TRUE(PasteClipboard(edit.Doc(), edit.editor));
+  ASSERT_TRUE(PasteClipboard(edit.model, edit.editor));
   EXPECT_EQ(FloorOf(20, 30), MarkOf(7, 7));
   EXPECT_EQ(FloorOf(21, 30), MarkOf(21, 30));
   EXPECT_EQ(FloorOf(20, 31), MarkOf(20, 31));
@@ -77,20 +80,22 @@ TEST_F(CellBlocksTest, PasteIgnoresTheSelectionsSize) {
 TEST_F(CellBlocksTest, PasteCopiesTheBlockAsItWasWhenCopied) {
   edit.editor.selection = {1, 1, 2, 2};
   CopySelection(edit.Doc(), edit.editor);
-  edit.Cell(1, 1).floorHeight = -7.0f;
+  MapCell changed = edit.Cell(1, 1);
+  changed.floorHeight = -7.0f;
+  edit.SetCellTo(1, 1, changed);
   edit.editor.selection = {2, 2, 2, 2};  // overlapping the source
-  ASSERT_TRUE(PasteClipboard(edit.Doc(), edit.editor));
+  ASSERT_TRUE(PasteClipboard(edit.model, edit.editor));
   EXPECT_EQ(FloorOf(2, 2), MarkOf(1, 1));
   EXPECT_EQ(FloorOf(3, 3), MarkOf(2, 2));
   // The clipboard stays for the next paste.
   edit.editor.selection = {40, 40, 40, 40};
-  ASSERT_TRUE(PasteClipboard(edit.Doc(), edit.editor));
+  ASSERT_TRUE(PasteClipboard(edit.model, edit.editor));
   EXPECT_EQ(FloorOf(41, 40), MarkOf(2, 1));
 }
 
 TEST_F(CellBlocksTest, PasteWithoutABlockChangesNothing) {
   edit.editor.selection = {3, 3, 5, 5};
-  EditPaste(edit.Doc(), edit.editor, host);
+  PasteClipboard(edit.model, edit.editor);
   EXPECT_FALSE(edit.Doc().modified);
   EXPECT_EQ(host.redraws, 0);
   EXPECT_EQ(edit.editor.selection.x2, 5);
@@ -99,9 +104,9 @@ TEST_F(CellBlocksTest, PasteWithoutABlockChangesNothing) {
 TEST_F(CellBlocksTest, ClipboardSurvivesANewMap) {
   edit.editor.selection = {4, 5, 6, 5};
   CopySelection(edit.Doc(), edit.editor);
-  ResetDocument(edit.Doc(), edit.editor, true);
+  edit.model.Replace([&](MapDocument& document) { ResetDocument(document, edit.editor, true); });
   edit.editor.selection = {0, 0, 0, 0};
-  ASSERT_TRUE(PasteClipboard(edit.Doc(), edit.editor));
+  ASSERT_TRUE(PasteClipboard(edit.model, edit.editor));
   EXPECT_EQ(FloorOf(0, 0), MarkOf(4, 5));
   EXPECT_EQ(FloorOf(2, 0), MarkOf(6, 5));
   EXPECT_TRUE(edit.Doc().modified);
@@ -118,10 +123,10 @@ TEST_F(CellBlocksTest, NewCopyReplacesTheBlock) {
 }
 
 TEST_F(CellBlocksTest, FillWritesTheWholeSlotRecordIntoEverySelectedCell) {
-  edit.Doc().currentSlot = 2;
-  edit.Doc().paletteSlots[2].cell = MarkedCell(200);
+  edit.model.SetCurrentSlot(2);
+  edit.model.Slot(2).cell = MarkedCell(200);
   edit.editor.selection = {63, 0, 62, 1};
-  EditFill(edit.Doc(), edit.editor, host);
+  FillSelection(edit.model, edit.editor);
   for (int x = 62; x <= 63; ++x) {
     for (int y = 0; y <= 1; ++y) EXPECT_TRUE(SameBytes(edit.Cell(x, y), MarkedCell(200))) << x << "," << y;
   }
@@ -133,7 +138,7 @@ TEST_F(CellBlocksTest, FillWritesTheWholeSlotRecordIntoEverySelectedCell) {
 
 TEST_F(CellBlocksTest, SelectionOutsideTheGridIsHeldToIt) {
   edit.editor.selection = {-5, 60, 2, 90};
-  FillSelection(edit.Doc(), edit.editor);
+  FillSelection(edit.model, edit.editor);
   EXPECT_TRUE(SameBytes(edit.Cell(0, 63), edit.Doc().paletteSlots[0].cell));
   CopySelection(edit.Doc(), edit.editor);
   EXPECT_EQ(edit.editor.clipboard.width, 3);

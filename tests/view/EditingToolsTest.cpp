@@ -1,5 +1,5 @@
-// The mouse rules of the map view, driven with input records through a host
-// that records what the windows would be asked to do.
+// The mouse rules of the map view, driven with input records; the responses
+// and the document's changes are logged as the windows would act on them.
 
 #include <gtest/gtest.h>
 
@@ -17,7 +17,10 @@ constexpr ViewGeometry LargeView{1000, 800, 16, 16};
 
 class EditingToolsTest : public ::testing::Test {
  protected:
-  void SetUp() override { ScrollTo(0, 0); }
+  void SetUp() override {
+    ScrollTo(0, 0);
+    edit.model.AddObserver(&host);
+  }
 
   // What the latest redraw would have drawn at this origin.
   void ScrollTo(int x, int y) {
@@ -41,16 +44,18 @@ class EditingToolsTest : public ::testing::Test {
     input.y = 72 * slot + 30;
     return input;
   }
-  void Press(const PointerInput& input) { ViewPortMouseDown(edit.Doc(), edit.editor, LargeView, input, host); }
+  void Press(const PointerInput& input) {
+    host.Record(ViewPortMouseDown(edit.model, edit.editor, LargeView, input), edit.editor);
+  }
   void DragTo(PointerInput input) {
     input.leftHeld = true;
-    ViewPortMouseMove(edit.Doc(), edit.editor, LargeView, input, host);
+    host.Record(ViewPortMouseMove(edit.editor, LargeView, input), edit.editor);
   }
   void MoveTo(int x, int y) {
     PointerInput input;
     input.x = x;
     input.y = y;
-    ViewPortMouseMove(edit.Doc(), edit.editor, LargeView, input, host);
+    host.Record(ViewPortMouseMove(edit.editor, LargeView, input), edit.editor);
   }
   void ExpectSelection(int x1, int y1, int x2, int y2) const {
     const Selection& s = edit.editor.selection;
@@ -60,19 +65,19 @@ class EditingToolsTest : public ::testing::Test {
     EXPECT_EQ(s.y2, y2);
   }
 
-  Editing edit;
-  RecordingHost host;
+  ModelEditing edit;
+  ResponseLog host;
 };
 
 TEST_F(EditingToolsTest, DragKeepsTheAnchorAndFillCoversTheNormalisedRectangle) {
   const MapCell source = MarkedCell(9);
-  edit.Doc().paletteSlots[0].cell = source;
+  edit.model.Slot(0).cell = source;
   Press(OnCell(5, 5));
   DragTo(OnCell(4, 6));
   DragTo(OnCell(3, 7));
   DragTo(OnCell(2, 8));
   ExpectSelection(5, 5, 2, 8);
-  EditFill(edit.Doc(), edit.editor, host);
+  FillSelection(edit.model, edit.editor);
   for (int x = 0; x < 8; ++x) {
     for (int y = 3; y < 11; ++y) {
       const bool inside = x >= 2 && x <= 5 && y >= 5 && y <= 8;
@@ -133,42 +138,41 @@ TEST_F(EditingToolsTest, MovingInPaintModeWithTheButtonHeldChangesNothing) {
 
 TEST_F(EditingToolsTest, ShiftClickPicksTheCellUpInEitherMode) {
   for (int mode : {Paint, Select}) {
-    edit.Doc().paletteSlots[1].cell = MarkedCell(1);
-    edit.Doc().currentSlot = 1;
+    edit.SetCellTo(3, 4, MarkedCell(77));
+    edit.model.Slot(1).cell = MarkedCell(1);
+    edit.model.SetCurrentSlot(1);
     edit.editor.toolMode = mode;
-    edit.Cell(3, 4) = MarkedCell(77);
     Press(OnCell(3, 4, MouseButton::Left, true));
     EXPECT_TRUE(SameBytes(edit.Doc().paletteSlots[1].cell, MarkedCell(77))) << mode;
     EXPECT_TRUE(SameBytes(edit.Cell(3, 4), MarkedCell(77)));
     EXPECT_FALSE(edit.Doc().modified);
     EXPECT_EQ(edit.editor.toolMode, mode);
     ExpectSelection(0, 0, 0, 0);
-    EXPECT_EQ(host.boundCell, &edit.Cell(3, 4));
-    EXPECT_EQ(host.boundNotification, CellNotification::CellEdited);
+    EXPECT_EQ(host.bound, CellBinding::Grid({3, 4}));
   }
 }
 
 TEST_F(EditingToolsTest, LeftClickInPaintModeCopiesTheWholeSlotRecord) {
   edit.editor.toolMode = Paint;
-  edit.Doc().currentSlot = 3;
-  edit.Doc().paletteSlots[3].cell = MarkedCell(42);
+  edit.model.SetCurrentSlot(3);
+  edit.model.Slot(3).cell = MarkedCell(42);
   Press(OnCell(7, 2));
   EXPECT_TRUE(SameBytes(edit.Cell(7, 2), MarkedCell(42)));
   EXPECT_TRUE(edit.Doc().modified);
-  EXPECT_EQ(host.boundCell, &edit.Cell(7, 2));
-  EXPECT_EQ(host.boundNotification, CellNotification::CellEdited);
-  EXPECT_EQ(host.redraws, 1);
+  EXPECT_EQ(edit.model.History().UndoName(), "Malen");
+  EXPECT_EQ(host.bound, CellBinding::Grid({7, 2}));
+  EXPECT_EQ(host.redraws, 1) << "the document's change alone redraws";
   ExpectSelection(0, 0, 0, 0);
 }
 
 TEST_F(EditingToolsTest, ClicksInSelectModeSelectAndBindTheCell) {
   Press(OnCell(4, 6));
   ExpectSelection(4, 6, 4, 6);
-  EXPECT_EQ(host.boundCell, &edit.Cell(4, 6));
+  EXPECT_EQ(host.bound, CellBinding::Grid({4, 6}));
   EXPECT_EQ(host.propertiesShown, 0);
   Press(OnCell(2, 9, MouseButton::Right));
   ExpectSelection(2, 9, 2, 9);
-  EXPECT_EQ(host.boundCell, &edit.Cell(2, 9));
+  EXPECT_EQ(host.bound, CellBinding::Grid({2, 9}));
   EXPECT_EQ(host.propertiesShown, 1);
   EXPECT_EQ(host.redraws, 2);
   EXPECT_FALSE(edit.Doc().modified);
@@ -179,11 +183,12 @@ TEST_F(EditingToolsTest, RightClickOnASlotPaintsWithItAndShowsItsProperties) {
   EXPECT_EQ(edit.editor.toolMode, Paint);
   EXPECT_EQ(edit.Doc().currentSlot, 2);
   EXPECT_EQ(host.selectButtonStates, std::vector<bool>{false});
-  EXPECT_EQ(host.boundCell, &edit.Doc().paletteSlots[2].cell);
-  EXPECT_EQ(host.boundNotification, CellNotification::SlotEdited);
+  EXPECT_EQ(host.bound, CellBinding::Palette(2));
   EXPECT_EQ(host.propertiesShown, 1);
-  NotifySlotEdited(host);
+  EXPECT_TRUE(ApplyToBoundCell(edit.model, host.bound, MarkedCell(5))) << "a slot change is the view's to redraw";
+  EXPECT_TRUE(SameBytes(edit.Doc().paletteSlots[2].cell, MarkedCell(5)));
   EXPECT_FALSE(edit.Doc().modified);
+  EXPECT_FALSE(edit.model.History().CanUndo());
 }
 
 TEST_F(EditingToolsTest, LeftClickOnASlotPaintsWithItWithoutProperties) {
@@ -191,7 +196,7 @@ TEST_F(EditingToolsTest, LeftClickOnASlotPaintsWithItWithoutProperties) {
   Press(OnSlot(3, MouseButton::Left));
   EXPECT_EQ(edit.Doc().currentSlot, 3);
   EXPECT_EQ(edit.editor.toolMode, Paint);
-  EXPECT_EQ(host.boundCell, &edit.Doc().paletteSlots[3].cell);
+  EXPECT_EQ(host.bound, CellBinding::Palette(3));
   EXPECT_EQ(host.propertiesShown, 0);
 }
 
@@ -201,7 +206,7 @@ TEST_F(EditingToolsTest, RightClickInTheMapAreaInPaintModeOnlyReturnsToSelect) {
   Press(OnCell(5, 5, MouseButton::Right));
   EXPECT_EQ(edit.editor.toolMode, Select);
   EXPECT_EQ(host.selectButtonStates, std::vector<bool>{true});
-  EXPECT_EQ(host.boundCell, nullptr);
+  EXPECT_EQ(host.bound, CellBinding{});
   EXPECT_EQ(host.propertiesShown, 0);
   ExpectSelection(1, 1, 2, 2);
 }
@@ -215,7 +220,7 @@ TEST_F(EditingToolsTest, MiddleButtonChangesNothing) {
   ExpectSelection(0, 0, 0, 0);
   EXPECT_EQ(edit.Doc().currentSlot, 0);
   EXPECT_EQ(edit.editor.toolMode, Paint);
-  EXPECT_EQ(host.boundCell, nullptr);
+  EXPECT_EQ(host.bound, CellBinding{});
   EXPECT_FALSE(edit.Doc().modified);
   EXPECT_TRUE(host.selectButtonStates.empty());
 }
@@ -261,18 +266,22 @@ TEST_F(EditingToolsTest, LabelIsEmptiedOnlyWhenThePointersCellChanges) {
 }
 
 TEST_F(EditingToolsTest, SetToolModeKeepsTheSelectButtonInStepAndRedraws) {
-  SetToolMode(edit.editor, Paint, host);
-  SetToolMode(edit.editor, Select, host);
+  host.Record(SetToolMode(edit.editor, Paint), edit.editor);
+  host.Record(SetToolMode(edit.editor, Select), edit.editor);
   EXPECT_EQ(host.selectButtonStates, (std::vector<bool>{false, true}));
   EXPECT_EQ(host.redraws, 2);
 }
 
-TEST_F(EditingToolsTest, CellEditsMarkTheMapModifiedSlotEditsDoNot) {
-  NotifySlotEdited(host);
+TEST_F(EditingToolsTest, ApplyToAGridCellIsAStepToASlotIsNot) {
+  EXPECT_FALSE(ApplyToBoundCell(edit.model, CellBinding::Palette(1), MarkedCell(3)) && edit.Doc().modified);
   EXPECT_FALSE(edit.Doc().modified);
-  NotifyCellEdited(edit.Doc(), host);
+  EXPECT_FALSE(ApplyToBoundCell(edit.model, CellBinding::Grid({6, 2}), MarkedCell(4)));
+  EXPECT_TRUE(SameBytes(edit.Cell(6, 2), MarkedCell(4)));
   EXPECT_TRUE(edit.Doc().modified);
-  EXPECT_EQ(host.redraws, 2);
+  EXPECT_EQ(edit.model.History().UndoName(), "Eigenschaften");
+  EXPECT_FALSE(ApplyToBoundCell(edit.model, CellBinding::Grid({64, 0}), MarkedCell(5))) << "off the grid";
+  EXPECT_FALSE(ApplyToBoundCell(edit.model, CellBinding{}, MarkedCell(5)));
+  EXPECT_EQ(edit.model.History().StepCount(), 1u);
 }
 
 struct HitCase {
@@ -315,7 +324,7 @@ TEST(HitGridCellTest, EmptyVisibleRangeHitsNothing) {
 }
 
 TEST(HitPaletteSlotTest, SlotRectanglesAreInclusiveAndSeventyTwoApart) {
-  Editing edit;
+  ModelEditing edit;
   EXPECT_EQ(HitPaletteSlot(edit.Doc(), 3, 2), 0);
   EXPECT_EQ(HitPaletteSlot(edit.Doc(), 66, 65), 0);
   EXPECT_EQ(HitPaletteSlot(edit.Doc(), 67, 30), -1);

@@ -1,13 +1,15 @@
 #pragma once
-// Shared pieces of the view tests: a document with its editor state on the heap,
-// a host that records what the tools ask of the windows, and pixel access.
+// Shared pieces of the view tests: a document model with its editor state, a
+// log of what the tools ask of the windows, and pixel access.
 
 #include <cstring>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "document/MapDocument.h"
+#include "edit/DocumentModel.h"
 #include "graphics/RenderSurface.h"
 #include "view/EditingTools.h"
 
@@ -16,6 +18,7 @@ namespace viewtest {
 // The main window at its design size.
 inline ViewGeometry DesignView() { return {528, 294, 16, 16}; }
 
+// A plain record for the drawing tests, written directly.
 struct Editing {
   std::unique_ptr<MapDocument> document = std::make_unique<MapDocument>();
   EditorState editor;
@@ -25,25 +28,48 @@ struct Editing {
   MapCell& Cell(int x, int y) { return document->Cell(x, y); }
 };
 
-struct RecordingHost : ToolHost {
+// The document model the tools edit through.
+struct ModelEditing {
+  DocumentModel model;
+  EditorState editor;
+
+  const MapDocument& Doc() const { return model.Map(); }
+  const MapCell& Cell(int x, int y) const { return model.Map().Cell(x, y); }
+  // Test set-up written straight into the record; the history starts afresh.
+  void Arrange(const std::function<void(MapDocument&)>& change) {
+    model.Replace([&](MapDocument& document) {
+      const std::string name = document.fileName;
+      change(document);
+      document.fileName = name;
+    });
+  }
+  void SetCellTo(int x, int y, const MapCell& cell) {
+    Arrange([&](MapDocument& document) { document.Cell(x, y) = cell; });
+  }
+};
+
+// What the windows would do for the tools: every response and every document
+// change is counted, the way the main window acts on them.
+struct ResponseLog : DocumentObserver {
   int redraws = 0;
   int propertiesShown = 0;
   std::vector<bool> selectButtonStates;
-  MapCell* boundCell = nullptr;
-  CellNotification boundNotification = CellNotification::SlotEdited;
+  CellBinding bound;
   int labelUpdates = 0;
   std::string label;
 
-  void RedrawView() override { ++redraws; }
-  void SetSelectButtonDown(bool down) override { selectButtonStates.push_back(down); }
-  void BindCell(MapCell& cell, CellNotification notification) override {
-    boundCell = &cell;
-    boundNotification = notification;
+  void Record(const ToolResponse& response, const EditorState& editor) {
+    if (response.toolModeChanged) selectButtonStates.push_back(editor.toolMode == Select);
+    if (response.bind) bound = *response.bind;
+    if (response.showProperties) ++propertiesShown;
+    if (response.positionLabel) {
+      ++labelUpdates;
+      label = *response.positionLabel;
+    }
+    if (response.redraw) ++redraws;
   }
-  void ShowPropertiesWindow() override { ++propertiesShown; }
-  void SetPositionLabel(const std::string& text) override {
-    ++labelUpdates;
-    label = text;
+  void DocumentChanged(const DocumentChange& change) override {
+    if (change.Has(CellsChanged | TexturesChanged | StartPositionChanged)) ++redraws;
   }
 };
 

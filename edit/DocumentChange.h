@@ -1,0 +1,37 @@
+#pragma once
+// What an edit, an undo or a load changed, as the document's observers are told.
+
+#include <cstdint>
+
+#include "document/MapDocument.h"
+
+enum DocumentChangeFlag : uint32_t {
+  CellsChanged = 1u << 0,     // the cells in `cells`
+  TexturesChanged = 1u << 1,  // the texture table (names, frames, animation, count)
+  StartPositionChanged = 1u << 2,
+  FileNameChanged = 1u << 3,
+  ModifiedChanged = 1u << 4,
+  HistoryChanged = 1u << 5,    // what undo and redo would do
+  DocumentReplaced = 1u << 6,  // new, opened or recovered: everything, history cleared
+};
+
+inline constexpr CellRange WholeGrid{0, 0, GridSize - 1, GridSize - 1};
+inline constexpr CellRange NoCells{0, 0, -1, -1};
+
+struct DocumentChange {
+  uint32_t what = 0;
+  CellRange cells = NoCells;  // meaningful with CellsChanged
+
+  bool Has(uint32_t flags) const { return (what & flags) != 0; }
+  bool TouchesCell(int x, int y) const {
+    return Has(CellsChanged) && x >= cells.x1 && x <= cells.x2 && y >= cells.y1 && y <= cells.y2;
+  }
+  // Both changes in one: the cell ranges grow to the rectangle around both.
+  DocumentChange& operator|=(const DocumentChange& other);
+};
+
+class DocumentObserver {
+ public:
+  virtual ~DocumentObserver() = default;
+  virtual void DocumentChanged(const DocumentChange& change) = 0;
+};

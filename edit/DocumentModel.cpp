@@ -1,0 +1,86 @@
+#include "edit/DocumentModel.h"
+
+#include <algorithm>
+
+DocumentChange& DocumentChange::operator|=(const DocumentChange& other) {
+  if (other.Has(CellsChanged)) {
+    cells = Has(CellsChanged) ? CellRange{std::min(cells.x1, other.cells.x1), std::min(cells.y1, other.cells.y1),
+                                          std::max(cells.x2, other.cells.x2), std::max(cells.y2, other.cells.y2)}
+                              : other.cells;
+  }
+  what |= other.what;
+  return *this;
+}
+
+DocumentModel::DocumentModel(HistoryLimits limits) : map_(std::make_unique<MapDocument>()), history_(limits) {
+  ClearDocument(*map_, true);
+}
+
+PaletteSlot& DocumentModel::Slot(int slot) {
+  return map_->paletteSlots[static_cast<size_t>(std::clamp(slot, 0, PaletteSlotCount - 1))];
+}
+
+void DocumentModel::SetCurrentSlot(int slot) { map_->currentSlot = std::clamp(slot, 0, PaletteSlotCount - 1); }
+
+void DocumentModel::Execute(std::unique_ptr<EditCommand> command) {
+  if (!command) return;
+  const DocumentChange change = command->Change();
+  history_.Execute(*map_, std::move(command));
+  Notify(change);
+}
+
+bool DocumentModel::Undo() {
+  const EditCommand* step = history_.Undo(*map_);
+  if (step != nullptr) Notify(step->Change());
+  return step != nullptr;
+}
+
+bool DocumentModel::Redo() {
+  const EditCommand* step = history_.Redo(*map_);
+  if (step != nullptr) Notify(step->Change());
+  return step != nullptr;
+}
+
+void DocumentModel::Replace(const std::function<void(MapDocument&)>& fill, bool modified) {
+  fill(*map_);
+  history_.Clear();
+  if (modified) history_.SetCleanUnreachable();
+  Notify({CellsChanged | TexturesChanged | StartPositionChanged | FileNameChanged | DocumentReplaced, WholeGrid});
+}
+
+MapFileResult DocumentModel::Save(const std::string& path, FileOps& ops) {
+  MapFileResult result = SaveMap(*map_, path, ops);
+  if (!result.ok) return result;
+  history_.SetClean();
+  const bool renamed = map_->fileName != path;
+  map_->fileName = path;
+  Notify({renamed ? FileNameChanged : 0u, NoCells});
+  return result;
+}
+
+void DocumentModel::SetFileName(const std::string& fileName) {
+  if (map_->fileName == fileName) return;
+  map_->fileName = fileName;
+  Notify({FileNameChanged, NoCells});
+}
+
+void DocumentModel::AddObserver(DocumentObserver* observer) { observers_.push_back(observer); }
+
+void DocumentModel::RemoveObserver(DocumentObserver* observer) { std::erase(observers_, observer); }
+
+void DocumentModel::Notify(DocumentChange change) {
+  // Every change may move the history and the modified state; observers are
+  // told when the modified state really flipped.
+  change.what |= HistoryChanged;
+  map_->modified = IsModified();
+  if (reportedModified_ != map_->modified) {
+    reportedModified_ = map_->modified;
+    change.what |= ModifiedChanged;
+  }
+  // An observer may add or remove observers while it is told.
+  const std::vector<DocumentObserver*> told = observers_;
+  for (DocumentObserver* observer : told) {
+    if (std::find(observers_.begin(), observers_.end(), observer) != observers_.end())
+      observer->DocumentChanged(change);
+  }
+}

@@ -1,0 +1,59 @@
+#pragma once
+// The one owner of the map. Whatever the map file stores (cells, start position,
+// texture table) changes only through commands executed here, so every change
+// can be undone and every observer hears of it. The palette slots live in the
+// same record but are tool state: they change directly and never mark the map
+// modified.
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "document/MapDocument.h"
+#include "document/MapFile.h"
+#include "edit/DocumentChange.h"
+#include "edit/EditCommand.h"
+#include "edit/UndoStack.h"
+
+class DocumentModel {
+ public:
+  explicit DocumentModel(HistoryLimits limits = {});
+  DocumentModel(const DocumentModel&) = delete;
+  DocumentModel& operator=(const DocumentModel&) = delete;
+
+  const MapDocument& Map() const { return *map_; }
+
+  PaletteSlot& Slot(int slot);
+  void SetCurrentSlot(int slot);
+
+  // Applies the command as a new step and tells the observers.
+  void Execute(std::unique_ptr<EditCommand> command);
+  bool Undo();
+  bool Redo();
+  const UndoStack& History() const { return history_; }
+
+  // Not at the state of the last successful save or load.
+  bool IsModified() const { return !history_.IsClean(); }
+
+  // Replaces the whole content (new map, open, recovery): `fill` gets the record
+  // to rebuild, the history is cleared and the observers hear DocumentReplaced.
+  // A replaced document with `modified` set counts as unsaved until it is saved.
+  void Replace(const std::function<void(MapDocument&)>& fill, bool modified = false);
+
+  // Saves atomically to `path`; on success the file name becomes `path` and the
+  // current state is the saved one. On failure nothing changes.
+  MapFileResult Save(const std::string& path, FileOps& ops = RealFileOps());
+  void SetFileName(const std::string& fileName);
+
+  void AddObserver(DocumentObserver* observer);
+  void RemoveObserver(DocumentObserver* observer);
+
+ private:
+  void Notify(DocumentChange change);
+
+  std::unique_ptr<MapDocument> map_;
+  UndoStack history_;
+  std::vector<DocumentObserver*> observers_;
+  bool reportedModified_ = false;
+};

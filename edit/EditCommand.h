@@ -1,0 +1,32 @@
+#pragma once
+// One undoable step. A command is applied once when it is executed and then
+// reverted and applied again as the user walks through the history; each of
+// those calls finds the document exactly as the other one left it.
+
+#include <cstddef>
+#include <string>
+#include <utility>
+
+#include "document/MapDocument.h"
+#include "edit/DocumentChange.h"
+
+class EditCommand {
+ public:
+  explicit EditCommand(std::string name) : name_(std::move(name)) {}
+  virtual ~EditCommand() = default;
+  EditCommand(const EditCommand&) = delete;
+  EditCommand& operator=(const EditCommand&) = delete;
+
+  virtual void Apply(MapDocument& document) = 0;
+  virtual void Revert(MapDocument& document) = 0;
+  // What Apply and Revert change, for the observers.
+  virtual DocumentChange Change() const = 0;
+  // Bytes the step keeps alive in the history, for its memory limit.
+  virtual size_t MemoryCost() const = 0;
+
+  // The step's short German name, shown in the Edit menu ("Füllen").
+  const std::string& Name() const { return name_; }
+
+ private:
+  std::string name_;
+};

@@ -1,0 +1,54 @@
+#include "edit/UndoStack.h"
+
+void UndoStack::Execute(MapDocument& document, std::unique_ptr<EditCommand> command) {
+  DropRedoSteps();
+  command->Apply(document);
+  bytes_ += command->MemoryCost();
+  steps_.push_back(std::move(command));
+  ++current_;
+  DropOldestBeyondLimits();
+}
+
+const EditCommand* UndoStack::Undo(MapDocument& document) {
+  if (!CanUndo()) return nullptr;
+  EditCommand& step = *steps_[--current_];
+  step.Revert(document);
+  return &step;
+}
+
+const EditCommand* UndoStack::Redo(MapDocument& document) {
+  if (!CanRedo()) return nullptr;
+  EditCommand& step = *steps_[current_++];
+  step.Apply(document);
+  return &step;
+}
+
+std::string UndoStack::UndoName() const { return CanUndo() ? steps_[current_ - 1]->Name() : std::string(); }
+
+std::string UndoStack::RedoName() const { return CanRedo() ? steps_[current_]->Name() : std::string(); }
+
+void UndoStack::Clear() {
+  steps_.clear();
+  current_ = 0;
+  clean_ = 0;
+  bytes_ = 0;
+}
+
+void UndoStack::DropRedoSteps() {
+  // The saved state lay in the dropped branch: no step can reach it any more.
+  if (clean_ > static_cast<long>(current_)) clean_ = -1;
+  while (steps_.size() > current_) {
+    bytes_ -= steps_.back()->MemoryCost();
+    steps_.pop_back();
+  }
+}
+
+void UndoStack::DropOldestBeyondLimits() {
+  // The newest step always stays, whatever it costs: the user just made it.
+  while (steps_.size() > 1 && bytes_ > limits_.maxBytes) {
+    bytes_ -= steps_.front()->MemoryCost();
+    steps_.pop_front();
+    --current_;
+    clean_ = clean_ > 0 ? clean_ - 1 : -1;
+  }
+}

@@ -1,0 +1,158 @@
+// Random edit sequences of every kind: undoing all of them gives back the
+// starting map byte for byte (thumbnails and clipboard included), redoing all
+// of them gives back the edited one.
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "document/MapFile.h"
+#include "edit/CellCommands.h"
+#include "edit/TextureCommands.h"
+#include "view/EditingTools.h"
+
+namespace {
+
+// The map file's bytes plus everything the file leaves out but undo must restore.
+struct Snapshot {
+  std::vector<uint8_t> file;
+  std::vector<uint16_t> thumbnails;
+  std::vector<uint16_t> clipboardReferences;
+
+  bool operator==(const Snapshot&) const = default;
+};
+
+Snapshot Take(const MapDocument& document, const CellClipboard& clipboard) {
+  Snapshot snapshot{MapFileBytes(document), {}, {}};
+  for (int t = 0; t < document.textureCount; ++t) {
+    for (const TextureFrame& frame : document.textures[static_cast<size_t>(t)].frames) {
+      const HiColorImage& image = frame.thumbnail;
+      snapshot.thumbnails.push_back(static_cast<uint16_t>(image.width));
+      if (!image.IsEmpty())
+        snapshot.thumbnails.insert(snapshot.thumbnails.end(), image.pixels.get(),
+                                   image.pixels.get() + image.width * image.height);
+    }
+  }
+  for (int i = 0; i < clipboard.width * clipboard.height; ++i) {
+    const MapCell& cell = clipboard.cells[static_cast<size_t>(i)];
+    snapshot.clipboardReferences.insert(snapshot.clipboardReferences.end(), cell.texture, cell.texture + SurfaceCount);
+  }
+  for (const PaletteSlot& slot : document.paletteSlots) {
+    snapshot.clipboardReferences.insert(snapshot.clipboardReferences.end(), slot.cell.texture,
+                                        slot.cell.texture + SurfaceCount);
+  }
+  return snapshot;
+}
+
+class RandomEditor {
+ public:
+  RandomEditor(DocumentModel& model, EditorState& editor, unsigned seed) : model_(model), editor_(editor), rng_(seed) {}
+
+  // A starting map with a few textures (with frames and thumbnails) and cells using some of them.
+  void Populate() {
+    model_.Replace([&](MapDocument& document) {
+      for (int t = 0; t < 6; ++t) {
+        AddTexture(document);
+        TextureEntry& entry = document.textures[static_cast<size_t>(t)];
+        entry.frameCount = 1 + t % 3;
+        for (int f = 0; f < entry.frameCount; ++f) {
+          entry.frames[static_cast<size_t>(f)].fileName[0] = 1;
+          entry.frames[static_cast<size_t>(f)].fileName[1] = static_cast<uint8_t>('A' + f);
+          AllocImage(2, 2, entry.frames[static_cast<size_t>(f)].thumbnail);
+          entry.frames[static_cast<size_t>(f)].thumbnail.pixels[0] = static_cast<RGB555>(t * 8 + f);
+        }
+      }
+      for (MapCell& cell : document.cells) cell = RandomCell(6);
+      for (PaletteSlot& slot : document.paletteSlots) slot.cell = RandomCell(6);
+    });
+    editor_.selection = {3, 3, 5, 6};
+    CopySelection(model_.Map(), editor_);
+  }
+
+  void OneEdit() {
+    const int count = model_.Map().textureCount;
+    switch (Pick(10)) {
+      case 0:
+        SetCell(model_, {Pick(64), Pick(64)}, RandomCell(count), PaintStepName);
+        break;
+      case 1:
+        editor_.selection = {Pick(64), Pick(64), Pick(64), Pick(64)};
+        model_.SetCurrentSlot(Pick(PaletteSlotCount));
+        FillSelection(model_, editor_);
+        break;
+      case 2:
+        // Copying is no step, so the sequence keeps the first block to see its renumbering undone.
+        editor_.selection = {Pick(64), Pick(64), Pick(64), Pick(64)};
+        PasteClipboard(model_, editor_);
+        break;
+      case 3:
+        SetStartPosition(model_, {Pick(70) - 3, Pick(70) - 3});
+        break;
+      case 4:
+        AddTexture(model_);
+        break;
+      case 5:
+        // Mostly unused textures (the new ones), sometimes a used one, which is refused.
+        DeleteTexture(model_, count - 1 - Pick(3), &editor_.clipboard);
+        break;
+      case 6:
+        RenameTexture(model_, Pick(count + 1), std::string(static_cast<size_t>(Pick(5)), 'x'));
+        break;
+      case 7:
+        SetAnimationType(model_, Pick(count), Pick(2) == 0 ? Repeat : PingPong);
+        break;
+      case 8:
+        RemoveFrame(model_, Pick(count), Pick(3));
+        break;
+      default:
+        if (Pick(2) == 0) {
+          MoveFrameUp(model_, Pick(count), Pick(3));
+        } else {
+          MoveFrameDown(model_, Pick(count), Pick(3));
+        }
+        break;
+    }
+  }
+
+ private:
+  int Pick(int n) { return n <= 0 ? 0 : std::uniform_int_distribution<int>(0, n - 1)(rng_); }
+
+  MapCell RandomCell(int textureCount) {
+    MapCell cell;
+    SetCellDefaults(cell);
+    cell.type = static_cast<uint8_t>(Pick(6));
+    cell.floorHeight = static_cast<float>(Pick(200));
+    for (uint16_t& texture : cell.texture)
+      texture = Pick(3) == 0 ? NoTexture : static_cast<uint16_t>(Pick(textureCount));
+    return cell;
+  }
+
+  DocumentModel& model_;
+  EditorState& editor_;
+  std::mt19937 rng_;
+};
+
+TEST(UndoRedoProperty, UndoingEverythingGivesBackTheStartAndRedoingGivesTheEnd) {
+  for (unsigned seed = 1; seed <= 300; ++seed) {
+    DocumentModel model;
+    EditorState editor;
+    RandomEditor random(model, editor, seed);
+    random.Populate();
+    const Snapshot start = Take(model.Map(), editor.clipboard);
+    for (int step = 0; step < 25; ++step) random.OneEdit();
+    const Snapshot end = Take(model.Map(), editor.clipboard);
+
+    while (model.Undo()) {
+    }
+    const Snapshot undone = Take(model.Map(), editor.clipboard);
+    ASSERT_EQ(undone.file, start.file) << "seed " << seed;
+    ASSERT_EQ(undone.thumbnails, start.thumbnails) << "seed " << seed;
+    ASSERT_EQ(undone.clipboardReferences, start.clipboardReferences) << "seed " << seed;
+    EXPECT_FALSE(model.Map().modified) << "seed " << seed;
+    while (model.Redo()) {
+    }
+    ASSERT_EQ(Take(model.Map(), editor.clipboard), end) << "seed " << seed;
+  }
+}
+
+}  // namespace
