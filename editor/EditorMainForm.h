@@ -23,6 +23,7 @@ class QMenu;
 class QScrollBar;
 class QToolButton;
 class TFrmCompile;
+class TFrmMapCheck;
 class TFrmNew;
 class TFrmProperties;
 class TFrmSetStartPos;
@@ -44,9 +45,12 @@ class TFrmMain : public QMainWindow, public DocumentHost, public ToolHost {
   TFrmProperties& PropertiesWindow() { return *FrmProperties; }
   TFrmCompile& CompileWindow() { return *FrmCompile; }
   TFrmTextureEditor& TextureEditorWindow() { return *FrmTextureEditor; }
+  TFrmMapCheck& MapCheckWindow() { return *FrmMapCheck; }
   ViewGeometry Geometry() const;
   // Opens a map named on the command line, as Open does once a file is chosen.
   bool OpenMapFile(const QString& path);
+  // Selects the cell, as a click on it does, and scrolls the view until it is whole in sight.
+  void ShowCell(GridPoint cell);
 
   // Both hosts: compose the picture and bring it to the screen.
   void RedrawView() override;
@@ -95,6 +99,7 @@ class TFrmMain : public QMainWindow, public DocumentHost, public ToolHost {
   void EditCopyClick();
   void EditPasteClick();
   void EditSetStartPosClick();
+  void EditCheckMapClick();
   void MnuEditClick();
   void MnuViewClick();
   void ViewPropertiesClick();
@@ -139,6 +144,7 @@ class TFrmMain : public QMainWindow, public DocumentHost, public ToolHost {
   QAction* EditCopy;
   QAction* EditPaste;
   QAction* EditSetStartPos;
+  QAction* EditCheckMap;
   QMenu* MnuView;
   QAction* ViewProperties;
   QAction* ViewTextureEditor;
@@ -154,4 +160,5 @@ class TFrmMain : public QMainWindow, public DocumentHost, public ToolHost {
   TFrmSetStartPos* FrmSetStartPos = nullptr;
   TFrmNew* FrmNew = nullptr;
   TFrmCompile* FrmCompile = nullptr;
+  TFrmMapCheck* FrmMapCheck = nullptr;
 };

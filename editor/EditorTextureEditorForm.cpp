@@ -20,6 +20,7 @@
 #include "document/PascalString.h"
 #include "document/Windows1252.h"
 #include "editor/TextureEditorWidgets.h"
+#include "editor/TextureUsageLabel.h"
 #include "textures/TextureFrames.h"
 #include "textures/TextureTable.h"
 
@@ -114,6 +115,7 @@ void TFrmTextureEditor::CreateFramePane() {
   LblSubTexture = new QLabel(GrpTexture);
   LblSubTexture->setObjectName(QStringLiteral("LblSubTexture"));
   LblSubTexture->setGeometry(236, 36, 80, 16);
+  LblUsage = MakeUsageLabel(GrpTexture);
 }
 
 void TFrmTextureEditor::CreateAnimationGroup() {
@@ -330,6 +332,7 @@ void TFrmTextureEditor::RefreshFramePane() {
   const int texture = SelectedTexture();
   paneTexture_ = texture;
   const bool enabled = texture >= 0;
+  LblUsage->setText(TextureUsageText(document_, texture));
   for (QWidget* control : {static_cast<QWidget*>(SpdMoveUp), static_cast<QWidget*>(SpdMoveDown),
                            static_cast<QWidget*>(SpdAddFile), static_cast<QWidget*>(SpdRemoveFile),
                            static_cast<QWidget*>(RdoAnimationType)}) {

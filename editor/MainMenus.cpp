@@ -50,12 +50,15 @@ void TFrmMain::BuildEditMenu() {
   EditPaste = AddAction(MnuEdit, "EditPaste", "&Einfügen",
                         {QKeySequence(Qt::SHIFT | Qt::Key_Delete), QKeySequence(Qt::CTRL | Qt::Key_V)});
   EditSetStartPos = AddAction(MnuEdit, "EditSetStartPos", "&Startposition festlegen...");
+  MnuEdit->addSeparator();
+  EditCheckMap = AddAction(MnuEdit, "EditCheckMap", "Karte &prüfen", {QKeySequence(Qt::Key_F8)});
 
   connect(MnuEdit, &QMenu::aboutToShow, this, &TFrmMain::MnuEditClick);
   connect(EditFill, &QAction::triggered, this, &TFrmMain::EditFillClick);
   connect(EditCopy, &QAction::triggered, this, &TFrmMain::EditCopyClick);
   connect(EditPaste, &QAction::triggered, this, &TFrmMain::EditPasteClick);
   connect(EditSetStartPos, &QAction::triggered, this, &TFrmMain::EditSetStartPosClick);
+  connect(EditCheckMap, &QAction::triggered, this, &TFrmMain::EditCheckMapClick);
 }
 
 void TFrmMain::BuildViewMenu() {
