@@ -2,6 +2,7 @@
 // of a finding, and the texture editor's usage of the current texture.
 
 #include <QLabel>
+#include <QPushButton>
 #include <QTreeWidget>
 
 #include "editor/EditorMapCheckForm.h"
