@@ -39,8 +39,8 @@ std::unique_ptr<MapDocument> DenseMap() {
   for (MapCell& cell : map->cells) {
     cell.texture[Floor] = 0;
     cell.texture[Ceiling] = 1;
-    cell.texture[PedestalFloor] = random() % 100 < 28 ? 2 : NoTexture;
-    cell.texture[PedestalCeiling] = random() % 100 < 16 ? 3 : NoTexture;
+    cell.texture[PedestalFloor] = random() % 100 < 20 ? 2 : NoTexture;
+    cell.texture[PedestalCeiling] = random() % 100 < 10 ? 3 : NoTexture;
     cell.floorHeight = float(random() % 32);
     for (float& corner : cell.ceilingHeight) corner = 128.0f + float(random() % 32);
     cell.textureOffset[PedestalFloor] = int16_t(random() % 330);
@@ -78,3 +78,4 @@ void Check(benchmark::State& state, std::unique_ptr<MapDocument> (*makeMap)()) {
 BENCHMARK_CAPTURE(Check, sample, SampleMap)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Check, dense, DenseMap)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Check, columns, ColumnMap)->Unit(benchmark::kMillisecond);
+BENCHMARK_MAIN();
