@@ -43,9 +43,12 @@ void ApplyVerticalV(Quad& quad, int16_t offset) {
   quad[3].v = quad[0].v + (quad[0].y - quad[3].y);
 }
 
+// Sink is the mesh builder, or the face counter when only the numbers matter;
+// both see exactly the same faces.
+template <class Sink>
 class CellFaces {
  public:
-  CellFaces(const MapDocument& document, const ColumnProfile& profile, MeshBuilder& builder)
+  CellFaces(const MapDocument& document, const ColumnProfile& profile, Sink& builder)
       : document_(document), profile_(profile), builder_(builder) {}
 
   // False when a face did not fit into the builder.
@@ -211,17 +214,42 @@ class CellFaces {
 
   const MapDocument& document_;
   const ColumnProfile& profile_;
-  MeshBuilder& builder_;
+  Sink& builder_;
   int x_ = 0;
   int y_ = 0;
   bool failed_ = false;
 };
 
+// Takes the faces as the builder would, but keeps only their numbers.
+class FaceCounter {
+ public:
+  explicit FaceCounter(FaceCounts& counts) : counts_(counts) {}
+  void FillSummary(const MapCell&, int, int) {}
+  int EmitPolygon(const Quad& quad, uint16_t, uint8_t, int, int) {
+    ++counts_.polygons;
+    counts_.indices += static_cast<int>(quad.size());
+    return 0;
+  }
+  void CountPolygon(int x, int y) { ++counts_.cellPolygons[static_cast<size_t>(x * GridSize + y)]; }
+
+ private:
+  FaceCounts& counts_;
+};
+
 }  // namespace
+
+void CountFaces(const MapDocument& document, const ColumnProfile& profile, FaceCounts& counts) {
+  counts = FaceCounts{};
+  FaceCounter counter(counts);
+  CellFaces<FaceCounter> faces(document, profile, counter);
+  for (int y = 0; y < GridSize; ++y) {
+    for (int x = 0; x < GridSize; ++x) faces.Build(x, y);
+  }
+}
 
 bool CellGeometry(const MapDocument& document, const ColumnProfile& profile, MeshBuilder& builder,
                   const RowDoneCallback& onRowDone) {
-  CellFaces faces(document, profile, builder);
+  CellFaces<MeshBuilder> faces(document, profile, builder);
   for (int y = 0; y < GridSize; ++y) {
     for (int x = 0; x < GridSize; ++x) {
       if (!faces.Build(x, y)) return false;

@@ -6,6 +6,8 @@
 // World coordinates: Y is height, a cell is 128 units square, grid corner (i, j)
 // lies at X = 8192 - 128*i, Z = 128*j. Texture coordinates use the same units.
 
+#include <array>
+#include <cstdint>
 #include <functional>
 
 #include "compiler/ColumnProfile.h"
@@ -20,3 +22,14 @@ using RowDoneCallback = std::function<void(int row)>;
 // names the table, and no further face or row is built.
 bool CellGeometry(const MapDocument& document, const ColumnProfile& profile, MeshBuilder& builder,
                   const RowDoneCallback& onRowDone = {});
+
+// What the pass makes, counted without building any table, so that a map beyond
+// the capacities still gets its full numbers.
+struct FaceCounts {
+  int polygons = 0;
+  int indices = 0;                                 // the corners of all faces
+  std::array<uint16_t, GridCells> cellPolygons{};  // column-major like the map's cells
+};
+
+// Runs the pass over every cell into `counts` (reset first); it never stops early.
+void CountFaces(const MapDocument& document, const ColumnProfile& profile, FaceCounts& counts);

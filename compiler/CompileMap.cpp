@@ -11,9 +11,6 @@ std::string ModelFileName(const std::string& mapPath) {
   return mapPath + ".tcm";
 }
 
-namespace {
-
-// The table's name as the log's count lines call it.
 const char* TableName(MeshTable table) {
   switch (table) {
     case MeshTable::Vertices:
@@ -31,8 +28,6 @@ const char* TableName(MeshTable table) {
   }
   return "";
 }
-
-}  // namespace
 
 std::string OverflowMessage(MeshTable table) {
   return std::string("Fehler: Zu viele ") + TableName(table) + " (höchstens " + std::to_string(Capacity(table)) + ").";

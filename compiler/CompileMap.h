@@ -17,6 +17,9 @@
 // appended when the file name has no extension ('/' separates directories).
 std::string ModelFileName(const std::string& mapPath);
 
+// The table's name as the log's count lines call it ("Polygone"); empty for None.
+const char* TableName(MeshTable table);
+
 // The log line for a compile that ran out of room in `table`.
 std::string OverflowMessage(MeshTable table);
 

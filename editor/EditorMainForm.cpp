@@ -11,6 +11,7 @@
 
 #include "compiler/CompileMap.h"
 #include "editor/EditorCompileForm.h"
+#include "editor/EditorMapCheckForm.h"
 #include "editor/EditorNewForm.h"
 #include "editor/EditorPropertiesForm.h"
 #include "editor/EditorSetStartPosForm.h"
@@ -47,6 +48,7 @@ TFrmMain::TFrmMain(DialogLayer* injectedDialogs, const QString& programDirectory
 TFrmMain::~TFrmMain() {
   // The other windows refer to the document and to the controls here, so they
   // go first, while everything they might touch still exists.
+  delete FrmMapCheck;
   delete FrmCompile;
   delete FrmNew;
   delete FrmSetStartPos;
@@ -88,6 +90,7 @@ void TFrmMain::CreateWindows(DialogLayer* injectedDialogs) {
   FrmSetStartPos = new TFrmSetStartPos(this);
   FrmNew = new TFrmNew(this);
   FrmCompile = new TFrmCompile(this);
+  FrmMapCheck = new TFrmMapCheck(model->Map(), [this](GridPoint cell) { ShowCell(cell); }, this);
   if (injectedDialogs) {
     dialogs.SetTarget(injectedDialogs);
   } else {

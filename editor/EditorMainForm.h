@@ -24,6 +24,7 @@ class QMenu;
 class QScrollBar;
 class QToolButton;
 class TFrmCompile;
+class TFrmMapCheck;
 class TFrmNew;
 class TFrmProperties;
 class TFrmSetStartPos;
@@ -46,9 +47,12 @@ class TFrmMain : public QMainWindow, public DocumentObserver {
   TFrmProperties& PropertiesWindow() { return *FrmProperties; }
   TFrmCompile& CompileWindow() { return *FrmCompile; }
   TFrmTextureEditor& TextureEditorWindow() { return *FrmTextureEditor; }
+  TFrmMapCheck& MapCheckWindow() { return *FrmMapCheck; }
   ViewGeometry Geometry() const;
   // Opens a map named on the command line, as Open does once a file is chosen.
   bool OpenMapFile(const QString& path);
+  // Selects the cell, as a click on it does, and scrolls the view until it is whole in sight.
+  void ShowCell(GridPoint cell);
 
   // Composes the picture and brings it to the screen.
   void RedrawView();
@@ -95,6 +99,7 @@ class TFrmMain : public QMainWindow, public DocumentObserver {
   void EditCopyClick();
   void EditPasteClick();
   void EditSetStartPosClick();
+  void EditCheckMapClick();
   void MnuEditClick();
   void MnuViewClick();
   void ViewPropertiesClick();
@@ -141,6 +146,7 @@ class TFrmMain : public QMainWindow, public DocumentObserver {
   QAction* EditCopy;
   QAction* EditPaste;
   QAction* EditSetStartPos;
+  QAction* EditCheckMap;
   QMenu* MnuView;
   QAction* ViewProperties;
   QAction* ViewTextureEditor;
@@ -156,4 +162,5 @@ class TFrmMain : public QMainWindow, public DocumentObserver {
   TFrmSetStartPos* FrmSetStartPos = nullptr;
   TFrmNew* FrmNew = nullptr;
   TFrmCompile* FrmCompile = nullptr;
+  TFrmMapCheck* FrmMapCheck = nullptr;
 };

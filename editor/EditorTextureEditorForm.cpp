@@ -21,6 +21,7 @@
 #include "document/Windows1252.h"
 #include "edit/TextureCommands.h"
 #include "editor/TextureEditorWidgets.h"
+#include "editor/TextureUsageLabel.h"
 
 TFrmTextureEditor::TFrmTextureEditor(DocumentModel& model, EditorState& editor, DialogLayer& dialogs,
                                      std::function<void()> closePropertiesWindow, QWidget* parent)
@@ -113,6 +114,7 @@ void TFrmTextureEditor::CreateFramePane() {
   LblSubTexture = new QLabel(GrpTexture);
   LblSubTexture->setObjectName(QStringLiteral("LblSubTexture"));
   LblSubTexture->setGeometry(236, 36, 80, 16);
+  LblUsage = MakeUsageLabel(GrpTexture);
 }
 
 void TFrmTextureEditor::CreateAnimationGroup() {
@@ -329,6 +331,7 @@ void TFrmTextureEditor::RefreshFramePane() {
   const int texture = SelectedTexture();
   paneTexture_ = texture;
   const bool enabled = texture >= 0;
+  LblUsage->setText(TextureUsageText(Doc(), texture));
   for (QWidget* control :
        {static_cast<QWidget*>(SpdMoveUp), static_cast<QWidget*>(SpdMoveDown), static_cast<QWidget*>(SpdAddFile),
         static_cast<QWidget*>(SpdRemoveFile), static_cast<QWidget*>(RdoAnimationType)}) {

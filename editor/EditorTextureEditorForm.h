@@ -93,6 +93,7 @@ class TFrmTextureEditor : public QDialog {
   QToolButton* SpdMoveDown;
   QWidget* PntTexture;
   QLabel* LblSubTexture;
+  QLabel* LblUsage;
   QGroupBox* RdoAnimationType;
   QRadioButton* RdoRepeat;
   QRadioButton* RdoPingPong;

@@ -56,6 +56,8 @@ void TFrmMain::BuildEditMenu() {
   EditPaste = AddAction(MnuEdit, "EditPaste", "&Einfügen",
                         {QKeySequence(Qt::SHIFT | Qt::Key_Delete), QKeySequence(Qt::CTRL | Qt::Key_V)});
   EditSetStartPos = AddAction(MnuEdit, "EditSetStartPos", "&Startposition festlegen...");
+  MnuEdit->addSeparator();
+  EditCheckMap = AddAction(MnuEdit, "EditCheckMap", "Karte &prüfen", {QKeySequence(Qt::Key_F8)});
 
   connect(MnuEdit, &QMenu::aboutToShow, this, &TFrmMain::MnuEditClick);
   connect(EditUndo, &QAction::triggered, this, &TFrmMain::EditUndoClick);
@@ -64,6 +66,7 @@ void TFrmMain::BuildEditMenu() {
   connect(EditCopy, &QAction::triggered, this, &TFrmMain::EditCopyClick);
   connect(EditPaste, &QAction::triggered, this, &TFrmMain::EditPasteClick);
   connect(EditSetStartPos, &QAction::triggered, this, &TFrmMain::EditSetStartPosClick);
+  connect(EditCheckMap, &QAction::triggered, this, &TFrmMain::EditCheckMapClick);
 }
 
 void TFrmMain::BuildViewMenu() {

@@ -2,7 +2,8 @@
 // build pipelines. It reads the map with the editor's reader (without loading
 // the texture pictures, which the compile does not need), prints the compile log
 // as the editor's log window shows it, and exits 0 on success, 1 on failure (the
-// reason on stderr) and 2 on wrong arguments.
+// reason on stderr) and 2 on wrong arguments. With --check it prints the map
+// check's findings instead, writes nothing and exits 1 when one is an error.
 
 #include <cstdio>
 #include <filesystem>
@@ -10,6 +11,7 @@
 #include <optional>
 #include <string>
 
+#include "check/MapCheck.h"
 #include "compiler/CompileLog.h"
 #include "compiler/CompileMap.h"
 #include "document/MapDocument.h"
@@ -23,16 +25,20 @@ constexpr int ExitUsage = 2;
 
 constexpr const char* Usage =
     "Usage: tmcompile [-o MODEL] MAP\n"
+    "       tmcompile --check MAP\n"
     "Compiles the Tessmoor map MAP (.tmm) into a model file (.tcm).\n"
     "\n"
     "  -o MODEL    write the model to MODEL; by default it is written beside\n"
     "              the map, with the map's extension replaced by .tcm\n"
+    "  --check     print the map check's findings, one per line, and write no\n"
+    "              model; exit status 1 when one of them is a Fehler\n"
     "  -h, --help  show this text\n";
 
 struct Arguments {
   std::string mapPath;
   std::string modelPath;  // empty: beside the map
   bool help = false;
+  bool check = false;
 };
 
 // The parsed arguments, or the complaint about them.
@@ -50,6 +56,8 @@ ParseResult ParseArguments(int argc, char** argv) {
       arguments.help = true;
     } else if (!optionsEnded && arg == "--") {
       optionsEnded = true;
+    } else if (!optionsEnded && arg == "--check") {
+      arguments.check = true;
     } else if (!optionsEnded && arg == "-o") {
       if (haveModel) return {std::nullopt, "-o given twice"};
       if (i + 1 >= argc) return {std::nullopt, "-o needs a model file name"};
@@ -64,6 +72,7 @@ ParseResult ParseArguments(int argc, char** argv) {
     }
   }
   if (!arguments.help && !haveMap) return {std::nullopt, "no map given"};
+  if (arguments.check && haveModel) return {std::nullopt, "--check writes no model; -o is not allowed with it"};
   return {arguments, {}};
 }
 
@@ -109,6 +118,13 @@ int Fail(const std::string& message) {
   return ExitFailed;
 }
 
+int Check(const MapDocument& document) {
+  const MapFindings findings = CheckMap(document);
+  for (const MapFinding& finding : findings) std::printf("%s\n", FindingLine(finding).c_str());
+  std::fflush(stdout);
+  return HasErrors(findings) ? ExitFailed : ExitOk;
+}
+
 int Compile(const Arguments& arguments) {
   auto document = std::make_unique<MapDocument>();
   EditorState editor;
@@ -118,6 +134,7 @@ int Compile(const Arguments& arguments) {
   if (!loaded.ok) {
     return Fail(loaded.message.empty() ? "tmcompile: cannot open " + arguments.mapPath : loaded.message);
   }
+  if (arguments.check) return Check(*document);
 
   const std::string modelPath = arguments.modelPath.empty() ? ModelFileName(arguments.mapPath) : arguments.modelPath;
   MapCompiler compiler;

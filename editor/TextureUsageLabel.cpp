@@ -1,0 +1,24 @@
+#include "editor/TextureUsageLabel.h"
+
+#include <QLabel>
+
+#include "textures/TextureUsage.h"
+
+QString TextureUsageText(const MapDocument& document, int texture) {
+  if (texture < 0 || texture >= document.textureCount) return {};
+  const TextureUsage usage = CountTextureUsage(document, texture);
+  QString text = usage.cells == 1 ? QStringLiteral("In 1 Zelle benutzt:")
+                                  : QStringLiteral("In %1 Zellen benutzt:").arg(usage.cells);
+  for (int layer = 0; layer < SurfaceCount; ++layer) {
+    text += QStringLiteral("\n%1: %2").arg(QString::fromUtf8(SurfaceName(layer))).arg(usage.layerCells[size_t(layer)]);
+  }
+  return text;
+}
+
+QLabel* MakeUsageLabel(QWidget* parent) {
+  auto* label = new QLabel(parent);
+  label->setObjectName(QStringLiteral("LblUsage"));
+  label->setGeometry(164, 112, 150, 100);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  return label;
+}

@@ -1,0 +1,75 @@
+// tmcompile --check as a build pipeline runs it: findings on stdout, exit 1
+// only for a Fehler, and never a model file.
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <filesystem>
+
+#include "check/CheckTestMaps.h"
+#include "document/MapFile.h"
+#include "support/TempDir.h"
+#include "tools/tmgen/CourtyardMap.h"
+#include "tools/tmgen/SampleMap.h"
+
+using namespace check_test;
+
+namespace {
+
+struct CheckRun {
+  int exitCode = -1;
+  std::string out;
+};
+
+class TmcompileCheckTest : public ::testing::Test {
+ protected:
+  CheckRun Run(const std::string& arguments) {
+    const std::string out = dir.File("stdout.txt");
+    const std::string command = "'" TM_BIN_DIR "/tmcompile' " + arguments + " > '" + out + "' 2>/dev/null";
+    const int status = std::system(command.c_str());
+    const std::vector<unsigned char> bytes = ReadFileBytes(out);
+    std::filesystem::remove(out);
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, std::string(bytes.begin(), bytes.end())};
+  }
+
+  std::string Saved(MapDocument& map, const std::string& name) {
+    const std::string path = dir.File(name);
+    EXPECT_TRUE(SaveMap(map, path).ok);
+    return path;
+  }
+
+  TempDir dir;
+};
+
+TEST_F(TmcompileCheckTest, ShippedMapsPassAndWriteNoModel) {
+  for (const char* name : {SampleMapName, CourtyardMapName}) {
+    const std::string copy = dir.File(name);
+    std::filesystem::copy_file(std::string(TM_BIN_DIR "/Maps/") + name, copy);
+    EXPECT_EQ(Run("--check '" + copy + "'").exitCode, 0) << name;
+  }
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Dir()), {}), 2);
+}
+
+TEST_F(TmcompileCheckTest, ExitsOneOnlyForAFehler) {
+  auto warned = CleanRoom();
+  SetType(warned->Cell(12, 14), CellType::Column);
+  const CheckRun warning = Run("--check '" + Saved(*warned, "column.tmm") + "'");
+  EXPECT_EQ(warning.exitCode, 0);
+  EXPECT_EQ(warning.out, "Warnung 12: 14: Säule ohne Wandtextur\n");
+
+  auto walledIn = CleanRoom();
+  walledIn->startPosition = {RoomLow, 15};
+  const CheckRun error = Run("--check '" + Saved(*walledIn, "start.tmm") + "'");
+  EXPECT_EQ(error.exitCode, 1);
+  EXPECT_EQ(error.out, "Fehler 10: 15: Startposition in einer Wand\n");
+  EXPECT_FALSE(std::filesystem::exists(dir.File("start.tcm")));
+}
+
+TEST_F(TmcompileCheckTest, RefusesAModelPathAndMissingMaps) {
+  const std::string map = Saved(*CleanRoom(), "room.tmm");
+  EXPECT_EQ(Run("--check -o '" + dir.File("x.tcm") + "' '" + map + "'").exitCode, 2);
+  EXPECT_EQ(Run("--check '" + dir.File("missing.tmm") + "'").exitCode, 1);
+  EXPECT_FALSE(std::filesystem::exists(dir.File("x.tcm")));
+}
+
+}  // namespace

@@ -1,0 +1,22 @@
+#pragma once
+// How much of the map a texture covers: the grid cells that refer to it, per
+// surface layer. Palette slots and the clipboard are not part of the map and
+// do not count.
+
+#include <array>
+#include <cstdint>
+
+#include "document/MapDocument.h"
+
+struct TextureUsage {
+  std::array<int, SurfaceCount> layerCells{};  // by SurfaceKind
+  int cells = 0;                               // a cell using it on several layers counts once
+
+  bool operator==(const TextureUsage&) const = default;
+};
+
+// The usage of `texture`; all zero for NoTexture or a position outside the table.
+TextureUsage CountTextureUsage(const MapDocument& document, int texture);
+
+// The layer's name as the View menu shows it, without the mnemonic ("Sockel - Boden").
+const char* SurfaceName(int layer);
