@@ -91,6 +91,7 @@ class TFrmMain : public QMainWindow, public DocumentHost, public ToolHost {
   void FileSaveAsClick();
   void FileCompileClick();
   void CompileMap();
+  void FileExportClick();
   void EditFillClick();
   void EditCopyClick();
   void EditPasteClick();
@@ -133,6 +134,7 @@ class TFrmMain : public QMainWindow, public DocumentHost, public ToolHost {
   QAction* FileSave;
   QAction* FileSaveAs;
   QAction* FileCompile;
+  QAction* FileExport;
   QAction* FileExit;
   QMenu* MnuEdit;
   QAction* EditFill;
