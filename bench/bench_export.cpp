@@ -43,7 +43,8 @@ std::unique_ptr<MapDocument> DenseMap() {
     cell.texture[PedestalFloor] = random() % 100 < 28 ? uint16_t(random() % textures) : NoTexture;
     cell.texture[PedestalCeiling] = random() % 100 < 16 ? uint16_t(random() % textures) : NoTexture;
     cell.floorHeight = float(height(random));
-    for (float& corner : cell.ceilingHeight) corner = 128.0f + float(height(random));
+    const float ceiling = 128.0f + float(height(random));
+    for (float& corner : cell.ceilingHeight) corner = ceiling;
     cell.textureOffset[PedestalFloor] = int16_t(offset(random));
   }
   return map;
@@ -90,8 +91,9 @@ void GlbFile(benchmark::State& state, std::unique_ptr<MapDocument> (*makeMap)())
     if (!result.ok) state.SkipWithError(result.message.c_str());
   }
   Report(state, exporter->Builder());
-  state.counters["bytes"] = double(std::filesystem::file_size(path));
-  std::filesystem::remove(path);
+  std::error_code error;
+  state.counters["bytes"] = double(std::filesystem::file_size(path, error));
+  std::filesystem::remove(path, error);
 }
 
 }  // namespace
@@ -102,3 +104,4 @@ BENCHMARK_CAPTURE(GlbFile, sample, SampleMap)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Geometry, dense, DenseMap)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(GlbGeometry, dense, DenseMap)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(GlbFile, dense, DenseMap)->Unit(benchmark::kMillisecond);
+BENCHMARK_MAIN();
