@@ -21,6 +21,9 @@ class DialogLayer {
   virtual std::optional<std::string> ChooseMapToOpen(const std::string& startDirectory) = 0;
   // The save dialog ("Speichern unter"), asking before it overwrites.
   virtual std::optional<std::string> ChooseMapToSave(const std::string& startDirectory) = 0;
+  // The export dialog ("Exportieren") offering glTF 2.0 (*.glb) and Wavefront OBJ
+  // (*.obj), asking before it overwrites; nothing when cancelled.
+  virtual std::optional<std::string> ChooseExportFile(const std::string& startDirectory) = 0;
   // The picture dialog of the texture editor; empty when cancelled.
   virtual std::vector<std::string> ChoosePictures(const std::string& startDirectory) = 0;
   // The "Neu" dialog; nothing when cancelled.

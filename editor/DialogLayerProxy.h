@@ -18,6 +18,9 @@ class DialogLayerProxy : public DialogLayer {
   std::optional<std::string> ChooseMapToSave(const std::string& startDirectory) override {
     return target->ChooseMapToSave(startDirectory);
   }
+  std::optional<std::string> ChooseExportFile(const std::string& startDirectory) override {
+    return target->ChooseExportFile(startDirectory);
+  }
   std::vector<std::string> ChoosePictures(const std::string& startDirectory) override {
     return target->ChoosePictures(startDirectory);
   }

@@ -93,6 +93,7 @@ class TFrmMain : public QMainWindow, public DocumentObserver {
   void FileSaveAsClick();
   void FileCompileClick();
   void CompileMap();
+  void FileExportClick();
   void EditUndoClick();
   void EditRedoClick();
   void EditFillClick();
@@ -138,6 +139,7 @@ class TFrmMain : public QMainWindow, public DocumentObserver {
   QAction* FileSave;
   QAction* FileSaveAs;
   QAction* FileCompile;
+  QAction* FileExport;
   QAction* FileExit;
   QMenu* MnuEdit;
   QAction* EditUndo;

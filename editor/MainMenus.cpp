@@ -30,6 +30,7 @@ void TFrmMain::BuildFileMenu() {
   FileSaveAs = AddAction(MnuFile, "FileSaveAs", "Speichern &unter...");
   MnuFile->addSeparator();
   FileCompile = AddAction(MnuFile, "FileCompile", "Speichern und &Compilieren", {QKeySequence(Qt::Key_F9)});
+  FileExport = AddAction(MnuFile, "FileExport", "E&xportieren...");
   MnuFile->addSeparator();
   FileExit = AddAction(MnuFile, "FileExit", "&Beenden");
 
@@ -38,6 +39,7 @@ void TFrmMain::BuildFileMenu() {
   connect(FileSave, &QAction::triggered, this, &TFrmMain::FileSaveClick);
   connect(FileSaveAs, &QAction::triggered, this, &TFrmMain::FileSaveAsClick);
   connect(FileCompile, &QAction::triggered, this, &TFrmMain::FileCompileClick);
+  connect(FileExport, &QAction::triggered, this, &TFrmMain::FileExportClick);
   connect(FileExit, &QAction::triggered, this, &TFrmMain::close);
 }
 

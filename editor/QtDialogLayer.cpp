@@ -82,6 +82,20 @@ std::optional<std::string> QtDialogLayer::ChooseMapToSave(const std::string& sta
   return FirstPath(*dialog);
 }
 
+std::optional<std::string> QtDialogLayer::ChooseExportFile(const std::string& startDirectory) {
+  const QString gltf = QStringLiteral("glTF 2.0 (*.glb)");
+  auto dialog = MakeFileDialog(parent, QStringLiteral("Exportieren"), startDirectory,
+                               gltf + QStringLiteral(";;Wavefront OBJ (*.obj)"), QStringLiteral("glb"));
+  dialog->setAcceptMode(QFileDialog::AcceptSave);
+  dialog->setFileMode(QFileDialog::AnyFile);
+  // A name typed without extension gets the one of the chosen format.
+  QFileDialog* raw = dialog.get();
+  QObject::connect(raw, &QFileDialog::filterSelected, raw, [raw, gltf](const QString& filter) {
+    raw->setDefaultSuffix(filter == gltf ? QStringLiteral("glb") : QStringLiteral("obj"));
+  });
+  return FirstPath(*dialog);
+}
+
 std::vector<std::string> QtDialogLayer::ChoosePictures(const std::string& startDirectory) {
   auto dialog = MakeFileDialog(parent, QStringLiteral("Datei(en) der Textur hinzufügen"),
                                startDirectory,

@@ -15,6 +15,7 @@ class QtDialogLayer : public DialogLayer {
   SaveChangesAnswer AskSaveChanges() override;
   std::optional<std::string> ChooseMapToOpen(const std::string& startDirectory) override;
   std::optional<std::string> ChooseMapToSave(const std::string& startDirectory) override;
+  std::optional<std::string> ChooseExportFile(const std::string& startDirectory) override;
   std::vector<std::string> ChoosePictures(const std::string& startDirectory) override;
   std::optional<NewMapKind> ChooseNewMapKind() override;
 

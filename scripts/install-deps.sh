@@ -6,8 +6,12 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
   qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev libsdl2-image-dev
-  xvfb xauth
+  xvfb xauth libtinygltf-dev libstb-dev
 )
+# The glTF test runs the Khronos validator, an npm package, with node. A node
+# from elsewhere that brings its own npm is kept.
+command -v node >/dev/null || packages+=(nodejs)
+command -v npm >/dev/null || packages+=(npm)
 
 missing=()
 for package in "${packages[@]}"; do

@@ -13,7 +13,7 @@
 class ScriptedDialogs : public DialogLayer {
  public:
   // Every call, in order: "error:<message>", "ask-save", "open", "save",
-  // "pictures", "new".
+  // "export", "pictures", "new".
   std::vector<std::string> log;
   // The starting directory of every file dialog, in order.
   std::vector<std::string> startDirectories;
@@ -21,6 +21,7 @@ class ScriptedDialogs : public DialogLayer {
   std::deque<SaveChangesAnswer> saveAnswers;
   std::deque<std::optional<std::string>> openAnswers;
   std::deque<std::optional<std::string>> saveAsAnswers;
+  std::deque<std::optional<std::string>> exportAnswers;
   std::deque<std::vector<std::string>> pictureAnswers;
   std::deque<std::optional<NewMapKind>> newMapAnswers;
 
@@ -39,6 +40,11 @@ class ScriptedDialogs : public DialogLayer {
   std::optional<std::string> ChooseMapToSave(const std::string& startDirectory) override {
     Record("save", startDirectory);
     return Next(saveAsAnswers, std::optional<std::string>());
+  }
+
+  std::optional<std::string> ChooseExportFile(const std::string& startDirectory) override {
+    Record("export", startDirectory);
+    return Next(exportAnswers, std::optional<std::string>());
   }
 
   std::vector<std::string> ChoosePictures(const std::string& startDirectory) override {

@@ -16,6 +16,8 @@
 #include "compiler/CompileMap.h"
 #include "document/MapDocument.h"
 #include "document/MapFile.h"
+#include "export/MapExport.h"
+#include "export/ObjWriter.h"
 
 namespace {
 
@@ -26,10 +28,13 @@ constexpr int ExitUsage = 2;
 constexpr const char* Usage =
     "Usage: tmcompile [-o MODEL] MAP\n"
     "       tmcompile --check MAP\n"
+    "       tmcompile -f glb|obj|tcm [-o OUT] MAP\n"
     "Compiles the Tessmoor map MAP (.tmm) into a model file (.tcm).\n"
     "\n"
+    "  -f FORMAT   tcm (default), or export glb (glTF 2.0) or obj (Wavefront,\n"
+    "              with .mtl and PNG files beside it)\n"
     "  -o MODEL    write the model to MODEL; by default it is written beside\n"
-    "              the map, with the map's extension replaced by .tcm\n"
+    "              the map, with the map's extension replaced by the format's\n"
     "  --check     print the map check's findings, one per line, and write no\n"
     "              model; exit status 1 when one of them is a Fehler\n"
     "  -h, --help  show this text\n";
@@ -37,6 +42,7 @@ constexpr const char* Usage =
 struct Arguments {
   std::string mapPath;
   std::string modelPath;  // empty: beside the map
+  std::string format = "tcm";
   bool help = false;
   bool check = false;
 };
@@ -49,7 +55,7 @@ struct ParseResult {
 
 ParseResult ParseArguments(int argc, char** argv) {
   Arguments arguments;
-  bool haveMap = false, haveModel = false, optionsEnded = false;
+  bool haveMap = false, haveModel = false, haveFormat = false, optionsEnded = false;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     if (!optionsEnded && (arg == "-h" || arg == "--help")) {
@@ -63,6 +69,14 @@ ParseResult ParseArguments(int argc, char** argv) {
       if (i + 1 >= argc) return {std::nullopt, "-o needs a model file name"};
       arguments.modelPath = argv[++i];
       haveModel = true;
+    } else if (!optionsEnded && arg == "-f") {
+      if (haveFormat) return {std::nullopt, "-f given twice"};
+      if (i + 1 >= argc) return {std::nullopt, "-f needs a format"};
+      arguments.format = argv[++i];
+      if (arguments.format != "tcm" && arguments.format != "glb" && arguments.format != "obj") {
+        return {std::nullopt, "unknown format " + arguments.format};
+      }
+      haveFormat = true;
     } else if (!optionsEnded && arg.size() > 1 && arg[0] == '-') {
       return {std::nullopt, "unknown option " + arg};
     } else {
@@ -125,6 +139,20 @@ int Check(const MapDocument& document) {
   return HasErrors(findings) ? ExitFailed : ExitOk;
 }
 
+// glb and obj: the compile in memory, written in an exchange format.
+int Export(const MapDocument& document, const Arguments& arguments) {
+  const std::string path =
+      arguments.modelPath.empty() ? WithExtension(arguments.mapPath, arguments.format) : arguments.modelPath;
+  const ExportFormat format = arguments.format == "glb" ? ExportFormat::Glb : ExportFormat::Obj;
+  std::printf("Erstelle %s...\n", path.c_str());
+  std::fflush(stdout);
+  MapExporter exporter;
+  const ExportResult result = exporter.Export(document, ProgramDirectory(), format, path);
+  if (!result.ok) return Fail(result.message);
+  std::printf("Export abgeschlossen.\n");
+  return ExitOk;
+}
+
 int Compile(const Arguments& arguments) {
   auto document = std::make_unique<MapDocument>();
   EditorState editor;
@@ -136,6 +164,7 @@ int Compile(const Arguments& arguments) {
   }
   if (arguments.check) return Check(*document);
 
+  if (arguments.format != "tcm") return Export(*document, arguments);
   const std::string modelPath = arguments.modelPath.empty() ? ModelFileName(arguments.mapPath) : arguments.modelPath;
   MapCompiler compiler;
   StdoutLog log;

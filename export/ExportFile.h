@@ -1,0 +1,17 @@
+#pragma once
+// What an export reports, and the one way its files are written.
+
+#include <string>
+
+#include "io/SaveFile.h"
+
+struct ExportResult {
+  bool ok = true;
+  std::string message;  // why it failed, in the log's words
+
+  static ExportResult Failed(std::string message) { return {false, std::move(message)}; }
+};
+
+// Replaces `path` atomically with `bytes`; on failure the previous file is left
+// as it was and the message names the step, as the compile log does.
+ExportResult WriteExportFile(const std::string& path, const std::string& bytes, FileOps& ops);
