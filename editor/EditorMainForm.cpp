@@ -16,9 +16,12 @@
 #include "editor/EditorSetStartPosForm.h"
 #include "editor/EditorTextureEditorForm.h"
 #include "editor/QtDialogLayer.h"
+#include "editor/RecentFiles.h"
+#include "editor/ToolWindowKeys.h"
 #include "editor/ViewPortWidget.h"
 #include "graphics/RenderSurface.h"
 #include "graphics/WinG.h"
+#include "view/ScaledPictures.h"
 
 namespace {
 
@@ -32,7 +35,10 @@ std::string WithTrailingSlash(QString directory) {
 }  // namespace
 
 TFrmMain::TFrmMain(DialogLayer* injectedDialogs, const QString& programDirectory)
-    : document(std::make_unique<MapDocument>()), editor(std::make_unique<EditorState>()) {
+    : document(std::make_unique<MapDocument>()),
+      editor(std::make_unique<EditorState>()),
+      scaledPictures(std::make_unique<ScaledPictureCache>()) {
+  editor->scaledPictures = scaledPictures.get();
   setObjectName("FrmMain");
   BuildClientArea();
   BuildMenus();
@@ -94,6 +100,9 @@ void TFrmMain::CreateWindows(DialogLayer* injectedDialogs) {
     qtDialogs = std::make_unique<QtDialogLayer>(this, *FrmNew);
     dialogs.SetTarget(qtDialogs.get());
   }
+  for (QWidget* toolWindow : {static_cast<QWidget*>(FrmProperties), static_cast<QWidget*>(FrmTextureEditor),
+                              static_cast<QWidget*>(FrmSetStartPos)})
+    KeepMnemonicsInside(toolWindow);
   connect(FrmProperties, &TFrmProperties::visibilityChanged, this,
           [this](bool visible) { SpdProperties->setChecked(visible); });
 }
@@ -136,7 +145,8 @@ void TFrmMain::FormResize() {
   ViewPort->setGeometry(0, ToolBarHeight, clientWidth, std::max(0, clientHeight - ToolBarHeight));
 
   const ScrollBarLayout bars =
-      LayoutScrollBars(clientWidth, clientHeight, ToolBarHeight, ScrollBarThickness, ScrollBarThickness);
+      LayoutScrollBars(clientWidth, clientHeight, ToolBarHeight, ScrollBarThickness, ScrollBarThickness,
+                       CellPictureSizeAt(editor->zoomLevel));
   ScrHorizontal->setGeometry(bars.horizontalLeft, bars.horizontalTop, std::max(0, bars.horizontalWidth),
                              ScrollBarThickness);
   ScrVertical->setGeometry(bars.verticalLeft, bars.verticalTop, ScrollBarThickness, std::max(0, bars.verticalHeight));
@@ -148,6 +158,7 @@ void TFrmMain::FormResize() {
   const int width = std::min(ViewPort->width(), 0xFFFF);
   const int height = std::min(ViewPort->height(), 0xFFFF);
   if (width > 0 && height > 0) CreateSurface(static_cast<uint16_t>(width), static_cast<uint16_t>(height), ViewPort);
+  ApplyScrollRanges();
   RedrawView();
 }
 
@@ -163,6 +174,7 @@ void TFrmMain::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
+  StoreSettings();
   event->accept();
 }
 

@@ -22,6 +22,9 @@ class QLabel;
 class QMenu;
 class QScrollBar;
 class QToolButton;
+class QWheelEvent;
+class RecentFiles;
+struct ScaledPictureCache;
 class TFrmCompile;
 class TFrmNew;
 class TFrmProperties;
@@ -47,6 +50,14 @@ class TFrmMain : public QMainWindow, public DocumentHost, public ToolHost {
   ViewGeometry Geometry() const;
   // Opens a map named on the command line, as Open does once a file is chosen.
   bool OpenMapFile(const QString& path);
+  // Zoom (MainZoom.cpp): to `level` (view/Zoom.h), keeping the cell under `anchor` (view pixels) in place.
+  void ZoomTo(int level, QPoint anchor);
+  // Rebuilds the zoomed cell pictures after the texture table, a frame or the symbols changed.
+  void ScaledPicturesChanged();
+  // Settings (MainSettings.cpp): brings back window, zoom, layer and recent maps, and
+  // from then on remembers them. Without it the window starts at its design size.
+  void RestoreSettings();
+  void StoreSettings();
 
   // Both hosts: compose the picture and bring it to the screen.
   void RedrawView() override;
@@ -105,6 +116,14 @@ class TFrmMain : public QMainWindow, public DocumentHost, public ToolHost {
   void ScrHorizontalChange(int position);
   void ScrVerticalChange(int position);
   void SetPropertiesVisible(bool visible);
+  void BuildZoomMenu();
+  QPoint MapAreaCentre() const;
+  void ViewPortWheel(QWheelEvent& event);
+  void ApplyScrollRanges();
+  void BuildRecentMenu();
+  void FillRecentMenu();
+  void OpenRecentFile(const QString& path);
+  void RememberCurrentFile();
 
   std::unique_ptr<MapDocument> document;
   std::unique_ptr<EditorState> editor;
@@ -113,6 +132,9 @@ class TFrmMain : public QMainWindow, public DocumentHost, public ToolHost {
   std::unique_ptr<DialogLayer> qtDialogs;
   std::unique_ptr<DocumentCommands> commands;
   bool compiling = false;
+  std::unique_ptr<ScaledPictureCache> scaledPictures;
+  std::unique_ptr<RecentFiles> recentFiles;
+  bool rememberSettings = false;
 
   QWidget* ClientArea;
   QFrame* PnlToolBar;
@@ -134,6 +156,7 @@ class TFrmMain : public QMainWindow, public DocumentHost, public ToolHost {
   QAction* FileSaveAs;
   QAction* FileCompile;
   QAction* FileExit;
+  QMenu* MnuRecent;
   QMenu* MnuEdit;
   QAction* EditFill;
   QAction* EditCopy;
@@ -148,6 +171,10 @@ class TFrmMain : public QMainWindow, public DocumentHost, public ToolHost {
   QAction* ViewWall;
   QAction* ViewPedestalFloor;
   QAction* ViewPedestalCeiling;
+  QAction* ViewZoomIn;
+  QAction* ViewZoomOut;
+  QAction* ViewZoomReset;
+  QAction* ViewZoomWhole;
 
   TFrmTextureEditor* FrmTextureEditor = nullptr;
   TFrmProperties* FrmProperties = nullptr;

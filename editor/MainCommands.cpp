@@ -21,13 +21,23 @@ const char* const NotSavedForCompile =
 
 }  // namespace
 
-void TFrmMain::FileNewClick() { commands->NewDocument(); }
+void TFrmMain::FileNewClick() {
+  commands->NewDocument();
+  ScaledPicturesChanged();
+}
 
-void TFrmMain::FileOpenClick() { commands->OpenDocument(); }
+void TFrmMain::FileOpenClick() {
+  if (commands->OpenDocument()) RememberCurrentFile();
+  ScaledPicturesChanged();
+}
 
-void TFrmMain::FileSaveClick() { commands->SaveDocument(); }
+void TFrmMain::FileSaveClick() {
+  if (commands->SaveDocument()) RememberCurrentFile();
+}
 
-void TFrmMain::FileSaveAsClick() { commands->SaveDocumentAs(); }
+void TFrmMain::FileSaveAsClick() {
+  if (commands->SaveDocumentAs()) RememberCurrentFile();
+}
 
 void TFrmMain::FileCompileClick() {
   // The log window lets paints through while the pass runs; this keeps any event
@@ -43,6 +53,7 @@ void TFrmMain::CompileMap() {
     dialogs.ShowError(NotSavedForCompile);
     return;
   }
+  RememberCurrentFile();
   const std::string modelPath = ModelFileName(document->fileName);
   FrmCompile->ClearLog();
   FrmCompile->show();
@@ -94,6 +105,7 @@ void TFrmMain::SpdSelectClick(bool down) { SetToolMode(*editor, down ? Select : 
 void TFrmMain::ViewTextureEditorClick() {
   FrmTextureEditor->exec();
   // The editor may have renamed, removed or renumbered textures.
+  ScaledPicturesChanged();
   ViewPort->update();
 }
 
@@ -112,4 +124,9 @@ void TFrmMain::ScrVerticalChange(int position) {
   RedrawView();
 }
 
-bool TFrmMain::OpenMapFile(const QString& path) { return commands->LoadDocument(path.toStdString()); }
+bool TFrmMain::OpenMapFile(const QString& path) {
+  const bool loaded = commands->LoadDocument(path.toStdString());
+  if (loaded) RememberCurrentFile();
+  ScaledPicturesChanged();
+  return loaded;
+}

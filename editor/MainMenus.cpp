@@ -32,6 +32,7 @@ void TFrmMain::BuildFileMenu() {
   FileCompile = AddAction(MnuFile, "FileCompile", "Speichern und &Compilieren", {QKeySequence(Qt::Key_F9)});
   MnuFile->addSeparator();
   FileExit = AddAction(MnuFile, "FileExit", "&Beenden");
+  BuildRecentMenu();
 
   connect(FileNew, &QAction::triggered, this, &TFrmMain::FileNewClick);
   connect(FileOpen, &QAction::triggered, this, &TFrmMain::FileOpenClick);
@@ -81,6 +82,8 @@ void TFrmMain::BuildViewMenu() {
   ViewWall = addLayer("ViewWall", "&Wand", Wall, Qt::Key_F3);
   ViewPedestalFloor = addLayer("ViewPedestalFloor", "Sockel - B&oden", PedestalFloor, Qt::Key_F4);
   ViewPedestalCeiling = addLayer("ViewPedestalCeiling", "Sockel - De&cke", PedestalCeiling, Qt::Key_F5);
+
+  BuildZoomMenu();
 
   connect(MnuView, &QMenu::aboutToShow, this, &TFrmMain::MnuViewClick);
   connect(ViewProperties, &QAction::triggered, this, &TFrmMain::ViewPropertiesClick);

@@ -6,6 +6,7 @@
 #include "graphics/RenderSurface.h"
 #include "view/CellPicture.h"
 #include "view/ViewColours.h"
+#include "view/Zoom.h"
 
 namespace {
 
@@ -52,16 +53,16 @@ void DrawSurroundings(const MapDocument& document, const EditorState& editor, co
   const int32_t sh = Surface().height;
   FillRect(0, 0, PaletteStripRight, sh - 1, ColourLightGrey);
   DrawPaletteSlots(document, editor);
-  FillRect(sw - 1 - view.verticalBarWidth - 1, sh - 1 - view.horizontalBarHeight - 1, sw - 1, sh - 1,
-           ColourLightGrey);
+  FillRect(sw - 1 - view.verticalBarWidth - 1, sh - 1 - view.horizontalBarHeight - 1, sw - 1, sh - 1, ColourLightGrey);
   DrawMapFrame(sw, sh);
 }
 
 // Every cell at least partly inside the clip rectangle, plus one more column
 // and row that the clip cuts away.
 void UpdateVisibleRange(EditorState& editor) {
-  editor.lastVisibleColumn = std::min(editor.viewOrigin.x + Surface().ClipWidth / CellPitch + 1, GridSize - 1);
-  editor.lastVisibleRow = std::min(editor.viewOrigin.y + Surface().ClipHeight / CellPitch + 1, GridSize - 1);
+  const int32_t pitch = CellPitchAt(editor.zoomLevel);
+  editor.lastVisibleColumn = std::min(editor.viewOrigin.x + Surface().ClipWidth / pitch + 1, GridSize - 1);
+  editor.lastVisibleRow = std::min(editor.viewOrigin.y + Surface().ClipHeight / pitch + 1, GridSize - 1);
 }
 
 // With no map area there are no drawn cells, so none can be hit either.
@@ -88,13 +89,17 @@ bool MapAreaStillBlack(const ViewRect& area, const ViewGeometry& view) {
 }
 
 void DrawGrid(const MapDocument& document, const EditorState& editor, bool cellsAreBlack) {
+  const int32_t pitch = CellPitchAt(editor.zoomLevel);
+  const bool zoomed = ClampZoomLevel(editor.zoomLevel) != DefaultZoomLevel;
   for (int32_t y = editor.viewOrigin.y; y <= editor.lastVisibleRow; ++y) {
-    const int32_t top = CellPitch * (y - editor.viewOrigin.y);
+    const int32_t top = pitch * (y - editor.viewOrigin.y);
     for (int32_t x = editor.viewOrigin.x; x <= editor.lastVisibleColumn; ++x) {
       if (!IsGridCell(x, y)) continue;
-      const int32_t left = CellPitch * (x - editor.viewOrigin.x);
-      DrawRect(left, top, left + CellPitch, top + CellPitch, ColourGridWhite);
-      if (cellsAreBlack) {
+      const int32_t left = pitch * (x - editor.viewOrigin.x);
+      DrawRect(left, top, left + pitch, top + pitch, ColourGridWhite);
+      if (zoomed) {
+        DrawZoomedCell(left + 1, top + 1, document.Cell(x, y), document, editor, cellsAreBlack);
+      } else if (cellsAreBlack) {
         DrawCellOverlays(left + 1, top + 1, document.Cell(x, y), document, editor);
       } else {
         DrawCell(left + 1, top + 1, document.Cell(x, y), document, editor);
@@ -107,10 +112,11 @@ void DrawGrid(const MapDocument& document, const EditorState& editor, bool cells
 // user sees which of selection and palette slot the next click works on.
 void DrawSelection(const EditorState& editor) {
   const CellRange range = Normalized(editor.selection);
-  const int32_t x1 = CellPitch * (range.x1 - editor.viewOrigin.x);
-  const int32_t y1 = CellPitch * (range.y1 - editor.viewOrigin.y);
-  const int32_t x2 = CellPitch * (range.x2 + 1 - editor.viewOrigin.x);
-  const int32_t y2 = CellPitch * (range.y2 + 1 - editor.viewOrigin.y);
+  const int32_t pitch = CellPitchAt(editor.zoomLevel);
+  const int32_t x1 = pitch * (range.x1 - editor.viewOrigin.x);
+  const int32_t y1 = pitch * (range.y1 - editor.viewOrigin.y);
+  const int32_t x2 = pitch * (range.x2 + 1 - editor.viewOrigin.x);
+  const int32_t y2 = pitch * (range.y2 + 1 - editor.viewOrigin.y);
   DrawRect(x1, y1, x2, y2, ColourRed);
   if (editor.toolMode == Select) DrawRect(x1 + 2, y1 + 2, x2 - 2, y2 - 2, ColourRed);
 }
