@@ -22,7 +22,9 @@ void TFrmMain::BuildZoomMenu() {
   ViewZoomWhole = AddAction(MnuView, "ViewZoomWhole", "Ganze K&arte", {QKeySequence(Qt::CTRL | Qt::Key_9)});
   connect(ViewZoomIn, &QAction::triggered, this, [this] { ZoomTo(editor->zoomLevel - 1, MapAreaCentre()); });
   connect(ViewZoomOut, &QAction::triggered, this, [this] { ZoomTo(editor->zoomLevel + 1, MapAreaCentre()); });
-  connect(ViewZoomReset, &QAction::triggered, this, [this] { ZoomTo(DefaultZoomLevel, MapAreaCentre()); });
+  // Back at the original size from the whole map, the view starts where the map starts, as it first did.
+  connect(ViewZoomReset, &QAction::triggered, this,
+          [this] { ZoomTo(DefaultZoomLevel, QPoint(MapAreaLeft, MapAreaTop)); });
   connect(ViewZoomWhole, &QAction::triggered, this,
           [this] { ZoomTo(WholeGridZoomLevel(Geometry()), QPoint(MapAreaLeft, MapAreaTop)); });
   ViewPort->OnWheel = [this](QWheelEvent& event) { ViewPortWheel(event); };

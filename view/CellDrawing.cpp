@@ -53,6 +53,12 @@ void DrawZoomedCell(int32_t x, int32_t y, const MapCell& cell, const MapDocument
   if (!editor.scaledPictures) return;
   const ScaledPictureCache& cache = *editor.scaledPictures;
   const int32_t texture = LayerTexture(cell, document, editor.currentLayer);
+  if (cell.type < CellTypeCount && HasCellPictures(cache, editor.zoomLevel)) {
+    if (const HiColorImage* picture = ScaledCellPicture(cache, editor.zoomLevel, texture, cell.type)) {
+      BlitImage(x, y, *picture);
+    }
+    return;
+  }
   if (const HiColorImage* thumbnail = ScaledThumbnail(cache, editor.zoomLevel, texture, 0)) {
     BlitImage(x, y, *thumbnail);
   }

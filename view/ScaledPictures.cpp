@@ -70,6 +70,41 @@ void ScaleSymbol(const HiColorImage& symbol, int32_t side, HiColorImage& dest) {
   if (width > 0 && height > 0) ScaleImage(dest, width, height, symbol);
 }
 
+// What copying `under` and then `over` onto black at one corner leaves: black
+// stays transparent in both. Empty when every pixel is black.
+void Combine(const HiColorImage* under, const HiColorImage* over, HiColorImage& dest) {
+  const auto width = [](const HiColorImage* image) { return image ? image->width : 0; };
+  const auto height = [](const HiColorImage* image) { return image ? image->height : 0; };
+  const int32_t w = std::max(width(under), width(over)), h = std::max(height(under), height(over));
+  if (w <= 0 || h <= 0) return;
+  AllocImage(w, h, dest);
+  bool anything = false;
+  for (int32_t y = 0; y < h; ++y) {
+    for (int32_t x = 0; x < w; ++x) {
+      RGB555 pixel = under ? GetImagePixel(x, y, *under) : 0;
+      if (over && GetImagePixel(x, y, *over) != 0) pixel = GetImagePixel(x, y, *over);
+      SetImagePixel(x, y, pixel, dest);
+      anything = anything || pixel != 0;
+    }
+  }
+  if (!anything) FreeImage(dest);
+}
+
+void BuildCellPictures(ScaledPictureCache::Level& level) {
+  const int32_t textures = static_cast<int32_t>(level.frames.size());
+  level.cellPictures.resize(static_cast<size_t>((textures + 1) * CellTypeCount));
+  for (int32_t t = -1; t < textures; ++t) {
+    const HiColorImage* thumbnail = t >= 0 && !level.frames[static_cast<size_t>(t)][0].IsEmpty()
+                                        ? &level.frames[static_cast<size_t>(t)][0]
+                                        : nullptr;
+    for (int32_t type = 0; type < CellTypeCount; ++type) {
+      const HiColorImage& symbol = level.symbols[static_cast<size_t>(type)];
+      Combine(thumbnail, symbol.IsEmpty() ? nullptr : &symbol,
+              level.cellPictures[static_cast<size_t>((t + 1) * CellTypeCount + type)]);
+    }
+  }
+}
+
 void BuildLevel(ScaledPictureCache::Level& level, const MapDocument& document, const EditorState& editor,
                 int32_t side) {
   const int32_t textures = std::clamp(document.textureCount, 0, MaxTextures);
@@ -85,6 +120,7 @@ void BuildLevel(ScaledPictureCache::Level& level, const MapDocument& document, c
   for (size_t kind = 0; kind < level.symbols.size(); ++kind) {
     ScaleSymbol(editor.cellSymbols[kind], side, level.symbols[kind]);
   }
+  if (side <= CellPictureSizeAt(DefaultZoomLevel + 1)) BuildCellPictures(level);
   level.built = true;
 }
 
@@ -119,6 +155,21 @@ const HiColorImage* ScaledSymbol(const ScaledPictureCache& cache, int32_t level,
   const ScaledPictureCache::Level& entry = cache.levels[static_cast<size_t>(level)];
   const HiColorImage& image = entry.symbols[static_cast<size_t>(type)];
   return entry.built && !image.IsEmpty() ? &image : nullptr;
+}
+
+bool HasCellPictures(const ScaledPictureCache& cache, int32_t level) {
+  if (level < 0 || level >= ZoomLevelCount) return false;
+  const ScaledPictureCache::Level& entry = cache.levels[static_cast<size_t>(level)];
+  return entry.built && !entry.cellPictures.empty();
+}
+
+const HiColorImage* ScaledCellPicture(const ScaledPictureCache& cache, int32_t level, int32_t texture, int32_t type) {
+  if (!HasCellPictures(cache, level) || type < 0 || type >= CellTypeCount) return nullptr;
+  const ScaledPictureCache::Level& entry = cache.levels[static_cast<size_t>(level)];
+  const size_t index = static_cast<size_t>((texture + 1) * CellTypeCount + type);
+  if (texture < -1 || index >= entry.cellPictures.size()) return nullptr;
+  const HiColorImage& image = entry.cellPictures[index];
+  return image.IsEmpty() ? nullptr : &image;
 }
 
 void AverageScaleImage(const HiColorImage& source, int32_t width, int32_t height, HiColorImage& dest) {

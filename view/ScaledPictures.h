@@ -15,6 +15,10 @@ struct ScaledPictureCache {
     bool built = false;
     std::vector<std::array<HiColorImage, MaxFrames>> frames;  // by texture index
     std::array<HiColorImage, CellTypeCount> symbols;
+    // From 32 pixels down, each first frame with each symbol laid over it, at
+    // (texture + 1) * CellTypeCount + type (texture -1: none): small cells are
+    // dominated by the cost of each copy, so a cell gets one instead of two.
+    std::vector<HiColorImage> cellPictures;
   };
   std::array<Level, ZoomLevelCount> levels;
 };
@@ -33,6 +37,11 @@ void PrepareScaledPictures(ScaledPictureCache& cache, const MapDocument& documen
 // The prepared picture, or null when the level is not built or has none for it.
 const HiColorImage* ScaledThumbnail(const ScaledPictureCache& cache, int32_t level, int32_t texture, int32_t frame);
 const HiColorImage* ScaledSymbol(const ScaledPictureCache& cache, int32_t level, int32_t type);
+// True when the level holds the combined pictures; then ScaledCellPicture answers
+// for every texture index the level knows (-1 for none) and every kind, with null
+// where the combination shows nothing.
+bool HasCellPictures(const ScaledPictureCache& cache, int32_t level);
+const HiColorImage* ScaledCellPicture(const ScaledPictureCache& cache, int32_t level, int32_t texture, int32_t type);
 
 // `source` scaled to width x height, each pixel the average of the source pixels
 // it covers (a black, transparent pixel stays black only where all of them are).

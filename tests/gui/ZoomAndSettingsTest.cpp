@@ -9,6 +9,7 @@
 #include "editor/EditorPropertiesForm.h"
 #include "gui/MainWindowFixture.h"
 #include "view/HitTesting.h"
+#include "view/ScaledPictures.h"
 #include "view/Zoom.h"
 
 namespace {
@@ -88,6 +89,18 @@ TEST_F(ZoomAndSettingsTest, WholeMapShowsEveryCellAndClicksHitAtThatSize) {
   Trigger("ViewZoomIn");
   Trigger("ViewZoomIn");
   EXPECT_EQ(Editor().zoomLevel, LargestZoomLevel);
+}
+
+TEST_F(ZoomAndSettingsTest, ZoomedPicturesFollowALoadedMapsTextures) {
+  window->ZoomTo(3, {});
+  ASSERT_TRUE(QFile::copy(QString(TM_BIN_DIR) + "/Maps/Sample.tmm", programDirectory + "Maps/s.tmm"));
+  ASSERT_TRUE(window->OpenMapFile(programDirectory + "Maps/s.tmm"));
+  ASSERT_GT(Document().textureCount, 0);
+  const ScaledPictureCache& cache = *Editor().scaledPictures;
+  EXPECT_EQ(cache.levels[3].frames.size(), static_cast<size_t>(Document().textureCount));
+  EXPECT_NE(ScaledThumbnail(cache, 3, Document().textureCount - 1, 0), nullptr);
+  Trigger("FileNew");
+  EXPECT_EQ(cache.levels[3].frames.size(), static_cast<size_t>(Document().textureCount));
 }
 
 TEST_F(ZoomAndSettingsTest, ASecondRunComesBackAsTheFirstWasLeft) {

@@ -170,6 +170,28 @@ TEST(ZoomPictureTest, SmallestLevelDrawsTheWholeGridWithScaledPictures) {
   DestroySurface();
 }
 
+TEST(ZoomPictureTest, CombinedCellPicturesDrawWhatThumbnailAndSymbolDraw) {
+  TakeGraphicsError();
+  MakeSurface(900, 700);
+  Scene scene;
+  // A symbol wider than the thumbnail and holes in both show every case of the overlay.
+  scene.edit.Doc().textures[1].frames[0].thumbnail = SolidImage(64, 16, 0x0123);
+  scene.edit.editor.cellSymbols[2] = SolidImage(64, 64, 0x2222);
+  for (int level : {2, 3, 4}) {
+    SCOPED_TRACE(level);
+    scene.edit.editor.zoomLevel = level;
+    scene.edit.editor.viewOrigin = {level, 2 * level};
+    PrepareScaledPictures(scene.cache, scene.edit.Doc(), scene.edit.editor, level);
+    ASSERT_TRUE(HasCellPictures(scene.cache, level));
+    RedrawView(scene.edit.Doc(), scene.edit.editor, {900, 700, 16, 16});
+    const uint64_t combined = PictureHash();
+    scene.cache.levels[static_cast<size_t>(level)].cellPictures.clear();
+    RedrawView(scene.edit.Doc(), scene.edit.editor, {900, 700, 16, 16});
+    EXPECT_EQ(PictureHash(), combined);
+  }
+  DestroySurface();
+}
+
 TEST(ScaledPicturesTest, LargestLevelReadsThePictureAndTheOthersAverageTheThumbnail) {
   ProgramDirectory program;
   program.AddPicture("WALL.PCX", 5);
