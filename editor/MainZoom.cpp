@@ -16,7 +16,9 @@
 void TFrmMain::BuildZoomMenu() {
   MnuView->addSeparator();
   ViewZoomIn = AddAction(MnuView, "ViewZoomIn", "Ver&größern",
-                         {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+                         {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal),
+                          // where "+" is a shifted key, the key arrives with Shift held
+                          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Plus)});
   ViewZoomOut = AddAction(MnuView, "ViewZoomOut", "Ver&kleinern", {QKeySequence(Qt::CTRL | Qt::Key_Minus)});
   ViewZoomReset = AddAction(MnuView, "ViewZoomReset", "Origi&nalgröße", {QKeySequence(Qt::CTRL | Qt::Key_0)});
   ViewZoomWhole = AddAction(MnuView, "ViewZoomWhole", "Ganze K&arte", {QKeySequence(Qt::CTRL | Qt::Key_9)});

@@ -82,13 +82,20 @@ TEST_F(ZoomAndSettingsTest, WholeMapShowsEveryCellAndClicksHitAtThatSize) {
   Click({73 + 9 * 40 + 4, 2 + 9 * 50 + 4});
   EXPECT_EQ(Editor().selection.x1, 40);
   EXPECT_EQ(Editor().selection.y1, 50);
+  // The keys as a user types them, each with the level it leads to.
+  const struct {
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    int level;
+  } keys[] = {{Qt::Key_0, Qt::ControlModifier, 1},     {Qt::Key_Minus, Qt::ControlModifier, 2},
+              {Qt::Key_Equal, Qt::ControlModifier, 1}, {Qt::Key_Plus, Qt::ControlModifier | Qt::ShiftModifier, 0},
+              {Qt::Key_Plus, Qt::ControlModifier, 0},  {Qt::Key_9, Qt::ControlModifier, 4}};
+  for (const auto& k : keys) {
+    QTest::keyClick(window.get(), k.key, k.modifiers);
+    EXPECT_EQ(Editor().zoomLevel, k.level) << k.key;
+  }
   Trigger("ViewZoomReset");
-  EXPECT_EQ(Editor().zoomLevel, DefaultZoomLevel);
   EXPECT_EQ(Control<QScrollBar>("ScrHorizontal")->maximum(), 63);
-  Trigger("ViewZoomIn");
-  Trigger("ViewZoomIn");
-  Trigger("ViewZoomIn");
-  EXPECT_EQ(Editor().zoomLevel, LargestZoomLevel);
 }
 
 TEST_F(ZoomAndSettingsTest, ZoomedPicturesFollowALoadedMapsTextures) {
