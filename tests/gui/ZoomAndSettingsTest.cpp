@@ -62,12 +62,6 @@ TEST_F(ZoomAndSettingsTest, CtrlWheelKeepsTheCellUnderThePointer) {
       EXPECT_EQ(Control<QScrollBar>("ScrHorizontal")->value(), Editor().viewOrigin.x);
     }
   }
-  // A wheel without Ctrl leaves the zoom alone.
-  const int level = Editor().zoomLevel;
-  QWheelEvent plain(QPointF(300, 300), viewPort->mapToGlobal(QPoint(300, 300)), QPoint(), QPoint(0, 120), Qt::NoButton,
-                    Qt::NoModifier, Qt::NoScrollPhase, false);
-  QApplication::sendEvent(viewPort, &plain);
-  EXPECT_EQ(Editor().zoomLevel, level);
 }
 
 TEST_F(ZoomAndSettingsTest, WholeMapShowsEveryCellAndClicksHitAtThatSize) {

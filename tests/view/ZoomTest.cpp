@@ -84,17 +84,6 @@ TEST(ZoomGeometryTest, WholeGridLevelIsTheLargestThatFits) {
   }
 }
 
-TEST(ZoomGeometryTest, ZoomKeepsTheCellUnderThePointerUnlessTheRangeEnds) {
-  // From 64 to 32 pixels with the pointer 200 pixels in: cell 10 + 3 = 13 stays under it.
-  EXPECT_EQ(ZoomedOrigin(10, 200, 1, 2, 63), 13 - 200 / 33);
-  EXPECT_EQ(ZoomedOrigin(10, 200, 2, 1, 63), 10 + 200 / 33 - 200 / 65);
-  EXPECT_EQ(ZoomedOrigin(0, 500, 4, 0, 57), 55 - 500 / 129);
-  EXPECT_EQ(ZoomedOrigin(2, 500, 0, 4, 63), 0);  // the cell lies too far left to stay under the pointer
-  EXPECT_EQ(ZoomedOrigin(60, 0, 1, 4, 0), 0);    // the whole grid fits: no scrolling at all
-  EXPECT_EQ(ZoomedOrigin(7, -50, 1, 2, 63), 7);  // left of the map area: the corner cell stays
-  for (int level = -3; level < 9; ++level) EXPECT_EQ(ClampZoomLevel(level), std::clamp(level, 0, 4));
-}
-
 // A map of every kind and two textures, for whole pictures.
 struct Scene {
   Editing edit;
@@ -222,30 +211,9 @@ TEST(ScaledPicturesTest, LargestLevelReadsThePictureAndTheOthersAverageTheThumbn
   ASSERT_NE(small, nullptr);
   EXPECT_EQ(small->width, 16);
   EXPECT_EQ(small->height, 8);
-  EXPECT_EQ(ScaledThumbnail(cache, DefaultZoomLevel, 0, 0), nullptr);  // the document's own serve there
   EXPECT_EQ(ScaledThumbnail(cache, 2, 2, 0), nullptr);
-  EXPECT_EQ(ScaledThumbnail(cache, 2, 0, 1), nullptr);
   InvalidateScaledPictures(cache);
   EXPECT_EQ(ScaledThumbnail(cache, 3, 0, 0), nullptr);
-}
-
-TEST(ScaledPicturesTest, AveragingMixesTheCoveredPixels) {
-  HiColorImage source;
-  AllocImage(4, 2, source);
-  const RGB555 values[] = {PackRGB555(31, 0, 0), PackRGB555(1, 2, 3), 0, 0,
-                           PackRGB555(1, 0, 0),  PackRGB555(3, 4, 5), 0, 0};
-  for (int i = 0; i < 8; ++i) SetImagePixel(i % 4, i / 4, values[i], source);
-  HiColorImage half;
-  AverageScaleImage(source, 2, 1, half);
-  ASSERT_EQ(half.width, 2);
-  EXPECT_EQ(GetImagePixel(0, 0, half), PackRGB555(9, 1, 2));  // (31+1+1+3)/4, (0+2+0+4)/4, (0+3+0+5)/4
-  EXPECT_EQ(GetImagePixel(1, 0, half), 0);                    // all black stays transparent
-  HiColorImage doubled;
-  AverageScaleImage(source, 8, 4, doubled);
-  EXPECT_EQ(GetImagePixel(7, 3, doubled), 0);
-  EXPECT_EQ(GetImagePixel(3, 3, doubled), PackRGB555(3, 4, 5));
-  AverageScaleImage(source, 0, 4, doubled);
-  EXPECT_TRUE(doubled.IsEmpty());
 }
 
 }  // namespace
