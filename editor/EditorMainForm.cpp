@@ -145,8 +145,7 @@ void TFrmMain::FormResize() {
   ViewPort->setGeometry(0, ToolBarHeight, clientWidth, std::max(0, clientHeight - ToolBarHeight));
 
   const ScrollBarLayout bars =
-      LayoutScrollBars(clientWidth, clientHeight, ToolBarHeight, ScrollBarThickness, ScrollBarThickness,
-                       CellPictureSizeAt(editor->zoomLevel));
+      LayoutScrollBars(clientWidth, clientHeight, ToolBarHeight, ScrollBarThickness, ScrollBarThickness);
   ScrHorizontal->setGeometry(bars.horizontalLeft, bars.horizontalTop, std::max(0, bars.horizontalWidth),
                              ScrollBarThickness);
   ScrVertical->setGeometry(bars.verticalLeft, bars.verticalTop, ScrollBarThickness, std::max(0, bars.verticalHeight));
@@ -158,7 +157,7 @@ void TFrmMain::FormResize() {
   const int width = std::min(ViewPort->width(), 0xFFFF);
   const int height = std::min(ViewPort->height(), 0xFFFF);
   if (width > 0 && height > 0) CreateSurface(static_cast<uint16_t>(width), static_cast<uint16_t>(height), ViewPort);
-  ApplyScrollRanges();
+  ApplyScrollRanges();  // ranges and page steps in cells of the current zoom
   RedrawView();
 }
 
