@@ -1,4 +1,4 @@
-// The full redraw of the map view at common screen sizes, every visible cell
+// The full redraw of the map view at common screen sizes and zoom levels, every visible cell
 // textured and carrying a symbol, against a plain ClearSurface of the same
 // surface. The ratio says how much the map costs beyond touching every pixel once.
 #include <benchmark/benchmark.h>
@@ -9,8 +9,10 @@
 #include <string>
 
 #include "document/MapDocument.h"
+#include "document/MapFile.h"
 #include "graphics/RenderSurface.h"
 #include "view/MapView.h"
+#include "view/ScaledPictures.h"
 
 namespace {
 
@@ -61,6 +63,51 @@ RedrawScene& Scene() {
   return scene;
 }
 
+// The redraw at a zoom level: range(0) and range(1) the view, range(2) the level.
+// Named apart so the ratio compares it with the clear of the same size.
+void BM_RedrawZoomed(benchmark::State& state) {
+  const int width = static_cast<int>(state.range(0));
+  const int height = static_cast<int>(state.range(1));
+  CreateSurface(static_cast<uint16_t>(width), static_cast<uint16_t>(height), nullptr);
+  RedrawScene& scene = Scene();
+  ScaledPictureCache cache;
+  scene.editor.zoomLevel = static_cast<int32_t>(state.range(2));
+  scene.editor.scaledPictures = &cache;
+  PrepareScaledPictures(cache, *scene.document, scene.editor, scene.editor.zoomLevel);
+  const ViewGeometry view{width, height, 16, 16};
+  for (auto _ : state) {
+    RedrawView(*scene.document, scene.editor, view);
+    benchmark::DoNotOptimize(Surface().pixels[0]);
+  }
+  state.counters["cells"] =
+      static_cast<double>((scene.editor.lastVisibleColumn + 1) * (scene.editor.lastVisibleRow + 1));
+  scene.editor.zoomLevel = DefaultZoomLevel;
+  scene.editor.scaledPictures = nullptr;
+  DestroySurface();
+}
+
+// Every scaled picture of the sample map at one level, from its loaded table
+// (the 128 level reads each frame's picture again).
+void BM_BuildScaledPictures(benchmark::State& state) {
+  static const auto sample = [] {
+    auto document = std::make_unique<MapDocument>();
+    ClearDocument(*document, true);
+    LoadMap(*document, std::string(TM_BIN_DIR) + "/Maps/Sample.tmm",
+            MapLoadOptions{std::string(TM_BIN_DIR) + "/", true});
+    return document;
+  }();
+  EditorState editor;
+  editor.programDirectory = std::string(TM_BIN_DIR) + "/";
+  LoadCellSymbols(editor);
+  const int level = static_cast<int>(state.range(0));
+  for (auto _ : state) {
+    ScaledPictureCache cache;
+    PrepareScaledPictures(cache, *sample, editor, level);
+    benchmark::DoNotOptimize(cache.levels[static_cast<size_t>(level)].built);
+  }
+  state.counters["textures"] = sample->textureCount;
+}
+
 void BM_RedrawView(benchmark::State& state) {
   const int width = static_cast<int>(state.range(0));
   const int height = static_cast<int>(state.range(1));
@@ -71,7 +118,8 @@ void BM_RedrawView(benchmark::State& state) {
     RedrawView(*scene.document, scene.editor, view);
     benchmark::DoNotOptimize(Surface().pixels[0]);
   }
-  state.counters["cells"] = static_cast<double>((scene.editor.lastVisibleColumn + 1) * (scene.editor.lastVisibleRow + 1));
+  state.counters["cells"] =
+      static_cast<double>((scene.editor.lastVisibleColumn + 1) * (scene.editor.lastVisibleRow + 1));
   DestroySurface();
 }
 
@@ -87,7 +135,15 @@ void BM_ClearSurface(benchmark::State& state) {
 }
 
 BENCHMARK(BM_RedrawView)->Args({1920, 1080})->Args({3840, 2160})->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_ClearSurface)->Args({1920, 1080})->Args({3840, 2160})->Unit(benchmark::kMicrosecond);
+// The whole grid at size 8 in the smallest view that holds it (668 x 597) and in a
+// full-HD one, and a full-HD view at size 16.
+BENCHMARK(BM_RedrawZoomed)
+    ->Args({668, 597, 4})
+    ->Args({1920, 1080, 4})
+    ->Args({1920, 1080, 3})
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ClearSurface)->Args({1920, 1080})->Args({3840, 2160})->Args({668, 597})->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_BuildScaledPictures)->DenseRange(0, 4)->Unit(benchmark::kMicrosecond);
 
 // Prints the usual table, then each redraw's time as a multiple of the clear.
 class RatioReporter : public benchmark::ConsoleReporter {
@@ -101,6 +157,9 @@ class RatioReporter : public benchmark::ConsoleReporter {
       // CPU time: on a machine shared with builds, wall time mostly measures the others.
       const double time = run.GetAdjustedCPUTime();
       if (name == "BM_RedrawView") redraw_[size] = time;
+      // The level is the last argument; the clear is keyed by the size alone.
+      if (name == "BM_RedrawZoomed")
+        redraw_[size.substr(0, size.rfind('/')) + " zoomed " + size.substr(size.rfind('/') + 1)] = time;
       if (name == "BM_ClearSurface") clear_[size] = time;
     }
     ConsoleReporter::ReportRuns(runs);
@@ -108,7 +167,7 @@ class RatioReporter : public benchmark::ConsoleReporter {
   void Finalize() override {
     ConsoleReporter::Finalize();
     for (const auto& [size, time] : redraw_) {
-      const auto clear = clear_.find(size);
+      const auto clear = clear_.find(size.substr(0, size.find(' ')));
       if (clear == clear_.end() || clear->second <= 0) continue;
       std::printf("RedrawView / ClearSurface (CPU time) at %s: %.1f\n", size.c_str(), time / clear->second);
     }

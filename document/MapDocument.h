@@ -145,6 +145,8 @@ struct CellClipboard {
   bool IsEmpty() const { return !cells || width <= 0 || height <= 0; }
 };
 
+struct ScaledPictureCache;
+
 // What the editor keeps beside the map: view, tools, symbols, clipboard.
 struct EditorState {
   GridPoint viewOrigin;
@@ -157,6 +159,10 @@ struct EditorState {
   GridPoint hoverCell{-1, -1};
   int32_t lastVisibleColumn = 0;
   int32_t lastVisibleRow = 0;
+  int32_t zoomLevel = 1;  // view/Zoom.h; 1 is the 64-pixel cell
+  // The pictures of every other zoom level, owned beside the state (view/ScaledPictures.h);
+  // without it a zoomed view shows cells without thumbnails and symbols.
+  const ScaledPictureCache* scaledPictures = nullptr;
 };
 
 // The caption of the main window for the document's current file name.

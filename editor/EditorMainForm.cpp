@@ -17,9 +17,12 @@
 #include "editor/EditorSetStartPosForm.h"
 #include "editor/EditorTextureEditorForm.h"
 #include "editor/QtDialogLayer.h"
+#include "editor/RecentFiles.h"
+#include "editor/ToolWindowKeys.h"
 #include "editor/ViewPortWidget.h"
 #include "graphics/RenderSurface.h"
 #include "graphics/WinG.h"
+#include "view/ScaledPictures.h"
 
 namespace {
 
@@ -33,7 +36,10 @@ std::string WithTrailingSlash(QString directory) {
 }  // namespace
 
 TFrmMain::TFrmMain(DialogLayer* injectedDialogs, const QString& programDirectory)
-    : model(std::make_unique<DocumentModel>()), editor(std::make_unique<EditorState>()) {
+    : model(std::make_unique<DocumentModel>()),
+      editor(std::make_unique<EditorState>()),
+      scaledPictures(std::make_unique<ScaledPictureCache>()) {
+  editor->scaledPictures = scaledPictures.get();
   setObjectName("FrmMain");
   BuildClientArea();
   BuildMenus();
@@ -97,6 +103,9 @@ void TFrmMain::CreateWindows(DialogLayer* injectedDialogs) {
     qtDialogs = std::make_unique<QtDialogLayer>(this, *FrmNew);
     dialogs.SetTarget(qtDialogs.get());
   }
+  for (QWidget* toolWindow : {static_cast<QWidget*>(FrmProperties), static_cast<QWidget*>(FrmTextureEditor),
+                              static_cast<QWidget*>(FrmSetStartPos)})
+    KeepMnemonicsInside(toolWindow);
   connect(FrmProperties, &TFrmProperties::visibilityChanged, this,
           [this](bool visible) { SpdProperties->setChecked(visible); });
   connect(FrmProperties, &TFrmProperties::slotEdited, this, &TFrmMain::RedrawView);
@@ -152,6 +161,7 @@ void TFrmMain::FormResize() {
   const int width = std::min(ViewPort->width(), 0xFFFF);
   const int height = std::min(ViewPort->height(), 0xFFFF);
   if (width > 0 && height > 0) CreateSurface(static_cast<uint16_t>(width), static_cast<uint16_t>(height), ViewPort);
+  ApplyScrollRanges();  // ranges and page steps in cells of the current zoom
   RedrawView();
 }
 
@@ -167,6 +177,7 @@ void TFrmMain::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
+  StoreSettings();
   event->accept();
 }
 
@@ -175,7 +186,12 @@ void TFrmMain::DocumentChanged(const DocumentChange& change) {
   if (change.Has(DocumentReplaced) && FrmProperties != nullptr) FrmProperties->hide();
   if (change.Has(FileNameChanged)) CaptionChanged();
   if (change.Has(HistoryChanged)) UpdateHistoryActions();
-  if (change.Has(CellsChanged | TexturesChanged | StartPositionChanged)) RedrawView();
+  // The zoomed pictures follow the texture table; rebuilding them redraws.
+  if (change.Has(TexturesChanged | DocumentReplaced)) {
+    ScaledPicturesChanged();
+  } else if (change.Has(CellsChanged | StartPositionChanged)) {
+    RedrawView();
+  }
 }
 
 void TFrmMain::CaptionChanged() { setWindowTitle(QString::fromStdString(Caption(model->Map()))); }

@@ -23,6 +23,9 @@ class QLabel;
 class QMenu;
 class QScrollBar;
 class QToolButton;
+class QWheelEvent;
+class RecentFiles;
+struct ScaledPictureCache;
 class TFrmCompile;
 class TFrmMapCheck;
 class TFrmNew;
@@ -53,6 +56,14 @@ class TFrmMain : public QMainWindow, public DocumentObserver {
   bool OpenMapFile(const QString& path);
   // Selects the cell, as a click on it does, and scrolls the view until it is whole in sight.
   void ShowCell(GridPoint cell);
+  // Zoom (MainZoom.cpp): to `level` (view/Zoom.h), keeping the cell under `anchor` (view pixels) in place.
+  void ZoomTo(int level, QPoint anchor);
+  // Rebuilds the zoomed cell pictures after the texture table, a frame or the symbols changed.
+  void ScaledPicturesChanged();
+  // Settings (MainSettings.cpp): brings back window, zoom, layer and recent maps, and
+  // from then on remembers them. Without it the window starts at its design size.
+  void RestoreSettings();
+  void StoreSettings();
 
   // Composes the picture and brings it to the screen.
   void RedrawView();
@@ -111,6 +122,14 @@ class TFrmMain : public QMainWindow, public DocumentObserver {
   void ScrHorizontalChange(int position);
   void ScrVerticalChange(int position);
   void SetPropertiesVisible(bool visible);
+  void BuildZoomMenu();
+  QPoint MapAreaCentre() const;
+  void ViewPortWheel(QWheelEvent& event);
+  void ApplyScrollRanges();
+  void BuildRecentMenu();
+  void FillRecentMenu();
+  void OpenRecentFile(const QString& path);
+  void RememberCurrentFile();
 
   std::unique_ptr<DocumentModel> model;
   std::unique_ptr<EditorState> editor;
@@ -119,6 +138,9 @@ class TFrmMain : public QMainWindow, public DocumentObserver {
   std::unique_ptr<DialogLayer> qtDialogs;
   std::unique_ptr<DocumentCommands> commands;
   bool compiling = false;
+  std::unique_ptr<ScaledPictureCache> scaledPictures;
+  std::unique_ptr<RecentFiles> recentFiles;
+  bool rememberSettings = false;
 
   QWidget* ClientArea;
   QFrame* PnlToolBar;
@@ -141,6 +163,7 @@ class TFrmMain : public QMainWindow, public DocumentObserver {
   QAction* FileCompile;
   QAction* FileExport;
   QAction* FileExit;
+  QMenu* MnuRecent;
   QMenu* MnuEdit;
   QAction* EditUndo;
   QAction* EditRedo;
@@ -158,6 +181,10 @@ class TFrmMain : public QMainWindow, public DocumentObserver {
   QAction* ViewWall;
   QAction* ViewPedestalFloor;
   QAction* ViewPedestalCeiling;
+  QAction* ViewZoomIn;
+  QAction* ViewZoomOut;
+  QAction* ViewZoomReset;
+  QAction* ViewZoomWhole;
 
   TFrmTextureEditor* FrmTextureEditor = nullptr;
   TFrmProperties* FrmProperties = nullptr;

@@ -22,13 +22,21 @@ const char* const NotSavedForCompile =
 
 }  // namespace
 
-void TFrmMain::FileNewClick() { commands->NewDocument(); }
+void TFrmMain::FileNewClick() {
+  commands->NewDocument();
+}
 
-void TFrmMain::FileOpenClick() { commands->OpenDocument(); }
+void TFrmMain::FileOpenClick() {
+  if (commands->OpenDocument()) RememberCurrentFile();
+}
 
-void TFrmMain::FileSaveClick() { commands->SaveDocument(); }
+void TFrmMain::FileSaveClick() {
+  if (commands->SaveDocument()) RememberCurrentFile();
+}
 
-void TFrmMain::FileSaveAsClick() { commands->SaveDocumentAs(); }
+void TFrmMain::FileSaveAsClick() {
+  if (commands->SaveDocumentAs()) RememberCurrentFile();
+}
 
 void TFrmMain::FileCompileClick() {
   // The log window lets paints through while the pass runs; this keeps any event
@@ -44,6 +52,7 @@ void TFrmMain::CompileMap() {
     dialogs.ShowError(NotSavedForCompile);
     return;
   }
+  RememberCurrentFile();
   const std::string modelPath = ModelFileName(model->Map().fileName);
   FrmCompile->ClearLog();
   FrmCompile->show();
@@ -123,4 +132,8 @@ void TFrmMain::ScrVerticalChange(int position) {
   RedrawView();
 }
 
-bool TFrmMain::OpenMapFile(const QString& path) { return commands->LoadDocument(path.toStdString()); }
+bool TFrmMain::OpenMapFile(const QString& path) {
+  const bool loaded = commands->LoadDocument(path.toStdString());
+  if (loaded) RememberCurrentFile();
+  return loaded;
+}

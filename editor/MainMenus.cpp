@@ -33,6 +33,7 @@ void TFrmMain::BuildFileMenu() {
   FileExport = AddAction(MnuFile, "FileExport", "E&xportieren...");
   MnuFile->addSeparator();
   FileExit = AddAction(MnuFile, "FileExit", "&Beenden");
+  BuildRecentMenu();
 
   connect(FileNew, &QAction::triggered, this, &TFrmMain::FileNewClick);
   connect(FileOpen, &QAction::triggered, this, &TFrmMain::FileOpenClick);
@@ -94,6 +95,8 @@ void TFrmMain::BuildViewMenu() {
   ViewWall = addLayer("ViewWall", "&Wand", Wall, Qt::Key_F3);
   ViewPedestalFloor = addLayer("ViewPedestalFloor", "Sockel - B&oden", PedestalFloor, Qt::Key_F4);
   ViewPedestalCeiling = addLayer("ViewPedestalCeiling", "Sockel - De&cke", PedestalCeiling, Qt::Key_F5);
+
+  BuildZoomMenu();
 
   connect(MnuView, &QMenu::aboutToShow, this, &TFrmMain::MnuViewClick);
   connect(ViewProperties, &QAction::triggered, this, &TFrmMain::ViewPropertiesClick);

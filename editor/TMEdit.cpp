@@ -5,13 +5,16 @@
 #include <QFileInfo>
 
 #include "editor/EditorMainForm.h"
+#include "editor/GermanQtTexts.h"
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
   // Only the name: a display name would be appended to every window caption,
   // and the main window's caption must read exactly as the document's.
   QApplication::setApplicationName("Tessmoor-Editor");
+  InstallGermanQtTexts(application);
   TFrmMain mainWindow;
+  mainWindow.RestoreSettings();
   mainWindow.show();
   // A map named on the command line (as the start script does with the sample map)
   // is opened right away, by its full path so the caption and saves name it exactly.

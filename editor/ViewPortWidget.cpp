@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QMouseEvent>
+#include <QWheelEvent>
 #include <QPainter>
 #include <QRegion>
 
@@ -69,4 +70,9 @@ void ViewPortWidget::mousePressEvent(QMouseEvent* event) {
 
 void ViewPortWidget::mouseMoveEvent(QMouseEvent* event) {
   if (OnMouseMove) OnMouseMove(ToPointerInput(*event));
+}
+
+void ViewPortWidget::wheelEvent(QWheelEvent* event) {
+  if (OnWheel) return OnWheel(*event);
+  QWidget::wheelEvent(event);
 }

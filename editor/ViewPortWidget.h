@@ -24,6 +24,8 @@ class ViewPortWidget : public QWidget {
   std::function<void()> OnPaint;
   std::function<void(const PointerInput&)> OnMouseDown;
   std::function<void(const PointerInput&)> OnMouseMove;
+  // Wheel turns; the handler accepts or ignores the event.
+  std::function<void(QWheelEvent&)> OnWheel;
 
   // Shows `width` x `height` RGB555 pixels (top row first, rows `rowPixels`
   // apart) scaled into `target`. Inside a paint it draws them at once; outside
@@ -37,6 +39,7 @@ class ViewPortWidget : public QWidget {
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
 
  private:
   QPainter* activePainter = nullptr;

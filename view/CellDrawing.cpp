@@ -1,6 +1,7 @@
 #include "graphics/RenderSurface.h"
 #include "view/CellPicture.h"
 #include "view/MapView.h"
+#include "view/ScaledPictures.h"
 #include "view/ViewColours.h"
 
 namespace {
@@ -14,6 +15,14 @@ const HiColorImage* LayerThumbnail(const MapCell& cell, const MapDocument& docum
   const TextureEntry& entry = document.textures[index];
   if (entry.frameCount <= 0) return nullptr;
   return &entry.frames[0].thumbnail;
+}
+
+// The texture index the cell shows on the current layer, or -1; checked as above.
+int32_t LayerTexture(const MapCell& cell, const MapDocument& document, int32_t layer) {
+  if (layer < 0 || layer >= SurfaceCount) return -1;
+  const uint16_t index = cell.texture[layer];
+  if (index == NoTexture || index >= MaxTextures || index >= document.textureCount) return -1;
+  return document.textures[index].frameCount > 0 ? index : -1;
 }
 
 // A type value beyond the six kinds (possible in a loaded file) has no symbol.
@@ -35,4 +44,23 @@ void DrawCellOverlays(int32_t x, int32_t y, const MapCell& cell, const MapDocume
 void DrawCell(int32_t x, int32_t y, const MapCell& cell, const MapDocument& document, const EditorState& editor) {
   FillRect(x, y, x + CellPictureSize - 1, y + CellPictureSize - 1, ColourBlack);
   DrawCellOverlays(x, y, cell, document, editor);
+}
+
+void DrawZoomedCell(int32_t x, int32_t y, const MapCell& cell, const MapDocument& document, const EditorState& editor,
+                    bool boxIsBlack) {
+  const int32_t size = CellPictureSizeAt(editor.zoomLevel);
+  if (!boxIsBlack) FillRect(x, y, x + size - 1, y + size - 1, ColourBlack);
+  if (!editor.scaledPictures) return;
+  const ScaledPictureCache& cache = *editor.scaledPictures;
+  const int32_t texture = LayerTexture(cell, document, editor.currentLayer);
+  if (cell.type < CellTypeCount && HasCellPictures(cache, editor.zoomLevel)) {
+    if (const HiColorImage* picture = ScaledCellPicture(cache, editor.zoomLevel, texture, cell.type)) {
+      BlitImage(x, y, *picture);
+    }
+    return;
+  }
+  if (const HiColorImage* thumbnail = ScaledThumbnail(cache, editor.zoomLevel, texture, 0)) {
+    BlitImage(x, y, *thumbnail);
+  }
+  if (const HiColorImage* symbol = ScaledSymbol(cache, editor.zoomLevel, cell.type)) BlitImage(x, y, *symbol);
 }

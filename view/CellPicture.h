@@ -8,3 +8,9 @@
 // coordinates; black pixels of both let what lies beneath show.
 void DrawCellOverlays(int32_t x, int32_t y, const MapCell& cell, const MapDocument& document,
                       const EditorState& editor);
+
+// A grid cell at a zoom level other than the default, its pictures taken from
+// editor.scaledPictures: the black box unless `boxIsBlack`, the thumbnail, the
+// symbol. Without a prepared level only the box is drawn.
+void DrawZoomedCell(int32_t x, int32_t y, const MapCell& cell, const MapDocument& document, const EditorState& editor,
+                    bool boxIsBlack);

@@ -1,6 +1,7 @@
 #include "view/HitTesting.h"
 
 #include "view/ViewColours.h"
+#include "view/Zoom.h"
 
 int32_t HitPaletteSlot(const MapDocument& document, int32_t x, int32_t y) {
   for (int32_t i = 0; i < PaletteSlotCount; ++i) {
@@ -26,9 +27,8 @@ bool IsInsideMapArea(const ViewGeometry& view, int32_t x, int32_t y) {
 }
 
 GridPoint PointerCell(const EditorState& editor, int32_t x, int32_t y) {
-  return {editor.viewOrigin.x + (x - MapAreaLeft) / CellPitch, editor.viewOrigin.y + (y - MapAreaTop) / CellPitch};
+  const int32_t pitch = CellPitchAt(editor.zoomLevel);
+  return {editor.viewOrigin.x + (x - MapAreaLeft) / pitch, editor.viewOrigin.y + (y - MapAreaTop) / pitch};
 }
 
-bool IsOnGrid(const GridPoint& cell) {
-  return cell.x >= 0 && cell.x < GridSize && cell.y >= 0 && cell.y < GridSize;
-}
+bool IsOnGrid(const GridPoint& cell) { return cell.x >= 0 && cell.x < GridSize && cell.y >= 0 && cell.y < GridSize; }

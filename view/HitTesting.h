@@ -12,7 +12,7 @@
 int32_t HitPaletteSlot(const MapDocument& document, int32_t x, int32_t y);
 
 // The grid cell under the point among the cells the latest redraw drew: a cell
-// owns its 64 x 64 picture and its left and top grid lines. Nothing when the
+// owns its picture (64 x 64 at the default zoom) and its left and top grid lines. Nothing when the
 // point is on no drawn cell.
 std::optional<GridPoint> HitGridCell(const EditorState& editor, int32_t x, int32_t y);
 

@@ -6,6 +6,7 @@
 #include "graphics/RenderSurface.h"
 #include "view/CellPicture.h"
 #include "view/ViewColours.h"
+#include "view/Zoom.h"
 
 namespace {
 
@@ -52,16 +53,16 @@ void DrawSurroundings(const MapDocument& document, const EditorState& editor, co
   const int32_t sh = Surface().height;
   FillRect(0, 0, PaletteStripRight, sh - 1, ColourLightGrey);
   DrawPaletteSlots(document, editor);
-  FillRect(sw - 1 - view.verticalBarWidth - 1, sh - 1 - view.horizontalBarHeight - 1, sw - 1, sh - 1,
-           ColourLightGrey);
+  FillRect(sw - 1 - view.verticalBarWidth - 1, sh - 1 - view.horizontalBarHeight - 1, sw - 1, sh - 1, ColourLightGrey);
   DrawMapFrame(sw, sh);
 }
 
 // Every cell at least partly inside the clip rectangle, plus one more column
 // and row that the clip cuts away.
 void UpdateVisibleRange(EditorState& editor) {
-  editor.lastVisibleColumn = std::min(editor.viewOrigin.x + Surface().ClipWidth / CellPitch + 1, GridSize - 1);
-  editor.lastVisibleRow = std::min(editor.viewOrigin.y + Surface().ClipHeight / CellPitch + 1, GridSize - 1);
+  const int32_t pitch = CellPitchAt(editor.zoomLevel);
+  editor.lastVisibleColumn = std::min(editor.viewOrigin.x + Surface().ClipWidth / pitch + 1, GridSize - 1);
+  editor.lastVisibleRow = std::min(editor.viewOrigin.y + Surface().ClipHeight / pitch + 1, GridSize - 1);
 }
 
 // With no map area there are no drawn cells, so none can be hit either.
@@ -103,14 +104,36 @@ void DrawGrid(const MapDocument& document, const EditorState& editor, bool cells
   }
 }
 
+// The same picture as DrawGrid's at another pitch, but the grid goes in whole
+// lines: at 8 pixels a cell's own four lines would cost more than its pictures.
+// Lines never touch a picture, so drawing them first changes no pixel.
+void DrawZoomedGrid(const MapDocument& document, const EditorState& editor, bool cellsAreBlack) {
+  const int32_t pitch = CellPitchAt(editor.zoomLevel);
+  const int32_t x0 = std::max(editor.viewOrigin.x, 0), x1 = std::min(editor.lastVisibleColumn, GridSize - 1);
+  const int32_t y0 = std::max(editor.viewOrigin.y, 0), y1 = std::min(editor.lastVisibleRow, GridSize - 1);
+  if (x0 > x1 || y0 > y1) return;
+  const int32_t left = pitch * (x0 - editor.viewOrigin.x), right = pitch * (x1 + 1 - editor.viewOrigin.x);
+  const int32_t top = pitch * (y0 - editor.viewOrigin.y), bottom = pitch * (y1 + 1 - editor.viewOrigin.y);
+  for (int32_t y = top; y <= bottom; y += pitch) DrawLine(left, y, right, y, ColourGridWhite);
+  for (int32_t x = left; x <= right; x += pitch) DrawLine(x, top, x, bottom, ColourGridWhite);
+  for (int32_t y = y0; y <= y1; ++y) {
+    const int32_t cellTop = pitch * (y - editor.viewOrigin.y) + 1;
+    for (int32_t x = x0; x <= x1; ++x) {
+      DrawZoomedCell(pitch * (x - editor.viewOrigin.x) + 1, cellTop, document.Cell(x, y), document, editor,
+                     cellsAreBlack);
+    }
+  }
+}
+
 // On the grid lines around the selected cells; doubled while selecting, so the
 // user sees which of selection and palette slot the next click works on.
 void DrawSelection(const EditorState& editor) {
   const CellRange range = Normalized(editor.selection);
-  const int32_t x1 = CellPitch * (range.x1 - editor.viewOrigin.x);
-  const int32_t y1 = CellPitch * (range.y1 - editor.viewOrigin.y);
-  const int32_t x2 = CellPitch * (range.x2 + 1 - editor.viewOrigin.x);
-  const int32_t y2 = CellPitch * (range.y2 + 1 - editor.viewOrigin.y);
+  const int32_t pitch = CellPitchAt(editor.zoomLevel);
+  const int32_t x1 = pitch * (range.x1 - editor.viewOrigin.x);
+  const int32_t y1 = pitch * (range.y1 - editor.viewOrigin.y);
+  const int32_t x2 = pitch * (range.x2 + 1 - editor.viewOrigin.x);
+  const int32_t y2 = pitch * (range.y2 + 1 - editor.viewOrigin.y);
   DrawRect(x1, y1, x2, y2, ColourRed);
   if (editor.toolMode == Select) DrawRect(x1 + 2, y1 + 2, x2 - 2, y2 - 2, ColourRed);
 }
@@ -131,7 +154,11 @@ void ComposeView(const MapDocument& document, EditorState& editor, const ViewGeo
     return;
   }
   UpdateVisibleRange(editor);
-  DrawGrid(document, editor, MapAreaStillBlack(area, view));
+  if (ClampZoomLevel(editor.zoomLevel) == DefaultZoomLevel) {
+    DrawGrid(document, editor, MapAreaStillBlack(area, view));
+  } else {
+    DrawZoomedGrid(document, editor, MapAreaStillBlack(area, view));
+  }
   DrawSelection(editor);
 }
 

@@ -9,8 +9,8 @@
 
 // The view's size in pixels and the thickness of the two scroll bars over it.
 struct ViewGeometry {
-  int32_t width = 0;   // ViewPort width (W)
-  int32_t height = 0;  // ViewPort height (H)
+  int32_t width = 0;                 // ViewPort width (W)
+  int32_t height = 0;                // ViewPort height (H)
   int32_t verticalBarWidth = 16;     // vsW
   int32_t horizontalBarHeight = 16;  // hsH
 };
@@ -24,8 +24,9 @@ struct ScrollBarLayout {
   int32_t verticalLeft, verticalTop, verticalHeight;
   int32_t horizontalPageStep, verticalPageStep;  // may be 0 or less in a tiny window
 };
+// The page steps count cells of `cellPictureSize` pixels (64 at the default zoom).
 ScrollBarLayout LayoutScrollBars(int32_t clientWidth, int32_t clientHeight, int32_t viewPortTop,
-                                 int32_t verticalBarWidth, int32_t horizontalBarHeight);
+                                 int32_t verticalBarWidth, int32_t horizontalBarHeight, int32_t cellPictureSize = 64);
 
 // Rebuilds the whole picture in the render surface and presents it once. Updates
 // editor.lastVisibleColumn / lastVisibleRow. Draws nothing when no surface exists.

@@ -1,0 +1,17 @@
+#include "editor/GermanQtTexts.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+bool InstallGermanQtTexts(QCoreApplication& application) {
+  auto* translator = new QTranslator(&application);
+  // qtbase holds everything a Widgets program shows of Qt's own.
+  if (!translator->load(QLocale(QLocale::German, QLocale::Germany), "qtbase", "_",
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    delete translator;
+    return false;
+  }
+  return QCoreApplication::installTranslator(translator);
+}
