@@ -144,6 +144,14 @@ struct CellClipboard {
   bool IsEmpty() const { return !cells || width <= 0 || height <= 0; }
 };
 
+// Where the 3D view's camera stands, for the map view's marker. Shown only while
+// the 3D window is open, so the map view's picture is otherwise unchanged.
+struct CameraMarkerState {
+  bool shown = false;
+  GridPoint cell;
+  float yaw = 0;  // radians; 0 looks towards growing rows, growing yaw turns towards lower columns
+};
+
 // What the editor keeps beside the map: view, tools, symbols, clipboard.
 struct EditorState {
   GridPoint viewOrigin;
@@ -156,6 +164,7 @@ struct EditorState {
   GridPoint hoverCell{-1, -1};
   int32_t lastVisibleColumn = 0;
   int32_t lastVisibleRow = 0;
+  CameraMarkerState cameraMarker;
 };
 
 // The caption of the main window for the document's current file name.
