@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "compiler/CompileMap.h"
+#include "editor/Editor3DViewForm.h"
 #include "editor/EditorCompileForm.h"
 #include "editor/EditorNewForm.h"
 #include "editor/EditorPropertiesForm.h"
@@ -46,6 +47,7 @@ TFrmMain::TFrmMain(DialogLayer* injectedDialogs, const QString& programDirectory
 TFrmMain::~TFrmMain() {
   // The other windows refer to the document and to the controls here, so they
   // go first, while everything they might touch still exists.
+  delete Frm3DView;
   delete FrmCompile;
   delete FrmNew;
   delete FrmSetStartPos;
@@ -96,6 +98,7 @@ void TFrmMain::CreateWindows(DialogLayer* injectedDialogs) {
   }
   connect(FrmProperties, &TFrmProperties::visibilityChanged, this,
           [this](bool visible) { SpdProperties->setChecked(visible); });
+  Connect3DView();
 }
 
 void TFrmMain::InstallPresenter() {
@@ -112,6 +115,11 @@ ViewGeometry TFrmMain::Geometry() const {
 }
 
 void TFrmMain::RedrawView() {
+  RedrawMapView();
+  NotifyPreviewOfChanges();
+}
+
+void TFrmMain::RedrawMapView() {
   SyncScrollBars();
   SetSurfaceTarget(ViewPort);
   ::RedrawView(*document, *editor, Geometry());
@@ -126,7 +134,7 @@ void TFrmMain::SyncScrollBars() {
 }
 
 void TFrmMain::ViewPortPaint() {
-  if (Surface().created) RedrawView();
+  if (Surface().created) RedrawMapView();
 }
 
 void TFrmMain::FormResize() {

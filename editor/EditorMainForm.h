@@ -22,6 +22,7 @@ class QLabel;
 class QMenu;
 class QScrollBar;
 class QToolButton;
+class TFrm3DView;
 class TFrmCompile;
 class TFrmNew;
 class TFrmProperties;
@@ -44,6 +45,7 @@ class TFrmMain : public QMainWindow, public DocumentHost, public ToolHost {
   TFrmProperties& PropertiesWindow() { return *FrmProperties; }
   TFrmCompile& CompileWindow() { return *FrmCompile; }
   TFrmTextureEditor& TextureEditorWindow() { return *FrmTextureEditor; }
+  TFrm3DView& PreviewWindow() { return *Frm3DView; }
   ViewGeometry Geometry() const;
   // Opens a map named on the command line, as Open does once a file is chosen.
   bool OpenMapFile(const QString& path);
@@ -106,6 +108,20 @@ class TFrmMain : public QMainWindow, public DocumentHost, public ToolHost {
   void ScrVerticalChange(int position);
   void SetPropertiesVisible(bool visible);
 
+  // The 3D window's links (Main3DView.cpp).
+  void View3DClick();
+  void Connect3DView();
+  // The one place the 3D window hears of edits, loads and new maps until the
+  // document reports its changes itself.
+  void NotifyPreviewOfChanges();
+  void Preview3DVisible(bool visible);
+  void PreviewCameraMoved();
+  // Selects cell (x, y), as a click on it would, and scrolls the map view to it.
+  void SelectCellFrom3D(int x, int y);
+  void ScrollMapViewTo(GridPoint cell);
+  // The map view's picture alone, when only the camera marker changed.
+  void RedrawMapView();
+
   std::unique_ptr<MapDocument> document;
   std::unique_ptr<EditorState> editor;
   std::unique_ptr<MapCompiler> compiler;
@@ -142,6 +158,7 @@ class TFrmMain : public QMainWindow, public DocumentHost, public ToolHost {
   QMenu* MnuView;
   QAction* ViewProperties;
   QAction* ViewTextureEditor;
+  QAction* View3D;
   QActionGroup* ViewLayers;
   QAction* ViewFloor;
   QAction* ViewCeiling;
@@ -154,4 +171,5 @@ class TFrmMain : public QMainWindow, public DocumentHost, public ToolHost {
   TFrmSetStartPos* FrmSetStartPos = nullptr;
   TFrmNew* FrmNew = nullptr;
   TFrmCompile* FrmCompile = nullptr;
+  TFrm3DView* Frm3DView = nullptr;
 };

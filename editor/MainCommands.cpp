@@ -7,6 +7,7 @@
 
 #include "compiler/CompileMap.h"
 #include "editor/BusyCursor.h"
+#include "editor/Editor3DViewForm.h"
 #include "editor/EditorCompileForm.h"
 #include "editor/EditorMainForm.h"
 #include "editor/EditorPropertiesForm.h"
@@ -70,7 +71,10 @@ void TFrmMain::EditSetStartPosClick() { FrmSetStartPos->EditStartPosition(docume
 
 void TFrmMain::MnuEditClick() { EditPaste->setEnabled(editor->clipboard.cells != nullptr); }
 
-void TFrmMain::MnuViewClick() { ViewProperties->setChecked(FrmProperties->isVisible()); }
+void TFrmMain::MnuViewClick() {
+  ViewProperties->setChecked(FrmProperties->isVisible());
+  View3D->setChecked(Frm3DView->isVisible());
+}
 
 void TFrmMain::ViewPropertiesClick() { SetPropertiesVisible(!FrmProperties->isVisible()); }
 

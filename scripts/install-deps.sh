@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
-  qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev libsdl2-image-dev
+  qt6-base-dev libqt6opengl6-dev libgl-dev libgl1-mesa-dri libgtest-dev libgmock-dev libbenchmark-dev libsdl2-image-dev
   xvfb xauth
 )
 
