@@ -39,7 +39,11 @@ TFrm3DView::TFrm3DView(const MapDocument& document, const EditorState& editor, Q
   layout->addWidget(LblCapacity);
 
   animationTimer_ = new QTimer(this);
-  connect(animationTimer_, &QTimer::timeout, view_, &PreviewView::RepaintSoon);
+  // Without animated textures nothing changes between frames; the software
+  // renderer's time is better left to the rest of the program.
+  connect(animationTimer_, &QTimer::timeout, this, [this, &document] {
+    if (HasAnimatedTextures(document)) view_->RepaintSoon();
+  });
   connect(view_, &PreviewView::cellPicked, this, &TFrm3DView::cellPicked);
   connect(view_, &PreviewView::cameraMoved, this, &TFrm3DView::cameraMoved);
   connect(view_, &PreviewView::modelRebuilt, this, &TFrm3DView::ShowCapacityMessage);

@@ -98,7 +98,6 @@ void TFrmMain::CreateWindows(DialogLayer* injectedDialogs) {
   }
   connect(FrmProperties, &TFrmProperties::visibilityChanged, this,
           [this](bool visible) { SpdProperties->setChecked(visible); });
-  Connect3DView();
 }
 
 void TFrmMain::InstallPresenter() {

@@ -45,7 +45,8 @@ class TFrmMain : public QMainWindow, public DocumentHost, public ToolHost {
   TFrmProperties& PropertiesWindow() { return *FrmProperties; }
   TFrmCompile& CompileWindow() { return *FrmCompile; }
   TFrmTextureEditor& TextureEditorWindow() { return *FrmTextureEditor; }
-  TFrm3DView& PreviewWindow() { return *Frm3DView; }
+  // Null until the 3D window is first opened.
+  TFrm3DView* PreviewWindow() { return Frm3DView; }
   ViewGeometry Geometry() const;
   // Opens a map named on the command line, as Open does once a file is chosen.
   bool OpenMapFile(const QString& path);
@@ -110,7 +111,9 @@ class TFrmMain : public QMainWindow, public DocumentHost, public ToolHost {
 
   // The 3D window's links (Main3DView.cpp).
   void View3DClick();
-  void Connect3DView();
+  // Creates the 3D window on first use, so a platform without OpenGL never
+  // builds one. False (after saying so) when OpenGL 3.3 is not available.
+  bool Create3DView();
   // The one place the 3D window hears of edits, loads and new maps until the
   // document reports its changes itself.
   void NotifyPreviewOfChanges();

@@ -73,7 +73,7 @@ void TFrmMain::MnuEditClick() { EditPaste->setEnabled(editor->clipboard.cells !=
 
 void TFrmMain::MnuViewClick() {
   ViewProperties->setChecked(FrmProperties->isVisible());
-  View3D->setChecked(Frm3DView->isVisible());
+  View3D->setChecked(Frm3DView && Frm3DView->isVisible());
 }
 
 void TFrmMain::ViewPropertiesClick() { SetPropertiesVisible(!FrmProperties->isVisible()); }

@@ -66,8 +66,11 @@ const PreviewModel& PreviewView::Model() {
     model_.Rebuild(document_);
     modelStale_ = false;
     uploadPending_ = true;
+    const Vec3 before = camera_.Eye();
     camera_.Settle(document_);
+    const Vec3 after = camera_.Eye();
     emit modelRebuilt();
+    if (before.x != after.x || before.y != after.y || before.z != after.z) emit cameraMoved();
   }
   return model_;
 }

@@ -1,5 +1,6 @@
 #include "preview/AnimationClock.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "document/MapDocument.h"
@@ -22,6 +23,14 @@ int64_t TickAt(double seconds, int rate) {
 bool IsAnimationRate(int rate) {
   for (int offered : AnimationRates) {
     if (offered == rate) return true;
+  }
+  return false;
+}
+
+bool HasAnimatedTextures(const MapDocument& document) {
+  const int count = std::clamp<int32_t>(document.textureCount, 0, MaxTextures);
+  for (int i = 0; i < count; ++i) {
+    if (document.textures[size_t(i)].frameCount > 1) return true;
   }
   return false;
 }

@@ -19,3 +19,8 @@ int64_t TickAt(double seconds, int rate);
 
 // True for the rates the view offers.
 bool IsAnimationRate(int rate);
+
+struct MapDocument;
+// True when a texture of the table has more than one frame, so the picture
+// changes with time alone.
+bool HasAnimatedTextures(const MapDocument& document);

@@ -150,3 +150,30 @@ TEST(AnimationClock, RepeatAndPingPongFrameSequences) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(PreviewCamera, AfterAnEditTheWalkerFollowsItsFloorOrGoesBackToTheStart) {
+  auto map = FlatOpenMap();
+  map->startPosition = {5, 5};
+  PreviewCamera camera;
+  camera.Reset(*map);
+  camera.Walk(*map, 128);
+  map->Cell(5, 6).floorHeight = 20;
+  camera.Settle(*map);
+  EXPECT_EQ(camera.Cell(), (GridPoint{5, 6}));
+  EXPECT_FLOAT_EQ(camera.Eye().y, 20 + 54);
+  map->Cell(5, 6).type = static_cast<uint8_t>(CellType::Wall);
+  camera.Settle(*map);
+  EXPECT_EQ(camera.Cell(), (GridPoint{5, 5}));
+}
+
+TEST(AnimationClock, OnlyTexturesWithSeveralFramesAnimate) {
+  auto map = FlatOpenMap();
+  map->textures[2].frameCount = 3;
+  EXPECT_TRUE(HasAnimatedTextures(*map));
+  map->textureCount = 2;  // the entry beyond the table's end does not count
+  EXPECT_FALSE(HasAnimatedTextures(*map));
+}
+
+}  // namespace
