@@ -33,6 +33,8 @@ PreviewView::PreviewView(const MapDocument& document, const EditorState& editor,
 }
 
 PreviewView::~PreviewView() {
+  // The base class destroys the context after this part of the object is gone.
+  if (context()) disconnect(context(), nullptr, this, nullptr);
   makeCurrent();
   ReleaseGL();
   doneCurrent();
@@ -44,16 +46,19 @@ void PreviewView::ReleaseGL() {
 }
 
 void PreviewView::initializeGL() {
-  // A new context (the window moved to another screen) needs all objects anew.
-  ReleaseGL();
+  // A new context (the window moved to another screen) needs all objects anew;
+  // the old ones went with the old context, released just before it died.
   renderer_ = std::make_unique<PreviewRenderer>(editor_.programDirectory);
   if (!renderer_->Initialize()) renderer_.reset();
   uploadPending_ = true;
-  connect(context(), &QOpenGLContext::aboutToBeDestroyed, this, [this] {
-    makeCurrent();
-    ReleaseGL();
-    doneCurrent();
-  });
+  connect(
+      context(), &QOpenGLContext::aboutToBeDestroyed, this,
+      [this] {
+        makeCurrent();
+        ReleaseGL();
+        doneCurrent();
+      },
+      Qt::DirectConnection);
 }
 
 void PreviewView::DocumentChanged() {
