@@ -146,6 +146,13 @@ struct CellClipboard {
 };
 
 struct ScaledPictureCache;
+// Where the 3D view's camera stands, for the map view's marker. Shown only while
+// the 3D window is open, so the map view's picture is otherwise unchanged.
+struct CameraMarkerState {
+  bool shown = false;
+  GridPoint cell;
+  float yaw = 0;  // radians; 0 looks towards growing rows, growing yaw turns towards lower columns
+};
 
 // What the editor keeps beside the map: view, tools, symbols, clipboard.
 struct EditorState {
@@ -163,6 +170,7 @@ struct EditorState {
   // The pictures of every other zoom level, owned beside the state (view/ScaledPictures.h);
   // without it a zoomed view shows cells without thumbnails and symbols.
   const ScaledPictureCache* scaledPictures = nullptr;
+  CameraMarkerState cameraMarker;
 };
 
 // The caption of the main window for the document's current file name.

@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "compiler/CompileMap.h"
+#include "editor/Editor3DViewForm.h"
 #include "editor/EditorCompileForm.h"
 #include "editor/EditorMapCheckForm.h"
 #include "editor/EditorNewForm.h"
@@ -55,6 +56,7 @@ TFrmMain::~TFrmMain() {
   // The other windows refer to the document and to the controls here, so they
   // go first, while everything they might touch still exists.
   delete FrmMapCheck;
+  delete Frm3DView;
   delete FrmCompile;
   delete FrmNew;
   delete FrmSetStartPos;
@@ -96,7 +98,8 @@ void TFrmMain::CreateWindows(DialogLayer* injectedDialogs) {
   FrmSetStartPos = new TFrmSetStartPos(this);
   FrmNew = new TFrmNew(this);
   FrmCompile = new TFrmCompile(this);
-  FrmMapCheck = new TFrmMapCheck(model->Map(), [this](GridPoint cell) { ShowCell(cell); }, this);
+  FrmMapCheck = new TFrmMapCheck(
+      model->Map(), [this](GridPoint cell) { ShowCell(cell); }, this);
   if (injectedDialogs) {
     dialogs.SetTarget(injectedDialogs);
   } else {
@@ -125,6 +128,12 @@ ViewGeometry TFrmMain::Geometry() const {
 }
 
 void TFrmMain::RedrawView() {
+  RedrawMapView();
+  // The 3D window outlines the selection.
+  if (Frm3DView) Frm3DView->SelectionChanged();
+}
+
+void TFrmMain::RedrawMapView() {
   SyncScrollBars();
   SetSurfaceTarget(ViewPort);
   ::RedrawView(model->Map(), *editor, Geometry());
@@ -139,7 +148,7 @@ void TFrmMain::SyncScrollBars() {
 }
 
 void TFrmMain::ViewPortPaint() {
-  if (Surface().created) RedrawView();
+  if (Surface().created) RedrawMapView();
 }
 
 void TFrmMain::FormResize() {
@@ -186,6 +195,7 @@ void TFrmMain::DocumentChanged(const DocumentChange& change) {
   if (change.Has(DocumentReplaced) && FrmProperties != nullptr) FrmProperties->hide();
   if (change.Has(FileNameChanged)) CaptionChanged();
   if (change.Has(HistoryChanged)) UpdateHistoryActions();
+  if (change.Has(CellsChanged | TexturesChanged | StartPositionChanged)) NotifyPreviewOfChanges();
   // The zoomed pictures follow the texture table; rebuilding them redraws.
   if (change.Has(TexturesChanged | DocumentReplaced)) {
     ScaledPicturesChanged();

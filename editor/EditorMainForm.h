@@ -26,6 +26,7 @@ class QToolButton;
 class QWheelEvent;
 class RecentFiles;
 struct ScaledPictureCache;
+class TFrm3DView;
 class TFrmCompile;
 class TFrmMapCheck;
 class TFrmNew;
@@ -51,6 +52,8 @@ class TFrmMain : public QMainWindow, public DocumentObserver {
   TFrmCompile& CompileWindow() { return *FrmCompile; }
   TFrmTextureEditor& TextureEditorWindow() { return *FrmTextureEditor; }
   TFrmMapCheck& MapCheckWindow() { return *FrmMapCheck; }
+  // Null until the 3D window is first opened.
+  TFrm3DView* PreviewWindow() { return Frm3DView; }
   ViewGeometry Geometry() const;
   // Opens a map named on the command line, as Open does once a file is chosen.
   bool OpenMapFile(const QString& path);
@@ -131,6 +134,20 @@ class TFrmMain : public QMainWindow, public DocumentObserver {
   void OpenRecentFile(const QString& path);
   void RememberCurrentFile();
 
+  // The 3D window's links (Main3DView.cpp).
+  void View3DClick();
+  // Creates the 3D window on first use, so a platform without OpenGL never
+  // builds one. False (after saying so) when OpenGL 3.3 is not available.
+  bool Create3DView();
+  // The 3D window rebuilds its model after edits, loads and new maps.
+  void NotifyPreviewOfChanges();
+  void Preview3DVisible(bool visible);
+  void PreviewCameraMoved();
+  // Selects cell (x, y), as a click on it would, and scrolls the map view to it.
+  void SelectCellFrom3D(int x, int y);
+  // The map view's picture alone, when only the camera marker changed.
+  void RedrawMapView();
+
   std::unique_ptr<DocumentModel> model;
   std::unique_ptr<EditorState> editor;
   std::unique_ptr<MapCompiler> compiler;
@@ -175,6 +192,7 @@ class TFrmMain : public QMainWindow, public DocumentObserver {
   QMenu* MnuView;
   QAction* ViewProperties;
   QAction* ViewTextureEditor;
+  QAction* View3D;
   QActionGroup* ViewLayers;
   QAction* ViewFloor;
   QAction* ViewCeiling;
@@ -192,4 +210,5 @@ class TFrmMain : public QMainWindow, public DocumentObserver {
   TFrmNew* FrmNew = nullptr;
   TFrmCompile* FrmCompile = nullptr;
   TFrmMapCheck* FrmMapCheck = nullptr;
+  TFrm3DView* Frm3DView = nullptr;
 };

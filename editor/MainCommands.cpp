@@ -8,6 +8,7 @@
 #include "compiler/CompileMap.h"
 #include "edit/CellCommands.h"
 #include "editor/BusyCursor.h"
+#include "editor/Editor3DViewForm.h"
 #include "editor/EditorCompileForm.h"
 #include "editor/EditorMainForm.h"
 #include "editor/EditorPropertiesForm.h"
@@ -22,9 +23,7 @@ const char* const NotSavedForCompile =
 
 }  // namespace
 
-void TFrmMain::FileNewClick() {
-  commands->NewDocument();
-}
+void TFrmMain::FileNewClick() { commands->NewDocument(); }
 
 void TFrmMain::FileOpenClick() {
   if (commands->OpenDocument()) RememberCurrentFile();
@@ -94,7 +93,10 @@ void TFrmMain::EditSetStartPosClick() {
 
 void TFrmMain::MnuEditClick() { EditPaste->setEnabled(editor->clipboard.cells != nullptr); }
 
-void TFrmMain::MnuViewClick() { ViewProperties->setChecked(FrmProperties->isVisible()); }
+void TFrmMain::MnuViewClick() {
+  ViewProperties->setChecked(FrmProperties->isVisible());
+  View3D->setChecked(Frm3DView && Frm3DView->isVisible());
+}
 
 void TFrmMain::ViewPropertiesClick() { SetPropertiesVisible(!FrmProperties->isVisible()); }
 

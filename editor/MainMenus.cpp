@@ -78,6 +78,8 @@ void TFrmMain::BuildViewMenu() {
   ViewProperties = AddAction(MnuView, "ViewProperties", "&Eigenschaften", {QKeySequence(Qt::Key_F7)});
   ViewProperties->setCheckable(true);
   ViewTextureEditor = AddAction(MnuView, "ViewTextureEditor", "&Textur-Editor", {QKeySequence(Qt::Key_F6)});
+  View3D = AddAction(MnuView, "View3D", "&3D-Ansicht", {QKeySequence(Qt::Key_F5)});
+  View3D->setCheckable(true);
   MnuView->addSeparator();
 
   ViewLayers = new QActionGroup(this);
@@ -101,5 +103,6 @@ void TFrmMain::BuildViewMenu() {
   connect(MnuView, &QMenu::aboutToShow, this, &TFrmMain::MnuViewClick);
   connect(ViewProperties, &QAction::triggered, this, &TFrmMain::ViewPropertiesClick);
   connect(ViewTextureEditor, &QAction::triggered, this, &TFrmMain::ViewTextureEditorClick);
+  connect(View3D, &QAction::triggered, this, &TFrmMain::View3DClick);
   connect(ViewLayers, &QActionGroup::triggered, this, &TFrmMain::ViewLayerClick);
 }

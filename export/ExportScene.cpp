@@ -3,7 +3,7 @@
 #include <cmath>
 #include <map>
 
-#include "export/StartEye.h"
+#include "preview/EyePosition.h"
 
 namespace {
 
@@ -87,6 +87,8 @@ ExportScene BuildExportScene(const MapDocument& document, const MeshBuilder& bui
   for (const MeshPolygon& polygon : builder.Polygons()) collector.AddPolygon(polygon);
   ExportScene scene;
   scene.primitives = collector.TakePrimitives();
-  if (const auto eye = StartEyePosition(document)) scene.start = ToExportPoint(eye->x, eye->y, eye->z);
+  // The 3D view's start pose, so a viewer opens where the player stands.
+  const Vec3 eye = StartEyePosition(document);
+  scene.start = ToExportPoint(eye.x, eye.y, eye.z);
   return scene;
 }

@@ -5,8 +5,8 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
-  qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev libsdl2-image-dev
-  xvfb xauth libtinygltf-dev libstb-dev qt6-translations-l10n
+  qt6-base-dev libqt6opengl6-dev libgl-dev libgl1-mesa-dri libgtest-dev libgmock-dev libbenchmark-dev
+  libsdl2-image-dev xvfb xauth libtinygltf-dev libstb-dev qt6-translations-l10n
 )
 # The glTF test runs the Khronos validator, an npm package, with node. A node
 # from elsewhere that brings its own npm is kept.

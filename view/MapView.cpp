@@ -4,6 +4,7 @@
 
 #include "graphics/GraphicsError.h"
 #include "graphics/RenderSurface.h"
+#include "view/CameraMarker.h"
 #include "view/CellPicture.h"
 #include "view/ViewColours.h"
 #include "view/Zoom.h"
@@ -160,6 +161,7 @@ void ComposeView(const MapDocument& document, EditorState& editor, const ViewGeo
     DrawZoomedGrid(document, editor, MapAreaStillBlack(area, view));
   }
   DrawSelection(editor);
+  if (editor.cameraMarker.shown) DrawCameraMarker(editor);
 }
 
 }  // namespace

@@ -9,7 +9,7 @@
 #include "export/ExportTestSupport.h"
 #include "export/GlbWriter.h"
 #include "export/MapExport.h"
-#include "export/StartEye.h"
+#include "preview/EyePosition.h"
 #include "support/FaultyFileOps.h"
 
 using namespace export_test;
@@ -105,14 +105,11 @@ TEST(StartEye, IsAtTheLowerOfEyeHeightAndHalfwayToTheLowestCeilingCorner) {
     MapCell& cell = document->Cell(63, 2);
     cell.floorHeight = row.floor;
     std::copy(std::begin(row.ceiling), std::end(row.ceiling), cell.ceilingHeight);
-    const auto eye = StartEyePosition(*document);
-    ASSERT_TRUE(eye);
-    EXPECT_EQ(eye->y, row.eye);
-    EXPECT_EQ(eye->x, 8192 - 63 * 128 - 64);
-    EXPECT_EQ(eye->z, 2 * 128 + 64);
+    const Vec3 eye = StartEyePosition(*document);
+    EXPECT_EQ(eye.y, row.eye);
+    EXPECT_EQ(eye.x, 8192 - 63 * 128 - 64);
+    EXPECT_EQ(eye.z, 2 * 128 + 64);
   }
-  document->startPosition = {64, 0};
-  EXPECT_FALSE(StartEyePosition(*document));
 }
 
 TEST_F(GlbExportTest, RoundTripGivesTheCompilersTrianglesBoundsAndTextureFacts) {

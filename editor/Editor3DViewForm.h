@@ -1,0 +1,49 @@
+#pragma once
+// The window "3D-Ansicht": the compiled model of the current document, walked
+// through with the camera, beside the map view. A separate top-level window, so
+// it can go on a second screen. Its context menu sets the animation speed,
+// which is remembered between runs.
+
+#include <QWidget>
+
+#include "document/MapDocument.h"
+
+class QLabel;
+class QTimer;
+class PreviewView;
+
+class TFrm3DView : public QWidget {
+  Q_OBJECT
+
+ public:
+  TFrm3DView(const MapDocument& document, const EditorState& editor, QWidget* owner);
+
+  // The document changed (cells, textures, start position or all of it). Cheap:
+  // the rebuild waits for the next frame and happens once however often this is called.
+  void DocumentChanged();
+  // The map view's selection changed.
+  void SelectionChanged();
+
+  PreviewView& View() { return *view_; }
+  int AnimationRate() const { return rate_; }
+  void SetAnimationRate(int framesPerSecond);
+
+ signals:
+  // A double click met a face of cell (x, y).
+  void cellPicked(int x, int y);
+  void cameraMoved();
+  void visibilityChanged(bool visible);
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+
+ private:
+  void ShowCapacityMessage();
+
+  PreviewView* view_;
+  QLabel* LblCapacity;
+  QTimer* animationTimer_;
+  int rate_;
+};

@@ -1,0 +1,61 @@
+#pragma once
+// The OpenGL widget of the 3D window: keeps the model of the document in step
+// (at most one rebuild a frame, however many changes arrive), moves the camera
+// with keys and mouse and picks cells with a double click.
+
+#include <QElapsedTimer>
+#include <QOpenGLWidget>
+#include <memory>
+
+#include "document/MapDocument.h"
+#include "preview/PreviewCamera.h"
+#include "preview/PreviewModel.h"
+
+class PreviewRenderer;
+
+class PreviewView : public QOpenGLWidget {
+  Q_OBJECT
+
+ public:
+  PreviewView(const MapDocument& document, const EditorState& editor, QWidget* parent = nullptr);
+  ~PreviewView() override;
+
+  // Something in the document changed: the model is rebuilt before the next frame.
+  void DocumentChanged();
+  // Only what is drawn over the model (the selection) changed.
+  void RepaintSoon() { update(); }
+  void ResetCamera();
+  void SetAnimationRate(int framesPerSecond);
+
+  const PreviewCamera& Camera() const { return camera_; }
+  // The model as of the last rebuild, rebuilt first when a change is pending.
+  const PreviewModel& Model();
+
+ signals:
+  void cellPicked(int x, int y);
+  void cameraMoved();
+  void modelRebuilt();
+
+ protected:
+  void initializeGL() override;
+  void paintGL() override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+ private:
+  bool MoveCamera(int key, Qt::KeyboardModifiers modifiers);
+  void ReleaseGL();
+
+  const MapDocument& document_;
+  const EditorState& editor_;
+  PreviewModel model_;
+  PreviewCamera camera_;
+  std::unique_ptr<PreviewRenderer> renderer_;
+  bool modelStale_ = true;
+  bool uploadPending_ = true;
+  QPoint dragFrom_;
+  QElapsedTimer clock_;
+  int animationRate_;
+};

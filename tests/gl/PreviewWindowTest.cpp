@@ -1,0 +1,168 @@
+#include <QLabel>
+#include <QOpenGLContext>
+
+#include "document/PascalString.h"
+#include "editor/Editor3DViewForm.h"
+#include "editor/PreviewView.h"
+#include "gui/MainWindowFixture.h"
+#include "tools/tmgen/PcxWriter.h"
+
+namespace {
+
+constexpr uint16_t Red = 0, Blue = 1, Green = 2;
+
+// A 3 x 3 room at columns and rows 10..12, red floor, blue ceiling, walled in
+// green, with the start in its middle cell (11, 11).
+class PreviewWindowTest : public MainWindowFixture {
+ protected:
+  void SetUp() override {
+    linkPictures = false;
+    MainWindowFixture::SetUp();
+    ASSERT_TRUE(QDir(programDirectory).mkdir("GFX"));
+    WriteSolidPicture("RED.PCX", {255, 0, 0});
+    WriteSolidPicture("BLUE.PCX", {0, 0, 255});
+    WriteSolidPicture("GREEN.PCX", {0, 255, 0});
+    Arrange([](MapDocument& document) {
+      document.textureCount = 3;
+      for (const char* name : {"RED.PCX", "BLUE.PCX", "GREEN.PCX"}) {
+        TextureEntry& entry = document.textures[name[0] == 'R' ? Red : name[0] == 'B' ? Blue : Green];
+        entry.index = static_cast<int32_t>(&entry - document.textures.data());
+        entry.frameCount = 1;
+        WritePascalString(entry.frames[0].fileName, FrameNameCapacity, name);
+      }
+      for (int x = 9; x <= 13; ++x) {
+        for (int y = 9; y <= 13; ++y) {
+          MapCell& cell = document.Cell(x, y);
+          const bool inside = x >= 10 && x <= 12 && y >= 10 && y <= 12;
+          cell.type = static_cast<uint8_t>(inside ? CellType::Nothing : CellType::Wall);
+          cell.texture[Floor] = Red;
+          cell.texture[Ceiling] = Blue;
+          cell.texture[Wall] = Green;
+        }
+      }
+      document.startPosition = {11, 11};
+    });
+    Trigger("View3D");
+    preview = window->findChild<TFrm3DView*>("Frm3DView");
+    ASSERT_NE(preview, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(preview));
+    view = &preview->View();
+    ASSERT_NE(view->context(), nullptr);
+    ASSERT_TRUE(view->context()->isValid());
+  }
+
+  void WriteSolidPicture(const char* name, PaletteColour colour) {
+    IndexedPicture picture;
+    picture.width = picture.height = 64;
+    picture.indices.assign(64 * 64, 1);
+    picture.palette[1] = colour;
+    ASSERT_TRUE(WritePcx((programDirectory + "GFX/" + name).toStdString(), picture));
+  }
+
+  QImage Frame() { return view->grabFramebuffer(); }
+
+  static bool IsColour(QRgb pixel, int red, int green, int blue) {
+    return std::abs(qRed(pixel) - red) < 40 && std::abs(qGreen(pixel) - green) < 40 &&
+           std::abs(qBlue(pixel) - blue) < 40;
+  }
+
+  static QString Describe(QRgb pixel) {
+    return QString("(%1, %2, %3)").arg(qRed(pixel)).arg(qGreen(pixel)).arg(qBlue(pixel));
+  }
+
+  TFrm3DView* preview = nullptr;
+  PreviewView* view = nullptr;
+};
+
+TEST_F(PreviewWindowTest, SolidRoomShowsFloorBelowCeilingAboveAndWallAhead) {
+  const QImage image = Frame();
+  ASSERT_FALSE(image.isNull());
+  const int w = image.width(), h = image.height();
+  const QRgb bottom = image.pixel(w / 2, h - 4), top = image.pixel(w / 2, 3), middle = image.pixel(w / 2, h / 2);
+  EXPECT_TRUE(IsColour(bottom, 255, 0, 0)) << Describe(bottom).toStdString();
+  EXPECT_TRUE(IsColour(top, 0, 0, 255)) << Describe(top).toStdString();
+  EXPECT_TRUE(IsColour(middle, 0, 255, 0)) << Describe(middle).toStdString();
+  EXPECT_FALSE(preview->findChild<QLabel*>("LblCapacity")->isVisible());
+}
+
+TEST_F(PreviewWindowTest, AnEditAndItsUndoShowInTheNextFrame) {
+  // A fill as the tools make it: the 3D window hears of it through the document.
+  MapCell green = Document().Cell(11, 11);
+  green.texture[Floor] = Green;
+  FillCells(Model(), {10, 10, 12, 12}, green);
+  QImage image = Frame();
+  QRgb bottom = image.pixel(image.width() / 2, image.height() - 4);
+  EXPECT_TRUE(IsColour(bottom, 0, 255, 0)) << Describe(bottom).toStdString();
+  Trigger("EditUndo");
+  image = Frame();
+  bottom = image.pixel(image.width() / 2, image.height() - 4);
+  EXPECT_TRUE(IsColour(bottom, 255, 0, 0)) << Describe(bottom).toStdString();
+}
+
+TEST_F(PreviewWindowTest, MissingPictureShowsTheCheckerboard) {
+  ASSERT_TRUE(QFile::remove(programDirectory + "GFX/RED.PCX"));
+  Arrange([](MapDocument& document) {
+    WritePascalString(document.textures[Red].frames[0].fileName, FrameNameCapacity, "GONE.PCX");
+  });
+  const QImage image = Frame();
+  int magenta = 0, black = 0;
+  for (int x = 0; x < image.width(); x += 3) {
+    const QRgb pixel = image.pixel(x, image.height() - 4);
+    magenta += IsColour(pixel, 255, 0, 255);
+    black += IsColour(pixel, 0, 0, 0);
+  }
+  EXPECT_GT(magenta, 5);
+  EXPECT_GT(black, 5);
+}
+
+TEST_F(PreviewWindowTest, DoubleClickSelectsTheCellOfTheFaceAndScrollsTheMapViewToIt) {
+  ScrollTo(40, 40);
+  QTest::mouseDClick(view, Qt::LeftButton, {}, QPoint(view->width() / 2, view->height() / 2));
+  // The wall face straight ahead belongs to the wall cell beyond the room.
+  const CellRange selected = Normalized(Editor().selection);
+  EXPECT_EQ(selected.x1, 11);
+  EXPECT_EQ(selected.y1, 13);
+  EXPECT_EQ(selected.x2, 11);
+  EXPECT_EQ(selected.y2, 13);
+  EXPECT_LE(Editor().viewOrigin.x, 11);
+  EXPECT_GT(Editor().lastVisibleColumn, 11);
+  EXPECT_LE(Editor().viewOrigin.y, 13);
+  EXPECT_GT(Editor().lastVisibleRow, 13);
+}
+
+TEST_F(PreviewWindowTest, MapViewMarksTheCameraOnlyWhileTheWindowIsOpen) {
+  EXPECT_TRUE(Editor().cameraMarker.shown);
+  EXPECT_EQ(Editor().cameraMarker.cell, (GridPoint{11, 11}));
+  for (int i = 0; i < 8; ++i) QTest::keyClick(view, Qt::Key_Up);
+  EXPECT_EQ(Editor().cameraMarker.cell, (GridPoint{11, 12}));
+  QTest::keyClick(view, Qt::Key_Home);
+  EXPECT_EQ(Editor().cameraMarker.cell, (GridPoint{11, 11}));
+  Trigger("View3D");
+  EXPECT_FALSE(preview->isVisible());
+  EXPECT_FALSE(Editor().cameraMarker.shown);
+}
+
+TEST_F(PreviewWindowTest, AnimationSpeedIsRemembered) {
+  preview->SetAnimationRate(12);
+  preview->SetAnimationRate(7);  // not offered: ignored
+  TFrm3DView another(Document(), Editor(), nullptr);
+  EXPECT_EQ(another.AnimationRate(), 12);
+  preview->SetAnimationRate(8);
+}
+
+TEST_F(PreviewWindowTest, AMapBeyondACapacitySaysSoInTheWindow) {
+  Arrange([](MapDocument& document) {
+    for (MapCell& cell : document.cells) {
+      cell.type = static_cast<uint8_t>(CellType::WaterBasin);
+      cell.texture[Floor] = Red;
+      cell.texture[Ceiling] = Blue;
+      cell.texture[Wall] = Green;
+    }
+  });
+  Frame();
+  const QLabel* label = preview->findChild<QLabel*>("LblCapacity");
+  EXPECT_TRUE(label->isVisible());
+  EXPECT_TRUE(label->text().contains("höchstens"));
+}
+
+}  // namespace

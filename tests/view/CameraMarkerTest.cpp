@@ -1,0 +1,60 @@
+// The map view's mark of the 3D camera: drawn only while the 3D window is open.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+#include "graphics/GraphicsError.h"
+#include "view/MapView.h"
+#include "view/ViewColours.h"
+#include "view/ViewTestSupport.h"
+
+using namespace viewtest;
+
+namespace {
+
+std::vector<RGB555> Picture(Editing& edit) {
+  RedrawView(edit.Doc(), edit.editor, DesignView());
+  std::vector<RGB555> pixels;
+  for (int y = 0; y < 294; ++y)
+    for (int x = 0; x < 528; ++x) pixels.push_back(Pixel(x, y));
+  return pixels;
+}
+
+// The middle of visible cell (u, v) in view pixels.
+int CentreX(int u) { return MapAreaLeft + CellPitch * u + 1 + 32; }
+int CentreY(int v) { return MapAreaTop + CellPitch * v + 1 + 32; }
+
+TEST(CameraMarker, LeavesThePictureUnchangedWhileHiddenAndPointsTheLookingWay) {
+  TakeGraphicsError();
+  MakeSurface(528, 294);
+  Editing edit;
+  edit.editor.viewOrigin = {10, 10};
+  const std::vector<RGB555> plain = Picture(edit);
+  edit.editor.cameraMarker = {false, {12, 11}, 0};
+  EXPECT_TRUE(Picture(edit) == plain);
+
+  struct Look {
+    float yaw;
+    int dx, dy;  // where the stroke goes from the dot, in view pixels
+  };
+  // Yaw 0 looks down the map; a quarter turn right looks towards lower columns.
+  const Look looks[] = {{0, 0, 20}, {float(M_PI) / 2, -20, 0}, {float(M_PI), 0, -20}, {-float(M_PI) / 2, 20, 0}};
+  for (const Look& look : looks) {
+    edit.editor.cameraMarker = {true, {12, 11}, look.yaw};
+    const std::vector<RGB555> marked = Picture(edit);
+    const int x = CentreX(2), y = CentreY(1);
+    EXPECT_NE(marked[size_t(y * 528 + x)], plain[size_t(y * 528 + x)]);
+    const size_t tip = size_t((y + look.dy) * 528 + x + look.dx);
+    const size_t away = size_t((y - look.dy) * 528 + x - look.dx);
+    EXPECT_NE(marked[tip], plain[tip]) << "yaw " << look.yaw;
+    EXPECT_EQ(marked[away], plain[away]) << "yaw " << look.yaw;
+  }
+  // Scrolled out of sight: nothing drawn.
+  edit.editor.cameraMarker = {true, {40, 40}, 0};
+  EXPECT_TRUE(Picture(edit) == plain);
+  DestroySurface();
+}
+
+}  // namespace

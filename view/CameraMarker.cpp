@@ -1,0 +1,32 @@
+#include "view/CameraMarker.h"
+
+#include <cmath>
+
+#include "graphics/RenderSurface.h"
+#include "view/ViewColours.h"
+
+namespace {
+
+constexpr RGB555 MarkerYellow = 0x7FE0;
+constexpr int32_t DotRadius = 4;
+constexpr float StrokeLength = 26.0f;
+
+}  // namespace
+
+void DrawCameraMarker(const EditorState& editor) {
+  const GridPoint cell = editor.cameraMarker.cell;
+  if (cell.x < editor.viewOrigin.x || cell.x > editor.lastVisibleColumn) return;
+  if (cell.y < editor.viewOrigin.y || cell.y > editor.lastVisibleRow) return;
+  const int32_t cx = CellPitch * (cell.x - editor.viewOrigin.x) + 1 + CellPictureSize / 2;
+  const int32_t cy = CellPitch * (cell.y - editor.viewOrigin.y) + 1 + CellPictureSize / 2;
+  // The model's X falls as columns grow, so looking towards +X points left on the map.
+  const float yaw = editor.cameraMarker.yaw;
+  const int32_t tipX = cx + static_cast<int32_t>(std::lround(-std::sin(yaw) * StrokeLength));
+  const int32_t tipY = cy + static_cast<int32_t>(std::lround(std::cos(yaw) * StrokeLength));
+  for (int32_t d = -1; d <= 1; ++d) {
+    DrawLine(cx + d, cy, tipX + d, tipY, MarkerYellow);
+    DrawLine(cx, cy + d, tipX, tipY + d, MarkerYellow);
+  }
+  FillRect(cx - DotRadius, cy - DotRadius, cx + DotRadius, cy + DotRadius, MarkerYellow);
+  DrawRect(cx - DotRadius - 1, cy - DotRadius - 1, cx + DotRadius + 1, cy + DotRadius + 1, ColourBlack);
+}
