@@ -47,6 +47,7 @@ class TFrmMain : public QMainWindow, public DocumentHost, public ToolHost {
   ViewGeometry Geometry() const;
   // Opens a map named on the command line, as Open does once a file is chosen.
   bool OpenMapFile(const QString& path);
+  bool OpenMapFile(const std::string& path);  // the file name's own bytes
 
   // Both hosts: compose the picture and bring it to the screen.
   void RedrawView() override;

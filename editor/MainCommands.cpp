@@ -6,6 +6,7 @@
 #include <QToolButton>
 
 #include "compiler/CompileMap.h"
+#include "document/MapFile.h"
 #include "editor/BusyCursor.h"
 #include "editor/EditorCompileForm.h"
 #include "editor/EditorMainForm.h"
@@ -47,6 +48,10 @@ void TFrmMain::CompileMap() {
   FrmCompile->ClearLog();
   FrmCompile->show();
   FrmCompile->raise();
+  if (const std::string refusal = ModelOverMapMessage(document->fileName, modelPath); !refusal.empty()) {
+    FrmCompile->AddLogLine(refusal);
+    return;
+  }
   const BusyCursor busy;
   compiler->Compile(*document, modelPath, *FrmCompile);
 }
@@ -112,4 +117,6 @@ void TFrmMain::ScrVerticalChange(int position) {
   RedrawView();
 }
 
-bool TFrmMain::OpenMapFile(const QString& path) { return commands->LoadDocument(path.toStdString()); }
+bool TFrmMain::OpenMapFile(const QString& path) { return OpenMapFile(path.toStdString()); }
+
+bool TFrmMain::OpenMapFile(const std::string& path) { return commands->LoadDocument(path); }

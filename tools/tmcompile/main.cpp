@@ -5,6 +5,7 @@
 // reason on stderr) and 2 on wrong arguments.
 
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -116,10 +117,14 @@ int Compile(const Arguments& arguments) {
   const MapLoadOptions options{ProgramDirectory(), false};
   const MapFileResult loaded = LoadMap(*document, arguments.mapPath, options);
   if (!loaded.ok) {
-    return Fail(loaded.message.empty() ? "tmcompile: cannot open " + arguments.mapPath : loaded.message);
+    if (loaded.systemError == 0) return Fail(loaded.message);
+    return Fail("tmcompile: cannot open " + arguments.mapPath + ": " + std::strerror(loaded.systemError));
   }
 
   const std::string modelPath = arguments.modelPath.empty() ? ModelFileName(arguments.mapPath) : arguments.modelPath;
+  if (const std::string refusal = ModelOverMapMessage(arguments.mapPath, modelPath); !refusal.empty()) {
+    return Fail(refusal);
+  }
   MapCompiler compiler;
   StdoutLog log;
   const bool compiled = compiler.Compile(*document, modelPath, log);
