@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -41,6 +42,11 @@ std::string MakeProgramDirectory() {
   char pattern[] = "/tmp/fuzz-map-pictures-XXXXXX";
   if (!::mkdtemp(pattern)) std::abort();
   const std::string directory = std::string(pattern) + "/";
+  static const std::string removeAtExit = pattern;
+  std::atexit([] {
+    std::error_code ignored;
+    std::filesystem::remove_all(removeAtExit, ignored);
+  });
   ::mkdir((directory + "GFX").c_str(), 0755);
   ::mkdir((directory + "GFX/DIR.PCX").c_str(), 0755);
   ::mkfifo((directory + "GFX/PIPE.PCX").c_str(), 0644);

@@ -22,6 +22,8 @@ std::string ScratchFile() {
   const int fd = ::mkstemp(pattern);
   if (fd < 0) std::abort();
   ::close(fd);
+  static const std::string removeAtExit = pattern;
+  std::atexit([] { ::unlink(removeAtExit.c_str()); });
   return pattern;
 }
 
