@@ -45,6 +45,12 @@ FileOps& RealFileOps() {
   return ops;
 }
 
+namespace {
+
+constexpr int MaxNameAttempts = 100;
+
+}  // namespace
+
 SaveFile::SaveFile(std::string targetPath, FileOps& ops) : targetPath_(std::move(targetPath)), ops_(ops) {}
 
 SaveFile::~SaveFile() { Discard(); }
@@ -56,8 +62,13 @@ bool SaveFile::Open() {
     return false;
   }
   finalPath_ = *finalPath;
-  tempPath_ = TemporaryPathBeside(finalPath_);
-  fd_ = ops_.CreateNew(tempPath_);
+  // A name left behind by a crashed save of a process with the same id is skipped.
+  for (int attempt = 0; attempt < MaxNameAttempts; ++attempt) {
+    tempPath_ = TemporaryPathBeside(finalPath_);
+    errno = 0;
+    fd_ = ops_.CreateNew(tempPath_);
+    if (fd_ >= 0 || errno != EEXIST) break;
+  }
   if (fd_ < 0) {
     tempPath_.clear();
     failed_ = true;

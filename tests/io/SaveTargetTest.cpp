@@ -141,3 +141,15 @@ TEST(RegularFile, OpensOnlyRegularFilesAndNeverWaits) {
   EXPECT_EQ(nullptr, OpenRegularFile(dir.File("missing"), error));
   EXPECT_EQ(ENOENT, error);
 }
+
+TEST(SaveTarget, ATemporaryNameLeftBehindIsSkipped) {
+  TempDir dir;
+  const std::string path = dir.File("a.tmm");
+  // The next few names this process would pick, as a crashed save would leave them.
+  const std::string probe = TemporaryPathBeside(path);
+  const std::string stem = probe.substr(0, probe.rfind('-') + 1);
+  const unsigned next = static_cast<unsigned>(std::stoul(probe.substr(probe.rfind('-') + 1))) + 1;
+  for (unsigned i = next; i < next + 5; ++i) WriteFileBytes(stem + std::to_string(i), Bytes("left"));
+  EXPECT_TRUE(Save(path, "new"));
+  EXPECT_EQ(Bytes("new"), ReadFileBytes(path));
+}
