@@ -3,7 +3,9 @@
 #include <dirent.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <memory>
+#include <new>
 
 #include "document/Windows1252.h"
 #include "graphics/GraphicsError.h"
@@ -23,6 +25,28 @@ bool EqualIgnoringAsciiCase(const std::string& a, const char* b) {
     if (lower(static_cast<unsigned char>(a[i])) != lower(static_cast<unsigned char>(b[i]))) return false;
   }
   return i == a.size() && b[i] == '\0';
+}
+
+// A stored name is a plain file name in GFX/. One with a directory separator
+// (such as "../../x.pcx") would reach outside it, and a NUL byte would cut the
+// name the system sees short of the one the user sees.
+bool IsPlainFileName(const std::string& frameName) {
+  return std::none_of(frameName.begin(), frameName.end(), [](char c) { return c == '/' || c == '\\' || c == '\0'; });
+}
+
+bool LoadThumbnail(const std::string& programDirectory, const std::string& frameName, HiColorImage& thumbnail) {
+  if (!IsPlainFileName(frameName)) {
+    SetGraphicsError(geRead);
+    return false;
+  }
+  HiColorImage picture;
+  LoadPcxImage(ResolvePathIgnoringCase(FramePicturePath(programDirectory, frameName)), picture);
+  if (TakeGraphicsError() != geNone) return false;
+  MakeThumbnail(picture, thumbnail);
+  // A picture more than 64 times longer than wide has no thumbnail side; the
+  // frame is kept, it just shows nothing in the view.
+  TakeGraphicsError();
+  return true;
 }
 
 }  // namespace
@@ -49,19 +73,16 @@ std::string ResolvePathIgnoringCase(const std::string& path) {
   return path;
 }
 
-bool LoadFrameThumbnail(const std::string& programDirectory, const std::string& frameName,
-                        HiColorImage& thumbnail) {
+bool LoadFrameThumbnail(const std::string& programDirectory, const std::string& frameName, HiColorImage& thumbnail) {
   TakeGraphicsError();
-  HiColorImage picture;
-  LoadPcxImage(ResolvePathIgnoringCase(FramePicturePath(programDirectory, frameName)), picture);
-  if (TakeGraphicsError() != geNone) return false;
-  MakeThumbnail(picture, thumbnail);
-  // A picture more than 64 times longer than wide has no thumbnail side; the
-  // frame is kept, it just shows nothing in the view.
-  TakeGraphicsError();
-  return true;
+  try {
+    return LoadThumbnail(programDirectory, frameName, thumbnail);
+  } catch (const std::bad_alloc&) {
+    // The picture loader guards itself; this catches the paths and the thumbnail.
+    FreeImage(thumbnail);
+    SetGraphicsError(geImage);
+    return false;
+  }
 }
 
-std::string PictureLoadErrorMessage(const std::string& path) {
-  return "Fehler beim Laden von \"" + path + "\".";
-}
+std::string PictureLoadErrorMessage(const std::string& path) { return "Fehler beim Laden von \"" + path + "\"."; }

@@ -15,10 +15,10 @@ std::string FramePicturePath(const std::string& programDirectory, const std::str
 std::string ResolvePathIgnoringCase(const std::string& path);
 
 // Loads the frame picture and makes its thumbnail. False when the picture cannot
-// be read (GraphicsError says why); `thumbnail` must be empty on entry. A picture
+// be read (GraphicsError says why), also when the name is no plain file name ('/',
+// '\\' or NUL in it) or memory runs out; `thumbnail` must be empty on entry. A picture
 // so narrow that a thumbnail side is 0 succeeds with an empty thumbnail.
-bool LoadFrameThumbnail(const std::string& programDirectory, const std::string& frameName,
-                        HiColorImage& thumbnail);
+bool LoadFrameThumbnail(const std::string& programDirectory, const std::string& frameName, HiColorImage& thumbnail);
 
 // "Fehler beim Laden von "<path>"."
 std::string PictureLoadErrorMessage(const std::string& path);

@@ -1,10 +1,13 @@
 #include "document/MapFile.h"
 
 #include <cstring>
+#include <new>
 #include <vector>
 
 #include "document/FramePictures.h"
 #include "document/PascalString.h"
+#include "io/RegularFile.h"
+#include "io/SaveTarget.h"
 
 namespace {
 
@@ -51,6 +54,8 @@ std::vector<uint8_t> SerializeHeaderAndTextures(const MapDocument& document) {
 MapFileResult Failure(std::string message) { return {false, std::move(message)}; }
 
 std::string ReadErrorMessage(const std::string& path) { return "Fehler beim Einlesen von " + path + "."; }
+
+std::string NotAMapMessage(const std::string& path) { return path + " ist keine TMM-Datei."; }
 
 enum class TextureReadStatus { Ok, ReadError, PictureError };
 
@@ -103,7 +108,7 @@ MapFileResult ReadMap(MapDocument& document, ByteSource& source, const std::stri
                       const MapLoadOptions& options) {
   uint8_t header[MapHeaderSize] = {};
   const bool headerComplete = source.ReadExactly(header, sizeof header);
-  if (std::memcmp(header, Magic, sizeof Magic) != 0) return Failure(path + " ist keine TMM-Datei.");
+  if (std::memcmp(header, Magic, sizeof Magic) != 0) return Failure(NotAMapMessage(path));
 
   document.startPosition = {GetInt32(header + 4), GetInt32(header + 8)};
   const int32_t count = GetInt32(header + 12);
@@ -132,6 +137,17 @@ MapFileResult ReadMap(MapDocument& document, ByteSource& source, const std::stri
 
 MapFileResult LoadMap(MapDocument& document, const std::string& path, const MapLoadOptions& options) {
   FileSource source(path);
-  if (!source.IsOpen()) return Failure({});
-  return ReadMap(document, source, path, options);
+  if (source.OpenError() == NotARegularFile) return Failure(NotAMapMessage(path));
+  if (!source.IsOpen()) return {false, path + " kann nicht geöffnet werden.", source.OpenError()};
+  try {
+    return ReadMap(document, source, path, options);
+  } catch (const std::bad_alloc&) {
+    ClearDocument(document, true);
+    return Failure(ReadErrorMessage(path));
+  }
+}
+
+std::string ModelOverMapMessage(const std::string& mapPath, const std::string& modelPath) {
+  if (!IsSameFile(mapPath, modelPath)) return {};
+  return "Fehler: Das Modell " + modelPath + " würde die Karte " + mapPath + " überschreiben!";
 }

@@ -14,11 +14,12 @@
 constexpr size_t MapHeaderSize = 16;
 constexpr size_t MapGridBytes = sizeof(MapCell) * GridCells;  // 196,608
 
-// ok, or the message to show. A load that fails without a message (the file
-// could not be opened) has ok false and an empty message.
+// ok, or the message to show. A map that could not be opened also carries the
+// system's errno, for tools that print the system's reason.
 struct MapFileResult {
   bool ok = false;
   std::string message;
+  int systemError = 0;
 };
 
 struct MapLoadOptions {
@@ -34,9 +35,15 @@ MapFileResult SaveMap(MapDocument& document, const std::string& path, FileOps& o
 std::vector<uint8_t> MapFileBytes(const MapDocument& document);
 
 // Fills a freshly reset document from `path`. On failure the document is empty
-// and untitled again (textures released). Does not set fileName.
+// and untitled again (textures released). Does not set fileName. A directory or
+// special file is no map ("... ist keine TMM-Datei."); it is never waited on.
+// Running out of memory fails the load like a damaged file, never as an abort.
 MapFileResult LoadMap(MapDocument& document, const std::string& path, const MapLoadOptions& options);
 
 // The reader over any byte source; `path` is only used in messages.
 MapFileResult ReadMap(MapDocument& document, ByteSource& source, const std::string& path,
                       const MapLoadOptions& options);
+
+// The complaint when compiling `mapPath` into `modelPath` would overwrite the map
+// itself (through any spelling of the path, a link or a hard link); empty when not.
+std::string ModelOverMapMessage(const std::string& mapPath, const std::string& modelPath);

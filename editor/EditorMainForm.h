@@ -57,6 +57,7 @@ class TFrmMain : public QMainWindow, public DocumentObserver {
   ViewGeometry Geometry() const;
   // Opens a map named on the command line, as Open does once a file is chosen.
   bool OpenMapFile(const QString& path);
+  bool OpenMapFile(const std::string& path);  // the file name's own bytes
   // Selects the cell, as a click on it does, and scrolls the view until it is whole in sight.
   void ShowCell(GridPoint cell);
   // Zoom (MainZoom.cpp): to `level` (view/Zoom.h), keeping the cell under `anchor` (view pixels) in place.

@@ -6,6 +6,7 @@
 #include <QToolButton>
 
 #include "compiler/CompileMap.h"
+#include "document/MapFile.h"
 #include "edit/CellCommands.h"
 #include "editor/BusyCursor.h"
 #include "editor/Editor3DViewForm.h"
@@ -56,6 +57,10 @@ void TFrmMain::CompileMap() {
   FrmCompile->ClearLog();
   FrmCompile->show();
   FrmCompile->raise();
+  if (const std::string refusal = ModelOverMapMessage(model->Map().fileName, modelPath); !refusal.empty()) {
+    FrmCompile->AddLogLine(refusal);
+    return;
+  }
   const BusyCursor busy;
   compiler->Compile(model->Map(), modelPath, *FrmCompile);
 }
@@ -134,8 +139,10 @@ void TFrmMain::ScrVerticalChange(int position) {
   RedrawView();
 }
 
-bool TFrmMain::OpenMapFile(const QString& path) {
-  const bool loaded = commands->LoadDocument(path.toStdString());
+bool TFrmMain::OpenMapFile(const QString& path) { return OpenMapFile(path.toStdString()); }
+
+bool TFrmMain::OpenMapFile(const std::string& path) {
+  const bool loaded = commands->LoadDocument(path);
   if (loaded) RememberCurrentFile();
   return loaded;
 }

@@ -2,8 +2,8 @@
 // other window in turn) and the event loop until the main window closes.
 
 #include <QApplication>
-#include <QFileInfo>
 
+#include "editor/CommandLineMap.h"
 #include "editor/EditorMainForm.h"
 #include "editor/GermanQtTexts.h"
 
@@ -17,10 +17,7 @@ int main(int argc, char** argv) {
   mainWindow.RestoreSettings();
   mainWindow.show();
   // A map named on the command line (as the start script does with the sample map)
-  // is opened right away, by its full path so the caption and saves name it exactly.
-  const QStringList arguments = QApplication::arguments();
-  if (arguments.size() > 1 && QFileInfo(arguments[1]).isFile()) {
-    mainWindow.OpenMapFile(QFileInfo(arguments[1]).absoluteFilePath());
-  }
+  // is opened right away; one that cannot be opened gets the Open command's message.
+  if (const auto path = CommandLineMapPath(argc, argv)) mainWindow.OpenMapFile(*path);
   return application.exec();
 }

@@ -3,15 +3,21 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <new>
 
 #include "graphics/GraphicsError.h"
 #include "graphics/PcxByteReader.h"
 #include "graphics/PcxRunDecoder.h"
+#include "io/RegularFile.h"
 
 namespace {
 
 constexpr size_t HeaderSize = 128;
 constexpr size_t PaletteSize = 768;
+// Texture pictures are a few hundred pixels on a side. A header claiming far more
+// would cost gigabytes and seconds per frame, so it is taken for a broken file.
+constexpr int32_t MaxPictureSide = 8192;
+constexpr int64_t MaxPicturePixels = int64_t{16} * 1024 * 1024;
 
 struct PcxLayout {
   int32_t width = 0;
@@ -20,6 +26,10 @@ struct PcxLayout {
 };
 
 uint16_t ReadLittle16(const uint8_t* bytes) { return static_cast<uint16_t>(bytes[0] | (bytes[1] << 8)); }
+
+bool IsPictureSizeSane(int32_t width, int32_t height) {
+  return width <= MaxPictureSide && height <= MaxPictureSide && int64_t{width} * height <= MaxPicturePixels;
+}
 
 // Reads the few header fields the editor relies on. Sets geImage and returns
 // false for anything but 8 bits per pixel in one plane, or a size that does not fit.
@@ -34,7 +44,7 @@ bool ParseHeader(const uint8_t* header, PcxLayout& layout) {
   layout.width = std::abs(ReadLittle16(header + 8) - ReadLittle16(header + 4)) + 1;
   layout.height = std::abs(ReadLittle16(header + 10) - ReadLittle16(header + 6)) + 1;
   layout.dropsPadByte = ReadLittle16(header + 66) != layout.width;
-  if (!IsImageSizeAllowed(layout.width, layout.height)) {
+  if (!IsImageSizeAllowed(layout.width, layout.height) || !IsPictureSizeSane(layout.width, layout.height)) {
     SetGraphicsError(geImage);
     return false;
   }
@@ -48,8 +58,8 @@ void DecodeInto(const PcxLayout& layout, const uint8_t* palette, PcxByteReader& 
   MakePcxColourTable(palette, table);
   // Every pixel is written by the decoder, so the buffer needs no zero fill; a
   // huge header over a short file then costs no more than the pages it reaches.
-  auto pixels = std::make_unique_for_overwrite<RGB555[]>(static_cast<size_t>(layout.width) *
-                                                          static_cast<size_t>(layout.height));
+  auto pixels =
+      std::make_unique_for_overwrite<RGB555[]>(static_cast<size_t>(layout.width) * static_cast<size_t>(layout.height));
   if (!DecodePcxRuns(reader, table, layout.width, layout.height, layout.dropsPadByte, pixels.get())) {
     SetGraphicsError(geRead);
     return;
@@ -73,12 +83,23 @@ bool ReadPalette(std::FILE* file, uint8_t* palette) {
   return std::fread(palette, 1, PaletteSize, file) == PaletteSize;
 }
 
-}  // namespace
-
-void LoadPcxImage(const std::string& path, HiColorImage& image) {
+// Runs one load; memory running out anywhere in it is the image error, never an
+// abort that would take the user's unsaved map with it.
+template <typename Load>
+void GuardedLoad(HiColorImage& image, Load load) {
   // Whatever happens below, a failure must leave no picture behind.
   FreeImage(image);
-  FileHandle file(std::fopen(path.c_str(), "rb"));
+  try {
+    load();
+  } catch (const std::bad_alloc&) {
+    FreeImage(image);
+    SetGraphicsError(geImage);
+  }
+}
+
+void LoadPcxFile(const std::string& path, HiColorImage& image) {
+  int openError = 0;
+  FileHandle file(OpenRegularFile(path, openError));
   uint8_t header[HeaderSize];
   if (!file || std::fread(header, 1, HeaderSize, file.get()) != HeaderSize) {
     SetGraphicsError(geRead);
@@ -95,8 +116,7 @@ void LoadPcxImage(const std::string& path, HiColorImage& image) {
   DecodeInto(layout, palette, reader, image);
 }
 
-void DecodePcxImage(const uint8_t* data, size_t size, HiColorImage& image) {
-  FreeImage(image);
+void DecodePcxBytes(const uint8_t* data, size_t size, HiColorImage& image) {
   if (!data || size < HeaderSize) {
     SetGraphicsError(geRead);
     return;
@@ -109,4 +129,14 @@ void DecodePcxImage(const uint8_t* data, size_t size, HiColorImage& image) {
   }
   PcxByteReader reader(data + HeaderSize, size - HeaderSize);
   DecodeInto(layout, data + size - PaletteSize, reader, image);
+}
+
+}  // namespace
+
+void LoadPcxImage(const std::string& path, HiColorImage& image) {
+  GuardedLoad(image, [&] { LoadPcxFile(path, image); });
+}
+
+void DecodePcxImage(const uint8_t* data, size_t size, HiColorImage& image) {
+  GuardedLoad(image, [&] { DecodePcxBytes(data, size, image); });
 }

@@ -8,8 +8,9 @@
 #include "graphics/HiColorImage.h"
 
 // Loads the picture at `path` into `image`, releasing what it held before. On
-// failure the image is empty and GraphicsError holds geRead (file missing, cut short) or
-// geImage (not 8 bits in one plane, or a size that does not fit).
+// failure the image is empty and GraphicsError holds geRead (file missing, no regular
+// file, cut short) or geImage (not 8 bits in one plane, more than 8192 pixels on a side
+// or 16 M pixels in all, or memory ran out). No exception leaves the loader.
 void LoadPcxImage(const std::string& path, HiColorImage& image);
 
 // The same decoder over bytes in memory, for the fuzzer and for tests.

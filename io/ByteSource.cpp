@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "io/RegularFile.h"
+
 size_t MemorySource::Read(void* buffer, size_t size) {
   const size_t count = std::min(size, size_ - position_);
   if (count > 0) std::memcpy(buffer, data_ + position_, count);
@@ -10,7 +12,7 @@ size_t MemorySource::Read(void* buffer, size_t size) {
   return count;
 }
 
-FileSource::FileSource(const std::string& path) : file_(std::fopen(path.c_str(), "rb")) {}
+FileSource::FileSource(const std::string& path) : file_(OpenRegularFile(path, openError_)) {}
 
 FileSource::~FileSource() {
   if (file_) std::fclose(file_);

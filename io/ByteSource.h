@@ -27,7 +27,8 @@ class MemorySource : public ByteSource {
   size_t position_ = 0;
 };
 
-// Owns a FILE*; IsOpen() is false when the path could not be opened.
+// Owns a FILE* of a regular file (see OpenRegularFile); IsOpen() is false when
+// the path could not be opened, and OpenError() then says why.
 class FileSource : public ByteSource {
  public:
   explicit FileSource(const std::string& path);
@@ -36,8 +37,11 @@ class FileSource : public ByteSource {
   FileSource& operator=(const FileSource&) = delete;
 
   bool IsOpen() const { return file_ != nullptr; }
+  // The errno of the failed open, or NotARegularFile; 0 when open.
+  int OpenError() const { return openError_; }
   size_t Read(void* buffer, size_t size) override;
 
  private:
+  int openError_ = 0;
   std::FILE* file_;
 };

@@ -4,9 +4,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <cerrno>
 #include <cstdio>
+
+#include "io/SaveTarget.h"
 
 int FileOps::CreateNew(const std::string& path) {
   return ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
@@ -46,10 +47,7 @@ FileOps& RealFileOps() {
 
 namespace {
 
-std::string TemporaryPathFor(const std::string& target) {
-  static std::atomic<unsigned> counter{0};
-  return target + ".tmp-" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
-}
+constexpr int MaxNameAttempts = 100;
 
 }  // namespace
 
@@ -58,15 +56,27 @@ SaveFile::SaveFile(std::string targetPath, FileOps& ops) : targetPath_(std::move
 SaveFile::~SaveFile() { Discard(); }
 
 bool SaveFile::Open() {
-  tempPath_ = TemporaryPathFor(targetPath_);
-  fd_ = ops_.CreateNew(tempPath_);
+  const std::optional<std::string> finalPath = FinalLinkTarget(targetPath_);
+  if (!finalPath || !MayReplace(*finalPath)) {
+    failed_ = true;
+    return false;
+  }
+  finalPath_ = *finalPath;
+  // A name left behind by a crashed save of a process with the same id is skipped.
+  for (int attempt = 0; attempt < MaxNameAttempts; ++attempt) {
+    tempPath_ = TemporaryPathBeside(finalPath_);
+    errno = 0;
+    fd_ = ops_.CreateNew(tempPath_);
+    if (fd_ >= 0 || errno != EEXIST) break;
+  }
   if (fd_ < 0) {
+    tempPath_.clear();
     failed_ = true;
     return false;
   }
   // A replaced file keeps its permissions.
   struct stat existing {};
-  if (::stat(targetPath_.c_str(), &existing) == 0) ::fchmod(fd_, existing.st_mode & 07777);
+  if (::stat(finalPath_.c_str(), &existing) == 0) ::fchmod(fd_, existing.st_mode & 07777);
   return true;
 }
 
@@ -83,7 +93,7 @@ bool SaveFile::Commit() {
   }
   const bool closed = ops_.Close(fd_);
   fd_ = -1;
-  if (failed_ || !closed || !ops_.Rename(tempPath_, targetPath_)) {
+  if (failed_ || !closed || !ops_.Rename(tempPath_, finalPath_)) {
     failed_ = true;
     Discard();
     return false;

@@ -2,7 +2,8 @@
 // Atomic replacement of a file: everything is written to a temporary file in the
 // target's directory, which is renamed over the target only after every write and
 // the close succeeded. Whatever fails, the previous file stays as it was and the
-// temporary file is removed.
+// temporary file is removed. A target reached through symbolic links is the file
+// at the end of the chain; a target the user may not write is refused.
 
 #include <cstddef>
 #include <string>
@@ -30,7 +31,8 @@ class SaveFile {
   SaveFile(const SaveFile&) = delete;
   SaveFile& operator=(const SaveFile&) = delete;
 
-  // Creates the temporary file. False when it cannot be created.
+  // Creates the temporary file. False when it cannot be created, the link chain
+  // cannot be followed or the target is not writable for the user.
   bool Open();
   // Appends bytes. After the first failure every later write fails too.
   bool Write(const void* data, size_t size);
@@ -42,6 +44,7 @@ class SaveFile {
   void Discard();
 
   std::string targetPath_;
+  std::string finalPath_;  // targetPath_ with its links followed
   std::string tempPath_;
   FileOps& ops_;
   int fd_ = -1;

@@ -1,6 +1,7 @@
 // Runs the built tmcompile program as a build pipeline would.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <cstdlib>
@@ -141,7 +142,7 @@ TEST_F(TmcompileTest, FailuresExitOneWithTheReasonOnStderr) {
     std::string message;
   };
   const Case cases[] = {
-      {{missing}, "tmcompile: cannot open " + missing},
+      {{missing}, "tmcompile: cannot open " + missing + ": No such file or directory"},
       {{notAMap}, notAMap + " ist keine TMM-Datei."},
       {{tooDetailedPath}, "Fehler: Zu viele Polygone (höchstens 12000)."},
       {{"-o", unwritable, goodPath}, "Fehler beim Erstellen von " + unwritable + "!"},
@@ -153,6 +154,39 @@ TEST_F(TmcompileTest, FailuresExitOneWithTheReasonOnStderr) {
     EXPECT_EQ(run.err, c.message + "\n");
   }
   EXPECT_FALSE(std::filesystem::exists(dir.File("big.tcm")));
+}
+
+TEST_F(TmcompileTest, NeverWritesTheModelOverItsOwnMapAndNeverWaitsOnAFifo) {
+  const std::string map = SaveAsMap(*EmptyMap(), "level.tcm");  // its model would be level.tcm too
+  const std::vector<unsigned char> mapBytes = ReadFileBytes(map);
+  std::filesystem::create_directories(dir.File("sub"));
+  std::filesystem::create_symlink(map, dir.File("link.tcm"));
+  const std::string refusal = "Fehler: Das Modell %s würde die Karte " + map + " überschreiben!";
+  const auto refusalFor = [&](const std::string& model) {
+    return std::string(refusal).replace(refusal.find("%s"), 2, model);
+  };
+  ASSERT_EQ(0, ::mkfifo(dir.File("fifo.tmm").c_str(), 0644));
+
+  struct Case {
+    std::vector<std::string> arguments;
+    std::string message;
+  };
+  const Case cases[] = {
+      {{map}, refusalFor(map)},
+      {{"-o", map, map}, refusalFor(map)},
+      {{"-o", dir.File("sub/../level.tcm"), map}, refusalFor(dir.File("sub/../level.tcm"))},
+      {{"-o", dir.File("link.tcm"), map}, refusalFor(dir.File("link.tcm"))},
+      {{dir.File("fifo.tmm")}, dir.File("fifo.tmm") + " ist keine TMM-Datei."},
+      {{dir.File("sub")}, dir.File("sub") + " ist keine TMM-Datei."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.message);
+    const ProgramRun run = Tmcompile(c.arguments);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err, c.message + "\n");
+    EXPECT_EQ(mapBytes, ReadFileBytes(map));
+  }
+  EXPECT_TRUE(std::filesystem::is_symlink(dir.File("link.tcm")));
 }
 
 TEST_F(TmcompileTest, WrongArgumentsExitTwoWithUsageOnStderr) {

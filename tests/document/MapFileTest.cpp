@@ -1,11 +1,15 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <cerrno>
 #include <cstring>
 #include <filesystem>
 
 #include "document/FramePictures.h"
 #include "document/MapFile.h"
 #include "document/PascalString.h"
+#include "graphics/PcxTestFile.h"
+#include "support/AllocationLimit.h"
 #include "support/FaultyFileOps.h"
 #include "support/TempDir.h"
 
@@ -17,8 +21,7 @@ struct Fixture {
   Fixture() { ResetDocument(*document, editor, true); }
 };
 
-void AddTexture(MapDocument& document, const char* name, int32_t animation,
-                std::initializer_list<const char*> frames) {
+void AddTexture(MapDocument& document, const char* name, int32_t animation, std::initializer_list<const char*> frames) {
   TextureEntry& entry = document.textures[static_cast<size_t>(document.textureCount)];
   entry.index = document.textureCount++;
   WritePascalString(entry.name, TextureNameCapacity, name);
@@ -95,7 +98,8 @@ TEST(MapFile, RoundTripKeepsEveryByteOfEveryCell) {
     EXPECT_EQ(a.animationType, b.animationType);
     ASSERT_EQ(a.frameCount, b.frameCount);
     for (int i = 0; i < a.frameCount; ++i) {
-      EXPECT_EQ(0, std::memcmp(a.frames[static_cast<size_t>(i)].fileName, b.frames[static_cast<size_t>(i)].fileName, 13));
+      EXPECT_EQ(0,
+                std::memcmp(a.frames[static_cast<size_t>(i)].fileName, b.frames[static_cast<size_t>(i)].fileName, 13));
     }
   }
   EXPECT_EQ(0, std::memcmp(f.document->cells.data(), loaded.document->cells.data(), MapGridBytes));
@@ -117,11 +121,29 @@ TEST(MapFile, RefusesFilesWithoutTheMagic) {
   }
 }
 
-TEST(MapFile, MissingFileFailsWithoutAMessage) {
-  Fixture f;
-  const MapFileResult result = LoadMap(*f.document, "/nonexistent/level.tmm", WithoutPictures());
-  EXPECT_FALSE(result.ok);
-  EXPECT_TRUE(result.message.empty());
+TEST(MapFile, NamesThatAreNoReadableMapsFailWithAMessageAndNeverBlock) {
+  TempDir dir;
+  ASSERT_EQ(0, ::mkfifo(dir.File("fifo.tmm").c_str(), 0644));  // no writer: an open would wait forever
+  std::filesystem::create_directories(dir.File("folder.tmm"));
+  struct Case {
+    std::string path;
+    std::string message;
+    int systemError;
+  };
+  const Case cases[] = {
+      {dir.File("missing.tmm"), dir.File("missing.tmm") + " kann nicht geöffnet werden.", ENOENT},
+      {dir.File("fifo.tmm"), dir.File("fifo.tmm") + " ist keine TMM-Datei.", 0},
+      {dir.File("folder.tmm"), dir.File("folder.tmm") + " ist keine TMM-Datei.", 0},
+      {"/dev/zero", "/dev/zero ist keine TMM-Datei.", 0},
+  };
+  for (const Case& c : cases) {
+    Fixture f;
+    const MapFileResult result = LoadMap(*f.document, c.path, WithoutPictures());
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(c.message, result.message);
+    EXPECT_EQ(c.systemError, result.systemError);
+    EXPECT_TRUE(f.document->IsUntitled());
+  }
 }
 
 TEST(MapFile, DamagedFilesLeaveAnEmptyDocument) {
@@ -189,6 +211,59 @@ TEST(MapFile, MissingFramePictureNamesItsGfxPathAndEmptiesTheDocument) {
   EXPECT_EQ("Fehler beim Laden von \"" + dir.Dir() + "GFX/NOWHERE.PCX\".", result.message);
   EXPECT_EQ(0, f.document->textureCount);
   EXPECT_EQ(0, f.document->textures[0].name[0]);
+}
+
+TEST(MapFile, FrameNamesReachNoFileOutsideGfxAndNoFifo) {
+  TempDir dir;
+  std::filesystem::create_directories(dir.Dir() + "GFX/sub");
+  const std::vector<unsigned char> picture = [] {
+    const std::vector<uint8_t> bytes =
+        pcxtest::MakeIndexedPcx(4, 4, std::vector<uint8_t>(16, 1), pcxtest::DistinctPalette());
+    return std::vector<unsigned char>(bytes.begin(), bytes.end());
+  }();
+  for (const char* name : {"x.pcx", "GFX/A.PCX", "GFX/sub/B.PCX", "GFX/B\\C.PCX"})
+    WriteFileBytes(dir.Dir() + name, picture);
+  ASSERT_EQ(0, ::mkfifo((dir.Dir() + "GFX/PIPE.PCX").c_str(), 0644));
+
+  const std::string nulName("A.PCX\0B", 7);
+  for (const std::string& frame :
+       {std::string("../x.pcx"), std::string("sub/B.PCX"), std::string("B\\C.PCX"), nulName, std::string("PIPE.PCX")}) {
+    SCOPED_TRACE(frame);
+    Fixture source;
+    AddTexture(*source.document, "Stein", Repeat, {"A.PCX"});
+    WritePascalString(source.document->textures[0].frames[0].fileName, FrameNameCapacity, frame);
+    ASSERT_TRUE(SaveMap(*source.document, dir.File("m.tmm")).ok);
+    Fixture f;
+    const MapFileResult result = LoadMap(*f.document, dir.File("m.tmm"), {dir.Dir(), true});
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(PictureLoadErrorMessage(FramePicturePath(dir.Dir(), frame)), result.message);
+    HiColorImage thumbnail;
+    EXPECT_FALSE(LoadFrameThumbnail(dir.Dir(), frame, thumbnail));  // the texture editor's way in
+  }
+  HiColorImage thumbnail;
+  EXPECT_TRUE(LoadFrameThumbnail(dir.Dir(), "a.pcx", thumbnail));
+}
+
+TEST(MapFile, RunningOutOfMemoryFailsTheLoadInsteadOfEndingTheProgram) {
+  TempDir dir;
+  std::filesystem::create_directories(dir.Dir() + "GFX");
+  const std::vector<uint8_t> bytes =
+      pcxtest::MakeIndexedPcx(1024, 600, pcxtest::NoisyIndices(1024, 600, 7), pcxtest::DistinctPalette());
+  pcxtest::WriteBytes(dir.Dir() + "GFX/BIG.PCX", bytes);
+  Fixture source;
+  AddTexture(*source.document, "Gross", Repeat, {"BIG.PCX"});
+  ASSERT_TRUE(SaveMap(*source.document, dir.File("m.tmm")).ok);
+
+  Fixture f;
+  MapFileResult result;
+  {
+    const AllocationLimit limit(1000000);  // less than the picture, more than anything else
+    EXPECT_NO_THROW(result = LoadMap(*f.document, dir.File("m.tmm"), {dir.Dir(), true}));
+  }
+  EXPECT_EQ(PictureLoadErrorMessage(dir.Dir() + "GFX/BIG.PCX"), result.message);
+  EXPECT_EQ(0, f.document->textureCount);
+  Fixture again;
+  EXPECT_TRUE(LoadMap(*again.document, dir.File("m.tmm"), {dir.Dir(), true}).ok);
 }
 
 TEST(MapFile, FailedSaveKeepsThePreviousFileAtEveryStep) {

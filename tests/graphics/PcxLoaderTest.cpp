@@ -8,6 +8,7 @@
 #include "graphics/GraphicsError.h"
 #include "graphics/PcxLoader.h"
 #include "graphics/PcxTestFile.h"
+#include "support/AllocationLimit.h"
 
 namespace {
 
@@ -105,8 +106,8 @@ TEST(PcxDecode, RunsContinueAcrossRowEndsAndFeedThePadByte) {
   // 3 pixels + pad + 3 pixels from one run of 7; then a run that crosses rows without pads.
   ExpectPixels(Decode(pcxtest::MakePcxFile(Fields(3, 2, 4), {0xC7, 5}, palette)), 3, 2, std::vector<uint8_t>(6, 5),
                palette);
-  ExpectPixels(Decode(pcxtest::MakePcxFile(Fields(2, 3, 2), {0xC3, 9, 0xC3, 8}, palette)), 2, 3,
-               {9, 9, 9, 8, 8, 8}, palette);
+  ExpectPixels(Decode(pcxtest::MakePcxFile(Fields(2, 3, 2), {0xC3, 9, 0xC3, 8}, palette)), 2, 3, {9, 9, 9, 8, 8, 8},
+               palette);
 }
 
 TEST(PcxDecode, PadByteAfterAnEmptyRunIsTheNextDecodedByte) {
@@ -145,9 +146,25 @@ TEST(PcxDecode, RefusesAHeaderWhosePictureWouldNotFitInMemorySize) {
 
 TEST(PcxDecode, LargestAllowedHeaderOverFewBytesFailsCleanly) {
   TakeGraphicsError();
-  const HiColorImage image = Decode(pcxtest::MakePcxFile(Fields(65535, 16383, 65535), {0xFF, 1, 0xFF, 2}, {}));
+  const HiColorImage image = Decode(pcxtest::MakePcxFile(Fields(8192, 2048, 8192), {0xFF, 1, 0xFF, 2}, {}));
   EXPECT_EQ(TakeGraphicsError(), geRead);
   EXPECT_TRUE(image.IsEmpty());
+}
+
+TEST(PcxDecode, PicturesOverEightThousandOnASideOrSixteenMegapixelsAreRefused) {
+  struct Case {
+    uint16_t width, height;
+    int32_t error;  // geRead: allowed, then found cut short
+  };
+  const Case cases[] = {{8192, 2048, geRead}, {4096, 4096, geRead},  {2048, 8192, geRead},   {8193, 1, geImage},
+                        {1, 8193, geImage},   {4097, 4096, geImage}, {32768, 32767, geImage}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.width) + " x " + std::to_string(c.height));
+    TakeGraphicsError();
+    const HiColorImage image = Decode(pcxtest::MakePcxFile(Fields(c.width, c.height, c.width), {0xC1, 1}, {}));
+    EXPECT_EQ(TakeGraphicsError(), c.error);
+    EXPECT_TRUE(image.IsEmpty());
+  }
 }
 
 TEST(PcxDecode, FailsWithTheReadCodeOnShortInput) {
@@ -239,9 +256,9 @@ TEST(PcxDecode, AgreesWithAPlainByteByByteDecoderOnRandomData) {
     std::vector<uint8_t> data(random(width * height * 2 + 20));
     // Mostly literals, with runs of every length including the empty run.
     for (auto& byte : data) byte = static_cast<uint8_t>(random(4) == 0 ? 0xC0 + random(64) : random(256));
-    const auto file = pcxtest::MakePcxFile(Fields(static_cast<uint16_t>(width), static_cast<uint16_t>(height),
-                                                  bytesPerLine),
-                                           data, pcxtest::DistinctPalette());
+    const auto file =
+        pcxtest::MakePcxFile(Fields(static_cast<uint16_t>(width), static_cast<uint16_t>(height), bytesPerLine), data,
+                             pcxtest::DistinctPalette());
     std::vector<uint16_t> expected;
     const bool complete = ReferenceDecode(file, width, height, bytesPerLine != width, expected);
     TakeGraphicsError();
@@ -305,6 +322,23 @@ TEST_F(PcxFile, MissingShortAndTruncatedFilesFailWithTheReadCode) {
     EXPECT_EQ(TakeGraphicsError(), geRead) << name;
     EXPECT_TRUE(image.IsEmpty()) << name;
   }
+}
+
+TEST_F(PcxFile, RunningOutOfMemoryIsTheImageCodeNeverAnException) {
+  const auto bytes =
+      pcxtest::MakeIndexedPcx(1024, 600, pcxtest::NoisyIndices(1024, 600, 5), pcxtest::DistinctPalette());
+  ASSERT_TRUE(pcxtest::WriteBytes(PathOf("big.pcx"), bytes));
+  HiColorImage fromFile, fromMemory;
+  {
+    const AllocationLimit limit(1000000);  // less than the 1.2 MB of pixels
+    TakeGraphicsError();
+    EXPECT_NO_THROW(LoadPcxImage(PathOf("big.pcx"), fromFile));
+    EXPECT_EQ(TakeGraphicsError(), geImage);
+    EXPECT_NO_THROW(DecodePcxImage(bytes.data(), bytes.size(), fromMemory));
+    EXPECT_EQ(TakeGraphicsError(), geImage);
+  }
+  EXPECT_TRUE(fromFile.IsEmpty());
+  EXPECT_TRUE(fromMemory.IsEmpty());
 }
 
 TEST_F(PcxFile, RefusesThreePlanesFromAFile) {

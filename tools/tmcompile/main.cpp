@@ -6,6 +6,7 @@
 // check's findings instead, writes nothing and exits 1 when one is an error.
 
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -160,12 +161,16 @@ int Compile(const Arguments& arguments) {
   const MapLoadOptions options{ProgramDirectory(), false};
   const MapFileResult loaded = LoadMap(*document, arguments.mapPath, options);
   if (!loaded.ok) {
-    return Fail(loaded.message.empty() ? "tmcompile: cannot open " + arguments.mapPath : loaded.message);
+    if (loaded.systemError == 0) return Fail(loaded.message);
+    return Fail("tmcompile: cannot open " + arguments.mapPath + ": " + std::strerror(loaded.systemError));
   }
   if (arguments.check) return Check(*document);
 
   if (arguments.format != "tcm") return Export(*document, arguments);
   const std::string modelPath = arguments.modelPath.empty() ? ModelFileName(arguments.mapPath) : arguments.modelPath;
+  if (const std::string refusal = ModelOverMapMessage(arguments.mapPath, modelPath); !refusal.empty()) {
+    return Fail(refusal);
+  }
   MapCompiler compiler;
   StdoutLog log;
   const bool compiled = compiler.Compile(*document, modelPath, log);
