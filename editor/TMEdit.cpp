@@ -4,22 +4,30 @@
 #include <QApplication>
 #include <QFileInfo>
 
+#include "document/RecoveryOffer.h"
 #include "editor/EditorMainForm.h"
 #include "editor/GermanQtTexts.h"
+#include "editor/RecoveryKeeper.h"
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
   // Only the name: a display name would be appended to every window caption,
-  // and the main window's caption must read exactly as the document's.
+  // and the main window's caption must read exactly as the document's. Without
+  // an organization it alone names the settings and the recovery folder
+  // (~/.local/share/Tessmoor-Editor/recovery/).
   QApplication::setApplicationName("Tessmoor-Editor");
   InstallGermanQtTexts(application);
   TFrmMain mainWindow;
   mainWindow.RestoreSettings();
   mainWindow.show();
+  // Declared after the window, so it ends first: a normal exit removes the copy.
+  RecoveryKeeper recovery(mainWindow.Model(), RecoveryKeeper::DefaultFolder());
+  const bool recovered = OfferOrphanedCopies(RecoveryKeeper::DefaultFolder().toStdString(), mainWindow.Model(),
+                                             mainWindow.Editor(), mainWindow.Dialogs(), recovery.CopyPath());
   // A map named on the command line (as the start script does with the sample map)
   // is opened right away, by its full path so the caption and saves name it exactly.
   const QStringList arguments = QApplication::arguments();
-  if (arguments.size() > 1 && QFileInfo(arguments[1]).isFile()) {
+  if (!recovered && arguments.size() > 1 && QFileInfo(arguments[1]).isFile()) {
     mainWindow.OpenMapFile(QFileInfo(arguments[1]).absoluteFilePath());
   }
   return application.exec();
