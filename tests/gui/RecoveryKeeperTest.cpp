@@ -9,6 +9,7 @@
 #include "editor/RecoveryKeeper.h"
 #include "gui/MainWindowFixture.h"
 #include "support/FaultyFileOps.h"
+#include "support/TempDir.h"
 
 namespace {
 
