@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <map>
 #include <random>
 
 #include "document/RecoveryFile.h"
@@ -50,7 +51,7 @@ void RemoveLock(const std::string& path, int fd) {
   ::close(fd);
 }
 
-std::string Stem(const fs::path& path) { return path.parent_path().string() + "/" + path.stem().string(); }
+std::string Stem(const fs::path& path) { return WithSlash(path.parent_path().string()) + path.stem().string(); }
 
 }  // namespace
 
@@ -105,22 +106,28 @@ void OrphanedCopy::MoveTo(const std::string& path) {
 }
 
 std::vector<std::unique_ptr<OrphanedCopy>> ClaimOrphanedCopies(const std::string& folder) {
-  std::vector<std::string> stems;
+  // Every id in the folder, with the temporary files of writes a kill cut short.
+  std::map<std::string, std::vector<std::string>> stems;
+  const std::string cutWrite = std::string(RecoveryExtension) + ".tmp-";
   std::error_code error;
   for (fs::directory_iterator entry(folder, error), end; !error && entry != end; entry.increment(error)) {
     const fs::path& path = entry->path();
-    if (path.extension() == RecoveryExtension || path.extension() == LockExtension) stems.push_back(Stem(path));
+    const std::string name = path.filename().string();
+    if (const size_t cut = name.find(cutWrite); cut != std::string::npos) {
+      stems[WithSlash(path.parent_path().string()) + name.substr(0, cut)].push_back(path.string());
+    } else if (path.extension() == RecoveryExtension || path.extension() == LockExtension) {
+      stems[Stem(path)];
+    }
   }
-  std::sort(stems.begin(), stems.end());
-  stems.erase(std::unique(stems.begin(), stems.end()), stems.end());
 
   std::vector<std::unique_ptr<OrphanedCopy>> orphans;
-  for (const std::string& stem : stems) {
+  for (const auto& [stem, cutWrites] : stems) {
     // A copy whose lock file is gone gets a new one, so two starting editors
     // still cannot both claim it.
     const std::string lockPath = stem + LockExtension;
     const int fd = TryLock(lockPath, O_CREAT);
     if (fd < 0) continue;
+    for (const std::string& path : cutWrites) ::unlink(path.c_str());
     const std::string copyPath = stem + RecoveryExtension;
     if (::access(copyPath.c_str(), F_OK) == 0) {
       orphans.push_back(std::make_unique<OrphanedCopy>(lockPath, copyPath, fd));

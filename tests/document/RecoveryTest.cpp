@@ -122,6 +122,15 @@ TEST(RecoveryFolder, OnlyCopiesOfEndedEditorsAreClaimedAndANormalEndLeavesNothin
   for (auto& orphan : orphans) orphan->Discard();
   EXPECT_TRUE(ClaimOrphanedCopies(folder).empty());
 
+  // A write cut short by the kill leaves a temporary file; it goes with its editor's lock.
+  const pid_t crashed = ChildWithCopy(folder, true, 6.0f);
+  ASSERT_GT(crashed, 0);
+  WriteFileBytes(folder + std::to_string(crashed) + "-1.tmr.tmp-" + std::to_string(crashed) + "-3", {1, 2});
+  WriteFileBytes(folder + std::to_string(crashed) + "-1.lock", {});
+  orphans = ClaimOrphanedCopies(folder);
+  ASSERT_EQ(orphans.size(), 1u);
+  orphans.front()->Discard();
+
   own.reset();
   EXPECT_TRUE(std::filesystem::is_empty(folder));
 }
