@@ -9,6 +9,8 @@
 
 enum class SaveChangesAnswer { Yes, No, Cancel };
 enum class NewMapKind { EraseAll, TakeOverTextures };
+// Keep (no answer, e.g. a scripted layer with none) leaves the copy for the next start.
+enum class RecoveryAnswer { Restore, Discard, Keep };
 
 class DialogLayer {
  public:
@@ -28,4 +30,7 @@ class DialogLayer {
   virtual std::vector<std::string> ChoosePictures(const std::string& startDirectory) = 0;
   // The "Neu" dialog; nothing when cancelled.
   virtual std::optional<NewMapKind> ChooseNewMapKind() = 0;
+  // "Der Editor wurde nicht ordnungsgemäß beendet. ..." about `fileName` (no
+  // folders) with Ja (default) and Nein.
+  virtual RecoveryAnswer AskRecover(const std::string& fileName) = 0;
 };

@@ -25,6 +25,7 @@ class DialogLayerProxy : public DialogLayer {
     return target->ChoosePictures(startDirectory);
   }
   std::optional<NewMapKind> ChooseNewMapKind() override { return target->ChooseNewMapKind(); }
+  RecoveryAnswer AskRecover(const std::string& fileName) override { return target->AskRecover(fileName); }
 
  private:
   DialogLayer* target = nullptr;

@@ -48,6 +48,7 @@ class TFrmMain : public QMainWindow, public DocumentObserver {
   const MapDocument& Document() const { return model->Map(); }
   DocumentModel& Model() { return *model; }
   EditorState& Editor() { return *editor; }
+  DialogLayer& Dialogs() { return dialogs; }
   TFrmProperties& PropertiesWindow() { return *FrmProperties; }
   TFrmCompile& CompileWindow() { return *FrmCompile; }
   TFrmTextureEditor& TextureEditorWindow() { return *FrmTextureEditor; }

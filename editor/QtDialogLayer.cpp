@@ -107,3 +107,19 @@ std::vector<std::string> QtDialogLayer::ChoosePictures(const std::string& startD
 }
 
 std::optional<NewMapKind> QtDialogLayer::ChooseNewMapKind() { return newForm.Choose(); }
+
+RecoveryAnswer QtDialogLayer::AskRecover(const std::string& fileName) {
+  QMessageBox box(QMessageBox::Question, QStringLiteral("Tessmoor Editor"),
+                  QStringLiteral("Der Editor wurde nicht ordnungsgemäß beendet. Ungesicherte Änderungen an %1 "
+                                 "wiederherstellen?")
+                      .arg(QString::fromStdString(fileName)),
+                  QMessageBox::Yes | QMessageBox::No, parent);
+  box.button(QMessageBox::Yes)->setText(QStringLiteral("&Ja"));
+  box.button(QMessageBox::No)->setText(QStringLiteral("&Nein"));
+  box.setDefaultButton(QMessageBox::Yes);
+  box.exec();
+  const QAbstractButton* clicked = box.clickedButton();
+  if (clicked == box.button(QMessageBox::Yes)) return RecoveryAnswer::Restore;
+  if (clicked == box.button(QMessageBox::No)) return RecoveryAnswer::Discard;
+  return RecoveryAnswer::Keep;
+}

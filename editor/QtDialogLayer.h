@@ -18,6 +18,7 @@ class QtDialogLayer : public DialogLayer {
   std::optional<std::string> ChooseExportFile(const std::string& startDirectory) override;
   std::vector<std::string> ChoosePictures(const std::string& startDirectory) override;
   std::optional<NewMapKind> ChooseNewMapKind() override;
+  RecoveryAnswer AskRecover(const std::string& fileName) override;
 
  private:
   QWidget* parent;

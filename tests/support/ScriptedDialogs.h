@@ -13,7 +13,7 @@
 class ScriptedDialogs : public DialogLayer {
  public:
   // Every call, in order: "error:<message>", "ask-save", "open", "save",
-  // "export", "pictures", "new".
+  // "export", "pictures", "new", "recover:<file name>".
   std::vector<std::string> log;
   // The starting directory of every file dialog, in order.
   std::vector<std::string> startDirectories;
@@ -24,6 +24,7 @@ class ScriptedDialogs : public DialogLayer {
   std::deque<std::optional<std::string>> exportAnswers;
   std::deque<std::vector<std::string>> pictureAnswers;
   std::deque<std::optional<NewMapKind>> newMapAnswers;
+  std::deque<RecoveryAnswer> recoverAnswers;
 
   void ShowError(const std::string& message) override { log.push_back("error:" + message); }
 
@@ -55,6 +56,11 @@ class ScriptedDialogs : public DialogLayer {
   std::optional<NewMapKind> ChooseNewMapKind() override {
     log.push_back("new");
     return Next(newMapAnswers, std::optional<NewMapKind>());
+  }
+
+  RecoveryAnswer AskRecover(const std::string& fileName) override {
+    log.push_back("recover:" + fileName);
+    return Next(recoverAnswers, RecoveryAnswer::Keep);
   }
 
  private:

@@ -1,0 +1,53 @@
+#include "document/RecoveryOffer.h"
+
+#include "document/RecoveryFile.h"
+#include "document/RecoveryFolder.h"
+
+namespace {
+
+std::string ShownName(const std::string& originalPath) {
+  if (originalPath.empty()) return UntitledName;
+  const size_t slash = originalPath.find_last_of('/');
+  return slash == std::string::npos ? originalPath : originalPath.substr(slash + 1);
+}
+
+}  // namespace
+
+MapFileResult RestoreRecoveryCopy(const std::string& copyPath, DocumentModel& model, EditorState& editor) {
+  RecoveryLoadResult loaded;
+  model.Replace(
+      [&](MapDocument& document) {
+        ResetDocument(document, editor, true);
+        loaded = LoadRecoveryFile(document, copyPath, MapLoadOptions{editor.programDirectory, true});
+        document.fileName = loaded.originalPath.empty() ? UntitledName : loaded.originalPath;
+      },
+      true);
+  if (!loaded.map.ok) model.Replace([&](MapDocument& document) { ResetDocument(document, editor, true); });
+  return loaded.map;
+}
+
+bool OfferOrphanedCopies(const std::string& folder, DocumentModel& model, EditorState& editor, DialogLayer& dialogs,
+                         const std::string& adoptAs) {
+  for (const std::unique_ptr<OrphanedCopy>& orphan : ClaimOrphanedCopies(folder)) {
+    // A copy cut short or not ours stays where it is; it is never offered.
+    const std::optional<std::string> originalPath = RecoveryOriginalPath(orphan->Path());
+    if (!originalPath) continue;
+    switch (dialogs.AskRecover(ShownName(*originalPath))) {
+      case RecoveryAnswer::Discard:
+        orphan->Discard();
+        break;
+      case RecoveryAnswer::Keep:
+        break;
+      case RecoveryAnswer::Restore: {
+        const MapFileResult result = RestoreRecoveryCopy(orphan->Path(), model, editor);
+        if (!result.ok) {
+          if (!result.message.empty()) dialogs.ShowError(result.message);
+          continue;
+        }
+        orphan->MoveTo(adoptAs);
+        return true;
+      }
+    }
+  }
+  return false;
+}
