@@ -31,7 +31,9 @@ FieldPlace PlaceOf(int field) {
           sizeof(int16_t)};
 }
 
-unsigned char* BytesOf(MapCell& cell, int field) { return reinterpret_cast<unsigned char*>(&cell) + PlaceOf(field).offset; }
+unsigned char* BytesOf(MapCell& cell, int field) {
+  return reinterpret_cast<unsigned char*>(&cell) + PlaceOf(field).offset;
+}
 
 const unsigned char* BytesOf(const MapCell& cell, int field) {
   return reinterpret_cast<const unsigned char*>(&cell) + PlaceOf(field).offset;

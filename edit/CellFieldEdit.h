@@ -17,8 +17,8 @@ enum CellField : int {
   FieldOpacity,
   FieldWaterLevel,
   FieldFloorHeight,
-  FieldCeilingHeight0,  // ... to FieldCeilingHeight0 + 3, by corner
-  FieldTexture0 = FieldCeilingHeight0 + 4,        // ... + SurfaceKind
+  FieldCeilingHeight0,                                 // ... to FieldCeilingHeight0 + 3, by corner
+  FieldTexture0 = FieldCeilingHeight0 + 4,             // ... + SurfaceKind
   FieldTextureOffset0 = FieldTexture0 + SurfaceCount,  // ... + SurfaceKind
   CellFieldCount = FieldTextureOffset0 + SurfaceCount,
 };
@@ -30,7 +30,7 @@ bool IsHeightField(int field);
 
 struct CellFieldEdit {
   CellFieldSet changed;
-  MapCell values{};           // read only for the fields in `changed`
+  MapCell values{};              // read only for the fields in `changed`
   bool relativeHeights = false;  // height values are added to each cell's own
 };
 

@@ -27,8 +27,8 @@ struct PointerInput {
 struct CellBinding {
   enum class Target { None, GridCell, PaletteSlot, GridRange };
   Target target = Target::None;
-  GridPoint cell;    // for GridCell
-  int32_t slot = 0;  // for PaletteSlot
+  GridPoint cell;                 // for GridCell
+  int32_t slot = 0;               // for PaletteSlot
   CellRange range{0, 0, -1, -1};  // for GridRange, in order and inside the grid
 
   static CellBinding Grid(GridPoint cell) { return {Target::GridCell, cell, 0}; }

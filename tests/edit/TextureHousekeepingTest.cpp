@@ -54,7 +54,8 @@ Snapshot Take(const DocumentModel& model, const CellClipboard& clipboard) {
     EXPECT_EQ(entry.index, t);
     shot.names.emplace_back(reinterpret_cast<const char*>(entry.name), 1 + entry.name[0]);
   }
-  for (int s = 0; s < PaletteSlotCount; ++s) shot.slots[static_cast<size_t>(s)] = model.Map().paletteSlots[static_cast<size_t>(s)].cell;
+  for (int s = 0; s < PaletteSlotCount; ++s)
+    shot.slots[static_cast<size_t>(s)] = model.Map().paletteSlots[static_cast<size_t>(s)].cell;
   shot.clipboard.assign(clipboard.cells.get(), clipboard.cells.get() + clipboard.width * clipboard.height);
   return shot;
 }
