@@ -40,7 +40,7 @@ std::optional<uint16_t> ChooseReplacementTexture(QWidget* parent, const MapDocum
 
   auto* layout = new QFormLayout(&dialog);
   layout->addRow(new QLabel(
-      QStringLiteral("Alle Verweise auf \"%1\" ersetzen.").arg(NameOf(document.textures[static_cast<size_t>(texture)])),
+      QStringLiteral("Alle Verweise auf „%1“ ersetzen.").arg(NameOf(document.textures[static_cast<size_t>(texture)])),
       &dialog));
   auto* label = new QLabel(QStringLiteral("&Ersetzen durch:"), &dialog);
   label->setBuddy(list);
