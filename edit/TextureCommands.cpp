@@ -162,8 +162,12 @@ TextureResult SetAnimationType(DocumentModel& model, int texture, AnimationType 
 TextureResult DeleteTexture(DocumentModel& model, int texture, CellClipboard* clipboard) {
   if (!IsTextureInTable(model.Map(), texture)) return Refused();
   if (IsTextureReferenced(model.Map(), static_cast<uint16_t>(texture))) return Refused(TextureInUseMessage);
-  model.Execute(std::make_unique<DeleteTextureCommand>(texture, clipboard));
+  model.Execute(MakeDeleteTextureCommand(texture, clipboard));
   return {};
+}
+
+std::unique_ptr<EditCommand> MakeDeleteTextureCommand(int texture, CellClipboard* clipboard) {
+  return std::make_unique<DeleteTextureCommand>(texture, clipboard);
 }
 
 AddFramesResult AddFrames(DocumentModel& model, const std::string& programDirectory, int texture,

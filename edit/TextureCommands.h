@@ -2,6 +2,7 @@
 // The texture editor's operations as undoable steps. Each checks and reports
 // like its counterpart in textures/ and adds a step only when it changed the table.
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,8 @@ TextureResult SetAnimationType(DocumentModel& model, int texture, AnimationType 
 // The clipboard, when given, is renumbered with the grid; undo renumbers it back
 // and, while it still holds the same block, restores its references to the texture.
 TextureResult DeleteTexture(DocumentModel& model, int texture, CellClipboard* clipboard);
+// The step DeleteTexture executes, unchecked, for steps made of several deletes.
+std::unique_ptr<EditCommand> MakeDeleteTextureCommand(int texture, CellClipboard* clipboard);
 
 // All chosen pictures are one step; pictures added before a stop stay.
 AddFramesResult AddFrames(DocumentModel& model, const std::string& programDirectory, int texture,

@@ -1,5 +1,6 @@
 #include "editor/EditorPropertiesForm.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -169,6 +170,12 @@ QWidget* TFrmProperties::Build3DModelPage() {
   auto* ceilingLabel = new QLabel(QStringLiteral("&Deckenhöhe:"), page);
   layout->addRow(ceilingLabel, BuildCeilingSquare());
   ceilingLabel->setBuddy(SpnCeilingHeight[0]);
+  ChkRelative = new QCheckBox(QStringLiteral("&relativ"), page);
+  ChkRelative->setObjectName(QStringLiteral("ChkRelative"));
+  ChkRelative->setToolTip(QStringLiteral("Höhen werden zu den Höhen jeder Zelle addiert"));
+  ChkRelative->hide();  // only a rectangle of cells has heights to offset
+  layout->addRow(QString(), ChkRelative);
+  connect(ChkRelative, &QCheckBox::toggled, this, [this] { ShowRangeHeights(); });
   // Laid out clockwise, but the keyboard visits the corners in number order.
   QWidget::setTabOrder(SpnFloorHeight, SpnCeilingHeight[0]);
   for (int corner = 0; corner < 3; ++corner)
@@ -208,30 +215,41 @@ TFrmProperties::~TFrmProperties() { model.RemoveObserver(this); }
 
 void TFrmProperties::Bind(const CellBinding& cellBinding) {
   binding = cellBinding;
+  ShowBindingKind();
   for (QComboBox* list : CboTex) FillTextureList(list);
-  if (const MapCell* cell = BoundCell(model, binding)) LoadControls(*cell);
+  if (IsRangeBound()) {
+    LoadRangeControls();
+  } else if (const MapCell* cell = BoundCell(model, binding)) {
+    LoadControls(*cell);
+  }
 }
 
 void TFrmProperties::DocumentChanged(const DocumentChange& change) {
-  const bool boundCellChanged =
-      binding.target == CellBinding::Target::GridCell && change.TouchesCell(binding.cell.x, binding.cell.y);
   if (change.Has(TexturesChanged | DocumentReplaced)) {
     Bind(binding);
-  } else if (boundCellChanged) {
-    LoadControls(*BoundCell(model, binding));
+  } else if (ChangeTouchesBinding(change, binding)) {
+    if (IsRangeBound()) {
+      LoadRangeControls();
+    } else {
+      LoadControls(*BoundCell(model, binding));
+    }
   }
 }
 
 void TFrmProperties::LoadControls(
     const MapCell& cell) {  // A type no list entry stands for leaves the list without a selection.
   CboType->setCurrentIndex(cell.type < CellTypeCount ? cell.type : -1);
-  SpnWaterHeight->setValue(FieldValueOf(cell.waterLevel));
+  LoadHeights(cell);
   SpnAlpha->setValue(cell.opacity);
+  for (int kind = 0; kind < SurfaceCount; ++kind) SelectTextureItem(cell.texture[kind], CboTex[kind]);
+  for (int kind = 0; kind < SurfaceCount; ++kind) SpnOfs[kind]->setValue(cell.textureOffset[kind]);
+}
+
+void TFrmProperties::LoadHeights(const MapCell& cell) {
+  SpnWaterHeight->setValue(FieldValueOf(cell.waterLevel));
   SpnFloorHeight->setValue(FieldValueOf(cell.floorHeight));
   for (int corner = 0; corner < 4; ++corner)
     SpnCeilingHeight[corner]->setValue(FieldValueOf(cell.ceilingHeight[corner]));
-  for (int kind = 0; kind < SurfaceCount; ++kind) SelectTextureItem(cell.texture[kind], CboTex[kind]);
-  for (int kind = 0; kind < SurfaceCount; ++kind) SpnOfs[kind]->setValue(cell.textureOffset[kind]);
 }
 
 void TFrmProperties::ApplyToCell() {
@@ -239,7 +257,15 @@ void TFrmProperties::ApplyToCell() {
   // nothing to write to.
   const MapCell* bound = BoundCell(model, binding);
   if (bound == nullptr) return;
-  MapCell cell = *bound;
+  if (IsRangeBound()) {
+    ApplyToRange();
+    return;
+  }
+  if (ApplyToBoundCell(model, binding, ControlValues(*bound))) emit slotEdited();
+}
+
+MapCell TFrmProperties::ControlValues(const MapCell& base) const {
+  MapCell cell = base;
   // A list without a selection has no value to give, so its field stays.
   if (CboType->currentIndex() >= 0) cell.type = static_cast<uint8_t>(CboType->currentIndex());
   cell.waterLevel = static_cast<float>(SpnWaterHeight->value());
@@ -253,7 +279,7 @@ void TFrmProperties::ApplyToCell() {
   }
   for (int kind = 0; kind < SurfaceCount; ++kind)
     cell.textureOffset[kind] = static_cast<int16_t>(static_cast<uint16_t>(SpnOfs[kind]->value()));
-  if (ApplyToBoundCell(model, binding, cell)) emit slotEdited();
+  return cell;
 }
 
 void TFrmProperties::FillTextureList(QComboBox* list) {

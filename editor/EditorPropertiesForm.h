@@ -4,16 +4,23 @@
 // cell before Apply. Applied to a grid cell it is an undoable step; applied to a
 // palette slot it changes the tool's template only. When the document changes
 // the bound cell or the texture table, the controls show the new state.
+//
+// Bound to a rectangle of grid cells ("Eigenschaften - 12 Zellen"), a field shows
+// the value all cells share and is empty where they differ; Apply writes only
+// the fields the user changed, to every cell, as one step, and with "relativ"
+// the height fields are offsets to each cell's own heights.
 
 #include <QDialog>
 #include <array>
 #include <cstdint>
 
 #include "document/MapDocument.h"
+#include "edit/CellFieldEdit.h"
 #include "edit/DocumentModel.h"
 #include "view/EditingTools.h"
 
 class IntSpinField;
+class QCheckBox;
 class QComboBox;
 class QPushButton;
 class QTabWidget;
@@ -60,6 +67,19 @@ class TFrmProperties : public QDialog, public DocumentObserver {
   void BtnApplyClick();
 
   void LoadControls(const MapCell& cell);
+  void LoadHeights(const MapCell& cell);
+  // The cell with the controls' values; lists without a selection keep `base`'s.
+  MapCell ControlValues(const MapCell& base) const;
+
+  // The rectangle binding (EditorPropertiesRange.cpp).
+  bool IsRangeBound() const { return binding.target == CellBinding::Target::GridRange; }
+  void ShowBindingKind();
+  void LoadRangeControls();
+  void ShowRangeHeights();
+  CellFieldSet EditedFields() const;
+  void ApplyToRange();
+  IntSpinField* SpinFieldFor(int field) const;
+  QComboBox* ListFor(int field) const;
 
   DocumentModel& model;
   CellBinding binding;
@@ -75,6 +95,9 @@ class TFrmProperties : public QDialog, public DocumentObserver {
   std::array<IntSpinField*, 4> SpnCeilingHeight;
   std::array<QComboBox*, SurfaceCount> CboTex;     // by SurfaceKind
   std::array<IntSpinField*, SurfaceCount> SpnOfs;  // by SurfaceKind
+  QCheckBox* ChkRelative;
+  CellFieldSet rangeCommon;                           // the fields all bound cells share
+  std::array<int, CellFieldCount> loadedListIndex{};  // what a list showed after loading
   QPushButton* BtnOk;
   QPushButton* BtnCancel;
   QPushButton* BtnApply;

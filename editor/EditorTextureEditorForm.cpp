@@ -37,16 +37,19 @@ TFrmTextureEditor::TFrmTextureEditor(DocumentModel& model, EditorState& editor, 
   CreateTextureControls();
   CreateFramePane();
   CreateAnimationGroup();
+  CreateHousekeepingButtons();
   BtnClose = MakeButton("BtnClose", QStringLiteral("&Schließen"), this, QRect(432, 352, 89, 25));
   ConnectHandlers();
   setTabOrder(LVTextures, BtnAdd);
   setTabOrder(BtnAdd, BtnDelete);
-  setTabOrder(BtnDelete, LstFiles);
+  setTabOrder(BtnDelete, BtnDeleteUnused);
+  setTabOrder(BtnDeleteUnused, LstFiles);
   setTabOrder(LstFiles, SpdMoveUp);
   setTabOrder(SpdMoveUp, SpdAddFile);
   setTabOrder(SpdAddFile, SpdRemoveFile);
   setTabOrder(SpdRemoveFile, SpdMoveDown);
-  setTabOrder(SpdMoveDown, RdoRepeat);
+  setTabOrder(SpdMoveDown, BtnReplace);
+  setTabOrder(BtnReplace, RdoRepeat);
   setTabOrder(RdoRepeat, RdoPingPong);
   setTabOrder(RdoPingPong, BtnClose);
 }
@@ -332,9 +335,9 @@ void TFrmTextureEditor::RefreshFramePane() {
   paneTexture_ = texture;
   const bool enabled = texture >= 0;
   LblUsage->setText(TextureUsageText(Doc(), texture));
-  for (QWidget* control :
-       {static_cast<QWidget*>(SpdMoveUp), static_cast<QWidget*>(SpdMoveDown), static_cast<QWidget*>(SpdAddFile),
-        static_cast<QWidget*>(SpdRemoveFile), static_cast<QWidget*>(RdoAnimationType)}) {
+  for (QWidget* control : {static_cast<QWidget*>(SpdMoveUp), static_cast<QWidget*>(SpdMoveDown),
+                           static_cast<QWidget*>(SpdAddFile), static_cast<QWidget*>(SpdRemoveFile),
+                           static_cast<QWidget*>(RdoAnimationType), static_cast<QWidget*>(BtnReplace)}) {
     control->setEnabled(enabled);
   }
   if (!enabled) {

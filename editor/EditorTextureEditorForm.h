@@ -4,7 +4,10 @@
 // the table and turns clicks into those steps.
 
 #include <QDialog>
+#include <cstdint>
 #include <functional>
+#include <optional>
+#include <utility>
 
 #include "document/DialogLayer.h"
 #include "document/MapDocument.h"
@@ -47,6 +50,13 @@ class TFrmTextureEditor : public QDialog {
   void PntTexturePaint(QPainter& painter);
   void RdoAnimationTypeClick(int position);
   void BtnCloseClick();
+  // Texture housekeeping (TextureEditorHousekeeping.cpp).
+  void BtnReplaceClick();
+  void BtnDeleteUnusedClick();
+
+  // What asks for the replacement; the real dialog unless a test sets another.
+  using ReplacementChooser = std::function<std::optional<uint16_t>(int texture)>;
+  void SetReplacementChooser(ReplacementChooser chooser) { chooseReplacement_ = std::move(chooser); }
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -68,6 +78,8 @@ class TFrmTextureEditor : public QDialog {
   void ShowAnimationType(int32_t type);
   void RepaintPreview();
   void AppendFileLine(const TextureFrame& frame);
+  void CreateHousekeepingButtons();
+  void SelectListPosition(int position);
 
   const MapDocument& Doc() const { return model_.Map(); }
 
@@ -78,6 +90,7 @@ class TFrmTextureEditor : public QDialog {
   // The texture whose frames the pane lists; -1 when the pane is disabled.
   int paneTexture_ = -1;
   bool fillingList_ = false;
+  ReplacementChooser chooseReplacement_;
 
   QLabel* LblTextures;
   QTreeWidget* LVTextures;
@@ -98,5 +111,7 @@ class TFrmTextureEditor : public QDialog {
   QRadioButton* RdoRepeat;
   QRadioButton* RdoPingPong;
   QButtonGroup* animationButtons_;
+  QPushButton* BtnReplace;
+  QPushButton* BtnDeleteUnused;
   QPushButton* BtnClose;
 };

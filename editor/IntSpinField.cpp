@@ -24,25 +24,30 @@ int32_t IntFieldValue(const QString& text) {
   return static_cast<int32_t>(number);
 }
 
-IntSpinField::IntSpinField(QWidget* parent) : QAbstractSpinBox(parent) {
-  setValue(0);
-}
+IntSpinField::IntSpinField(QWidget* parent) : QAbstractSpinBox(parent) { setValue(0); }
 
 int32_t IntSpinField::value() const { return IntFieldValue(text()); }
 
+// QLineEdit::setText clears the line's modified flag, and typing sets it.
 void IntSpinField::setValue(int32_t value) { lineEdit()->setText(QString::number(value)); }
+
+void IntSpinField::setMixed() { lineEdit()->setText(QString()); }
+
+bool IntSpinField::isMixed() const { return text().trimmed().isEmpty(); }
+
+bool IntSpinField::isEdited() const { return lineEdit()->isModified(); }
 
 void IntSpinField::stepBy(int steps) {
   const int64_t stepped = static_cast<int64_t>(value()) + steps;
   setValue(static_cast<int32_t>(std::clamp(stepped, MinValue, MaxValue)));
+  lineEdit()->setModified(true);  // an arrow step is the user's change too
 }
 
 QValidator::State IntSpinField::validate(QString& input, int&) const {
   // Anything may be typed; a text that is no integer merely reads as 0.
   bool ok = false;
   const qlonglong number = input.trimmed().toLongLong(&ok, 10);
-  return ok && number >= MinValue && number <= MaxValue ? QValidator::Acceptable
-                                                        : QValidator::Intermediate;
+  return ok && number >= MinValue && number <= MaxValue ? QValidator::Acceptable : QValidator::Intermediate;
 }
 
 QAbstractSpinBox::StepEnabled IntSpinField::stepEnabled() const {
@@ -59,8 +64,7 @@ QSize IntSpinField::sizeHint() const {
   QStyleOptionSpinBox option;
   initStyleOption(&option);
   const QFontMetrics metrics(font());
-  const QSize content(metrics.horizontalAdvance(QLatin1String(WidthSample)) + 4,
-                      lineEdit()->sizeHint().height());
+  const QSize content(metrics.horizontalAdvance(QLatin1String(WidthSample)) + 4, lineEdit()->sizeHint().height());
   return style()->sizeFromContents(QStyle::CT_SpinBox, &option, content, this);
 }
 

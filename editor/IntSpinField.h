@@ -18,7 +18,13 @@ class IntSpinField : public QAbstractSpinBox {
   explicit IntSpinField(QWidget* parent = nullptr);
 
   int32_t value() const;
+  // Shows the value; the field counts as not edited again.
   void setValue(int32_t value);
+  // No value: the cells it stands for differ. Empty, and not edited.
+  void setMixed();
+  bool isMixed() const;
+  // Typed into or stepped since the last setValue or setMixed.
+  bool isEdited() const;
 
   // One arrow step is 1; the field stops at the ends of the 32-bit range.
   void stepBy(int steps) override;

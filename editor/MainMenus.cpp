@@ -5,6 +5,8 @@
 #include <QMenuBar>
 
 #include "editor/EditorMainForm.h"
+#include "editor/EditorPropertiesForm.h"
+#include "view/EditingTools.h"
 
 QAction* TFrmMain::AddAction(QMenu* menu, const char* name, const QString& text, QList<QKeySequence> shortcuts) {
   auto* action = menu->addAction(text);
@@ -58,6 +60,8 @@ void TFrmMain::BuildEditMenu() {
                        {QKeySequence(Qt::CTRL | Qt::Key_Insert), QKeySequence(Qt::CTRL | Qt::Key_C)});
   EditPaste = AddAction(MnuEdit, "EditPaste", "&Einfügen",
                         {QKeySequence(Qt::SHIFT | Qt::Key_Delete), QKeySequence(Qt::CTRL | Qt::Key_V)});
+  auto* editSelection =
+      AddAction(MnuEdit, "EditSelection", "&Auswahl bearbeiten...", {QKeySequence(Qt::CTRL | Qt::Key_E)});
   EditSetStartPos = AddAction(MnuEdit, "EditSetStartPos", "&Startposition festlegen...");
   MnuEdit->addSeparator();
   EditCheckMap = AddAction(MnuEdit, "EditCheckMap", "Karte &prüfen", {QKeySequence(Qt::Key_F8)});
@@ -68,6 +72,10 @@ void TFrmMain::BuildEditMenu() {
   connect(EditFill, &QAction::triggered, this, &TFrmMain::EditFillClick);
   connect(EditCopy, &QAction::triggered, this, &TFrmMain::EditCopyClick);
   connect(EditPaste, &QAction::triggered, this, &TFrmMain::EditPasteClick);
+  connect(editSelection, &QAction::triggered, this, [this] {
+    FrmProperties->Bind(CellBinding::Range(SelectedCells(editor->selection)));
+    SetPropertiesVisible(true);
+  });
   connect(EditSetStartPos, &QAction::triggered, this, &TFrmMain::EditSetStartPosClick);
   connect(EditCheckMap, &QAction::triggered, this, &TFrmMain::EditCheckMapClick);
 }

@@ -53,14 +53,28 @@ const MapCell* BoundCell(const DocumentModel& model, const CellBinding& binding)
     case CellBinding::Target::PaletteSlot:
       if (binding.slot < 0 || binding.slot >= PaletteSlotCount) return nullptr;
       return &model.Map().paletteSlots[static_cast<size_t>(binding.slot)].cell;
+    case CellBinding::Target::GridRange:
+      if (!IsOnGrid({binding.range.x1, binding.range.y1}) || !IsOnGrid({binding.range.x2, binding.range.y2}) ||
+          binding.range.x1 > binding.range.x2 || binding.range.y1 > binding.range.y2)
+        return nullptr;
+      return &model.Map().Cell(binding.range.x1, binding.range.y1);
     case CellBinding::Target::None:
       break;
   }
   return nullptr;
 }
 
+bool ChangeTouchesBinding(const DocumentChange& change, const CellBinding& binding) {
+  if (!change.Has(CellsChanged)) return false;
+  if (binding.target == CellBinding::Target::GridCell) return change.TouchesCell(binding.cell.x, binding.cell.y);
+  if (binding.target != CellBinding::Target::GridRange) return false;
+  const CellRange& a = change.cells;
+  const CellRange& b = binding.range;
+  return a.x1 <= b.x2 && b.x1 <= a.x2 && a.y1 <= b.y2 && b.y1 <= a.y2;
+}
+
 bool ApplyToBoundCell(DocumentModel& model, const CellBinding& binding, const MapCell& value) {
-  if (BoundCell(model, binding) == nullptr) return false;
+  if (BoundCell(model, binding) == nullptr || binding.target == CellBinding::Target::GridRange) return false;
   if (binding.target == CellBinding::Target::PaletteSlot) {
     model.Slot(binding.slot).cell = value;
     return true;

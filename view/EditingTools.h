@@ -22,23 +22,32 @@ struct PointerInput {
   int32_t y = 0;
 };
 
-// What the properties window edits: a grid cell by its coordinates or a palette
-// slot by its number, never a reference into the record.
+// What the properties window edits: a grid cell by its coordinates, a palette
+// slot by its number or a rectangle of grid cells, never a reference into the record.
 struct CellBinding {
-  enum class Target { None, GridCell, PaletteSlot };
+  enum class Target { None, GridCell, PaletteSlot, GridRange };
   Target target = Target::None;
-  GridPoint cell;    // for GridCell
-  int32_t slot = 0;  // for PaletteSlot
+  GridPoint cell;                 // for GridCell
+  int32_t slot = 0;               // for PaletteSlot
+  CellRange range{0, 0, -1, -1};  // for GridRange, in order and inside the grid
 
   static CellBinding Grid(GridPoint cell) { return {Target::GridCell, cell, 0}; }
   static CellBinding Palette(int32_t slot) { return {Target::PaletteSlot, {}, slot}; }
-  bool operator==(const CellBinding&) const = default;
+  static CellBinding Range(CellRange range) { return {Target::GridRange, {range.x1, range.y1}, 0, range}; }
+  bool operator==(const CellBinding& other) const {
+    return target == other.target && cell == other.cell && slot == other.slot && range.x1 == other.range.x1 &&
+           range.y1 == other.range.y1 && range.x2 == other.range.x2 && range.y2 == other.range.y2;
+  }
 };
 
-// The bound cell as it is now; nullptr for no binding or a cell off the grid.
+// The bound cell as it is now (for a range its first cell); nullptr for no
+// binding or a cell off the grid.
 const MapCell* BoundCell(const DocumentModel& model, const CellBinding& binding);
+// The grid cells a change must touch to concern the binding.
+bool ChangeTouchesBinding(const DocumentChange& change, const CellBinding& binding);
 // Apply in the properties window: a grid cell changes as one undoable step; a
-// palette slot is tool state and changes at once. True when a slot changed (the
+// palette slot is tool state and changes at once. A range is edited field by
+// field (edit/CellFieldEdit.h), never here. True when a slot changed (the
 // view must redraw itself; document changes tell their observers).
 bool ApplyToBoundCell(DocumentModel& model, const CellBinding& binding, const MapCell& value);
 

@@ -14,6 +14,7 @@
 #include <memory>
 
 #include "document/PascalString.h"
+#include "edit/CellCommands.h"
 #include "edit/TextureCommands.h"
 #include "editor/EditorTextureEditorForm.h"
 #include "support/ScriptedDialogs.h"
@@ -283,6 +284,43 @@ TEST_F(TextureEditorFormTest, EveryMoveOfTheCurrentTextureRefreshesTheFramePane)
   EXPECT_TRUE(FileLines().isEmpty());
   QTest::keyClick(List(), Qt::Key_Home);
   EXPECT_EQ(QStringList({"GRAS.PCX"}), FileLines());
+}
+
+}  // namespace
+
+namespace {
+
+// The housekeeping buttons run their steps and leave the list and the usage
+// label showing the result.
+TEST_F(TextureEditorFormTest, ReplaceAndDeleteUnusedAreOneStepEachAndRefreshTheList) {
+  AddNamed({"Alpha", "Beta", "Gamma", "Delta"});
+  MapCell cell = doc.Cell(0, 0);
+  cell.texture[Wall] = 1;  // Beta
+  cell.texture[Floor] = 1;
+  SetCell(model, {0, 0}, cell, PaintStepName);
+  Open();
+  SelectTexture("Beta");
+
+  int asked = -1;
+  form->SetReplacementChooser([&](int texture) {
+    asked = texture;
+    return std::optional<uint16_t>(3);  // Delta
+  });
+  const size_t steps = model.History().StepCount();
+  QTest::mouseClick(Find<QPushButton>("BtnReplace"), Qt::LeftButton);
+  EXPECT_EQ(asked, 1);
+  EXPECT_EQ(doc.Cell(0, 0).texture[Wall], 3);
+  EXPECT_EQ(doc.Cell(0, 0).texture[Floor], 3);
+  EXPECT_EQ(model.History().StepCount(), steps + 1);
+
+  QTest::mouseClick(Find<QPushButton>("BtnDeleteUnused"), Qt::LeftButton);
+  EXPECT_EQ(Captions(), QStringList{"Delta"});
+  EXPECT_EQ(doc.Cell(0, 0).texture[Wall], 0) << "renumbered";
+  EXPECT_EQ(model.History().StepCount(), steps + 2);
+  EXPECT_TRUE(Find<QLabel>("LblUsage")->text().startsWith(QStringLiteral("In 1 Zelle")));
+  model.Undo();
+  EXPECT_EQ(doc.textureCount, 4);
+  EXPECT_EQ(doc.Cell(0, 0).texture[Wall], 3);
 }
 
 }  // namespace

@@ -1,0 +1,21 @@
+#pragma once
+// Several steps as one: applied in order and reverted in reverse order, so each
+// part finds the document exactly as it found it when it was first applied.
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "edit/EditCommand.h"
+
+class CompositeCommand : public EditCommand {
+ public:
+  CompositeCommand(std::string name, std::vector<std::unique_ptr<EditCommand>> parts);
+  void Apply(MapDocument& document) override;
+  void Revert(MapDocument& document) override;
+  DocumentChange Change() const override;
+  size_t MemoryCost() const override;
+
+ private:
+  std::vector<std::unique_ptr<EditCommand>> parts_;
+};
