@@ -14,11 +14,9 @@ const QString ApplicationTitle = QStringLiteral("Tessmoor-Editor");
 
 // Qt's own dialog, so the default suffix and the overwrite question behave the
 // same on every desktop.
-std::unique_ptr<QFileDialog> MakeFileDialog(QWidget* parent, const QString& title,
-                                            const std::string& startDirectory,
+std::unique_ptr<QFileDialog> MakeFileDialog(QWidget* parent, const QString& title, const std::string& startDirectory,
                                             const QString& filter, const QString& suffix) {
-  auto dialog = std::make_unique<QFileDialog>(parent, title, QString::fromStdString(startDirectory),
-                                              filter);
+  auto dialog = std::make_unique<QFileDialog>(parent, title, QString::fromStdString(startDirectory), filter);
   dialog->setOption(QFileDialog::DontUseNativeDialog);
   dialog->setDefaultSuffix(suffix);
   return dialog;
@@ -42,8 +40,7 @@ std::optional<std::string> FirstPath(QFileDialog& dialog) {
 QtDialogLayer::QtDialogLayer(QWidget* parent, TFrmNew& newForm) : parent(parent), newForm(newForm) {}
 
 void QtDialogLayer::ShowError(const std::string& message) {
-  QMessageBox box(QMessageBox::Critical, ApplicationTitle, QString::fromStdString(message),
-                  QMessageBox::Ok, parent);
+  QMessageBox box(QMessageBox::Critical, ApplicationTitle, QString::fromStdString(message), QMessageBox::Ok, parent);
   box.exec();
 }
 
@@ -66,8 +63,7 @@ SaveChangesAnswer QtDialogLayer::AskSaveChanges() {
 
 std::optional<std::string> QtDialogLayer::ChooseMapToOpen(const std::string& startDirectory) {
   auto dialog = MakeFileDialog(parent, QStringLiteral("Öffnen"), startDirectory,
-                               QStringLiteral("Tessmoor Maps (*.tmm);;Alle Dateien (*)"),
-                               QStringLiteral("tmm"));
+                               QStringLiteral("Tessmoor Maps (*.tmm);;Alle Dateien (*)"), QStringLiteral("tmm"));
   dialog->setAcceptMode(QFileDialog::AcceptOpen);
   dialog->setFileMode(QFileDialog::ExistingFile);
   return FirstPath(*dialog);
@@ -75,8 +71,7 @@ std::optional<std::string> QtDialogLayer::ChooseMapToOpen(const std::string& sta
 
 std::optional<std::string> QtDialogLayer::ChooseMapToSave(const std::string& startDirectory) {
   auto dialog = MakeFileDialog(parent, QStringLiteral("Speichern unter"), startDirectory,
-                               QStringLiteral("Tessmoor-Maps (*.tmm);;Alle Dateien (*)"),
-                               QStringLiteral("tmm"));
+                               QStringLiteral("Tessmoor-Maps (*.tmm);;Alle Dateien (*)"), QStringLiteral("tmm"));
   dialog->setAcceptMode(QFileDialog::AcceptSave);
   dialog->setFileMode(QFileDialog::AnyFile);
   return FirstPath(*dialog);
@@ -97,10 +92,8 @@ std::optional<std::string> QtDialogLayer::ChooseExportFile(const std::string& st
 }
 
 std::vector<std::string> QtDialogLayer::ChoosePictures(const std::string& startDirectory) {
-  auto dialog = MakeFileDialog(parent, QStringLiteral("Datei(en) der Textur hinzufügen"),
-                               startDirectory,
-                               QStringLiteral("PCX-Dateien (*.pcx);;Alle Dateien (*)"),
-                               QStringLiteral("pcx"));
+  auto dialog = MakeFileDialog(parent, QStringLiteral("Datei(en) der Textur hinzufügen"), startDirectory,
+                               QStringLiteral("PCX-Dateien (*.pcx);;Alle Dateien (*)"), QStringLiteral("pcx"));
   dialog->setAcceptMode(QFileDialog::AcceptOpen);
   dialog->setFileMode(QFileDialog::ExistingFiles);
   return RunFileDialog(*dialog);

@@ -2,9 +2,9 @@
 
 #include <QImage>
 #include <QMouseEvent>
-#include <QWheelEvent>
 #include <QPainter>
 #include <QRegion>
+#include <QWheelEvent>
 
 namespace {
 

@@ -76,7 +76,9 @@ const SpoiltMap SpoiltMaps[] = {
     {"unused texture",
      [](MapDocument& m) {
        m.textureCount = 5;
-       NameTexture(m, 4, "\xDC" "brig");  // stored as Windows-1252, shown as UTF-8
+       NameTexture(m, 4,
+                   "\xDC"
+                   "brig");  // stored as Windows-1252, shown as UTF-8
      },
      {Anywhere(H, "Textur „Übrig“ wird nicht benutzt")}},
     {"reference beyond the table",
