@@ -25,11 +25,21 @@ void* Allocate(size_t size) {
 
 }  // namespace
 
-// The array forms are replaced too: a sanitizer's runtime replaces them on its
-// own, so they would not reach the single form.
+// Every form is replaced, nothrow ones included: a sanitizer's runtime replaces
+// each on its own, and memory from its allocator must never reach our free().
 void* operator new(size_t size) { return Allocate(size); }
 void* operator new[](size_t size) { return Allocate(size); }
 void operator delete(void* memory) noexcept { std::free(memory); }
 void operator delete[](void* memory) noexcept { std::free(memory); }
 void operator delete(void* memory, size_t) noexcept { std::free(memory); }
 void operator delete[](void* memory, size_t) noexcept { std::free(memory); }
+void* operator new(size_t size, const std::nothrow_t&) noexcept {
+  try {
+    return Allocate(size);
+  } catch (const std::bad_alloc&) {
+    return nullptr;
+  }
+}
+void* operator new[](size_t size, const std::nothrow_t& tag) noexcept { return operator new(size, tag); }
+void operator delete(void* memory, const std::nothrow_t&) noexcept { std::free(memory); }
+void operator delete[](void* memory, const std::nothrow_t&) noexcept { std::free(memory); }
