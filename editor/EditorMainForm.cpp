@@ -195,7 +195,10 @@ void TFrmMain::DocumentChanged(const DocumentChange& change) {
   if (change.Has(DocumentReplaced) && FrmProperties != nullptr) FrmProperties->hide();
   if (change.Has(FileNameChanged)) CaptionChanged();
   if (change.Has(HistoryChanged)) UpdateHistoryActions();
-  if (change.Has(CellsChanged | TexturesChanged | StartPositionChanged)) NotifyPreviewOfChanges();
+  if (change.Has(CellsChanged | TexturesChanged | StartPositionChanged)) {
+    NotifyPreviewOfChanges();
+    if (FrmMapCheck != nullptr) FrmMapCheck->MapChanged();
+  }
   // The zoomed pictures follow the texture table; rebuilding them redraws.
   if (change.Has(TexturesChanged | DocumentReplaced)) {
     ScaledPicturesChanged();

@@ -79,6 +79,18 @@ void TFrmMapCheck::CheckDocument() {
   FillList();
 }
 
+void TFrmMapCheck::MapChanged() {
+  if (!isVisible() || recheckPending_) return;
+  recheckPending_ = true;
+  QMetaObject::invokeMethod(
+      this,
+      [this] {
+        recheckPending_ = false;
+        if (isVisible()) CheckDocument();
+      },
+      Qt::QueuedConnection);
+}
+
 void TFrmMapCheck::FillList() {
   LVFindings->clear();
   for (size_t i = 0; i < findings_.size(); ++i) {

@@ -23,6 +23,9 @@ class TFrmMapCheck : public QDialog {
 
   // Checks the map as it is now and lists the findings.
   void CheckDocument();
+  // The map changed: an open window checks again once the current event is
+  // handled, so a burst of changes costs one check.
+  void MapChanged();
   const MapFindings& Findings() const { return findings_; }
 
   void LVFindingsDoubleClick(QTreeWidgetItem* item);
@@ -33,6 +36,7 @@ class TFrmMapCheck : public QDialog {
   const MapDocument& document_;
   std::function<void(GridPoint)> showCell_;
   MapFindings findings_;
+  bool recheckPending_ = false;
 
   QTreeWidget* LVFindings;
   QLabel* LblSummary;

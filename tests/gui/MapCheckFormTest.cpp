@@ -56,6 +56,20 @@ TEST_F(MapCheckFormTest, RecheckingShowsTheMapAsItIsNow) {
   EXPECT_EQ(form.findChild<QLabel*>("LblSummary")->text(), "1 Fehler, 1 Warnung, 0 Hinweise");
 }
 
+TEST_F(MapCheckFormTest, AnOpenWindowFollowsEditsAndUndo) {
+  window->findChild<QAction*>("EditCheckMap")->trigger();
+  TFrmMapCheck& form = window->MapCheckWindow();
+  ASSERT_TRUE(form.Findings().empty());
+  MapCell column = Document().Cell(7, 8);
+  column.type = static_cast<uint8_t>(CellType::Column);
+  SetCell(Model(), {7, 8}, column, PaintStepName);
+  QCoreApplication::processEvents();
+  ASSERT_EQ(form.Findings().size(), 1u);
+  Trigger("EditUndo");
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(form.Findings().empty());
+}
+
 TEST(TextureUsageLabelTest, ShowsTheCurrentTexturesCellsPerLayer) {
   DocumentModel model;
   EditorState editor;
