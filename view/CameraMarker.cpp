@@ -1,9 +1,11 @@
 #include "view/CameraMarker.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "graphics/RenderSurface.h"
 #include "view/ViewColours.h"
+#include "view/Zoom.h"
 
 namespace {
 
@@ -17,12 +19,16 @@ void DrawCameraMarker(const EditorState& editor) {
   const GridPoint cell = editor.cameraMarker.cell;
   if (cell.x < editor.viewOrigin.x || cell.x > editor.lastVisibleColumn) return;
   if (cell.y < editor.viewOrigin.y || cell.y > editor.lastVisibleRow) return;
-  const int32_t cx = CellPitch * (cell.x - editor.viewOrigin.x) + 1 + CellPictureSize / 2;
-  const int32_t cy = CellPitch * (cell.y - editor.viewOrigin.y) + 1 + CellPictureSize / 2;
+  const int32_t pitch = CellPitchAt(editor.zoomLevel);
+  const int32_t picture = CellPictureSizeAt(editor.zoomLevel);
+  const int32_t cx = pitch * (cell.x - editor.viewOrigin.x) + 1 + picture / 2;
+  const int32_t cy = pitch * (cell.y - editor.viewOrigin.y) + 1 + picture / 2;
+  // The stroke grows and shrinks with the cell, but stays long enough to read.
+  const float strokeLength = std::max(8.0f, StrokeLength * static_cast<float>(picture) / CellPictureSize);
   // The model's X falls as columns grow, so looking towards +X points left on the map.
   const float yaw = editor.cameraMarker.yaw;
-  const int32_t tipX = cx + static_cast<int32_t>(std::lround(-std::sin(yaw) * StrokeLength));
-  const int32_t tipY = cy + static_cast<int32_t>(std::lround(std::cos(yaw) * StrokeLength));
+  const int32_t tipX = cx + static_cast<int32_t>(std::lround(-std::sin(yaw) * strokeLength));
+  const int32_t tipY = cy + static_cast<int32_t>(std::lround(std::cos(yaw) * strokeLength));
   for (int32_t d = -1; d <= 1; ++d) {
     DrawLine(cx + d, cy, tipX + d, tipY, MarkerYellow);
     DrawLine(cx, cy + d, tipX, tipY + d, MarkerYellow);

@@ -51,6 +51,17 @@ TEST(CameraMarker, LeavesThePictureUnchangedWhileHiddenAndPointsTheLookingWay) {
     EXPECT_NE(marked[tip], plain[tip]) << "yaw " << look.yaw;
     EXPECT_EQ(marked[away], plain[away]) << "yaw " << look.yaw;
   }
+  // Zoomed to 16-pixel cells, the mark sits in the middle of the cell's smaller picture.
+  edit.editor.cameraMarker = {false, {12, 11}, 0};
+  edit.editor.zoomLevel = 3;
+  const std::vector<RGB555> zoomedPlain = Picture(edit);
+  edit.editor.cameraMarker = {true, {12, 11}, 0};
+  const std::vector<RGB555> zoomed = Picture(edit);
+  const size_t centre = size_t((MapAreaTop + 17 + 1 + 8) * 528 + MapAreaLeft + 17 * 2 + 1 + 8);
+  const size_t defaultCentre = size_t(CentreY(1) * 528 + CentreX(2));
+  EXPECT_NE(zoomed[centre], zoomedPlain[centre]);
+  EXPECT_EQ(zoomed[defaultCentre], zoomedPlain[defaultCentre]) << "not where a 64-pixel cell would be";
+  edit.editor.zoomLevel = 1;
   // Scrolled out of sight: nothing drawn.
   edit.editor.cameraMarker = {true, {40, 40}, 0};
   EXPECT_TRUE(Picture(edit) == plain);
