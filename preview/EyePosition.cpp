@@ -22,8 +22,12 @@ float StandingEyeHeight(const MapCell& cell) {
 }
 
 Vec3 StartEyePosition(const MapDocument& document) {
-  const int x = std::clamp<int32_t>(document.startPosition.x, 0, GridSize - 1);
-  const int y = std::clamp<int32_t>(document.startPosition.y, 0, GridSize - 1);
+  return EyePositionIn(document, {document.startPosition.x, document.startPosition.y});
+}
+
+Vec3 EyePositionIn(const MapDocument& document, GridPoint at) {
+  const int x = std::clamp<int32_t>(at.x, 0, GridSize - 1);
+  const int y = std::clamp<int32_t>(at.y, 0, GridSize - 1);
   const MapCell& cell = document.Cell(x, y);
   Vec3 eye = CellCentre(x, y);
   eye.y = cell.floorHeight + StandingEyeHeight(cell);

@@ -20,3 +20,5 @@ float StandingEyeHeight(const MapCell& cell);
 // eye height. A start position outside the grid (a damaged file) is moved to the
 // nearest cell.
 Vec3 StartEyePosition(const MapDocument& document);
+// The same for any cell.
+Vec3 EyePositionIn(const MapDocument& document, GridPoint cell);

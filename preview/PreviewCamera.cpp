@@ -34,7 +34,11 @@ bool IsWalkable(const MapDocument& document, GridPoint cell) {
 }
 
 void PreviewCamera::Reset(const MapDocument& document) {
-  eye_ = StartEyePosition(document);
+  StandAt(document, {document.startPosition.x, document.startPosition.y});
+}
+
+void PreviewCamera::StandAt(const MapDocument& document, GridPoint cell) {
+  eye_ = EyePositionIn(document, cell);
   yaw_ = 0;
   pitch_ = 0;
   raise_ = 0;

@@ -15,6 +15,9 @@ class PreviewCamera {
  public:
   // The start pose: the start cell's eye, looking level along +Z, walking.
   void Reset(const MapDocument& document);
+  // The start pose moved to `cell`: its eye, looking as the start pose does,
+  // walking. A cell outside the grid is moved to the nearest one.
+  void StandAt(const MapDocument& document, GridPoint cell);
 
   // Moves along the looking direction (negative: back) or sideways (positive:
   // right), level in walk mode. A walk into a wall or off the grid slides along

@@ -45,6 +45,26 @@ TEST(EyePosition, StartPositionOutsideTheGridIsMovedToTheNearestCell) {
   EXPECT_EQ(CellAt(StartEyePosition(*map)), (GridPoint{0, 63}));
 }
 
+// "Ab hier": the start pose as if the start were in that cell, whatever the camera did before.
+TEST(PreviewCamera, StandingInACellIsTheStartPoseMovedThere) {
+  auto map = FlatOpenMap();
+  map->Cell(30, 7).floorHeight = -40;
+  PreviewCamera camera;
+  camera.Reset(*map);
+  camera.Turn(1.0f);
+  camera.Pitch(0.5f);
+  camera.SetFreeFlight(*map, true);
+  camera.StandAt(*map, {30, 7});
+  map->startPosition = {30, 7};
+  PreviewCamera fromStart;
+  fromStart.Reset(*map);
+  EXPECT_EQ(camera.Cell(), (GridPoint{30, 7}));
+  EXPECT_FALSE(camera.FreeFlight());
+  EXPECT_FLOAT_EQ(camera.Eye().y, fromStart.Eye().y);
+  EXPECT_FLOAT_EQ(camera.Yaw(), fromStart.Yaw());
+  EXPECT_FLOAT_EQ(camera.PitchAngle(), fromStart.PitchAngle());
+}
+
 TEST(PreviewCamera, StartPoseLooksLevelTowardsGrowingRowsWithRightTowardsLowerColumns) {
   auto map = FlatOpenMap();
   map->startPosition = {10, 10};
