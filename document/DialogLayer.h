@@ -33,4 +33,7 @@ class DialogLayer {
   // "Der Editor wurde nicht ordnungsgemäß beendet. ..." about `fileName` (no
   // folders) with Ja (default) and Nein.
   virtual RecoveryAnswer AskRecover(const std::string& fileName) = 0;
+  // "Der Testlauf läuft noch. Beenden und neu starten?" with Ja (default) and
+  // Nein; true for Ja.
+  virtual bool AskRestartTestRun() = 0;
 };

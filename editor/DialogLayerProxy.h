@@ -26,6 +26,7 @@ class DialogLayerProxy : public DialogLayer {
   }
   std::optional<NewMapKind> ChooseNewMapKind() override { return target->ChooseNewMapKind(); }
   RecoveryAnswer AskRecover(const std::string& fileName) override { return target->AskRecover(fileName); }
+  bool AskRestartTestRun() override { return target->AskRestartTestRun(); }
 
  private:
   DialogLayer* target = nullptr;

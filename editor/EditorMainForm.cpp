@@ -19,6 +19,7 @@
 #include "editor/EditorTextureEditorForm.h"
 #include "editor/QtDialogLayer.h"
 #include "editor/RecentFiles.h"
+#include "editor/TestPlay.h"
 #include "editor/ToolWindowKeys.h"
 #include "editor/ViewPortWidget.h"
 #include "graphics/RenderSurface.h"
@@ -49,12 +50,14 @@ TFrmMain::TFrmMain(DialogLayer* injectedDialogs, const QString& programDirectory
   commands = std::make_unique<DocumentCommands>(*model, *editor, dialogs);
   StartUp(programDirectory);
   CreateWindows(injectedDialogs);
+  CreateTestPlay();
   resize(DesignViewWidth, ToolBarHeight + DesignViewHeight + menuBar()->sizeHint().height());
 }
 
 TFrmMain::~TFrmMain() {
   // The other windows refer to the document and to the controls here, so they
   // go first, while everything they might touch still exists.
+  delete testPlay;
   delete FrmMapCheck;
   delete Frm3DView;
   delete FrmCompile;

@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QString>
 #include <memory>
+#include <optional>
 
 #include "document/DocumentCommands.h"
 #include "document/MapDocument.h"
@@ -34,6 +35,9 @@ class TFrmProperties;
 class TFrmSetStartPos;
 class TFrmTextureEditor;
 class ViewPortWidget;
+namespace tessmoor {
+class TestPlay;
+}
 
 class TFrmMain : public QMainWindow, public DocumentObserver {
   Q_OBJECT
@@ -53,6 +57,7 @@ class TFrmMain : public QMainWindow, public DocumentObserver {
   TFrmCompile& CompileWindow() { return *FrmCompile; }
   TFrmTextureEditor& TextureEditorWindow() { return *FrmTextureEditor; }
   TFrmMapCheck& MapCheckWindow() { return *FrmMapCheck; }
+  tessmoor::TestPlay& TestPlayFeature() { return *testPlay; }
   // Null until the 3D window is first opened.
   TFrm3DView* PreviewWindow() { return Frm3DView; }
   ViewGeometry Geometry() const;
@@ -138,6 +143,8 @@ class TFrmMain : public QMainWindow, public DocumentObserver {
 
   // The 3D window's links (Main3DView.cpp).
   void View3DClick();
+  // Opens the 3D window (if it was closed) at the start pose, or standing in `cell`.
+  void Show3DViewFrom(std::optional<GridPoint> cell);
   // Creates the 3D window on first use, so a platform without OpenGL never
   // builds one. False (after saying so) when OpenGL 3.3 is not available.
   bool Create3DView();
@@ -149,6 +156,8 @@ class TFrmMain : public QMainWindow, public DocumentObserver {
   void SelectCellFrom3D(int x, int y);
   // The map view's picture alone, when only the camera marker changed.
   void RedrawMapView();
+  // Test-play (MainTestPlay.cpp): its commands go into the menus here.
+  void CreateTestPlay();
 
   std::unique_ptr<DocumentModel> model;
   std::unique_ptr<EditorState> editor;
@@ -213,4 +222,5 @@ class TFrmMain : public QMainWindow, public DocumentObserver {
   TFrmCompile* FrmCompile = nullptr;
   TFrmMapCheck* FrmMapCheck = nullptr;
   TFrm3DView* Frm3DView = nullptr;
+  tessmoor::TestPlay* testPlay = nullptr;
 };

@@ -54,6 +54,19 @@ void TFrmMain::View3DClick() {
   Frm3DView->raise();
 }
 
+void TFrmMain::Show3DViewFrom(std::optional<GridPoint> cell) {
+  if (!Create3DView()) return;
+  Frm3DView->show();
+  Frm3DView->raise();
+  Frm3DView->activateWindow();
+  // An open window stays where its camera is unless it is asked to start anew.
+  if (cell) {
+    Frm3DView->View().StandAt(*cell);
+  } else {
+    Frm3DView->View().ResetCamera();
+  }
+}
+
 void TFrmMain::NotifyPreviewOfChanges() {
   if (Frm3DView) Frm3DView->DocumentChanged();
 }

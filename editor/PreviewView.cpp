@@ -105,6 +105,12 @@ void PreviewView::ResetCamera() {
   update();
 }
 
+void PreviewView::StandAt(GridPoint cell) {
+  camera_.StandAt(document_, cell);
+  emit cameraMoved();
+  update();
+}
+
 void PreviewView::SetAnimationRate(int framesPerSecond) {
   // The clock restarts, so the shown frame does not jump with the new rate.
   animationRate_ = framesPerSecond;

@@ -25,6 +25,8 @@ class PreviewView : public QOpenGLWidget {
   // Only what is drawn over the model (the selection) changed.
   void RepaintSoon() { update(); }
   void ResetCamera();
+  // The start pose moved to `cell`.
+  void StandAt(GridPoint cell);
   void SetAnimationRate(int framesPerSecond);
 
   const PreviewCamera& Camera() const { return camera_; }

@@ -116,3 +116,15 @@ RecoveryAnswer QtDialogLayer::AskRecover(const std::string& fileName) {
   if (clicked == box.button(QMessageBox::No)) return RecoveryAnswer::Discard;
   return RecoveryAnswer::Keep;
 }
+
+bool QtDialogLayer::AskRestartTestRun() {
+  QMessageBox box(QMessageBox::Question, ApplicationTitle,
+                  QStringLiteral("Der Testlauf läuft noch. Beenden und neu starten?"),
+                  QMessageBox::Yes | QMessageBox::No, parent);
+  box.button(QMessageBox::Yes)->setText(QStringLiteral("&Ja"));
+  box.button(QMessageBox::No)->setText(QStringLiteral("&Nein"));
+  box.setDefaultButton(QMessageBox::Yes);
+  box.setEscapeButton(QMessageBox::No);
+  box.exec();
+  return box.clickedButton() == box.button(QMessageBox::Yes);
+}

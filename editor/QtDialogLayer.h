@@ -19,6 +19,7 @@ class QtDialogLayer : public DialogLayer {
   std::vector<std::string> ChoosePictures(const std::string& startDirectory) override;
   std::optional<NewMapKind> ChooseNewMapKind() override;
   RecoveryAnswer AskRecover(const std::string& fileName) override;
+  bool AskRestartTestRun() override;
 
  private:
   QWidget* parent;

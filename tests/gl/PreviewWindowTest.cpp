@@ -166,3 +166,39 @@ TEST_F(PreviewWindowTest, AMapBeyondACapacitySaysSoInTheWindow) {
 }
 
 }  // namespace
+
+namespace {
+
+// Without a test profile the built-in 3D view is the test-play: F10 at the start,
+// Shift+F10 and Shift+F5 standing in the selected cell, facing as the start does.
+TEST_F(PreviewWindowTest, TestPlayWithoutAProfileWalksTheBuiltInViewFromTheStartOrTheSelectedCell) {
+  Trigger("View3D");
+  ASSERT_FALSE(preview->isVisible());
+  struct Step {
+    Qt::KeyboardModifiers modifiers;
+    Qt::Key key;
+    QPoint cell;  // selected first, as visible cell (u, v) with the view scrolled to (10, 10)
+    GridPoint expected;
+  };
+  const Step steps[] = {
+      {Qt::ShiftModifier, Qt::Key_F10, {0, 2}, {10, 12}},
+      {Qt::ShiftModifier, Qt::Key_F5, {2, 0}, {12, 10}},
+      {Qt::NoModifier, Qt::Key_F10, {2, 2}, {11, 11}},
+  };
+  ScrollTo(10, 10);
+  for (const Step& step : steps) {
+    Click(CellPoint(step.cell.x(), step.cell.y()));
+    QTest::keyClick(view, Qt::Key_Right);  // turned away, so the pose must be set anew
+    QApplication::setActiveWindow(window.get());
+    QTest::keyClick(window.get(), step.key, step.modifiers);
+    EXPECT_TRUE(preview->isVisible());
+    const PreviewCamera& camera = view->Camera();
+    EXPECT_EQ(camera.Cell(), step.expected);
+    EXPECT_EQ(camera.Yaw(), 0.0f);
+    EXPECT_FALSE(camera.FreeFlight());
+    EXPECT_EQ(Editor().cameraMarker.cell, step.expected);
+  }
+  EXPECT_TRUE(dialogs.log.empty());
+}
+
+}  // namespace

@@ -13,7 +13,7 @@
 class ScriptedDialogs : public DialogLayer {
  public:
   // Every call, in order: "error:<message>", "ask-save", "open", "save",
-  // "export", "pictures", "new", "recover:<file name>".
+  // "export", "pictures", "new", "recover:<file name>", "ask-restart".
   std::vector<std::string> log;
   // The starting directory of every file dialog, in order.
   std::vector<std::string> startDirectories;
@@ -25,6 +25,7 @@ class ScriptedDialogs : public DialogLayer {
   std::deque<std::vector<std::string>> pictureAnswers;
   std::deque<std::optional<NewMapKind>> newMapAnswers;
   std::deque<RecoveryAnswer> recoverAnswers;
+  std::deque<bool> restartAnswers;
 
   void ShowError(const std::string& message) override { log.push_back("error:" + message); }
 
@@ -61,6 +62,11 @@ class ScriptedDialogs : public DialogLayer {
   RecoveryAnswer AskRecover(const std::string& fileName) override {
     log.push_back("recover:" + fileName);
     return Next(recoverAnswers, RecoveryAnswer::Keep);
+  }
+
+  bool AskRestartTestRun() override {
+    log.push_back("ask-restart");
+    return Next(restartAnswers, false);
   }
 
  private:

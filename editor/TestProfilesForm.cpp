@@ -1,0 +1,160 @@
+#include "editor/TestProfilesForm.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+namespace tessmoor {
+
+namespace {
+
+const char* const PlaceholderHelp =
+    "In den Argumenten: %m Modell, %k Karte, %x %y Startzelle, %g GFX-Ordner, %% Prozentzeichen. "
+    "Jeder Platzhalter bleibt ein Argument; Leerzeichen trennen, \"...\" hält zusammen.";
+
+QLineEdit* NewField(QWidget* parent, const char* name) {
+  auto* field = new QLineEdit(parent);
+  field->setObjectName(name);
+  return field;
+}
+
+QPushButton* NewButton(QWidget* parent, const char* name, const QString& text) {
+  auto* button = new QPushButton(text, parent);
+  button->setObjectName(name);
+  // Enter in a field means OK, never a list button.
+  button->setAutoDefault(false);
+  return button;
+}
+
+}  // namespace
+
+TFrmTestProfiles::TFrmTestProfiles(QWidget* owner) : QDialog(owner) {
+  setObjectName("FrmTestProfiles");
+  setWindowTitle("Testprofile");
+  LstProfiles = new QListWidget(this);
+  LstProfiles->setObjectName("LstProfiles");
+  BtnNew = NewButton(this, "BtnNew", "&Neu");
+  BtnDelete = NewButton(this, "BtnDelete", "&Löschen");
+  BtnDefault = NewButton(this, "BtnDefault", "Als &Standard");
+  EdtName = NewField(this, "EdtName");
+  EdtProgram = NewField(this, "EdtProgram");
+  EdtArguments = NewField(this, "EdtArguments");
+  EdtFolder = NewField(this, "EdtFolder");
+  ChkSaveFirst = new QCheckBox("&Vorher speichern", this);
+  ChkSaveFirst->setObjectName("ChkSaveFirst");
+  auto* help = new QLabel(PlaceholderHelp, this);
+  help->setWordWrap(true);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+  buttons->button(QDialogButtonBox::Cancel)->setText("Abbrechen");
+
+  auto* listButtons = new QHBoxLayout;
+  for (QPushButton* button : {BtnNew, BtnDelete, BtnDefault}) listButtons->addWidget(button);
+  listButtons->addStretch();
+  auto* fields = new QFormLayout;
+  fields->addRow("Na&me:", EdtName);
+  fields->addRow("&Programm:", EdtProgram);
+  fields->addRow("&Argumente:", EdtArguments);
+  fields->addRow("Arbeits&ordner:", EdtFolder);
+  fields->addRow(QString(), ChkSaveFirst);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(LstProfiles);
+  layout->addLayout(listButtons);
+  layout->addLayout(fields);
+  layout->addWidget(help);
+  layout->addWidget(buttons);
+  resize(520, 420);
+
+  connect(LstProfiles, &QListWidget::currentRowChanged, this, &TFrmTestProfiles::ShowProfile);
+  connect(BtnNew, &QPushButton::clicked, this, &TFrmTestProfiles::NewClick);
+  connect(BtnDelete, &QPushButton::clicked, this, &TFrmTestProfiles::DeleteClick);
+  connect(BtnDefault, &QPushButton::clicked, this, &TFrmTestProfiles::DefaultClick);
+  for (QLineEdit* field : {EdtName, EdtProgram, EdtArguments, EdtFolder})
+    connect(field, &QLineEdit::textEdited, this, &TFrmTestProfiles::FieldEdited);
+  connect(ChkSaveFirst, &QCheckBox::toggled, this, &TFrmTestProfiles::FieldEdited);
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+}
+
+std::optional<TestProfiles> TFrmTestProfiles::Edit(const TestProfiles& profiles) {
+  edited = profiles;
+  NormalizeProfiles(edited);
+  FillList();
+  LstProfiles->setCurrentRow(edited.defaultIndex);
+  ShowProfile(edited.defaultIndex);
+  (edited.profiles.empty() ? static_cast<QWidget*>(BtnNew) : EdtProgram)->setFocus();
+  if (exec() != QDialog::Accepted) return std::nullopt;
+  return edited;
+}
+
+TestProfile* TFrmTestProfiles::Current() {
+  const int row = LstProfiles->currentRow();
+  if (row < 0 || row >= static_cast<int>(edited.profiles.size())) return nullptr;
+  return &edited.profiles[static_cast<size_t>(row)];
+}
+
+void TFrmTestProfiles::FillList() {
+  const QSignalBlocker quiet(LstProfiles);
+  const int row = LstProfiles->currentRow();
+  LstProfiles->clear();
+  for (size_t i = 0; i < edited.profiles.size(); ++i) {
+    QString text = QString::fromStdString(edited.profiles[i].name);
+    if (static_cast<int>(i) == edited.defaultIndex) text += " (Standard)";
+    LstProfiles->addItem(text);
+  }
+  LstProfiles->setCurrentRow(std::min(row, LstProfiles->count() - 1));
+}
+
+void TFrmTestProfiles::ShowProfile(int row) {
+  const TestProfile* profile =
+      row >= 0 && row < static_cast<int>(edited.profiles.size()) ? &edited.profiles[static_cast<size_t>(row)] : nullptr;
+  const TestProfile none;
+  const TestProfile& shown = profile ? *profile : none;
+  const QSignalBlocker quiet(ChkSaveFirst);
+  EdtName->setText(QString::fromStdString(shown.name));
+  EdtProgram->setText(QString::fromStdString(shown.program));
+  EdtArguments->setText(QString::fromStdString(shown.arguments));
+  EdtFolder->setText(QString::fromStdString(shown.workingFolder));
+  ChkSaveFirst->setChecked(shown.saveFirst);
+  for (QWidget* control : std::initializer_list<QWidget*>{EdtName, EdtProgram, EdtArguments, EdtFolder, ChkSaveFirst,
+                                                          BtnDelete, BtnDefault})
+    control->setEnabled(profile != nullptr);
+}
+
+void TFrmTestProfiles::FieldEdited() {
+  TestProfile* profile = Current();
+  if (!profile) return;
+  const bool renamed = profile->name != EdtName->text().toStdString();
+  profile->name = EdtName->text().toStdString();
+  profile->program = EdtProgram->text().toStdString();
+  profile->arguments = EdtArguments->text().toStdString();
+  profile->workingFolder = EdtFolder->text().toStdString();
+  profile->saveFirst = ChkSaveFirst->isChecked();
+  if (renamed) FillList();
+}
+
+void TFrmTestProfiles::NewClick() {
+  const int row = AddProfile(edited);
+  FillList();
+  LstProfiles->setCurrentRow(row);
+  EdtProgram->setFocus();
+}
+
+void TFrmTestProfiles::DeleteClick() {
+  RemoveProfile(edited, LstProfiles->currentRow());
+  FillList();
+  ShowProfile(LstProfiles->currentRow());
+}
+
+void TFrmTestProfiles::DefaultClick() {
+  SetDefaultProfile(edited, LstProfiles->currentRow());
+  FillList();
+}
+
+}  // namespace tessmoor
