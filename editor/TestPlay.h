@@ -18,7 +18,7 @@
 #include "app/TestProfile.h"
 #include "app/TestRunFolder.h"
 #include "compiler/CompileMap.h"
-#include "document/DialogLayer.h"
+#include "app/DialogLayer.h"
 #include "edit/DocumentModel.h"
 
 class QAction;
