@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "compiler/CompileMap.h"
+#include "editor/BackupsFeature.h"
 #include "editor/Editor3DViewForm.h"
 #include "editor/EditorCompileForm.h"
 #include "editor/EditorMapCheckForm.h"
@@ -17,12 +18,14 @@
 #include "editor/EditorPropertiesForm.h"
 #include "editor/EditorSetStartPosForm.h"
 #include "editor/EditorTextureEditorForm.h"
+#include "editor/PreferencesFeature.h"
 #include "editor/QtDialogLayer.h"
 #include "editor/RecentFiles.h"
 #include "editor/ToolWindowKeys.h"
 #include "editor/ViewPortWidget.h"
 #include "graphics/RenderSurface.h"
 #include "graphics/WinG.h"
+#include "io/ProgramDirectory.h"
 #include "view/ScaledPictures.h"
 
 namespace {
@@ -46,7 +49,10 @@ TFrmMain::TFrmMain(DialogLayer* injectedDialogs, const QString& programDirectory
   BuildMenus();
   InstallPresenter();
   model->AddObserver(this);
-  commands = std::make_unique<DocumentCommands>(*model, *editor, dialogs);
+  backups = new tessmoor::BackupsFeature(*this, *MnuFile, FileOpen, *model, *editor, dialogs,
+                                         [this] { return commands->AskSaveChanges(); });
+  commands = std::make_unique<DocumentCommands>(*model, *editor, dialogs, backups->SaveOps());
+  new tessmoor::PreferencesFeature(*this);
   StartUp(programDirectory);
   CreateWindows(injectedDialogs);
   resize(DesignViewWidth, ToolBarHeight + DesignViewHeight + menuBar()->sizeHint().height());
@@ -68,8 +74,11 @@ TFrmMain::~TFrmMain() {
 }
 
 void TFrmMain::StartUp(const QString& programDirectory) {
+  // A build keeps GFX/ beside the program; an installed copy under share/.
   editor->programDirectory =
-      WithTrailingSlash(programDirectory.isEmpty() ? QCoreApplication::applicationDirPath() : programDirectory);
+      programDirectory.isEmpty()
+          ? tessmoor::ResolveProgramDirectory(QCoreApplication::applicationDirPath().toStdString())
+          : WithTrailingSlash(programDirectory);
   ScrHorizontal->setRange(0, GridSize - 1);
   ScrVertical->setRange(0, GridSize - 1);
   ScrHorizontal->setSingleStep(1);

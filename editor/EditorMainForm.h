@@ -34,6 +34,10 @@ class TFrmProperties;
 class TFrmSetStartPos;
 class TFrmTextureEditor;
 class ViewPortWidget;
+namespace tessmoor {
+class BackupsFeature;
+class PreferencesFeature;
+}  // namespace tessmoor
 
 class TFrmMain : public QMainWindow, public DocumentObserver {
   Q_OBJECT
@@ -156,6 +160,7 @@ class TFrmMain : public QMainWindow, public DocumentObserver {
   DialogLayerProxy dialogs;
   std::unique_ptr<DialogLayer> qtDialogs;
   std::unique_ptr<DocumentCommands> commands;
+  tessmoor::BackupsFeature* backups = nullptr;  // a child of the window, as every feature
   bool compiling = false;
   std::unique_ptr<ScaledPictureCache> scaledPictures;
   std::unique_ptr<RecentFiles> recentFiles;
