@@ -57,7 +57,7 @@ appstreamcli validate --no-net "$share/metainfo/$id.metainfo.xml" >"$work/appstr
 # The map type by its contents alone, as a file manager sees a renamed map.
 mkdir -p "$work/mime/mime/packages"
 cp "$share/mime/packages/$id.xml" "$work/mime/mime/packages/"
-update-mime-database "$work/mime/mime"
+XDG_DATA_HOME="$work/mime" update-mime-database "$work/mime/mime"
 cp "$share/tessmoor-editor/Maps/Sample.tmm" "$work/map-without-extension"
 "$build/bin/tmcompile" -o "$work/model-without-extension" "$work/map-without-extension" >/dev/null
 for pair in "map-without-extension application/x-tessmoor-map" "model-without-extension application/x-tessmoor-model"; do
