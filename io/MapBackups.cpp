@@ -152,7 +152,13 @@ BackupOutcome BackUp(const std::string& folder, const std::string& path, int kee
   char stamp[32];
   std::strftime(stamp, sizeof stamp, "%Y-%m-%d_%H-%M-%S", &local);
   const NameParts parts = PartsFor(path);
-  for (int sequence = 1; sequence <= MaxSequence; ++sequence) {
+  // After the limit dropped the first backups of this second, a new one must
+  // still sort after the ones that remain.
+  int first = 1;
+  for (const MapBackup& backup : ListBackups(base, path)) {
+    if (backup.stamp == stamp) first = std::max(first, backup.sequence + 1);
+  }
+  for (int sequence = first; sequence <= MaxSequence; ++sequence) {
     const std::string middle = sequence == 1 ? std::string(stamp) : std::string(stamp) + "-" + std::to_string(sequence);
     if (WriteNew(base + parts.prefix + middle + parts.suffix, bytes, error)) {
       const std::vector<MapBackup> backups = ListBackups(base, path);

@@ -34,8 +34,8 @@ for size in 16 22 24 32 48 64 128 256; do
     "share/icons/hicolor/${size}x${size}/mimetypes/application-x-tessmoor-map.png"
     "share/icons/hicolor/${size}x${size}/mimetypes/application-x-tessmoor-model.png")
   # An icon's pixels must match the folder it is in, or the desktop scales it.
-  header=$(od -An -tu1 -j16 -N8 "$prefix/share/icons/hicolor/${size}x${size}/apps/$id.png" | tr -s ' ')
-  [ "$header" = " 0 0 0 $size 0 0 0 $size" ] || fail "application icon in ${size}x${size} is not that size:$header"
+  header=$(od --endian=big -An -tu4 -j16 -N8 "$prefix/share/icons/hicolor/${size}x${size}/apps/$id.png" | tr -s ' ')
+  [ "$header" = " $size $size" ] || fail "application icon in ${size}x${size} is not that size:$header"
 done
 for name in "$build"/bin/GFX/* "$build"/bin/TMEGfx/*; do
   case $name in *.PCX | *.pcx) expected+=("share/tessmoor-editor/${name#"$build"/bin/}") ;; esac
