@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "document/DialogLayer.h"
+#include "app/DialogLayer.h"
 #include "document/MapDocument.h"
 #include "edit/DocumentModel.h"
 #include "io/MapBackups.h"

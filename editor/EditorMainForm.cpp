@@ -51,7 +51,7 @@ TFrmMain::TFrmMain(DialogLayer* injectedDialogs, const QString& programDirectory
   model->AddObserver(this);
   backups = new tessmoor::BackupsFeature(*this, *MnuFile, FileOpen, *model, *editor, dialogs,
                                          [this] { return commands->AskSaveChanges(); });
-  commands = std::make_unique<DocumentCommands>(*model, *editor, dialogs, backups->SaveOps());
+  commands = std::make_unique<FileWorkflow>(*model, *editor, dialogs, backups->SaveOps());
   new tessmoor::PreferencesFeature(*this);
   StartUp(programDirectory);
   CreateWindows(injectedDialogs);

@@ -8,7 +8,7 @@
 #include <QString>
 #include <memory>
 
-#include "document/DocumentCommands.h"
+#include "app/FileWorkflow.h"
 #include "document/MapDocument.h"
 #include "edit/DocumentModel.h"
 #include "editor/DialogLayerProxy.h"
@@ -159,7 +159,7 @@ class TFrmMain : public QMainWindow, public DocumentObserver {
   std::unique_ptr<MapCompiler> compiler;
   DialogLayerProxy dialogs;
   std::unique_ptr<DialogLayer> qtDialogs;
-  std::unique_ptr<DocumentCommands> commands;
+  std::unique_ptr<FileWorkflow> commands;
   tessmoor::BackupsFeature* backups = nullptr;  // a child of the window, as every feature
   bool compiling = false;
   std::unique_ptr<ScaledPictureCache> scaledPictures;
