@@ -145,6 +145,10 @@ void TFrmMain::RedrawView() {
 void TFrmMain::RedrawMapView() {
   SyncScrollBars();
   SetSurfaceTarget(ViewPort);
+  const RenderSurface& surface = Surface();
+  if (surface.created)
+    ViewPort->ExpectDamage(
+        ViewPort->DamageTracker().Next(model->Map(), *editor, Geometry(), surface.width, surface.height));
   ::RedrawView(model->Map(), *editor, Geometry());
 }
 
