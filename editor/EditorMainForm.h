@@ -36,8 +36,10 @@ class TFrmSetStartPos;
 class TFrmTextureEditor;
 class ViewPortWidget;
 namespace tessmoor {
+class BackupsFeature;
+class PreferencesFeature;
 class TestPlay;
-}
+}  // namespace tessmoor
 
 class TFrmMain : public QMainWindow, public DocumentObserver {
   Q_OBJECT
@@ -165,6 +167,7 @@ class TFrmMain : public QMainWindow, public DocumentObserver {
   DialogLayerProxy dialogs;
   std::unique_ptr<DialogLayer> qtDialogs;
   std::unique_ptr<FileWorkflow> commands;
+  tessmoor::BackupsFeature* backups = nullptr;  // a child of the window, as every feature
   bool compiling = false;
   std::unique_ptr<ScaledPictureCache> scaledPictures;
   std::unique_ptr<RecentFiles> recentFiles;
