@@ -1,5 +1,6 @@
 #include "editor/EditorMainForm.h"
 
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLabel>
@@ -21,6 +22,7 @@
 #include "editor/RecentFiles.h"
 #include "editor/ToolWindowKeys.h"
 #include "editor/ViewPortWidget.h"
+#include "editor/commands/CommandRegistry.h"
 #include "graphics/RenderSurface.h"
 #include "graphics/WinG.h"
 #include "view/ScaledPictures.h"
@@ -29,25 +31,38 @@ namespace {
 
 const char* const SymbolLoadFailure = "Konnte ein oder mehrere Symbole nicht laden.";
 
-std::string WithTrailingSlash(QString directory) {
+}  // namespace
+
+std::string ProgramDirectory(const QString& given) {
+  QString directory = given.isEmpty() ? QCoreApplication::applicationDirPath() : given;
   if (!directory.endsWith('/')) directory += '/';
   return directory.toStdString();
 }
 
-}  // namespace
-
 TFrmMain::TFrmMain(DialogLayer* injectedDialogs, const QString& programDirectory)
-    : model(std::make_unique<DocumentModel>()),
-      editor(std::make_unique<EditorState>()),
-      scaledPictures(std::make_unique<ScaledPictureCache>()) {
-  editor->scaledPictures = scaledPictures.get();
+    : ownedSession(std::make_unique<tessmoor::EditorSession>(ProgramDirectory(programDirectory))),
+      session(*ownedSession) {
+  Build(injectedDialogs);
+}
+
+TFrmMain::TFrmMain(tessmoor::EditorSession& shown, DialogLayer* injectedDialogs) : session(shown) {
+  Build(injectedDialogs);
+}
+
+void TFrmMain::Build(DialogLayer* injectedDialogs) {
   setObjectName("FrmMain");
   BuildClientArea();
   BuildMenus();
+  ConnectToolBar();
   InstallPresenter();
-  model->AddObserver(this);
-  commands = std::make_unique<DocumentCommands>(*model, *editor, dialogs);
-  StartUp(programDirectory);
+  compiler = std::make_unique<MapCompiler>();
+  if (!session.LoadAssets()) {
+    // Shown once the event loop runs, so the box appears over the main window.
+    QMetaObject::invokeMethod(
+        this, [this] { session.Dialogs().ShowError(SymbolLoadFailure); }, Qt::QueuedConnection);
+  }
+  session.Model().AddObserver(this);
+  ShowSession();
   CreateWindows(injectedDialogs);
   resize(DesignViewWidth, ToolBarHeight + DesignViewHeight + menuBar()->sizeHint().height());
 }
@@ -62,49 +77,39 @@ TFrmMain::~TFrmMain() {
   delete FrmSetStartPos;
   delete FrmProperties;
   delete FrmTextureEditor;
-  model->RemoveObserver(this);
+  session.Model().RemoveObserver(this);
+  // The session outlives the window; its questions have nobody to ask now.
+  session.SetDialogs(nullptr);
   SetWinGPresenter(nullptr);
   DestroySurface();
 }
 
-void TFrmMain::StartUp(const QString& programDirectory) {
-  editor->programDirectory =
-      WithTrailingSlash(programDirectory.isEmpty() ? QCoreApplication::applicationDirPath() : programDirectory);
+void TFrmMain::ShowSession() {
   ScrHorizontal->setRange(0, GridSize - 1);
   ScrVertical->setRange(0, GridSize - 1);
   ScrHorizontal->setSingleStep(1);
   ScrVertical->setSingleStep(1);
-  editor->currentLayer = Wall;
-  ViewWall->setChecked(true);
-  editor->toolMode = Select;
-  SpdSelect->setChecked(true);
-  editor->hoverCell = {-1, -1};
+  for (QAction* item : ViewLayers->actions()) item->setChecked(item->data().toInt() == session.Editor().currentLayer);
+  SpdSelect->setChecked(session.Editor().toolMode == Select);
   LblPos->clear();
-  editor->clipboard = CellClipboard{};
-  EditPaste->setEnabled(false);
-  model->Replace([this](MapDocument& document) { ResetDocument(document, *editor, true); });
-  compiler = std::make_unique<MapCompiler>();
-  if (!LoadCellSymbols(*editor)) {
-    // Shown once the event loop runs, so the box appears over the main window.
-    QMetaObject::invokeMethod(
-        this, [this] { dialogs.ShowError(SymbolLoadFailure); }, Qt::QueuedConnection);
-  }
+  registry->RefreshEnabled();
+  DocumentChanged(DocumentChange{DocumentReplaced | FileNameChanged | HistoryChanged});
 }
 
 void TFrmMain::CreateWindows(DialogLayer* injectedDialogs) {
   FrmTextureEditor = new TFrmTextureEditor(
-      *model, *editor, dialogs, [this] { FrmProperties->hide(); }, this);
-  FrmProperties = new TFrmProperties(*model, this);
+      session.Model(), session.Editor(), session.Dialogs(), [this] { FrmProperties->hide(); }, this);
+  FrmProperties = new TFrmProperties(session.Model(), this);
   FrmSetStartPos = new TFrmSetStartPos(this);
   FrmNew = new TFrmNew(this);
   FrmCompile = new TFrmCompile(this);
   FrmMapCheck = new TFrmMapCheck(
-      model->Map(), [this](GridPoint cell) { ShowCell(cell); }, this);
+      session.Model().Map(), [this](GridPoint cell) { ShowCell(cell); }, this);
   if (injectedDialogs) {
-    dialogs.SetTarget(injectedDialogs);
+    session.SetDialogs(injectedDialogs);
   } else {
     qtDialogs = std::make_unique<QtDialogLayer>(this, *FrmNew);
-    dialogs.SetTarget(qtDialogs.get());
+    session.SetDialogs(qtDialogs.get());
   }
   for (QWidget* toolWindow : {static_cast<QWidget*>(FrmProperties), static_cast<QWidget*>(FrmTextureEditor),
                               static_cast<QWidget*>(FrmSetStartPos)})
@@ -136,15 +141,15 @@ void TFrmMain::RedrawView() {
 void TFrmMain::RedrawMapView() {
   SyncScrollBars();
   SetSurfaceTarget(ViewPort);
-  ::RedrawView(model->Map(), *editor, Geometry());
+  ::RedrawView(session.Model().Map(), session.Editor(), Geometry());
 }
 
 void TFrmMain::SyncScrollBars() {
   // viewOrigin leads: a document reset moves it back to (0, 0) behind our back.
   const QSignalBlocker blockHorizontal(ScrHorizontal);
   const QSignalBlocker blockVertical(ScrVertical);
-  if (ScrHorizontal->value() != editor->viewOrigin.x) ScrHorizontal->setValue(editor->viewOrigin.x);
-  if (ScrVertical->value() != editor->viewOrigin.y) ScrVertical->setValue(editor->viewOrigin.y);
+  if (ScrHorizontal->value() != session.Editor().viewOrigin.x) ScrHorizontal->setValue(session.Editor().viewOrigin.x);
+  if (ScrVertical->value() != session.Editor().viewOrigin.y) ScrVertical->setValue(session.Editor().viewOrigin.y);
 }
 
 void TFrmMain::ViewPortPaint() {
@@ -182,7 +187,7 @@ bool TFrmMain::eventFilter(QObject* watched, QEvent* event) {
 void TFrmMain::closeEvent(QCloseEvent* event) {
   // The log window lets window-system events through while a compile runs; the
   // window must outlive the compile that is writing into its log.
-  if (compiling || !commands->ConfirmClose()) {
+  if (compiling || !session.Files().ConfirmClose()) {
     event->ignore();
     return;
   }
@@ -207,10 +212,10 @@ void TFrmMain::DocumentChanged(const DocumentChange& change) {
   }
 }
 
-void TFrmMain::CaptionChanged() { setWindowTitle(QString::fromStdString(Caption(model->Map()))); }
+void TFrmMain::CaptionChanged() { setWindowTitle(QString::fromStdString(Caption(session.Model().Map()))); }
 
 void TFrmMain::Respond(const ToolResponse& response) {
-  if (response.toolModeChanged) SpdSelect->setChecked(editor->toolMode == Select);
+  if (response.toolModeChanged) SpdSelect->setChecked(session.Editor().toolMode == Select);
   if (response.bind) FrmProperties->Bind(*response.bind);
   if (response.showProperties) SetPropertiesVisible(true);
   if (response.positionLabel) LblPos->setText(QString::fromStdString(*response.positionLabel));

@@ -8,10 +8,9 @@
 #include <QString>
 #include <memory>
 
-#include "document/DocumentCommands.h"
+#include "app/EditorSession.h"
 #include "document/MapDocument.h"
 #include "edit/DocumentModel.h"
-#include "editor/DialogLayerProxy.h"
 #include "view/EditingTools.h"
 #include "view/MapView.h"
 
@@ -25,7 +24,6 @@ class QScrollBar;
 class QToolButton;
 class QWheelEvent;
 class RecentFiles;
-struct ScaledPictureCache;
 class TFrm3DView;
 class TFrmCompile;
 class TFrmMapCheck;
@@ -34,6 +32,12 @@ class TFrmProperties;
 class TFrmSetStartPos;
 class TFrmTextureEditor;
 class ViewPortWidget;
+namespace tessmoor {
+class CommandRegistry;
+}
+
+// The program's directory with a trailing '/': `given`, or the executable's.
+std::string ProgramDirectory(const QString& given = QString());
 
 class TFrmMain : public QMainWindow, public DocumentObserver {
   Q_OBJECT
@@ -43,12 +47,14 @@ class TFrmMain : public QMainWindow, public DocumentObserver {
   // scripted layer. Without `programDirectory` (with a trailing '/') the
   // executable's directory is used.
   explicit TFrmMain(DialogLayer* dialogs = nullptr, const QString& programDirectory = QString());
+  // A window over a session that someone else keeps; the session outlives it.
+  explicit TFrmMain(tessmoor::EditorSession& session, DialogLayer* dialogs = nullptr);
   ~TFrmMain() override;
 
-  const MapDocument& Document() const { return model->Map(); }
-  DocumentModel& Model() { return *model; }
-  EditorState& Editor() { return *editor; }
-  DialogLayer& Dialogs() { return dialogs; }
+  const MapDocument& Document() const { return session.Map(); }
+  DocumentModel& Model() { return session.Model(); }
+  EditorState& Editor() { return session.Editor(); }
+  DialogLayer& Dialogs() { return session.Dialogs(); }
   TFrmProperties& PropertiesWindow() { return *FrmProperties; }
   TFrmCompile& CompileWindow() { return *FrmCompile; }
   TFrmTextureEditor& TextureEditorWindow() { return *FrmTextureEditor; }
@@ -56,6 +62,8 @@ class TFrmMain : public QMainWindow, public DocumentObserver {
   // Null until the 3D window is first opened.
   TFrm3DView* PreviewWindow() { return Frm3DView; }
   ViewGeometry Geometry() const;
+  // Every command of the window (menus, tool bar, keys, the command search).
+  tessmoor::CommandRegistry& Commands() { return *registry; }
   // Opens a map named on the command line, as Open does once a file is chosen.
   bool OpenMapFile(const QString& path);
   bool OpenMapFile(const std::string& path);  // the file name's own bytes
@@ -87,14 +95,22 @@ class TFrmMain : public QMainWindow, public DocumentObserver {
   // Building the window (MainWindowLayout.cpp, MainMenus.cpp).
   void BuildClientArea();
   void BuildToolBar();
+  void ConnectToolBar();
   void BuildMenus();
-  void BuildFileMenu();
-  void BuildEditMenu();
-  void BuildViewMenu();
-  QAction* AddAction(QMenu* menu, const char* name, const QString& text, QList<QKeySequence> shortcuts = {});
+  QMenu* AddMenu(const char* name, const QString& title, const QStringList& ids);
+  void RegisterFileCommands();
+  void RegisterEditCommands();
+  void RegisterViewCommands();
+  void RegisterZoomCommands();
+  void Register3DViewCommands();
+  void RegisterExtrasCommands();
+  // The registered command's action.
+  QAction* Command(const QString& id) const;
   void InstallPresenter();
+  void Build(DialogLayer* injectedDialogs);
   void CreateWindows(DialogLayer* injectedDialogs);
-  void StartUp(const QString& programDirectory);
+  // The controls take the session's layer, tool mode and map.
+  void ShowSession();
 
   // Handlers.
   void Respond(const ToolResponse& response);
@@ -120,14 +136,12 @@ class TFrmMain : public QMainWindow, public DocumentObserver {
   void MnuEditClick();
   void MnuViewClick();
   void ViewPropertiesClick();
-  void SpdPropertiesClick(bool down);
   void SpdSelectClick(bool down);
   void ViewTextureEditorClick();
   void ViewLayerClick(QAction* item);
   void ScrHorizontalChange(int position);
   void ScrVerticalChange(int position);
   void SetPropertiesVisible(bool visible);
-  void BuildZoomMenu();
   QPoint MapAreaCentre() const;
   void ViewPortWheel(QWheelEvent& event);
   void ApplyScrollRanges();
@@ -150,14 +164,11 @@ class TFrmMain : public QMainWindow, public DocumentObserver {
   // The map view's picture alone, when only the camera marker changed.
   void RedrawMapView();
 
-  std::unique_ptr<DocumentModel> model;
-  std::unique_ptr<EditorState> editor;
+  std::unique_ptr<tessmoor::EditorSession> ownedSession;  // only when the window made its own
+  tessmoor::EditorSession& session;
   std::unique_ptr<MapCompiler> compiler;
-  DialogLayerProxy dialogs;
   std::unique_ptr<DialogLayer> qtDialogs;
-  std::unique_ptr<DocumentCommands> commands;
   bool compiling = false;
-  std::unique_ptr<ScaledPictureCache> scaledPictures;
   std::unique_ptr<RecentFiles> recentFiles;
   bool rememberSettings = false;
 
@@ -174,37 +185,10 @@ class TFrmMain : public QMainWindow, public DocumentObserver {
   QScrollBar* ScrHorizontal;
   QScrollBar* ScrVertical;
 
+  tessmoor::CommandRegistry* registry = nullptr;
   QMenu* MnuFile;
-  QAction* FileNew;
-  QAction* FileOpen;
-  QAction* FileSave;
-  QAction* FileSaveAs;
-  QAction* FileCompile;
-  QAction* FileExport;
-  QAction* FileExit;
   QMenu* MnuRecent;
-  QMenu* MnuEdit;
-  QAction* EditUndo;
-  QAction* EditRedo;
-  QAction* EditFill;
-  QAction* EditCopy;
-  QAction* EditPaste;
-  QAction* EditSetStartPos;
-  QAction* EditCheckMap;
-  QMenu* MnuView;
-  QAction* ViewProperties;
-  QAction* ViewTextureEditor;
-  QAction* View3D;
   QActionGroup* ViewLayers;
-  QAction* ViewFloor;
-  QAction* ViewCeiling;
-  QAction* ViewWall;
-  QAction* ViewPedestalFloor;
-  QAction* ViewPedestalCeiling;
-  QAction* ViewZoomIn;
-  QAction* ViewZoomOut;
-  QAction* ViewZoomReset;
-  QAction* ViewZoomWhole;
 
   TFrmTextureEditor* FrmTextureEditor = nullptr;
   TFrmProperties* FrmProperties = nullptr;

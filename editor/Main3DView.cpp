@@ -2,6 +2,7 @@
 // the 3D model, the camera shows on the map, a double click in 3D selects on it.
 
 #include <QAction>
+#include <QActionGroup>
 #include <QOpenGLContext>
 #include <QScrollBar>
 #include <QSurfaceFormat>
@@ -10,6 +11,8 @@
 #include "editor/Editor3DViewForm.h"
 #include "editor/EditorMainForm.h"
 #include "editor/PreviewView.h"
+#include "editor/commands/CommandRegistry.h"
+#include "preview/AnimationClock.h"
 
 namespace {
 
@@ -30,14 +33,36 @@ bool CanCreateCoreContext() {
 
 }  // namespace
 
+void TFrmMain::Register3DViewCommands() {
+  // The 3D window's context menu; reachable from the command search while the window is open.
+  auto* rates = new QActionGroup(this);
+  for (int rate : AnimationRates) {
+    QAction* item = registry->Add({QString("View3DRate%1").arg(rate),
+                                   QString("%1 Bilder pro Sekunde").arg(rate),
+                                   "3D-Ansicht/&Animation",
+                                   {},
+                                   tessmoor::PreviewScope,
+                                   [this] { return Frm3DView && Frm3DView->isVisible(); }},
+                                  [this, rate] {
+                                    if (Frm3DView) Frm3DView->SetAnimationRate(rate);
+                                  });
+    item->setCheckable(true);
+    item->setData(rate);
+    rates->addAction(item);
+  }
+}
+
 bool TFrmMain::Create3DView() {
   if (Frm3DView) return true;
   if (!CanCreateCoreContext()) {
-    dialogs.ShowError(NoOpenGL);
-    View3D->setChecked(false);
+    session.Dialogs().ShowError(NoOpenGL);
+    Command("View3D")->setChecked(false);
     return false;
   }
-  Frm3DView = new TFrm3DView(model->Map(), *editor, this);
+  Frm3DView = new TFrm3DView(session.Model().Map(), session.Editor(), this);
+  QList<QAction*> rates;
+  for (int rate : AnimationRates) rates << Command(QString("View3DRate%1").arg(rate));
+  Frm3DView->SetAnimationActions(rates);
   connect(Frm3DView, &TFrm3DView::cellPicked, this, &TFrmMain::SelectCellFrom3D);
   connect(Frm3DView, &TFrm3DView::cameraMoved, this, &TFrmMain::PreviewCameraMoved);
   connect(Frm3DView, &TFrm3DView::visibilityChanged, this, &TFrmMain::Preview3DVisible);
@@ -59,16 +84,17 @@ void TFrmMain::NotifyPreviewOfChanges() {
 }
 
 void TFrmMain::Preview3DVisible(bool visible) {
-  View3D->setChecked(visible);
-  editor->cameraMarker.shown = visible;
+  Command("View3D")->setChecked(visible);
+  registry->RefreshEnabled();
+  session.Editor().cameraMarker.shown = visible;
   if (visible) PreviewCameraMoved();
   RedrawMapView();
 }
 
 void TFrmMain::PreviewCameraMoved() {
   const PreviewCamera& camera = Frm3DView->View().Camera();
-  editor->cameraMarker.cell = camera.Cell();
-  editor->cameraMarker.yaw = camera.Yaw();
+  session.Editor().cameraMarker.cell = camera.Cell();
+  session.Editor().cameraMarker.yaw = camera.Yaw();
   RedrawMapView();
 }
 

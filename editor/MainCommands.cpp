@@ -16,6 +16,7 @@
 #include "editor/EditorSetStartPosForm.h"
 #include "editor/EditorTextureEditorForm.h"
 #include "editor/ViewPortWidget.h"
+#include "editor/commands/CommandRegistry.h"
 
 namespace {
 
@@ -24,18 +25,18 @@ const char* const NotSavedForCompile =
 
 }  // namespace
 
-void TFrmMain::FileNewClick() { commands->NewDocument(); }
+void TFrmMain::FileNewClick() { session.Files().NewDocument(); }
 
 void TFrmMain::FileOpenClick() {
-  if (commands->OpenDocument()) RememberCurrentFile();
+  if (session.Files().OpenDocument()) RememberCurrentFile();
 }
 
 void TFrmMain::FileSaveClick() {
-  if (commands->SaveDocument()) RememberCurrentFile();
+  if (session.Files().SaveDocument()) RememberCurrentFile();
 }
 
 void TFrmMain::FileSaveAsClick() {
-  if (commands->SaveDocumentAs()) RememberCurrentFile();
+  if (session.Files().SaveDocumentAs()) RememberCurrentFile();
 }
 
 void TFrmMain::FileCompileClick() {
@@ -48,64 +49,62 @@ void TFrmMain::FileCompileClick() {
 }
 
 void TFrmMain::CompileMap() {
-  if (!commands->SaveDocument()) {
-    dialogs.ShowError(NotSavedForCompile);
+  if (!session.Files().SaveDocument()) {
+    session.Dialogs().ShowError(NotSavedForCompile);
     return;
   }
   RememberCurrentFile();
-  const std::string modelPath = ModelFileName(model->Map().fileName);
+  const std::string modelPath = ModelFileName(session.Model().Map().fileName);
   FrmCompile->ClearLog();
   FrmCompile->show();
   FrmCompile->raise();
-  if (const std::string refusal = ModelOverMapMessage(model->Map().fileName, modelPath); !refusal.empty()) {
+  if (const std::string refusal = ModelOverMapMessage(session.Model().Map().fileName, modelPath); !refusal.empty()) {
     FrmCompile->AddLogLine(refusal);
     return;
   }
   const BusyCursor busy;
-  compiler->Compile(model->Map(), modelPath, *FrmCompile);
+  compiler->Compile(session.Model().Map(), modelPath, *FrmCompile);
 }
 
-void TFrmMain::EditUndoClick() { model->Undo(); }
+void TFrmMain::EditUndoClick() { session.Model().Undo(); }
 
-void TFrmMain::EditRedoClick() { model->Redo(); }
+void TFrmMain::EditRedoClick() { session.Model().Redo(); }
 
 void TFrmMain::UpdateHistoryActions() {
-  const UndoStack& history = model->History();
-  EditUndo->setEnabled(history.CanUndo());
-  EditRedo->setEnabled(history.CanRedo());
+  const UndoStack& history = session.Model().History();
+  Command("EditUndo")->setEnabled(history.CanUndo());
+  Command("EditRedo")->setEnabled(history.CanRedo());
   const auto withStep = [](const char* text, const std::string& step) {
     return step.empty() ? QString(text) : QString("%1: %2").arg(text, QString::fromStdString(step));
   };
-  EditUndo->setText(withStep("&Rückgängig", history.UndoName()));
-  EditRedo->setText(withStep("&Wiederherstellen", history.RedoName()));
+  Command("EditUndo")->setText(withStep("&Rückgängig", history.UndoName()));
+  Command("EditRedo")->setText(withStep("&Wiederherstellen", history.RedoName()));
 }
 
-void TFrmMain::EditFillClick() { FillSelection(*model, *editor); }
+void TFrmMain::EditFillClick() { FillSelection(session.Model(), session.Editor()); }
 
 void TFrmMain::EditCopyClick() {
-  CopySelection(model->Map(), *editor);
+  CopySelection(session.Model().Map(), session.Editor());
   // Kept current here as well, so the paste shortcuts work without opening the menu.
-  EditPaste->setEnabled(editor->clipboard.cells != nullptr);
+  Command("EditPaste")->setEnabled(session.Editor().clipboard.cells != nullptr);
 }
 
-void TFrmMain::EditPasteClick() { PasteClipboard(*model, *editor); }
+void TFrmMain::EditPasteClick() { PasteClipboard(session.Model(), session.Editor()); }
 
 void TFrmMain::EditSetStartPosClick() {
-  const StartPosition current = model->Map().startPosition;
+  const StartPosition current = session.Model().Map().startPosition;
   const std::optional<StartPosition> chosen = FrmSetStartPos->EditStartPosition(current);
-  if (chosen && (chosen->x != current.x || chosen->y != current.y)) SetStartPosition(*model, *chosen);
+  if (chosen && (chosen->x != current.x || chosen->y != current.y)) SetStartPosition(session.Model(), *chosen);
 }
 
-void TFrmMain::MnuEditClick() { EditPaste->setEnabled(editor->clipboard.cells != nullptr); }
+void TFrmMain::MnuEditClick() { Command("EditPaste")->setEnabled(session.Editor().clipboard.cells != nullptr); }
 
 void TFrmMain::MnuViewClick() {
-  ViewProperties->setChecked(FrmProperties->isVisible());
-  View3D->setChecked(Frm3DView && Frm3DView->isVisible());
+  Command("ViewProperties")->setChecked(FrmProperties->isVisible());
+  Command("View3D")->setChecked(Frm3DView && Frm3DView->isVisible());
 }
 
 void TFrmMain::ViewPropertiesClick() { SetPropertiesVisible(!FrmProperties->isVisible()); }
-
-void TFrmMain::SpdPropertiesClick(bool down) { SetPropertiesVisible(down); }
 
 void TFrmMain::SetPropertiesVisible(bool visible) {
   if (visible) {
@@ -117,32 +116,32 @@ void TFrmMain::SetPropertiesVisible(bool visible) {
   // The window reports its own showing and hiding, but a request that changes
   // nothing must still leave the button and the menu check in step.
   SpdProperties->setChecked(FrmProperties->isVisible());
-  ViewProperties->setChecked(FrmProperties->isVisible());
+  Command("ViewProperties")->setChecked(FrmProperties->isVisible());
 }
 
-void TFrmMain::SpdSelectClick(bool down) { Respond(SetToolMode(*editor, down ? Select : Paint)); }
+void TFrmMain::SpdSelectClick(bool down) { Respond(SetToolMode(session.Editor(), down ? Select : Paint)); }
 
 void TFrmMain::ViewTextureEditorClick() { FrmTextureEditor->exec(); }
 
 void TFrmMain::ViewLayerClick(QAction* item) {
-  editor->currentLayer = item->data().toInt();
+  session.Editor().currentLayer = item->data().toInt();
   RedrawView();
 }
 
 void TFrmMain::ScrHorizontalChange(int position) {
-  editor->viewOrigin.x = position;
+  session.Editor().viewOrigin.x = position;
   RedrawView();
 }
 
 void TFrmMain::ScrVerticalChange(int position) {
-  editor->viewOrigin.y = position;
+  session.Editor().viewOrigin.y = position;
   RedrawView();
 }
 
 bool TFrmMain::OpenMapFile(const QString& path) { return OpenMapFile(path.toStdString()); }
 
 bool TFrmMain::OpenMapFile(const std::string& path) {
-  const bool loaded = commands->LoadDocument(path);
+  const bool loaded = session.Files().LoadDocument(path);
   if (loaded) RememberCurrentFile();
   return loaded;
 }

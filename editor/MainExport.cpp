@@ -17,14 +17,14 @@ std::string ExportStartDirectory(const MapDocument& document, const EditorState&
 }  // namespace
 
 void TFrmMain::FileExportClick() {
-  const std::optional<std::string> path = dialogs.ChooseExportFile(ExportStartDirectory(model->Map(), *editor));
+  const std::optional<std::string> path = session.Dialogs().ChooseExportFile(ExportStartDirectory(session.Model().Map(), session.Editor()));
   if (!path) return;
   // Whatever name the user typed, the glTF filter is the dialog's first choice.
   const ExportFormat format = ExportFormatOf(*path).value_or(ExportFormat::Glb);
   ExportResult result;
   {
     const BusyCursor busy;
-    result = MapExporter().Export(model->Map(), editor->programDirectory, format, *path);
+    result = MapExporter().Export(session.Model().Map(), session.Editor().programDirectory, format, *path);
   }
-  if (!result.ok) dialogs.ShowError(result.message);
+  if (!result.ok) session.Dialogs().ShowError(result.message);
 }

@@ -18,8 +18,8 @@ void TFrmMain::EditCheckMapClick() {
 
 void TFrmMain::ShowCell(GridPoint cell) {
   if (!IsOnGrid(cell)) return;
-  editor->selection = {cell.x, cell.y, cell.x, cell.y};
-  editor->viewOrigin = OriginShowing(*editor, Geometry(), cell);
+  session.Editor().selection = {cell.x, cell.y, cell.x, cell.y};
+  session.Editor().viewOrigin = OriginShowing(session.Editor(), Geometry(), cell);
   // As a click on the cell would: the properties window follows the selection.
   FrmProperties->Bind(CellBinding::Grid(cell));
   RedrawView();

@@ -1,116 +1,147 @@
-// The menus of the main window. Each item keeps its given shortcut first; the
-// conventional ones that users of other editors reach for come after it.
+// The menus of the main window, built from the command registry. Each item keeps
+// its given shortcut first; the conventional ones that users of other editors
+// reach for come after it.
 
 #include <QActionGroup>
 #include <QMenuBar>
 
 #include "editor/EditorMainForm.h"
 #include "editor/EditorPropertiesForm.h"
+#include "editor/commands/CommandRegistry.h"
+#include "editor/commands/CommandSearch.h"
+#include "editor/commands/ShortcutsDialog.h"
 #include "view/EditingTools.h"
 
-QAction* TFrmMain::AddAction(QMenu* menu, const char* name, const QString& text, QList<QKeySequence> shortcuts) {
-  auto* action = menu->addAction(text);
-  action->setObjectName(name);
-  action->setShortcuts(shortcuts);
-  return action;
+using tessmoor::CommandRegistry;
+using tessmoor::CommandSpec;
+
+namespace {
+
+QKeySequence Ctrl(int key) { return QKeySequence(Qt::CTRL | Qt::Key(key)); }
+
+}  // namespace
+
+QAction* TFrmMain::Command(const QString& id) const { return registry->Action(id); }
+
+QMenu* TFrmMain::AddMenu(const char* name, const QString& title, const QStringList& ids) {
+  QMenu* menu = menuBar()->addMenu(title);
+  menu->setObjectName(name);
+  registry->FillMenu(menu, ids);
+  // Enabled states follow what the commands can do now, as the menu opens.
+  connect(menu, &QMenu::aboutToShow, registry, &CommandRegistry::RefreshEnabled);
+  return menu;
 }
 
 void TFrmMain::BuildMenus() {
-  BuildFileMenu();
-  BuildEditMenu();
-  BuildViewMenu();
-}
-
-void TFrmMain::BuildFileMenu() {
-  MnuFile = menuBar()->addMenu("&Datei");
-  MnuFile->setObjectName("MnuFile");
-  FileNew = AddAction(MnuFile, "FileNew", "&Neu", {QKeySequence(Qt::CTRL | Qt::Key_N)});
-  FileOpen =
-      AddAction(MnuFile, "FileOpen", "Ö&ffnen...", {QKeySequence(Qt::Key_F3), QKeySequence(Qt::CTRL | Qt::Key_O)});
-  FileSave =
-      AddAction(MnuFile, "FileSave", "&Speichern", {QKeySequence(Qt::Key_F2), QKeySequence(Qt::CTRL | Qt::Key_S)});
-  FileSaveAs = AddAction(MnuFile, "FileSaveAs", "Speichern &unter...");
-  MnuFile->addSeparator();
-  FileCompile = AddAction(MnuFile, "FileCompile", "Speichern und &Compilieren", {QKeySequence(Qt::Key_F9)});
-  FileExport = AddAction(MnuFile, "FileExport", "E&xportieren...");
-  MnuFile->addSeparator();
-  FileExit = AddAction(MnuFile, "FileExit", "&Beenden");
+  registry = new CommandRegistry(this);
+  RegisterFileCommands();
+  RegisterEditCommands();
+  RegisterViewCommands();
+  RegisterExtrasCommands();
+  MnuFile = AddMenu("MnuFile", "&Datei",
+                    {"FileNew", "FileOpen", "FileSave", "FileSaveAs", "", "FileCompile", "FileExport", "", "FileExit"});
   BuildRecentMenu();
-
-  connect(FileNew, &QAction::triggered, this, &TFrmMain::FileNewClick);
-  connect(FileOpen, &QAction::triggered, this, &TFrmMain::FileOpenClick);
-  connect(FileSave, &QAction::triggered, this, &TFrmMain::FileSaveClick);
-  connect(FileSaveAs, &QAction::triggered, this, &TFrmMain::FileSaveAsClick);
-  connect(FileCompile, &QAction::triggered, this, &TFrmMain::FileCompileClick);
-  connect(FileExport, &QAction::triggered, this, &TFrmMain::FileExportClick);
-  connect(FileExit, &QAction::triggered, this, &TFrmMain::close);
+  auto* mnuEdit = AddMenu("MnuEdit", "&Bearbeiten",
+                          {"EditUndo", "EditRedo", "", "EditFill", "EditCopy", "EditPaste", "EditSelection",
+                           "EditSetStartPos", "", "EditCheckMap"});
+  auto* mnuView = AddMenu(
+      "MnuView", "&Ansicht",
+      {"ViewProperties", "ViewTextureEditor", "View3D", "", "ViewFloor", "ViewCeiling", "ViewWall", "ViewPedestalFloor",
+       "ViewPedestalCeiling", "", "ViewZoomIn", "ViewZoomOut", "ViewZoomReset", "ViewZoomWhole"});
+  AddMenu("MnuExtras", "E&xtras", {"ExtrasSearchCommand", "ExtrasShortcuts"});
+  connect(mnuEdit, &QMenu::aboutToShow, this, &TFrmMain::MnuEditClick);
+  connect(mnuView, &QMenu::aboutToShow, this, &TFrmMain::MnuViewClick);
 }
 
-void TFrmMain::BuildEditMenu() {
-  MnuEdit = menuBar()->addMenu("&Bearbeiten");
-  MnuEdit->setObjectName("MnuEdit");
-  EditUndo = AddAction(MnuEdit, "EditUndo", "&Rückgängig", {QKeySequence(Qt::CTRL | Qt::Key_Z)});
-  EditRedo = AddAction(MnuEdit, "EditRedo", "&Wiederherstellen",
-                       {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-  EditUndo->setEnabled(false);
-  EditRedo->setEnabled(false);
-  MnuEdit->addSeparator();
-  EditFill = AddAction(MnuEdit, "EditFill", "&Füllen", {QKeySequence(Qt::Key_Insert)});
-  EditCopy = AddAction(MnuEdit, "EditCopy", "&Kopieren",
-                       {QKeySequence(Qt::CTRL | Qt::Key_Insert), QKeySequence(Qt::CTRL | Qt::Key_C)});
-  EditPaste = AddAction(MnuEdit, "EditPaste", "&Einfügen",
-                        {QKeySequence(Qt::SHIFT | Qt::Key_Delete), QKeySequence(Qt::CTRL | Qt::Key_V)});
-  auto* editSelection =
-      AddAction(MnuEdit, "EditSelection", "&Auswahl bearbeiten...", {QKeySequence(Qt::CTRL | Qt::Key_E)});
-  EditSetStartPos = AddAction(MnuEdit, "EditSetStartPos", "&Startposition festlegen...");
-  MnuEdit->addSeparator();
-  EditCheckMap = AddAction(MnuEdit, "EditCheckMap", "Karte &prüfen", {QKeySequence(Qt::Key_F8)});
+void TFrmMain::RegisterFileCommands() {
+  registry->Add({"FileNew", "&Neu", "&Datei", {Ctrl(Qt::Key_N)}}, [this] { FileNewClick(); });
+  registry->Add({"FileOpen", "Ö&ffnen...", "&Datei", {QKeySequence(Qt::Key_F3), Ctrl(Qt::Key_O)}},
+                [this] { FileOpenClick(); });
+  registry->Add({"FileSave", "&Speichern", "&Datei", {QKeySequence(Qt::Key_F2), Ctrl(Qt::Key_S)}},
+                [this] { FileSaveClick(); });
+  registry->Add({"FileSaveAs", "Speichern &unter...", "&Datei"}, [this] { FileSaveAsClick(); });
+  registry->Add({"FileCompile", "Speichern und &Compilieren", "&Datei", {QKeySequence(Qt::Key_F9)}},
+                [this] { FileCompileClick(); });
+  registry->Add({"FileExport", "E&xportieren...", "&Datei"}, [this] { FileExportClick(); });
+  registry->Add({"FileExit", "&Beenden", "&Datei"}, [this] { close(); });
+}
 
-  connect(MnuEdit, &QMenu::aboutToShow, this, &TFrmMain::MnuEditClick);
-  connect(EditUndo, &QAction::triggered, this, &TFrmMain::EditUndoClick);
-  connect(EditRedo, &QAction::triggered, this, &TFrmMain::EditRedoClick);
-  connect(EditFill, &QAction::triggered, this, &TFrmMain::EditFillClick);
-  connect(EditCopy, &QAction::triggered, this, &TFrmMain::EditCopyClick);
-  connect(EditPaste, &QAction::triggered, this, &TFrmMain::EditPasteClick);
-  connect(editSelection, &QAction::triggered, this, [this] {
-    FrmProperties->Bind(CellBinding::Range(SelectedCells(editor->selection)));
+void TFrmMain::RegisterEditCommands() {
+  QAction* undo = registry->Add({"EditUndo",
+                                 "&Rückgängig",
+                                 "&Bearbeiten",
+                                 {Ctrl(Qt::Key_Z)},
+                                 tessmoor::MainWindowScope,
+                                 [this] { return session.Model().History().CanUndo(); }},
+                                [this] { EditUndoClick(); });
+  QAction* redo = registry->Add({"EditRedo",
+                                 "&Wiederherstellen",
+                                 "&Bearbeiten",
+                                 {Ctrl(Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
+                                 tessmoor::MainWindowScope,
+                                 [this] { return session.Model().History().CanRedo(); }},
+                                [this] { EditRedoClick(); });
+  undo->setEnabled(false);
+  redo->setEnabled(false);
+  registry->Add({"EditFill", "&Füllen", "&Bearbeiten", {QKeySequence(Qt::Key_Insert)}}, [this] { EditFillClick(); });
+  registry->Add({"EditCopy", "&Kopieren", "&Bearbeiten", {Ctrl(Qt::Key_Insert), Ctrl(Qt::Key_C)}},
+                [this] { EditCopyClick(); });
+  registry->Add({"EditPaste",
+                 "&Einfügen",
+                 "&Bearbeiten",
+                 {QKeySequence(Qt::SHIFT | Qt::Key_Delete), Ctrl(Qt::Key_V)},
+                 tessmoor::MainWindowScope,
+                 [this] { return session.Editor().clipboard.cells != nullptr; }},
+                [this] { EditPasteClick(); });
+  registry->Add({"EditSelection", "&Auswahl bearbeiten...", "&Bearbeiten", {Ctrl(Qt::Key_E)}}, [this] {
+    FrmProperties->Bind(CellBinding::Range(SelectedCells(session.Editor().selection)));
     SetPropertiesVisible(true);
   });
-  connect(EditSetStartPos, &QAction::triggered, this, &TFrmMain::EditSetStartPosClick);
-  connect(EditCheckMap, &QAction::triggered, this, &TFrmMain::EditCheckMapClick);
+  registry->Add({"EditSetStartPos", "&Startposition festlegen...", "&Bearbeiten"}, [this] { EditSetStartPosClick(); });
+  registry->Add({"EditCheckMap", "Karte &prüfen", "&Bearbeiten", {QKeySequence(Qt::Key_F8)}},
+                [this] { EditCheckMapClick(); });
 }
 
-void TFrmMain::BuildViewMenu() {
-  MnuView = menuBar()->addMenu("&Ansicht");
-  MnuView->setObjectName("MnuView");
-  ViewProperties = AddAction(MnuView, "ViewProperties", "&Eigenschaften", {QKeySequence(Qt::Key_F7)});
-  ViewProperties->setCheckable(true);
-  ViewTextureEditor = AddAction(MnuView, "ViewTextureEditor", "&Textur-Editor", {QKeySequence(Qt::Key_F6)});
-  View3D = AddAction(MnuView, "View3D", "&3D-Ansicht", {QKeySequence(Qt::Key_F5)});
-  View3D->setCheckable(true);
-  MnuView->addSeparator();
+void TFrmMain::RegisterViewCommands() {
+  registry
+      ->Add({"ViewProperties", "&Eigenschaften", "&Ansicht", {QKeySequence(Qt::Key_F7)}},
+            [this] { ViewPropertiesClick(); })
+      ->setCheckable(true);
+  registry->Add({"ViewTextureEditor", "&Textur-Editor", "&Ansicht", {QKeySequence(Qt::Key_F6)}},
+                [this] { ViewTextureEditorClick(); });
+  registry->Add({"View3D", "&3D-Ansicht", "&Ansicht", {QKeySequence(Qt::Key_F5)}}, [this] { View3DClick(); })
+      ->setCheckable(true);
 
   ViewLayers = new QActionGroup(this);
   ViewLayers->setObjectName("ViewLayers");
   ViewLayers->setExclusive(true);
-  const auto addLayer = [this](const char* name, const QString& text, SurfaceKind layer, Qt::Key key) {
-    QAction* item = AddAction(MnuView, name, text, {QKeySequence(Qt::CTRL | key)});
+  const auto addLayer = [this](const char* id, const QString& text, SurfaceKind layer, Qt::Key key) {
+    QAction* item = registry->Add({id, text, "&Ansicht", {Ctrl(key)}}, nullptr);
     item->setCheckable(true);
     item->setData(static_cast<int>(layer));
     ViewLayers->addAction(item);
-    return item;
   };
-  ViewFloor = addLayer("ViewFloor", "&Boden", Floor, Qt::Key_F1);
-  ViewCeiling = addLayer("ViewCeiling", "&Decke", Ceiling, Qt::Key_F2);
-  ViewWall = addLayer("ViewWall", "&Wand", Wall, Qt::Key_F3);
-  ViewPedestalFloor = addLayer("ViewPedestalFloor", "Sockel - B&oden", PedestalFloor, Qt::Key_F4);
-  ViewPedestalCeiling = addLayer("ViewPedestalCeiling", "Sockel - De&cke", PedestalCeiling, Qt::Key_F5);
-
-  BuildZoomMenu();
-
-  connect(MnuView, &QMenu::aboutToShow, this, &TFrmMain::MnuViewClick);
-  connect(ViewProperties, &QAction::triggered, this, &TFrmMain::ViewPropertiesClick);
-  connect(ViewTextureEditor, &QAction::triggered, this, &TFrmMain::ViewTextureEditorClick);
-  connect(View3D, &QAction::triggered, this, &TFrmMain::View3DClick);
+  addLayer("ViewFloor", "&Boden", SurfaceKind::Floor, Qt::Key_F1);
+  addLayer("ViewCeiling", "&Decke", SurfaceKind::Ceiling, Qt::Key_F2);
+  addLayer("ViewWall", "&Wand", SurfaceKind::Wall, Qt::Key_F3);
+  addLayer("ViewPedestalFloor", "Sockel - B&oden", SurfaceKind::PedestalFloor, Qt::Key_F4);
+  addLayer("ViewPedestalCeiling", "Sockel - De&cke", SurfaceKind::PedestalCeiling, Qt::Key_F5);
   connect(ViewLayers, &QActionGroup::triggered, this, &TFrmMain::ViewLayerClick);
+
+  RegisterZoomCommands();
+  Register3DViewCommands();
+}
+
+void TFrmMain::RegisterExtrasCommands() {
+  registry->Add(
+      {"ExtrasSearchCommand", "&Befehl suchen...", "E&xtras", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P)}},
+      [this] {
+        auto* search = findChild<tessmoor::TFrmCommandSearch*>();
+        if (!search) search = new tessmoor::TFrmCommandSearch(*registry, this);
+        search->Popup(this);
+      });
+  registry->Add({"ExtrasShortcuts", "&Tastenkürzel...", "E&xtras"}, [this] {
+    tessmoor::TFrmShortcuts shortcuts(*registry, session.Dialogs(), this);
+    shortcuts.exec();
+  });
 }

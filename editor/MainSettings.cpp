@@ -1,5 +1,5 @@
 // What the main window remembers between runs: its geometry, the zoom, the
-// layer, and the recent maps (with their Datei submenu).
+// layer, the recent maps (with their Datei submenu) and the user's own keys.
 
 #include <QAction>
 #include <QActionGroup>
@@ -9,6 +9,7 @@
 
 #include "editor/EditorMainForm.h"
 #include "editor/RecentFiles.h"
+#include "editor/commands/CommandRegistry.h"
 #include "view/Zoom.h"
 
 namespace {
@@ -29,8 +30,8 @@ const char* const RecentKey = "Zuletzt";
 void TFrmMain::BuildRecentMenu() {
   MnuRecent = new QMenu("&Zuletzt geöffnet", MnuFile);
   MnuRecent->setObjectName("MnuRecent");
-  MnuFile->insertMenu(FileCompile, MnuRecent)->setObjectName("FileRecent");
-  MnuFile->insertSeparator(FileCompile);
+  MnuFile->insertMenu(Command("FileCompile"), MnuRecent)->setObjectName("FileRecent");
+  MnuFile->insertSeparator(Command("FileCompile"));
   recentFiles = std::make_unique<RecentFiles>();
   // Files come and go while the program runs; the submenu is filled when it opens.
   connect(MnuRecent, &QMenu::aboutToShow, this, &TFrmMain::FillRecentMenu);
@@ -42,13 +43,13 @@ void TFrmMain::FillRecentMenu() {
 }
 
 void TFrmMain::OpenRecentFile(const QString& path) {
-  if (model->IsModified() && !commands->AskSaveChanges()) return;
-  if (commands->LoadDocument(path.toStdString())) RememberCurrentFile();
+  if (session.Model().IsModified() && !session.Files().AskSaveChanges()) return;
+  if (session.Files().LoadDocument(path.toStdString())) RememberCurrentFile();
 }
 
 void TFrmMain::RememberCurrentFile() {
-  if (model->Map().IsUntitled()) return;
-  recentFiles->Add(QString::fromStdString(model->Map().fileName));
+  if (session.Model().Map().IsUntitled()) return;
+  recentFiles->Add(QString::fromStdString(session.Model().Map().fileName));
   FillRecentMenu();
   if (rememberSettings)
     QSettings(OrganizationName(), QCoreApplication::applicationName()).setValue(RecentKey, recentFiles->Paths());
@@ -56,11 +57,12 @@ void TFrmMain::RememberCurrentFile() {
 
 void TFrmMain::RestoreSettings() {
   rememberSettings = true;
+  registry->UseSettings(OrganizationName(), QCoreApplication::applicationName());
   const QSettings settings(OrganizationName(), QCoreApplication::applicationName());
   recentFiles->SetPaths(settings.value(RecentKey).toStringList());
   FillRecentMenu();
   if (settings.contains(GeometryKey)) restoreGeometry(settings.value(GeometryKey).toByteArray());
-  const int layer = settings.value(LayerKey, editor->currentLayer).toInt();
+  const int layer = settings.value(LayerKey, session.Editor().currentLayer).toInt();
   for (QAction* item : ViewLayers->actions()) {
     if (item->data().toInt() == layer) item->trigger();
   }
@@ -71,7 +73,7 @@ void TFrmMain::StoreSettings() {
   if (!rememberSettings) return;
   QSettings settings(OrganizationName(), QCoreApplication::applicationName());
   settings.setValue(GeometryKey, saveGeometry());
-  settings.setValue(ZoomKey, editor->zoomLevel);
-  settings.setValue(LayerKey, editor->currentLayer);
+  settings.setValue(ZoomKey, session.Editor().zoomLevel);
+  settings.setValue(LayerKey, session.Editor().currentLayer);
   settings.setValue(RecentKey, recentFiles->Paths());
 }

@@ -52,9 +52,11 @@ void TFrmMain::BuildClientArea() {
   ViewPort->setObjectName("ViewPort");
   ViewPort->OnPaint = [this] { ViewPortPaint(); };
   ViewPort->OnMouseDown = [this](const PointerInput& input) {
-    Respond(ViewPortMouseDown(*model, *editor, Geometry(), input));
+    Respond(ViewPortMouseDown(session.Model(), session.Editor(), Geometry(), input));
   };
-  ViewPort->OnMouseMove = [this](const PointerInput& input) { Respond(ViewPortMouseMove(*editor, Geometry(), input)); };
+  ViewPort->OnMouseMove = [this](const PointerInput& input) {
+    Respond(ViewPortMouseMove(session.Editor(), Geometry(), input));
+  };
 
   // Created after the view, so they lie above it.
   ScrHorizontal = MakeScrollBar(ClientArea, "ScrHorizontal", Qt::Horizontal);
@@ -92,10 +94,17 @@ void TFrmMain::BuildToolBar() {
   row->addWidget(LblPos);
   row->addStretch(1);
 
-  connect(SpdOpen, &QToolButton::clicked, this, &TFrmMain::FileOpenClick);
-  connect(SpdSave, &QToolButton::clicked, this, &TFrmMain::FileSaveClick);
   connect(SpdSelect, &QToolButton::clicked, this, &TFrmMain::SpdSelectClick);
-  connect(SpdFill, &QToolButton::clicked, this, &TFrmMain::EditFillClick);
-  connect(SpdProperties, &QToolButton::clicked, this, &TFrmMain::SpdPropertiesClick);
-  connect(SpdTextureEditor, &QToolButton::clicked, this, &TFrmMain::ViewTextureEditorClick);
+}
+
+void TFrmMain::ConnectToolBar() {
+  // The buttons run the registered commands, so a button and its menu item never part ways.
+  const auto runs = [this](QToolButton* button, const char* id) {
+    connect(button, &QToolButton::clicked, Command(id), &QAction::trigger);
+  };
+  runs(SpdOpen, "FileOpen");
+  runs(SpdSave, "FileSave");
+  runs(SpdFill, "EditFill");
+  runs(SpdProperties, "ViewProperties");
+  runs(SpdTextureEditor, "ViewTextureEditor");
 }

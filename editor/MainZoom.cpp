@@ -10,25 +10,25 @@
 
 #include "editor/EditorMainForm.h"
 #include "editor/ViewPortWidget.h"
+#include "editor/commands/CommandRegistry.h"
 #include "view/ScaledPictures.h"
 #include "view/ViewColours.h"
 
-void TFrmMain::BuildZoomMenu() {
-  MnuView->addSeparator();
-  ViewZoomIn = AddAction(MnuView, "ViewZoomIn", "Ver&größern",
-                         {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal),
-                          // where "+" is a shifted key, the key arrives with Shift held
-                          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Plus)});
-  ViewZoomOut = AddAction(MnuView, "ViewZoomOut", "Ver&kleinern", {QKeySequence(Qt::CTRL | Qt::Key_Minus)});
-  ViewZoomReset = AddAction(MnuView, "ViewZoomReset", "Origi&nalgröße", {QKeySequence(Qt::CTRL | Qt::Key_0)});
-  ViewZoomWhole = AddAction(MnuView, "ViewZoomWhole", "Ganze K&arte", {QKeySequence(Qt::CTRL | Qt::Key_9)});
-  connect(ViewZoomIn, &QAction::triggered, this, [this] { ZoomTo(editor->zoomLevel - 1, MapAreaCentre()); });
-  connect(ViewZoomOut, &QAction::triggered, this, [this] { ZoomTo(editor->zoomLevel + 1, MapAreaCentre()); });
+void TFrmMain::RegisterZoomCommands() {
+  registry->Add({"ViewZoomIn",
+                 "Ver&größern",
+                 "&Ansicht",
+                 {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal),
+                  // where "+" is a shifted key, the key arrives with Shift held
+                  QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Plus)}},
+                [this] { ZoomTo(session.Editor().zoomLevel - 1, MapAreaCentre()); });
+  registry->Add({"ViewZoomOut", "Ver&kleinern", "&Ansicht", {QKeySequence(Qt::CTRL | Qt::Key_Minus)}},
+                [this] { ZoomTo(session.Editor().zoomLevel + 1, MapAreaCentre()); });
   // Back at the original size from the whole map, the view starts where the map starts, as it first did.
-  connect(ViewZoomReset, &QAction::triggered, this,
-          [this] { ZoomTo(DefaultZoomLevel, QPoint(MapAreaLeft, MapAreaTop)); });
-  connect(ViewZoomWhole, &QAction::triggered, this,
-          [this] { ZoomTo(WholeGridZoomLevel(Geometry()), QPoint(MapAreaLeft, MapAreaTop)); });
+  registry->Add({"ViewZoomReset", "Origi&nalgröße", "&Ansicht", {QKeySequence(Qt::CTRL | Qt::Key_0)}},
+                [this] { ZoomTo(DefaultZoomLevel, QPoint(MapAreaLeft, MapAreaTop)); });
+  registry->Add({"ViewZoomWhole", "Ganze K&arte", "&Ansicht", {QKeySequence(Qt::CTRL | Qt::Key_9)}},
+                [this] { ZoomTo(WholeGridZoomLevel(Geometry()), QPoint(MapAreaLeft, MapAreaTop)); });
   ViewPort->OnWheel = [this](QWheelEvent& event) { ViewPortWheel(event); };
 }
 
@@ -38,18 +38,18 @@ QPoint TFrmMain::MapAreaCentre() const {
 }
 
 void TFrmMain::ZoomTo(int level, QPoint anchor) {
-  const int from = editor->zoomLevel;
+  const int from = session.Editor().zoomLevel;
   // Taken before the new scroll range may cut the origin back.
-  const GridPoint origin = editor->viewOrigin;
-  editor->zoomLevel = ClampZoomLevel(level);
-  PrepareScaledPictures(*scaledPictures, model->Map(), *editor, editor->zoomLevel);
+  const GridPoint origin = session.Editor().viewOrigin;
+  session.Editor().zoomLevel = ClampZoomLevel(level);
+  PrepareScaledPictures(session.ScaledPictures(), session.Model().Map(), session.Editor(), session.Editor().zoomLevel);
   ApplyScrollRanges();
-  editor->viewOrigin.x =
-      ZoomedOrigin(origin.x, anchor.x() - MapAreaLeft, from, editor->zoomLevel, ScrHorizontal->maximum());
-  editor->viewOrigin.y =
-      ZoomedOrigin(origin.y, anchor.y() - MapAreaTop, from, editor->zoomLevel, ScrVertical->maximum());
+  session.Editor().viewOrigin.x =
+      ZoomedOrigin(origin.x, anchor.x() - MapAreaLeft, from, session.Editor().zoomLevel, ScrHorizontal->maximum());
+  session.Editor().viewOrigin.y =
+      ZoomedOrigin(origin.y, anchor.y() - MapAreaTop, from, session.Editor().zoomLevel, ScrVertical->maximum());
   // The label names the pointer's cell again on its next move.
-  editor->hoverCell = {-1, -1};
+  session.Editor().hoverCell = {-1, -1};
   RedrawView();
 }
 
@@ -60,27 +60,27 @@ void TFrmMain::ViewPortWheel(QWheelEvent& event) {
     return;
   }
   event.accept();
-  ZoomTo(editor->zoomLevel + (steps > 0 ? -1 : 1), event.position().toPoint());
+  ZoomTo(session.Editor().zoomLevel + (steps > 0 ? -1 : 1), event.position().toPoint());
 }
 
 void TFrmMain::ApplyScrollRanges() {
   const QSignalBlocker blockHorizontal(ScrHorizontal);
   const QSignalBlocker blockVertical(ScrVertical);
   const ViewRect area = MapArea(Geometry());
-  ScrHorizontal->setRange(0, ScrollMaximum(editor->zoomLevel, area.right - area.left + 1));
-  ScrVertical->setRange(0, ScrollMaximum(editor->zoomLevel, area.bottom - area.top + 1));
+  ScrHorizontal->setRange(0, ScrollMaximum(session.Editor().zoomLevel, area.right - area.left + 1));
+  ScrVertical->setRange(0, ScrollMaximum(session.Editor().zoomLevel, area.bottom - area.top + 1));
   const ScrollBarLayout bars =
       LayoutScrollBars(ClientArea->width(), ClientArea->height(), ToolBarHeight, ScrollBarThickness, ScrollBarThickness,
-                       CellPictureSizeAt(editor->zoomLevel));
+                       CellPictureSizeAt(session.Editor().zoomLevel));
   ScrHorizontal->setPageStep(std::max(0, bars.horizontalPageStep));
   ScrVertical->setPageStep(std::max(0, bars.verticalPageStep));
   // A smaller range must not leave the view beyond it; the bars follow on the next redraw.
-  editor->viewOrigin.x = std::clamp(editor->viewOrigin.x, 0, ScrHorizontal->maximum());
-  editor->viewOrigin.y = std::clamp(editor->viewOrigin.y, 0, ScrVertical->maximum());
+  session.Editor().viewOrigin.x = std::clamp(session.Editor().viewOrigin.x, 0, ScrHorizontal->maximum());
+  session.Editor().viewOrigin.y = std::clamp(session.Editor().viewOrigin.y, 0, ScrVertical->maximum());
 }
 
 void TFrmMain::ScaledPicturesChanged() {
-  InvalidateScaledPictures(*scaledPictures);
-  PrepareScaledPictures(*scaledPictures, model->Map(), *editor, editor->zoomLevel);
+  InvalidateScaledPictures(session.ScaledPictures());
+  PrepareScaledPictures(session.ScaledPictures(), session.Model().Map(), session.Editor(), session.Editor().zoomLevel);
   RedrawView();
 }
