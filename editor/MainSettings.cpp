@@ -1,15 +1,13 @@
 // What the main window remembers between runs: its geometry, the zoom, the
-// layer, the recent maps (with their Datei submenu) and the user's own keys.
+// layer, the recent maps and the user's own keys.
 
-#include <QAction>
-#include <QActionGroup>
 #include <QCoreApplication>
-#include <QMenu>
 #include <QSettings>
 
 #include "editor/EditorMainForm.h"
-#include "editor/RecentFiles.h"
 #include "editor/commands/CommandRegistry.h"
+#include "editor/features/FileFeature.h"
+#include "editor/features/ViewFeature.h"
 #include "view/Zoom.h"
 
 namespace {
@@ -27,45 +25,13 @@ const char* const RecentKey = "Zuletzt";
 
 }  // namespace
 
-void TFrmMain::BuildRecentMenu() {
-  MnuRecent = new QMenu("&Zuletzt geöffnet", MnuFile);
-  MnuRecent->setObjectName("MnuRecent");
-  MnuFile->insertMenu(Command("FileCompile"), MnuRecent)->setObjectName("FileRecent");
-  MnuFile->insertSeparator(Command("FileCompile"));
-  recentFiles = std::make_unique<RecentFiles>();
-  // Files come and go while the program runs; the submenu is filled when it opens.
-  connect(MnuRecent, &QMenu::aboutToShow, this, &TFrmMain::FillRecentMenu);
-  FillRecentMenu();
-}
-
-void TFrmMain::FillRecentMenu() {
-  recentFiles->FillMenu(MnuRecent, [this](const QString& path) { OpenRecentFile(path); });
-}
-
-void TFrmMain::OpenRecentFile(const QString& path) {
-  if (session.Model().IsModified() && !session.Files().AskSaveChanges()) return;
-  if (session.Files().LoadDocument(path.toStdString())) RememberCurrentFile();
-}
-
-void TFrmMain::RememberCurrentFile() {
-  if (session.Model().Map().IsUntitled()) return;
-  recentFiles->Add(QString::fromStdString(session.Model().Map().fileName));
-  FillRecentMenu();
-  if (rememberSettings)
-    QSettings(OrganizationName(), QCoreApplication::applicationName()).setValue(RecentKey, recentFiles->Paths());
-}
-
 void TFrmMain::RestoreSettings() {
   rememberSettings = true;
   registry->UseSettings(OrganizationName(), QCoreApplication::applicationName());
+  files->UseSettings(OrganizationName(), QCoreApplication::applicationName());
   const QSettings settings(OrganizationName(), QCoreApplication::applicationName());
-  recentFiles->SetPaths(settings.value(RecentKey).toStringList());
-  FillRecentMenu();
   if (settings.contains(GeometryKey)) restoreGeometry(settings.value(GeometryKey).toByteArray());
-  const int layer = settings.value(LayerKey, session.Editor().currentLayer).toInt();
-  for (QAction* item : ViewLayers->actions()) {
-    if (item->data().toInt() == layer) item->trigger();
-  }
+  view->ShowLayer(settings.value(LayerKey, session.Editor().currentLayer).toInt());
   ZoomTo(settings.value(ZoomKey, DefaultZoomLevel).toInt(), QPoint(0, 0));
 }
 
@@ -75,5 +41,5 @@ void TFrmMain::StoreSettings() {
   settings.setValue(GeometryKey, saveGeometry());
   settings.setValue(ZoomKey, session.Editor().zoomLevel);
   settings.setValue(LayerKey, session.Editor().currentLayer);
-  settings.setValue(RecentKey, recentFiles->Paths());
+  settings.setValue(RecentKey, files->RecentPaths());
 }

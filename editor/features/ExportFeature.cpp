@@ -1,9 +1,10 @@
-// Datei > Exportieren: the map as glTF 2.0 or OBJ for other tools. It writes only
-// the chosen files; the map is neither saved nor marked.
+#include "editor/features/ExportFeature.h"
 
 #include "editor/BusyCursor.h"
-#include "editor/EditorMainForm.h"
+#include "editor/commands/CommandRegistry.h"
 #include "export/MapExport.h"
+
+namespace tessmoor {
 
 namespace {
 
@@ -16,15 +17,23 @@ std::string ExportStartDirectory(const MapDocument& document, const EditorState&
 
 }  // namespace
 
-void TFrmMain::FileExportClick() {
-  const std::optional<std::string> path = session.Dialogs().ChooseExportFile(ExportStartDirectory(session.Model().Map(), session.Editor()));
+ExportFeature::ExportFeature(const FeatureContext& context) : context_(context) {
+  context.registry.Add({"FileExport", "E&xportieren...", "&Datei"}, [this] { FileExportClick(); });
+}
+
+void ExportFeature::FileExportClick() {
+  EditorSession& session = context_.session;
+  const std::optional<std::string> path =
+      session.Dialogs().ChooseExportFile(ExportStartDirectory(session.Map(), session.Editor()));
   if (!path) return;
   // Whatever name the user typed, the glTF filter is the dialog's first choice.
   const ExportFormat format = ExportFormatOf(*path).value_or(ExportFormat::Glb);
   ExportResult result;
   {
     const BusyCursor busy;
-    result = MapExporter().Export(session.Model().Map(), session.Editor().programDirectory, format, *path);
+    result = MapExporter().Export(session.Map(), session.Editor().programDirectory, format, *path);
   }
   if (!result.ok) session.Dialogs().ShowError(result.message);
 }
+
+}  // namespace tessmoor
