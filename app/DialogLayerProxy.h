@@ -5,7 +5,7 @@
 // Without a layer (no window shows the session) nothing is shown and every
 // question is answered as if cancelled.
 
-#include "document/DialogLayer.h"
+#include "app/DialogLayer.h"
 
 class DialogLayerProxy : public DialogLayer {
  public:

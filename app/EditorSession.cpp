@@ -5,7 +5,7 @@
 namespace tessmoor {
 
 EditorSession::EditorSession(const std::string& programDirectory)
-    : files_(std::make_unique<DocumentCommands>(model_, editor_, dialogs_)) {
+    : files_(std::make_unique<FileWorkflow>(model_, editor_, dialogs_)) {
   editor_.programDirectory = programDirectory;
   editor_.scaledPictures = &scaledPictures_;
   editor_.currentLayer = SurfaceKind::Wall;

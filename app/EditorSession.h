@@ -9,7 +9,7 @@
 #include <string>
 
 #include "app/DialogLayerProxy.h"
-#include "document/DocumentCommands.h"
+#include "app/FileWorkflow.h"
 #include "document/MapDocument.h"
 #include "edit/DocumentModel.h"
 #include "view/ScaledPictures.h"
@@ -36,7 +36,7 @@ class EditorSession {
   void SetDialogs(DialogLayer* layer) { dialogs_.SetTarget(layer); }
   bool HasDialogs() const { return dialogs_.HasTarget(); }
   // New, open, save, save as and the unsaved-changes question.
-  DocumentCommands& Files() { return *files_; }
+  FileWorkflow& Files() { return *files_; }
 
   // Loads the cell-kind symbols from TMEGfx/; false when one of them failed.
   bool LoadAssets();
@@ -46,7 +46,7 @@ class EditorSession {
   EditorState editor_;
   ScaledPictureCache scaledPictures_;
   DialogLayerProxy dialogs_;
-  std::unique_ptr<DocumentCommands> files_;
+  std::unique_ptr<FileWorkflow> files_;
 };
 
 }  // namespace tessmoor

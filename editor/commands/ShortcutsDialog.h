@@ -6,7 +6,7 @@
 #include <QDialog>
 #include <QLineEdit>
 
-#include "document/DialogLayer.h"
+#include "app/DialogLayer.h"
 
 class QPushButton;
 class QTreeWidget;

@@ -51,6 +51,8 @@ EditFeature::EditFeature(const FeatureContext& context, ToolWindowsFeature& tool
   registry.Add({"EditSelection", "&Auswahl bearbeiten...", "&Bearbeiten", {Ctrl(Qt::Key_E)}}, [&toolWindows, &editor] {
     toolWindows.Bind(CellBinding::Range(SelectedCells(editor.selection)));
     toolWindows.SetPropertiesVisible(true);
+    // The user asked to edit the selection: the typing goes there, not to the map.
+    toolWindows.ActivateProperties();
   });
   registry.RefreshEnabled();
   UpdateHistoryActions();

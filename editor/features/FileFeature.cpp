@@ -19,7 +19,7 @@ const char* const RecentKey = "Zuletzt";
 FileFeature::FileFeature(const FeatureContext& context)
     : context_(context), recentFiles_(std::make_unique<RecentFiles>()) {
   CommandRegistry& registry = context.registry;
-  DocumentCommands& files = context.session.Files();
+  FileWorkflow& files = context.session.Files();
   registry.Add({"FileNew", "&Neu", "&Datei", {QKeySequence(Qt::CTRL | Qt::Key_N)}}, [&files] { files.NewDocument(); });
   registry.Add({"FileOpen", "Ö&ffnen...", "&Datei", {QKeySequence(Qt::Key_F3), QKeySequence(Qt::CTRL | Qt::Key_O)}},
                [this, &files] {

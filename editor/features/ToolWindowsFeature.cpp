@@ -55,6 +55,8 @@ void ToolWindowsFeature::SetPropertiesVisible(bool visible) {
   context_.registry.Action("ViewProperties")->setChecked(FrmProperties->isVisible());
 }
 
+void ToolWindowsFeature::ActivateProperties() { FrmProperties->activateWindow(); }
+
 void ToolWindowsFeature::DocumentChanged(const DocumentChange& change) {
   // A new document leaves nothing for the properties window to edit.
   if (change.Has(DocumentReplaced)) FrmProperties->hide();

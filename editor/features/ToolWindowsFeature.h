@@ -25,6 +25,8 @@ class ToolWindowsFeature : public QObject, public DocumentObserver {
   // The properties window edits `binding` from now on.
   void Bind(const CellBinding& binding);
   void SetPropertiesVisible(bool visible);
+  // The keyboard goes to the properties window.
+  void ActivateProperties();
   void DocumentChanged(const DocumentChange& change) override;
 
  private:
