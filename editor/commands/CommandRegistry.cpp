@@ -19,21 +19,21 @@ CommandRegistry::CommandRegistry(QWidget* keyOwner) : QObject(keyOwner), keyOwne
 
 CommandRegistry::~CommandRegistry() = default;
 
-QAction* CommandRegistry::Add(CommandSpec spec, std::function<void()> run) {
-  assert(!Find(spec.id) && "a command id is registered once");
+QAction* CommandRegistry::Add(CommandInfo info, std::function<void()> run) {
+  assert(!Find(info.id) && "a command id is registered once");
   auto command = std::make_unique<Command>();
-  command->action = new QAction(spec.text, keyOwner_);
-  command->action->setObjectName(spec.id);
-  command->action->setShortcuts(spec.defaultKeys);
+  command->action = new QAction(info.text, keyOwner_);
+  command->action->setObjectName(info.id);
+  command->action->setShortcuts(info.defaultKeys);
   if (run) connect(command->action, &QAction::triggered, this, [run = std::move(run)] { run(); });
-  command->spec = std::move(spec);
+  command->info = std::move(info);
   commands_.push_back(std::move(command));
   return commands_.back()->action;
 }
 
 const Command* CommandRegistry::Find(const QString& id) const {
   for (const auto& command : commands_) {
-    if (command->spec.id == id) return command.get();
+    if (command->info.id == id) return command.get();
   }
   return nullptr;
 }
@@ -55,7 +55,7 @@ void CommandRegistry::FillMenu(QMenu* menu, const QStringList& ids) const {
 
 void CommandRegistry::RefreshEnabled() const {
   for (const auto& command : commands_) {
-    if (command->spec.enabled) command->action->setEnabled(command->spec.enabled());
+    if (command->info.enabled) command->action->setEnabled(command->info.enabled());
   }
 }
 
@@ -68,7 +68,7 @@ const Command* CommandRegistry::Conflict(const QString& id, const QList<QKeySequ
   const Command* own = Find(id);
   if (!own) return nullptr;
   for (const auto& other : commands_) {
-    if (other.get() == own || other->spec.scope != own->spec.scope) continue;
+    if (other.get() == own || other->info.scope != own->info.scope) continue;
     for (const QKeySequence& key : other->action->shortcuts()) {
       if (keys.contains(key)) return other.get();
     }
@@ -89,7 +89,7 @@ void CommandRegistry::ResetKeys(const QString& id) {
   if (!command) return;
   // A default taken by another command in the meantime stays with it.
   QList<QKeySequence> keys;
-  for (const QKeySequence& key : command->spec.defaultKeys) {
+  for (const QKeySequence& key : command->info.defaultKeys) {
     if (!Conflict(id, {key})) keys << key;
   }
   command->action->setShortcuts(keys);
@@ -98,7 +98,7 @@ void CommandRegistry::ResetKeys(const QString& id) {
 
 bool CommandRegistry::IsDefault(const QString& id) const {
   const Command* command = Find(id);
-  return !command || command->action->shortcuts() == command->spec.defaultKeys;
+  return !command || command->action->shortcuts() == command->info.defaultKeys;
 }
 
 void CommandRegistry::UseSettings(const QString& organization, const QString& application) {
@@ -109,7 +109,7 @@ void CommandRegistry::UseSettings(const QString& organization, const QString& ap
   // must not be refused because the first still holds it.
   std::vector<std::pair<Command*, QList<QKeySequence>>> stored;
   for (const auto& command : commands_) {
-    const QString key = SettingsKey(command->spec.id);
+    const QString key = SettingsKey(command->info.id);
     if (settings.contains(key))
       stored.emplace_back(command.get(),
                           QKeySequence::listFromString(settings.value(key).toString(), QKeySequence::PortableText));
@@ -118,7 +118,7 @@ void CommandRegistry::UseSettings(const QString& organization, const QString& ap
   for (auto& [command, keys] : stored) {
     QList<QKeySequence> free;
     for (const QKeySequence& key : keys) {
-      if (!key.isEmpty() && !Conflict(command->spec.id, {key})) free << key;
+      if (!key.isEmpty() && !Conflict(command->info.id, {key})) free << key;
     }
     command->action->setShortcuts(free);
   }
@@ -127,8 +127,8 @@ void CommandRegistry::UseSettings(const QString& organization, const QString& ap
 void CommandRegistry::Store(const Command& command) const {
   if (application_.isEmpty()) return;
   QSettings settings(organization_, application_);
-  const QString key = SettingsKey(command.spec.id);
-  if (command.action->shortcuts() == command.spec.defaultKeys) {
+  const QString key = SettingsKey(command.info.id);
+  if (command.action->shortcuts() == command.info.defaultKeys) {
     settings.remove(key);
   } else {
     settings.setValue(key, QKeySequence::listToString(command.action->shortcuts(), QKeySequence::PortableText));
@@ -148,8 +148,8 @@ QString CommandRegistry::PlainText(const QString& text) {
 
 QString CommandRegistry::MenuPathText(const Command& command) const {
   QStringList parts;
-  for (const QString& part : command.spec.menuPath.split('/', Qt::SkipEmptyParts)) parts << PlainText(part);
-  parts << PlainText(command.spec.text);
+  for (const QString& part : command.info.menuPath.split('/', Qt::SkipEmptyParts)) parts << PlainText(part);
+  parts << PlainText(command.info.text);
   return parts.join(" > ");
 }
 

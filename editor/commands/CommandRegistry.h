@@ -24,7 +24,7 @@ namespace tessmoor {
 inline const QString MainWindowScope = QStringLiteral("Hauptfenster");
 inline const QString PreviewScope = QStringLiteral("3D-Ansicht");
 
-struct CommandSpec {
+struct CommandInfo {
   QString id{};
   QString text{};      // with its mnemonic, as the menu shows it
   QString menuPath{};  // the menus above the item, '/' between them: "&Ansicht", "3D-Ansicht/&Animation"
@@ -35,7 +35,7 @@ struct CommandSpec {
 };
 
 struct Command {
-  CommandSpec spec;
+  CommandInfo info;
   QAction* action = nullptr;
 };
 
@@ -48,7 +48,7 @@ class CommandRegistry : public QObject {
   ~CommandRegistry() override;
 
   // Registers a command; the id must be new. The action runs `run` when triggered.
-  QAction* Add(CommandSpec spec, std::function<void()> run);
+  QAction* Add(CommandInfo info, std::function<void()> run);
   // Null for an unknown id.
   QAction* Action(const QString& id) const;
   const Command* Find(const QString& id) const;

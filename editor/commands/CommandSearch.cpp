@@ -22,7 +22,7 @@ QList<const Command*> SearchCommands(const CommandRegistry& registry, const QStr
   for (const auto& command : registry.Commands()) {
     if (!command->action->isEnabled()) continue;
     // The item's own text counts most; the menu path lets "ansicht" list a whole menu.
-    const QString text = CommandRegistry::PlainText(command->spec.text);
+    const QString text = CommandRegistry::PlainText(command->info.text);
     std::optional<int> rank = MatchRank(query, text);
     if (!rank) {
       if (const auto inPath = MatchRank(query, registry.MenuPathText(*command))) rank = *inPath + 10;
@@ -79,7 +79,7 @@ void TFrmCommandSearch::Filter() {
     QStringList keys;
     for (const QKeySequence& key : command->action->shortcuts()) keys << key.toString(QKeySequence::NativeText);
     auto* item = new QTreeWidgetItem(LstCommands, {registry_.MenuPathText(*command), keys.join(", ")});
-    item->setData(0, Qt::UserRole, command->spec.id);
+    item->setData(0, Qt::UserRole, command->info.id);
     item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
   }
   LstCommands->setCurrentItem(LstCommands->topLevelItem(0));

@@ -113,11 +113,11 @@ void TFrmShortcuts::Fill() {
   int bestRank = 0;
   for (const auto& command : registry_.Commands()) {
     const QString path = registry_.MenuPathText(*command);
-    std::optional<int> rank = MatchRank(query, CommandRegistry::PlainText(command->spec.text));
+    std::optional<int> rank = MatchRank(query, CommandRegistry::PlainText(command->info.text));
     if (!rank) rank = MatchRank(query, path);
     if (!rank) continue;
-    auto* item = new QTreeWidgetItem(LstCommands, {path, KeysText(registry_.Keys(command->spec.id))});
-    item->setData(0, Qt::UserRole, command->spec.id);
+    auto* item = new QTreeWidgetItem(LstCommands, {path, KeysText(registry_.Keys(command->info.id))});
+    item->setData(0, Qt::UserRole, command->info.id);
     if (!best || *rank < bestRank) {
       best = item;
       bestRank = *rank;

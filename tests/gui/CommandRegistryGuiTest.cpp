@@ -128,16 +128,16 @@ class CommandRegistryGuiTest : public MainWindowFixture {
 TEST_F(CommandRegistryGuiTest, EveryMenuItemIsARegisteredCommandWithTodaysTextAndKeys) {
   std::set<QString> ids;
   for (const auto& command : Registry().Commands())
-    EXPECT_TRUE(ids.insert(command->spec.id).second) << "twice: " << command->spec.id.toStdString();
+    EXPECT_TRUE(ids.insert(command->info.id).second) << "twice: " << command->info.id.toStdString();
   ASSERT_EQ(Registry().Commands().size(), std::size(TodaysKeys));
 
   for (const KeyRow& row : TodaysKeys) {
     SCOPED_TRACE(row.id);
     const Command* command = Registry().Find(row.id);
     ASSERT_NE(command, nullptr);
-    EXPECT_EQ(command->spec.menuPath, row.menuPath);
-    EXPECT_EQ(command->spec.text, row.text);
-    EXPECT_EQ(command->spec.defaultKeys, Keys(row.keys));
+    EXPECT_EQ(command->info.menuPath, row.menuPath);
+    EXPECT_EQ(command->info.text, row.text);
+    EXPECT_EQ(command->info.defaultKeys, Keys(row.keys));
     EXPECT_EQ(command->action->shortcuts(), Keys(row.keys));
     EXPECT_EQ(command->action->objectName(), row.id);
   }
@@ -149,15 +149,15 @@ TEST_F(CommandRegistryGuiTest, EveryMenuItemIsARegisteredCommandWithTodaysTextAn
     const Command* command = Registry().Find(item->objectName());
     ASSERT_NE(command, nullptr) << item->text().toStdString();
     EXPECT_EQ(command->action, item);
-    EXPECT_EQ(command->spec.menuPath, path);
+    EXPECT_EQ(command->info.menuPath, path);
   }
 
   std::map<std::pair<QString, QString>, QString> owners;  // (scope, key) -> id
   for (const auto& command : Registry().Commands()) {
     for (const QKeySequence& key : command->action->shortcuts()) {
-      const auto [at, fresh] = owners.emplace(std::pair(command->spec.scope, key.toString()), command->spec.id);
+      const auto [at, fresh] = owners.emplace(std::pair(command->info.scope, key.toString()), command->info.id);
       EXPECT_TRUE(fresh) << key.toString().toStdString() << ": " << at->second.toStdString() << " and "
-                         << command->spec.id.toStdString();
+                         << command->info.id.toStdString();
     }
   }
 }
@@ -264,7 +264,7 @@ TEST(CommandSearchTest, WordStartsAndLettersInOrderRankBelowAPrefix) {
   const auto found = [&](const QString& query) {
     QStringList texts;
     for (const Command* command : SearchCommands(registry, query))
-      texts << CommandRegistry::PlainText(command->spec.text);
+      texts << CommandRegistry::PlainText(command->info.text);
     return texts;
   };
   EXPECT_EQ(found("gk"), (QStringList{"Ganze Karte", "Gehe zu Karte"}));
