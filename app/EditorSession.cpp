@@ -17,6 +17,10 @@ EditorSession::EditorSession(const std::string& programDirectory)
 
 EditorSession::~EditorSession() = default;
 
+void EditorSession::UseFileOps(FileOps& ops) {
+  files_ = std::make_unique<FileWorkflow>(model_, editor_, dialogs_, ops);
+}
+
 bool EditorSession::LoadAssets() { return LoadCellSymbols(editor_); }
 
 }  // namespace tessmoor

@@ -38,6 +38,10 @@ class EditorSession {
   // New, open, save, save as and the unsaved-changes question.
   FileWorkflow& Files() { return *files_; }
 
+  // Saves go through `ops` from now on (the backups wrap them); it must outlive
+  // its use or be replaced by RealFileOps() first.
+  void UseFileOps(FileOps& ops);
+
   // Loads the cell-kind symbols from TMEGfx/; false when one of them failed.
   bool LoadAssets();
 

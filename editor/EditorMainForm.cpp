@@ -4,8 +4,10 @@
 #include <QCoreApplication>
 #include <QMenuBar>
 
+#include "editor/BackupsFeature.h"
 #include "editor/EditorNewForm.h"
 #include "editor/MapViewPanel.h"
+#include "editor/PreferencesFeature.h"
 #include "editor/QtDialogLayer.h"
 #include "editor/commands/CommandRegistry.h"
 #include "editor/features/CompileFeature.h"
@@ -17,6 +19,7 @@
 #include "editor/features/Preview3DFeature.h"
 #include "editor/features/ToolWindowsFeature.h"
 #include "editor/features/ViewFeature.h"
+#include "io/ProgramDirectory.h"
 #include "view/CellReveal.h"
 #include "view/HitTesting.h"
 
@@ -29,7 +32,9 @@ const char* const SymbolLoadFailure = "Konnte ein oder mehrere Symbole nicht lad
 }  // namespace
 
 std::string ProgramDirectory(const QString& given) {
-  QString directory = given.isEmpty() ? QCoreApplication::applicationDirPath() : given;
+  // A build keeps GFX/ beside the program; an installed copy under share/.
+  if (given.isEmpty()) return ResolveProgramDirectory(QCoreApplication::applicationDirPath().toStdString());
+  QString directory = given;
   if (!directory.endsWith('/')) directory += '/';
   return directory.toStdString();
 }
@@ -69,6 +74,8 @@ void TFrmMain::Build(DialogLayer* injectedDialogs) {
 
 TFrmMain::~TFrmMain() {
   session.Model().RemoveObserver(this);
+  // The backups' file operations end with the window; the session's saves go on without them.
+  session.UseFileOps(RealFileOps());
   // The session outlives the window; its questions have nobody to ask now.
   session.SetDialogs(nullptr);
 }
@@ -110,6 +117,15 @@ void TFrmMain::BuildMenus() {
       {"ViewProperties", "ViewTextureEditor", "View3D", "", "ViewFloor", "ViewCeiling", "ViewWall", "ViewPedestalFloor",
        "ViewPedestalCeiling", "", "ViewZoomIn", "ViewZoomOut", "ViewZoomReset", "ViewZoomWhole"});
   AddMenu("MnuExtras", "E&xtras", {"ExtrasSearchCommand", "ExtrasShortcuts"});
+  QMenu* fileMenu = menuBar()->findChild<QMenu*>("MnuFile");
+  backups = std::make_unique<BackupsFeature>(*this, *fileMenu, registry->Action("FileOpen"), session.Model(),
+                                             session.Editor(), session.Dialogs(),
+                                             [this] { return session.Files().AskSaveChanges(); });
+  session.UseFileOps(backups->SaveOps());
+  registry->Adopt({{}, {}, "&Datei", {}, MainWindowScope, [this] { return !session.Map().IsUntitled(); }},
+                  findChild<QAction*>("FileEarlierVersion"));
+  preferences = std::make_unique<PreferencesFeature>(*this);
+  registry->Adopt({{}, {}, "E&xtras"}, findChild<QAction*>("ExtrasSettings"));
 }
 
 ViewGeometry TFrmMain::Geometry() const { return ClientArea->Geometry(); }

@@ -23,8 +23,10 @@ class CompileFeature;
 class EditFeature;
 class ExportFeature;
 class ExtrasFeature;
+class BackupsFeature;
 class FileFeature;
 class MapCheckFeature;
+class PreferencesFeature;
 class Preview3DFeature;
 class TMapViewPanel;
 class ToolWindowsFeature;
@@ -102,4 +104,6 @@ class TFrmMain : public QMainWindow, public DocumentObserver, public tessmoor::M
   std::unique_ptr<tessmoor::CompileFeature> compile;
   std::unique_ptr<tessmoor::ExportFeature> exporter;
   std::unique_ptr<tessmoor::ExtrasFeature> extras;
+  std::unique_ptr<tessmoor::BackupsFeature> backups;
+  std::unique_ptr<tessmoor::PreferencesFeature> preferences;
 };

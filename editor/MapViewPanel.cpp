@@ -151,6 +151,10 @@ ViewGeometry TMapViewPanel::Geometry() const {
 void TMapViewPanel::RedrawMapView() {
   SyncScrollBars();
   SetSurfaceTarget(ViewPort);
+  const RenderSurface& surface = Surface();
+  if (surface.created)
+    ViewPort->ExpectDamage(
+        ViewPort->DamageTracker().Next(session_.Map(), session_.Editor(), Geometry(), surface.width, surface.height));
   RedrawView(session_.Map(), session_.Editor(), Geometry());
 }
 
@@ -232,6 +236,8 @@ void TMapViewPanel::ApplyScrollRanges() {
 
 void TMapViewPanel::RebuildScaledPictures() {
   InvalidateScaledPictures(session_.ScaledPictures());
+  // The view's state may be the same, its pictures are not.
+  ViewPort->DamageTracker().Invalidate();
   PrepareScaledPictures(session_.ScaledPictures(), session_.Map(), session_.Editor(), session_.Editor().zoomLevel);
 }
 

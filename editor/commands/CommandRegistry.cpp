@@ -31,6 +31,17 @@ QAction* CommandRegistry::Add(CommandInfo info, std::function<void()> run) {
   return commands_.back()->action;
 }
 
+void CommandRegistry::Adopt(CommandInfo info, QAction* action) {
+  assert(!Find(info.id) && "a command id is registered once");
+  auto command = std::make_unique<Command>();
+  command->action = action;
+  info.id = action->objectName();
+  info.text = action->text();
+  info.defaultKeys = action->shortcuts();
+  command->info = std::move(info);
+  commands_.push_back(std::move(command));
+}
+
 const Command* CommandRegistry::Find(const QString& id) const {
   for (const auto& command : commands_) {
     if (command->info.id == id) return command.get();

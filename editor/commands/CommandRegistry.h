@@ -49,6 +49,8 @@ class CommandRegistry : public QObject {
 
   // Registers a command; the id must be new. The action runs `run` when triggered.
   QAction* Add(CommandInfo info, std::function<void()> run);
+  // Registers an action a feature made itself; its text, keys and connections stay.
+  void Adopt(CommandInfo info, QAction* action);
   // Null for an unknown id.
   QAction* Action(const QString& id) const;
   const Command* Find(const QString& id) const;
