@@ -1,21 +1,18 @@
 // The main window's part in test-play: what the feature may use of the editor,
-// and where its commands go in the menus.
+// and where its commands go in the menus and the registry.
 
 #include <QMenuBar>
 
-#include "editor/EditorCompileForm.h"
 #include "editor/EditorMainForm.h"
 #include "editor/TestPlay.h"
+#include "editor/commands/CommandRegistry.h"
+#include "editor/features/CompileFeature.h"
+#include "editor/features/FileFeature.h"
+#include "editor/features/Preview3DFeature.h"
+
+using namespace tessmoor;
 
 namespace {
-
-// The menu after "Ansicht" that holds the tools around the map.
-QMenu* ExtrasMenu(QMenuBar* bar) {
-  if (auto* existing = bar->findChild<QMenu*>("MnuExtras")) return existing;
-  QMenu* extras = bar->addMenu("E&xtras");
-  extras->setObjectName("MnuExtras");
-  return extras;
-}
 
 // The item after `anchor` in `menu`; null at the end.
 QAction* ItemAfter(QMenu* menu, QAction* anchor) {
@@ -27,24 +24,21 @@ QAction* ItemAfter(QMenu* menu, QAction* anchor) {
 }  // namespace
 
 void TFrmMain::CreateTestPlay() {
-  tessmoor::TestPlayHost host;
+  TestPlayHost host;
   host.owner = this;
-  host.model = model.get();
-  host.editor = editor.get();
-  host.dialogs = &dialogs;
-  host.saveMap = [this] {
-    const bool saved = commands->SaveDocument();
-    if (saved) RememberCurrentFile();
-    return saved;
-  };
-  host.showCompileLog = [this](const std::vector<std::string>& lines) {
-    FrmCompile->ClearLog();
-    FrmCompile->show();
-    FrmCompile->raise();
-    for (const std::string& line : lines) FrmCompile->AddLogLine(line);
-  };
-  host.show3DView = [this](std::optional<GridPoint> cell) { Show3DViewFrom(cell); };
-  testPlay = new tessmoor::TestPlay(std::move(host));
-  testPlay->AddToMenus(MnuFile, ItemAfter(MnuFile, FileCompile), MnuView, ItemAfter(MnuView, View3D),
-                       ExtrasMenu(menuBar()));
+  host.model = &session.Model();
+  host.editor = &session.Editor();
+  host.dialogs = &session.Dialogs();
+  host.saveMap = [this] { return files->Save(); };
+  host.showCompileLog = [this](const std::vector<std::string>& lines) { compile->ShowLog(lines); };
+  host.show3DView = [this](std::optional<GridPoint> cell) { preview3D->Show3DViewFrom(cell); };
+  testPlay = std::make_unique<TestPlay>(std::move(host));
+  auto* fileMenu = menuBar()->findChild<QMenu*>("MnuFile");
+  auto* viewMenu = menuBar()->findChild<QMenu*>("MnuView");
+  auto* extrasMenu = menuBar()->findChild<QMenu*>("MnuExtras");
+  testPlay->AddToMenus(fileMenu, ItemAfter(fileMenu, registry->Action("FileCompile")), viewMenu,
+                       ItemAfter(viewMenu, registry->Action("View3D")), extrasMenu);
+  for (const char* id : {"FileTest", "FileTestFromHere"}) registry->Adopt({{}, {}, "&Datei"}, findChild<QAction*>(id));
+  registry->Adopt({{}, {}, "&Ansicht"}, findChild<QAction*>("View3DFromHere"));
+  registry->Adopt({{}, {}, "E&xtras"}, findChild<QAction*>("ExtrasTestProfiles"));
 }

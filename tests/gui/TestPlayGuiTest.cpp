@@ -218,7 +218,7 @@ TEST_F(TestPlayGuiTest, AMapWithErrorsShowsTheCompileLogAndStartsNothing) {
   EXPECT_FALSE(window->TestPlayFeature().IsRunning());
   EXPECT_FALSE(QFile::exists(record + "/args"));
   EXPECT_TRUE(RunFolders().isEmpty());
-  TFrmCompile& log = window->CompileWindow();
+  TFrmCompile& log = *window->findChild<TFrmCompile*>("FrmCompile");
   EXPECT_TRUE(log.isVisible());
   EXPECT_TRUE(log.Lines().front().startsWith(QString::fromStdString("Fehler " + CellText(wall))))
       << log.Lines().join('\n').toStdString();
