@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "compiler/CompileMap.h"
+#include "editor/BlockPlacementTool.h"
 #include "editor/Editor3DViewForm.h"
 #include "editor/EditorCompileForm.h"
 #include "editor/EditorMapCheckForm.h"
@@ -17,8 +18,10 @@
 #include "editor/EditorPropertiesForm.h"
 #include "editor/EditorSetStartPosForm.h"
 #include "editor/EditorTextureEditorForm.h"
+#include "editor/FindReplaceDialog.h"
 #include "editor/QtDialogLayer.h"
 #include "editor/RecentFiles.h"
+#include "editor/StampFeature.h"
 #include "editor/ToolWindowKeys.h"
 #include "editor/ViewPortWidget.h"
 #include "graphics/RenderSurface.h"
@@ -49,6 +52,9 @@ TFrmMain::TFrmMain(DialogLayer* injectedDialogs, const QString& programDirectory
   commands = std::make_unique<DocumentCommands>(*model, *editor, dialogs);
   StartUp(programDirectory);
   CreateWindows(injectedDialogs);
+  placementTool = new tessmoor::BlockPlacementTool(*this);
+  stampFeature = new tessmoor::StampFeature(*this, *placementTool);
+  findReplaceFeature = new tessmoor::FindReplaceFeature(*this);
   resize(DesignViewWidth, ToolBarHeight + DesignViewHeight + menuBar()->sizeHint().height());
 }
 
@@ -129,6 +135,8 @@ ViewGeometry TFrmMain::Geometry() const {
 
 void TFrmMain::RedrawView() {
   RedrawMapView();
+  // A block being placed follows the layer, the zoom, the scrolling and the textures.
+  if (placementTool) placementTool->Refresh();
   // The 3D window outlines the selection.
   if (Frm3DView) Frm3DView->SelectionChanged();
 }

@@ -34,6 +34,11 @@ class TFrmProperties;
 class TFrmSetStartPos;
 class TFrmTextureEditor;
 class ViewPortWidget;
+namespace tessmoor {
+class BlockPlacementTool;
+class FindReplaceFeature;
+class StampFeature;
+}  // namespace tessmoor
 
 class TFrmMain : public QMainWindow, public DocumentObserver {
   Q_OBJECT
@@ -53,6 +58,10 @@ class TFrmMain : public QMainWindow, public DocumentObserver {
   TFrmCompile& CompileWindow() { return *FrmCompile; }
   TFrmTextureEditor& TextureEditorWindow() { return *FrmTextureEditor; }
   TFrmMapCheck& MapCheckWindow() { return *FrmMapCheck; }
+  // The features that own their commands and windows (stamps, find and replace).
+  tessmoor::BlockPlacementTool& PlacementTool() { return *placementTool; }
+  tessmoor::StampFeature& Stamps() { return *stampFeature; }
+  tessmoor::FindReplaceFeature& FindReplace() { return *findReplaceFeature; }
   // Null until the 3D window is first opened.
   TFrm3DView* PreviewWindow() { return Frm3DView; }
   ViewGeometry Geometry() const;
@@ -213,4 +222,7 @@ class TFrmMain : public QMainWindow, public DocumentObserver {
   TFrmCompile* FrmCompile = nullptr;
   TFrmMapCheck* FrmMapCheck = nullptr;
   TFrm3DView* Frm3DView = nullptr;
+  tessmoor::BlockPlacementTool* placementTool = nullptr;
+  tessmoor::StampFeature* stampFeature = nullptr;
+  tessmoor::FindReplaceFeature* findReplaceFeature = nullptr;
 };

@@ -8,6 +8,7 @@
 #include "compiler/CompileMap.h"
 #include "document/MapFile.h"
 #include "edit/CellCommands.h"
+#include "editor/BlockPlacementTool.h"
 #include "editor/BusyCursor.h"
 #include "editor/Editor3DViewForm.h"
 #include "editor/EditorCompileForm.h"
@@ -16,6 +17,7 @@
 #include "editor/EditorSetStartPosForm.h"
 #include "editor/EditorTextureEditorForm.h"
 #include "editor/ViewPortWidget.h"
+#include "view/BlockPicture.h"
 
 namespace {
 
@@ -88,7 +90,25 @@ void TFrmMain::EditCopyClick() {
   EditPaste->setEnabled(editor->clipboard.cells != nullptr);
 }
 
-void TFrmMain::EditPasteClick() { PasteClipboard(*model, *editor); }
+// The block shows at the selection's top-left cell and follows the pointer; Enter
+// there writes exactly what the paste always wrote.
+void TFrmMain::EditPasteClick() {
+  const CellClipboard& clipboard = editor->clipboard;
+  if (clipboard.IsEmpty()) return;
+  tessmoor::CellBlock block{
+      clipboard.width, clipboard.height,
+      std::vector<MapCell>(clipboard.cells.get(),
+                           clipboard.cells.get() + size_t(clipboard.width) * size_t(clipboard.height))};
+  const CellRange selected = SelectedCells(editor->selection);
+  placementTool->Start(block, tessmoor::MapThumbnails(model->Map()), {selected.x1, selected.y1},
+                       [this, block](const tessmoor::Placement& placement) {
+                         const tessmoor::PlacementResult result =
+                             tessmoor::PlaceBlock(*model, block, placement, PasteStepName);
+                         if (!result.ok) return;
+                         editor->selection = {result.range.x1, result.range.y1, result.range.x2, result.range.y2};
+                         RedrawView();
+                       });
+}
 
 void TFrmMain::EditSetStartPosClick() {
   const StartPosition current = model->Map().startPosition;
