@@ -9,6 +9,7 @@
 
 #include "editor/EditorMainForm.h"
 #include "editor/RecentFiles.h"
+#include "editor/StampFeature.h"
 #include "view/Zoom.h"
 
 namespace {
@@ -65,6 +66,7 @@ void TFrmMain::RestoreSettings() {
     if (item->data().toInt() == layer) item->trigger();
   }
   ZoomTo(settings.value(ZoomKey, DefaultZoomLevel).toInt(), QPoint(0, 0));
+  stampFeature->RestoreSettings();
 }
 
 void TFrmMain::StoreSettings() {

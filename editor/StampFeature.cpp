@@ -115,9 +115,6 @@ StampFeature::StampFeature(TFrmMain& main, BlockPlacementTool& tool) : QObject(&
   auto* viewMenu = main.findChild<QMenu*>("MnuView");
   viewMenu->insertAction(main.findChild<QAction*>("View3D"), viewStamps);
 
-  const QSettings settings = Settings();
-  ChkMatchHeights->setChecked(settings.value(MatchHeightsKey, false).toBool());
-  DockStamps->setVisible(settings.value(PanelKey, false).toBool());
   connect(DockStamps, &QDockWidget::visibilityChanged, this, [this] {
     // A minimised window hides its docks too; only the user's choice counts.
     if (!this->main.isMinimized() && this->main.isVisible()) RememberSettings();
@@ -139,7 +136,15 @@ QString StampFeature::StampFolder() {
   return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/stamps/";
 }
 
+void StampFeature::RestoreSettings() {
+  const QSettings settings = Settings();
+  ChkMatchHeights->setChecked(settings.value(MatchHeightsKey, false).toBool());
+  DockStamps->setVisible(settings.value(PanelKey, false).toBool());
+  remember = true;
+}
+
 void StampFeature::RememberSettings() {
+  if (!remember) return;
   QSettings settings = Settings();
   settings.setValue(PanelKey, DockStamps->isVisible());
   settings.setValue(MatchHeightsKey, ChkMatchHeights->isChecked());

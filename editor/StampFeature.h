@@ -37,6 +37,9 @@ class StampFeature : public QObject {
   // Redraws the pictures (the view's layer changed).
   void RedrawPictures();
   QDockWidget* Dock() const { return DockStamps; }
+  // Brings back the panel and the height check box as they were left, and from
+  // then on remembers them (as the main window does with its own settings).
+  void RestoreSettings();
 
  private:
   struct Entry;
@@ -53,6 +56,7 @@ class StampFeature : public QObject {
   BlockPlacementTool& tool;
   std::vector<std::unique_ptr<Entry>> entries;
   int placing = -1;  // the entry the tool places, or -1
+  bool remember = false;
 
   QAction* EditSaveStamp;
   QDockWidget* DockStamps;

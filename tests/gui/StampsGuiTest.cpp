@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSettings>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -197,6 +198,30 @@ TEST_F(StampsGuiTest, FindListsTheCellsAndReplaceRaisesExactlyThemAsOneStep) {
   QTest::keyClick(results, Qt::Key_Return);  // activates as a double click does
   EXPECT_EQ(Editor().selection.x1, 9);
   EXPECT_EQ(Editor().selection.y1, 7);
+}
+
+TEST_F(StampsGuiTest, ThePanelAndTheHeightChoiceAreRemembered) {
+  QSettings(QCoreApplication::applicationName(), QCoreApplication::applicationName()).clear();
+  window->RestoreSettings();
+  EXPECT_FALSE(Control<QDockWidget>("DockStamps")->isVisible());
+  Trigger("ViewStamps");
+  auto* heights = Control<QCheckBox>("ChkMatchHeights");
+  QTest::keyClick(heights, Qt::Key_Space);
+  ASSERT_TRUE(heights->isChecked());
+  ASSERT_TRUE(window->close());
+
+  window = std::make_unique<TFrmMain>(&dialogs, programDirectory);
+  window->RestoreSettings();
+  window->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+  EXPECT_TRUE(Control<QDockWidget>("DockStamps")->isVisible());
+  EXPECT_TRUE(Control<QCheckBox>("ChkMatchHeights")->isChecked());
+  Trigger("ViewStamps");
+  ASSERT_TRUE(window->close());
+  window = std::make_unique<TFrmMain>(&dialogs, programDirectory);
+  window->RestoreSettings();
+  EXPECT_FALSE(Control<QDockWidget>("DockStamps")->isVisible());
+  QSettings(QCoreApplication::applicationName(), QCoreApplication::applicationName()).clear();
 }
 
 }  // namespace
