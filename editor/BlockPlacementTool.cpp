@@ -20,6 +20,7 @@ namespace {
 
 // Translucent enough to see the cells beneath, solid enough to read the block.
 constexpr qreal PreviewOpacity = 0.6;
+const QColor PreviewFrame(255, 255, 0);
 
 QImage ToQImage(const HiColorImage& image) {
   if (image.IsEmpty()) return {};
@@ -56,7 +57,12 @@ class PlacementOverlay : public QWidget {
     const ViewRect area = MapArea(tool.main.Geometry());
     painter.setClipRect(QRect(QPoint(area.left, area.top), QPoint(area.right, area.bottom)));
     painter.setOpacity(PreviewOpacity);
-    painter.drawImage(tool.PreviewRect().topLeft(), tool.preview);
+    const QRect place = tool.PreviewRect();
+    painter.drawImage(place.topLeft(), tool.preview);
+    // Cells that show nothing on this layer are black: the frame shows the whole block.
+    painter.setOpacity(1.0);
+    painter.setPen(PreviewFrame);
+    painter.drawRect(place.adjusted(0, 0, -1, -1));
   }
 
  private:

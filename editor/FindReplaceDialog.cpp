@@ -285,6 +285,21 @@ CellFieldEdit TFrmFindReplace::Replacement() const {
 void TFrmFindReplace::BtnFindClick() {
   const CellQuery query = Query();
   found = FindCells(main.Document(), query);
+  FillResults(query);
+  LblCount->setText(found.size() == 1 ? QString("1 Zelle gefunden") : QString("%1 Zellen gefunden").arg(found.size()));
+}
+
+void TFrmFindReplace::BtnReplaceClick() {
+  // What is replaced is what the conditions find now, not an older list; the
+  // list then shows those cells with their new values.
+  const CellQuery query = Query();
+  found = FindCells(main.Document(), query);
+  if (!ReplaceInCells(main.Model(), found, Replacement())) found.clear();
+  FillResults(query);
+  LblCount->setText(found.size() == 1 ? QString("1 Zelle ersetzt") : QString("%1 Zellen ersetzt").arg(found.size()));
+}
+
+void TFrmFindReplace::FillResults(const CellQuery& query) {
   LVResults->setUpdatesEnabled(false);
   LVResults->clear();
   for (const GridPoint cell : found) {
@@ -298,15 +313,6 @@ void TFrmFindReplace::BtnFindClick() {
   LVResults->resizeColumnToContents(0);
   LVResults->resizeColumnToContents(1);
   LVResults->setUpdatesEnabled(true);
-  LblCount->setText(found.size() == 1 ? QString("1 Zelle gefunden") : QString("%1 Zellen gefunden").arg(found.size()));
-}
-
-void TFrmFindReplace::BtnReplaceClick() {
-  // What is replaced is what the conditions find now, not an older list.
-  const std::vector<GridPoint> matches = FindCells(main.Document(), Query());
-  ReplaceInCells(main.Model(), matches, Replacement());
-  BtnFindClick();
-  LblCount->setText(LblCount->text() + QString(" (%1 ersetzt)").arg(matches.size()));
 }
 
 void TFrmFindReplace::LVResultsDoubleClick(QTreeWidgetItem* item) {

@@ -38,6 +38,7 @@ class TFrmFindReplace : public QDialog {
 
  private:
   void LVResultsDoubleClick(QTreeWidgetItem* item);
+  void FillResults(const CellQuery& query);
 
   TFrmMain& main;
   std::vector<GridPoint> found;
