@@ -28,7 +28,7 @@ const char* FixtureName(uint8_t type) {
 
 class CellChecker {
  public:
-  CellChecker(const FaceCounts& faces, MapFindings& findings) : faces_(faces), findings_(findings) {}
+  CellChecker(const MapDocument& document, MapFindings& findings) : document_(document), findings_(findings) {}
 
   void Check(const MapCell& cell, int x, int y) {
     at_ = {x, y};
@@ -40,10 +40,12 @@ class CellChecker {
   }
 
  private:
-  // A wall shows its texture only on sides towards open neighbours with a floor.
+  // Where a wall meets an open floor the compile builds a side face in the
+  // wall's texture; without one the player looks through a hole. Buried walls
+  // may carry any texture: they show none.
   void CheckWall(const MapCell& cell, int x, int y) {
-    if (cell.texture[Wall] != NoTexture && faces_.cellPolygons[static_cast<size_t>(x * GridSize + y)] == 0)
-      Warn("Wandtextur ohne offenen Nachbarn mit Boden");
+    if (cell.texture[Wall] == NoTexture && WallFacesAnOpenFloor(document_, x, y))
+      Warn("Wand ohne Wandtextur neben offener Zelle");
   }
 
   void CheckOpenCell(const MapCell& cell, int x, int y) {
@@ -59,7 +61,7 @@ class CellChecker {
 
   void Warn(std::string message) { findings_.push_back({Severity::Warning, at_, std::move(message)}); }
 
-  const FaceCounts& faces_;
+  const MapDocument& document_;
   MapFindings& findings_;
   GridPoint at_;
 };
@@ -76,8 +78,8 @@ void CheckStartPosition(const MapDocument& document, MapFindings& findings) {
   }
 }
 
-void CheckCells(const MapDocument& document, const FaceCounts& faces, MapFindings& findings) {
-  CellChecker checker(faces, findings);
+void CheckCells(const MapDocument& document, MapFindings& findings) {
+  CellChecker checker(document, findings);
   for (int y = 0; y < GridSize; ++y) {
     for (int x = 0; x < GridSize; ++x) checker.Check(document.Cell(x, y), x, y);
   }

@@ -7,7 +7,6 @@
 // An error when the player would start outside the grid or inside a wall.
 void CheckStartPosition(const MapDocument& document, MapFindings& findings);
 
-// Warnings for cells whose faces the compile leaves out although the cell asks
-// for them, for impossible heights and for floors the player can see past.
-// `faces` is the face count of the same document.
-void CheckCells(const MapDocument& document, const FaceCounts& faces, MapFindings& findings);
+// Warnings for cells whose faces the compile leaves out although the player
+// would see them, for impossible heights and for floors the player can see past.
+void CheckCells(const MapDocument& document, MapFindings& findings);

@@ -24,7 +24,7 @@ MapFindings CheckMap(const MapDocument& document) {
   MapFindings findings;
   CheckCapacities(document, profile, *faces, findings);
   CheckStartPosition(document, findings);
-  CheckCells(document, *faces, findings);
+  CheckCells(document, findings);
   CheckTextures(document, findings);
   std::stable_sort(findings.begin(), findings.end(),
                    [](const MapFinding& a, const MapFinding& b) { return OrderKey(a) < OrderKey(b); });

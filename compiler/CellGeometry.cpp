@@ -33,6 +33,18 @@ float CornerZ(int j) { return static_cast<float>(128 * j); }
 
 bool InsideGrid(int x, int y) { return x >= 0 && x < GridSize && y >= 0 && y < GridSize; }
 
+// The neighbour across the edge when it can take a side face: inside the grid
+// and not a wall.
+const MapCell* OpenNeighbour(const MapDocument& document, int x, int y, const SideEdge& edge) {
+  const int nx = x + edge.dx, ny = y + edge.dy;
+  if (!InsideGrid(nx, ny)) return nullptr;
+  const MapCell& other = document.Cell(nx, ny);
+  return other.type == WallType ? nullptr : &other;
+}
+
+// A wall's side is built only towards a neighbour that shows a floor.
+bool TakesWallSide(const MapCell* neighbour) { return neighbour && neighbour->texture[Floor] != NoTexture; }
+
 // Vertical faces: V = offset - Y at the upper corners Q1, Q2; each lower corner
 // takes its upper corner's V plus the drop, in single precision.
 void ApplyVerticalV(Quad& quad, int16_t offset) {
@@ -94,7 +106,7 @@ class CellFaces {
     if (cell.texture[Wall] == NoTexture) return;
     for (const SideEdge& edge : SideEdges) {
       const MapCell* other = Neighbour(edge);
-      if (!other || other->texture[Floor] == NoTexture) continue;
+      if (!TakesWallSide(other)) continue;
       Quad quad = SideQuad(edge, other->ceilingHeight[edge.other0], other->ceilingHeight[edge.other1],
                            other->floorHeight, other->floorHeight);
       ApplyVerticalV(quad, cell.textureOffset[Wall]);
@@ -194,14 +206,7 @@ class CellFaces {
             FaceVertex{x0, bottom0, z0, 0, 0}};
   }
 
-  // The neighbour across the edge when it can take a side face: inside the grid
-  // and not a wall.
-  const MapCell* Neighbour(const SideEdge& edge) const {
-    const int nx = x_ + edge.dx, ny = y_ + edge.dy;
-    if (!InsideGrid(nx, ny)) return nullptr;
-    const MapCell& other = document_.Cell(nx, ny);
-    return other.type == WallType ? nullptr : &other;
-  }
+  const MapCell* Neighbour(const SideEdge& edge) const { return OpenNeighbour(document_, x_, y_, edge); }
 
   void Emit(const Quad& quad, uint16_t texture, uint8_t opacity) {
     if (failed_) return;
@@ -257,4 +262,11 @@ bool CellGeometry(const MapDocument& document, const ColumnProfile& profile, Mes
     if (onRowDone) onRowDone(y);
   }
   return true;
+}
+
+bool WallFacesAnOpenFloor(const MapDocument& document, int x, int y) {
+  for (const SideEdge& edge : SideEdges) {
+    if (TakesWallSide(OpenNeighbour(document, x, y, edge))) return true;
+  }
+  return false;
 }

@@ -33,3 +33,8 @@ struct FaceCounts {
 
 // Runs the pass over every cell into `counts` (reset first); it never stops early.
 void CountFaces(const MapDocument& document, const ColumnProfile& profile, FaceCounts& counts);
+
+// Whether the wall cell at (x, y) gets a side face towards at least one
+// neighbour: one inside the grid, not a wall, with a floor. The face wears the
+// wall's own wall texture, and without one it is left out.
+bool WallFacesAnOpenFloor(const MapDocument& document, int x, int y);

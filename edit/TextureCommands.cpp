@@ -35,13 +35,20 @@ class TextureEntryCommand : public EditCommand {
   void Apply(MapDocument& document) override { Swap(document); }
   void Revert(MapDocument& document) override { Swap(document); }
   DocumentChange Change() const override { return TableChange; }
-  size_t MemoryCost() const override { return EntryCost(entry_); }
+  // The step holds the old entry while applied and the new one while undone:
+  // it is charged for the larger of the two.
+  size_t MemoryCost() const override { return sizeof(*this) + footprint_; }
 
  private:
-  void Swap(MapDocument& document) { std::swap(document.textures[static_cast<size_t>(texture_)], entry_); }
+  void Swap(MapDocument& document) {
+    TextureEntry& inTable = document.textures[static_cast<size_t>(texture_)];
+    std::swap(inTable, entry_);
+    footprint_ = std::max({footprint_, EntryCost(entry_), EntryCost(inTable)});
+  }
 
   int texture_;
   TextureEntry entry_;
+  size_t footprint_ = 0;
 };
 
 class AddTextureCommand : public EditCommand {
@@ -87,6 +94,7 @@ class DeleteTextureCommand : public EditCommand {
   }
 
   DocumentChange Change() const override { return TableAndGridChange; }
+  // Charged once, after Apply, while it holds the deleted entry: its larger footprint.
   size_t MemoryCost() const override {
     return sizeof(*this) + EntryCost(entry_) + clipboardReferences_.capacity() * sizeof(size_t);
   }

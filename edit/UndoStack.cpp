@@ -3,29 +3,30 @@
 void UndoStack::Execute(MapDocument& document, std::unique_ptr<EditCommand> command) {
   DropRedoSteps();
   command->Apply(document);
-  bytes_ += command->MemoryCost();
-  steps_.push_back(std::move(command));
+  const size_t charge = command->MemoryCost();
+  bytes_ += charge;
+  steps_.push_back({std::move(command), charge});
   ++current_;
   DropOldestBeyondLimits();
 }
 
 const EditCommand* UndoStack::Undo(MapDocument& document) {
   if (!CanUndo()) return nullptr;
-  EditCommand& step = *steps_[--current_];
+  EditCommand& step = *steps_[--current_].command;
   step.Revert(document);
   return &step;
 }
 
 const EditCommand* UndoStack::Redo(MapDocument& document) {
   if (!CanRedo()) return nullptr;
-  EditCommand& step = *steps_[current_++];
+  EditCommand& step = *steps_[current_++].command;
   step.Apply(document);
   return &step;
 }
 
-std::string UndoStack::UndoName() const { return CanUndo() ? steps_[current_ - 1]->Name() : std::string(); }
+std::string UndoStack::UndoName() const { return CanUndo() ? steps_[current_ - 1].command->Name() : std::string(); }
 
-std::string UndoStack::RedoName() const { return CanRedo() ? steps_[current_]->Name() : std::string(); }
+std::string UndoStack::RedoName() const { return CanRedo() ? steps_[current_].command->Name() : std::string(); }
 
 void UndoStack::Clear() {
   steps_.clear();
@@ -38,7 +39,7 @@ void UndoStack::DropRedoSteps() {
   // The saved state lay in the dropped branch: no step can reach it any more.
   if (clean_ > static_cast<long>(current_)) clean_ = -1;
   while (steps_.size() > current_) {
-    bytes_ -= steps_.back()->MemoryCost();
+    DropStep(steps_.back());
     steps_.pop_back();
   }
 }
@@ -46,9 +47,11 @@ void UndoStack::DropRedoSteps() {
 void UndoStack::DropOldestBeyondLimits() {
   // The newest step always stays, whatever it costs: the user just made it.
   while (steps_.size() > 1 && bytes_ > limits_.maxBytes) {
-    bytes_ -= steps_.front()->MemoryCost();
+    DropStep(steps_.front());
     steps_.pop_front();
     --current_;
     clean_ = clean_ > 0 ? clean_ - 1 : -1;
   }
 }
+
+void UndoStack::DropStep(const Step& step) { bytes_ -= step.charge; }

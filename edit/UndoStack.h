@@ -39,14 +39,28 @@ class UndoStack {
   void Clear();
 
   size_t StepCount() const { return steps_.size(); }
+  // The steps Undo can take, oldest first; the rest are redo steps.
+  size_t UndoCount() const { return current_; }
+  // The sum of what each kept step was charged when it was executed.
   size_t MemoryUsed() const { return bytes_; }
+  // What step `index` (0 = oldest) was charged; it is given back when the step is dropped.
+  size_t StepCharge(size_t index) const { return steps_[index].charge; }
 
  private:
   void DropRedoSteps();
   void DropOldestBeyondLimits();
 
+  // A step's cost can change as it is applied and reverted (a texture step holds
+  // whichever entry is not in the table), so the stack gives back exactly what
+  // it charged, never what the step would say later.
+  struct Step {
+    std::unique_ptr<EditCommand> command;
+    size_t charge = 0;
+  };
+  void DropStep(const Step& step);
+
   HistoryLimits limits_;
-  std::deque<std::unique_ptr<EditCommand>> steps_;
+  std::deque<Step> steps_;
   size_t current_ = 0;  // steps_[0 .. current_) are applied
   long clean_ = 0;      // -1: the saved state cannot be reached
   size_t bytes_ = 0;

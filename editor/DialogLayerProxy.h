@@ -3,7 +3,7 @@
 // created before the "Neu" dialog, which the Qt dialog layer itself needs, so
 // they are given this forwarder and the real layer is plugged in once it exists.
 
-#include "document/DialogLayer.h"
+#include "app/DialogLayer.h"
 
 class DialogLayerProxy : public DialogLayer {
  public:

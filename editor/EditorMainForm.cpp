@@ -49,7 +49,7 @@ TFrmMain::TFrmMain(DialogLayer* injectedDialogs, const QString& programDirectory
   BuildMenus();
   InstallPresenter();
   model->AddObserver(this);
-  commands = std::make_unique<DocumentCommands>(*model, *editor, dialogs);
+  commands = std::make_unique<FileWorkflow>(*model, *editor, dialogs);
   StartUp(programDirectory);
   CreateWindows(injectedDialogs);
   placementTool = new tessmoor::BlockPlacementTool(*this);

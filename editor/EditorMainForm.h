@@ -8,7 +8,7 @@
 #include <QString>
 #include <memory>
 
-#include "document/DocumentCommands.h"
+#include "app/FileWorkflow.h"
 #include "document/MapDocument.h"
 #include "edit/DocumentModel.h"
 #include "editor/DialogLayerProxy.h"
@@ -164,7 +164,7 @@ class TFrmMain : public QMainWindow, public DocumentObserver {
   std::unique_ptr<MapCompiler> compiler;
   DialogLayerProxy dialogs;
   std::unique_ptr<DialogLayer> qtDialogs;
-  std::unique_ptr<DocumentCommands> commands;
+  std::unique_ptr<FileWorkflow> commands;
   bool compiling = false;
   std::unique_ptr<ScaledPictureCache> scaledPictures;
   std::unique_ptr<RecentFiles> recentFiles;

@@ -5,7 +5,7 @@
 #include <QDialog>
 #include <optional>
 
-#include "document/DialogLayer.h"
+#include "app/DialogLayer.h"
 
 class QPushButton;
 class QRadioButton;

@@ -9,7 +9,7 @@
 #include <optional>
 #include <utility>
 
-#include "document/DialogLayer.h"
+#include "app/DialogLayer.h"
 #include "document/MapDocument.h"
 #include "edit/DocumentModel.h"
 

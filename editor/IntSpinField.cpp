@@ -24,23 +24,32 @@ int32_t IntFieldValue(const QString& text) {
   return static_cast<int32_t>(number);
 }
 
-IntSpinField::IntSpinField(QWidget* parent) : QAbstractSpinBox(parent) { setValue(0); }
+IntSpinField::IntSpinField(QWidget* parent) : QAbstractSpinBox(parent) {
+  setValue(0);
+  // textEdited comes from the user only (typing, pasting, cutting), never from setText.
+  connect(lineEdit(), &QLineEdit::textEdited, this, [this] { edited = true; });
+}
 
 int32_t IntSpinField::value() const { return IntFieldValue(text()); }
 
-// QLineEdit::setText clears the line's modified flag, and typing sets it.
-void IntSpinField::setValue(int32_t value) { lineEdit()->setText(QString::number(value)); }
+void IntSpinField::setValue(int32_t value) {
+  ShowNumber(value);
+  edited = false;
+}
 
-void IntSpinField::setMixed() { lineEdit()->setText(QString()); }
+void IntSpinField::setMixed() {
+  lineEdit()->setText(QString());
+  edited = false;
+}
+
+void IntSpinField::ShowNumber(int32_t value) { lineEdit()->setText(QString::number(value)); }
 
 bool IntSpinField::isMixed() const { return text().trimmed().isEmpty(); }
 
-bool IntSpinField::isEdited() const { return lineEdit()->isModified(); }
-
 void IntSpinField::stepBy(int steps) {
   const int64_t stepped = static_cast<int64_t>(value()) + steps;
-  setValue(static_cast<int32_t>(std::clamp(stepped, MinValue, MaxValue)));
-  lineEdit()->setModified(true);  // an arrow step is the user's change too
+  ShowNumber(static_cast<int32_t>(std::clamp(stepped, MinValue, MaxValue)));
+  edited = true;  // arrow keys, the wheel and the step buttons are the user's change too
 }
 
 QValidator::State IntSpinField::validate(QString& input, int&) const {

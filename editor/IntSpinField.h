@@ -23,8 +23,11 @@ class IntSpinField : public QAbstractSpinBox {
   // No value: the cells it stands for differ. Empty, and not edited.
   void setMixed();
   bool isMixed() const;
-  // Typed into or stepped since the last setValue or setMixed.
-  bool isEdited() const;
+  // Typed into, pasted into or stepped since the last setValue or setMixed.
+  // Kept in the field itself: Qt rewrites the line's text on Return, on focus
+  // loss and on re-validation, which clears the line's own modified flag
+  // before a default button could ask for it.
+  bool isEdited() const { return edited; }
 
   // One arrow step is 1; the field stops at the ends of the 32-bit range.
   void stepBy(int steps) override;
@@ -34,4 +37,9 @@ class IntSpinField : public QAbstractSpinBox {
 
  protected:
   StepEnabled stepEnabled() const override;
+
+ private:
+  void ShowNumber(int32_t value);
+
+  bool edited = false;
 };

@@ -75,6 +75,8 @@ void TFrmMain::BuildEditMenu() {
   connect(editSelection, &QAction::triggered, this, [this] {
     FrmProperties->Bind(CellBinding::Range(SelectedCells(editor->selection)));
     SetPropertiesVisible(true);
+    // The user asked to edit the selection: the typing goes there, not to the map.
+    FrmProperties->activateWindow();
   });
   connect(EditSetStartPos, &QAction::triggered, this, &TFrmMain::EditSetStartPosClick);
   connect(EditCheckMap, &QAction::triggered, this, &TFrmMain::EditCheckMapClick);

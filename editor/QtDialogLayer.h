@@ -2,7 +2,7 @@
 // The dialog layer with real Qt dialogs: message boxes and file dialogs, all
 // owned by the main window. Paths travel as UTF-8.
 
-#include "document/DialogLayer.h"
+#include "app/DialogLayer.h"
 
 class QWidget;
 class TFrmNew;

@@ -3,7 +3,7 @@
 
 #include <QApplication>
 
-#include "document/RecoveryOffer.h"
+#include "app/RecoveryOffer.h"
 #include "editor/CommandLineMap.h"
 #include "editor/EditorMainForm.h"
 #include "editor/GermanQtTexts.h"

@@ -41,12 +41,22 @@ const SpoiltMap SpoiltMaps[] = {
     {"window without wall texture",
      [](MapDocument& m) { SetType(m.Cell(11, 18), CellType::WindowVertical); },
      {At(W, 11, 18, "Fenster ohne Wandtextur")}},
-    {"wall texture with no open side",
-     [](MapDocument& m) { m.Cell(RoomHigh, RoomLow).texture[Wall] = WallTexture; },
-     {At(W, RoomHigh, RoomLow, "Wandtextur ohne offenen Nachbarn mit Boden")}},
-    {"wall texture beside open cells without floor",
-     [](MapDocument& m) { m.Cell(11, 12).texture[Floor] = NoTexture; },
-     {At(W, 10, 12, "Wandtextur ohne offenen Nachbarn mit Boden")}},
+    {"wall without texture beside an open floor",
+     [](MapDocument& m) { m.Cell(RoomLow, 14).texture[Wall] = NoTexture; },
+     {At(W, RoomLow, 14, "Wand ohne Wandtextur neben offener Zelle")}},
+    {"buried and corner walls may carry a texture",
+     [](MapDocument& m) {
+       m.Cell(RoomHigh, RoomLow).texture[Wall] = WallTexture;
+       SetType(m.Cell(30, 30), CellType::Wall);
+       m.Cell(30, 30).texture[Wall] = WallTexture;
+     },
+     {}},
+    {"a bare wall beside open cells without floor shows no hole",
+     [](MapDocument& m) {
+       m.Cell(11, 12).texture[Floor] = NoTexture;
+       m.Cell(10, 12).texture[Wall] = NoTexture;
+     },
+     {}},
     {"ceiling corner below the floor",
      [](MapDocument& m) { m.Cell(13, 13).ceilingHeight[2] = -8; },
      {At(W, 13, 13, "Deckenecke unter dem Boden")}},
@@ -168,10 +178,35 @@ std::unique_ptr<MapDocument> LoadShipped(const char* name) {
   return map;
 }
 
-TEST(MapCheckTest, ShippedMapsHaveNoErrors) {
+// A check that lists harmless lines on our own maps teaches people to ignore it.
+TEST(MapCheckTest, ShippedMapsHaveNoFindings) {
   for (const char* name : {SampleMapName, CourtyardMapName}) {
     const MapFindings findings = CheckMap(*LoadShipped(name));
-    for (const MapFinding& finding : findings) EXPECT_NE(finding.severity, E) << name << ": " << FindingLine(finding);
+    for (const MapFinding& finding : findings) ADD_FAILURE() << name << ": " << FindingLine(finding);
+  }
+}
+
+// A bare wall is warned about exactly where giving it a wall texture makes the
+// compile build faces for it.
+// The map is dressed for the count and given back as it was.
+void ExpectBareWallsWarnedWhereTheyWouldShowAFace(MapDocument& map, const ColumnProfile& profile) {
+  const MapFindings findings = CheckMap(map);
+  const auto undressed = std::make_unique<std::array<MapCell, GridCells>>(map.cells);
+  for (MapCell& cell : map.cells) {
+    if (cell.type == uint8_t(CellType::Wall) && cell.texture[Wall] == NoTexture) cell.texture[Wall] = 0;
+  }
+  auto counts = std::make_unique<FaceCounts>();
+  CountFaces(map, profile, *counts);
+  map.cells = *undressed;
+  for (int x = 0; x < GridSize; ++x) {
+    for (int y = 0; y < GridSize; ++y) {
+      const MapCell& cell = map.Cell(x, y);
+      const bool bare = cell.type == uint8_t(CellType::Wall) && cell.texture[Wall] == NoTexture;
+      const bool wouldShow = bare && counts->cellPolygons[size_t(x * GridSize + y)] > 0;
+      const bool warned = std::count(findings.begin(), findings.end(),
+                                     At(W, x, y, "Wand ohne Wandtextur neben offener Zelle")) == 1;
+      ASSERT_EQ(warned, wouldShow) << x << ":" << y;
+    }
   }
 }
 
@@ -199,6 +234,7 @@ TEST(MapCheckTest, FaceCountsMatchTheCompile) {
   auto builder = std::make_unique<MeshBuilder>();
   auto counts = std::make_unique<FaceCounts>();
   for (const auto& map : maps) {
+    ExpectBareWallsWarnedWhereTheyWouldShowAFace(*map, profile);
     builder->Reset();
     if (!CellGeometry(*map, profile, *builder)) continue;  // a random map may overflow; its counts cannot be compared
     CountFaces(*map, profile, *counts);

@@ -9,6 +9,7 @@
 #include "document/MapFile.h"
 #include "edit/CellCommands.h"
 #include "edit/TextureCommands.h"
+#include "textures/TexturePictures.h"
 #include "view/EditingTools.h"
 
 namespace {
@@ -47,6 +48,8 @@ Snapshot Take(const MapDocument& document, const CellClipboard& clipboard) {
 class RandomEditor {
  public:
   RandomEditor(DocumentModel& model, EditorState& editor, unsigned seed) : model_(model), editor_(editor), rng_(seed) {}
+  // With a program directory, the edits include adding frames from its GFX/.
+  void UsePictures(const ProgramDirectory* pictures) { pictures_ = pictures; }
 
   // A starting map with a few textures (with frames and thumbnails) and cells using some of them.
   void Populate() {
@@ -102,7 +105,13 @@ class RandomEditor {
         SetAnimationType(model_, Pick(count), Pick(2) == 0 ? Repeat : PingPong);
         break;
       case 8:
-        RemoveFrame(model_, Pick(count), Pick(3));
+        if (pictures_ != nullptr && Pick(2) == 0) {
+          std::vector<std::string> chosen;
+          for (int i = Pick(3); i >= 0; --i) chosen.push_back(pictures_->Gfx("P" + std::to_string(Pick(3)) + ".PCX"));
+          AddFrames(model_, pictures_->Dir(), Pick(count), chosen);
+        } else {
+          RemoveFrame(model_, Pick(count), Pick(3));
+        }
         break;
       default:
         if (Pick(2) == 0) {
@@ -130,6 +139,7 @@ class RandomEditor {
   DocumentModel& model_;
   EditorState& editor_;
   std::mt19937 rng_;
+  const ProgramDirectory* pictures_ = nullptr;
 };
 
 TEST(UndoRedoProperty, UndoingEverythingGivesBackTheStartAndRedoingGivesTheEnd) {
@@ -153,6 +163,76 @@ TEST(UndoRedoProperty, UndoingEverythingGivesBackTheStartAndRedoingGivesTheEnd) 
     }
     ASSERT_EQ(Take(model.Map(), editor.clipboard), end) << "seed " << seed;
   }
+}
+
+// Edits, undos and redos mixed: the history's byte count is always what it
+// charged its kept steps, a new step drops only the redo steps, and the limit
+// holds whenever more than the newest step is kept.
+void ExpectSaneHistory(const UndoStack& history, size_t limit) {
+  size_t charged = 0;
+  for (size_t i = 0; i < history.StepCount(); ++i) charged += history.StepCharge(i);
+  ASSERT_EQ(history.MemoryUsed(), charged);
+  if (history.StepCount() > 1) {
+    ASSERT_LE(history.MemoryUsed(), limit);
+  }
+}
+
+TEST(UndoRedoProperty, TheHistoryGivesBackWhatItChargedAndKeepsItsSteps) {
+  ProgramDirectory pictures;
+  for (int i = 0; i < 3; ++i) pictures.AddPicture("P" + std::to_string(i) + ".PCX", 10 + i);
+  // Roomy: nothing is ever trimmed, so the step count is exact. Tight: a few fills fill it.
+  for (const size_t limit : {size_t{256} << 20, size_t{400} << 10}) {
+    for (unsigned seed = 1; seed <= 60; ++seed) {
+      SCOPED_TRACE(testing::Message() << "seed " << seed << ", limit " << limit);
+      DocumentModel model(HistoryLimits{limit});
+      EditorState editor;
+      RandomEditor random(model, editor, seed);
+      random.UsePictures(&pictures);
+      random.Populate();
+      std::mt19937 choice(seed);
+      for (int step = 0; step < 60; ++step) {
+        const UndoStack& history = model.History();
+        const size_t undoable = history.UndoCount();
+        const size_t kept = history.StepCount();
+        switch (choice() % 4) {
+          case 0:
+            ASSERT_EQ(model.Undo(), undoable > 0);
+            ASSERT_EQ(history.UndoCount(), undoable > 0 ? undoable - 1 : 0);
+            break;
+          case 1:
+            ASSERT_EQ(model.Redo(), kept > undoable);
+            ASSERT_EQ(history.UndoCount(), kept > undoable ? undoable + 1 : undoable);
+            break;
+          default:
+            random.OneEdit();
+            const bool stepMade = history.UndoCount() != undoable || history.StepCount() != kept;
+            if (stepMade && limit > (size_t{1} << 20)) {
+              ASSERT_EQ(history.UndoCount(), undoable + 1) << "a new step keeps every older one";
+              ASSERT_EQ(history.StepCount(), undoable + 1) << "and drops only the redo steps";
+            }
+            break;
+        }
+        ExpectSaneHistory(history, limit);
+      }
+    }
+  }
+}
+
+// The sequence that wrapped the count: pictures added, undone, then any edit.
+TEST(UndoRedoProperty, AnUndoneFramesStepIsGivenBackAsCharged) {
+  ProgramDirectory pictures;
+  pictures.AddPicture("A.PCX", 3);
+  pictures.AddPicture("B.PCX", 4);
+  DocumentModel model;
+  AddTexture(model);
+  ASSERT_EQ(AddFrames(model, pictures.Dir(), 0, {pictures.Gfx("A.PCX"), pictures.Gfx("B.PCX")}).added, 2);
+  model.Undo();
+  RenameTexture(model, 0, "Ziegel");
+  EXPECT_EQ(model.History().UndoCount(), 2u);
+  EXPECT_LT(model.History().MemoryUsed(), size_t{1} << 20);
+  model.Undo();
+  model.Undo();
+  EXPECT_FALSE(model.Map().modified) << "the new document is reachable again";
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "MainWindowFixture.h"
+#include "document/MapFile.h"
 #include "edit/CellFieldEdit.h"
 #include "editor/EditorPropertiesForm.h"
 #include "editor/IntSpinField.h"
@@ -97,5 +98,76 @@ TEST_F(EditSelectionTest, RelativeRaisesEveryCeilingCornerAndKeepsTheSlope) {
   EXPECT_EQ(Properties().windowTitle(), QStringLiteral("Eigenschaften"));
   EXPECT_FALSE(relative->isVisible());
 }
+
+// Enter in a field of the range-bound window applies exactly what a click on
+// "Übernehmen" applies. Each row edits with the keyboard as a person does, once
+// finished with Enter in the focused control and once with a click.
+struct KeyboardEdit {
+  const char* what;
+  std::function<QWidget*(TFrmProperties&)> edit;  // returns the control that has the focus
+  friend void PrintTo(const KeyboardEdit& row, std::ostream* out) { *out << row.what; }
+};
+
+class EnterAppliesTest : public EditSelectionTest, public ::testing::WithParamInterface<KeyboardEdit> {
+ protected:
+  // The map's bytes after the edit, finished by Enter or by the button.
+  std::vector<uint8_t> BytesAfterEdit(bool pressEnter) {
+    ArrangeBlock();
+    QTest::keyClick(window.get(), Qt::Key_E, Qt::ControlModifier);
+    QWidget* focused = GetParam().edit(Properties());
+    if (pressEnter)
+      QTest::keyClick(focused, Qt::Key_Return);
+    else
+      QTest::mouseClick(Properties().findChild<QPushButton*>("BtnApply"), Qt::LeftButton);
+    EXPECT_EQ(Model().History().StepCount(), 1u) << (pressEnter ? "Enter" : "click");
+    return MapFileBytes(Document());
+  }
+};
+
+TEST_P(EnterAppliesTest, EnterWritesWhatTheButtonWrites) {
+  ArrangeBlock();
+  const std::vector<uint8_t> untouched = MapFileBytes(Document());
+  const std::vector<uint8_t> clicked = BytesAfterEdit(false);
+  const std::vector<uint8_t> entered = BytesAfterEdit(true);
+  EXPECT_TRUE(clicked != untouched) << "the edit must change something";
+  EXPECT_TRUE(entered == clicked) << "Enter wrote other bytes than the button";
+}
+
+QWidget* TypeInto(TFrmProperties& window, const char* name, const char* text) {
+  auto* field = window.findChild<IntSpinField*>(name);
+  field->setFocus();
+  QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClicks(field, text);
+  return field;
+}
+
+QWidget* StepDown(TFrmProperties& window, const char* name) {
+  auto* list = window.findChild<QComboBox*>(name);
+  list->setFocus();
+  QTest::keyClick(list, Qt::Key_Down);
+  return list;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Fields, EnterAppliesTest,
+    ::testing::Values(
+        KeyboardEdit{"floor", [](TFrmProperties& w) { return TypeInto(w, "SpnFloorHeight", "56"); }},
+        KeyboardEdit{"steppedAlpha",
+                     [](TFrmProperties& w) {
+                       QWidget* field = TypeInto(w, "SpnAlpha", "7");
+                       QTest::keyClick(field, Qt::Key_Up);
+                       return field;
+                     }},
+        KeyboardEdit{"type", [](TFrmProperties& w) { return StepDown(w, "CboType"); }},
+        KeyboardEdit{"floorTexture", [](TFrmProperties& w) { return StepDown(w, "CboTexFloor"); }},
+        KeyboardEdit{"relativeCeiling",
+                     [](TFrmProperties& w) {
+                       auto* relative = w.findChild<QCheckBox*>("ChkRelative");
+                       relative->setFocus();
+                       // the window keeps "relativ" from its last use
+                       if (!relative->isChecked()) QTest::keyClick(relative, Qt::Key_Space);
+                       return TypeInto(w, "SpnCeilingHeight2", "16");
+                     }}),
+    [](const ::testing::TestParamInfo<KeyboardEdit>& info) { return std::string(info.param.what); });
 
 }  // namespace

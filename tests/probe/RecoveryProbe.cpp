@@ -12,7 +12,7 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "document/RecoveryOffer.h"
+#include "app/RecoveryOffer.h"
 #include "edit/CellCommands.h"
 #include "editor/EditorMainForm.h"
 #include "editor/RecoveryKeeper.h"

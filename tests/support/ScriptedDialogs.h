@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "document/DialogLayer.h"
+#include "app/DialogLayer.h"
 
 class ScriptedDialogs : public DialogLayer {
  public:

@@ -8,9 +8,9 @@
 
 #include <filesystem>
 
+#include "app/RecoveryOffer.h"
 #include "document/RecoveryFile.h"
 #include "document/RecoveryFolder.h"
-#include "document/RecoveryOffer.h"
 #include "edit/CellCommands.h"
 #include "support/FaultyFileOps.h"
 #include "support/ScriptedDialogs.h"

@@ -1,18 +1,18 @@
-#include "document/DocumentCommands.h"
+#include "app/FileWorkflow.h"
 
-DocumentCommands::DocumentCommands(DocumentModel& model, EditorState& editor, DialogLayer& dialogs, FileOps& fileOps)
+FileWorkflow::FileWorkflow(DocumentModel& model, EditorState& editor, DialogLayer& dialogs, FileOps& fileOps)
     : model_(model), editor_(editor), dialogs_(dialogs), fileOps_(fileOps) {}
 
-std::string DocumentCommands::MapsDirectory() const { return editor_.programDirectory + "Maps/"; }
+std::string FileWorkflow::MapsDirectory() const { return editor_.programDirectory + "Maps/"; }
 
-bool DocumentCommands::SaveDocument() {
+bool FileWorkflow::SaveDocument() {
   if (model_.Map().IsUntitled()) return SaveDocumentAs();
   const MapFileResult result = model_.Save(model_.Map().fileName, fileOps_);
   if (!result.ok) dialogs_.ShowError(result.message);
   return result.ok;
 }
 
-bool DocumentCommands::SaveDocumentAs() {
+bool FileWorkflow::SaveDocumentAs() {
   const std::optional<std::string> path = dialogs_.ChooseMapToSave(MapsDirectory());
   if (!path) return false;
   const MapFileResult result = model_.Save(*path, fileOps_);
@@ -20,7 +20,7 @@ bool DocumentCommands::SaveDocumentAs() {
   return result.ok;
 }
 
-bool DocumentCommands::AskSaveChanges() {
+bool FileWorkflow::AskSaveChanges() {
   switch (dialogs_.AskSaveChanges()) {
     case SaveChangesAnswer::Yes:
       return SaveDocument();
@@ -32,7 +32,7 @@ bool DocumentCommands::AskSaveChanges() {
   return false;
 }
 
-bool DocumentCommands::OpenDocument() {
+bool FileWorkflow::OpenDocument() {
   // The file is chosen before anything is asked: cancelling it never asks.
   const std::optional<std::string> path = dialogs_.ChooseMapToOpen(MapsDirectory());
   if (!path) return false;
@@ -40,7 +40,7 @@ bool DocumentCommands::OpenDocument() {
   return LoadDocument(*path);
 }
 
-bool DocumentCommands::LoadDocument(const std::string& path) {
+bool FileWorkflow::LoadDocument(const std::string& path) {
   // From here on the previous document is gone, whatever the load brings.
   model_.Replace([this](MapDocument& document) { ResetDocument(document, editor_, true); });
 
@@ -53,11 +53,11 @@ bool DocumentCommands::LoadDocument(const std::string& path) {
   return result.ok;
 }
 
-void DocumentCommands::NewDocument() {
+void FileWorkflow::NewDocument() {
   const std::optional<NewMapKind> kind = dialogs_.ChooseNewMapKind();
   if (!kind) return;
   if (model_.IsModified() && !AskSaveChanges()) return;
   model_.Replace([&](MapDocument& document) { ResetDocument(document, editor_, *kind == NewMapKind::EraseAll); });
 }
 
-bool DocumentCommands::ConfirmClose() { return !model_.IsModified() || AskSaveChanges(); }
+bool FileWorkflow::ConfirmClose() { return !model_.IsModified() || AskSaveChanges(); }

@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "document/DocumentCommands.h"
+#include "app/FileWorkflow.h"
 #include "document/PascalString.h"
 #include "edit/CellCommands.h"
 #include "support/FaultyFileOps.h"
@@ -23,7 +23,7 @@ struct Editor {
   EditorState editor;
   ScriptedDialogs dialogs;
   ChangeLog log;
-  DocumentCommands commands{model, editor, dialogs};
+  FileWorkflow commands{model, editor, dialogs};
 
   Editor() {
     editor.programDirectory = dir.Dir();
@@ -48,7 +48,7 @@ struct Editor {
 
 }  // namespace
 
-TEST(DocumentCommands, NewWithoutChangesAsksNothing) {
+TEST(FileWorkflow, NewWithoutChangesAsksNothing) {
   Editor e;
   e.AddTexture("Stein");
   e.dialogs.newMapAnswers = {NewMapKind::TakeOverTextures, NewMapKind::EraseAll};
@@ -62,7 +62,7 @@ TEST(DocumentCommands, NewWithoutChangesAsksNothing) {
   EXPECT_TRUE(e.Doc().IsUntitled());
 }
 
-TEST(DocumentCommands, CancellingTheNewDialogNeverAsksAboutChanges) {
+TEST(FileWorkflow, CancellingTheNewDialogNeverAsksAboutChanges) {
   Editor e;
   e.SetType(0, 0, 1);
   e.commands.NewDocument();
@@ -70,7 +70,7 @@ TEST(DocumentCommands, CancellingTheNewDialogNeverAsksAboutChanges) {
   EXPECT_TRUE(e.Doc().modified);
 }
 
-TEST(DocumentCommands, OpenChoosesTheFileBeforeAskingAboutChanges) {
+TEST(FileWorkflow, OpenChoosesTheFileBeforeAskingAboutChanges) {
   Editor e;
   e.SetType(1, 1, 1);
   e.log.changes.clear();
@@ -86,7 +86,7 @@ TEST(DocumentCommands, OpenChoosesTheFileBeforeAskingAboutChanges) {
   EXPECT_TRUE(e.log.changes.empty()) << "the document was never touched";
 }
 
-TEST(DocumentCommands, FailedOpenLeavesAnEmptyUntitledMap) {
+TEST(FileWorkflow, FailedOpenLeavesAnEmptyUntitledMap) {
   Editor e;
   e.model.SetFileName(e.dir.File("before.tmm"));
   WriteFileBytes(e.dir.File("junk.tmm"), {'j', 'u', 'n', 'k'});
@@ -103,7 +103,7 @@ TEST(DocumentCommands, FailedOpenLeavesAnEmptyUntitledMap) {
   EXPECT_EQ((std::vector<std::string>{"save"}), e.dialogs.log);
 }
 
-TEST(DocumentCommands, OpenLoadsTheMapAndNamesItInTheCaption) {
+TEST(FileWorkflow, OpenLoadsTheMapAndNamesItInTheCaption) {
   Editor e;
   e.SetType(2, 3, 1);
   ASSERT_TRUE(e.model.Save(e.dir.File("level.tmm")).ok);
@@ -122,7 +122,7 @@ TEST(DocumentCommands, OpenLoadsTheMapAndNamesItInTheCaption) {
   EXPECT_TRUE(e.log.changes.back().Has(DocumentReplaced | FileNameChanged));
 }
 
-TEST(DocumentCommands, SaveAfterSaveAsWritesWithoutADialog) {
+TEST(FileWorkflow, SaveAfterSaveAsWritesWithoutADialog) {
   Editor e;
   e.dialogs.saveAsAnswers = {e.dir.File("level.tmm")};
   ASSERT_TRUE(e.commands.SaveDocument());
@@ -136,7 +136,7 @@ TEST(DocumentCommands, SaveAfterSaveAsWritesWithoutADialog) {
   EXPECT_EQ(2, ReadFileBytes(e.dir.File("level.tmm"))[16]);
 }
 
-TEST(DocumentCommands, FailedSaveAsKeepsTheNameAndShowsTheMessage) {
+TEST(FileWorkflow, FailedSaveAsKeepsTheNameAndShowsTheMessage) {
   Editor e;
   e.dialogs.saveAsAnswers = {e.dir.File("no/such/dir/level.tmm")};
   EXPECT_FALSE(e.commands.SaveDocumentAs());
@@ -144,7 +144,7 @@ TEST(DocumentCommands, FailedSaveAsKeepsTheNameAndShowsTheMessage) {
   EXPECT_EQ("error:Konnte " + e.dir.File("no/such/dir/level.tmm") + " nicht schreiben.", e.dialogs.log.back());
 }
 
-TEST(DocumentCommands, ClosingAsksOnlyWithUnsavedChanges) {
+TEST(FileWorkflow, ClosingAsksOnlyWithUnsavedChanges) {
   Editor e;
   EXPECT_TRUE(e.commands.ConfirmClose());
   EXPECT_TRUE(e.dialogs.log.empty());

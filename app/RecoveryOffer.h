@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "document/DialogLayer.h"
+#include "app/DialogLayer.h"
 #include "document/MapDocument.h"
 #include "edit/DocumentModel.h"
 

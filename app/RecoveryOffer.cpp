@@ -1,4 +1,4 @@
-#include "document/RecoveryOffer.h"
+#include "app/RecoveryOffer.h"
 
 #include "document/RecoveryFile.h"
 #include "document/RecoveryFolder.h"

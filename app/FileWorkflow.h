@@ -1,16 +1,16 @@
 #pragma once
-// The File commands without any user interface: new, open, save, save as and
+// The file work-flow of an editor session, without any user interface: new, open, save, save as and
 // the unsaved-changes question. Dialogs go through the DialogLayer; the windows
 // follow the document through its change notification.
 
-#include "document/DialogLayer.h"
+#include "app/DialogLayer.h"
 #include "document/MapDocument.h"
 #include "document/MapFile.h"
 #include "edit/DocumentModel.h"
 
-class DocumentCommands {
+class FileWorkflow {
  public:
-  DocumentCommands(DocumentModel& model, EditorState& editor, DialogLayer& dialogs, FileOps& fileOps = RealFileOps());
+  FileWorkflow(DocumentModel& model, EditorState& editor, DialogLayer& dialogs, FileOps& fileOps = RealFileOps());
 
   bool SaveDocument();
   bool SaveDocumentAs();
