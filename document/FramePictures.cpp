@@ -7,6 +7,7 @@
 #include <memory>
 #include <new>
 
+#include "document/PictureFolders.h"
 #include "document/Windows1252.h"
 #include "graphics/GraphicsError.h"
 #include "graphics/PcxLoader.h"
@@ -40,7 +41,7 @@ bool LoadThumbnail(const std::string& programDirectory, const std::string& frame
     return false;
   }
   HiColorImage picture;
-  LoadPcxImage(ResolvePathIgnoringCase(FramePicturePath(programDirectory, frameName)), picture);
+  LoadPcxImage(tessmoor::LocateFramePicture(programDirectory, frameName), picture);
   if (TakeGraphicsError() != geNone) return false;
   MakeThumbnail(picture, thumbnail);
   // A picture more than 64 times longer than wide has no thumbnail side; the

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "document/FramePictures.h"
+#include "document/FrameThumbnailJobs.h"
 #include "document/PascalString.h"
 #include "io/RegularFile.h"
 #include "io/SaveTarget.h"
@@ -57,31 +58,26 @@ std::string ReadErrorMessage(const std::string& path) { return "Fehler beim Einl
 
 std::string NotAMapMessage(const std::string& path) { return path + " ist keine TMM-Datei."; }
 
-enum class TextureReadStatus { Ok, ReadError, PictureError };
-
-// Reads texture record t into its entry and builds the frames' thumbnails.
-TextureReadStatus ReadTexture(MapDocument& document, ByteSource& source, int t, const MapLoadOptions& options,
-                              std::string& failedPicture) {
+// Reads texture record t into its entry and queues its frames' pictures. False
+// when the record is cut short or damaged.
+bool ReadTexture(MapDocument& document, ByteSource& source, int t, const MapLoadOptions& options,
+                 std::vector<tessmoor::FrameThumbnailJob>& pictures) {
   TextureEntry& entry = document.textures[static_cast<size_t>(t)];
   entry.index = t;
   if (!source.ReadExactly(entry.name, TextureNameField) || !ReadInt32(source, entry.animationType) ||
       !ReadInt32(source, entry.frameCount)) {
-    return TextureReadStatus::ReadError;
+    return false;
   }
   // A frame count the table cannot hold means a damaged file; nothing past the
   // table may be touched.
-  if (entry.frameCount < 0 || entry.frameCount > MaxFrames) return TextureReadStatus::ReadError;
+  if (entry.frameCount < 0 || entry.frameCount > MaxFrames) return false;
   for (int f = 0; f < entry.frameCount; ++f) {
     TextureFrame& frame = entry.frames[static_cast<size_t>(f)];
-    if (!source.ReadExactly(frame.fileName, FrameNameField)) return TextureReadStatus::ReadError;
-    if (!options.loadPictures) continue;
-    const std::string name = ReadPascalString(frame.fileName, FrameNameCapacity);
-    if (!LoadFrameThumbnail(options.programDirectory, name, frame.thumbnail)) {
-      failedPicture = FramePicturePath(options.programDirectory, name);
-      return TextureReadStatus::PictureError;
-    }
+    if (!source.ReadExactly(frame.fileName, FrameNameField)) return false;
+    if (options.loadPictures)
+      pictures.push_back({ReadPascalString(frame.fileName, FrameNameCapacity), &frame.thumbnail});
   }
-  return TextureReadStatus::Ok;
+  return true;
 }
 
 }  // namespace
@@ -118,17 +114,19 @@ MapFileResult ReadMap(MapDocument& document, ByteSource& source, const std::stri
   };
   if (!headerComplete || count < 0 || count > MaxTextures) return fail(ReadErrorMessage(path));
 
-  for (int t = 0; t < count; ++t) {
-    std::string failedPicture;
-    switch (ReadTexture(document, source, t, options, failedPicture)) {
-      case TextureReadStatus::Ok:
-        break;
-      case TextureReadStatus::ReadError:
-        return fail(ReadErrorMessage(path));
-      case TextureReadStatus::PictureError:
-        return fail(PictureLoadErrorMessage(failedPicture));
-    }
+  // The records are read first and the pictures loaded together afterwards. The
+  // messages are those of reading record after record and loading each picture
+  // as its name comes: a picture that fails before a damaged record is named,
+  // one after it is never reached.
+  std::vector<tessmoor::FrameThumbnailJob> pictures;
+  bool recordsComplete = true;
+  for (int t = 0; t < count && recordsComplete; ++t)
+    recordsComplete = ReadTexture(document, source, t, options, pictures);
+  const size_t failed = tessmoor::LoadFrameThumbnails(options.programDirectory, pictures);
+  if (failed < pictures.size()) {
+    return fail(PictureLoadErrorMessage(FramePicturePath(options.programDirectory, pictures[failed].frameName)));
   }
+  if (!recordsComplete) return fail(ReadErrorMessage(path));
   document.textureCount = count;
   if (!source.ReadExactly(document.cells.data(), MapGridBytes)) return fail(ReadErrorMessage(path));
   document.modified = false;

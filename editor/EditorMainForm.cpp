@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "compiler/CompileMap.h"
+#include "editor/BackupsFeature.h"
 #include "editor/BlockPlacementTool.h"
 #include "editor/Editor3DViewForm.h"
 #include "editor/EditorCompileForm.h"
@@ -19,6 +20,7 @@
 #include "editor/EditorSetStartPosForm.h"
 #include "editor/EditorTextureEditorForm.h"
 #include "editor/FindReplaceDialog.h"
+#include "editor/PreferencesFeature.h"
 #include "editor/QtDialogLayer.h"
 #include "editor/RecentFiles.h"
 #include "editor/StampFeature.h"
@@ -26,6 +28,7 @@
 #include "editor/ViewPortWidget.h"
 #include "graphics/RenderSurface.h"
 #include "graphics/WinG.h"
+#include "io/ProgramDirectory.h"
 #include "view/ScaledPictures.h"
 
 namespace {
@@ -49,7 +52,10 @@ TFrmMain::TFrmMain(DialogLayer* injectedDialogs, const QString& programDirectory
   BuildMenus();
   InstallPresenter();
   model->AddObserver(this);
-  commands = std::make_unique<FileWorkflow>(*model, *editor, dialogs);
+  backups = new tessmoor::BackupsFeature(*this, *MnuFile, FileOpen, *model, *editor, dialogs,
+                                         [this] { return commands->AskSaveChanges(); });
+  commands = std::make_unique<FileWorkflow>(*model, *editor, dialogs, backups->SaveOps());
+  new tessmoor::PreferencesFeature(*this);
   StartUp(programDirectory);
   CreateWindows(injectedDialogs);
   placementTool = new tessmoor::BlockPlacementTool(*this);
@@ -74,8 +80,11 @@ TFrmMain::~TFrmMain() {
 }
 
 void TFrmMain::StartUp(const QString& programDirectory) {
+  // A build keeps GFX/ beside the program; an installed copy under share/.
   editor->programDirectory =
-      WithTrailingSlash(programDirectory.isEmpty() ? QCoreApplication::applicationDirPath() : programDirectory);
+      programDirectory.isEmpty()
+          ? tessmoor::ResolveProgramDirectory(QCoreApplication::applicationDirPath().toStdString())
+          : WithTrailingSlash(programDirectory);
   ScrHorizontal->setRange(0, GridSize - 1);
   ScrVertical->setRange(0, GridSize - 1);
   ScrHorizontal->setSingleStep(1);
@@ -144,6 +153,10 @@ void TFrmMain::RedrawView() {
 void TFrmMain::RedrawMapView() {
   SyncScrollBars();
   SetSurfaceTarget(ViewPort);
+  const RenderSurface& surface = Surface();
+  if (surface.created)
+    ViewPort->ExpectDamage(
+        ViewPort->DamageTracker().Next(model->Map(), *editor, Geometry(), surface.width, surface.height));
   ::RedrawView(model->Map(), *editor, Geometry());
 }
 

@@ -35,6 +35,8 @@ class TFrmSetStartPos;
 class TFrmTextureEditor;
 class ViewPortWidget;
 namespace tessmoor {
+class BackupsFeature;
+class PreferencesFeature;
 class BlockPlacementTool;
 class FindReplaceFeature;
 class StampFeature;
@@ -165,6 +167,7 @@ class TFrmMain : public QMainWindow, public DocumentObserver {
   DialogLayerProxy dialogs;
   std::unique_ptr<DialogLayer> qtDialogs;
   std::unique_ptr<FileWorkflow> commands;
+  tessmoor::BackupsFeature* backups = nullptr;  // a child of the window, as every feature
   bool compiling = false;
   std::unique_ptr<ScaledPictureCache> scaledPictures;
   std::unique_ptr<RecentFiles> recentFiles;

@@ -1,6 +1,7 @@
 #include "editor/EditorTextureEditorForm.h"
 
 #include <QButtonGroup>
+#include <QFile>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -18,10 +19,12 @@
 #include <utility>
 
 #include "document/PascalString.h"
+#include "document/PictureFolders.h"
 #include "document/Windows1252.h"
 #include "edit/TextureCommands.h"
 #include "editor/TextureEditorWidgets.h"
 #include "editor/TextureUsageLabel.h"
+#include "editor/UserSettings.h"
 
 TFrmTextureEditor::TFrmTextureEditor(DocumentModel& model, EditorState& editor, DialogLayer& dialogs,
                                      std::function<void()> closePropertiesWindow, QWidget* parent)
@@ -261,7 +264,11 @@ void TFrmTextureEditor::SpdAddFileClick() {
     dialogs_.ShowError(TooManyFramesMessage);
     return;
   }
-  const std::vector<std::string> chosen = dialogs_.ChoosePictures(editor_.programDirectory + "GFX/");
+  // Pictures of the user's own belong in the user's folder, searched first.
+  std::string start = editor_.programDirectory + "GFX/";
+  if (!tessmoor::UserPictureFolders().empty())
+    start = QFile::encodeName(tessmoor::CreateUserPictureFolder()).toStdString();
+  const std::vector<std::string> chosen = dialogs_.ChoosePictures(start);
   if (chosen.empty()) return;
   const AddFramesResult result = AddFrames(model_, editor_.programDirectory, texture, chosen);
   for (int f = entry.frameCount - result.added; f < entry.frameCount; ++f) {

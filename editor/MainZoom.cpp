@@ -82,5 +82,7 @@ void TFrmMain::ApplyScrollRanges() {
 void TFrmMain::ScaledPicturesChanged() {
   InvalidateScaledPictures(*scaledPictures);
   PrepareScaledPictures(*scaledPictures, model->Map(), *editor, editor->zoomLevel);
+  // The view's state may be the same, its pictures are not.
+  ViewPort->DamageTracker().Invalidate();
   RedrawView();
 }

@@ -2,9 +2,12 @@
 
 #include <QImage>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QRegion>
 #include <QWheelEvent>
+
+#include "graphics/RenderSurface.h"
 
 namespace {
 
@@ -39,28 +42,67 @@ ViewPortWidget::ViewPortWidget(QWidget* parent) : QWidget(parent) {
   setMouseTracking(true);
 }
 
+void ViewPortWidget::ExpectDamage(const tessmoor::ViewDamage& damage) {
+  damageExpected = true;
+  wholeDamage = damage.whole;
+  damageRegion = QRegion();
+  for (const ViewRect& part : damage.parts)
+    damageRegion += QRect(QPoint(part.left, part.top), QPoint(part.right, part.bottom));
+}
+
 void ViewPortWidget::Present(const uint16_t* pixels, int32_t width, int32_t height, int32_t rowPixels,
                              const QRect& target) {
+  frame = {pixels, width, height, rowPixels, target};
   if (!activePainter) {
-    update();
+    // A scroll, a zoom or a new size changes everything; an edit only its cells.
+    if (!damageExpected || wholeDamage || frame.target != QRect(0, 0, width, height)) {
+      update();
+    } else if (!damageRegion.isEmpty()) {
+      update(damageRegion);
+    }
+    damageExpected = false;
     return;
   }
+  damageExpected = false;
+  PaintFrame(*activePainter, QRegion(target));
+}
+
+bool ViewPortWidget::FrameIsCurrent() const {
+  // The surface is this view's alone, and every change of the view composes it
+  // anew before asking for a paint; only a destroyed or resized one is stale.
+  const RenderSurface& surface = Surface();
+  return frame.pixels && surface.created && frame.pixels == surface.pixels && frame.width == surface.width &&
+         frame.height == surface.height && frame.rowPixels == surface.width;
+}
+
+void ViewPortWidget::PaintFrame(QPainter& painter, const QRegion& region) {
   // The image borrows the surface's own pixels: no conversion, no copy.
-  const QImage picture(reinterpret_cast<const uchar*>(pixels), width, height, rowPixels * 2, QImage::Format_RGB555);
-  activePainter->drawImage(target, picture);
-  paintedArea = target;
+  const QImage picture(reinterpret_cast<const uchar*>(frame.pixels), frame.width, frame.height, frame.rowPixels * 2,
+                       QImage::Format_RGB555);
+  if (frame.target.size() == picture.size()) {
+    // Only the asked-for parts go to the window system.
+    for (const QRect& part : region.intersected(frame.target))
+      painter.drawImage(part.topLeft(), picture, part.translated(-frame.target.topLeft()));
+  } else {
+    painter.drawImage(frame.target, picture);
+  }
+  paintedArea = frame.target;
   ++presentedFrames;
 }
 
-void ViewPortWidget::paintEvent(QPaintEvent*) {
+void ViewPortWidget::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
-  activePainter = &painter;
   paintedArea = QRect();
-  if (OnPaint) OnPaint();
-  activePainter = nullptr;
+  if (FrameIsCurrent()) {
+    PaintFrame(painter, event->region());
+  } else {
+    activePainter = &painter;
+    if (OnPaint) OnPaint();
+    activePainter = nullptr;
+  }
   // Whatever the surface did not cover (no surface yet, or the odd pixel column
   // that an even surface width drops) must still be painted over.
-  const QRegion uncovered = QRegion(rect()).subtracted(paintedArea);
+  const QRegion uncovered = event->region().subtracted(paintedArea);
   for (const QRect& part : uncovered) painter.fillRect(part, Qt::black);
 }
 

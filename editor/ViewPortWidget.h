@@ -4,13 +4,16 @@
 //
 // Qt draws only inside paintEvent, so presenting works in two ways: during a
 // paint the surface goes straight onto the active painter; any other present
-// only asks for a paint, whose handler composes the picture again.
+// only asks for a paint of the parts that changed, which then shows the
+// surface's pixels there without composing the picture again.
 
+#include <QRegion>
 #include <QWidget>
 #include <cstdint>
 #include <functional>
 
 #include "view/EditingTools.h"
+#include "view/ViewDamage.h"
 
 class QPainter;
 
@@ -35,6 +38,11 @@ class ViewPortWidget : public QWidget {
   // How many frames reached the screen; tests use it to see that a paint drew.
   int PresentedFrames() const { return presentedFrames; }
 
+  // Every composed picture passes its state through this tracker first, and
+  // the next present outside a paint hands only `damage` to the window system.
+  tessmoor::ViewDamageTracker& DamageTracker() { return damageTracker; }
+  void ExpectDamage(const tessmoor::ViewDamage& damage);
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
@@ -42,7 +50,22 @@ class ViewPortWidget : public QWidget {
   void wheelEvent(QWheelEvent* event) override;
 
  private:
+  // The last picture presented: the render surface's pixels, which stay
+  // current until the surface is destroyed or composed again.
+  struct ShownFrame {
+    const uint16_t* pixels = nullptr;
+    int32_t width = 0, height = 0, rowPixels = 0;
+    QRect target;
+  };
+  bool FrameIsCurrent() const;
+  void PaintFrame(QPainter& painter, const QRegion& region);
+
   QPainter* activePainter = nullptr;
   QRect paintedArea;  // what the present of the current paint covered
   int presentedFrames = 0;
+  ShownFrame frame;
+  tessmoor::ViewDamageTracker damageTracker;
+  bool damageExpected = false;
+  bool wholeDamage = true;
+  QRegion damageRegion;
 };

@@ -7,6 +7,7 @@
 
 #include "document/FramePictures.h"
 #include "document/PascalString.h"
+#include "document/PictureFolders.h"
 #include "document/Windows1252.h"
 #include "graphics/GraphicsError.h"
 #include "graphics/PcxLoader.h"
@@ -86,7 +87,7 @@ TexturePngs EncodeTexturePngs(const MapDocument& document, const ExportScene& sc
     const std::string path = FramePicturePath(programDirectory, frame);
     HiColorImage picture;
     TakeGraphicsError();
-    LoadPcxImage(ResolvePathIgnoringCase(path), picture);
+    LoadPcxImage(tessmoor::LocateFramePicture(programDirectory, frame), picture);
     if (TakeGraphicsError() != geNone || picture.IsEmpty()) {
       result.error = PictureLoadErrorMessage(path);
       return result;

@@ -1,9 +1,9 @@
 #include "graphics/GraphicsError.h"
 
 namespace {
-// One process-wide code shared by every image and surface operation; the
-// program touches it only from the user-interface thread.
-int32_t lastGraphicsError = geNone;
+// One code per thread, as errno is: a map load decodes its pictures on several
+// threads at once, and each group of operations must see only its own failures.
+thread_local int32_t lastGraphicsError = geNone;
 }  // namespace
 
 int32_t TakeGraphicsError() {

@@ -1,7 +1,8 @@
 #pragma once
 // The graphics unit's last-error code: a failing operation stores its code, a
 // succeeding one never clears it. Callers take (and so clear) it before a group
-// of operations and test it once after the group.
+// of operations and test it once after the group. Each thread has a code of its
+// own, so pictures may be decoded on several threads at once.
 
 #include <cstdint>
 

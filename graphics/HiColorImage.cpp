@@ -16,12 +16,14 @@ void UnpackRGB555(RGB555 pixel, uint8_t& red, uint8_t& green, uint8_t& blue) {
 }
 
 namespace {
-bool TryAllocImage(int32_t width, int32_t height, HiColorImage& image) {
+// `zeroed` false: the caller writes every pixel itself.
+bool TryAllocImage(int32_t width, int32_t height, HiColorImage& image, bool zeroed = true) {
   if (!IsImageSizeAllowed(width, height)) {
     SetGraphicsError(geImage);
     return false;
   }
-  image.pixels = std::make_unique<RGB555[]>(static_cast<size_t>(width) * static_cast<size_t>(height));
+  const size_t count = static_cast<size_t>(width) * static_cast<size_t>(height);
+  image.pixels = zeroed ? std::make_unique<RGB555[]>(count) : std::make_unique_for_overwrite<RGB555[]>(count);
   image.width = width;
   image.height = height;
   return true;
@@ -68,29 +70,32 @@ void ScaleImage(HiColorImage& dest, int32_t destWidth, int32_t destHeight, const
     return;
   }
   // The stepping below divides by the destination's sides.
-  if (!TryAllocImage(destWidth, destHeight, dest)) return;
+  if (!TryAllocImage(destWidth, destHeight, dest, false)) return;
 
   // Integer stepping: srcX = x * sw / dw exactly, without a division per pixel.
+  // The columns are the same in every row, so they are worked out once.
   const int32_t xStep = source.width / destWidth, xRest = source.width % destWidth;
   const int32_t yStep = source.height / destHeight, yRest = source.height % destHeight;
+  constexpr int32_t SmallWidth = 256;
+  int32_t smallColumns[SmallWidth];
+  std::unique_ptr<int32_t[]> largeColumns;
+  if (destWidth > SmallWidth) largeColumns = std::make_unique_for_overwrite<int32_t[]>(static_cast<size_t>(destWidth));
+  int32_t* columns = largeColumns ? largeColumns.get() : smallColumns;
+  for (int32_t x = 0, srcX = 0, xAcc = 0; x < destWidth; ++x) {
+    columns[x] = srcX;
+    srcX += xStep;
+    xAcc += xRest;
+    if (xAcc >= destWidth) {
+      xAcc -= destWidth;
+      ++srcX;
+    }
+  }
   RGB555* out = dest.pixels.get();
-  int32_t srcY = 0, yAcc = 0, xAcc = 0;
+  int32_t srcY = 0, yAcc = 0;
   for (int32_t y = 0; y < destHeight; ++y) {
     const RGB555* sourceRow = source.pixels.get() + PixelIndex(0, srcY, source.width);
-    int32_t srcX = 0;
-    RGB555 pixel = sourceRow[0];
-    for (int32_t x = 0; x < destWidth; ++x) {
-      *out++ = pixel;
-      const int32_t previousX = srcX;
-      srcX += xStep;
-      xAcc += xRest;
-      if (xAcc >= destWidth) {
-        xAcc -= destWidth;
-        ++srcX;
-      }
-      // The last step lands one past the row's end: fetch only what is stored next.
-      if (srcX != previousX && x + 1 < destWidth) pixel = sourceRow[srcX];
-    }
+    for (int32_t x = 0; x < destWidth; ++x) out[x] = sourceRow[columns[x]];
+    out += destWidth;
     srcY += yStep;
     yAcc += yRest;
     if (yAcc >= destHeight) {

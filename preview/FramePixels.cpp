@@ -4,6 +4,7 @@
 
 #include "document/FramePictures.h"
 #include "document/PascalString.h"
+#include "document/PictureFolders.h"
 #include "graphics/GraphicsError.h"
 #include "graphics/PcxLoader.h"
 #include "preview/AnimationClock.h"
@@ -27,7 +28,7 @@ void ToRgba(const HiColorImage& image, RgbaPicture& picture) {
 bool LoadFramePixels(const std::string& programDirectory, const std::string& frameName, RgbaPicture& picture) {
   const int32_t pending = TakeGraphicsError();
   HiColorImage image;
-  LoadPcxImage(ResolvePathIgnoringCase(FramePicturePath(programDirectory, frameName)), image);
+  LoadPcxImage(tessmoor::LocateFramePicture(programDirectory, frameName), image);
   const bool loaded = TakeGraphicsError() == geNone && !image.IsEmpty();
   if (loaded) ToRgba(image, picture);
   if (pending != geNone) SetGraphicsError(pending);

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "graphics/GraphicsError.h"
@@ -291,6 +293,48 @@ TEST(GraphicsError, KeepsTheLastFailureUntilTakenAndIsNotClearedBySuccess) {
   EXPECT_FALSE(Decode(good).IsEmpty());
   EXPECT_EQ(TakeGraphicsError(), geRead);
   EXPECT_EQ(TakeGraphicsError(), geNone);
+}
+
+// The code is per thread, as errno is: a map load decodes pictures on several
+// threads, and one thread's damaged picture must not fail another's good one.
+TEST(GraphicsError, EachThreadSeesOnlyItsOwnFailures) {
+  const auto good = pcxtest::MakeIndexedPcx(48, 40, pcxtest::NoisyIndices(48, 40, 9), pcxtest::DistinctPalette());
+  PcxHeaderFields planes = Fields(2, 2, 2);
+  planes.planes = 4;
+  const std::vector<std::vector<uint8_t>> damaged = {pcxtest::MakePcxFile(planes, {1, 2, 3, 4}, {}),
+                                                     std::vector<uint8_t>(good.begin(), good.begin() + 900)};
+  using Code = decltype(TakeGraphicsError());
+  const Code expected[] = {Code(GraphicsErrorCode::geImage), Code(GraphicsErrorCode::geRead)};
+  constexpr int Rounds = 400;
+
+  SetGraphicsError(GraphicsErrorCode::geClip);  // the starting thread's own code outlives both
+  std::atomic<int> ready{0};
+  const auto startTogether = [&ready] {
+    ready.fetch_add(1);
+    while (ready.load() < 2) std::this_thread::yield();
+  };
+  int goodFailures = 0, wrongCodes = 0;
+  std::thread decodesGood([&] {
+    startTogether();
+    for (int i = 0; i < Rounds; ++i) {
+      const bool decoded = !Decode(good).IsEmpty();
+      if (!decoded || TakeGraphicsError() != Code(GraphicsErrorCode::geNone)) ++goodFailures;
+    }
+  });
+  std::thread decodesDamaged([&] {
+    startTogether();
+    for (int i = 0; i < Rounds; ++i) {
+      Decode(good);  // a success in between clears nothing
+      Decode(damaged[static_cast<size_t>(i % 2)]);
+      Decode(good);
+      if (TakeGraphicsError() != expected[i % 2]) ++wrongCodes;
+    }
+  });
+  decodesGood.join();
+  decodesDamaged.join();
+  EXPECT_EQ(goodFailures, 0);
+  EXPECT_EQ(wrongCodes, 0);
+  EXPECT_EQ(TakeGraphicsError(), Code(GraphicsErrorCode::geClip));
 }
 
 using PcxFile = TempDir;

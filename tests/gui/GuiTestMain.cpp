@@ -8,10 +8,10 @@
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  // Settings and kept data (stamps, recovery copies) of a test run never reach the user's own folders.
+  // Settings, backups and pictures of the user's own never come from or go to the real home.
   QTemporaryDir home;
-  qputenv("XDG_CONFIG_HOME", (home.path() + "/config").toUtf8());
-  qputenv("XDG_DATA_HOME", (home.path() + "/data").toUtf8());
+  qputenv("XDG_CONFIG_HOME", home.path().toUtf8() + "/config");
+  qputenv("XDG_DATA_HOME", home.path().toUtf8() + "/data");
   QApplication application(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();

@@ -7,18 +7,20 @@
 
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "check/MapCheck.h"
 #include "compiler/CompileLog.h"
 #include "compiler/CompileMap.h"
 #include "document/MapDocument.h"
 #include "document/MapFile.h"
+#include "document/PictureFolders.h"
 #include "export/MapExport.h"
 #include "export/ObjWriter.h"
+#include "io/ProgramDirectory.h"
 
 namespace {
 
@@ -38,12 +40,15 @@ constexpr const char* Usage =
     "              the map, with the map's extension replaced by the format's\n"
     "  --check     print the map check's findings, one per line, and write no\n"
     "              model; exit status 1 when one of them is a Fehler\n"
+    "  --gfx DIR   look for frame pictures in DIR before the program's GFX/\n"
+    "              folder (repeatable; searched in the order given)\n"
     "  -h, --help  show this text\n";
 
 struct Arguments {
   std::string mapPath;
   std::string modelPath;  // empty: beside the map
   std::string format = "tcm";
+  std::vector<std::string> pictureFolders;
   bool help = false;
   bool check = false;
 };
@@ -70,6 +75,9 @@ ParseResult ParseArguments(int argc, char** argv) {
       if (i + 1 >= argc) return {std::nullopt, "-o needs a model file name"};
       arguments.modelPath = argv[++i];
       haveModel = true;
+    } else if (!optionsEnded && arg == "--gfx") {
+      if (i + 1 >= argc) return {std::nullopt, "--gfx needs a folder"};
+      arguments.pictureFolders.push_back(argv[++i]);
     } else if (!optionsEnded && arg == "-f") {
       if (haveFormat) return {std::nullopt, "-f given twice"};
       if (i + 1 >= argc) return {std::nullopt, "-f needs a format"};
@@ -122,10 +130,10 @@ class StdoutLog : public CompileLog {
   std::string lastLine_;
 };
 
+// Beside the program in a build, under share/ of the prefix when installed.
 std::string ProgramDirectory() {
-  std::error_code error;
-  const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
-  return error ? std::string() : program.parent_path().string() + "/";
+  const std::string folder = tessmoor::RunningProgramFolder();
+  return folder.empty() ? folder : tessmoor::ResolveProgramDirectory(folder);
 }
 
 int Fail(const std::string& message) {
@@ -191,5 +199,6 @@ int main(int argc, char** argv) {
     std::fputs(Usage, stdout);
     return ExitOk;
   }
+  tessmoor::SetUserPictureFolders(parsed.arguments->pictureFolders);
   return Compile(*parsed.arguments);
 }

@@ -1,0 +1,149 @@
+#include "editor/BackupsFeature.h"
+
+#include <QAction>
+#include <QDateTime>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLocale>
+#include <QMainWindow>
+#include <QMenu>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "document/MapFile.h"
+#include "editor/UserSettings.h"
+
+namespace tessmoor {
+
+namespace {
+
+constexpr int StatusMessageMilliseconds = 15000;
+
+QString ShownTime(const MapBackup& backup) {
+  const QDateTime time = QDateTime::fromString(QString::fromStdString(backup.stamp), "yyyy-MM-dd_HH-mm-ss");
+  QString text = time.isValid() ? time.toString("dd.MM.yyyy HH:mm:ss") : QString::fromStdString(backup.stamp);
+  if (backup.sequence > 1) text += QString(" (%1)").arg(backup.sequence);
+  return text;
+}
+
+QString FileName(const std::string& path) {
+  const size_t slash = path.find_last_of('/');
+  return QFile::decodeName(QByteArray::fromStdString(slash == std::string::npos ? path : path.substr(slash + 1)));
+}
+
+}  // namespace
+
+TFrmBackups::TFrmBackups(const std::string& mapName, std::vector<MapBackup> backups, QWidget* parent)
+    : QDialog(parent), backups_(std::move(backups)) {
+  setObjectName("FrmBackups");
+  setWindowTitle("Frühere Version öffnen");
+  auto* layout = new QVBoxLayout(this);
+  auto* label = new QLabel(backups_.empty() ? "Von " + FileName(mapName) + " gibt es keine früheren Versionen."
+                                            : "Frühere Versionen von " + FileName(mapName) + ":",
+                           this);
+  layout->addWidget(label);
+  LVBackups = new QTreeWidget(this);
+  LVBackups->setObjectName("LVBackups");
+  LVBackups->setRootIsDecorated(false);
+  LVBackups->setHeaderLabels({"Gespeichert am", "Größe"});
+  const QLocale german(QLocale::German);
+  for (const MapBackup& backup : backups_) {
+    auto* item =
+        new QTreeWidgetItem(LVBackups, {ShownTime(backup), german.toString(qulonglong(backup.size)) + " Bytes"});
+    item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
+  }
+  LVBackups->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+  if (!backups_.empty()) LVBackups->setCurrentItem(LVBackups->topLevelItem(0));
+  layout->addWidget(LVBackups);
+
+  auto* buttons = new QDialogButtonBox(this);
+  QPushButton* open = buttons->addButton("Ö&ffnen", QDialogButtonBox::AcceptRole);
+  open->setObjectName("BtnOpen");
+  open->setDefault(true);
+  open->setEnabled(!backups_.empty());
+  buttons->addButton("Abbrechen", QDialogButtonBox::RejectRole);
+  layout->addWidget(buttons);
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  connect(LVBackups, &QTreeWidget::itemDoubleClicked, this, &QDialog::accept);
+  LVBackups->setFocus();
+  resize(420, 300);
+}
+
+std::optional<std::string> TFrmBackups::Chosen() const {
+  const int row = LVBackups->indexOfTopLevelItem(LVBackups->currentItem());
+  if (result() != QDialog::Accepted || row < 0 || row >= static_cast<int>(backups_.size())) return std::nullopt;
+  return backups_[static_cast<size_t>(row)].path;
+}
+
+BackupsFeature::BackupsFeature(QMainWindow& window, QMenu& fileMenu, QAction* after, DocumentModel& model,
+                               EditorState& editor, DialogLayer& dialogs, std::function<bool()> mayReplaceDocument,
+                               FileOps& inner)
+    : QObject(&window),
+      window_(window),
+      model_(model),
+      editor_(editor),
+      dialogs_(dialogs),
+      mayReplaceDocument_(std::move(mayReplaceDocument)),
+      ops_(
+          inner,
+          [] {
+            return BackupSettings{QFile::encodeName(BackupFolder()).toStdString(), BackupsPerMap()};
+          },
+          [this](const std::string& message) { ShowFailure(message); }) {
+  FileEarlierVersion = new QAction("Frühere &Version öffnen...", &fileMenu);
+  FileEarlierVersion->setObjectName("FileEarlierVersion");
+  const QList<QAction*> actions = fileMenu.actions();
+  const qsizetype at = actions.indexOf(after);
+  fileMenu.insertAction(at >= 0 && at + 1 < actions.size() ? actions[at + 1] : nullptr, FileEarlierVersion);
+  // An untitled map has no earlier versions.
+  connect(&fileMenu, &QMenu::aboutToShow, this, [this] { FileEarlierVersion->setEnabled(!model_.Map().IsUntitled()); });
+  connect(FileEarlierVersion, &QAction::triggered, this, &BackupsFeature::OpenEarlierVersion);
+}
+
+void BackupsFeature::OpenEarlierVersion() {
+  const std::string mapName = model_.Map().fileName;
+  if (model_.Map().IsUntitled()) return;
+  TFrmBackups chooser(mapName, ListBackups(QFile::encodeName(BackupFolder()).toStdString(), mapName), &window_);
+  if (chooser.exec() != QDialog::Accepted) return;
+  if (const std::optional<std::string> chosen = chooser.Chosen()) OpenBackup(*chosen);
+}
+
+bool BackupsFeature::OpenBackup(const std::string& backupPath) {
+  if (model_.IsModified() && !mayReplaceDocument_()) return false;
+  MapFileResult result;
+  // Untitled and modified: Speichern asks for a name instead of writing into the backups.
+  model_.Replace(
+      [&](MapDocument& document) {
+        ResetDocument(document, editor_, true);
+        result = LoadMap(document, backupPath, MapLoadOptions{editor_.programDirectory, true});
+        document.fileName = UntitledName;
+      },
+      true);
+  if (!result.ok) {
+    model_.Replace([&](MapDocument& document) { ResetDocument(document, editor_, true); });
+    if (!result.message.empty()) dialogs_.ShowError(result.message);
+  }
+  return result.ok;
+}
+
+void BackupsFeature::ShowFailure(const std::string& message) {
+  // The window has a status bar only while it has something to say, so its
+  // picture stays as it was when every backup succeeds.
+  QStatusBar* bar = window_.statusBar();
+  if (bar->property("tmHidesWhenEmpty").isNull()) {
+    bar->setObjectName("StatusBar");
+    bar->setProperty("tmHidesWhenEmpty", true);
+    connect(bar, &QStatusBar::messageChanged, bar, [bar](const QString& text) {
+      if (text.isEmpty()) bar->hide();
+    });
+  }
+  bar->show();
+  bar->showMessage(QString::fromStdString(message), StatusMessageMilliseconds);
+}
+
+}  // namespace tessmoor

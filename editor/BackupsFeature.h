@@ -1,0 +1,70 @@
+#pragma once
+// Backups of earlier saves: every save that replaces a map first keeps the
+// replaced file in AppDataLocation/backups/ (the newest few per map), and
+// Datei > Frühere Version öffnen opens one of them as an untitled, modified copy,
+// so that saving it never writes over a backup. A backup that fails never stops
+// the save; the status bar says so.
+
+#include <QDialog>
+#include <QObject>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/DialogLayer.h"
+#include "document/MapDocument.h"
+#include "edit/DocumentModel.h"
+#include "io/MapBackups.h"
+
+class QAction;
+class QMainWindow;
+class QMenu;
+class QTreeWidget;
+
+namespace tessmoor {
+
+// The list of a map's backups, newest first, with the time of the save that
+// replaced each and its size.
+class TFrmBackups : public QDialog {
+  Q_OBJECT
+
+ public:
+  TFrmBackups(const std::string& mapName, std::vector<MapBackup> backups, QWidget* parent);
+  // The backup to open once the dialog was accepted.
+  std::optional<std::string> Chosen() const;
+
+ private:
+  QTreeWidget* LVBackups;
+  std::vector<MapBackup> backups_;
+};
+
+class BackupsFeature : public QObject {
+  Q_OBJECT
+
+ public:
+  // Adds its command to `fileMenu` after `after`. `mayReplaceDocument` asks the
+  // unsaved-changes question and says whether to go on.
+  BackupsFeature(QMainWindow& window, QMenu& fileMenu, QAction* after, DocumentModel& model, EditorState& editor,
+                 DialogLayer& dialogs, std::function<bool()> mayReplaceDocument, FileOps& inner = RealFileOps());
+
+  // The file operations the document's saves must go through.
+  FileOps& SaveOps() { return ops_; }
+  // Opens `backupPath` as an untitled, modified copy (after the question when
+  // the current map has changes). False when it did not load.
+  bool OpenBackup(const std::string& backupPath);
+
+ private:
+  void OpenEarlierVersion();
+  void ShowFailure(const std::string& message);
+
+  QMainWindow& window_;
+  DocumentModel& model_;
+  EditorState& editor_;
+  DialogLayer& dialogs_;
+  std::function<bool()> mayReplaceDocument_;
+  BackupFileOps ops_;
+  QAction* FileEarlierVersion;
+};
+
+}  // namespace tessmoor

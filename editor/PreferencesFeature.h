@@ -1,0 +1,30 @@
+#pragma once
+// Extras > Einstellungen and what it sets: the picture folders of the user's own
+// (searched before the program's GFX/) and the backups kept per map. While the
+// feature lives, the picture lookup knows the user's folders.
+
+#include <QObject>
+
+#include "editor/SettingsDialog.h"
+
+class QAction;
+class QMainWindow;
+
+namespace tessmoor {
+
+class PreferencesFeature : public QObject {
+  Q_OBJECT
+
+ public:
+  // Adds Einstellungen to the Extras menu, which it makes after Ansicht when the
+  // window has none yet.
+  explicit PreferencesFeature(QMainWindow& window, TFrmSettings::FolderChooser chooseFolder = {});
+  ~PreferencesFeature() override;
+
+ private:
+  QMainWindow& window_;
+  TFrmSettings::FolderChooser chooseFolder_;
+  QAction* ExtrasSettings;
+};
+
+}  // namespace tessmoor

@@ -1,0 +1,39 @@
+#pragma once
+// Extras > Einstellungen: the further picture folders, in the order they are
+// searched after the user's own, and how many backups are kept per map.
+
+#include <QDialog>
+#include <functional>
+
+class QListWidget;
+class QPushButton;
+class QSpinBox;
+
+namespace tessmoor {
+
+class TFrmSettings : public QDialog {
+  Q_OBJECT
+
+ public:
+  // `chooseFolder` asks for a folder to add (empty: cancelled); tests script it.
+  using FolderChooser = std::function<QString(QWidget* parent)>;
+  explicit TFrmSettings(QWidget* parent, FolderChooser chooseFolder = {});
+
+  // Writes what the dialog shows into the settings and hands the folders to the lookup.
+  void Store() const;
+
+ private:
+  void AddFolder();
+  void MoveCurrent(int step);
+  void UpdateButtons();
+
+  QListWidget* LstPictureFolders;
+  QPushButton* BtnAddFolder;
+  QPushButton* BtnRemoveFolder;
+  QPushButton* BtnFolderUp;
+  QPushButton* BtnFolderDown;
+  QSpinBox* SpnBackups;
+  FolderChooser chooseFolder_;
+};
+
+}  // namespace tessmoor

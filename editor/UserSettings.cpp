@@ -1,0 +1,66 @@
+#include "editor/UserSettings.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QStandardPaths>
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "document/PictureFolders.h"
+
+namespace tessmoor {
+
+namespace {
+
+const char* const PictureFoldersKey = "Bilder/Ordner";
+const char* const BackupsKey = "Sicherungen/Anzahl";
+
+// As the main window's settings: the application name alone names the file.
+QSettings ProgramSettingsFile() {
+  const QString organization = QCoreApplication::organizationName();
+  return QSettings(organization.isEmpty() ? QCoreApplication::applicationName() : organization,
+                   QCoreApplication::applicationName());
+}
+
+QString DataFolder(const char* name) {
+  const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+  return data.isEmpty() ? QString() : data + "/" + name + "/";
+}
+
+}  // namespace
+
+QString UserPictureFolder() { return DataFolder("GFX"); }
+
+QString CreateUserPictureFolder() {
+  const QString folder = UserPictureFolder();
+  if (!folder.isEmpty()) QDir().mkpath(folder);
+  return folder;
+}
+
+QStringList ExtraPictureFolders() { return ProgramSettingsFile().value(PictureFoldersKey).toStringList(); }
+
+void SetExtraPictureFolders(const QStringList& folders) { ProgramSettingsFile().setValue(PictureFoldersKey, folders); }
+
+int BackupsPerMap() {
+  bool ok = false;
+  const int count = ProgramSettingsFile().value(BackupsKey, DefaultBackupsPerMap).toInt(&ok);
+  return ok ? std::clamp(count, 0, MaxBackupsPerMap) : DefaultBackupsPerMap;
+}
+
+void SetBackupsPerMap(int count) { ProgramSettingsFile().setValue(BackupsKey, count); }
+
+QString BackupFolder() { return DataFolder("backups"); }
+
+void ApplyPictureFolders() {
+  std::vector<std::string> folders;
+  if (const QString own = UserPictureFolder(); !own.isEmpty()) folders.push_back(QFile::encodeName(own).toStdString());
+  for (const QString& folder : ExtraPictureFolders()) {
+    if (!folder.isEmpty()) folders.push_back(QFile::encodeName(folder).toStdString());
+  }
+  SetUserPictureFolders(std::move(folders));
+}
+
+}  // namespace tessmoor
