@@ -106,6 +106,8 @@ void TFrmMain::EditPasteClick() {
                              tessmoor::PlaceBlock(*model, block, placement, PasteStepName);
                          if (!result.ok) return;
                          editor->selection = {result.range.x1, result.range.y1, result.range.x2, result.range.y2};
+                         // A paste is placed once; a stamp stays for the next placement.
+                         placementTool->Stop();
                          RedrawView();
                        });
 }
