@@ -28,15 +28,22 @@ ScriptedDialogs& Dialogs() {
   return dialogs;
 }
 
+// Made on first use and closed by main() while the application still exists:
+// a window left to the static destructors would outlive QApplication.
+std::unique_ptr<TFrmMain>& WindowSlot() {
+  static std::unique_ptr<TFrmMain> window;
+  return window;
+}
+
 TFrmMain& Window() {
-  static std::unique_ptr<TFrmMain> window = [] {
-    auto created = std::make_unique<TFrmMain>(&Dialogs(), QString(TM_BIN_DIR));
-    created->show();
+  std::unique_ptr<TFrmMain>& window = WindowSlot();
+  if (!window) {
+    window = std::make_unique<TFrmMain>(&Dialogs(), QString(TM_BIN_DIR));
+    window->show();
     Dialogs().openAnswers.push_back(std::string(TM_BIN_DIR) + "/Maps/Sample.tmm");
-    created->findChild<QAction*>("FileOpen")->trigger();
+    window->findChild<QAction*>("FileOpen")->trigger();
     QCoreApplication::processEvents();
-    return created;
-  }();
+  }
   return *window;
 }
 
@@ -99,5 +106,6 @@ int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
+  WindowSlot().reset();
   return 0;
 }

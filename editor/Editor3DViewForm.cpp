@@ -86,9 +86,22 @@ void TFrm3DView::hideEvent(QHideEvent* event) {
   emit visibilityChanged(false);
 }
 
+void TFrm3DView::SetAnimationActions(const QList<QAction*>& actions) {
+  rateActions_ = actions;
+  addActions(actions);
+}
+
 void TFrm3DView::contextMenuEvent(QContextMenuEvent* event) {
   QMenu menu(this);
   QMenu* speed = menu.addMenu("&Animation");
+  if (!rateActions_.isEmpty()) {
+    for (QAction* item : rateActions_) {
+      item->setChecked(item->data().toInt() == rate_);
+      speed->addAction(item);
+    }
+    menu.exec(event->globalPos());
+    return;
+  }
   auto* rates = new QActionGroup(&menu);
   for (int rate : AnimationRates) {
     QAction* item = speed->addAction(QString("%1 Bilder pro Sekunde").arg(rate));

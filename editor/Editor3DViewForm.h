@@ -8,6 +8,7 @@
 
 #include "document/MapDocument.h"
 
+class QAction;
 class QLabel;
 class QTimer;
 class PreviewView;
@@ -27,6 +28,9 @@ class TFrm3DView : public QWidget {
   PreviewView& View() { return *view_; }
   int AnimationRate() const { return rate_; }
   void SetAnimationRate(int framesPerSecond);
+  // The context menu offers these (checkable, the rate as their data) in place
+  // of its own items; their keys work inside this window.
+  void SetAnimationActions(const QList<QAction*>& actions);
 
  signals:
   // A double click met a face of cell (x, y).
@@ -46,4 +50,5 @@ class TFrm3DView : public QWidget {
   QLabel* LblCapacity;
   QTimer* animationTimer_;
   int rate_;
+  QList<QAction*> rateActions_;
 };

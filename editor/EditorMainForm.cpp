@@ -2,208 +2,178 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QLabel>
 #include <QMenuBar>
-#include <QScrollBar>
-#include <QSignalBlocker>
-#include <QToolButton>
-#include <algorithm>
 
-#include "compiler/CompileMap.h"
 #include "editor/BackupsFeature.h"
 #include "editor/BlockPlacementTool.h"
-#include "editor/Editor3DViewForm.h"
-#include "editor/EditorCompileForm.h"
-#include "editor/EditorMapCheckForm.h"
 #include "editor/EditorNewForm.h"
-#include "editor/EditorPropertiesForm.h"
-#include "editor/EditorSetStartPosForm.h"
-#include "editor/EditorTextureEditorForm.h"
 #include "editor/FindReplaceDialog.h"
+#include "editor/MapViewPanel.h"
 #include "editor/PreferencesFeature.h"
 #include "editor/QtDialogLayer.h"
-#include "editor/RecentFiles.h"
 #include "editor/StampFeature.h"
-#include "editor/ToolWindowKeys.h"
-#include "editor/ViewPortWidget.h"
-#include "graphics/RenderSurface.h"
-#include "graphics/WinG.h"
+#include "editor/commands/CommandRegistry.h"
+#include "editor/features/CompileFeature.h"
+#include "editor/features/EditFeature.h"
+#include "editor/features/ExportFeature.h"
+#include "editor/features/ExtrasFeature.h"
+#include "editor/features/FileFeature.h"
+#include "editor/features/MapCheckFeature.h"
+#include "editor/features/Preview3DFeature.h"
+#include "editor/features/ToolWindowsFeature.h"
+#include "editor/features/ViewFeature.h"
 #include "io/ProgramDirectory.h"
-#include "view/ScaledPictures.h"
+#include "view/CellReveal.h"
+#include "view/HitTesting.h"
+
+using namespace tessmoor;
 
 namespace {
 
 const char* const SymbolLoadFailure = "Konnte ein oder mehrere Symbole nicht laden.";
 
-std::string WithTrailingSlash(QString directory) {
+}  // namespace
+
+std::string ProgramDirectory(const QString& given) {
+  // A build keeps GFX/ beside the program; an installed copy under share/.
+  if (given.isEmpty()) return ResolveProgramDirectory(QCoreApplication::applicationDirPath().toStdString());
+  QString directory = given;
   if (!directory.endsWith('/')) directory += '/';
   return directory.toStdString();
 }
 
-}  // namespace
-
 TFrmMain::TFrmMain(DialogLayer* injectedDialogs, const QString& programDirectory)
-    : model(std::make_unique<DocumentModel>()),
-      editor(std::make_unique<EditorState>()),
-      scaledPictures(std::make_unique<ScaledPictureCache>()) {
-  editor->scaledPictures = scaledPictures.get();
+    : ownedSession(std::make_unique<EditorSession>(ProgramDirectory(programDirectory))), session(*ownedSession) {
+  Build(injectedDialogs);
+}
+
+TFrmMain::TFrmMain(EditorSession& shown, DialogLayer* injectedDialogs) : session(shown) { Build(injectedDialogs); }
+
+void TFrmMain::Build(DialogLayer* injectedDialogs) {
   setObjectName("FrmMain");
-  BuildClientArea();
+  ClientArea = new TMapViewPanel(session, this);
+  setCentralWidget(ClientArea);
+  ClientArea->OnResponse = [this](const ToolResponse& response) { Respond(response); };
+  registry = new CommandRegistry(this);
+  if (!session.LoadAssets()) {
+    // Shown once the event loop runs, so the box appears over the main window.
+    QMetaObject::invokeMethod(
+        this, [this] { session.Dialogs().ShowError(SymbolLoadFailure); }, Qt::QueuedConnection);
+  }
+  CreateFeatures();
   BuildMenus();
-  InstallPresenter();
-  model->AddObserver(this);
-  backups = new tessmoor::BackupsFeature(*this, *MnuFile, FileOpen, *model, *editor, dialogs,
-                                         [this] { return commands->AskSaveChanges(); });
-  commands = std::make_unique<FileWorkflow>(*model, *editor, dialogs, backups->SaveOps());
-  new tessmoor::PreferencesFeature(*this);
-  StartUp(programDirectory);
-  CreateWindows(injectedDialogs);
-  placementTool = new tessmoor::BlockPlacementTool(*this);
-  stampFeature = new tessmoor::StampFeature(*this, *placementTool);
-  findReplaceFeature = new tessmoor::FindReplaceFeature(*this);
+  ClientArea->ConnectToolBar(*registry);
+  ClientArea->ShowToolMode();
+  if (injectedDialogs) {
+    session.SetDialogs(injectedDialogs);
+  } else {
+    qtDialogs = std::make_unique<QtDialogLayer>(this, *new TFrmNew(this));
+    session.SetDialogs(qtDialogs.get());
+  }
+  session.Model().AddObserver(this);
+  DocumentChanged(DocumentChange{DocumentReplaced | FileNameChanged});
   resize(DesignViewWidth, ToolBarHeight + DesignViewHeight + menuBar()->sizeHint().height());
 }
 
 TFrmMain::~TFrmMain() {
-  // The other windows refer to the document and to the controls here, so they
-  // go first, while everything they might touch still exists.
-  delete FrmMapCheck;
-  delete Frm3DView;
-  delete FrmCompile;
-  delete FrmNew;
-  delete FrmSetStartPos;
-  delete FrmProperties;
-  delete FrmTextureEditor;
-  model->RemoveObserver(this);
-  SetWinGPresenter(nullptr);
-  DestroySurface();
+  session.Model().RemoveObserver(this);
+  // The backups' file operations end with the window; the session's saves go on without them.
+  session.UseFileOps(RealFileOps());
+  // The session outlives the window; its questions have nobody to ask now.
+  session.SetDialogs(nullptr);
 }
 
-void TFrmMain::StartUp(const QString& programDirectory) {
-  // A build keeps GFX/ beside the program; an installed copy under share/.
-  editor->programDirectory =
-      programDirectory.isEmpty()
-          ? tessmoor::ResolveProgramDirectory(QCoreApplication::applicationDirPath().toStdString())
-          : WithTrailingSlash(programDirectory);
-  ScrHorizontal->setRange(0, GridSize - 1);
-  ScrVertical->setRange(0, GridSize - 1);
-  ScrHorizontal->setSingleStep(1);
-  ScrVertical->setSingleStep(1);
-  editor->currentLayer = Wall;
-  ViewWall->setChecked(true);
-  editor->toolMode = Select;
-  SpdSelect->setChecked(true);
-  editor->hoverCell = {-1, -1};
-  LblPos->clear();
-  editor->clipboard = CellClipboard{};
-  EditPaste->setEnabled(false);
-  model->Replace([this](MapDocument& document) { ResetDocument(document, *editor, true); });
-  compiler = std::make_unique<MapCompiler>();
-  if (!LoadCellSymbols(*editor)) {
-    // Shown once the event loop runs, so the box appears over the main window.
-    QMetaObject::invokeMethod(
-        this, [this] { dialogs.ShowError(SymbolLoadFailure); }, Qt::QueuedConnection);
-  }
+void TFrmMain::CreateFeatures() {
+  const FeatureContext context{session, *registry, *this, this};
+  toolWindows = std::make_unique<ToolWindowsFeature>(context);
+  files = std::make_unique<FileFeature>(context);
+  // Paste places its block with the same tool as the stamps.
+  placementTool = new BlockPlacementTool(*this);
+  edit = std::make_unique<EditFeature>(context, *toolWindows, *placementTool);
+  view = std::make_unique<ViewFeature>(context);
+  preview3D = std::make_unique<Preview3DFeature>(context);
+  mapCheck = std::make_unique<MapCheckFeature>(context);
+  compile = std::make_unique<CompileFeature>(context, *files);
+  exporter = std::make_unique<ExportFeature>(context);
+  extras = std::make_unique<ExtrasFeature>(context);
 }
 
-void TFrmMain::CreateWindows(DialogLayer* injectedDialogs) {
-  FrmTextureEditor = new TFrmTextureEditor(
-      *model, *editor, dialogs, [this] { FrmProperties->hide(); }, this);
-  FrmProperties = new TFrmProperties(*model, this);
-  FrmSetStartPos = new TFrmSetStartPos(this);
-  FrmNew = new TFrmNew(this);
-  FrmCompile = new TFrmCompile(this);
-  FrmMapCheck = new TFrmMapCheck(
-      model->Map(), [this](GridPoint cell) { ShowCell(cell); }, this);
-  if (injectedDialogs) {
-    dialogs.SetTarget(injectedDialogs);
-  } else {
-    qtDialogs = std::make_unique<QtDialogLayer>(this, *FrmNew);
-    dialogs.SetTarget(qtDialogs.get());
-  }
-  for (QWidget* toolWindow : {static_cast<QWidget*>(FrmProperties), static_cast<QWidget*>(FrmTextureEditor),
-                              static_cast<QWidget*>(FrmSetStartPos)})
-    KeepMnemonicsInside(toolWindow);
-  connect(FrmProperties, &TFrmProperties::visibilityChanged, this,
-          [this](bool visible) { SpdProperties->setChecked(visible); });
-  connect(FrmProperties, &TFrmProperties::slotEdited, this, &TFrmMain::RedrawView);
+QMenu* TFrmMain::AddMenu(const char* name, const QString& title, const QStringList& ids) {
+  QMenu* menu = menuBar()->addMenu(title);
+  menu->setObjectName(name);
+  registry->FillMenu(menu, ids);
+  // Enabled states follow what the commands can do now, as the menu opens.
+  connect(menu, &QMenu::aboutToShow, registry, &CommandRegistry::RefreshEnabled);
+  return menu;
 }
 
-void TFrmMain::InstallPresenter() {
-  SetWinGPresenter([view = ViewPort](const WinGPresentRequest& request) {
-    if (request.targetDC != view) return false;
-    view->Present(request.pixels, request.width, request.height, request.rowPixels,
-                  QRect(request.destX, request.destY, request.destWidth, request.destHeight));
-    return true;
-  });
+void TFrmMain::BuildMenus() {
+  QMenu* file =
+      AddMenu("MnuFile", "&Datei",
+              {"FileNew", "FileOpen", "FileSave", "FileSaveAs", "", "FileCompile", "FileExport", "", "FileExit"});
+  QAction* compileItem = registry->Action("FileCompile");
+  file->insertMenu(compileItem, files->RecentMenu())->setObjectName("FileRecent");
+  file->insertSeparator(compileItem);
+  AddMenu("MnuEdit", "&Bearbeiten",
+          {"EditUndo", "EditRedo", "", "EditFill", "EditCopy", "EditPaste", "EditSelection", "EditSetStartPos", "",
+           "EditCheckMap"});
+  AddMenu(
+      "MnuView", "&Ansicht",
+      {"ViewProperties", "ViewTextureEditor", "View3D", "", "ViewFloor", "ViewCeiling", "ViewWall", "ViewPedestalFloor",
+       "ViewPedestalCeiling", "", "ViewZoomIn", "ViewZoomOut", "ViewZoomReset", "ViewZoomWhole"});
+  AddMenu("MnuExtras", "E&xtras", {"ExtrasSearchCommand", "ExtrasShortcuts"});
+  QMenu* fileMenu = menuBar()->findChild<QMenu*>("MnuFile");
+  backups = std::make_unique<BackupsFeature>(*this, *fileMenu, registry->Action("FileOpen"), session.Model(),
+                                             session.Editor(), session.Dialogs(),
+                                             [this] { return session.Files().AskSaveChanges(); });
+  session.UseFileOps(backups->SaveOps());
+  registry->Adopt({{}, {}, "&Datei", {}, MainWindowScope, [this] { return !session.Map().IsUntitled(); }},
+                  findChild<QAction*>("FileEarlierVersion"));
+  preferences = std::make_unique<PreferencesFeature>(*this);
+  registry->Adopt({{}, {}, "E&xtras"}, findChild<QAction*>("ExtrasSettings"));
+  stampFeature = new StampFeature(*this, *placementTool);
+  registry->Adopt({{}, {}, "&Bearbeiten"}, findChild<QAction*>("EditSaveStamp"));
+  registry->Adopt({{}, {}, "&Ansicht"}, findChild<QAction*>("ViewStamps"));
+  findReplaceFeature = new FindReplaceFeature(*this);
+  registry->Adopt({{}, {}, "&Bearbeiten"}, findChild<QAction*>("EditFindReplace"));
+  // The placing keys are in no menu; the command search finds them while a block is being placed.
+  for (const char* id : {"PlaceTurnRight", "PlaceTurnLeft", "PlaceMirrorX", "PlaceMirrorY", "PlaceHere", "PlaceCancel"})
+    registry->Adopt({{}, {}, "Platzieren", {}, MainWindowScope, [this] { return placementTool->IsActive(); }},
+                    findChild<QAction*>(id));
 }
 
-ViewGeometry TFrmMain::Geometry() const {
-  return ViewGeometry{ViewPort->width(), ViewPort->height(), ScrollBarThickness, ScrollBarThickness};
-}
+ViewGeometry TFrmMain::Geometry() const { return ClientArea->Geometry(); }
+
+void TFrmMain::ZoomTo(int level, QPoint anchor) { ClientArea->ZoomTo(level, anchor); }
 
 void TFrmMain::RedrawView() {
-  RedrawMapView();
+  ClientArea->RedrawMapView();
   // A block being placed follows the layer, the zoom, the scrolling and the textures.
   if (placementTool) placementTool->Refresh();
   // The 3D window outlines the selection.
-  if (Frm3DView) Frm3DView->SelectionChanged();
+  preview3D->SelectionChanged();
 }
 
-void TFrmMain::RedrawMapView() {
-  SyncScrollBars();
-  SetSurfaceTarget(ViewPort);
-  const RenderSurface& surface = Surface();
-  if (surface.created)
-    ViewPort->ExpectDamage(
-        ViewPort->DamageTracker().Next(model->Map(), *editor, Geometry(), surface.width, surface.height));
-  ::RedrawView(model->Map(), *editor, Geometry());
-}
+void TFrmMain::RedrawMapView() { ClientArea->RedrawMapView(); }
 
-void TFrmMain::SyncScrollBars() {
-  // viewOrigin leads: a document reset moves it back to (0, 0) behind our back.
-  const QSignalBlocker blockHorizontal(ScrHorizontal);
-  const QSignalBlocker blockVertical(ScrVertical);
-  if (ScrHorizontal->value() != editor->viewOrigin.x) ScrHorizontal->setValue(editor->viewOrigin.x);
-  if (ScrVertical->value() != editor->viewOrigin.y) ScrVertical->setValue(editor->viewOrigin.y);
-}
-
-void TFrmMain::ViewPortPaint() {
-  if (Surface().created) RedrawMapView();
-}
-
-void TFrmMain::FormResize() {
-  const int clientWidth = ClientArea->width();
-  const int clientHeight = ClientArea->height();
-  PnlToolBar->setGeometry(0, 0, clientWidth, ToolBarHeight);
-  ViewPort->setGeometry(0, ToolBarHeight, clientWidth, std::max(0, clientHeight - ToolBarHeight));
-
-  const ScrollBarLayout bars =
-      LayoutScrollBars(clientWidth, clientHeight, ToolBarHeight, ScrollBarThickness, ScrollBarThickness);
-  ScrHorizontal->setGeometry(bars.horizontalLeft, bars.horizontalTop, std::max(0, bars.horizontalWidth),
-                             ScrollBarThickness);
-  ScrVertical->setGeometry(bars.verticalLeft, bars.verticalTop, ScrollBarThickness, std::max(0, bars.verticalHeight));
-  // Qt keeps page steps non-negative; a tiny window gets 0 instead of a negative step.
-  ScrHorizontal->setPageStep(std::max(0, bars.horizontalPageStep));
-  ScrVertical->setPageStep(std::max(0, bars.verticalPageStep));
-
-  DestroySurface();
-  const int width = std::min(ViewPort->width(), 0xFFFF);
-  const int height = std::min(ViewPort->height(), 0xFFFF);
-  if (width > 0 && height > 0) CreateSurface(static_cast<uint16_t>(width), static_cast<uint16_t>(height), ViewPort);
-  ApplyScrollRanges();  // ranges and page steps in cells of the current zoom
+void TFrmMain::ShowCell(GridPoint cell) {
+  if (!IsOnGrid(cell)) return;
+  EditorState& editor = session.Editor();
+  editor.selection = {cell.x, cell.y, cell.x, cell.y};
+  editor.viewOrigin = OriginShowing(editor, Geometry(), cell);
+  // As a click on the cell would: the properties window follows the selection.
+  toolWindows->Bind(CellBinding::Grid(cell));
   RedrawView();
 }
 
-bool TFrmMain::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == ClientArea && event->type() == QEvent::Resize) FormResize();
-  return QMainWindow::eventFilter(watched, event);
-}
+bool TFrmMain::OpenMapFile(const QString& path) { return OpenMapFile(path.toStdString()); }
+
+bool TFrmMain::OpenMapFile(const std::string& path) { return files->Open(path); }
 
 void TFrmMain::closeEvent(QCloseEvent* event) {
   // The log window lets window-system events through while a compile runs; the
   // window must outlive the compile that is writing into its log.
-  if (compiling || !commands->ConfirmClose()) {
+  if (compile->Busy() || !session.Files().ConfirmClose()) {
     event->ignore();
     return;
   }
@@ -212,28 +182,22 @@ void TFrmMain::closeEvent(QCloseEvent* event) {
 }
 
 void TFrmMain::DocumentChanged(const DocumentChange& change) {
-  // A new document leaves nothing for the properties window to edit.
-  if (change.Has(DocumentReplaced) && FrmProperties != nullptr) FrmProperties->hide();
   if (change.Has(FileNameChanged)) CaptionChanged();
-  if (change.Has(HistoryChanged)) UpdateHistoryActions();
-  if (change.Has(CellsChanged | TexturesChanged | StartPositionChanged)) {
-    NotifyPreviewOfChanges();
-    if (FrmMapCheck != nullptr) FrmMapCheck->MapChanged();
-  }
   // The zoomed pictures follow the texture table; rebuilding them redraws.
   if (change.Has(TexturesChanged | DocumentReplaced)) {
-    ScaledPicturesChanged();
+    ClientArea->RebuildScaledPictures();
+    RedrawView();
   } else if (change.Has(CellsChanged | StartPositionChanged)) {
     RedrawView();
   }
 }
 
-void TFrmMain::CaptionChanged() { setWindowTitle(QString::fromStdString(Caption(model->Map()))); }
+void TFrmMain::CaptionChanged() { setWindowTitle(QString::fromStdString(Caption(session.Map()))); }
 
 void TFrmMain::Respond(const ToolResponse& response) {
-  if (response.toolModeChanged) SpdSelect->setChecked(editor->toolMode == Select);
-  if (response.bind) FrmProperties->Bind(*response.bind);
-  if (response.showProperties) SetPropertiesVisible(true);
-  if (response.positionLabel) LblPos->setText(QString::fromStdString(*response.positionLabel));
+  if (response.toolModeChanged) ClientArea->ShowToolMode();
+  if (response.bind) toolWindows->Bind(*response.bind);
+  if (response.showProperties) toolWindows->SetPropertiesVisible(true);
+  if (response.positionLabel) ClientArea->ShowPosition(QString::fromStdString(*response.positionLabel));
   if (response.redraw) RedrawView();
 }

@@ -1,88 +1,81 @@
 #pragma once
-// The main window: the tool bar, the map view with its scroll bars, the menus,
-// and the owner of the document model, the editor state and every other window.
-// The rules live in the core (edit/, view/, document/, compiler/); this class
-// turns Qt events into calls of them and follows the document's changes.
+// The main window: it shows one editor session. It owns the map view and
+// assembles the menus from the features, each of which owns its commands and
+// windows and follows the document itself; the rules live in the core.
 
 #include <QMainWindow>
 #include <QString>
 #include <memory>
+#include <string>
 
-#include "app/FileWorkflow.h"
+#include "app/EditorSession.h"
 #include "document/MapDocument.h"
 #include "edit/DocumentModel.h"
-#include "editor/DialogLayerProxy.h"
+#include "editor/features/FeatureContext.h"
 #include "view/EditingTools.h"
 #include "view/MapView.h"
 
-class MapCompiler;
-class QAction;
-class QFrame;
-class QActionGroup;
-class QLabel;
 class QMenu;
-class QScrollBar;
-class QToolButton;
-class QWheelEvent;
-class RecentFiles;
-struct ScaledPictureCache;
-class TFrm3DView;
-class TFrmCompile;
-class TFrmMapCheck;
-class TFrmNew;
-class TFrmProperties;
-class TFrmSetStartPos;
-class TFrmTextureEditor;
-class ViewPortWidget;
+
 namespace tessmoor {
+class CommandRegistry;
+class CompileFeature;
+class EditFeature;
+class ExportFeature;
+class ExtrasFeature;
 class BackupsFeature;
-class PreferencesFeature;
 class BlockPlacementTool;
 class FindReplaceFeature;
 class StampFeature;
+class FileFeature;
+class MapCheckFeature;
+class PreferencesFeature;
+class Preview3DFeature;
+class TMapViewPanel;
+class ToolWindowsFeature;
+class ViewFeature;
 }  // namespace tessmoor
 
-class TFrmMain : public QMainWindow, public DocumentObserver {
+// The program's directory with a trailing '/': `given`, or the executable's.
+std::string ProgramDirectory(const QString& given = QString());
+
+class TFrmMain : public QMainWindow, public DocumentObserver, public tessmoor::MapViewHost {
   Q_OBJECT
 
  public:
-  // Without `dialogs` the program's own Qt dialogs are used; tests pass a
-  // scripted layer. Without `programDirectory` (with a trailing '/') the
-  // executable's directory is used.
+  // A window with a session of its own. Without `dialogs` the program's own Qt
+  // dialogs are used; tests pass a scripted layer. Without `programDirectory`
+  // (with a trailing '/') the executable's directory is used.
   explicit TFrmMain(DialogLayer* dialogs = nullptr, const QString& programDirectory = QString());
+  // A window over a session that someone else keeps; the session outlives it.
+  explicit TFrmMain(tessmoor::EditorSession& session, DialogLayer* dialogs = nullptr);
   ~TFrmMain() override;
 
-  const MapDocument& Document() const { return model->Map(); }
-  DocumentModel& Model() { return *model; }
-  EditorState& Editor() { return *editor; }
-  DialogLayer& Dialogs() { return dialogs; }
-  TFrmProperties& PropertiesWindow() { return *FrmProperties; }
-  TFrmCompile& CompileWindow() { return *FrmCompile; }
-  TFrmTextureEditor& TextureEditorWindow() { return *FrmTextureEditor; }
-  TFrmMapCheck& MapCheckWindow() { return *FrmMapCheck; }
+  const MapDocument& Document() const { return session.Map(); }
+  DocumentModel& Model() { return session.Model(); }
+  EditorState& Editor() { return session.Editor(); }
+  DialogLayer& Dialogs() { return session.Dialogs(); }
+  // Every command of the window (menus, tool bar, keys, the command search).
+  tessmoor::CommandRegistry& Commands() { return *registry; }
   // The features that own their commands and windows (stamps, find and replace).
   tessmoor::BlockPlacementTool& PlacementTool() { return *placementTool; }
   tessmoor::StampFeature& Stamps() { return *stampFeature; }
   tessmoor::FindReplaceFeature& FindReplace() { return *findReplaceFeature; }
-  // Null until the 3D window is first opened.
-  TFrm3DView* PreviewWindow() { return Frm3DView; }
-  ViewGeometry Geometry() const;
   // Opens a map named on the command line, as Open does once a file is chosen.
   bool OpenMapFile(const QString& path);
   bool OpenMapFile(const std::string& path);  // the file name's own bytes
-  // Selects the cell, as a click on it does, and scrolls the view until it is whole in sight.
-  void ShowCell(GridPoint cell);
-  // Zoom (MainZoom.cpp): to `level` (view/Zoom.h), keeping the cell under `anchor` (view pixels) in place.
-  void ZoomTo(int level, QPoint anchor);
-  // Rebuilds the zoomed cell pictures after the texture table, a frame or the symbols changed.
-  void ScaledPicturesChanged();
-  // Settings (MainSettings.cpp): brings back window, zoom, layer and recent maps, and
-  // from then on remembers them. Without it the window starts at its design size.
+  // Settings: brings back window, zoom, layer, recent maps and the user's keys,
+  // and from then on remembers them. Without it the window starts at its design size.
   void RestoreSettings();
   void StoreSettings();
 
-  // Composes the picture and brings it to the screen.
-  void RedrawView();
+  // The map view (tessmoor::MapViewHost).
+  void RedrawView() override;
+  void RedrawMapView() override;
+  void ShowCell(GridPoint cell) override;
+  void ZoomTo(int level, QPoint anchor) override;
+  ViewGeometry Geometry() const override;
+
   void DocumentChanged(const DocumentChange& change) override;
 
   static constexpr int ToolBarHeight = 25;
@@ -92,139 +85,35 @@ class TFrmMain : public QMainWindow, public DocumentObserver {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  // Building the window (MainWindowLayout.cpp, MainMenus.cpp).
-  void BuildClientArea();
-  void BuildToolBar();
+  void Build(DialogLayer* injectedDialogs);
+  void CreateFeatures();
   void BuildMenus();
-  void BuildFileMenu();
-  void BuildEditMenu();
-  void BuildViewMenu();
-  QAction* AddAction(QMenu* menu, const char* name, const QString& text, QList<QKeySequence> shortcuts = {});
-  void InstallPresenter();
-  void CreateWindows(DialogLayer* injectedDialogs);
-  void StartUp(const QString& programDirectory);
-
-  // Handlers.
+  QMenu* AddMenu(const char* name, const QString& title, const QStringList& ids);
   void Respond(const ToolResponse& response);
   void CaptionChanged();
-  void UpdateHistoryActions();
-  void FormResize();
-  void ViewPortPaint();
-  void SyncScrollBars();
-  void FileNewClick();
-  void FileOpenClick();
-  void FileSaveClick();
-  void FileSaveAsClick();
-  void FileCompileClick();
-  void CompileMap();
-  void FileExportClick();
-  void EditUndoClick();
-  void EditRedoClick();
-  void EditFillClick();
-  void EditCopyClick();
-  void EditPasteClick();
-  void EditSetStartPosClick();
-  void EditCheckMapClick();
-  void MnuEditClick();
-  void MnuViewClick();
-  void ViewPropertiesClick();
-  void SpdPropertiesClick(bool down);
-  void SpdSelectClick(bool down);
-  void ViewTextureEditorClick();
-  void ViewLayerClick(QAction* item);
-  void ScrHorizontalChange(int position);
-  void ScrVerticalChange(int position);
-  void SetPropertiesVisible(bool visible);
-  void BuildZoomMenu();
-  QPoint MapAreaCentre() const;
-  void ViewPortWheel(QWheelEvent& event);
-  void ApplyScrollRanges();
-  void BuildRecentMenu();
-  void FillRecentMenu();
-  void OpenRecentFile(const QString& path);
-  void RememberCurrentFile();
 
-  // The 3D window's links (Main3DView.cpp).
-  void View3DClick();
-  // Creates the 3D window on first use, so a platform without OpenGL never
-  // builds one. False (after saying so) when OpenGL 3.3 is not available.
-  bool Create3DView();
-  // The 3D window rebuilds its model after edits, loads and new maps.
-  void NotifyPreviewOfChanges();
-  void Preview3DVisible(bool visible);
-  void PreviewCameraMoved();
-  // Selects cell (x, y), as a click on it would, and scrolls the map view to it.
-  void SelectCellFrom3D(int x, int y);
-  // The map view's picture alone, when only the camera marker changed.
-  void RedrawMapView();
-
-  std::unique_ptr<DocumentModel> model;
-  std::unique_ptr<EditorState> editor;
-  std::unique_ptr<MapCompiler> compiler;
-  DialogLayerProxy dialogs;
+  std::unique_ptr<tessmoor::EditorSession> ownedSession;  // only when the window made its own
+  tessmoor::EditorSession& session;
+  tessmoor::CommandRegistry* registry;
   std::unique_ptr<DialogLayer> qtDialogs;
-  std::unique_ptr<FileWorkflow> commands;
-  tessmoor::BackupsFeature* backups = nullptr;  // a child of the window, as every feature
-  bool compiling = false;
-  std::unique_ptr<ScaledPictureCache> scaledPictures;
-  std::unique_ptr<RecentFiles> recentFiles;
   bool rememberSettings = false;
+  tessmoor::TMapViewPanel* ClientArea;
 
-  QWidget* ClientArea;
-  QFrame* PnlToolBar;
-  QLabel* LblPos;
-  QToolButton* SpdOpen;
-  QToolButton* SpdSave;
-  QToolButton* SpdSelect;
-  QToolButton* SpdFill;
-  QToolButton* SpdProperties;
-  QToolButton* SpdTextureEditor;
-  ViewPortWidget* ViewPort;
-  QScrollBar* ScrHorizontal;
-  QScrollBar* ScrVertical;
-
-  QMenu* MnuFile;
-  QAction* FileNew;
-  QAction* FileOpen;
-  QAction* FileSave;
-  QAction* FileSaveAs;
-  QAction* FileCompile;
-  QAction* FileExport;
-  QAction* FileExit;
-  QMenu* MnuRecent;
-  QMenu* MnuEdit;
-  QAction* EditUndo;
-  QAction* EditRedo;
-  QAction* EditFill;
-  QAction* EditCopy;
-  QAction* EditPaste;
-  QAction* EditSetStartPos;
-  QAction* EditCheckMap;
-  QMenu* MnuView;
-  QAction* ViewProperties;
-  QAction* ViewTextureEditor;
-  QAction* View3D;
-  QActionGroup* ViewLayers;
-  QAction* ViewFloor;
-  QAction* ViewCeiling;
-  QAction* ViewWall;
-  QAction* ViewPedestalFloor;
-  QAction* ViewPedestalCeiling;
-  QAction* ViewZoomIn;
-  QAction* ViewZoomOut;
-  QAction* ViewZoomReset;
-  QAction* ViewZoomWhole;
-
-  TFrmTextureEditor* FrmTextureEditor = nullptr;
-  TFrmProperties* FrmProperties = nullptr;
-  TFrmSetStartPos* FrmSetStartPos = nullptr;
-  TFrmNew* FrmNew = nullptr;
-  TFrmCompile* FrmCompile = nullptr;
-  TFrmMapCheck* FrmMapCheck = nullptr;
-  TFrm3DView* Frm3DView = nullptr;
+  // Made in this order and ended in the reverse one: later features use earlier ones.
+  std::unique_ptr<tessmoor::ToolWindowsFeature> toolWindows;
+  std::unique_ptr<tessmoor::FileFeature> files;
+  std::unique_ptr<tessmoor::EditFeature> edit;
+  std::unique_ptr<tessmoor::ViewFeature> view;
+  std::unique_ptr<tessmoor::Preview3DFeature> preview3D;
+  std::unique_ptr<tessmoor::MapCheckFeature> mapCheck;
+  std::unique_ptr<tessmoor::CompileFeature> compile;
+  std::unique_ptr<tessmoor::ExportFeature> exporter;
+  std::unique_ptr<tessmoor::ExtrasFeature> extras;
+  std::unique_ptr<tessmoor::BackupsFeature> backups;
+  std::unique_ptr<tessmoor::PreferencesFeature> preferences;
+  // Children of the window, which ends them.
   tessmoor::BlockPlacementTool* placementTool = nullptr;
   tessmoor::StampFeature* stampFeature = nullptr;
   tessmoor::FindReplaceFeature* findReplaceFeature = nullptr;

@@ -113,6 +113,7 @@ class CeilingSquare : public QWidget {
 
 TFrmProperties::TFrmProperties(DocumentModel& model, QWidget* mainWindow)
     : QDialog(mainWindow, Qt::Tool), model(model) {
+  setObjectName(QStringLiteral("FrmProperties"));
   model.AddObserver(this);
   setWindowTitle(QStringLiteral("Eigenschaften"));
   PagProperties = new QTabWidget(this);

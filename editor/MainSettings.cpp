@@ -1,15 +1,14 @@
 // What the main window remembers between runs: its geometry, the zoom, the
-// layer, and the recent maps (with their Datei submenu).
+// layer, the recent maps and the user's own keys.
 
-#include <QAction>
-#include <QActionGroup>
 #include <QCoreApplication>
-#include <QMenu>
 #include <QSettings>
 
 #include "editor/EditorMainForm.h"
-#include "editor/RecentFiles.h"
 #include "editor/StampFeature.h"
+#include "editor/commands/CommandRegistry.h"
+#include "editor/features/FileFeature.h"
+#include "editor/features/ViewFeature.h"
 #include "view/Zoom.h"
 
 namespace {
@@ -27,44 +26,13 @@ const char* const RecentKey = "Zuletzt";
 
 }  // namespace
 
-void TFrmMain::BuildRecentMenu() {
-  MnuRecent = new QMenu("&Zuletzt geöffnet", MnuFile);
-  MnuRecent->setObjectName("MnuRecent");
-  MnuFile->insertMenu(FileCompile, MnuRecent)->setObjectName("FileRecent");
-  MnuFile->insertSeparator(FileCompile);
-  recentFiles = std::make_unique<RecentFiles>();
-  // Files come and go while the program runs; the submenu is filled when it opens.
-  connect(MnuRecent, &QMenu::aboutToShow, this, &TFrmMain::FillRecentMenu);
-  FillRecentMenu();
-}
-
-void TFrmMain::FillRecentMenu() {
-  recentFiles->FillMenu(MnuRecent, [this](const QString& path) { OpenRecentFile(path); });
-}
-
-void TFrmMain::OpenRecentFile(const QString& path) {
-  if (model->IsModified() && !commands->AskSaveChanges()) return;
-  if (commands->LoadDocument(path.toStdString())) RememberCurrentFile();
-}
-
-void TFrmMain::RememberCurrentFile() {
-  if (model->Map().IsUntitled()) return;
-  recentFiles->Add(QString::fromStdString(model->Map().fileName));
-  FillRecentMenu();
-  if (rememberSettings)
-    QSettings(OrganizationName(), QCoreApplication::applicationName()).setValue(RecentKey, recentFiles->Paths());
-}
-
 void TFrmMain::RestoreSettings() {
   rememberSettings = true;
+  registry->UseSettings(OrganizationName(), QCoreApplication::applicationName());
+  files->UseSettings(OrganizationName(), QCoreApplication::applicationName());
   const QSettings settings(OrganizationName(), QCoreApplication::applicationName());
-  recentFiles->SetPaths(settings.value(RecentKey).toStringList());
-  FillRecentMenu();
   if (settings.contains(GeometryKey)) restoreGeometry(settings.value(GeometryKey).toByteArray());
-  const int layer = settings.value(LayerKey, editor->currentLayer).toInt();
-  for (QAction* item : ViewLayers->actions()) {
-    if (item->data().toInt() == layer) item->trigger();
-  }
+  view->ShowLayer(settings.value(LayerKey, session.Editor().currentLayer).toInt());
   ZoomTo(settings.value(ZoomKey, DefaultZoomLevel).toInt(), QPoint(0, 0));
   stampFeature->RestoreSettings();
 }
@@ -73,7 +41,7 @@ void TFrmMain::StoreSettings() {
   if (!rememberSettings) return;
   QSettings settings(OrganizationName(), QCoreApplication::applicationName());
   settings.setValue(GeometryKey, saveGeometry());
-  settings.setValue(ZoomKey, editor->zoomLevel);
-  settings.setValue(LayerKey, editor->currentLayer);
-  settings.setValue(RecentKey, recentFiles->Paths());
+  settings.setValue(ZoomKey, session.Editor().zoomLevel);
+  settings.setValue(LayerKey, session.Editor().currentLayer);
+  settings.setValue(RecentKey, files->RecentPaths());
 }

@@ -19,6 +19,7 @@
 #include "edit/BlockPlacement.h"
 #include "editor/BlockPlacementTool.h"
 #include "editor/EditorMainForm.h"
+#include "editor/commands/CommandRegistry.h"
 #include "view/BlockPicture.h"
 #include "view/EditingTools.h"
 #include "view/HitTesting.h"
@@ -125,7 +126,8 @@ StampFeature::StampFeature(TFrmMain& main, BlockPlacementTool& tool) : QObject(&
   connect(LVStamps, &QListWidget::itemClicked, this, &StampFeature::StartPlacing);
   connect(LVStamps, &QListWidget::itemActivated, this, &StampFeature::StartPlacing);
   connect(LVStamps, &QListWidget::customContextMenuRequested, this, &StampFeature::ShowContextMenu);
-  connect(main.findChild<QActionGroup*>("ViewLayers"), &QActionGroup::triggered, this, &StampFeature::RedrawPictures);
+  connect(main.Commands().Action("ViewFloor")->actionGroup(), &QActionGroup::triggered, this,
+          &StampFeature::RedrawPictures);
   connect(&tool, &BlockPlacementTool::Stopped, this, [this] { placing = -1; });
   Reload();
 }

@@ -1,5 +1,6 @@
-// The program entry: the application, the main window (which creates every
-// other window in turn) and the event loop until the main window closes.
+// The program entry: the application, the session of the open map, the main
+// window over it (which creates every other window in turn) and the event loop
+// until the main window closes.
 
 #include <QApplication>
 
@@ -17,13 +18,15 @@ int main(int argc, char** argv) {
   // (~/.local/share/Tessmoor-Editor/recovery/).
   QApplication::setApplicationName("Tessmoor-Editor");
   InstallGermanQtTexts(application);
-  TFrmMain mainWindow;
+  // The session comes before the window and outlives it.
+  tessmoor::EditorSession session(ProgramDirectory());
+  TFrmMain mainWindow(session);
   mainWindow.RestoreSettings();
   mainWindow.show();
   // Declared after the window, so it ends first: a normal exit removes the copy.
-  RecoveryKeeper recovery(mainWindow.Model(), RecoveryKeeper::DefaultFolder());
-  const bool recovered = OfferOrphanedCopies(RecoveryKeeper::DefaultFolder().toStdString(), mainWindow.Model(),
-                                             mainWindow.Editor(), mainWindow.Dialogs(), recovery.CopyPath());
+  RecoveryKeeper recovery(session.Model(), RecoveryKeeper::DefaultFolder());
+  const bool recovered = OfferOrphanedCopies(RecoveryKeeper::DefaultFolder().toStdString(), session.Model(),
+                                             session.Editor(), session.Dialogs(), recovery.CopyPath());
   // A map named on the command line (as the start script does with the sample map)
   // is opened right away unless a recovered map took its place; one that cannot
   // be opened gets the Open command's message.

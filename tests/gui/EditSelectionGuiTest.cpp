@@ -37,7 +37,7 @@ class EditSelectionTest : public MainWindowFixture {
     Editor().selection = {5, 5, 2, 3};  // corners in either order
   }
 
-  TFrmProperties& Properties() { return window->PropertiesWindow(); }
+  TFrmProperties& Properties() { return Window<TFrmProperties>("FrmProperties"); }
   IntSpinField* Field(const char* name) { return Properties().findChild<IntSpinField*>(name); }
 
   static void Retype(IntSpinField* field, const QString& text) {

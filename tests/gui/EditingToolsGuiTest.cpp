@@ -50,7 +50,7 @@ class EditingToolsGuiTest : public MainWindowFixture {
     return Surface().pixels[static_cast<size_t>(y) * static_cast<size_t>(Surface().width) + static_cast<size_t>(x)];
   }
 
-  TFrmProperties& Properties() { return window->PropertiesWindow(); }
+  TFrmProperties& Properties() { return Window<TFrmProperties>("FrmProperties"); }
 };
 
 TEST_F(EditingToolsGuiTest, DragFromFiveFiveToTwoEightThenFillWritesThatRectangle) {

@@ -43,7 +43,7 @@ class EndToEndTest : public MainWindowFixture {
   // Right click on the slot, choose kind and textures in the properties window, OK.
   void MakeTemplate(int slot, int type, std::initializer_list<std::pair<const char*, int>> textures) {
     Click(SlotPoint(slot), Qt::RightButton);
-    TFrmProperties& properties = window->PropertiesWindow();
+    TFrmProperties& properties = Window<TFrmProperties>("FrmProperties");
     ASSERT_TRUE(properties.isVisible());
     properties.findChild<QComboBox*>("CboType")->setCurrentIndex(type);
     for (const auto& [list, entry] : textures) properties.findChild<QComboBox*>(list)->setCurrentIndex(entry);
@@ -90,7 +90,7 @@ TEST_F(EndToEndTest, ARoomBuiltWithTheToolsSavesAndCompilesWithF9) {
   EXPECT_TRUE(dialogs.log == std::vector<std::string>{"save"}) << "F9 saves under the name without asking";
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 
-  TFrmCompile& log = window->CompileWindow();
+  TFrmCompile& log = Window<TFrmCompile>("FrmCompile");
   EXPECT_TRUE(log.isVisible());
   const QStringList lines = log.Lines();
   ASSERT_EQ(lines.size(), 12) << lines.join('\n').toStdString();

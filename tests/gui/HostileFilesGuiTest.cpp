@@ -59,7 +59,7 @@ TEST_F(HostileFilesTest, CompilingAMapNamedLikeItsModelLogsAnErrorAndWritesNothi
   ASSERT_TRUE(Model().Save(map).ok);
   MakeAnEdit();
   Trigger("FileCompile");
-  const QStringList lines = window->CompileWindow().Lines();
+  const QStringList lines = Window<TFrmCompile>("FrmCompile").Lines();
   ASSERT_FALSE(lines.isEmpty());
   EXPECT_EQ(lines.last().toStdString(), "Fehler: Das Modell " + map + " würde die Karte " + map + " überschreiben!");
   auto reloaded = std::make_unique<MapDocument>();

@@ -60,6 +60,14 @@ class MainWindowFixture : public ::testing::Test {
     SetCell(Model(), {63, 63}, cell, PaintStepName);
   }
 
+  // One of the editor's windows, found by its name as the user finds it on the screen.
+  template <typename T>
+  T& Window(const char* name) {
+    T* found = window->findChild<T*>(name);
+    if (!found) ADD_FAILURE() << "no window " << name;
+    return *found;
+  }
+
   QAction* Action(const char* name) { return window->findChild<QAction*>(name); }
   void Trigger(const char* name) {
     QAction* action = Action(name);

@@ -69,7 +69,7 @@ TEST_F(MainWindowTest, StartsUntitledInSelectModeOnTheWallLayerWithoutClipboard)
   EXPECT_FALSE(Action("EditPaste")->isEnabled());
   EXPECT_FALSE(Document().modified);
   EXPECT_EQ(Editor().programDirectory, programDirectory.toStdString());
-  EXPECT_FALSE(window->PropertiesWindow().isVisible());
+  EXPECT_FALSE(Window<TFrmProperties>("FrmProperties").isVisible());
   EXPECT_TRUE(dialogs.log.empty()) << "the symbols load without a message";
 }
 
@@ -196,15 +196,15 @@ TEST_F(MainWindowTest, PasteIsEnabledOnlyOnceSomethingWasCopied) {
 TEST_F(MainWindowTest, PropertiesWindowFollowsMenuAndToolButton) {
   auto* button = Control<QToolButton>("SpdProperties");
   Trigger("ViewProperties");
-  EXPECT_TRUE(window->PropertiesWindow().isVisible());
+  EXPECT_TRUE(Window<TFrmProperties>("FrmProperties").isVisible());
   EXPECT_TRUE(button->isChecked());
   Trigger("ViewProperties");
-  EXPECT_FALSE(window->PropertiesWindow().isVisible());
+  EXPECT_FALSE(Window<TFrmProperties>("FrmProperties").isVisible());
   EXPECT_FALSE(button->isChecked());
 
   button->click();
-  EXPECT_TRUE(window->PropertiesWindow().isVisible());
-  window->PropertiesWindow().close();
+  EXPECT_TRUE(Window<TFrmProperties>("FrmProperties").isVisible());
+  Window<TFrmProperties>("FrmProperties").close();
   EXPECT_FALSE(button->isChecked()) << "the button follows the window's own closing";
   emit Control<QMenu>("MnuView")->aboutToShow();
   EXPECT_FALSE(Action("ViewProperties")->isChecked());
@@ -222,7 +222,7 @@ TEST_F(MainWindowTest, OpeningTheTextureEditorClosesThePropertiesWindow) {
   });
   Trigger("ViewTextureEditor");
   EXPECT_TRUE(opened);
-  EXPECT_FALSE(window->PropertiesWindow().isVisible());
+  EXPECT_FALSE(Window<TFrmProperties>("FrmProperties").isVisible());
   EXPECT_FALSE(Document().modified);
 }
 
@@ -333,7 +333,7 @@ TEST_F(MainWindowTest, NewWithTakeOverKeepsTheTexturesAndHidesTheProperties) {
   dialogs.newMapAnswers.push_back(NewMapKind::TakeOverTextures);
   Trigger("FileNew");
   EXPECT_EQ(Document().textureCount, 1);
-  EXPECT_FALSE(window->PropertiesWindow().isVisible());
+  EXPECT_FALSE(Window<TFrmProperties>("FrmProperties").isVisible());
   dialogs.newMapAnswers.push_back(NewMapKind::EraseAll);
   Trigger("FileNew");
   EXPECT_EQ(Document().textureCount, 0);

@@ -17,9 +17,9 @@ using MapCheckFormTest = MainWindowFixture;
 TEST_F(MapCheckFormTest, DoubleClickOnAFindingSelectsItsCellAndScrollsItIntoView) {
   Arrange([](MapDocument& document) { document.Cell(40, 30).type = static_cast<uint8_t>(CellType::Column); });
   QTest::keyClick(window.get(), Qt::Key_F8);
-  auto* list = window->MapCheckWindow().findChild<QTreeWidget*>("LVFindings");
+  auto* list = Window<TFrmMapCheck>("FrmMapCheck").findChild<QTreeWidget*>("LVFindings");
   ASSERT_NE(list, nullptr);
-  EXPECT_TRUE(window->MapCheckWindow().isVisible());
+  EXPECT_TRUE(Window<TFrmMapCheck>("FrmMapCheck").isVisible());
   ASSERT_EQ(list->topLevelItemCount(), 1);
   QTreeWidgetItem* item = list->topLevelItem(0);
   EXPECT_EQ(item->text(0), "Warnung");
@@ -44,7 +44,7 @@ TEST_F(MapCheckFormTest, DoubleClickOnAFindingSelectsItsCellAndScrollsItIntoView
 
 TEST_F(MapCheckFormTest, RecheckingShowsTheMapAsItIsNow) {
   window->findChild<QAction*>("EditCheckMap")->trigger();
-  TFrmMapCheck& form = window->MapCheckWindow();
+  TFrmMapCheck& form = Window<TFrmMapCheck>("FrmMapCheck");
   EXPECT_TRUE(form.Findings().empty());
   EXPECT_EQ(form.findChild<QLabel*>("LblSummary")->text(), "Keine Befunde.");
   Arrange([](MapDocument& document) {
@@ -58,7 +58,7 @@ TEST_F(MapCheckFormTest, RecheckingShowsTheMapAsItIsNow) {
 
 TEST_F(MapCheckFormTest, AnOpenWindowFollowsEditsAndUndo) {
   window->findChild<QAction*>("EditCheckMap")->trigger();
-  TFrmMapCheck& form = window->MapCheckWindow();
+  TFrmMapCheck& form = Window<TFrmMapCheck>("FrmMapCheck");
   ASSERT_TRUE(form.Findings().empty());
   MapCell column = Document().Cell(7, 8);
   column.type = static_cast<uint8_t>(CellType::Column);

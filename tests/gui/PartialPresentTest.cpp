@@ -98,7 +98,7 @@ TEST_F(PartialPresent, WindowShowsTheFullRedrawAfterEveryStep) {
         break;
       case 4:
         Click(anyCell(), Qt::RightButton);
-        window->PropertiesWindow().hide();
+        Window<TFrmProperties>("FrmProperties").hide();
         done = "right click";
         break;
       case 5:

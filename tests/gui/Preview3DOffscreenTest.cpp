@@ -11,8 +11,8 @@ using Preview3DOffscreenTest = MainWindowFixture;
 TEST_F(Preview3DOffscreenTest, F5WithoutOpenGLSaysSoAndLeavesTheMainWindowWorking) {
   Trigger("View3D");
   QCoreApplication::processEvents();
-  if (window->PreviewWindow()) {
-    EXPECT_TRUE(window->PreviewWindow()->isVisible());
+  if (window->findChild<TFrm3DView*>("Frm3DView")) {
+    EXPECT_TRUE(window->findChild<TFrm3DView*>("Frm3DView")->isVisible());
     GTEST_SKIP() << "this platform has OpenGL";
   }
   ASSERT_EQ(dialogs.log.size(), 1u);

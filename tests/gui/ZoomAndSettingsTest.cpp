@@ -155,7 +155,7 @@ TEST_F(ZoomAndSettingsTest, RecentMapsAreNewestFirstAndOpenLikeOpen) {
 }
 
 TEST_F(ZoomAndSettingsTest, AltKeysInThePropertiesWindowStayThere) {
-  auto& properties = window->PropertiesWindow();
+  auto& properties = Window<TFrmProperties>("FrmProperties");
   Trigger("ViewProperties");
   properties.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&properties));

@@ -1,0 +1,38 @@
+#pragma once
+// Hands every dialog to a layer chosen later. The windows that need dialogs are
+// created before the "Neu" dialog, which the Qt dialog layer itself needs, so
+// they are given this forwarder and the real layer is plugged in once it exists.
+// Without a layer (no window shows the session) nothing is shown and every
+// question is answered as if cancelled.
+
+#include "app/DialogLayer.h"
+
+class DialogLayerProxy : public DialogLayer {
+ public:
+  void SetTarget(DialogLayer* layer) { target = layer; }
+  bool HasTarget() const { return target != nullptr; }
+
+  void ShowError(const std::string& message) override {
+    if (target) target->ShowError(message);
+  }
+  SaveChangesAnswer AskSaveChanges() override { return target ? target->AskSaveChanges() : SaveChangesAnswer::Cancel; }
+  std::optional<std::string> ChooseMapToOpen(const std::string& startDirectory) override {
+    return target ? target->ChooseMapToOpen(startDirectory) : std::nullopt;
+  }
+  std::optional<std::string> ChooseMapToSave(const std::string& startDirectory) override {
+    return target ? target->ChooseMapToSave(startDirectory) : std::nullopt;
+  }
+  std::optional<std::string> ChooseExportFile(const std::string& startDirectory) override {
+    return target ? target->ChooseExportFile(startDirectory) : std::nullopt;
+  }
+  std::vector<std::string> ChoosePictures(const std::string& startDirectory) override {
+    return target ? target->ChoosePictures(startDirectory) : std::vector<std::string>();
+  }
+  std::optional<NewMapKind> ChooseNewMapKind() override { return target ? target->ChooseNewMapKind() : std::nullopt; }
+  RecoveryAnswer AskRecover(const std::string& fileName) override {
+    return target ? target->AskRecover(fileName) : RecoveryAnswer::Keep;
+  }
+
+ private:
+  DialogLayer* target = nullptr;
+};

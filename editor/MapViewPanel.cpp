@@ -1,0 +1,244 @@
+#include "editor/MapViewPanel.h"
+
+#include <QAction>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QToolButton>
+#include <QWheelEvent>
+#include <algorithm>
+
+#include "editor/ToolBarIcons.h"
+#include "editor/ViewPortWidget.h"
+#include "editor/commands/CommandRegistry.h"
+#include "graphics/RenderSurface.h"
+#include "graphics/WinG.h"
+#include "view/ScaledPictures.h"
+#include "view/ViewColours.h"
+#include "view/Zoom.h"
+
+namespace tessmoor {
+
+namespace {
+
+QToolButton* MakeToolButton(QWidget* parent, const char* name, const QString& hint, const QIcon& icon, bool checkable) {
+  auto* button = new QToolButton(parent);
+  button->setObjectName(name);
+  button->setToolTip(hint);
+  button->setIcon(icon);
+  button->setCheckable(checkable);
+  button->setAutoRaise(true);
+  button->setFixedSize(23, 23);
+  button->setFocusPolicy(Qt::NoFocus);
+  return button;
+}
+
+QFrame* MakeSeparator(QWidget* parent) {
+  auto* line = new QFrame(parent);
+  line->setFrameShape(QFrame::VLine);
+  line->setFrameShadow(QFrame::Sunken);
+  line->setFixedWidth(6);
+  return line;
+}
+
+QScrollBar* MakeScrollBar(QWidget* parent, const char* name, Qt::Orientation orientation) {
+  auto* bar = new QScrollBar(orientation, parent);
+  bar->setObjectName(name);
+  bar->setFocusPolicy(Qt::NoFocus);
+  bar->setRange(0, GridSize - 1);
+  bar->setSingleStep(1);
+  return bar;
+}
+
+}  // namespace
+
+TMapViewPanel::TMapViewPanel(EditorSession& session, QWidget* parent) : QWidget(parent), session_(session) {
+  // The "client area" of the layout rules is everything below the menu bar.
+  setObjectName("ClientArea");
+  ViewPort = new ViewPortWidget(this);
+  ViewPort->setObjectName("ViewPort");
+  ViewPort->OnPaint = [this] {
+    if (Surface().created) RedrawMapView();
+  };
+  ViewPort->OnMouseDown = [this](const PointerInput& input) {
+    OnResponse(ViewPortMouseDown(session_.Model(), session_.Editor(), Geometry(), input));
+  };
+  ViewPort->OnMouseMove = [this](const PointerInput& input) {
+    OnResponse(ViewPortMouseMove(session_.Editor(), Geometry(), input));
+  };
+  ViewPort->OnWheel = [this](QWheelEvent& event) { ViewPortWheel(event); };
+
+  // Created after the view, so they lie above it.
+  ScrHorizontal = MakeScrollBar(this, "ScrHorizontal", Qt::Horizontal);
+  ScrVertical = MakeScrollBar(this, "ScrVertical", Qt::Vertical);
+  connect(ScrHorizontal, &QScrollBar::valueChanged, this, [this](int position) {
+    session_.Editor().viewOrigin.x = position;
+    RedrawMapView();
+  });
+  connect(ScrVertical, &QScrollBar::valueChanged, this, [this](int position) {
+    session_.Editor().viewOrigin.y = position;
+    RedrawMapView();
+  });
+  BuildToolBar();
+
+  SetWinGPresenter([view = ViewPort](const WinGPresentRequest& request) {
+    if (request.targetDC != view) return false;
+    view->Present(request.pixels, request.width, request.height, request.rowPixels,
+                  QRect(request.destX, request.destY, request.destWidth, request.destHeight));
+    return true;
+  });
+}
+
+TMapViewPanel::~TMapViewPanel() {
+  SetWinGPresenter(nullptr);
+  DestroySurface();
+}
+
+void TMapViewPanel::BuildToolBar() {
+  PnlToolBar = new QFrame(this);
+  PnlToolBar->setObjectName("PnlToolBar");
+  PnlToolBar->setFrameShape(QFrame::Panel);
+  PnlToolBar->setFrameShadow(QFrame::Raised);
+
+  SpdOpen = MakeToolButton(PnlToolBar, "SpdOpen", "Öffnen", OpenIcon(), false);
+  SpdSave = MakeToolButton(PnlToolBar, "SpdSave", "Speichern", SaveIcon(), false);
+  SpdSelect = MakeToolButton(PnlToolBar, "SpdSelect", "Auswählen", SelectIcon(), true);
+  SpdFill = MakeToolButton(PnlToolBar, "SpdFill", "Füllen", FillIcon(), false);
+  SpdProperties = MakeToolButton(PnlToolBar, "SpdProperties", "Eigenschaften", PropertiesIcon(), true);
+  SpdTextureEditor = MakeToolButton(PnlToolBar, "SpdTextureEditor", "Textur-Editor", TextureEditorIcon(), false);
+  LblPos = new QLabel(PnlToolBar);
+  LblPos->setObjectName("LblPos");
+  LblPos->setMinimumWidth(60);
+
+  auto* row = new QHBoxLayout(PnlToolBar);
+  row->setContentsMargins(2, 1, 2, 1);
+  row->setSpacing(0);
+  const QList<QWidget*> items = {SpdOpen,       SpdSave,          MakeSeparator(PnlToolBar),
+                                 SpdSelect,     SpdFill,          MakeSeparator(PnlToolBar),
+                                 SpdProperties, SpdTextureEditor, MakeSeparator(PnlToolBar)};
+  for (QWidget* item : items) row->addWidget(item);
+  row->addSpacing(6);
+  row->addWidget(LblPos);
+  row->addStretch(1);
+
+  // Selecting is a tool mode, not a command: the button holds the mode.
+  connect(SpdSelect, &QToolButton::clicked, this,
+          [this](bool down) { OnResponse(SetToolMode(session_.Editor(), down ? ToolMode::Select : ToolMode::Paint)); });
+}
+
+void TMapViewPanel::ConnectToolBar(const CommandRegistry& registry) {
+  const auto runs = [this, &registry](QToolButton* button, const char* id) {
+    connect(button, &QToolButton::clicked, registry.Action(id), &QAction::trigger);
+  };
+  runs(SpdOpen, "FileOpen");
+  runs(SpdSave, "FileSave");
+  runs(SpdFill, "EditFill");
+  runs(SpdProperties, "ViewProperties");
+  runs(SpdTextureEditor, "ViewTextureEditor");
+  // The button shows whether the properties window is open, as the menu item's check does.
+  connect(registry.Action("ViewProperties"), &QAction::toggled, SpdProperties, &QToolButton::setChecked);
+}
+
+void TMapViewPanel::ShowToolMode() { SpdSelect->setChecked(session_.Editor().toolMode == ToolMode::Select); }
+
+void TMapViewPanel::ShowPosition(const QString& text) { LblPos->setText(text); }
+
+ViewGeometry TMapViewPanel::Geometry() const {
+  return ViewGeometry{ViewPort->width(), ViewPort->height(), ScrollBarThickness, ScrollBarThickness};
+}
+
+void TMapViewPanel::RedrawMapView() {
+  SyncScrollBars();
+  SetSurfaceTarget(ViewPort);
+  const RenderSurface& surface = Surface();
+  if (surface.created)
+    ViewPort->ExpectDamage(
+        ViewPort->DamageTracker().Next(session_.Map(), session_.Editor(), Geometry(), surface.width, surface.height));
+  RedrawView(session_.Map(), session_.Editor(), Geometry());
+}
+
+void TMapViewPanel::SyncScrollBars() {
+  // viewOrigin leads: a document reset moves it back to (0, 0) behind our back.
+  const GridPoint origin = session_.Editor().viewOrigin;
+  const QSignalBlocker blockHorizontal(ScrHorizontal);
+  const QSignalBlocker blockVertical(ScrVertical);
+  if (ScrHorizontal->value() != origin.x) ScrHorizontal->setValue(origin.x);
+  if (ScrVertical->value() != origin.y) ScrVertical->setValue(origin.y);
+}
+
+void TMapViewPanel::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  const int clientWidth = width();
+  const int clientHeight = height();
+  PnlToolBar->setGeometry(0, 0, clientWidth, ToolBarHeight);
+  ViewPort->setGeometry(0, ToolBarHeight, clientWidth, std::max(0, clientHeight - ToolBarHeight));
+
+  const ScrollBarLayout bars =
+      LayoutScrollBars(clientWidth, clientHeight, ToolBarHeight, ScrollBarThickness, ScrollBarThickness);
+  ScrHorizontal->setGeometry(bars.horizontalLeft, bars.horizontalTop, std::max(0, bars.horizontalWidth),
+                             ScrollBarThickness);
+  ScrVertical->setGeometry(bars.verticalLeft, bars.verticalTop, ScrollBarThickness, std::max(0, bars.verticalHeight));
+  // Qt keeps page steps non-negative; a tiny window gets 0 instead of a negative step.
+  ScrHorizontal->setPageStep(std::max(0, bars.horizontalPageStep));
+  ScrVertical->setPageStep(std::max(0, bars.verticalPageStep));
+
+  DestroySurface();
+  const int surfaceWidth = std::min(ViewPort->width(), 0xFFFF);
+  const int surfaceHeight = std::min(ViewPort->height(), 0xFFFF);
+  if (surfaceWidth > 0 && surfaceHeight > 0)
+    CreateSurface(static_cast<uint16_t>(surfaceWidth), static_cast<uint16_t>(surfaceHeight), ViewPort);
+  ApplyScrollRanges();  // ranges and page steps in cells of the current zoom
+  RedrawMapView();
+}
+
+void TMapViewPanel::ZoomTo(int level, QPoint anchor) {
+  EditorState& editor = session_.Editor();
+  const int from = editor.zoomLevel;
+  // Taken before the new scroll range may cut the origin back.
+  const GridPoint origin = editor.viewOrigin;
+  editor.zoomLevel = ClampZoomLevel(level);
+  PrepareScaledPictures(session_.ScaledPictures(), session_.Map(), editor, editor.zoomLevel);
+  ApplyScrollRanges();
+  editor.viewOrigin.x =
+      ZoomedOrigin(origin.x, anchor.x() - MapAreaLeft, from, editor.zoomLevel, ScrHorizontal->maximum());
+  editor.viewOrigin.y = ZoomedOrigin(origin.y, anchor.y() - MapAreaTop, from, editor.zoomLevel, ScrVertical->maximum());
+  // The label names the pointer's cell again on its next move.
+  editor.hoverCell = {-1, -1};
+  RedrawMapView();
+}
+
+void TMapViewPanel::ViewPortWheel(QWheelEvent& event) {
+  const int steps = event.angleDelta().y();
+  if (!(event.modifiers() & Qt::ControlModifier) || steps == 0) {
+    event.ignore();
+    return;
+  }
+  event.accept();
+  ZoomTo(session_.Editor().zoomLevel + (steps > 0 ? -1 : 1), event.position().toPoint());
+}
+
+void TMapViewPanel::ApplyScrollRanges() {
+  EditorState& editor = session_.Editor();
+  const QSignalBlocker blockHorizontal(ScrHorizontal);
+  const QSignalBlocker blockVertical(ScrVertical);
+  const ViewRect area = MapArea(Geometry());
+  ScrHorizontal->setRange(0, ScrollMaximum(editor.zoomLevel, area.right - area.left + 1));
+  ScrVertical->setRange(0, ScrollMaximum(editor.zoomLevel, area.bottom - area.top + 1));
+  const ScrollBarLayout bars = LayoutScrollBars(width(), height(), ToolBarHeight, ScrollBarThickness,
+                                                ScrollBarThickness, CellPictureSizeAt(editor.zoomLevel));
+  ScrHorizontal->setPageStep(std::max(0, bars.horizontalPageStep));
+  ScrVertical->setPageStep(std::max(0, bars.verticalPageStep));
+  // A smaller range must not leave the view beyond it; the bars follow on the next redraw.
+  editor.viewOrigin.x = std::clamp(editor.viewOrigin.x, 0, ScrHorizontal->maximum());
+  editor.viewOrigin.y = std::clamp(editor.viewOrigin.y, 0, ScrVertical->maximum());
+}
+
+void TMapViewPanel::RebuildScaledPictures() {
+  InvalidateScaledPictures(session_.ScaledPictures());
+  // The view's state may be the same, its pictures are not.
+  ViewPort->DamageTracker().Invalidate();
+  PrepareScaledPictures(session_.ScaledPictures(), session_.Map(), session_.Editor(), session_.Editor().zoomLevel);
+}
+
+}  // namespace tessmoor

@@ -1,0 +1,74 @@
+#pragma once
+// The map view of the main window: the tool bar over it, the view itself and
+// the scroll bars that sit over its map frame, which count cells of the current
+// zoom. It turns mouse and wheel input into calls of the core's tools and hands
+// their responses to its owner.
+
+#include <QWidget>
+#include <functional>
+
+#include "app/EditorSession.h"
+#include "view/EditingTools.h"
+#include "view/MapView.h"
+
+class QFrame;
+class QLabel;
+class QScrollBar;
+class QToolButton;
+class QWheelEvent;
+class ViewPortWidget;
+
+namespace tessmoor {
+
+class CommandRegistry;
+
+class TMapViewPanel : public QWidget {
+  Q_OBJECT
+
+ public:
+  TMapViewPanel(EditorSession& session, QWidget* parent);
+  ~TMapViewPanel() override;
+
+  // The tool bar's buttons run the registered commands, so a button and its
+  // menu item never part ways.
+  void ConnectToolBar(const CommandRegistry& registry);
+  ViewGeometry Geometry() const;
+  void ZoomTo(int level, QPoint anchor);
+  // Composes the map picture and brings it to the screen.
+  void RedrawMapView();
+  // Rebuilds the zoomed cell pictures after the texture table, a frame or the symbols changed.
+  void RebuildScaledPictures();
+  // The select button follows the session's tool mode.
+  void ShowToolMode();
+  void ShowPosition(const QString& text);
+
+  // What the tools answered to a click, a drag or a move.
+  std::function<void(const ToolResponse&)> OnResponse;
+
+  static constexpr int ToolBarHeight = 25;
+  static constexpr int ScrollBarThickness = 16;
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void BuildToolBar();
+  void SyncScrollBars();
+  void ApplyScrollRanges();
+  void ViewPortWheel(QWheelEvent& event);
+
+  EditorSession& session_;
+  QFrame* PnlToolBar;
+  QLabel* LblPos;
+  QToolButton* SpdOpen;
+  QToolButton* SpdSave;
+  QToolButton* SpdSelect;
+  QToolButton* SpdFill;
+  QToolButton* SpdProperties;
+  QToolButton* SpdTextureEditor;
+  ViewPortWidget* ViewPort;
+  QScrollBar* ScrHorizontal;
+  QScrollBar* ScrVertical;
+};
+
+}  // namespace tessmoor

@@ -1,0 +1,90 @@
+#pragma once
+// Every command of the editor, registered once: its stable id (also the
+// QAction's object name), German text with mnemonic, menu path, default keys,
+// key scope, enabled state and what it runs. Menus, tool bar, key handling,
+// the command search and the shortcut settings are all built from here, so a
+// key is defined in exactly one place.
+
+#include <QAction>
+#include <QKeySequence>
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <memory>
+#include <vector>
+
+class QMenu;
+class QWidget;
+
+namespace tessmoor {
+
+// Keys of commands in one scope must differ; different scopes are different
+// windows, where the same key may mean different things.
+inline const QString MainWindowScope = QStringLiteral("Hauptfenster");
+inline const QString PreviewScope = QStringLiteral("3D-Ansicht");
+
+struct CommandInfo {
+  QString id{};
+  QString text{};      // with its mnemonic, as the menu shows it
+  QString menuPath{};  // the menus above the item, '/' between them: "&Ansicht", "3D-Ansicht/&Animation"
+  QList<QKeySequence> defaultKeys{};
+  QString scope = MainWindowScope;
+  // Without it the command is enabled unless someone disables its action.
+  std::function<bool()> enabled{};
+};
+
+struct Command {
+  CommandInfo info;
+  QAction* action = nullptr;
+};
+
+class CommandRegistry : public QObject {
+  Q_OBJECT
+
+ public:
+  // The actions belong to `keyOwner`: their shortcuts work while one of its windows is active.
+  explicit CommandRegistry(QWidget* keyOwner);
+  ~CommandRegistry() override;
+
+  // Registers a command; the id must be new. The action runs `run` when triggered.
+  QAction* Add(CommandInfo info, std::function<void()> run);
+  // Registers an action a feature made itself; its text, keys and connections stay.
+  void Adopt(CommandInfo info, QAction* action);
+  // Null for an unknown id.
+  QAction* Action(const QString& id) const;
+  const Command* Find(const QString& id) const;
+  const std::vector<std::unique_ptr<Command>>& Commands() const { return commands_; }
+
+  // Fills `menu` with the commands named, in order; an empty id is a separator.
+  void FillMenu(QMenu* menu, const QStringList& ids) const;
+  // Asks every command with an enabled rule whether it may run now.
+  void RefreshEnabled() const;
+
+  // Keys: the user's own where set, else the defaults.
+  QList<QKeySequence> Keys(const QString& id) const;
+  // The command in `id`'s scope that already has one of `keys`, or null.
+  const Command* Conflict(const QString& id, const QList<QKeySequence>& keys) const;
+  // False, changing nothing, when another command of the scope has one of the keys.
+  bool SetKeys(const QString& id, const QList<QKeySequence>& keys);
+  void ResetKeys(const QString& id);
+  bool IsDefault(const QString& id) const;
+
+  // From now on the user's keys live in QSettings under this application: read
+  // now, and every change written at once.
+  void UseSettings(const QString& organization, const QString& application);
+
+  // "Ansicht > Ganze Karte" without the mnemonics.
+  static QString PlainText(const QString& text);
+  QString MenuPathText(const Command& command) const;
+
+ private:
+  void Store(const Command& command) const;
+
+  QWidget* keyOwner_;
+  std::vector<std::unique_ptr<Command>> commands_;
+  QString organization_;
+  QString application_;
+};
+
+}  // namespace tessmoor

@@ -1,0 +1,108 @@
+#include "editor/features/EditFeature.h"
+
+#include <QAction>
+
+#include "edit/BlockPlacement.h"
+#include "edit/CellCommands.h"
+#include "editor/BlockPlacementTool.h"
+#include "editor/EditorPropertiesForm.h"
+#include "editor/commands/CommandRegistry.h"
+#include "editor/features/ToolWindowsFeature.h"
+#include "view/BlockPicture.h"
+#include "view/EditingTools.h"
+
+namespace tessmoor {
+
+namespace {
+
+QKeySequence Ctrl(Qt::Key key) { return QKeySequence(Qt::CTRL | key); }
+
+}  // namespace
+
+EditFeature::EditFeature(const FeatureContext& context, ToolWindowsFeature& toolWindows, BlockPlacementTool& placement)
+    : context_(context), placement_(placement) {
+  CommandRegistry& registry = context.registry;
+  DocumentModel& model = context.session.Model();
+  EditorState& editor = context.session.Editor();
+  registry.Add({"EditUndo",
+                "&Rückgängig",
+                "&Bearbeiten",
+                {Ctrl(Qt::Key_Z)},
+                MainWindowScope,
+                [&model] { return model.History().CanUndo(); }},
+               [&model] { model.Undo(); });
+  registry.Add({"EditRedo",
+                "&Wiederherstellen",
+                "&Bearbeiten",
+                {Ctrl(Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
+                MainWindowScope,
+                [&model] { return model.History().CanRedo(); }},
+               [&model] { model.Redo(); });
+  registry.Add({"EditFill", "&Füllen", "&Bearbeiten", {QKeySequence(Qt::Key_Insert)}},
+               [&model, &editor] { FillSelection(model, editor); });
+  registry.Add({"EditCopy", "&Kopieren", "&Bearbeiten", {Ctrl(Qt::Key_Insert), Ctrl(Qt::Key_C)}},
+               [&model, &editor, &registry] {
+                 CopySelection(model.Map(), editor);
+                 // Kept current here as well, so the paste shortcuts work without opening the menu.
+                 registry.Action("EditPaste")->setEnabled(editor.clipboard.cells != nullptr);
+               });
+  registry.Add({"EditPaste",
+                "&Einfügen",
+                "&Bearbeiten",
+                {QKeySequence(Qt::SHIFT | Qt::Key_Delete), Ctrl(Qt::Key_V)},
+                MainWindowScope,
+                [&editor] { return editor.clipboard.cells != nullptr; }},
+               [this] { Paste(); });
+  registry.Add({"EditSelection", "&Auswahl bearbeiten...", "&Bearbeiten", {Ctrl(Qt::Key_E)}}, [&toolWindows, &editor] {
+    toolWindows.Bind(CellBinding::Range(SelectedCells(editor.selection)));
+    toolWindows.SetPropertiesVisible(true);
+    // The user asked to edit the selection: the typing goes there, not to the map.
+    toolWindows.ActivateProperties();
+  });
+  registry.RefreshEnabled();
+  UpdateHistoryActions();
+  model.AddObserver(this);
+}
+
+EditFeature::~EditFeature() { context_.session.Model().RemoveObserver(this); }
+
+void EditFeature::DocumentChanged(const DocumentChange& change) {
+  if (change.Has(HistoryChanged | DocumentReplaced)) UpdateHistoryActions();
+}
+
+// The block shows at the selection's top-left cell and follows the pointer; Enter
+// there writes exactly what the paste always wrote.
+void EditFeature::Paste() {
+  EditorState& editor = context_.session.Editor();
+  const CellClipboard& clipboard = editor.clipboard;
+  if (clipboard.IsEmpty()) return;
+  CellBlock block{clipboard.width, clipboard.height,
+                  std::vector<MapCell>(clipboard.cells.get(),
+                                       clipboard.cells.get() + size_t(clipboard.width) * size_t(clipboard.height))};
+  const CellRange selected = SelectedCells(editor.selection);
+  placement_.Start(
+      block, MapThumbnails(context_.session.Map()), {selected.x1, selected.y1},
+      [this, block](const Placement& placement) {
+        const PlacementResult result = PlaceBlock(context_.session.Model(), block, placement, PasteStepName);
+        if (!result.ok) return;
+        context_.session.Editor().selection = {result.range.x1, result.range.y1, result.range.x2, result.range.y2};
+        // A paste is placed once; a stamp stays for the next placement.
+        placement_.Stop();
+        context_.view.RedrawView();
+      });
+}
+
+void EditFeature::UpdateHistoryActions() {
+  const UndoStack& history = context_.session.Model().History();
+  QAction* undo = context_.registry.Action("EditUndo");
+  QAction* redo = context_.registry.Action("EditRedo");
+  undo->setEnabled(history.CanUndo());
+  redo->setEnabled(history.CanRedo());
+  const auto withStep = [](const char* text, const std::string& step) {
+    return step.empty() ? QString(text) : QString("%1: %2").arg(text, QString::fromStdString(step));
+  };
+  undo->setText(withStep("&Rückgängig", history.UndoName()));
+  redo->setText(withStep("&Wiederherstellen", history.RedoName()));
+}
+
+}  // namespace tessmoor

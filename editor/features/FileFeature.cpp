@@ -1,0 +1,82 @@
+#include "editor/features/FileFeature.h"
+
+#include <QKeySequence>
+#include <QMenu>
+#include <QSettings>
+#include <QWidget>
+
+#include "editor/RecentFiles.h"
+#include "editor/commands/CommandRegistry.h"
+
+namespace tessmoor {
+
+namespace {
+
+const char* const RecentKey = "Zuletzt";
+
+}  // namespace
+
+FileFeature::FileFeature(const FeatureContext& context)
+    : context_(context), recentFiles_(std::make_unique<RecentFiles>()) {
+  CommandRegistry& registry = context.registry;
+  FileWorkflow& files = context.session.Files();
+  registry.Add({"FileNew", "&Neu", "&Datei", {QKeySequence(Qt::CTRL | Qt::Key_N)}}, [&files] { files.NewDocument(); });
+  registry.Add({"FileOpen", "Ö&ffnen...", "&Datei", {QKeySequence(Qt::Key_F3), QKeySequence(Qt::CTRL | Qt::Key_O)}},
+               [this, &files] {
+                 if (files.OpenDocument()) RememberCurrentFile();
+               });
+  registry.Add({"FileSave", "&Speichern", "&Datei", {QKeySequence(Qt::Key_F2), QKeySequence(Qt::CTRL | Qt::Key_S)}},
+               [this] { Save(); });
+  registry.Add({"FileSaveAs", "Speichern &unter...", "&Datei"}, [this, &files] {
+    if (files.SaveDocumentAs()) RememberCurrentFile();
+  });
+  registry.Add({"FileExit", "&Beenden", "&Datei"}, [window = context.window] { window->close(); });
+
+  MnuRecent = new QMenu("&Zuletzt geöffnet", context.window);
+  MnuRecent->setObjectName("MnuRecent");
+  // Files come and go while the program runs; the submenu is filled when it opens.
+  connect(MnuRecent, &QMenu::aboutToShow, this, &FileFeature::FillRecentMenu);
+  FillRecentMenu();
+}
+
+FileFeature::~FileFeature() = default;
+
+bool FileFeature::Save() {
+  const bool saved = context_.session.Files().SaveDocument();
+  if (saved) RememberCurrentFile();
+  return saved;
+}
+
+bool FileFeature::Open(const std::string& path) {
+  const bool loaded = context_.session.Files().LoadDocument(path);
+  if (loaded) RememberCurrentFile();
+  return loaded;
+}
+
+void FileFeature::OpenRecentFile(const QString& path) {
+  if (context_.session.Model().IsModified() && !context_.session.Files().AskSaveChanges()) return;
+  Open(path.toStdString());
+}
+
+void FileFeature::FillRecentMenu() {
+  recentFiles_->FillMenu(MnuRecent, [this](const QString& path) { OpenRecentFile(path); });
+}
+
+void FileFeature::RememberCurrentFile() {
+  const MapDocument& map = context_.session.Map();
+  if (map.IsUntitled()) return;
+  recentFiles_->Add(QString::fromStdString(map.fileName));
+  FillRecentMenu();
+  if (!application_.isEmpty()) QSettings(organization_, application_).setValue(RecentKey, recentFiles_->Paths());
+}
+
+void FileFeature::UseSettings(const QString& organization, const QString& application) {
+  organization_ = organization;
+  application_ = application;
+  recentFiles_->SetPaths(QSettings(organization_, application_).value(RecentKey).toStringList());
+  FillRecentMenu();
+}
+
+QStringList FileFeature::RecentPaths() const { return recentFiles_->Paths(); }
+
+}  // namespace tessmoor

@@ -1,0 +1,47 @@
+#pragma once
+// Datei: Neu, Öffnen, Speichern, Speichern unter, Zuletzt geöffnet and Beenden.
+// The work itself is the session's file work-flow; this adds the menu items and
+// the list of recent maps, which every successful open or save extends.
+
+#include <QObject>
+#include <QString>
+#include <memory>
+#include <string>
+
+#include "editor/features/FeatureContext.h"
+
+class QMenu;
+class RecentFiles;
+
+namespace tessmoor {
+
+class FileFeature : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit FileFeature(const FeatureContext& context);
+  ~FileFeature() override;
+
+  // The submenu of recent maps, for the Datei menu.
+  QMenu* RecentMenu() const { return MnuRecent; }
+  // Saves under the current name (asking for one when untitled); true on success.
+  bool Save();
+  // Loads `path` in place of the current map, as Open does once a file is chosen.
+  bool Open(const std::string& path);
+  // From now on the recent maps are read from and written to the settings.
+  void UseSettings(const QString& organization, const QString& application);
+  QStringList RecentPaths() const;
+
+ private:
+  void OpenRecentFile(const QString& path);
+  void RememberCurrentFile();
+  void FillRecentMenu();
+
+  FeatureContext context_;
+  std::unique_ptr<RecentFiles> recentFiles_;
+  QMenu* MnuRecent;
+  QString organization_;
+  QString application_;
+};
+
+}  // namespace tessmoor

@@ -1,0 +1,29 @@
+#include "editor/features/MapCheckFeature.h"
+
+#include "editor/EditorMapCheckForm.h"
+#include "editor/commands/CommandRegistry.h"
+
+namespace tessmoor {
+
+MapCheckFeature::MapCheckFeature(const FeatureContext& context) : context_(context) {
+  FrmMapCheck = new TFrmMapCheck(
+      context.session.Map(), [this](GridPoint cell) { context_.view.ShowCell(cell); }, context.window);
+  context.registry.Add({"EditCheckMap", "Karte &prüfen", "&Bearbeiten", {QKeySequence(Qt::Key_F8)}}, [this] {
+    FrmMapCheck->CheckDocument();
+    FrmMapCheck->show();
+    FrmMapCheck->raise();
+    FrmMapCheck->activateWindow();
+  });
+  context.session.Model().AddObserver(this);
+}
+
+MapCheckFeature::~MapCheckFeature() {
+  context_.session.Model().RemoveObserver(this);
+  delete FrmMapCheck;
+}
+
+void MapCheckFeature::DocumentChanged(const DocumentChange& change) {
+  if (change.Has(CellsChanged | TexturesChanged | StartPositionChanged)) FrmMapCheck->MapChanged();
+}
+
+}  // namespace tessmoor

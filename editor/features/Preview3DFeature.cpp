@@ -1,0 +1,115 @@
+#include "editor/features/Preview3DFeature.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QOpenGLContext>
+#include <QSurfaceFormat>
+
+#include "editor/Editor3DViewForm.h"
+#include "editor/PreviewView.h"
+#include "editor/commands/CommandRegistry.h"
+#include "preview/AnimationClock.h"
+
+namespace tessmoor {
+
+namespace {
+
+const char* const NoOpenGL = "Die 3D-Ansicht braucht OpenGL 3.3, das hier nicht zur Verfügung steht.";
+
+// A platform without OpenGL (the offscreen one) cannot even hold an OpenGL
+// widget in a window, so this is asked before one is made.
+bool CanCreateCoreContext() {
+  QOpenGLContext probe;
+  QSurfaceFormat format;
+  format.setVersion(3, 3);
+  format.setProfile(QSurfaceFormat::CoreProfile);
+  probe.setFormat(format);
+  if (!probe.create()) return false;
+  const QSurfaceFormat made = probe.format();
+  return made.majorVersion() > 3 || (made.majorVersion() == 3 && made.minorVersion() >= 3);
+}
+
+QString RateId(int rate) { return QString("View3DRate%1").arg(rate); }
+
+}  // namespace
+
+Preview3DFeature::Preview3DFeature(const FeatureContext& context) : context_(context) {
+  CommandRegistry& registry = context.registry;
+  registry.Add({"View3D", "&3D-Ansicht", "&Ansicht", {QKeySequence(Qt::Key_F5)}}, [this] { View3DClick(); })
+      ->setCheckable(true);
+  // The context menu's items; the command search reaches them while the window is open.
+  auto* rates = new QActionGroup(this);
+  for (int rate : AnimationRates) {
+    QAction* item = registry.Add({RateId(rate),
+                                  QString("%1 Bilder pro Sekunde").arg(rate),
+                                  "3D-Ansicht/&Animation",
+                                  {},
+                                  PreviewScope,
+                                  [this] { return Frm3DView && Frm3DView->isVisible(); }},
+                                 [this, rate] {
+                                   if (Frm3DView) Frm3DView->SetAnimationRate(rate);
+                                 });
+    item->setCheckable(true);
+    item->setData(rate);
+    rates->addAction(item);
+  }
+  context.session.Model().AddObserver(this);
+}
+
+Preview3DFeature::~Preview3DFeature() {
+  context_.session.Model().RemoveObserver(this);
+  delete Frm3DView;
+}
+
+void Preview3DFeature::SelectionChanged() {
+  if (Frm3DView) Frm3DView->SelectionChanged();
+}
+
+void Preview3DFeature::DocumentChanged(const DocumentChange& change) {
+  if (Frm3DView && change.Has(CellsChanged | TexturesChanged | StartPositionChanged)) Frm3DView->DocumentChanged();
+}
+
+bool Preview3DFeature::Create3DView() {
+  if (Frm3DView) return true;
+  if (!CanCreateCoreContext()) {
+    context_.session.Dialogs().ShowError(NoOpenGL);
+    context_.registry.Action("View3D")->setChecked(false);
+    return false;
+  }
+  Frm3DView = new TFrm3DView(context_.session.Map(), context_.session.Editor(), context_.window);
+  QList<QAction*> rates;
+  for (int rate : AnimationRates) rates << context_.registry.Action(RateId(rate));
+  Frm3DView->SetAnimationActions(rates);
+  connect(Frm3DView, &TFrm3DView::cellPicked, this, [this](int x, int y) { context_.view.ShowCell({x, y}); });
+  connect(Frm3DView, &TFrm3DView::cameraMoved, this, &Preview3DFeature::PreviewCameraMoved);
+  connect(Frm3DView, &TFrm3DView::visibilityChanged, this, &Preview3DFeature::Preview3DVisible);
+  return true;
+}
+
+void Preview3DFeature::View3DClick() {
+  if (Frm3DView && Frm3DView->isVisible()) {
+    Frm3DView->hide();
+    return;
+  }
+  if (!Create3DView()) return;
+  Frm3DView->show();
+  Frm3DView->raise();
+}
+
+void Preview3DFeature::Preview3DVisible(bool visible) {
+  context_.registry.Action("View3D")->setChecked(visible);
+  context_.registry.RefreshEnabled();
+  context_.session.Editor().cameraMarker.shown = visible;
+  if (visible) PreviewCameraMoved();
+  context_.view.RedrawMapView();
+}
+
+void Preview3DFeature::PreviewCameraMoved() {
+  const PreviewCamera& camera = Frm3DView->View().Camera();
+  CameraMarkerState& marker = context_.session.Editor().cameraMarker;
+  marker.cell = camera.Cell();
+  marker.yaw = camera.Yaw();
+  context_.view.RedrawMapView();
+}
+
+}  // namespace tessmoor

@@ -1,0 +1,38 @@
+#pragma once
+// Ansicht > 3D-Ansicht (F5) and the 3D window's context menu. The window is made
+// on first use, so a platform without OpenGL never builds one. It follows the
+// document's changes itself; its camera shows on the map, and a double click on
+// a face selects that cell in the map view.
+
+#include <QObject>
+
+#include "edit/DocumentModel.h"
+#include "editor/features/FeatureContext.h"
+
+class TFrm3DView;
+
+namespace tessmoor {
+
+class Preview3DFeature : public QObject, public DocumentObserver {
+  Q_OBJECT
+
+ public:
+  explicit Preview3DFeature(const FeatureContext& context);
+  ~Preview3DFeature() override;
+
+  // The map view's selection changed: the 3D window outlines it.
+  void SelectionChanged();
+  void DocumentChanged(const DocumentChange& change) override;
+
+ private:
+  void View3DClick();
+  // False (after saying so) when OpenGL 3.3 is not available.
+  bool Create3DView();
+  void Preview3DVisible(bool visible);
+  void PreviewCameraMoved();
+
+  FeatureContext context_;
+  TFrm3DView* Frm3DView = nullptr;
+};
+
+}  // namespace tessmoor

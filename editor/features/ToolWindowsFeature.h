@@ -1,0 +1,41 @@
+#pragma once
+// The tool windows beside the map: Eigenschaften (F7), the Textur-Editor (F6)
+// and Startposition festlegen. It owns the windows and their commands and hides
+// the properties window when a new map leaves it nothing to edit.
+
+#include <QObject>
+
+#include "edit/DocumentModel.h"
+#include "editor/features/FeatureContext.h"
+#include "view/EditingTools.h"
+
+class TFrmProperties;
+class TFrmSetStartPos;
+class TFrmTextureEditor;
+
+namespace tessmoor {
+
+class ToolWindowsFeature : public QObject, public DocumentObserver {
+  Q_OBJECT
+
+ public:
+  explicit ToolWindowsFeature(const FeatureContext& context);
+  ~ToolWindowsFeature() override;
+
+  // The properties window edits `binding` from now on.
+  void Bind(const CellBinding& binding);
+  void SetPropertiesVisible(bool visible);
+  // The keyboard goes to the properties window.
+  void ActivateProperties();
+  void DocumentChanged(const DocumentChange& change) override;
+
+ private:
+  void EditSetStartPosClick();
+
+  FeatureContext context_;
+  TFrmProperties* FrmProperties;
+  TFrmTextureEditor* FrmTextureEditor;
+  TFrmSetStartPos* FrmSetStartPos;
+};
+
+}  // namespace tessmoor

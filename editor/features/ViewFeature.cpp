@@ -1,0 +1,75 @@
+#include "editor/features/ViewFeature.h"
+
+#include <QActionGroup>
+
+#include "editor/commands/CommandRegistry.h"
+#include "view/ViewColours.h"
+#include "view/Zoom.h"
+
+namespace tessmoor {
+
+namespace {
+
+QKeySequence Ctrl(Qt::Key key) { return QKeySequence(Qt::CTRL | key); }
+
+}  // namespace
+
+ViewFeature::ViewFeature(const FeatureContext& context) : context_(context) {
+  RegisterLayers();
+  RegisterZoom();
+}
+
+void ViewFeature::RegisterLayers() {
+  ViewLayers = new QActionGroup(this);
+  ViewLayers->setObjectName("ViewLayers");
+  ViewLayers->setExclusive(true);
+  const auto addLayer = [this](const char* id, const QString& text, SurfaceKind layer, Qt::Key key) {
+    QAction* item = context_.registry.Add({id, text, "&Ansicht", {Ctrl(key)}}, nullptr);
+    item->setCheckable(true);
+    item->setData(static_cast<int>(layer));
+    item->setChecked(context_.session.Editor().currentLayer == static_cast<int>(layer));
+    ViewLayers->addAction(item);
+  };
+  addLayer("ViewFloor", "&Boden", SurfaceKind::Floor, Qt::Key_F1);
+  addLayer("ViewCeiling", "&Decke", SurfaceKind::Ceiling, Qt::Key_F2);
+  addLayer("ViewWall", "&Wand", SurfaceKind::Wall, Qt::Key_F3);
+  addLayer("ViewPedestalFloor", "Sockel - B&oden", SurfaceKind::PedestalFloor, Qt::Key_F4);
+  addLayer("ViewPedestalCeiling", "Sockel - De&cke", SurfaceKind::PedestalCeiling, Qt::Key_F5);
+  connect(ViewLayers, &QActionGroup::triggered, this, [this](QAction* item) {
+    context_.session.Editor().currentLayer = item->data().toInt();
+    context_.view.RedrawView();
+  });
+}
+
+void ViewFeature::ShowLayer(int layer) {
+  for (QAction* item : ViewLayers->actions()) {
+    if (item->data().toInt() == layer) item->trigger();
+  }
+}
+
+void ViewFeature::RegisterZoom() {
+  CommandRegistry& registry = context_.registry;
+  EditorState& editor = context_.session.Editor();
+  MapViewHost& view = context_.view;
+  registry.Add({"ViewZoomIn",
+                "Ver&größern",
+                "&Ansicht",
+                {Ctrl(Qt::Key_Plus), Ctrl(Qt::Key_Equal),
+                 // where "+" is a shifted key, the key arrives with Shift held
+                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Plus)}},
+               [this, &editor, &view] { view.ZoomTo(editor.zoomLevel - 1, MapAreaCentre()); });
+  registry.Add({"ViewZoomOut", "Ver&kleinern", "&Ansicht", {Ctrl(Qt::Key_Minus)}},
+               [this, &editor, &view] { view.ZoomTo(editor.zoomLevel + 1, MapAreaCentre()); });
+  // Back at the original size from the whole map, the view starts where the map starts, as it first did.
+  registry.Add({"ViewZoomReset", "Origi&nalgröße", "&Ansicht", {Ctrl(Qt::Key_0)}},
+               [&view] { view.ZoomTo(DefaultZoomLevel, QPoint(MapAreaLeft, MapAreaTop)); });
+  registry.Add({"ViewZoomWhole", "Ganze K&arte", "&Ansicht", {Ctrl(Qt::Key_9)}},
+               [&view] { view.ZoomTo(WholeGridZoomLevel(view.Geometry()), QPoint(MapAreaLeft, MapAreaTop)); });
+}
+
+QPoint ViewFeature::MapAreaCentre() const {
+  const ViewRect area = MapArea(context_.view.Geometry());
+  return {(area.left + area.right) / 2, (area.top + area.bottom) / 2};
+}
+
+}  // namespace tessmoor

@@ -1,0 +1,31 @@
+#pragma once
+// Ansicht: the five surface layers (Ctrl+F1 to Ctrl+F5) and the zoom
+// (Vergrößern, Verkleinern, Originalgröße, Ganze Karte).
+
+#include <QObject>
+
+#include "editor/features/FeatureContext.h"
+
+class QActionGroup;
+
+namespace tessmoor {
+
+class ViewFeature : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit ViewFeature(const FeatureContext& context);
+
+  // Shows `layer` as its menu item does; an unknown layer changes nothing.
+  void ShowLayer(int layer);
+
+ private:
+  void RegisterLayers();
+  void RegisterZoom();
+  QPoint MapAreaCentre() const;
+
+  FeatureContext context_;
+  QActionGroup* ViewLayers;
+};
+
+}  // namespace tessmoor
