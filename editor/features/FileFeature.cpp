@@ -19,16 +19,18 @@ const char* const RecentKey = "Zuletzt";
 FileFeature::FileFeature(const FeatureContext& context)
     : context_(context), recentFiles_(std::make_unique<RecentFiles>()) {
   CommandRegistry& registry = context.registry;
-  FileWorkflow& files = context.session.Files();
-  registry.Add({"FileNew", "&Neu", "&Datei", {QKeySequence(Qt::CTRL | Qt::Key_N)}}, [&files] { files.NewDocument(); });
+  // The session's work-flow is asked for at each run: its file operations may be replaced meanwhile.
+  EditorSession& session = context.session;
+  registry.Add({"FileNew", "&Neu", "&Datei", {QKeySequence(Qt::CTRL | Qt::Key_N)}},
+               [&session] { session.Files().NewDocument(); });
   registry.Add({"FileOpen", "Ö&ffnen...", "&Datei", {QKeySequence(Qt::Key_F3), QKeySequence(Qt::CTRL | Qt::Key_O)}},
-               [this, &files] {
-                 if (files.OpenDocument()) RememberCurrentFile();
+               [this, &session] {
+                 if (session.Files().OpenDocument()) RememberCurrentFile();
                });
   registry.Add({"FileSave", "&Speichern", "&Datei", {QKeySequence(Qt::Key_F2), QKeySequence(Qt::CTRL | Qt::Key_S)}},
                [this] { Save(); });
-  registry.Add({"FileSaveAs", "Speichern &unter...", "&Datei"}, [this, &files] {
-    if (files.SaveDocumentAs()) RememberCurrentFile();
+  registry.Add({"FileSaveAs", "Speichern &unter...", "&Datei"}, [this, &session] {
+    if (session.Files().SaveDocumentAs()) RememberCurrentFile();
   });
   registry.Add({"FileExit", "&Beenden", "&Datei"}, [window = context.window] { window->close(); });
 
