@@ -5,10 +5,13 @@
 #include <QMenuBar>
 
 #include "editor/BackupsFeature.h"
+#include "editor/BlockPlacementTool.h"
 #include "editor/EditorNewForm.h"
+#include "editor/FindReplaceDialog.h"
 #include "editor/MapViewPanel.h"
 #include "editor/PreferencesFeature.h"
 #include "editor/QtDialogLayer.h"
+#include "editor/StampFeature.h"
 #include "editor/TestPlay.h"
 #include "editor/commands/CommandRegistry.h"
 #include "editor/features/CompileFeature.h"
@@ -86,7 +89,9 @@ void TFrmMain::CreateFeatures() {
   const FeatureContext context{session, *registry, *this, this};
   toolWindows = std::make_unique<ToolWindowsFeature>(context);
   files = std::make_unique<FileFeature>(context);
-  edit = std::make_unique<EditFeature>(context, *toolWindows);
+  // Paste places its block with the same tool as the stamps.
+  placementTool = new BlockPlacementTool(*this);
+  edit = std::make_unique<EditFeature>(context, *toolWindows, *placementTool);
   view = std::make_unique<ViewFeature>(context);
   preview3D = std::make_unique<Preview3DFeature>(context);
   mapCheck = std::make_unique<MapCheckFeature>(context);
@@ -128,6 +133,15 @@ void TFrmMain::BuildMenus() {
                   findChild<QAction*>("FileEarlierVersion"));
   preferences = std::make_unique<PreferencesFeature>(*this);
   registry->Adopt({{}, {}, "E&xtras"}, findChild<QAction*>("ExtrasSettings"));
+  stampFeature = new StampFeature(*this, *placementTool);
+  registry->Adopt({{}, {}, "&Bearbeiten"}, findChild<QAction*>("EditSaveStamp"));
+  registry->Adopt({{}, {}, "&Ansicht"}, findChild<QAction*>("ViewStamps"));
+  findReplaceFeature = new FindReplaceFeature(*this);
+  registry->Adopt({{}, {}, "&Bearbeiten"}, findChild<QAction*>("EditFindReplace"));
+  // The placing keys are in no menu; the command search finds them while a block is being placed.
+  for (const char* id : {"PlaceTurnRight", "PlaceTurnLeft", "PlaceMirrorX", "PlaceMirrorY", "PlaceHere", "PlaceCancel"})
+    registry->Adopt({{}, {}, "Platzieren", {}, MainWindowScope, [this] { return placementTool->IsActive(); }},
+                    findChild<QAction*>(id));
 }
 
 ViewGeometry TFrmMain::Geometry() const { return ClientArea->Geometry(); }
@@ -136,6 +150,8 @@ void TFrmMain::ZoomTo(int level, QPoint anchor) { ClientArea->ZoomTo(level, anch
 
 void TFrmMain::RedrawView() {
   ClientArea->RedrawMapView();
+  // A block being placed follows the layer, the zoom, the scrolling and the textures.
+  if (placementTool) placementTool->Refresh();
   // The 3D window outlines the selection.
   preview3D->SelectionChanged();
 }

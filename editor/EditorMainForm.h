@@ -24,6 +24,9 @@ class EditFeature;
 class ExportFeature;
 class ExtrasFeature;
 class BackupsFeature;
+class BlockPlacementTool;
+class FindReplaceFeature;
+class StampFeature;
 class FileFeature;
 class MapCheckFeature;
 class PreferencesFeature;
@@ -55,6 +58,10 @@ class TFrmMain : public QMainWindow, public DocumentObserver, public tessmoor::M
   DialogLayer& Dialogs() { return session.Dialogs(); }
   // Every command of the window (menus, tool bar, keys, the command search).
   tessmoor::CommandRegistry& Commands() { return *registry; }
+  // The features that own their commands and windows (stamps, find and replace).
+  tessmoor::BlockPlacementTool& PlacementTool() { return *placementTool; }
+  tessmoor::StampFeature& Stamps() { return *stampFeature; }
+  tessmoor::FindReplaceFeature& FindReplace() { return *findReplaceFeature; }
   tessmoor::TestPlay& TestPlayFeature() { return *testPlay; }
   // Opens a map named on the command line, as Open does once a file is chosen.
   bool OpenMapFile(const QString& path);
@@ -112,4 +119,8 @@ class TFrmMain : public QMainWindow, public DocumentObserver, public tessmoor::M
   std::unique_ptr<tessmoor::BackupsFeature> backups;
   std::unique_ptr<tessmoor::PreferencesFeature> preferences;
   std::unique_ptr<tessmoor::TestPlay> testPlay;
+  // Children of the window, which ends them.
+  tessmoor::BlockPlacementTool* placementTool = nullptr;
+  tessmoor::StampFeature* stampFeature = nullptr;
+  tessmoor::FindReplaceFeature* findReplaceFeature = nullptr;
 };

@@ -5,6 +5,7 @@
 #include <QSettings>
 
 #include "editor/EditorMainForm.h"
+#include "editor/StampFeature.h"
 #include "editor/commands/CommandRegistry.h"
 #include "editor/features/FileFeature.h"
 #include "editor/features/ViewFeature.h"
@@ -33,6 +34,7 @@ void TFrmMain::RestoreSettings() {
   if (settings.contains(GeometryKey)) restoreGeometry(settings.value(GeometryKey).toByteArray());
   view->ShowLayer(settings.value(LayerKey, session.Editor().currentLayer).toInt());
   ZoomTo(settings.value(ZoomKey, DefaultZoomLevel).toInt(), QPoint(0, 0));
+  stampFeature->RestoreSettings();
 }
 
 void TFrmMain::StoreSettings() {

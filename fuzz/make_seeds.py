@@ -67,6 +67,24 @@ def pictures_input(pictures, map_bytes):
     return out + map_bytes
 
 
+def stamp_file(rng, name, width, height, textures):
+    """textures: list of (name, animation, [frame names]); cells refer to them at random."""
+    out = b"TMST" + struct.pack("<HH", 1, len(name.encode())) + name.encode()
+    out += struct.pack("<HHH", width, height, len(textures))
+    for tname, animation, frames in textures:
+        data = tname.encode("cp1252")
+        out += bytes([len(data)]) + data + struct.pack("<iB", animation, len(frames))
+        for frame in frames:
+            out += bytes([len(frame)]) + frame.encode("cp1252")
+    for _ in range(width * height):
+        cell = bytearray(bytes(rng.randrange(256) for _ in range(48)))
+        for surface in range(5):
+            texture = rng.randrange(len(textures)) if textures and rng.randrange(3) else 0xFFFF
+            struct.pack_into("<H", cell, 28 + 2 * surface, texture)
+        out += bytes(cell)
+    return out
+
+
 def write(target, name, data):
     folder = os.path.join(HERE, "corpus", target)
     os.makedirs(folder, exist_ok=True)
@@ -99,6 +117,11 @@ def main():
           pictures_input([small], map_file(rng, [("Weg", 0, ["../X.PCX", "PIPE.PCX", "DIR.PCX", "A.PCX"], b"\x2f")])))
     write("fuzz_map_pictures", "eight-frames.bin",
           pictures_input([small, flat], map_file(rng, [("Acht", 1, ["A.PCX", "B.PCX"] * 4, b"\0")])))
+    write("fuzz_stamp", "niche.tms",
+          stamp_file(rng, "Nische", 3, 2, [("Stein", 0, ["STONE.PCX"]), ("Glas \xe4", 1, ["A.PCX", "B.PCX"])]))
+    write("fuzz_stamp", "no-textures.tms", stamp_file(rng, "", 1, 1, []))
+    write("fuzz_stamp", "eight-frames.tms",
+          stamp_file(rng, "Acht Bilder", 4, 4, [("Acht", 1, ["F%d.PCX" % i for i in range(8)])]))
 
 
 if __name__ == "__main__":

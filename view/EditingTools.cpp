@@ -4,6 +4,7 @@
 
 #include "edit/CellCommands.h"
 #include "view/HitTesting.h"
+#include "view/Measurement.h"
 
 namespace {
 
@@ -42,6 +43,14 @@ ToolResponse PressGridCell(DocumentModel& model, EditorState& editor, GridPoint 
 }
 
 std::string PositionText(GridPoint cell) { return std::to_string(cell.x) + ": " + std::to_string(cell.y); }
+
+// A selection of more than one cell adds its size to the position.
+std::string PositionText(GridPoint cell, const Selection& selection) {
+  const CellRange range = SelectedCells(selection);
+  const int32_t width = range.x2 - range.x1 + 1, height = range.y2 - range.y1 + 1;
+  if (width * height <= 1) return PositionText(cell);
+  return PositionText(cell) + "   " + tessmoor::MeasurementText(width, height);
+}
 
 }  // namespace
 
@@ -111,7 +120,7 @@ ToolResponse ViewPortMouseMove(EditorState& editor, const ViewGeometry& view, co
   editor.hoverCell = cell;
   // Over the black part of the map area beyond column or row 63 there is no cell to name.
   const bool namesCell = IsInsideMapArea(view, input.x, input.y) && IsOnGrid(cell);
-  response.positionLabel = namesCell ? PositionText(cell) : std::string();
+  response.positionLabel = namesCell ? PositionText(cell, editor.selection) : std::string();
   if (editor.toolMode != Select || !input.leftHeld) return response;
   // Fill, copy and paste index the grid with the selection, so a drag carried
   // past the grid's edge holds the end at that edge.
@@ -119,6 +128,7 @@ ToolResponse ViewPortMouseMove(EditorState& editor, const ViewGeometry& view, co
   if (end.x == editor.selection.x2 && end.y == editor.selection.y2) return response;
   editor.selection.x2 = end.x;
   editor.selection.y2 = end.y;
+  if (namesCell) response.positionLabel = PositionText(cell, editor.selection);
   response.redraw = true;
   return response;
 }

@@ -2,9 +2,13 @@
 
 #include <QAction>
 
+#include "edit/BlockPlacement.h"
+#include "edit/CellCommands.h"
+#include "editor/BlockPlacementTool.h"
 #include "editor/EditorPropertiesForm.h"
 #include "editor/commands/CommandRegistry.h"
 #include "editor/features/ToolWindowsFeature.h"
+#include "view/BlockPicture.h"
 #include "view/EditingTools.h"
 
 namespace tessmoor {
@@ -15,7 +19,8 @@ QKeySequence Ctrl(Qt::Key key) { return QKeySequence(Qt::CTRL | key); }
 
 }  // namespace
 
-EditFeature::EditFeature(const FeatureContext& context, ToolWindowsFeature& toolWindows) : context_(context) {
+EditFeature::EditFeature(const FeatureContext& context, ToolWindowsFeature& toolWindows, BlockPlacementTool& placement)
+    : context_(context), placement_(placement) {
   CommandRegistry& registry = context.registry;
   DocumentModel& model = context.session.Model();
   EditorState& editor = context.session.Editor();
@@ -47,7 +52,7 @@ EditFeature::EditFeature(const FeatureContext& context, ToolWindowsFeature& tool
                 {QKeySequence(Qt::SHIFT | Qt::Key_Delete), Ctrl(Qt::Key_V)},
                 MainWindowScope,
                 [&editor] { return editor.clipboard.cells != nullptr; }},
-               [&model, &editor] { PasteClipboard(model, editor); });
+               [this] { Paste(); });
   registry.Add({"EditSelection", "&Auswahl bearbeiten...", "&Bearbeiten", {Ctrl(Qt::Key_E)}}, [&toolWindows, &editor] {
     toolWindows.Bind(CellBinding::Range(SelectedCells(editor.selection)));
     toolWindows.SetPropertiesVisible(true);
@@ -63,6 +68,28 @@ EditFeature::~EditFeature() { context_.session.Model().RemoveObserver(this); }
 
 void EditFeature::DocumentChanged(const DocumentChange& change) {
   if (change.Has(HistoryChanged | DocumentReplaced)) UpdateHistoryActions();
+}
+
+// The block shows at the selection's top-left cell and follows the pointer; Enter
+// there writes exactly what the paste always wrote.
+void EditFeature::Paste() {
+  EditorState& editor = context_.session.Editor();
+  const CellClipboard& clipboard = editor.clipboard;
+  if (clipboard.IsEmpty()) return;
+  CellBlock block{clipboard.width, clipboard.height,
+                  std::vector<MapCell>(clipboard.cells.get(),
+                                       clipboard.cells.get() + size_t(clipboard.width) * size_t(clipboard.height))};
+  const CellRange selected = SelectedCells(editor.selection);
+  placement_.Start(
+      block, MapThumbnails(context_.session.Map()), {selected.x1, selected.y1},
+      [this, block](const Placement& placement) {
+        const PlacementResult result = PlaceBlock(context_.session.Model(), block, placement, PasteStepName);
+        if (!result.ok) return;
+        context_.session.Editor().selection = {result.range.x1, result.range.y1, result.range.x2, result.range.y2};
+        // A paste is placed once; a stamp stays for the next placement.
+        placement_.Stop();
+        context_.view.RedrawView();
+      });
 }
 
 void EditFeature::UpdateHistoryActions() {

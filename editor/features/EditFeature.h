@@ -1,6 +1,6 @@
 #pragma once
 // Bearbeiten: Rückgängig and Wiederherstellen named after the step they take,
-// Füllen, Kopieren, Einfügen and Auswahl bearbeiten. It follows the history
+// Füllen, Kopieren, Einfügen (placed with the block placing tool) and Auswahl bearbeiten. It follows the history
 // itself, so the menu always names the next step.
 
 #include <QObject>
@@ -10,21 +10,24 @@
 
 namespace tessmoor {
 
+class BlockPlacementTool;
 class ToolWindowsFeature;
 
 class EditFeature : public QObject, public DocumentObserver {
   Q_OBJECT
 
  public:
-  EditFeature(const FeatureContext& context, ToolWindowsFeature& toolWindows);
+  EditFeature(const FeatureContext& context, ToolWindowsFeature& toolWindows, BlockPlacementTool& placement);
   ~EditFeature() override;
 
   void DocumentChanged(const DocumentChange& change) override;
 
  private:
   void UpdateHistoryActions();
+  void Paste();
 
   FeatureContext context_;
+  BlockPlacementTool& placement_;
 };
 
 }  // namespace tessmoor

@@ -28,7 +28,8 @@ struct KeyRow {
 };
 
 // The menus' items and keys as they were before the registry built them, and
-// the registry's own additions (Extras and the 3D window's context menu).
+// the registry's own additions (Extras and the 3D window's context menu), the
+// stamps, find and replace, and the keys that place a block, which are in no menu.
 const KeyRow TodaysKeys[] = {
     {"FileNew", "&Datei", "&Neu", "Ctrl+N"},
     {"FileOpen", "&Datei", "Ö&ffnen...", "F3; Ctrl+O"},
@@ -46,10 +47,13 @@ const KeyRow TodaysKeys[] = {
     {"EditCopy", "&Bearbeiten", "&Kopieren", "Ctrl+Ins; Ctrl+C"},
     {"EditPaste", "&Bearbeiten", "&Einfügen", "Shift+Del; Ctrl+V"},
     {"EditSelection", "&Bearbeiten", "&Auswahl bearbeiten...", "Ctrl+E"},
+    {"EditSaveStamp", "&Bearbeiten", "Als &Stempel speichern...", ""},
+    {"EditFindReplace", "&Bearbeiten", "Suchen und &Ersetzen...", "Ctrl+F"},
     {"EditSetStartPos", "&Bearbeiten", "&Startposition festlegen...", ""},
     {"EditCheckMap", "&Bearbeiten", "Karte &prüfen", "F8"},
     {"ViewProperties", "&Ansicht", "&Eigenschaften", "F7"},
     {"ViewTextureEditor", "&Ansicht", "&Textur-Editor", "F6"},
+    {"ViewStamps", "&Ansicht", "&Stempel", ""},
     {"View3D", "&Ansicht", "&3D-Ansicht", "F5"},
     {"View3DFromHere", "&Ansicht", "3D-Ansicht ab &hier", "Shift+F5"},
     {"ViewFloor", "&Ansicht", "&Boden", "Ctrl+F1"},
@@ -69,6 +73,12 @@ const KeyRow TodaysKeys[] = {
     {"View3DRate8", "3D-Ansicht/&Animation", "8 Bilder pro Sekunde", ""},
     {"View3DRate12", "3D-Ansicht/&Animation", "12 Bilder pro Sekunde", ""},
     {"View3DRate16", "3D-Ansicht/&Animation", "16 Bilder pro Sekunde", ""},
+    {"PlaceTurnRight", "Platzieren", "Rechts drehen", "R"},
+    {"PlaceTurnLeft", "Platzieren", "Links drehen", "Shift+R"},
+    {"PlaceMirrorX", "Platzieren", "Links-rechts spiegeln", "X"},
+    {"PlaceMirrorY", "Platzieren", "Oben-unten spiegeln", "Y"},
+    {"PlaceHere", "Platzieren", "Setzen", "Return; Enter"},
+    {"PlaceCancel", "Platzieren", "Abbrechen", "Esc"},
 };
 
 QList<QKeySequence> Keys(const char* text) {
@@ -150,7 +160,7 @@ TEST_F(CommandRegistryGuiTest, EveryMenuItemIsARegisteredCommandWithTodaysTextAn
 
   QList<std::pair<QString, QAction*>> items;
   for (QAction* top : window->menuBar()->actions()) CollectMenuItems(top->menu(), top->text(), items);
-  EXPECT_EQ(items.size(), 35) << "the main window's menus show every command but the 3D window's";
+  EXPECT_EQ(items.size(), 38) << "the main window's menus show every command but the 3D window's and the placing keys";
   for (const auto& [path, item] : items) {
     const Command* command = Registry().Find(item->objectName());
     ASSERT_NE(command, nullptr) << item->text().toStdString();

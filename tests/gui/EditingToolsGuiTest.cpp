@@ -35,6 +35,11 @@ class EditingToolsGuiTest : public MainWindowFixture {
   }
 
   void SelectCell(int u, int v) { Click(CellPoint(u, v)); }
+  // A paste shows the block at the selection; Enter writes it there.
+  void PasteAtSelection() {
+    Trigger("EditPaste");
+    if (Action("PlaceHere")->isEnabled()) Trigger("PlaceHere");
+  }
 
   void ExpectSelection(int x1, int y1, int x2, int y2) {
     const Selection& s = Editor().selection;
@@ -157,7 +162,7 @@ TEST_F(EditingToolsGuiTest, ASixByFourBlockPastedAtSixtyBySixtyTwoIsClippedAtThe
   ScrollTo(56, 58);
   SelectCell(4, 4);  // cell (60, 62)
   ExpectSelection(60, 62, 60, 62);
-  Trigger("EditPaste");
+  PasteAtSelection();
   for (int i = 0; i < 4; ++i)
     for (int j = 0; j < 2; ++j)
       EXPECT_TRUE(SameCell(Document().Cell(60 + i, 62 + j), Document().Cell(10 + i, 10 + j))) << i << "," << j;
@@ -172,7 +177,7 @@ TEST_F(EditingToolsGuiTest, ASingleCellPastedIntoAThreeByThreeSelectionWritesOnl
   SelectCell(1, 1);
   Trigger("EditCopy");
   Drag(CellPoint(6, 6), CellPoint(4, 4));
-  Trigger("EditPaste");
+  PasteAtSelection();
   EXPECT_TRUE(SameCell(Document().Cell(4, 4), Document().Cell(1, 1)));
   EXPECT_EQ(Document().Cell(5, 5).opacity, 5);
   EXPECT_EQ(Document().Cell(6, 6).opacity, 6);
@@ -187,12 +192,12 @@ TEST_F(EditingToolsGuiTest, TheClipboardSurvivesANewMap) {
   Trigger("FileNew");
   ASSERT_EQ(Document().Cell(2, 2).type, 0);
   SelectCell(7, 7);
-  Trigger("EditPaste");
+  PasteAtSelection();
   EXPECT_EQ(Document().Cell(7, 7).type, 3);
 }
 
 TEST_F(EditingToolsGuiTest, PasteWithoutClipboardDoesNothing) {
-  Trigger("EditPaste");
+  PasteAtSelection();
   EXPECT_FALSE(Document().modified);
   ExpectSelection(0, 0, 0, 0);
 }
@@ -235,9 +240,12 @@ TEST_F(EditingToolsGuiTest, ShortcutKeysReachTheEditCommands) {
   QTest::keyClick(window.get(), Qt::Key_C, Qt::ControlModifier);
   SelectCell(5, 5);
   QTest::keyClick(window.get(), Qt::Key_V, Qt::ControlModifier);
-  EXPECT_EQ(Document().Cell(5, 5).type, 4) << "Ctrl+C then Ctrl+V";
+  QTest::keyClick(window.get(), Qt::Key_Return);
+  EXPECT_EQ(Document().Cell(5, 5).type, 4) << "Ctrl+C then Ctrl+V and Enter";
+  QTest::keyClick(window.get(), Qt::Key_Escape);  // the first block is no longer placed
   SelectCell(6, 6);
   QTest::keyClick(window.get(), Qt::Key_Delete, Qt::ShiftModifier);
+  QTest::keyClick(window.get(), Qt::Key_Return);
   EXPECT_EQ(Document().Cell(6, 6).type, 4) << "Shift+Delete pastes";
   QTest::keyClick(window.get(), Qt::Key_F1, Qt::ControlModifier);
   EXPECT_EQ(Editor().currentLayer, Floor);

@@ -117,6 +117,8 @@ TEST_F(PartialPresent, WindowShowsTheFullRedrawAfterEveryStep) {
         const auto& key = keys[random() % std::size(keys)];
         QTest::keyClick(window.get(), key.key, key.modifiers);
         done = "key " + QKeySequence(key.key | key.modifiers).toString().toStdString();
+        // A paste shows its block over the view until Enter writes it.
+        if (key.key == Qt::Key_V) QTest::keyClick(window.get(), Qt::Key_Return);
       }
     }
     QCoreApplication::processEvents();

@@ -1,0 +1,97 @@
+#pragma once
+// Bearbeiten > "Suchen und Ersetzen..." (Ctrl+F): conditions on cells combined
+// with AND, the matching cells in a list like the map check's (a double click
+// selects the cell and scrolls to it), and chosen fields written into every
+// match as one step, through the field rule of "Auswahl bearbeiten".
+
+#include <QDialog>
+#include <vector>
+
+#include "edit/CellSearch.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QTreeWidget;
+class QTreeWidgetItem;
+class IntSpinField;
+class TFrmMain;
+
+namespace tessmoor {
+
+class TFrmFindReplace : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit TFrmFindReplace(TFrmMain& main);
+
+  // The conditions as the controls show them.
+  CellQuery Query() const;
+  // The fields to write, as the controls show them.
+  CellFieldEdit Replacement() const;
+  // The texture lists follow the map's table when the window opens.
+  void FillTextureLists();
+
+  void BtnFindClick();
+  void BtnReplaceClick();
+
+ private:
+  void LVResultsDoubleClick(QTreeWidgetItem* item);
+  void FillResults(const CellQuery& query);
+
+  TFrmMain& main;
+  std::vector<GridPoint> found;
+
+  QCheckBox* ChkKind;
+  QComboBox* CboKind;
+  QCheckBox* ChkTexture;
+  QComboBox* CboTexture;
+  QComboBox* CboTextureLayer;
+  QCheckBox* ChkFloor;
+  IntSpinField* SpnFloorFrom;
+  IntSpinField* SpnFloorTo;
+  QCheckBox* ChkCeiling;
+  IntSpinField* SpnCeilingFrom;
+  IntSpinField* SpnCeilingTo;
+  QCheckBox* ChkWater;
+  IntSpinField* SpnWaterFrom;
+  IntSpinField* SpnWaterTo;
+  QCheckBox* ChkOpacity;
+  IntSpinField* SpnOpacityFrom;
+  IntSpinField* SpnOpacityTo;
+  QCheckBox* ChkSelectionOnly;
+  QPushButton* BtnFind;
+  QTreeWidget* LVResults;
+  QLabel* LblCount;
+
+  QCheckBox* ChkSetKind;
+  QComboBox* CboSetKind;
+  QCheckBox* ChkSetTexture;
+  QComboBox* CboSetTexture;
+  QComboBox* CboSetLayer;
+  QCheckBox* ChkSetFloor;
+  IntSpinField* SpnSetFloor;
+  QCheckBox* ChkSetCeiling;
+  IntSpinField* SpnSetCeiling;
+  QCheckBox* ChkSetWater;
+  IntSpinField* SpnSetWater;
+  QCheckBox* ChkSetOpacity;
+  IntSpinField* SpnSetOpacity;
+  QCheckBox* ChkRelative;
+  QPushButton* BtnReplace;
+};
+
+// Owns the command and the window.
+class FindReplaceFeature : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit FindReplaceFeature(TFrmMain& main);
+  TFrmFindReplace& Window() { return *FrmFindReplace; }
+
+ private:
+  TFrmFindReplace* FrmFindReplace;
+};
+
+}  // namespace tessmoor
