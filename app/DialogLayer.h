@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+namespace tessmoor {
+
 enum class SaveChangesAnswer { Yes, No, Cancel };
 enum class NewMapKind { EraseAll, TakeOverTextures };
 // Keep (no answer, e.g. a scripted layer with none) leaves the copy for the next start.
@@ -34,3 +36,5 @@ class DialogLayer {
   // folders) with Ja (default) and Nein.
   virtual RecoveryAnswer AskRecover(const std::string& fileName) = 0;
 };
+
+}  // namespace tessmoor

@@ -11,6 +11,8 @@
 #include "graphics/RenderSurface.h"
 #include "view/MapView.h"
 
+using namespace tessmoor;
+
 namespace {
 
 MapCell CellOfType(int type) {

@@ -14,6 +14,8 @@
 #include "compiler/MeshBuilder.h"
 #include "document/MapDocument.h"
 
+namespace tessmoor {
+
 // Called after each finished row with its number, 0..63.
 using RowDoneCallback = std::function<void(int row)>;
 
@@ -33,3 +35,5 @@ struct FaceCounts {
 
 // Runs the pass over every cell into `counts` (reset first); it never stops early.
 void CountFaces(const MapDocument& document, const ColumnProfile& profile, FaceCounts& counts);
+
+}  // namespace tessmoor

@@ -1,5 +1,7 @@
 #include "edit/UndoStack.h"
 
+namespace tessmoor {
+
 void UndoStack::Execute(MapDocument& document, std::unique_ptr<EditCommand> command) {
   DropRedoSteps();
   command->Apply(document);
@@ -52,3 +54,5 @@ void UndoStack::DropOldestBeyondLimits() {
     clean_ = clean_ > 0 ? clean_ - 1 : -1;
   }
 }
+
+}  // namespace tessmoor

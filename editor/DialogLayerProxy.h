@@ -5,6 +5,8 @@
 
 #include "app/DialogLayer.h"
 
+namespace tessmoor {
+
 class DialogLayerProxy : public DialogLayer {
  public:
   void SetTarget(DialogLayer* layer) { target = layer; }
@@ -30,3 +32,5 @@ class DialogLayerProxy : public DialogLayer {
  private:
   DialogLayer* target = nullptr;
 };
+
+}  // namespace tessmoor

@@ -10,6 +10,9 @@
 
 class QLabel;
 class QTimer;
+
+namespace tessmoor {
+
 class PreviewView;
 
 class TFrm3DView : public QWidget {
@@ -47,3 +50,5 @@ class TFrm3DView : public QWidget {
   QTimer* animationTimer_;
   int rate_;
 };
+
+}  // namespace tessmoor

@@ -25,6 +25,8 @@
 #include "graphics/WinG.h"
 #include "view/ScaledPictures.h"
 
+namespace tessmoor {
+
 namespace {
 
 const char* const SymbolLoadFailure = "Konnte ein oder mehrere Symbole nicht laden.";
@@ -40,7 +42,6 @@ TFrmMain::TFrmMain(DialogLayer* injectedDialogs, const QString& programDirectory
     : model(std::make_unique<DocumentModel>()),
       editor(std::make_unique<EditorState>()),
       scaledPictures(std::make_unique<ScaledPictureCache>()) {
-  editor->scaledPictures = scaledPictures.get();
   setObjectName("FrmMain");
   BuildClientArea();
   BuildMenus();
@@ -74,13 +75,13 @@ void TFrmMain::StartUp(const QString& programDirectory) {
   ScrVertical->setRange(0, GridSize - 1);
   ScrHorizontal->setSingleStep(1);
   ScrVertical->setSingleStep(1);
-  editor->currentLayer = Wall;
+  editor->currentLayer = SurfaceKind::Wall;
   ViewWall->setChecked(true);
-  editor->toolMode = Select;
+  editor->toolMode = ToolMode::Select;
   SpdSelect->setChecked(true);
   editor->hoverCell = {-1, -1};
   LblPos->clear();
-  editor->clipboard = CellClipboard{};
+  *editor->clipboard = CellClipboard{};
   EditPaste->setEnabled(false);
   model->Replace([this](MapDocument& document) { ResetDocument(document, *editor, true); });
   compiler = std::make_unique<MapCompiler>();
@@ -111,7 +112,6 @@ void TFrmMain::CreateWindows(DialogLayer* injectedDialogs) {
     KeepMnemonicsInside(toolWindow);
   connect(FrmProperties, &TFrmProperties::visibilityChanged, this,
           [this](bool visible) { SpdProperties->setChecked(visible); });
-  connect(FrmProperties, &TFrmProperties::slotEdited, this, &TFrmMain::RedrawView);
 }
 
 void TFrmMain::InstallPresenter() {
@@ -124,10 +124,10 @@ void TFrmMain::InstallPresenter() {
 }
 
 ViewGeometry TFrmMain::Geometry() const {
-  return ViewGeometry{ViewPort->width(), ViewPort->height(), ScrollBarThickness, ScrollBarThickness};
+  return ViewGeometry{ViewPort->width(), ViewPort->height(), ScrollBarThickness, ScrollBarThickness, zoomLevel};
 }
 
-void TFrmMain::RedrawView() {
+void TFrmMain::RefreshViews() {
   RedrawMapView();
   // The 3D window outlines the selection.
   if (Frm3DView) Frm3DView->SelectionChanged();
@@ -136,7 +136,7 @@ void TFrmMain::RedrawView() {
 void TFrmMain::RedrawMapView() {
   SyncScrollBars();
   SetSurfaceTarget(ViewPort);
-  ::RedrawView(model->Map(), *editor, Geometry());
+  RedrawView(model->Map(), *editor, Geometry(), scaledPictures.get(), &cameraMarker);
 }
 
 void TFrmMain::SyncScrollBars() {
@@ -171,7 +171,7 @@ void TFrmMain::FormResize() {
   const int height = std::min(ViewPort->height(), 0xFFFF);
   if (width > 0 && height > 0) CreateSurface(static_cast<uint16_t>(width), static_cast<uint16_t>(height), ViewPort);
   ApplyScrollRanges();  // ranges and page steps in cells of the current zoom
-  RedrawView();
+  RefreshViews();
 }
 
 bool TFrmMain::eventFilter(QObject* watched, QEvent* event) {
@@ -192,27 +192,31 @@ void TFrmMain::closeEvent(QCloseEvent* event) {
 
 void TFrmMain::DocumentChanged(const DocumentChange& change) {
   // A new document leaves nothing for the properties window to edit.
-  if (change.Has(DocumentReplaced) && FrmProperties != nullptr) FrmProperties->hide();
-  if (change.Has(FileNameChanged)) CaptionChanged();
-  if (change.Has(HistoryChanged)) UpdateHistoryActions();
-  if (change.Has(CellsChanged | TexturesChanged | StartPositionChanged)) {
+  if (change.Has(DocumentChangeFlag::DocumentReplaced) && FrmProperties != nullptr) FrmProperties->hide();
+  if (change.Has(DocumentChangeFlag::FileNameChanged)) CaptionChanged();
+  if (change.Has(DocumentChangeFlag::HistoryChanged)) UpdateHistoryActions();
+  if (change.Has(DocumentChangeFlag::CellsChanged | DocumentChangeFlag::TexturesChanged |
+                 DocumentChangeFlag::StartPositionChanged)) {
     NotifyPreviewOfChanges();
     if (FrmMapCheck != nullptr) FrmMapCheck->MapChanged();
   }
   // The zoomed pictures follow the texture table; rebuilding them redraws.
-  if (change.Has(TexturesChanged | DocumentReplaced)) {
+  if (change.Has(DocumentChangeFlag::TexturesChanged | DocumentChangeFlag::DocumentReplaced)) {
     ScaledPicturesChanged();
-  } else if (change.Has(CellsChanged | StartPositionChanged)) {
-    RedrawView();
+  } else if (change.Has(DocumentChangeFlag::CellsChanged | DocumentChangeFlag::StartPositionChanged |
+                        DocumentChangeFlag::PaletteChanged)) {
+    RefreshViews();
   }
 }
 
 void TFrmMain::CaptionChanged() { setWindowTitle(QString::fromStdString(Caption(model->Map()))); }
 
 void TFrmMain::Respond(const ToolResponse& response) {
-  if (response.toolModeChanged) SpdSelect->setChecked(editor->toolMode == Select);
+  if (response.toolModeChanged) SpdSelect->setChecked(editor->toolMode == ToolMode::Select);
   if (response.bind) FrmProperties->Bind(*response.bind);
   if (response.showProperties) SetPropertiesVisible(true);
   if (response.positionLabel) LblPos->setText(QString::fromStdString(*response.positionLabel));
-  if (response.redraw) RedrawView();
+  if (response.redraw) RefreshViews();
 }
+
+}  // namespace tessmoor

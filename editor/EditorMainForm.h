@@ -14,8 +14,8 @@
 #include "editor/DialogLayerProxy.h"
 #include "view/EditingTools.h"
 #include "view/MapView.h"
+#include "view/Zoom.h"
 
-class MapCompiler;
 class QAction;
 class QFrame;
 class QActionGroup;
@@ -24,6 +24,10 @@ class QMenu;
 class QScrollBar;
 class QToolButton;
 class QWheelEvent;
+
+namespace tessmoor {
+
+class MapCompiler;
 class RecentFiles;
 struct ScaledPictureCache;
 class TFrm3DView;
@@ -56,6 +60,9 @@ class TFrmMain : public QMainWindow, public DocumentObserver {
   // Null until the 3D window is first opened.
   TFrm3DView* PreviewWindow() { return Frm3DView; }
   ViewGeometry Geometry() const;
+  int32_t ZoomLevel() const { return zoomLevel; }
+  const ScaledPictureCache& ScaledPictures() const { return *scaledPictures; }
+  const CameraMarkerState& CameraMarker() const { return cameraMarker; }
   // Opens a map named on the command line, as Open does once a file is chosen.
   bool OpenMapFile(const QString& path);
   bool OpenMapFile(const std::string& path);  // the file name's own bytes
@@ -70,8 +77,9 @@ class TFrmMain : public QMainWindow, public DocumentObserver {
   void RestoreSettings();
   void StoreSettings();
 
-  // Composes the picture and brings it to the screen.
-  void RedrawView();
+  // Composes the map view's picture and brings it to the screen; the 3D window
+  // follows the selection.
+  void RefreshViews();
   void DocumentChanged(const DocumentChange& change) override;
 
   static constexpr int ToolBarHeight = 25;
@@ -157,7 +165,11 @@ class TFrmMain : public QMainWindow, public DocumentObserver {
   std::unique_ptr<DialogLayer> qtDialogs;
   std::unique_ptr<FileWorkflow> commands;
   bool compiling = false;
+  // The map view's own state: the zoom, the cell pictures of the zoom levels
+  // other than the default, and the 3D camera's mark.
+  int32_t zoomLevel = DefaultZoomLevel;
   std::unique_ptr<ScaledPictureCache> scaledPictures;
+  CameraMarkerState cameraMarker;
   std::unique_ptr<RecentFiles> recentFiles;
   bool rememberSettings = false;
 
@@ -214,3 +226,5 @@ class TFrmMain : public QMainWindow, public DocumentObserver {
   TFrmMapCheck* FrmMapCheck = nullptr;
   TFrm3DView* Frm3DView = nullptr;
 };
+
+}  // namespace tessmoor

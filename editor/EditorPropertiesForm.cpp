@@ -22,6 +22,8 @@
 #include "document/Windows1252.h"
 #include "editor/IntSpinField.h"
 
+namespace tessmoor {
+
 namespace {
 
 // The five surfaces share their labels between the texture and offset pages.
@@ -225,7 +227,7 @@ void TFrmProperties::Bind(const CellBinding& cellBinding) {
 }
 
 void TFrmProperties::DocumentChanged(const DocumentChange& change) {
-  if (change.Has(TexturesChanged | DocumentReplaced)) {
+  if (change.Has(DocumentChangeFlag::TexturesChanged | DocumentChangeFlag::DocumentReplaced)) {
     Bind(binding);
   } else if (ChangeTouchesBinding(change, binding)) {
     if (IsRangeBound()) {
@@ -261,7 +263,7 @@ void TFrmProperties::ApplyToCell() {
     ApplyToRange();
     return;
   }
-  if (ApplyToBoundCell(model, binding, ControlValues(*bound))) emit slotEdited();
+  ApplyToBoundCell(model, binding, ControlValues(*bound));
 }
 
 MapCell TFrmProperties::ControlValues(const MapCell& base) const {
@@ -320,3 +322,5 @@ void TFrmProperties::hideEvent(QHideEvent* event) {
   if (event->spontaneous()) return;
   emit visibilityChanged(false);
 }
+
+}  // namespace tessmoor

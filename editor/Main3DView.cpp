@@ -11,6 +11,8 @@
 #include "editor/EditorMainForm.h"
 #include "editor/PreviewView.h"
 
+namespace tessmoor {
+
 namespace {
 
 const char* const NoOpenGL = "Die 3D-Ansicht braucht OpenGL 3.3, das hier nicht zur Verfügung steht.";
@@ -60,16 +62,18 @@ void TFrmMain::NotifyPreviewOfChanges() {
 
 void TFrmMain::Preview3DVisible(bool visible) {
   View3D->setChecked(visible);
-  editor->cameraMarker.shown = visible;
+  cameraMarker.shown = visible;
   if (visible) PreviewCameraMoved();
   RedrawMapView();
 }
 
 void TFrmMain::PreviewCameraMoved() {
   const PreviewCamera& camera = Frm3DView->View().Camera();
-  editor->cameraMarker.cell = camera.Cell();
-  editor->cameraMarker.yaw = camera.Yaw();
+  cameraMarker.cell = camera.Cell();
+  cameraMarker.yaw = camera.Yaw();
   RedrawMapView();
 }
 
 void TFrmMain::SelectCellFrom3D(int x, int y) { ShowCell({x, y}); }
+
+}  // namespace tessmoor

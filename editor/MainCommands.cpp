@@ -7,6 +7,7 @@
 
 #include "compiler/CompileMap.h"
 #include "document/MapFile.h"
+#include "edit/CellBlocks.h"
 #include "edit/CellCommands.h"
 #include "editor/BusyCursor.h"
 #include "editor/Editor3DViewForm.h"
@@ -16,6 +17,8 @@
 #include "editor/EditorSetStartPosForm.h"
 #include "editor/EditorTextureEditorForm.h"
 #include "editor/ViewPortWidget.h"
+
+namespace tessmoor {
 
 namespace {
 
@@ -85,7 +88,7 @@ void TFrmMain::EditFillClick() { FillSelection(*model, *editor); }
 void TFrmMain::EditCopyClick() {
   CopySelection(model->Map(), *editor);
   // Kept current here as well, so the paste shortcuts work without opening the menu.
-  EditPaste->setEnabled(editor->clipboard.cells != nullptr);
+  EditPaste->setEnabled(!editor->clipboard->IsEmpty());
 }
 
 void TFrmMain::EditPasteClick() { PasteClipboard(*model, *editor); }
@@ -96,7 +99,7 @@ void TFrmMain::EditSetStartPosClick() {
   if (chosen && (chosen->x != current.x || chosen->y != current.y)) SetStartPosition(*model, *chosen);
 }
 
-void TFrmMain::MnuEditClick() { EditPaste->setEnabled(editor->clipboard.cells != nullptr); }
+void TFrmMain::MnuEditClick() { EditPaste->setEnabled(!editor->clipboard->IsEmpty()); }
 
 void TFrmMain::MnuViewClick() {
   ViewProperties->setChecked(FrmProperties->isVisible());
@@ -120,23 +123,23 @@ void TFrmMain::SetPropertiesVisible(bool visible) {
   ViewProperties->setChecked(FrmProperties->isVisible());
 }
 
-void TFrmMain::SpdSelectClick(bool down) { Respond(SetToolMode(*editor, down ? Select : Paint)); }
+void TFrmMain::SpdSelectClick(bool down) { Respond(SetToolMode(*editor, down ? ToolMode::Select : ToolMode::Paint)); }
 
 void TFrmMain::ViewTextureEditorClick() { FrmTextureEditor->exec(); }
 
 void TFrmMain::ViewLayerClick(QAction* item) {
-  editor->currentLayer = item->data().toInt();
-  RedrawView();
+  editor->currentLayer = static_cast<SurfaceKind>(item->data().toInt());
+  RefreshViews();
 }
 
 void TFrmMain::ScrHorizontalChange(int position) {
   editor->viewOrigin.x = position;
-  RedrawView();
+  RefreshViews();
 }
 
 void TFrmMain::ScrVerticalChange(int position) {
   editor->viewOrigin.y = position;
-  RedrawView();
+  RefreshViews();
 }
 
 bool TFrmMain::OpenMapFile(const QString& path) { return OpenMapFile(path.toStdString()); }
@@ -146,3 +149,5 @@ bool TFrmMain::OpenMapFile(const std::string& path) {
   if (loaded) RememberCurrentFile();
   return loaded;
 }
+
+}  // namespace tessmoor

@@ -5,6 +5,8 @@
 #include "editor/EditorMainForm.h"
 #include "export/MapExport.h"
 
+namespace tessmoor {
+
 namespace {
 
 // Beside the map once it has a file, else where maps are kept.
@@ -28,3 +30,5 @@ void TFrmMain::FileExportClick() {
   }
   if (!result.ok) dialogs.ShowError(result.message);
 }
+
+}  // namespace tessmoor

@@ -9,6 +9,8 @@
 #include "view/CellReveal.h"
 #include "view/HitTesting.h"
 
+namespace tessmoor {
+
 void TFrmMain::EditCheckMapClick() {
   FrmMapCheck->CheckDocument();
   FrmMapCheck->show();
@@ -22,5 +24,7 @@ void TFrmMain::ShowCell(GridPoint cell) {
   editor->viewOrigin = OriginShowing(*editor, Geometry(), cell);
   // As a click on the cell would: the properties window follows the selection.
   FrmProperties->Bind(CellBinding::Grid(cell));
-  RedrawView();
+  RefreshViews();
 }
+
+}  // namespace tessmoor

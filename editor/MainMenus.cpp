@@ -4,9 +4,12 @@
 #include <QActionGroup>
 #include <QMenuBar>
 
+#include "edit/CellBlocks.h"
 #include "editor/EditorMainForm.h"
 #include "editor/EditorPropertiesForm.h"
 #include "view/EditingTools.h"
+
+namespace tessmoor {
 
 QAction* TFrmMain::AddAction(QMenu* menu, const char* name, const QString& text, QList<QKeySequence> shortcuts) {
   auto* action = menu->addAction(text);
@@ -100,11 +103,11 @@ void TFrmMain::BuildViewMenu() {
     ViewLayers->addAction(item);
     return item;
   };
-  ViewFloor = addLayer("ViewFloor", "&Boden", Floor, Qt::Key_F1);
-  ViewCeiling = addLayer("ViewCeiling", "&Decke", Ceiling, Qt::Key_F2);
-  ViewWall = addLayer("ViewWall", "&Wand", Wall, Qt::Key_F3);
-  ViewPedestalFloor = addLayer("ViewPedestalFloor", "Sockel - B&oden", PedestalFloor, Qt::Key_F4);
-  ViewPedestalCeiling = addLayer("ViewPedestalCeiling", "Sockel - De&cke", PedestalCeiling, Qt::Key_F5);
+  ViewFloor = addLayer("ViewFloor", "&Boden", SurfaceKind::Floor, Qt::Key_F1);
+  ViewCeiling = addLayer("ViewCeiling", "&Decke", SurfaceKind::Ceiling, Qt::Key_F2);
+  ViewWall = addLayer("ViewWall", "&Wand", SurfaceKind::Wall, Qt::Key_F3);
+  ViewPedestalFloor = addLayer("ViewPedestalFloor", "Sockel - B&oden", SurfaceKind::PedestalFloor, Qt::Key_F4);
+  ViewPedestalCeiling = addLayer("ViewPedestalCeiling", "Sockel - De&cke", SurfaceKind::PedestalCeiling, Qt::Key_F5);
 
   BuildZoomMenu();
 
@@ -114,3 +117,5 @@ void TFrmMain::BuildViewMenu() {
   connect(View3D, &QAction::triggered, this, &TFrmMain::View3DClick);
   connect(ViewLayers, &QActionGroup::triggered, this, &TFrmMain::ViewLayerClick);
 }
+
+}  // namespace tessmoor

@@ -11,6 +11,8 @@
 #include "editor/RecentFiles.h"
 #include "view/Zoom.h"
 
+namespace tessmoor {
+
 namespace {
 
 // The program sets only its application name; it then names the folder too.
@@ -60,7 +62,7 @@ void TFrmMain::RestoreSettings() {
   recentFiles->SetPaths(settings.value(RecentKey).toStringList());
   FillRecentMenu();
   if (settings.contains(GeometryKey)) restoreGeometry(settings.value(GeometryKey).toByteArray());
-  const int layer = settings.value(LayerKey, editor->currentLayer).toInt();
+  const int layer = settings.value(LayerKey, static_cast<int>(editor->currentLayer)).toInt();
   for (QAction* item : ViewLayers->actions()) {
     if (item->data().toInt() == layer) item->trigger();
   }
@@ -71,7 +73,9 @@ void TFrmMain::StoreSettings() {
   if (!rememberSettings) return;
   QSettings settings(OrganizationName(), QCoreApplication::applicationName());
   settings.setValue(GeometryKey, saveGeometry());
-  settings.setValue(ZoomKey, editor->zoomLevel);
-  settings.setValue(LayerKey, editor->currentLayer);
+  settings.setValue(ZoomKey, zoomLevel);
+  settings.setValue(LayerKey, static_cast<int>(editor->currentLayer));
   settings.setValue(RecentKey, recentFiles->Paths());
 }
+
+}  // namespace tessmoor

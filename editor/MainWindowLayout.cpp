@@ -10,6 +10,8 @@
 #include "editor/ToolBarIcons.h"
 #include "editor/ViewPortWidget.h"
 
+namespace tessmoor {
+
 namespace {
 
 QToolButton* MakeToolButton(QWidget* parent, const char* name, const QString& hint, const QIcon& icon, bool checkable) {
@@ -99,3 +101,5 @@ void TFrmMain::BuildToolBar() {
   connect(SpdProperties, &QToolButton::clicked, this, &TFrmMain::SpdPropertiesClick);
   connect(SpdTextureEditor, &QToolButton::clicked, this, &TFrmMain::ViewTextureEditorClick);
 }
+
+}  // namespace tessmoor

@@ -13,6 +13,8 @@
 #include "view/ScaledPictures.h"
 #include "view/ViewColours.h"
 
+namespace tessmoor {
+
 void TFrmMain::BuildZoomMenu() {
   MnuView->addSeparator();
   ViewZoomIn = AddAction(MnuView, "ViewZoomIn", "Ver&größern",
@@ -22,8 +24,8 @@ void TFrmMain::BuildZoomMenu() {
   ViewZoomOut = AddAction(MnuView, "ViewZoomOut", "Ver&kleinern", {QKeySequence(Qt::CTRL | Qt::Key_Minus)});
   ViewZoomReset = AddAction(MnuView, "ViewZoomReset", "Origi&nalgröße", {QKeySequence(Qt::CTRL | Qt::Key_0)});
   ViewZoomWhole = AddAction(MnuView, "ViewZoomWhole", "Ganze K&arte", {QKeySequence(Qt::CTRL | Qt::Key_9)});
-  connect(ViewZoomIn, &QAction::triggered, this, [this] { ZoomTo(editor->zoomLevel - 1, MapAreaCentre()); });
-  connect(ViewZoomOut, &QAction::triggered, this, [this] { ZoomTo(editor->zoomLevel + 1, MapAreaCentre()); });
+  connect(ViewZoomIn, &QAction::triggered, this, [this] { ZoomTo(zoomLevel - 1, MapAreaCentre()); });
+  connect(ViewZoomOut, &QAction::triggered, this, [this] { ZoomTo(zoomLevel + 1, MapAreaCentre()); });
   // Back at the original size from the whole map, the view starts where the map starts, as it first did.
   connect(ViewZoomReset, &QAction::triggered, this,
           [this] { ZoomTo(DefaultZoomLevel, QPoint(MapAreaLeft, MapAreaTop)); });
@@ -38,19 +40,17 @@ QPoint TFrmMain::MapAreaCentre() const {
 }
 
 void TFrmMain::ZoomTo(int level, QPoint anchor) {
-  const int from = editor->zoomLevel;
+  const int from = zoomLevel;
   // Taken before the new scroll range may cut the origin back.
   const GridPoint origin = editor->viewOrigin;
-  editor->zoomLevel = ClampZoomLevel(level);
-  PrepareScaledPictures(*scaledPictures, model->Map(), *editor, editor->zoomLevel);
+  zoomLevel = ClampZoomLevel(level);
+  PrepareScaledPictures(*scaledPictures, model->Map(), *editor, zoomLevel);
   ApplyScrollRanges();
-  editor->viewOrigin.x =
-      ZoomedOrigin(origin.x, anchor.x() - MapAreaLeft, from, editor->zoomLevel, ScrHorizontal->maximum());
-  editor->viewOrigin.y =
-      ZoomedOrigin(origin.y, anchor.y() - MapAreaTop, from, editor->zoomLevel, ScrVertical->maximum());
+  editor->viewOrigin.x = ZoomedOrigin(origin.x, anchor.x() - MapAreaLeft, from, zoomLevel, ScrHorizontal->maximum());
+  editor->viewOrigin.y = ZoomedOrigin(origin.y, anchor.y() - MapAreaTop, from, zoomLevel, ScrVertical->maximum());
   // The label names the pointer's cell again on its next move.
   editor->hoverCell = {-1, -1};
-  RedrawView();
+  RefreshViews();
 }
 
 void TFrmMain::ViewPortWheel(QWheelEvent& event) {
@@ -60,18 +60,17 @@ void TFrmMain::ViewPortWheel(QWheelEvent& event) {
     return;
   }
   event.accept();
-  ZoomTo(editor->zoomLevel + (steps > 0 ? -1 : 1), event.position().toPoint());
+  ZoomTo(zoomLevel + (steps > 0 ? -1 : 1), event.position().toPoint());
 }
 
 void TFrmMain::ApplyScrollRanges() {
   const QSignalBlocker blockHorizontal(ScrHorizontal);
   const QSignalBlocker blockVertical(ScrVertical);
   const ViewRect area = MapArea(Geometry());
-  ScrHorizontal->setRange(0, ScrollMaximum(editor->zoomLevel, area.right - area.left + 1));
-  ScrVertical->setRange(0, ScrollMaximum(editor->zoomLevel, area.bottom - area.top + 1));
-  const ScrollBarLayout bars =
-      LayoutScrollBars(ClientArea->width(), ClientArea->height(), ToolBarHeight, ScrollBarThickness, ScrollBarThickness,
-                       CellPictureSizeAt(editor->zoomLevel));
+  ScrHorizontal->setRange(0, ScrollMaximum(zoomLevel, area.right - area.left + 1));
+  ScrVertical->setRange(0, ScrollMaximum(zoomLevel, area.bottom - area.top + 1));
+  const ScrollBarLayout bars = LayoutScrollBars(ClientArea->width(), ClientArea->height(), ToolBarHeight,
+                                                ScrollBarThickness, ScrollBarThickness, CellPictureSizeAt(zoomLevel));
   ScrHorizontal->setPageStep(std::max(0, bars.horizontalPageStep));
   ScrVertical->setPageStep(std::max(0, bars.verticalPageStep));
   // A smaller range must not leave the view beyond it; the bars follow on the next redraw.
@@ -81,6 +80,8 @@ void TFrmMain::ApplyScrollRanges() {
 
 void TFrmMain::ScaledPicturesChanged() {
   InvalidateScaledPictures(*scaledPictures);
-  PrepareScaledPictures(*scaledPictures, model->Map(), *editor, editor->zoomLevel);
-  RedrawView();
+  PrepareScaledPictures(*scaledPictures, model->Map(), *editor, zoomLevel);
+  RefreshViews();
 }
+
+}  // namespace tessmoor

@@ -8,6 +8,8 @@
 
 #include "editor/EditorNewForm.h"
 
+namespace tessmoor {
+
 namespace {
 
 const QString ApplicationTitle = QStringLiteral("Tessmoor-Editor");
@@ -116,3 +118,5 @@ RecoveryAnswer QtDialogLayer::AskRecover(const std::string& fileName) {
   if (clicked == box.button(QMessageBox::No)) return RecoveryAnswer::Discard;
   return RecoveryAnswer::Keep;
 }
+
+}  // namespace tessmoor

@@ -6,6 +6,8 @@
 #include <QRegion>
 #include <QWheelEvent>
 
+namespace tessmoor {
+
 namespace {
 
 MouseButton ToolButton(Qt::MouseButton button) {
@@ -76,3 +78,5 @@ void ViewPortWidget::wheelEvent(QWheelEvent* event) {
   if (OnWheel) return OnWheel(*event);
   QWidget::wheelEvent(event);
 }
+
+}  // namespace tessmoor

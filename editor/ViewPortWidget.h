@@ -14,6 +14,8 @@
 
 class QPainter;
 
+namespace tessmoor {
+
 class ViewPortWidget : public QWidget {
   Q_OBJECT
 
@@ -46,3 +48,5 @@ class ViewPortWidget : public QWidget {
   QRect paintedArea;  // what the present of the current paint covered
   int presentedFrames = 0;
 };
+
+}  // namespace tessmoor

@@ -11,6 +11,8 @@
 #include "graphics/GraphicsError.h"
 #include "graphics/PcxLoader.h"
 
+namespace tessmoor {
+
 namespace {
 
 int FrameCount(const TextureEntry& entry) { return std::clamp(entry.frameCount, 0, MaxFrames); }
@@ -87,7 +89,7 @@ TexturePngs EncodeTexturePngs(const MapDocument& document, const ExportScene& sc
     HiColorImage picture;
     TakeGraphicsError();
     LoadPcxImage(ResolvePathIgnoringCase(path), picture);
-    if (TakeGraphicsError() != geNone || picture.IsEmpty()) {
+    if (TakeGraphicsError() != GraphicsErrorCode::geNone || picture.IsEmpty()) {
       result.error = PictureLoadErrorMessage(path);
       return result;
     }
@@ -95,3 +97,5 @@ TexturePngs EncodeTexturePngs(const MapDocument& document, const ExportScene& sc
   }
   return result;
 }
+
+}  // namespace tessmoor

@@ -1,15 +1,19 @@
 #include "graphics/GraphicsError.h"
 
+namespace tessmoor {
+
 namespace {
 // One process-wide code shared by every image and surface operation; the
 // program touches it only from the user-interface thread.
-int32_t lastGraphicsError = geNone;
+GraphicsErrorCode lastGraphicsError = GraphicsErrorCode::geNone;
 }  // namespace
 
-int32_t TakeGraphicsError() {
-  const int32_t code = lastGraphicsError;
-  lastGraphicsError = geNone;
+GraphicsErrorCode TakeGraphicsError() {
+  const GraphicsErrorCode code = lastGraphicsError;
+  lastGraphicsError = GraphicsErrorCode::geNone;
   return code;
 }
 
-void SetGraphicsError(int32_t code) { lastGraphicsError = code; }
+void SetGraphicsError(GraphicsErrorCode code) { lastGraphicsError = code; }
+
+}  // namespace tessmoor

@@ -5,6 +5,8 @@
 
 #include "graphics/GraphicsError.h"
 
+namespace tessmoor {
+
 RGB555 PackRGB555(uint8_t red, uint8_t green, uint8_t blue) {
   return static_cast<RGB555>((red << 10) | (green << 5) | blue);
 }
@@ -18,7 +20,7 @@ void UnpackRGB555(RGB555 pixel, uint8_t& red, uint8_t& green, uint8_t& blue) {
 namespace {
 bool TryAllocImage(int32_t width, int32_t height, HiColorImage& image) {
   if (!IsImageSizeAllowed(width, height)) {
-    SetGraphicsError(geImage);
+    SetGraphicsError(GraphicsErrorCode::geImage);
     return false;
   }
   image.pixels = std::make_unique<RGB555[]>(static_cast<size_t>(width) * static_cast<size_t>(height));
@@ -64,7 +66,7 @@ RGB555 GetImagePixel(int32_t x, int32_t y, const HiColorImage& image) {
 void ScaleImage(HiColorImage& dest, int32_t destWidth, int32_t destHeight, const HiColorImage& source) {
   // Sampling an empty source would read a buffer that is not there.
   if (source.IsEmpty() || source.width <= 0 || source.height <= 0) {
-    SetGraphicsError(geImage);
+    SetGraphicsError(GraphicsErrorCode::geImage);
     return;
   }
   // The stepping below divides by the destination's sides.
@@ -103,7 +105,7 @@ void ScaleImage(HiColorImage& dest, int32_t destWidth, int32_t destHeight, const
 void MakeThumbnail(const HiColorImage& source, HiColorImage& dest) {
   const int32_t w = source.width, h = source.height;
   if (w <= 0 || h <= 0) {
-    SetGraphicsError(geImage);
+    SetGraphicsError(GraphicsErrorCode::geImage);
     return;
   }
   // Extended precision, quotient first: this is what decides 41 x 41 -> 64 x 63,
@@ -127,3 +129,5 @@ HiColorImage CopyImage(const HiColorImage& image) {
   std::copy_n(image.pixels.get(), count, copy.pixels.get());
   return copy;
 }
+
+}  // namespace tessmoor

@@ -5,6 +5,8 @@
 #include "document/MapDocument.h"
 #include "preview/PreviewMath.h"
 
+namespace tessmoor {
+
 // The world position of the centre of cell (x, y) at height 0.
 Vec3 CellCentre(int x, int y);
 
@@ -20,3 +22,5 @@ float StandingEyeHeight(const MapCell& cell);
 // eye height. A start position outside the grid (a damaged file) is moved to the
 // nearest cell.
 Vec3 StartEyePosition(const MapDocument& document);
+
+}  // namespace tessmoor

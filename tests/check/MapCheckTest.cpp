@@ -13,6 +13,8 @@
 #include "tools/tmgen/CourtyardMap.h"
 #include "tools/tmgen/SampleMap.h"
 
+namespace tessmoor {
+
 using namespace check_test;
 
 // Readable failures: the line tmcompile would print.
@@ -42,10 +44,10 @@ const SpoiltMap SpoiltMaps[] = {
      [](MapDocument& m) { SetType(m.Cell(11, 18), CellType::WindowVertical); },
      {At(W, 11, 18, "Fenster ohne Wandtextur")}},
     {"wall texture with no open side",
-     [](MapDocument& m) { m.Cell(RoomHigh, RoomLow).texture[Wall] = WallTexture; },
+     [](MapDocument& m) { m.Cell(RoomHigh, RoomLow).texture[SurfaceKind::Wall] = WallTexture; },
      {At(W, RoomHigh, RoomLow, "Wandtextur ohne offenen Nachbarn mit Boden")}},
     {"wall texture beside open cells without floor",
-     [](MapDocument& m) { m.Cell(11, 12).texture[Floor] = NoTexture; },
+     [](MapDocument& m) { m.Cell(11, 12).texture[SurfaceKind::Floor] = NoTexture; },
      {At(W, 10, 12, "Wandtextur ohne offenen Nachbarn mit Boden")}},
     {"ceiling corner below the floor",
      [](MapDocument& m) { m.Cell(13, 13).ceilingHeight[2] = -8; },
@@ -54,7 +56,7 @@ const SpoiltMap SpoiltMaps[] = {
      [](MapDocument& m) {
        MapCell& basin = m.Cell(14, 12);
        SetType(basin, CellType::WaterBasin);
-       basin.texture[Wall] = WallTexture;
+       basin.texture[SurfaceKind::Wall] = WallTexture;
        basin.ceilingHeight[1] = 100;
        basin.waterLevel = 101;
      },
@@ -63,7 +65,7 @@ const SpoiltMap SpoiltMaps[] = {
      [](MapDocument& m) {
        MapCell& basin = m.Cell(14, 12);
        SetType(basin, CellType::WaterBasin);
-       basin.texture[Wall] = WallTexture;
+       basin.texture[SurfaceKind::Wall] = WallTexture;
        basin.waterLevel = -1;
      },
      {At(W, 14, 12, "Wasserspiegel nicht zwischen Boden und Decke")}},
@@ -71,7 +73,7 @@ const SpoiltMap SpoiltMaps[] = {
      [](MapDocument& m) { m.textures[CeilingTexture].frameCount = 0; },
      {At(W, 11, 11, "Textur „Decke“ hat keine Bilder")}},
     {"open floor on the grid edge",
-     [](MapDocument& m) { m.Cell(0, 30).texture[Floor] = FloorTexture; },
+     [](MapDocument& m) { m.Cell(0, 30).texture[SurfaceKind::Floor] = FloorTexture; },
      {At(W, 0, 30, "Offener Boden am Kartenrand")}},
     {"unused texture",
      [](MapDocument& m) {
@@ -82,7 +84,7 @@ const SpoiltMap SpoiltMaps[] = {
      },
      {Anywhere(H, "Textur „Übrig“ wird nicht benutzt")}},
     {"reference beyond the table",
-     [](MapDocument& m) { m.Cell(12, 12).texture[PedestalCeiling] = 9; },
+     [](MapDocument& m) { m.Cell(12, 12).texture[SurfaceKind::PedestalCeiling] = 9; },
      {At(E, 12, 12, "Textur 9 (Sockel - Decke) fehlt in der Tabelle")}},
     {"start outside the grid",
      [](MapDocument& m) {
@@ -131,7 +133,7 @@ TEST(MapCheckTest, TooManyPolygonsAreCountedInFull) {
   for (MapCell& cell : map->cells) {
     SetCellDefaults(cell);
     SetType(cell, CellType::Column);
-    cell.texture[Wall] = WallTexture;
+    cell.texture[SurfaceKind::Wall] = WallTexture;
   }
   const MapFindings findings = CheckMap(*map);
   ASSERT_FALSE(findings.empty());
@@ -149,8 +151,8 @@ TEST(MapCheckTest, TooManyTextureCoordinatesAreAnError) {
       MapCell& cell = map->Cell(x, y);
       SetCellDefaults(cell);
       for (float& corner : cell.ceilingHeight) corner = (x + y) % 2 ? 144.0f : 128.0f;
-      cell.texture[PedestalCeiling] = StepTexture;
-      cell.textureOffset[PedestalCeiling] = int16_t(offset++ % 2000);
+      cell.texture[SurfaceKind::PedestalCeiling] = StepTexture;
+      cell.textureOffset[SurfaceKind::PedestalCeiling] = int16_t(offset++ % 2000);
     }
   }
   const MapFindings findings = CheckMap(*map);
@@ -211,3 +213,5 @@ TEST(MapCheckTest, FaceCountsMatchTheCompile) {
 }
 
 }  // namespace
+
+}  // namespace tessmoor

@@ -20,6 +20,8 @@
 #include "export/MapExport.h"
 #include "export/ObjWriter.h"
 
+using namespace tessmoor;
+
 namespace {
 
 constexpr int ExitOk = 0;
