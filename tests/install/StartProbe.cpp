@@ -62,9 +62,9 @@ class StartProbePlugin : public QGenericPlugin {
   Q_OBJECT
   Q_PLUGIN_METADATA(IID QGenericPluginFactoryInterface_iid FILE "StartProbe.json")
  public:
-  QObject* create(const QString& key, const QString& specification) override {
+  QObject* create(const QString& key, const QString& folder) override {
     if (key.toLower() != "tmstartprobe") return nullptr;
-    return new StartProbe(specification);
+    return new StartProbe(folder);
   }
 };
 
