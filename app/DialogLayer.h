@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+namespace tessmoor {
+
 enum class SaveChangesAnswer { Yes, No, Cancel };
 enum class NewMapKind { EraseAll, TakeOverTextures };
 // Keep (no answer, e.g. a scripted layer with none) leaves the copy for the next start.
@@ -37,3 +39,5 @@ class DialogLayer {
   // Nein; true for Ja.
   virtual bool AskRestartTestRun() = 0;
 };
+
+}  // namespace tessmoor

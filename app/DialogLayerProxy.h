@@ -7,6 +7,8 @@
 
 #include "app/DialogLayer.h"
 
+namespace tessmoor {
+
 class DialogLayerProxy : public DialogLayer {
  public:
   void SetTarget(DialogLayer* layer) { target = layer; }
@@ -37,3 +39,5 @@ class DialogLayerProxy : public DialogLayer {
  private:
   DialogLayer* target = nullptr;
 };
+
+}  // namespace tessmoor

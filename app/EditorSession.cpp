@@ -7,11 +7,9 @@ namespace tessmoor {
 EditorSession::EditorSession(const std::string& programDirectory)
     : files_(std::make_unique<FileWorkflow>(model_, editor_, dialogs_)) {
   editor_.programDirectory = programDirectory;
-  editor_.scaledPictures = &scaledPictures_;
   editor_.currentLayer = SurfaceKind::Wall;
   editor_.toolMode = ToolMode::Select;
   editor_.hoverCell = {-1, -1};
-  editor_.clipboard = CellClipboard{};
   model_.Replace([this](MapDocument& document) { ResetDocument(document, editor_, true); });
 }
 

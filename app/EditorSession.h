@@ -12,7 +12,7 @@
 #include "app/FileWorkflow.h"
 #include "document/MapDocument.h"
 #include "edit/DocumentModel.h"
-#include "view/ScaledPictures.h"
+#include "view/MapViewState.h"
 
 namespace tessmoor {
 
@@ -30,7 +30,10 @@ class EditorSession {
   const MapDocument& Map() const { return model_.Map(); }
   EditorState& Editor() { return editor_; }
   const EditorState& Editor() const { return editor_; }
-  ScaledPictureCache& ScaledPictures() { return scaledPictures_; }
+  // The map view's zoom, zoomed pictures and camera mark.
+  MapViewState& MapView() { return mapView_; }
+  const MapViewState& MapView() const { return mapView_; }
+  ScaledPictureCache& ScaledPictures() { return mapView_.scaledPictures; }
   // Every question and message of this session's commands goes to the layer set here.
   DialogLayer& Dialogs() { return dialogs_; }
   void SetDialogs(DialogLayer* layer) { dialogs_.SetTarget(layer); }
@@ -48,7 +51,7 @@ class EditorSession {
  private:
   DocumentModel model_;
   EditorState editor_;
-  ScaledPictureCache scaledPictures_;
+  MapViewState mapView_;
   DialogLayerProxy dialogs_;
   std::unique_ptr<FileWorkflow> files_;
 };

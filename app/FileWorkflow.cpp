@@ -1,5 +1,7 @@
 #include "app/FileWorkflow.h"
 
+namespace tessmoor {
+
 FileWorkflow::FileWorkflow(DocumentModel& model, EditorState& editor, DialogLayer& dialogs, FileOps& fileOps)
     : model_(model), editor_(editor), dialogs_(dialogs), fileOps_(fileOps) {}
 
@@ -61,3 +63,5 @@ void FileWorkflow::NewDocument() {
 }
 
 bool FileWorkflow::ConfirmClose() { return !model_.IsModified() || AskSaveChanges(); }
+
+}  // namespace tessmoor

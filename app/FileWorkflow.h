@@ -8,6 +8,8 @@
 #include "document/MapFile.h"
 #include "edit/DocumentModel.h"
 
+namespace tessmoor {
+
 class FileWorkflow {
  public:
   FileWorkflow(DocumentModel& model, EditorState& editor, DialogLayer& dialogs, FileOps& fileOps = RealFileOps());
@@ -34,3 +36,5 @@ class FileWorkflow {
   DialogLayer& dialogs_;
   FileOps& fileOps_;
 };
+
+}  // namespace tessmoor

@@ -3,6 +3,8 @@
 #include "document/RecoveryFile.h"
 #include "document/RecoveryFolder.h"
 
+namespace tessmoor {
+
 namespace {
 
 std::string ShownName(const std::string& originalPath) {
@@ -51,3 +53,5 @@ bool OfferOrphanedCopies(const std::string& folder, DocumentModel& model, Editor
   }
   return false;
 }
+
+}  // namespace tessmoor

@@ -7,6 +7,8 @@
 #include "document/MapDocument.h"
 #include "edit/DocumentModel.h"
 
+namespace tessmoor {
+
 // Offers every orphaned copy in `folder` in turn. Ja loads it in place of the
 // current document under its original name (or "Unbenannt.tmm"), unsaved, and
 // moves the copy to `adoptAs` (this editor's own copy path; "" deletes it), so
@@ -18,3 +20,5 @@ bool OfferOrphanedCopies(const std::string& folder, DocumentModel& model, Editor
 // Loads the copy at `copyPath` as a recovered, unsaved document. On failure the
 // document is a new, unmodified one and the reader's message is returned.
 MapFileResult RestoreRecoveryCopy(const std::string& copyPath, DocumentModel& model, EditorState& editor);
+
+}  // namespace tessmoor

@@ -12,6 +12,8 @@
 
 #include "document/MapDocument.h"
 
+namespace tessmoor {
+
 namespace bench_maps {
 
 inline constexpr uint16_t FloorTexture = 0, CeilingTexture = 1, WallTexture = 2, StepTexture = 3, WaterTexture = 4;
@@ -26,15 +28,15 @@ inline std::unique_ptr<MapDocument> NewMap() {
 
 inline void Open(MapCell& cell) {
   cell.type = static_cast<uint8_t>(CellType::Nothing);
-  cell.texture[Floor] = FloorTexture;
-  cell.texture[Ceiling] = CeilingTexture;
-  cell.texture[PedestalFloor] = StepTexture;
-  cell.texture[PedestalCeiling] = StepTexture;
+  cell.texture[SurfaceKind::Floor] = FloorTexture;
+  cell.texture[SurfaceKind::Ceiling] = CeilingTexture;
+  cell.texture[SurfaceKind::PedestalFloor] = StepTexture;
+  cell.texture[SurfaceKind::PedestalCeiling] = StepTexture;
 }
 
 inline void MakeKind(MapCell& cell, CellType type) {
   cell.type = static_cast<uint8_t>(type);
-  cell.texture[Wall] = type == CellType::WaterBasin ? WaterTexture : WallTexture;
+  cell.texture[SurfaceKind::Wall] = type == CellType::WaterBasin ? WaterTexture : WallTexture;
 }
 
 // Rooms of 7 x 7 open cells inside walls, with a door in each wall.
@@ -48,7 +50,7 @@ inline std::unique_ptr<MapDocument> SampleMap() {
       const bool door = (x % 8 == 4 && y % 8 == 0 && y > 0) || (y % 8 == 4 && x % 8 == 0 && x > 0);
       if (wallLine && !door) {
         MakeKind(cell, CellType::Wall);
-        cell.textureOffset[Wall] = int16_t(random() % 4 * 32);
+        cell.textureOffset[SurfaceKind::Wall] = int16_t(random() % 4 * 32);
         continue;
       }
       Open(cell);
@@ -98,15 +100,17 @@ inline std::unique_ptr<MapDocument> DenseMap() {
   std::uniform_int_distribution<int> floorHeight(0, 31), ceilingRaise(0, 31), offset(0, 330);
   for (MapCell& cell : map->cells) {
     Open(cell);
-    cell.texture[PedestalFloor] = random() % 100 < 28 ? StepTexture : NoTexture;
-    cell.texture[PedestalCeiling] = random() % 100 < 16 ? StepTexture : NoTexture;
+    cell.texture[SurfaceKind::PedestalFloor] = random() % 100 < 28 ? StepTexture : NoTexture;
+    cell.texture[SurfaceKind::PedestalCeiling] = random() % 100 < 16 ? StepTexture : NoTexture;
     cell.floorHeight = float(floorHeight(random));
     const float ceiling = 128.0f + float(ceilingRaise(random));
     for (float& corner : cell.ceilingHeight) corner = ceiling;
-    cell.textureOffset[PedestalFloor] = int16_t(offset(random));
-    cell.textureOffset[PedestalCeiling] = int16_t(offset(random));
+    cell.textureOffset[SurfaceKind::PedestalFloor] = int16_t(offset(random));
+    cell.textureOffset[SurfaceKind::PedestalCeiling] = int16_t(offset(random));
   }
   return map;
 }
 
 }  // namespace bench_maps
+
+}  // namespace tessmoor

@@ -16,6 +16,8 @@
 #include "check/MapCheck.h"
 #include "document/MapFile.h"
 
+using namespace tessmoor;
+
 namespace {
 
 std::unique_ptr<MapDocument> NewMap(int textures) {
@@ -37,14 +39,14 @@ std::unique_ptr<MapDocument> DenseMap() {
   auto map = NewMap(4);
   std::mt19937 random(2024);
   for (MapCell& cell : map->cells) {
-    cell.texture[Floor] = 0;
-    cell.texture[Ceiling] = 1;
-    cell.texture[PedestalFloor] = random() % 100 < 20 ? 2 : NoTexture;
-    cell.texture[PedestalCeiling] = random() % 100 < 10 ? 3 : NoTexture;
+    cell.texture[SurfaceKind::Floor] = 0;
+    cell.texture[SurfaceKind::Ceiling] = 1;
+    cell.texture[SurfaceKind::PedestalFloor] = random() % 100 < 20 ? 2 : NoTexture;
+    cell.texture[SurfaceKind::PedestalCeiling] = random() % 100 < 10 ? 3 : NoTexture;
     cell.floorHeight = float(random() % 32);
     for (float& corner : cell.ceilingHeight) corner = 128.0f + float(random() % 32);
-    cell.textureOffset[PedestalFloor] = int16_t(random() % 330);
-    cell.textureOffset[PedestalCeiling] = int16_t(random() % 330);
+    cell.textureOffset[SurfaceKind::PedestalFloor] = int16_t(random() % 330);
+    cell.textureOffset[SurfaceKind::PedestalCeiling] = int16_t(random() % 330);
   }
   return map;
 }
@@ -53,7 +55,7 @@ std::unique_ptr<MapDocument> ColumnMap() {
   auto map = NewMap(1);
   for (MapCell& cell : map->cells) {
     cell.type = static_cast<uint8_t>(CellType::Column);
-    cell.texture[Wall] = 0;
+    cell.texture[SurfaceKind::Wall] = 0;
   }
   return map;
 }

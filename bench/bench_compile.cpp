@@ -13,6 +13,8 @@
 #include "compiler/CompileMap.h"
 #include "document/MapDocument.h"
 
+using namespace tessmoor;
+
 namespace {
 
 using bench_maps::DenseMap;

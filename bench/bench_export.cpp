@@ -17,6 +17,8 @@
 #include "export/GlbWriter.h"
 #include "export/MapExport.h"
 
+using namespace tessmoor;
+
 namespace {
 
 std::string ProgramDirectory() { return std::string(TM_BIN_DIR) + "/"; }
@@ -38,14 +40,14 @@ std::unique_ptr<MapDocument> DenseMap() {
   const uint16_t textures = uint16_t(std::max(1, map->textureCount));
   for (MapCell& cell : map->cells) {
     SetCellDefaults(cell);
-    cell.texture[Floor] = uint16_t(random() % textures);
-    cell.texture[Ceiling] = uint16_t(random() % textures);
-    cell.texture[PedestalFloor] = random() % 100 < 28 ? uint16_t(random() % textures) : NoTexture;
-    cell.texture[PedestalCeiling] = random() % 100 < 16 ? uint16_t(random() % textures) : NoTexture;
+    cell.texture[SurfaceKind::Floor] = uint16_t(random() % textures);
+    cell.texture[SurfaceKind::Ceiling] = uint16_t(random() % textures);
+    cell.texture[SurfaceKind::PedestalFloor] = random() % 100 < 28 ? uint16_t(random() % textures) : NoTexture;
+    cell.texture[SurfaceKind::PedestalCeiling] = random() % 100 < 16 ? uint16_t(random() % textures) : NoTexture;
     cell.floorHeight = float(height(random));
     const float ceiling = 128.0f + float(height(random));
     for (float& corner : cell.ceilingHeight) corner = ceiling;
-    cell.textureOffset[PedestalFloor] = int16_t(offset(random));
+    cell.textureOffset[SurfaceKind::PedestalFloor] = int16_t(offset(random));
   }
   return map;
 }

@@ -16,6 +16,8 @@
 #include "editor/EditorMainForm.h"
 #include "support/ScriptedDialogs.h"
 
+using namespace tessmoor;
+
 namespace {
 
 struct Sizes {
@@ -64,7 +66,7 @@ BENCHMARK(BM_PaintOfTheView)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 
 void BM_RedrawAfterAnEdit(benchmark::State& state) {
   QWidget* view = SizedView(ViewSizes[state.range(0)]);
-  for (auto _ : state) Window().RedrawView();
+  for (auto _ : state) Window().RefreshViews();
   QCoreApplication::processEvents();
   state.SetLabel(std::to_string(view->width()) + "x" + std::to_string(view->height()));
 }

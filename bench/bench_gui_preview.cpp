@@ -18,6 +18,8 @@
 #include "editor/PreviewRenderer.h"
 #include "preview/PreviewModel.h"
 
+using namespace tessmoor;
+
 namespace {
 
 constexpr int Width = 1280, Height = 720;

@@ -34,6 +34,8 @@
 
 extern char** environ;
 
+using namespace tessmoor;
+
 namespace {
 
 // Ends the event loop once `widget` has painted for the first time.

@@ -14,6 +14,8 @@
 #include "graphics/PcxLoader.h"
 #include "graphics/PcxTestFile.h"
 
+using namespace tessmoor;
+
 namespace {
 
 constexpr int FrameCount = MaxTextures * MaxFrames;
@@ -35,8 +37,8 @@ struct BenchData {
     for (int i = 0; i < FrameCount; ++i) {
       const std::string path = directory + "GFX/" + FrameName(i);
       if (std::filesystem::exists(path)) continue;
-      pcxtest::WriteBytes(path, pcxtest::MakeIndexedPcx(128, 128, pcxtest::NoisyIndices(128, 128, i + 1),
-                                                        pcxtest::DistinctPalette()));
+      pcxtest::WriteBytes(
+          path, pcxtest::MakeIndexedPcx(128, 128, pcxtest::NoisyIndices(128, 128, i + 1), pcxtest::DistinctPalette()));
     }
     auto document = std::make_unique<MapDocument>();
     EditorState editor;

@@ -15,6 +15,8 @@
 #include <SDL_image.h>
 #endif
 
+using namespace tessmoor;
+
 namespace {
 
 struct Picture {
@@ -31,8 +33,8 @@ class Pictures {
     for (int side : {64, 1024}) {
       Picture picture;
       picture.side = side;
-      picture.bytes = pcxtest::MakeIndexedPcx(side, side, pcxtest::NoisyIndices(side, side, 42),
-                                              pcxtest::DistinctPalette());
+      picture.bytes =
+          pcxtest::MakeIndexedPcx(side, side, pcxtest::NoisyIndices(side, side, 42), pcxtest::DistinctPalette());
       picture.path = (dir_ / ("noise" + std::to_string(side) + ".pcx")).string();
       pcxtest::WriteBytes(picture.path, picture.bytes);
       pictures_.push_back(std::move(picture));

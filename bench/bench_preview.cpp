@@ -12,6 +12,8 @@
 #include "preview/DrawBatches.h"
 #include "preview/PreviewModel.h"
 
+using namespace tessmoor;
+
 namespace {
 
 std::unique_ptr<MapDocument> ShippedSample() {

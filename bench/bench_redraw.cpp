@@ -14,6 +14,8 @@
 #include "view/MapView.h"
 #include "view/ScaledPictures.h"
 
+using namespace tessmoor;
+
 namespace {
 
 // A picture with a pattern of black (transparent) pixels, about one in eight.
@@ -50,7 +52,7 @@ struct RedrawScene {
       for (int y = 0; y < GridSize; ++y) {
         MapCell& cell = document->Cell(x, y);
         cell.type = static_cast<uint8_t>(1 + (x + y) % (CellTypeCount - 1));
-        cell.texture[Wall] = static_cast<uint16_t>((x * 3 + y) % textures);
+        cell.texture[SurfaceKind::Wall] = static_cast<uint16_t>((x * 3 + y) % textures);
       }
     }
     for (PaletteSlot& slot : document->paletteSlots) slot.cell = document->Cell(1, 1);
@@ -71,18 +73,14 @@ void BM_RedrawZoomed(benchmark::State& state) {
   CreateSurface(static_cast<uint16_t>(width), static_cast<uint16_t>(height), nullptr);
   RedrawScene& scene = Scene();
   ScaledPictureCache cache;
-  scene.editor.zoomLevel = static_cast<int32_t>(state.range(2));
-  scene.editor.scaledPictures = &cache;
-  PrepareScaledPictures(cache, *scene.document, scene.editor, scene.editor.zoomLevel);
-  const ViewGeometry view{width, height, 16, 16};
+  const ViewGeometry view{width, height, 16, 16, static_cast<int32_t>(state.range(2))};
+  PrepareScaledPictures(cache, *scene.document, scene.editor, view.zoomLevel);
   for (auto _ : state) {
-    RedrawView(*scene.document, scene.editor, view);
+    RedrawView(*scene.document, scene.editor, view, &cache);
     benchmark::DoNotOptimize(Surface().pixels[0]);
   }
   state.counters["cells"] =
       static_cast<double>((scene.editor.lastVisibleColumn + 1) * (scene.editor.lastVisibleRow + 1));
-  scene.editor.zoomLevel = DefaultZoomLevel;
-  scene.editor.scaledPictures = nullptr;
   DestroySurface();
 }
 

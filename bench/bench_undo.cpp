@@ -11,6 +11,8 @@
 #include "graphics/RenderSurface.h"
 #include "view/MapView.h"
 
+using namespace tessmoor;
+
 namespace {
 
 MapCell CellOfType(int type) {
@@ -43,11 +45,11 @@ void BM_SampleTextureDeleteAndUndo(benchmark::State& state) {
     state.SkipWithError("no sample map");
     return;
   }
-  CellClipboard clipboard;
+  const auto clipboard = std::make_shared<CellClipboard>();
   AddTexture(model);
   const int texture = model.Map().textureCount - 1;
   for (auto _ : state) {
-    DeleteTexture(model, texture, &clipboard);
+    DeleteTexture(model, texture, clipboard);
     model.Undo();
   }
   state.counters["textures"] = model.Map().textureCount;

@@ -4,6 +4,8 @@
 
 #include "compiler/CompileMap.h"
 
+namespace tessmoor {
+
 namespace {
 
 void AddOverflow(MapFindings& findings, MeshTable table, const std::string& needed) {
@@ -26,3 +28,5 @@ void CheckCapacities(const MapDocument& document, const ColumnProfile& profile, 
   const MeshTable full = builder->Overflow();
   AddOverflow(findings, full, "Mehr als " + std::to_string(Capacity(full)));
 }
+
+}  // namespace tessmoor

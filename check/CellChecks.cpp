@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace tessmoor {
+
 namespace {
 
 constexpr uint8_t WallType = static_cast<uint8_t>(CellType::Wall);
@@ -44,19 +46,19 @@ class CellChecker {
   // wall's texture; without one the player looks through a hole. Buried walls
   // may carry any texture: they show none.
   void CheckWall(const MapCell& cell, int x, int y) {
-    if (cell.texture[Wall] == NoTexture && WallFacesAnOpenFloor(document_, x, y))
+    if (cell.texture[SurfaceKind::Wall] == NoTexture && WallFacesAnOpenFloor(document_, x, y))
       Warn("Wand ohne Wandtextur neben offener Zelle");
   }
 
   void CheckOpenCell(const MapCell& cell, int x, int y) {
-    if (const char* fixture = FixtureName(cell.type); fixture && cell.texture[Wall] == NoTexture)
+    if (const char* fixture = FixtureName(cell.type); fixture && cell.texture[SurfaceKind::Wall] == NoTexture)
       Warn(std::string(fixture) + " ohne Wandtextur");
     const float lowest = *std::min_element(std::begin(cell.ceilingHeight), std::end(cell.ceilingHeight));
     if (lowest < cell.floorHeight) Warn("Deckenecke unter dem Boden");
     const bool basin = cell.type == static_cast<uint8_t>(CellType::WaterBasin);
     if (basin && (cell.waterLevel < cell.floorHeight || cell.waterLevel > lowest))
       Warn("Wasserspiegel nicht zwischen Boden und Decke");
-    if (cell.texture[Floor] != NoTexture && OnGridEdge(x, y)) Warn("Offener Boden am Kartenrand");
+    if (cell.texture[SurfaceKind::Floor] != NoTexture && OnGridEdge(x, y)) Warn("Offener Boden am Kartenrand");
   }
 
   void Warn(std::string message) { findings_.push_back({Severity::Warning, at_, std::move(message)}); }
@@ -84,3 +86,5 @@ void CheckCells(const MapDocument& document, MapFindings& findings) {
     for (int x = 0; x < GridSize; ++x) checker.Check(document.Cell(x, y), x, y);
   }
 }
+
+}  // namespace tessmoor

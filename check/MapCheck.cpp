@@ -8,6 +8,8 @@
 #include "check/CellChecks.h"
 #include "check/TextureChecks.h"
 
+namespace tessmoor {
+
 namespace {
 
 auto OrderKey(const MapFinding& finding) {
@@ -35,3 +37,5 @@ bool HasErrors(const MapFindings& findings) {
   return std::any_of(findings.begin(), findings.end(),
                      [](const MapFinding& finding) { return finding.severity == Severity::Error; });
 }
+
+}  // namespace tessmoor

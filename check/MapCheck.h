@@ -5,9 +5,13 @@
 #include "check/MapFinding.h"
 #include "document/MapDocument.h"
 
+namespace tessmoor {
+
 // Every finding, errors first, then warnings, then hints; within one severity
 // those without a cell first, then by cell row by row (the compile's order).
 MapFindings CheckMap(const MapDocument& document);
 
 // True when a finding is an error.
 bool HasErrors(const MapFindings& findings);
+
+}  // namespace tessmoor

@@ -1,5 +1,7 @@
 #include "check/MapFinding.h"
 
+namespace tessmoor {
+
 const char* SeverityName(Severity severity) {
   switch (severity) {
     case Severity::Error:
@@ -18,3 +20,5 @@ std::string FindingLine(const MapFinding& finding) {
   const std::string where = finding.cell ? " " + CellText(*finding.cell) + ": " : ": ";
   return SeverityName(finding.severity) + where + finding.message;
 }
+
+}  // namespace tessmoor

@@ -8,6 +8,8 @@
 
 #include "document/MapDocument.h"
 
+namespace tessmoor {
+
 // Fehler: the compile fails or the engine gets a broken map. Warnung: the
 // result is not what the map seems to ask for. Hinweis: housekeeping.
 enum class Severity { Error, Warning, Hint };
@@ -31,3 +33,5 @@ std::string CellText(GridPoint cell);
 // One line for the command line: "Warnung 12: 40: Säule ohne Wandtextur", or
 // "Hinweis: ..." for a finding without a cell.
 std::string FindingLine(const MapFinding& finding);
+
+}  // namespace tessmoor

@@ -6,6 +6,8 @@
 #include "document/Windows1252.h"
 #include "textures/TextureUsage.h"
 
+namespace tessmoor {
+
 namespace {
 
 // "Textur „Stein“"; a nameless texture by its number.
@@ -51,3 +53,5 @@ void CheckTextures(const MapDocument& document, MapFindings& findings) {
     }
   }
 }
+
+}  // namespace tessmoor

@@ -3,6 +3,10 @@
 
 #include "check/MapFinding.h"
 
+namespace tessmoor {
+
 // Errors for references beyond the table, warnings for used textures without
 // frames (at the first cell that uses them), hints for unused textures.
 void CheckTextures(const MapDocument& document, MapFindings& findings);
+
+}  // namespace tessmoor

@@ -2,6 +2,8 @@
 
 #include <array>
 
+namespace tessmoor {
+
 namespace {
 
 using Quad = std::array<FaceVertex, 4>;
@@ -43,7 +45,7 @@ const MapCell* OpenNeighbour(const MapDocument& document, int x, int y, const Si
 }
 
 // A wall's side is built only towards a neighbour that shows a floor.
-bool TakesWallSide(const MapCell* neighbour) { return neighbour && neighbour->texture[Floor] != NoTexture; }
+bool TakesWallSide(const MapCell* neighbour) { return neighbour && neighbour->texture[SurfaceKind::Floor] != NoTexture; }
 
 // Vertical faces: V = offset - Y at the upper corners Q1, Q2; each lower corner
 // takes its upper corner's V plus the drop, in single precision.
@@ -79,23 +81,25 @@ class CellFaces {
 
  private:
   void OpenCell(const MapCell& cell) {
-    if (cell.texture[Floor] != NoTexture) Emit(FlatQuad(cell.floorHeight), cell.texture[Floor], Opaque);
-    if (cell.texture[Ceiling] != NoTexture) Emit(CeilingQuad(cell), cell.texture[Ceiling], Opaque);
-    if (cell.texture[PedestalFloor] != NoTexture) FloorSteps(cell);
-    if (cell.texture[PedestalCeiling] != NoTexture) CeilingSteps(cell);
-    if (cell.texture[Wall] == NoTexture) return;
+    if (cell.texture[SurfaceKind::Floor] != NoTexture)
+      Emit(FlatQuad(cell.floorHeight), cell.texture[SurfaceKind::Floor], Opaque);
+    if (cell.texture[SurfaceKind::Ceiling] != NoTexture)
+      Emit(CeilingQuad(cell), cell.texture[SurfaceKind::Ceiling], Opaque);
+    if (cell.texture[SurfaceKind::PedestalFloor] != NoTexture) FloorSteps(cell);
+    if (cell.texture[SurfaceKind::PedestalCeiling] != NoTexture) CeilingSteps(cell);
+    if (cell.texture[SurfaceKind::Wall] == NoTexture) return;
     switch (static_cast<CellType>(cell.type)) {
       case CellType::Column:
         ColumnFaces(cell);
         break;
       case CellType::WaterBasin:
-        Emit(FlatQuad(cell.waterLevel), cell.texture[Wall], cell.opacity);
+        Emit(FlatQuad(cell.waterLevel), cell.texture[SurfaceKind::Wall], cell.opacity);
         break;
       case CellType::WindowHorizontal:
-        Emit(HorizontalPane(cell), cell.texture[Wall], cell.opacity);
+        Emit(HorizontalPane(cell), cell.texture[SurfaceKind::Wall], cell.opacity);
         break;
       case CellType::WindowVertical:
-        Emit(VerticalPane(cell), cell.texture[Wall], cell.opacity);
+        Emit(VerticalPane(cell), cell.texture[SurfaceKind::Wall], cell.opacity);
         break;
       default:
         break;
@@ -103,14 +107,14 @@ class CellFaces {
   }
 
   void WallSides(const MapCell& cell) {
-    if (cell.texture[Wall] == NoTexture) return;
+    if (cell.texture[SurfaceKind::Wall] == NoTexture) return;
     for (const SideEdge& edge : SideEdges) {
       const MapCell* other = Neighbour(edge);
       if (!TakesWallSide(other)) continue;
       Quad quad = SideQuad(edge, other->ceilingHeight[edge.other0], other->ceilingHeight[edge.other1],
                            other->floorHeight, other->floorHeight);
-      ApplyVerticalV(quad, cell.textureOffset[Wall]);
-      Emit(quad, cell.texture[Wall], Opaque);
+      ApplyVerticalV(quad, cell.textureOffset[SurfaceKind::Wall]);
+      Emit(quad, cell.texture[SurfaceKind::Wall], Opaque);
     }
   }
 
@@ -118,10 +122,11 @@ class CellFaces {
   void FloorSteps(const MapCell& cell) {
     for (const SideEdge& edge : SideEdges) {
       const MapCell* other = Neighbour(edge);
-      if (!other || !(other->floorHeight < cell.floorHeight) || other->texture[Floor] == NoTexture) continue;
+      if (!other || !(other->floorHeight < cell.floorHeight) || other->texture[SurfaceKind::Floor] == NoTexture)
+        continue;
       Quad quad = SideQuad(edge, cell.floorHeight, cell.floorHeight, other->floorHeight, other->floorHeight);
-      ApplyVerticalV(quad, cell.textureOffset[PedestalFloor]);
-      Emit(quad, cell.texture[PedestalFloor], Opaque);
+      ApplyVerticalV(quad, cell.textureOffset[SurfaceKind::PedestalFloor]);
+      Emit(quad, cell.texture[SurfaceKind::PedestalFloor], Opaque);
     }
   }
 
@@ -137,8 +142,8 @@ class CellFaces {
       const float bottom1 = cell.ceilingHeight[edge.own1];
       if (!(top0 > bottom0) && !(top1 > bottom1)) continue;
       Quad quad = SideQuad(edge, top0, top1, bottom0, bottom1);
-      ApplyVerticalV(quad, cell.textureOffset[PedestalCeiling]);
-      Emit(quad, cell.texture[PedestalCeiling], Opaque);
+      ApplyVerticalV(quad, cell.textureOffset[SurfaceKind::PedestalCeiling]);
+      Emit(quad, cell.texture[SurfaceKind::PedestalCeiling], Opaque);
     }
   }
 
@@ -154,8 +159,8 @@ class CellFaces {
       const float toX = xhi - to.px, toZ = zlo + to.pz;
       Quad quad = {FaceVertex{fromX, top, fromZ, from.pu, 0}, FaceVertex{toX, top, toZ, to.pu, 0},
                    FaceVertex{toX, bottom, toZ, to.pu, 0}, FaceVertex{fromX, bottom, fromZ, from.pu, 0}};
-      ApplyVerticalV(quad, cell.textureOffset[Wall]);
-      Emit(quad, cell.texture[Wall], Opaque);
+      ApplyVerticalV(quad, cell.textureOffset[SurfaceKind::Wall]);
+      Emit(quad, cell.texture[SurfaceKind::Wall], Opaque);
     }
   }
 
@@ -166,7 +171,7 @@ class CellFaces {
     const float top = cell.ceilingHeight[0], bottom = cell.floorHeight;
     Quad quad = {FaceVertex{xlo, top, z, 0, 0}, FaceVertex{xhi, top, z, 128, 0}, FaceVertex{xhi, bottom, z, 128, 0},
                  FaceVertex{xlo, bottom, z, 0, 0}};
-    ApplyVerticalV(quad, cell.textureOffset[Wall]);
+    ApplyVerticalV(quad, cell.textureOffset[SurfaceKind::Wall]);
     return quad;
   }
 
@@ -177,7 +182,7 @@ class CellFaces {
     const float top = cell.ceilingHeight[0], bottom = cell.floorHeight;
     Quad quad = {FaceVertex{x, top, zhi, 0, 0}, FaceVertex{x, top, zlo, 128, 0}, FaceVertex{x, bottom, zlo, 128, 0},
                  FaceVertex{x, bottom, zhi, 0, 0}};
-    ApplyVerticalV(quad, cell.textureOffset[Wall]);
+    ApplyVerticalV(quad, cell.textureOffset[SurfaceKind::Wall]);
     return quad;
   }
 
@@ -270,3 +275,5 @@ bool WallFacesAnOpenFloor(const MapDocument& document, int x, int y) {
   }
   return false;
 }
+
+}  // namespace tessmoor

@@ -14,6 +14,8 @@
 #include "compiler/MeshBuilder.h"
 #include "document/MapDocument.h"
 
+namespace tessmoor {
+
 // Called after each finished row with its number, 0..63.
 using RowDoneCallback = std::function<void(int row)>;
 
@@ -38,3 +40,5 @@ void CountFaces(const MapDocument& document, const ColumnProfile& profile, FaceC
 // neighbour: one inside the grid, not a wall, with a floor. The face wears the
 // wall's own wall texture, and without one it is left out.
 bool WallFacesAnOpenFloor(const MapDocument& document, int x, int y);
+
+}  // namespace tessmoor

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+namespace tessmoor {
+
 namespace {
 
 // pi/6 and 128/12 as single-precision constants; rounding after every step is
@@ -28,3 +30,5 @@ ColumnProfile BuildColumnProfile(float radius) {
   }
   return profile;
 }
+
+}  // namespace tessmoor

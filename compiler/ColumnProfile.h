@@ -3,6 +3,8 @@
 
 #include <array>
 
+namespace tessmoor {
+
 // One point of the circle, relative to the cell's (Xhi, Zlo) corner, with the
 // texture U at that point.
 struct ProfilePoint {
@@ -20,3 +22,5 @@ constexpr float ColumnRadius = 20.3718318939209f;
 // as the engine's maps have always been built, so point 12 lands a hair away
 // from point 0 (Z 63.999985 instead of 64, U 0.0000095 instead of 0).
 ColumnProfile BuildColumnProfile(float radius = ColumnRadius);
+
+}  // namespace tessmoor

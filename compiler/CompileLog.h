@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+namespace tessmoor {
+
 class CompileLog {
  public:
   virtual ~CompileLog() = default;
@@ -27,3 +29,5 @@ class CompileLogLines : public CompileLog {
 
   std::vector<std::string> lines;
 };
+
+}  // namespace tessmoor

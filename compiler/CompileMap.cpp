@@ -3,6 +3,8 @@
 #include "compiler/CellGeometry.h"
 #include "compiler/ModelWriter.h"
 
+namespace tessmoor {
+
 std::string ModelFileName(const std::string& mapPath) {
   for (size_t i = mapPath.size(); i-- > 0;) {
     if (mapPath[i] == '/') break;
@@ -80,3 +82,5 @@ bool MapCompiler::WriteModel(const MapDocument& document, const std::string& mod
   }
   return false;
 }
+
+}  // namespace tessmoor

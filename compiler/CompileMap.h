@@ -13,6 +13,8 @@
 #include "document/MapDocument.h"
 #include "io/SaveFile.h"
 
+namespace tessmoor {
+
 // The model path beside a map: its extension replaced by "tcm", or ".tcm"
 // appended when the file name has no extension ('/' separates directories).
 std::string ModelFileName(const std::string& mapPath);
@@ -48,3 +50,5 @@ class MapCompiler {
   MeshBuilder builder_;
   std::vector<uint8_t> modelBytes_;  // reused, so a compile allocates nothing new
 };
+
+}  // namespace tessmoor

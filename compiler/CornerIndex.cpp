@@ -4,6 +4,8 @@
 #include <bit>
 #include <cmath>
 
+namespace tessmoor {
+
 namespace {
 
 bool HasNaN(float x, float y, float z) { return std::isnan(x) || std::isnan(y) || std::isnan(z); }
@@ -54,3 +56,5 @@ int CornerIndex::Newest(float x, float y, float z) const {
     if (entry.x == x && entry.y == y && entry.z == z) return entry.newest;
   }
 }
+
+}  // namespace tessmoor

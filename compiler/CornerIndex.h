@@ -10,6 +10,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace tessmoor {
+
 class CornerIndex {
  public:
   CornerIndex(int maxPositions, int maxCorners);
@@ -36,3 +38,5 @@ class CornerIndex {
   size_t mask_;
   int shift_;
 };
+
+}  // namespace tessmoor

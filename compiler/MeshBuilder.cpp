@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace tessmoor {
+
 namespace {
 
 bool InsideGrid(int x, int y) { return x >= 0 && x < GridSize && y >= 0 && y < GridSize; }
@@ -261,3 +263,5 @@ int MeshBuilder::AppendTexCoord(float u, float v) {
   texCoordIndex_.Insert(u, v, texCoordCount_);
   return texCoordCount_++;
 }
+
+}  // namespace tessmoor

@@ -18,6 +18,8 @@
 #include "compiler/TexCoordIndex.h"
 #include "document/MapDocument.h"
 
+namespace tessmoor {
+
 constexpr int MaxVertices = 32000;
 constexpr int MaxPolygons = 12000;
 constexpr int MaxTexCoords = 1000;
@@ -151,3 +153,5 @@ class MeshBuilder {
   VertexSearch vertexSearch_ = VertexSearch::Hashed;
   TexCoordSearch texCoordSearch_ = TexCoordSearch::Hashed;
 };
+
+}  // namespace tessmoor

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <bit>
 
+namespace tessmoor {
+
 namespace {
 
 constexpr size_t TextureHeaderSize = 8;
@@ -80,7 +82,7 @@ void WriteTextures(ByteWriter& out, const MapDocument& document) {
   for (int32_t t = 0; t < TexturesToWrite(document); ++t) {
     const TextureEntry& entry = document.textures[size_t(t)];
     const int32_t frames = FramesToWrite(entry);
-    out.I32(entry.animationType);
+    out.I32(static_cast<int32_t>(entry.animationType));
     out.I32(frames);
     for (int32_t f = 0; f < frames; ++f) out.Bytes(entry.frames[size_t(f)].fileName, FrameNameSize);
   }
@@ -125,3 +127,5 @@ ModelWriteResult WriteModelFile(const std::vector<uint8_t>& bytes, const std::st
   file.Write(bytes.data(), bytes.size());
   return file.Commit() ? ModelWriteResult::Ok : ModelWriteResult::WriteFailed;
 }
+
+}  // namespace tessmoor

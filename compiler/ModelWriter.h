@@ -11,6 +11,8 @@
 #include "document/MapDocument.h"
 #include "io/SaveFile.h"
 
+namespace tessmoor {
+
 constexpr size_t ModelHeaderSize = 32;
 constexpr size_t CellSummarySize = 20;
 constexpr size_t ModelFixedSize = ModelHeaderSize + CellSummarySize * GridCells;  // 81,952
@@ -25,3 +27,5 @@ void SerializeModel(const MapDocument& document, const MeshBuilder& builder, std
 // when every step succeeded, and is left untouched otherwise.
 ModelWriteResult WriteModelFile(const std::vector<uint8_t>& bytes, const std::string& path,
                                 FileOps& ops = RealFileOps());
+
+}  // namespace tessmoor

@@ -4,6 +4,8 @@
 #include <bit>
 #include <cmath>
 
+namespace tessmoor {
+
 namespace {
 
 constexpr int32_t EmptySlot = -1;
@@ -47,3 +49,5 @@ void TexCoordIndex::Insert(float u, float v, int index) {
   while (slots_[slot] != EmptySlot) slot = (slot + 1) & mask_;
   slots_[slot] = index;
 }
+
+}  // namespace tessmoor

@@ -12,6 +12,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace tessmoor {
+
 struct TexCoord {
   float u, v;
 };
@@ -34,3 +36,5 @@ class TexCoordIndex {
   size_t mask_;
   int shift_;
 };
+
+}  // namespace tessmoor

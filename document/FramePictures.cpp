@@ -12,6 +12,8 @@
 #include "graphics/GraphicsError.h"
 #include "graphics/PcxLoader.h"
 
+namespace tessmoor {
+
 namespace {
 
 bool Exists(const std::string& path) {
@@ -37,12 +39,12 @@ bool IsPlainFileName(const std::string& frameName) {
 
 bool LoadThumbnail(const std::string& programDirectory, const std::string& frameName, HiColorImage& thumbnail) {
   if (!IsPlainFileName(frameName)) {
-    SetGraphicsError(geRead);
+    SetGraphicsError(GraphicsErrorCode::geRead);
     return false;
   }
   HiColorImage picture;
-  LoadPcxImage(tessmoor::LocateFramePicture(programDirectory, frameName), picture);
-  if (TakeGraphicsError() != geNone) return false;
+  LoadPcxImage(LocateFramePicture(programDirectory, frameName), picture);
+  if (TakeGraphicsError() != GraphicsErrorCode::geNone) return false;
   MakeThumbnail(picture, thumbnail);
   // A picture more than 64 times longer than wide has no thumbnail side; the
   // frame is kept, it just shows nothing in the view.
@@ -81,9 +83,11 @@ bool LoadFrameThumbnail(const std::string& programDirectory, const std::string& 
   } catch (const std::bad_alloc&) {
     // The picture loader guards itself; this catches the paths and the thumbnail.
     FreeImage(thumbnail);
-    SetGraphicsError(geImage);
+    SetGraphicsError(GraphicsErrorCode::geImage);
     return false;
   }
 }
 
 std::string PictureLoadErrorMessage(const std::string& path) { return "Fehler beim Laden von \"" + path + "\"."; }
+
+}  // namespace tessmoor

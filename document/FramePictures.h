@@ -6,6 +6,8 @@
 
 #include "graphics/HiColorImage.h"
 
+namespace tessmoor {
+
 // The path composed from the stored (Windows-1252) name; messages always show this one.
 std::string FramePicturePath(const std::string& programDirectory, const std::string& frameName);
 
@@ -22,3 +24,5 @@ bool LoadFrameThumbnail(const std::string& programDirectory, const std::string& 
 
 // "Fehler beim Laden von "<path>"."
 std::string PictureLoadErrorMessage(const std::string& path);
+
+}  // namespace tessmoor

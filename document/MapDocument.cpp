@@ -3,8 +3,16 @@
 #include <algorithm>
 #include <utility>
 
+namespace tessmoor {
+
 CellRange Normalized(const Selection& s) {
   return {std::min(s.x1, s.x2), std::min(s.y1, s.y2), std::max(s.x1, s.x2), std::max(s.y1, s.y2)};
+}
+
+int ClampedSlot(int slot) { return std::clamp(slot, 0, PaletteSlotCount - 1); }
+
+const PaletteSlot& CurrentSlot(const MapDocument& document) {
+  return document.paletteSlots[static_cast<size_t>(ClampedSlot(document.currentSlot))];
 }
 
 std::string Caption(const MapDocument& document) { return TitlePrefix + document.fileName; }
@@ -45,3 +53,5 @@ void ResetDocument(MapDocument& document, EditorState& editor, bool releaseTextu
   editor.viewOrigin = {};
   editor.selection = {};
 }
+
+}  // namespace tessmoor

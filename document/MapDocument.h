@@ -15,6 +15,8 @@
 
 #include "graphics/HiColorImage.h"
 
+namespace tessmoor {
+
 constexpr int GridSize = 64;
 constexpr int GridCells = GridSize * GridSize;
 constexpr int MaxTextures = 256;
@@ -38,7 +40,7 @@ enum class CellType : uint8_t {
 };
 constexpr int CellTypeCount = 6;
 
-enum SurfaceKind : int32_t {
+enum class SurfaceKind : int32_t {
   Floor = 0,
   Ceiling = 1,
   Wall = 2,
@@ -46,9 +48,26 @@ enum SurfaceKind : int32_t {
   PedestalCeiling = 4,
 };
 
-enum AnimationType : int32_t { Repeat = 0, PingPong = 1 };
+// The type is stored as read: a file may hold any 32-bit value here.
+enum class AnimationType : int32_t { Repeat = 0, PingPong = 1 };
 
-enum ToolMode : int32_t { Select = 0, Paint = 1 };
+enum class ToolMode : int32_t { Select = 0, Paint = 1 };
+
+// A cell's per-surface values, indexed by SurfaceKind or by the layer's number.
+// Its bytes are exactly those of the plain array it stands for.
+template <typename T>
+struct PerSurface {
+  T values[SurfaceCount];
+
+  constexpr T& operator[](SurfaceKind kind) { return values[static_cast<int>(kind)]; }
+  constexpr const T& operator[](SurfaceKind kind) const { return values[static_cast<int>(kind)]; }
+  constexpr T& operator[](int layer) { return values[layer]; }
+  constexpr const T& operator[](int layer) const { return values[layer]; }
+  constexpr T* begin() { return values; }
+  constexpr T* end() { return values + SurfaceCount; }
+  constexpr const T* begin() const { return values; }
+  constexpr const T* end() const { return values + SurfaceCount; }
+};
 
 // One grid cell; its 48-byte image is also the map file's cell record.
 struct MapCell {
@@ -58,11 +77,12 @@ struct MapCell {
   float floorHeight;
   float ceilingHeight[4];  // corners (x,y), (x+1,y), (x+1,y+1), (x,y+1)
   float waterLevel;
-  uint16_t texture[SurfaceCount];       // by SurfaceKind; NoTexture = none
-  int16_t textureOffset[SurfaceCount];  // by SurfaceKind
+  PerSurface<uint16_t> texture;  // NoTexture = none
+  PerSurface<int16_t> textureOffset;
 };
 static_assert(sizeof(MapCell) == 48);
 static_assert(std::is_trivially_copyable_v<MapCell>);
+static_assert(std::is_standard_layout_v<MapCell>);
 static_assert(offsetof(MapCell, opacity) == 1);
 static_assert(offsetof(MapCell, reserved) == 2);
 static_assert(offsetof(MapCell, floorHeight) == 4);
@@ -79,7 +99,7 @@ struct TextureFrame {
 struct TextureEntry {
   int32_t index = 0;                           // the entry's own position in the table
   uint8_t name[1 + TextureNameCapacity] = {};  // length byte + bytes (Windows-1252)
-  int32_t animationType = Repeat;
+  AnimationType animationType = AnimationType::Repeat;
   int32_t frameCount = 0;
   std::array<TextureFrame, MaxFrames> frames;
 };
@@ -145,33 +165,26 @@ struct CellClipboard {
   bool IsEmpty() const { return !cells || width <= 0 || height <= 0; }
 };
 
-struct ScaledPictureCache;
-// Where the 3D view's camera stands, for the map view's marker. Shown only while
-// the 3D window is open, so the map view's picture is otherwise unchanged.
-struct CameraMarkerState {
-  bool shown = false;
-  GridPoint cell;
-  float yaw = 0;  // radians; 0 looks towards growing rows, growing yaw turns towards lower columns
-};
-
 // What the editor keeps beside the map: view, tools, symbols, clipboard.
 struct EditorState {
   GridPoint viewOrigin;
   Selection selection;
-  int32_t currentLayer = Wall;
-  int32_t toolMode = Select;
+  SurfaceKind currentLayer = SurfaceKind::Wall;
+  ToolMode toolMode = ToolMode::Select;
   std::string programDirectory;  // the executable's directory, with a trailing '/'
   std::array<HiColorImage, CellTypeCount> cellSymbols;
-  CellClipboard clipboard;
+  // Shared only so that a history step can follow it without keeping it alive.
+  std::shared_ptr<CellClipboard> clipboard = std::make_shared<CellClipboard>();
   GridPoint hoverCell{-1, -1};
   int32_t lastVisibleColumn = 0;
   int32_t lastVisibleRow = 0;
-  int32_t zoomLevel = 1;  // view/Zoom.h; 1 is the 64-pixel cell
-  // The pictures of every other zoom level, owned beside the state (view/ScaledPictures.h);
-  // without it a zoomed view shows cells without thumbnails and symbols.
-  const ScaledPictureCache* scaledPictures = nullptr;
-  CameraMarkerState cameraMarker;
 };
+
+// A palette slot number as painting and fill use it: forced into 0..3, since the
+// record may hold any value.
+int ClampedSlot(int slot);
+// The palette slot painting and fill take their cell from.
+const PaletteSlot& CurrentSlot(const MapDocument& document);
 
 // The caption of the main window for the document's current file name.
 std::string Caption(const MapDocument& document);
@@ -189,3 +202,5 @@ void ClearDocument(MapDocument& document, bool releaseTextures);
 
 // Releases every thumbnail and zeroes the whole texture table.
 void ReleaseTextures(MapDocument& document);
+
+}  // namespace tessmoor

@@ -10,6 +10,8 @@
 #include "io/RegularFile.h"
 #include "io/SaveTarget.h"
 
+namespace tessmoor {
+
 namespace {
 
 constexpr uint8_t Magic[4] = {0x00, 'T', 'M', 'M'};
@@ -42,7 +44,7 @@ std::vector<uint8_t> SerializeHeaderAndTextures(const MapDocument& document) {
   for (int t = 0; t < document.textureCount; ++t) {
     const TextureEntry& entry = document.textures[static_cast<size_t>(t)];
     out.insert(out.end(), entry.name, entry.name + TextureNameField);
-    PutInt32(out, entry.animationType);
+    PutInt32(out, static_cast<int32_t>(entry.animationType));
     PutInt32(out, entry.frameCount);
     for (int f = 0; f < entry.frameCount; ++f) {
       const uint8_t* name = entry.frames[static_cast<size_t>(f)].fileName;
@@ -64,10 +66,12 @@ bool ReadTexture(MapDocument& document, ByteSource& source, int t, const MapLoad
                  std::vector<tessmoor::FrameThumbnailJob>& pictures) {
   TextureEntry& entry = document.textures[static_cast<size_t>(t)];
   entry.index = t;
-  if (!source.ReadExactly(entry.name, TextureNameField) || !ReadInt32(source, entry.animationType) ||
+  int32_t animationType = 0;
+  if (!source.ReadExactly(entry.name, TextureNameField) || !ReadInt32(source, animationType) ||
       !ReadInt32(source, entry.frameCount)) {
     return false;
   }
+  entry.animationType = static_cast<AnimationType>(animationType);
   // A frame count the table cannot hold means a damaged file; nothing past the
   // table may be touched.
   if (entry.frameCount < 0 || entry.frameCount > MaxFrames) return false;
@@ -149,3 +153,5 @@ std::string ModelOverMapMessage(const std::string& mapPath, const std::string& m
   if (!IsSameFile(mapPath, modelPath)) return {};
   return "Fehler: Das Modell " + modelPath + " würde die Karte " + mapPath + " überschreiben!";
 }
+
+}  // namespace tessmoor

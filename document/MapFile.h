@@ -11,6 +11,8 @@
 #include "io/ByteSource.h"
 #include "io/SaveFile.h"
 
+namespace tessmoor {
+
 constexpr size_t MapHeaderSize = 16;
 constexpr size_t MapGridBytes = sizeof(MapCell) * GridCells;  // 196,608
 
@@ -47,3 +49,5 @@ MapFileResult ReadMap(MapDocument& document, ByteSource& source, const std::stri
 // The complaint when compiling `mapPath` into `modelPath` would overwrite the map
 // itself (through any spelling of the path, a link or a hard link); empty when not.
 std::string ModelOverMapMessage(const std::string& mapPath, const std::string& modelPath);
+
+}  // namespace tessmoor

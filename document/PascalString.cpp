@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+namespace tessmoor {
+
 std::string ReadPascalString(const uint8_t* field, int capacity) {
   const int length = std::min<int>(field[0], capacity);
   return std::string(reinterpret_cast<const char*>(field + 1), static_cast<size_t>(length));
@@ -13,3 +15,5 @@ void WritePascalString(uint8_t* field, int capacity, const std::string& text) {
   field[0] = static_cast<uint8_t>(length);
   std::memcpy(field + 1, text.data(), length);
 }
+
+}  // namespace tessmoor

@@ -3,6 +3,8 @@
 #include <cstring>
 #include <limits>
 
+namespace tessmoor {
+
 namespace {
 
 RecoveryLoadResult NotACopy(const std::string& path) {
@@ -57,3 +59,5 @@ std::optional<std::string> RecoveryOriginalPath(const std::string& path) {
   if (!source.IsOpen() || !ReadHeader(source, originalPath)) return std::nullopt;
   return originalPath;
 }
+
+}  // namespace tessmoor

@@ -14,6 +14,8 @@
 #include "io/ByteSource.h"
 #include "io/SaveFile.h"
 
+namespace tessmoor {
+
 inline constexpr char RecoveryMagic[8] = {'T', 'M', 'R', 'E', 'C', 'O', 'V', '1'};
 inline constexpr const char* RecoveryExtension = ".tmr";
 
@@ -39,3 +41,5 @@ struct RecoveryLoadResult {
 RecoveryLoadResult ReadRecoveryFile(MapDocument& document, ByteSource& source, const std::string& path,
                                     const MapLoadOptions& options);
 RecoveryLoadResult LoadRecoveryFile(MapDocument& document, const std::string& path, const MapLoadOptions& options);
+
+}  // namespace tessmoor

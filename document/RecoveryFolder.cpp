@@ -13,6 +13,8 @@
 
 #include "document/RecoveryFile.h"
 
+namespace tessmoor {
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -137,3 +139,5 @@ std::vector<std::unique_ptr<OrphanedCopy>> ClaimOrphanedCopies(const std::string
   }
   return orphans;
 }
+
+}  // namespace tessmoor

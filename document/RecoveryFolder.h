@@ -12,6 +12,8 @@
 
 #include "io/SaveFile.h"
 
+namespace tessmoor {
+
 class RecoverySlot {
  public:
   // Creates the folder with its parents and locks a fresh id in it. Null when
@@ -62,3 +64,5 @@ class OrphanedCopy {
 // of ended editors that left no copy are removed on the way. Never returns a
 // copy of a running editor, this process's own included.
 std::vector<std::unique_ptr<OrphanedCopy>> ClaimOrphanedCopies(const std::string& folder);
+
+}  // namespace tessmoor

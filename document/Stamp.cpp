@@ -132,7 +132,7 @@ std::vector<uint8_t> StampFileBytes(const Stamp& stamp) {
   writer.Number<uint16_t>(static_cast<uint16_t>(stamp.textures.size()));
   for (const StampTexture& texture : stamp.textures) {
     writer.Text<uint8_t>(texture.name.substr(0, TextureNameCapacity));
-    writer.Number<int32_t>(texture.animationType);
+    writer.Number<int32_t>(static_cast<int32_t>(texture.animationType));
     writer.Number<uint8_t>(static_cast<uint8_t>(texture.frames.size()));
     for (const std::string& frame : texture.frames) writer.Text<uint8_t>(frame.substr(0, FrameNameCapacity));
   }
@@ -166,7 +166,7 @@ StampResult ReadStamp(Stamp& stamp, ByteSource& source) {
   for (int t = 0; t < textures && reader.ok; ++t) {
     StampTexture texture;
     texture.name = reader.Text<uint8_t>(TextureNameCapacity);
-    texture.animationType = reader.Number<int32_t>();
+    texture.animationType = static_cast<AnimationType>(reader.Number<int32_t>());
     const int frames = reader.Number<uint8_t>();
     // The animation is kept as a map keeps it, whatever its value.
     if (frames > MaxFrames) reader.ok = false;

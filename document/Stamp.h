@@ -32,7 +32,7 @@ struct CellBlock {
 // and frame names (Windows-1252) and its animation.
 struct StampTexture {
   std::string name;
-  int32_t animationType = static_cast<int32_t>(AnimationType::Repeat);
+  AnimationType animationType = AnimationType::Repeat;
   std::vector<std::string> frames;
   bool operator==(const StampTexture&) const = default;
 };

@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+namespace tessmoor {
+
 // Every byte maps to a character; the five bytes Windows-1252 leaves undefined
 // (0x81, 0x8D, 0x8F, 0x90, 0x9D) map to the C1 control of the same value, so
 // the conversion never loses a byte.
@@ -16,3 +18,5 @@ std::optional<std::string> Utf8ToWindows1252(const std::string& text);
 
 // True when every character of the UTF-8 text can be stored.
 bool IsWindows1252Representable(const std::string& text);
+
+}  // namespace tessmoor

@@ -39,7 +39,7 @@ class AppendTexturesCommand : public EditCommand {
       slot = TextureEntry{};
     }
   }
-  DocumentChange Change() const override { return {TexturesChanged, NoCells}; }
+  DocumentChange Change() const override { return {DocumentChangeFlag::TexturesChanged, NoCells}; }
   size_t MemoryCost() const override {
     size_t bytes = sizeof(*this) + entries_.size() * sizeof(TextureEntry);
     for (const TextureEntry& entry : entries_) {

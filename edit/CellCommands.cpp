@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+namespace tessmoor {
+
 namespace {
 
 class StartPositionCommand : public EditCommand {
@@ -10,7 +12,7 @@ class StartPositionCommand : public EditCommand {
   explicit StartPositionCommand(StartPosition position) : EditCommand(StartPositionStepName), position_(position) {}
   void Apply(MapDocument& document) override { std::swap(document.startPosition, position_); }
   void Revert(MapDocument& document) override { std::swap(document.startPosition, position_); }
-  DocumentChange Change() const override { return {StartPositionChanged, NoCells}; }
+  DocumentChange Change() const override { return {DocumentChangeFlag::StartPositionChanged, NoCells}; }
   size_t MemoryCost() const override { return sizeof(*this); }
 
  private:
@@ -68,3 +70,5 @@ void FillCells(DocumentModel& model, CellRange range, const MapCell& value) {
 void SetStartPosition(DocumentModel& model, StartPosition position) {
   model.Execute(std::make_unique<StartPositionCommand>(position));
 }
+
+}  // namespace tessmoor

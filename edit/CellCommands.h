@@ -7,6 +7,8 @@
 #include "edit/DocumentModel.h"
 #include "edit/EditCommand.h"
 
+namespace tessmoor {
+
 // Step names, as the Edit menu shows them.
 inline constexpr const char* PaintStepName = "Malen";
 inline constexpr const char* FillStepName = "Füllen";
@@ -22,7 +24,7 @@ class CellBlockCommand : public EditCommand {
   CellBlockCommand(std::string name, CellRange range, std::unique_ptr<MapCell[]> cells);
   void Apply(MapDocument& document) override { Swap(document); }
   void Revert(MapDocument& document) override { Swap(document); }
-  DocumentChange Change() const override { return {CellsChanged, range_}; }
+  DocumentChange Change() const override { return {DocumentChangeFlag::CellsChanged, range_}; }
   size_t MemoryCost() const override;
 
  private:
@@ -44,3 +46,5 @@ void SetCell(DocumentModel& model, GridPoint cell, const MapCell& value, const c
 void FillCells(DocumentModel& model, CellRange range, const MapCell& value);
 // Values outside the grid are stored as given: a map may start anywhere.
 void SetStartPosition(DocumentModel& model, StartPosition position);
+
+}  // namespace tessmoor

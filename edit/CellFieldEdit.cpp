@@ -5,6 +5,8 @@
 
 #include "edit/CellCommands.h"
 
+namespace tessmoor {
+
 namespace {
 
 // Where a field lives in the cell's 48-byte record, so one rule copies,
@@ -14,33 +16,29 @@ struct FieldPlace {
   size_t size;
 };
 
-FieldPlace PlaceOf(int field) {
-  if (field == FieldType) return {offsetof(MapCell, type), sizeof(uint8_t)};
-  if (field == FieldOpacity) return {offsetof(MapCell, opacity), sizeof(uint8_t)};
-  if (field == FieldWaterLevel) return {offsetof(MapCell, waterLevel), sizeof(float)};
-  if (field == FieldFloorHeight) return {offsetof(MapCell, floorHeight), sizeof(float)};
-  if (field < FieldTexture0) {
-    return {offsetof(MapCell, ceilingHeight) + sizeof(float) * static_cast<size_t>(field - FieldCeilingHeight0),
-            sizeof(float)};
+FieldPlace PlaceOf(CellField field) {
+  const size_t element = static_cast<size_t>(ElementOf(field));
+  if (field == CellField::Type) return {offsetof(MapCell, type), sizeof(uint8_t)};
+  if (field == CellField::Opacity) return {offsetof(MapCell, opacity), sizeof(uint8_t)};
+  if (field == CellField::WaterLevel) return {offsetof(MapCell, waterLevel), sizeof(float)};
+  if (field == CellField::FloorHeight) return {offsetof(MapCell, floorHeight), sizeof(float)};
+  if (field < CellField::Texture0) return {offsetof(MapCell, ceilingHeight) + sizeof(float) * element, sizeof(float)};
+  if (field < CellField::TextureOffset0) {
+    return {offsetof(MapCell, texture) + sizeof(uint16_t) * element, sizeof(uint16_t)};
   }
-  if (field < FieldTextureOffset0) {
-    return {offsetof(MapCell, texture) + sizeof(uint16_t) * static_cast<size_t>(field - FieldTexture0),
-            sizeof(uint16_t)};
-  }
-  return {offsetof(MapCell, textureOffset) + sizeof(int16_t) * static_cast<size_t>(field - FieldTextureOffset0),
-          sizeof(int16_t)};
+  return {offsetof(MapCell, textureOffset) + sizeof(int16_t) * element, sizeof(int16_t)};
 }
 
-unsigned char* BytesOf(MapCell& cell, int field) {
+unsigned char* BytesOf(MapCell& cell, CellField field) {
   return reinterpret_cast<unsigned char*>(&cell) + PlaceOf(field).offset;
 }
 
-const unsigned char* BytesOf(const MapCell& cell, int field) {
+const unsigned char* BytesOf(const MapCell& cell, CellField field) {
   return reinterpret_cast<const unsigned char*>(&cell) + PlaceOf(field).offset;
 }
 
 // A sloped ceiling keeps its slope: each corner moves by the same offset.
-void AddHeight(MapCell& cell, const MapCell& offsets, int field) {
+void AddHeight(MapCell& cell, const MapCell& offsets, CellField field) {
   float height = 0;
   float offset = 0;
   std::memcpy(&height, BytesOf(cell, field), sizeof height);
@@ -56,14 +54,14 @@ bool OnGrid(CellRange range) {
 
 }  // namespace
 
-bool IsHeightField(int field) {
-  return field == FieldWaterLevel || field == FieldFloorHeight ||
-         (field >= FieldCeilingHeight0 && field < FieldCeilingHeight0 + 4);
+bool IsHeightField(CellField field) {
+  return field == CellField::WaterLevel || field == CellField::FloorHeight ||
+         (field >= CellField::CeilingHeight0 && field < CellField::Texture0);
 }
 
 void ApplyFieldEdit(const CellFieldEdit& edit, MapCell& cell) {
-  for (int field = 0; field < CellFieldCount; ++field) {
-    if (!edit.changed.test(static_cast<size_t>(field))) continue;
+  for (CellField field : AllCellFields) {
+    if (!edit.changed.test(field)) continue;
     if (edit.relativeHeights && IsHeightField(field)) {
       AddHeight(cell, edit.values, field);
     } else {
@@ -72,7 +70,7 @@ void ApplyFieldEdit(const CellFieldEdit& edit, MapCell& cell) {
   }
 }
 
-bool SameField(const MapCell& a, const MapCell& b, int field) {
+bool SameField(const MapCell& a, const MapCell& b, CellField field) {
   return std::memcmp(BytesOf(a, field), BytesOf(b, field), PlaceOf(field).size) == 0;
 }
 
@@ -83,8 +81,8 @@ CellFieldSet CommonFields(const MapDocument& document, CellRange range) {
   const MapCell& first = document.Cell(range.x1, range.y1);
   for (int x = range.x1; x <= range.x2; ++x) {
     for (int y = range.y1; y <= range.y2; ++y) {
-      for (int field = 0; field < CellFieldCount; ++field) {
-        if (!SameField(first, document.Cell(x, y), field)) common.reset(static_cast<size_t>(field));
+      for (CellField field : AllCellFields) {
+        if (!SameField(first, document.Cell(x, y), field)) common.reset(field);
       }
     }
   }
@@ -99,3 +97,5 @@ bool EditCells(DocumentModel& model, CellRange range, const CellFieldEdit& edit)
   model.Execute(std::make_unique<CellBlockCommand>(EditSelectionStepName, range, std::move(block)));
   return true;
 }
+
+}  // namespace tessmoor

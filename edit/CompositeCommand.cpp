@@ -2,6 +2,8 @@
 
 #include <utility>
 
+namespace tessmoor {
+
 CompositeCommand::CompositeCommand(std::string name, std::vector<std::unique_ptr<EditCommand>> parts)
     : EditCommand(std::move(name)), parts_(std::move(parts)) {}
 
@@ -24,3 +26,5 @@ size_t CompositeCommand::MemoryCost() const {
   for (const auto& part : parts_) bytes += part->MemoryCost();
   return bytes;
 }
+
+}  // namespace tessmoor

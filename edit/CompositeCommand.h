@@ -8,6 +8,8 @@
 
 #include "edit/EditCommand.h"
 
+namespace tessmoor {
+
 class CompositeCommand : public EditCommand {
  public:
   CompositeCommand(std::string name, std::vector<std::unique_ptr<EditCommand>> parts);
@@ -19,3 +21,5 @@ class CompositeCommand : public EditCommand {
  private:
   std::vector<std::unique_ptr<EditCommand>> parts_;
 };
+
+}  // namespace tessmoor

@@ -2,11 +2,14 @@
 
 #include <algorithm>
 
+namespace tessmoor {
+
 DocumentChange& DocumentChange::operator|=(const DocumentChange& other) {
-  if (other.Has(CellsChanged)) {
-    cells = Has(CellsChanged) ? CellRange{std::min(cells.x1, other.cells.x1), std::min(cells.y1, other.cells.y1),
-                                          std::max(cells.x2, other.cells.x2), std::max(cells.y2, other.cells.y2)}
-                              : other.cells;
+  if (other.Has(DocumentChangeFlag::CellsChanged)) {
+    cells = Has(DocumentChangeFlag::CellsChanged)
+                ? CellRange{std::min(cells.x1, other.cells.x1), std::min(cells.y1, other.cells.y1),
+                            std::max(cells.x2, other.cells.x2), std::max(cells.y2, other.cells.y2)}
+                : other.cells;
   }
   what |= other.what;
   return *this;
@@ -16,11 +19,16 @@ DocumentModel::DocumentModel(HistoryLimits limits) : map_(std::make_unique<MapDo
   ClearDocument(*map_, true);
 }
 
-PaletteSlot& DocumentModel::Slot(int slot) {
-  return map_->paletteSlots[static_cast<size_t>(std::clamp(slot, 0, PaletteSlotCount - 1))];
+void DocumentModel::SetSlotCell(int slot, const MapCell& cell) {
+  map_->paletteSlots[static_cast<size_t>(ClampedSlot(slot))].cell = cell;
+  Tell({DocumentChangeFlag::PaletteChanged, NoCells});
 }
 
-void DocumentModel::SetCurrentSlot(int slot) { map_->currentSlot = std::clamp(slot, 0, PaletteSlotCount - 1); }
+void DocumentModel::SetCurrentSlot(int slot) {
+  if (map_->currentSlot == ClampedSlot(slot)) return;
+  map_->currentSlot = ClampedSlot(slot);
+  Tell({DocumentChangeFlag::PaletteChanged, NoCells});
+}
 
 void DocumentModel::Execute(std::unique_ptr<EditCommand> command) {
   if (!command) return;
@@ -45,7 +53,10 @@ void DocumentModel::Replace(const std::function<void(MapDocument&)>& fill, bool 
   fill(*map_);
   history_.Clear();
   if (modified) history_.SetCleanUnreachable();
-  Notify({CellsChanged | TexturesChanged | StartPositionChanged | FileNameChanged | DocumentReplaced, WholeGrid});
+  Notify({DocumentChangeFlag::CellsChanged | DocumentChangeFlag::TexturesChanged |
+              DocumentChangeFlag::StartPositionChanged | DocumentChangeFlag::FileNameChanged |
+              DocumentChangeFlag::DocumentReplaced,
+          WholeGrid});
 }
 
 MapFileResult DocumentModel::Save(const std::string& path, FileOps& ops) {
@@ -54,14 +65,14 @@ MapFileResult DocumentModel::Save(const std::string& path, FileOps& ops) {
   history_.SetClean();
   const bool renamed = map_->fileName != path;
   map_->fileName = path;
-  Notify({renamed ? FileNameChanged : 0u, NoCells});
+  Notify({renamed ? DocumentChangeFlag::FileNameChanged : DocumentChangeFlag::None, NoCells});
   return result;
 }
 
 void DocumentModel::SetFileName(const std::string& fileName) {
   if (map_->fileName == fileName) return;
   map_->fileName = fileName;
-  Notify({FileNameChanged, NoCells});
+  Notify({DocumentChangeFlag::FileNameChanged, NoCells});
 }
 
 void DocumentModel::AddObserver(DocumentObserver* observer) { observers_.push_back(observer); }
@@ -71,12 +82,16 @@ void DocumentModel::RemoveObserver(DocumentObserver* observer) { std::erase(obse
 void DocumentModel::Notify(DocumentChange change) {
   // Every change may move the history and the modified state; observers are
   // told when the modified state really flipped.
-  change.what |= HistoryChanged;
+  change.what |= DocumentChangeFlag::HistoryChanged;
   map_->modified = IsModified();
   if (reportedModified_ != map_->modified) {
     reportedModified_ = map_->modified;
-    change.what |= ModifiedChanged;
+    change.what |= DocumentChangeFlag::ModifiedChanged;
   }
+  Tell(change);
+}
+
+void DocumentModel::Tell(const DocumentChange& change) {
   // An observer may add or remove observers while it is told.
   const std::vector<DocumentObserver*> told = observers_;
   for (DocumentObserver* observer : told) {
@@ -84,3 +99,5 @@ void DocumentModel::Notify(DocumentChange change) {
       observer->DocumentChanged(change);
   }
 }
+
+}  // namespace tessmoor

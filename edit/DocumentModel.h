@@ -2,8 +2,8 @@
 // The one owner of the map. Whatever the map file stores (cells, start position,
 // texture table) changes only through commands executed here, so every change
 // can be undone and every observer hears of it. The palette slots live in the
-// same record but are tool state: they change directly and never mark the map
-// modified.
+// same record but are tool state: they change here too, so the observers hear
+// of them, but they never enter the history nor mark the map modified.
 
 #include <functional>
 #include <memory>
@@ -16,6 +16,8 @@
 #include "edit/EditCommand.h"
 #include "edit/UndoStack.h"
 
+namespace tessmoor {
+
 class DocumentModel {
  public:
   explicit DocumentModel(HistoryLimits limits = {});
@@ -24,7 +26,10 @@ class DocumentModel {
 
   const MapDocument& Map() const { return *map_; }
 
-  PaletteSlot& Slot(int slot);
+  // The palette slots are the tools' templates: a change tells the observers
+  // (PaletteChanged) but is no step and never marks the map modified. Slot
+  // numbers are clamped to 0..3.
+  void SetSlotCell(int slot, const MapCell& cell);
   void SetCurrentSlot(int slot);
 
   // Applies the command as a new step and tells the observers.
@@ -51,9 +56,13 @@ class DocumentModel {
 
  private:
   void Notify(DocumentChange change);
+  // Only the observers, for changes that leave history and modified state alone.
+  void Tell(const DocumentChange& change);
 
   std::unique_ptr<MapDocument> map_;
   UndoStack history_;
   std::vector<DocumentObserver*> observers_;
   bool reportedModified_ = false;
 };
+
+}  // namespace tessmoor

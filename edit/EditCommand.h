@@ -10,6 +10,8 @@
 #include "document/MapDocument.h"
 #include "edit/DocumentChange.h"
 
+namespace tessmoor {
+
 class EditCommand {
  public:
   explicit EditCommand(std::string name) : name_(std::move(name)) {}
@@ -30,3 +32,5 @@ class EditCommand {
  private:
   std::string name_;
 };
+
+}  // namespace tessmoor

@@ -9,11 +9,14 @@
 
 #include "textures/TextureReferences.h"
 
+namespace tessmoor {
+
 namespace {
 
-constexpr DocumentChange TableChange{TexturesChanged, NoCells};
+constexpr DocumentChange TableChange{DocumentChangeFlag::TexturesChanged, NoCells};
 // Deleting renumbers references all over the grid.
-constexpr DocumentChange TableAndGridChange{TexturesChanged | CellsChanged, WholeGrid};
+constexpr DocumentChange TableAndGridChange{DocumentChangeFlag::TexturesChanged | DocumentChangeFlag::CellsChanged,
+                                            WholeGrid};
 
 size_t EntryCost(const TextureEntry& entry) {
   size_t bytes = sizeof(TextureEntry);
@@ -25,6 +28,20 @@ size_t EntryCost(const TextureEntry& entry) {
 
 void ReindexEntries(MapDocument& document) {
   for (int i = 0; i < MaxTextures; ++i) document.textures[static_cast<size_t>(i)].index = i;
+}
+
+// Every grid cell and palette slot, each cell renumbered by `renumber`.
+template <typename Renumber>
+void ForEveryReferringCell(MapDocument& document, Renumber&& renumber) {
+  for (MapCell& cell : document.cells) renumber(cell);
+  for (PaletteSlot& slot : document.paletteSlots) renumber(slot.cell);
+}
+
+template <typename Renumber>
+void ForEveryClipboardCell(CellClipboard& clipboard, Renumber&& renumber) {
+  if (clipboard.IsEmpty()) return;
+  const size_t count = static_cast<size_t>(clipboard.width) * static_cast<size_t>(clipboard.height);
+  for (size_t i = 0; i < count; ++i) renumber(clipboard.cells[i]);
 }
 
 // One entry swapped with the state the step holds: renames, animation types, frames.
@@ -54,7 +71,12 @@ class TextureEntryCommand : public EditCommand {
 class AddTextureCommand : public EditCommand {
  public:
   AddTextureCommand() : EditCommand(AddTextureStepName) {}
-  void Apply(MapDocument& document) override { ::AddTexture(document); }
+  void Apply(MapDocument& document) override {
+    const int position = std::max(document.textureCount, 0);
+    // Free entries own no thumbnails, but a fresh record makes sure of it.
+    document.textures[static_cast<size_t>(position)] = NewTextureEntry(position);
+    document.textureCount = position + 1;
+  }
   void Revert(MapDocument& document) override {
     --document.textureCount;
     document.textures[static_cast<size_t>(document.textureCount)] = TextureEntry{};
@@ -67,12 +89,16 @@ class AddTextureCommand : public EditCommand {
 // pointed at it, so undo puts back exactly what was there.
 class DeleteTextureCommand : public EditCommand {
  public:
-  DeleteTextureCommand(int texture, CellClipboard* clipboard)
-      : EditCommand(DeleteTextureStepName), texture_(static_cast<uint16_t>(texture)), clipboard_(clipboard) {}
+  DeleteTextureCommand(int texture, std::weak_ptr<CellClipboard> clipboard)
+      : EditCommand(DeleteTextureStepName),
+        texture_(static_cast<uint16_t>(texture)),
+        clipboard_(std::move(clipboard)) {}
 
   void Apply(MapDocument& document) override {
-    RenumberReferences(document, texture_);
+    // Nothing in the map refers to the texture, so no reference becomes NoTexture there.
+    ForEveryReferringCell(document, [this](MapCell& cell) { RenumberReferences(cell, texture_, texture_); });
     RenumberClipboard();
+    // Records are moved, never copied, so every thumbnail keeps exactly one owner.
     auto first = document.textures.begin() + texture_;
     entry_ = std::move(*first);
     std::move(std::next(first), document.textures.begin() + document.textureCount, first);
@@ -89,7 +115,7 @@ class DeleteTextureCommand : public EditCommand {
     entry_ = TextureEntry{};
     ++document.textureCount;
     ReindexEntries(document);
-    MakeRoomForReference(document, texture_);
+    ForEveryReferringCell(document, [this](MapCell& cell) { MakeRoomForReference(cell, texture_); });
     RestoreClipboard();
   }
 
@@ -102,29 +128,32 @@ class DeleteTextureCommand : public EditCommand {
  private:
   void RenumberClipboard() {
     clipboardReferences_.clear();
-    if (clipboard_ == nullptr || clipboard_->IsEmpty()) return;
-    generation_ = clipboard_->generation;
-    const size_t count = static_cast<size_t>(clipboard_->width) * static_cast<size_t>(clipboard_->height);
+    const std::shared_ptr<CellClipboard> clipboard = clipboard_.lock();
+    if (!clipboard || clipboard->IsEmpty()) return;
+    generation_ = clipboard->generation;
+    const size_t count = static_cast<size_t>(clipboard->width) * static_cast<size_t>(clipboard->height);
     for (size_t i = 0; i < count; ++i) {
-      for (size_t s = 0; s < SurfaceCount; ++s) {
-        if (clipboard_->cells[i].texture[s] == texture_) clipboardReferences_.push_back(i * SurfaceCount + s);
+      for (int s = 0; s < SurfaceCount; ++s) {
+        if (clipboard->cells[i].texture[s] == texture_) clipboardReferences_.push_back(i * SurfaceCount + size_t(s));
       }
     }
-    RenumberReferences(*clipboard_, texture_);
+    // A later paste must not pick up whichever texture took the deleted one's place.
+    ForEveryClipboardCell(*clipboard, [this](MapCell& cell) { RenumberReferences(cell, texture_, NoTexture); });
   }
 
   void RestoreClipboard() {
-    if (clipboard_ == nullptr || clipboard_->IsEmpty()) return;
-    MakeRoomForReference(*clipboard_, texture_);
+    const std::shared_ptr<CellClipboard> clipboard = clipboard_.lock();
+    if (!clipboard || clipboard->IsEmpty()) return;
+    ForEveryClipboardCell(*clipboard, [this](MapCell& cell) { MakeRoomForReference(cell, texture_); });
     // A block copied after the delete never referred to the deleted texture.
-    if (clipboard_->generation != generation_) return;
+    if (clipboard->generation != generation_) return;
     for (const size_t place : clipboardReferences_) {
-      clipboard_->cells[place / SurfaceCount].texture[place % SurfaceCount] = texture_;
+      clipboard->cells[place / SurfaceCount].texture[static_cast<int>(place % SurfaceCount)] = texture_;
     }
   }
 
   uint16_t texture_;
-  CellClipboard* clipboard_;
+  std::weak_ptr<CellClipboard> clipboard_;
   TextureEntry entry_;
   uint64_t generation_ = 0;
   std::vector<size_t> clipboardReferences_;  // cell * SurfaceCount + surface
@@ -167,14 +196,14 @@ TextureResult SetAnimationType(DocumentModel& model, int texture, AnimationType 
   return {};
 }
 
-TextureResult DeleteTexture(DocumentModel& model, int texture, CellClipboard* clipboard) {
+TextureResult DeleteTexture(DocumentModel& model, int texture, const std::shared_ptr<CellClipboard>& clipboard) {
   if (!IsTextureInTable(model.Map(), texture)) return Refused();
   if (IsTextureReferenced(model.Map(), static_cast<uint16_t>(texture))) return Refused(TextureInUseMessage);
   model.Execute(MakeDeleteTextureCommand(texture, clipboard));
   return {};
 }
 
-std::unique_ptr<EditCommand> MakeDeleteTextureCommand(int texture, CellClipboard* clipboard) {
+std::unique_ptr<EditCommand> MakeDeleteTextureCommand(int texture, const std::shared_ptr<CellClipboard>& clipboard) {
   return std::make_unique<DeleteTextureCommand>(texture, clipboard);
 }
 
@@ -202,3 +231,5 @@ bool MoveFrameDown(DocumentModel& model, int texture, int position) {
   return ChangeEntry(model, texture, MoveFrameStepName,
                      [&](TextureEntry& entry) { return MoveFrameDown(entry, position); });
 }
+
+}  // namespace tessmoor

@@ -1,6 +1,7 @@
 #pragma once
-// The texture editor's operations as undoable steps. Each checks and reports
-// like its counterpart in textures/ and adds a step only when it changed the table.
+// Every change of the map's texture table, each an undoable step. Each reports
+// what went wrong as a message to show (none shows anything itself) and adds a
+// step only when it changed the table.
 
 #include <memory>
 #include <string>
@@ -10,6 +11,8 @@
 #include "textures/TextureFrames.h"
 #include "textures/TextureTable.h"
 
+namespace tessmoor {
+
 inline constexpr const char* AddTextureStepName = "Textur hinzufügen";
 inline constexpr const char* DeleteTextureStepName = "Textur löschen";
 inline constexpr const char* RenameTextureStepName = "Textur umbenennen";
@@ -18,14 +21,22 @@ inline constexpr const char* AddFramesStepName = "Bilder hinzufügen";
 inline constexpr const char* RemoveFrameStepName = "Bild entfernen";
 inline constexpr const char* MoveFrameStepName = "Bild verschieben";
 
+// Appends "Neue Textur" (type Repeat, no frames) at position textureCount.
+// Refused with a message when the table is full.
 TextureResult AddTexture(DocumentModel& model);
+// `name` is Windows-1252 bytes; anything past 255 bytes is cut off.
 TextureResult RenameTexture(DocumentModel& model, int texture, const std::string& name);
 TextureResult SetAnimationType(DocumentModel& model, int texture, AnimationType type);
-// The clipboard, when given, is renumbered with the grid; undo renumbers it back
-// and, while it still holds the same block, restores its references to the texture.
-TextureResult DeleteTexture(DocumentModel& model, int texture, CellClipboard* clipboard);
+// Removes the texture when no grid cell and no palette slot refers to it. Every
+// higher reference moves down by one so it keeps naming the same texture, later
+// entries move up and every entry's index is its position again. The clipboard,
+// when given, is renumbered the same way, its references to the deleted texture
+// becoming NoTexture; undo renumbers it back and, while it still holds the same
+// block, restores those references. The step follows the clipboard without
+// owning it: once the clipboard is gone, the step leaves it alone.
+TextureResult DeleteTexture(DocumentModel& model, int texture, const std::shared_ptr<CellClipboard>& clipboard);
 // The step DeleteTexture executes, unchecked, for steps made of several deletes.
-std::unique_ptr<EditCommand> MakeDeleteTextureCommand(int texture, CellClipboard* clipboard);
+std::unique_ptr<EditCommand> MakeDeleteTextureCommand(int texture, const std::shared_ptr<CellClipboard>& clipboard);
 
 // All chosen pictures are one step; pictures added before a stop stay.
 AddFramesResult AddFrames(DocumentModel& model, const std::string& programDirectory, int texture,
@@ -33,3 +44,5 @@ AddFramesResult AddFrames(DocumentModel& model, const std::string& programDirect
 bool RemoveFrame(DocumentModel& model, int texture, int position);
 bool MoveFrameUp(DocumentModel& model, int texture, int position);
 bool MoveFrameDown(DocumentModel& model, int texture, int position);
+
+}  // namespace tessmoor

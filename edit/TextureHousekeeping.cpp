@@ -10,6 +10,8 @@
 #include "textures/TextureReferences.h"
 #include "textures/TextureTable.h"
 
+namespace tessmoor {
+
 namespace {
 
 bool RefersTo(const MapCell& cell, uint16_t texture) {
@@ -49,7 +51,7 @@ bool ReplaceTexture(DocumentModel& model, int texture, uint16_t replacement) {
   return true;
 }
 
-int DeleteUnusedTextures(DocumentModel& model, CellClipboard* clipboard) {
+int DeleteUnusedTextures(DocumentModel& model, const std::shared_ptr<CellClipboard>& clipboard) {
   std::vector<std::unique_ptr<EditCommand>> deletes;
   for (int texture = std::min(model.Map().textureCount, MaxTextures) - 1; texture >= 0; --texture) {
     if (IsTextureReferenced(model.Map(), static_cast<uint16_t>(texture))) continue;
@@ -59,3 +61,5 @@ int DeleteUnusedTextures(DocumentModel& model, CellClipboard* clipboard) {
   if (count > 0) model.Execute(std::make_unique<CompositeCommand>(DeleteUnusedStepName, std::move(deletes)));
   return count;
 }
+
+}  // namespace tessmoor

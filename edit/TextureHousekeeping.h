@@ -9,6 +9,8 @@
 #include "document/MapDocument.h"
 #include "edit/DocumentModel.h"
 
+namespace tessmoor {
+
 inline constexpr const char* ReplaceTextureStepName = "Textur ersetzen";
 inline constexpr const char* DeleteUnusedStepName = "Unbenutzte Texturen löschen";
 
@@ -19,4 +21,6 @@ bool ReplaceTexture(DocumentModel& model, int texture, uint16_t replacement);
 
 // Deletes every texture nothing refers to, from the highest number down, so
 // each delete renumbers as a single delete of it would. The number deleted.
-int DeleteUnusedTextures(DocumentModel& model, CellClipboard* clipboard);
+int DeleteUnusedTextures(DocumentModel& model, const std::shared_ptr<CellClipboard>& clipboard);
+
+}  // namespace tessmoor

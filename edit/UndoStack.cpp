@@ -1,5 +1,7 @@
 #include "edit/UndoStack.h"
 
+namespace tessmoor {
+
 void UndoStack::Execute(MapDocument& document, std::unique_ptr<EditCommand> command) {
   DropRedoSteps();
   command->Apply(document);
@@ -55,3 +57,5 @@ void UndoStack::DropOldestBeyondLimits() {
 }
 
 void UndoStack::DropStep(const Step& step) { bytes_ -= step.charge; }
+
+}  // namespace tessmoor

@@ -9,6 +9,8 @@
 
 #include "edit/EditCommand.h"
 
+namespace tessmoor {
+
 // Steps are never dropped for their number, only when the history outgrows its
 // memory: a thousand full-grid fills (196 KB each) still fit.
 struct HistoryLimits {
@@ -65,3 +67,5 @@ class UndoStack {
   long clean_ = 0;      // -1: the saved state cannot be reached
   size_t bytes_ = 0;
 };
+
+}  // namespace tessmoor

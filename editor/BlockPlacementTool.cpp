@@ -140,14 +140,14 @@ void BlockPlacementTool::Refresh() {
   const EditorState& editor = main.Editor();
   const CellBlock oriented = Oriented(block, placement.orientation);
   preview =
-      ToQImage(BlockPicture(oriented, editor.currentLayer, thumbnails, editor, CellPictureSizeAt(editor.zoomLevel)));
+      ToQImage(BlockPicture(oriented, editor.currentLayer, thumbnails, editor, CellPictureSizeAt(main.Geometry().zoomLevel)));
   ShowSize();
   overlay->update();
 }
 
 QRect BlockPlacementTool::PreviewRect() const {
   const EditorState& editor = main.Editor();
-  const int pitch = CellPitchAt(editor.zoomLevel);
+  const int pitch = CellPitchAt(main.Geometry().zoomLevel);
   return QRect(MapAreaLeft + (placement.at.x - editor.viewOrigin.x) * pitch,
                MapAreaTop + (placement.at.y - editor.viewOrigin.y) * pitch, preview.width(), preview.height());
 }
@@ -182,7 +182,7 @@ bool BlockPlacementTool::MouseDown(const PointerInput& input) {
     return true;
   }
   if (input.button != MouseButton::Left) return true;
-  if (const std::optional<GridPoint> cell = HitGridCell(main.Editor(), input.x, input.y)) {
+  if (const std::optional<GridPoint> cell = HitGridCell(main.Editor(), main.Geometry(), input.x, input.y)) {
     placement.at = *cell;
     PlaceHere();
   }
@@ -191,7 +191,7 @@ bool BlockPlacementTool::MouseDown(const PointerInput& input) {
 
 bool BlockPlacementTool::MouseMove(const PointerInput& input) {
   if (!active) return false;
-  const GridPoint cell = PointerCell(main.Editor(), input.x, input.y);
+  const GridPoint cell = PointerCell(main.Editor(), main.Geometry(), input.x, input.y);
   if (IsInsideMapArea(main.Geometry(), input.x, input.y) && IsOnGrid(cell) && !(cell == placement.at)) {
     placement.at = cell;
     overlay->update();

@@ -15,10 +15,11 @@
 #include "view/EditingTools.h"
 
 class QAction;
-class TFrmMain;
-class ViewPortWidget;
 
 namespace tessmoor {
+
+class TFrmMain;
+class ViewPortWidget;
 
 class PlacementOverlay;
 

@@ -4,6 +4,8 @@
 
 #include <QApplication>
 
+namespace tessmoor {
+
 class BusyCursor {
  public:
   BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
@@ -11,3 +13,5 @@ class BusyCursor {
   BusyCursor(const BusyCursor&) = delete;
   BusyCursor& operator=(const BusyCursor&) = delete;
 };
+
+}  // namespace tessmoor

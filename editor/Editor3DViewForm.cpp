@@ -12,6 +12,8 @@
 #include "editor/PreviewView.h"
 #include "preview/AnimationClock.h"
 
+namespace tessmoor {
+
 namespace {
 
 const char* const RateSetting = "3DAnsicht/Bilder pro Sekunde";
@@ -112,3 +114,5 @@ void TFrm3DView::contextMenuEvent(QContextMenuEvent* event) {
   }
   if (QAction* chosen = menu.exec(event->globalPos())) SetAnimationRate(chosen->data().toInt());
 }
+
+}  // namespace tessmoor

@@ -11,6 +11,9 @@
 class QAction;
 class QLabel;
 class QTimer;
+
+namespace tessmoor {
+
 class PreviewView;
 
 class TFrm3DView : public QWidget {
@@ -52,3 +55,5 @@ class TFrm3DView : public QWidget {
   int rate_;
   QList<QAction*> rateActions_;
 };
+
+}  // namespace tessmoor

@@ -5,6 +5,8 @@
 #include <QTextCursor>
 #include <QVBoxLayout>
 
+namespace tessmoor {
+
 TFrmCompile::TFrmCompile(QWidget* mainWindow) : QWidget(mainWindow, Qt::Window) {
   setObjectName("FrmCompile");
   setWindowTitle("Compilieren...");
@@ -54,3 +56,5 @@ void TFrmCompile::ShowProgress() {
   MmoCompile->moveCursor(QTextCursor::End);
   QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
+
+}  // namespace tessmoor

@@ -9,6 +9,8 @@
 
 class QPlainTextEdit;
 
+namespace tessmoor {
+
 class TFrmCompile : public QWidget, public CompileLog {
   Q_OBJECT
 
@@ -29,3 +31,5 @@ class TFrmCompile : public QWidget, public CompileLog {
   QPlainTextEdit* MmoCompile;
   int lineCount = 0;  // an empty memo still holds one empty block, so count lines here
 };
+
+}  // namespace tessmoor

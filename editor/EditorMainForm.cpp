@@ -27,7 +27,8 @@
 #include "view/CellReveal.h"
 #include "view/HitTesting.h"
 
-using namespace tessmoor;
+
+namespace tessmoor {
 
 namespace {
 
@@ -73,7 +74,7 @@ void TFrmMain::Build(DialogLayer* injectedDialogs) {
     session.SetDialogs(qtDialogs.get());
   }
   session.Model().AddObserver(this);
-  DocumentChanged(DocumentChange{DocumentReplaced | FileNameChanged});
+  DocumentChanged(DocumentChange{DocumentChangeFlag::DocumentReplaced | DocumentChangeFlag::FileNameChanged});
   resize(DesignViewWidth, ToolBarHeight + DesignViewHeight + menuBar()->sizeHint().height());
 }
 
@@ -148,7 +149,7 @@ ViewGeometry TFrmMain::Geometry() const { return ClientArea->Geometry(); }
 
 void TFrmMain::ZoomTo(int level, QPoint anchor) { ClientArea->ZoomTo(level, anchor); }
 
-void TFrmMain::RedrawView() {
+void TFrmMain::RefreshViews() {
   ClientArea->RedrawMapView();
   // A block being placed follows the layer, the zoom, the scrolling and the textures.
   if (placementTool) placementTool->Refresh();
@@ -165,7 +166,7 @@ void TFrmMain::ShowCell(GridPoint cell) {
   editor.viewOrigin = OriginShowing(editor, Geometry(), cell);
   // As a click on the cell would: the properties window follows the selection.
   toolWindows->Bind(CellBinding::Grid(cell));
-  RedrawView();
+  RefreshViews();
 }
 
 bool TFrmMain::OpenMapFile(const QString& path) { return OpenMapFile(path.toStdString()); }
@@ -184,13 +185,14 @@ void TFrmMain::closeEvent(QCloseEvent* event) {
 }
 
 void TFrmMain::DocumentChanged(const DocumentChange& change) {
-  if (change.Has(FileNameChanged)) CaptionChanged();
+  if (change.Has(DocumentChangeFlag::FileNameChanged)) CaptionChanged();
   // The zoomed pictures follow the texture table; rebuilding them redraws.
-  if (change.Has(TexturesChanged | DocumentReplaced)) {
+  if (change.Has(DocumentChangeFlag::TexturesChanged | DocumentChangeFlag::DocumentReplaced)) {
     ClientArea->RebuildScaledPictures();
-    RedrawView();
-  } else if (change.Has(CellsChanged | StartPositionChanged)) {
-    RedrawView();
+    RefreshViews();
+  } else if (change.Has(DocumentChangeFlag::CellsChanged | DocumentChangeFlag::StartPositionChanged |
+                        DocumentChangeFlag::PaletteChanged)) {
+    RefreshViews();
   }
 }
 
@@ -201,5 +203,7 @@ void TFrmMain::Respond(const ToolResponse& response) {
   if (response.bind) toolWindows->Bind(*response.bind);
   if (response.showProperties) toolWindows->SetPropertiesVisible(true);
   if (response.positionLabel) ClientArea->ShowPosition(QString::fromStdString(*response.positionLabel));
-  if (response.redraw) RedrawView();
+  if (response.redraw) RefreshViews();
 }
+
+}  // namespace tessmoor

@@ -14,10 +14,12 @@
 #include "editor/features/FeatureContext.h"
 #include "view/EditingTools.h"
 #include "view/MapView.h"
+#include "view/Zoom.h"
 
 class QMenu;
 
 namespace tessmoor {
+
 class CommandRegistry;
 class CompileFeature;
 class EditFeature;
@@ -35,12 +37,11 @@ class TMapViewPanel;
 class TestPlay;
 class ToolWindowsFeature;
 class ViewFeature;
-}  // namespace tessmoor
 
 // The program's directory with a trailing '/': `given`, or the executable's.
 std::string ProgramDirectory(const QString& given = QString());
 
-class TFrmMain : public QMainWindow, public DocumentObserver, public tessmoor::MapViewHost {
+class TFrmMain : public QMainWindow, public DocumentObserver, public MapViewHost {
   Q_OBJECT
 
  public:
@@ -49,20 +50,21 @@ class TFrmMain : public QMainWindow, public DocumentObserver, public tessmoor::M
   // (with a trailing '/') the executable's directory is used.
   explicit TFrmMain(DialogLayer* dialogs = nullptr, const QString& programDirectory = QString());
   // A window over a session that someone else keeps; the session outlives it.
-  explicit TFrmMain(tessmoor::EditorSession& session, DialogLayer* dialogs = nullptr);
+  explicit TFrmMain(EditorSession& session, DialogLayer* dialogs = nullptr);
   ~TFrmMain() override;
 
+  EditorSession& Session() { return session; }
   const MapDocument& Document() const { return session.Map(); }
   DocumentModel& Model() { return session.Model(); }
   EditorState& Editor() { return session.Editor(); }
   DialogLayer& Dialogs() { return session.Dialogs(); }
   // Every command of the window (menus, tool bar, keys, the command search).
-  tessmoor::CommandRegistry& Commands() { return *registry; }
+  CommandRegistry& Commands() { return *registry; }
   // The features that own their commands and windows (stamps, find and replace).
-  tessmoor::BlockPlacementTool& PlacementTool() { return *placementTool; }
-  tessmoor::StampFeature& Stamps() { return *stampFeature; }
-  tessmoor::FindReplaceFeature& FindReplace() { return *findReplaceFeature; }
-  tessmoor::TestPlay& TestPlayFeature() { return *testPlay; }
+  BlockPlacementTool& PlacementTool() { return *placementTool; }
+  StampFeature& Stamps() { return *stampFeature; }
+  FindReplaceFeature& FindReplace() { return *findReplaceFeature; }
+  TestPlay& TestPlayFeature() { return *testPlay; }
   // Opens a map named on the command line, as Open does once a file is chosen.
   bool OpenMapFile(const QString& path);
   bool OpenMapFile(const std::string& path);  // the file name's own bytes
@@ -71,8 +73,8 @@ class TFrmMain : public QMainWindow, public DocumentObserver, public tessmoor::M
   void RestoreSettings();
   void StoreSettings();
 
-  // The map view (tessmoor::MapViewHost).
-  void RedrawView() override;
+  // The map view (MapViewHost).
+  void RefreshViews() override;
   void RedrawMapView() override;
   void ShowCell(GridPoint cell) override;
   void ZoomTo(int level, QPoint anchor) override;
@@ -99,28 +101,30 @@ class TFrmMain : public QMainWindow, public DocumentObserver, public tessmoor::M
   // Test-play (MainTestPlay.cpp): its commands go into the menus and the registry here.
   void CreateTestPlay();
 
-  std::unique_ptr<tessmoor::EditorSession> ownedSession;  // only when the window made its own
-  tessmoor::EditorSession& session;
-  tessmoor::CommandRegistry* registry;
+  std::unique_ptr<EditorSession> ownedSession;  // only when the window made its own
+  EditorSession& session;
+  CommandRegistry* registry;
   std::unique_ptr<DialogLayer> qtDialogs;
   bool rememberSettings = false;
-  tessmoor::TMapViewPanel* ClientArea;
+  TMapViewPanel* ClientArea;
 
   // Made in this order and ended in the reverse one: later features use earlier ones.
-  std::unique_ptr<tessmoor::ToolWindowsFeature> toolWindows;
-  std::unique_ptr<tessmoor::FileFeature> files;
-  std::unique_ptr<tessmoor::EditFeature> edit;
-  std::unique_ptr<tessmoor::ViewFeature> view;
-  std::unique_ptr<tessmoor::Preview3DFeature> preview3D;
-  std::unique_ptr<tessmoor::MapCheckFeature> mapCheck;
-  std::unique_ptr<tessmoor::CompileFeature> compile;
-  std::unique_ptr<tessmoor::ExportFeature> exporter;
-  std::unique_ptr<tessmoor::ExtrasFeature> extras;
-  std::unique_ptr<tessmoor::BackupsFeature> backups;
-  std::unique_ptr<tessmoor::PreferencesFeature> preferences;
-  std::unique_ptr<tessmoor::TestPlay> testPlay;
+  std::unique_ptr<ToolWindowsFeature> toolWindows;
+  std::unique_ptr<FileFeature> files;
+  std::unique_ptr<EditFeature> edit;
+  std::unique_ptr<ViewFeature> view;
+  std::unique_ptr<Preview3DFeature> preview3D;
+  std::unique_ptr<MapCheckFeature> mapCheck;
+  std::unique_ptr<CompileFeature> compile;
+  std::unique_ptr<ExportFeature> exporter;
+  std::unique_ptr<ExtrasFeature> extras;
+  std::unique_ptr<BackupsFeature> backups;
+  std::unique_ptr<PreferencesFeature> preferences;
+  std::unique_ptr<TestPlay> testPlay;
   // Children of the window, which ends them.
-  tessmoor::BlockPlacementTool* placementTool = nullptr;
-  tessmoor::StampFeature* stampFeature = nullptr;
-  tessmoor::FindReplaceFeature* findReplaceFeature = nullptr;
+  BlockPlacementTool* placementTool = nullptr;
+  StampFeature* stampFeature = nullptr;
+  FindReplaceFeature* findReplaceFeature = nullptr;
 };
+
+}  // namespace tessmoor

@@ -11,6 +11,8 @@
 
 #include "check/MapCheck.h"
 
+namespace tessmoor {
+
 namespace {
 
 constexpr int FindingRole = Qt::UserRole;
@@ -114,3 +116,5 @@ void TFrmMapCheck::LVFindingsDoubleClick(QTreeWidgetItem* item) {
   const std::optional<GridPoint>& cell = findings_[static_cast<size_t>(index)].cell;
   if (cell && showCell_) showCell_(*cell);
 }
+
+}  // namespace tessmoor

@@ -14,6 +14,8 @@ class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
 
+namespace tessmoor {
+
 class TFrmMapCheck : public QDialog {
   Q_OBJECT
 
@@ -43,3 +45,5 @@ class TFrmMapCheck : public QDialog {
   QPushButton* BtnRecheck;
   QPushButton* BtnClose;
 };
+
+}  // namespace tessmoor

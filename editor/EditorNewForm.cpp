@@ -5,6 +5,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+namespace tessmoor {
+
 TFrmNew::TFrmNew(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Neu"));
   RdoEraseAll = new QRadioButton(QStringLiteral("&Alles neu"), this);
@@ -38,3 +40,5 @@ std::optional<NewMapKind> TFrmNew::Choose() {
   if (exec() != QDialog::Accepted) return std::nullopt;
   return RdoTakeOverTextures->isChecked() ? NewMapKind::TakeOverTextures : NewMapKind::EraseAll;
 }
+
+}  // namespace tessmoor

@@ -10,6 +10,8 @@
 class QPushButton;
 class QRadioButton;
 
+namespace tessmoor {
+
 class TFrmNew : public QDialog {
   Q_OBJECT
 
@@ -25,3 +27,5 @@ class TFrmNew : public QDialog {
   QPushButton* BtnOk;
   QPushButton* BtnCancel;
 };
+
+}  // namespace tessmoor

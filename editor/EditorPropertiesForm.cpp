@@ -22,6 +22,8 @@
 #include "document/Windows1252.h"
 #include "editor/IntSpinField.h"
 
+namespace tessmoor {
+
 namespace {
 
 // The five surfaces share their labels between the texture and offset pages.
@@ -226,7 +228,7 @@ void TFrmProperties::Bind(const CellBinding& cellBinding) {
 }
 
 void TFrmProperties::DocumentChanged(const DocumentChange& change) {
-  if (change.Has(TexturesChanged | DocumentReplaced)) {
+  if (change.Has(DocumentChangeFlag::TexturesChanged | DocumentChangeFlag::DocumentReplaced)) {
     Bind(binding);
   } else if (ChangeTouchesBinding(change, binding)) {
     if (IsRangeBound()) {
@@ -262,7 +264,7 @@ void TFrmProperties::ApplyToCell() {
     ApplyToRange();
     return;
   }
-  if (ApplyToBoundCell(model, binding, ControlValues(*bound))) emit slotEdited();
+  ApplyToBoundCell(model, binding, ControlValues(*bound));
 }
 
 MapCell TFrmProperties::ControlValues(const MapCell& base) const {
@@ -321,3 +323,5 @@ void TFrmProperties::hideEvent(QHideEvent* event) {
   if (event->spontaneous()) return;
   emit visibilityChanged(false);
 }
+
+}  // namespace tessmoor

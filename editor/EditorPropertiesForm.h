@@ -19,12 +19,15 @@
 #include "edit/DocumentModel.h"
 #include "view/EditingTools.h"
 
-class IntSpinField;
 class QCheckBox;
 class QComboBox;
 class QPushButton;
 class QTabWidget;
 class QWidget;
+
+namespace tessmoor {
+
+class IntSpinField;
 
 class TFrmProperties : public QDialog, public DocumentObserver {
   Q_OBJECT
@@ -51,8 +54,6 @@ class TFrmProperties : public QDialog, public DocumentObserver {
  signals:
   // True on every showing, false on every hiding.
   void visibilityChanged(bool visible);
-  // An Apply changed a palette slot, which is no document change.
-  void slotEdited();
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -78,8 +79,8 @@ class TFrmProperties : public QDialog, public DocumentObserver {
   void ShowRangeHeights();
   CellFieldSet EditedFields() const;
   void ApplyToRange();
-  IntSpinField* SpinFieldFor(int field) const;
-  QComboBox* ListFor(int field) const;
+  IntSpinField* SpinFieldFor(CellField field) const;
+  QComboBox* ListFor(CellField field) const;
 
   DocumentModel& model;
   CellBinding binding;
@@ -102,3 +103,5 @@ class TFrmProperties : public QDialog, public DocumentObserver {
   QPushButton* BtnCancel;
   QPushButton* BtnApply;
 };
+
+}  // namespace tessmoor

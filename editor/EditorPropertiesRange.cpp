@@ -8,6 +8,8 @@
 #include "editor/EditorPropertiesForm.h"
 #include "editor/IntSpinField.h"
 
+namespace tessmoor {
+
 void TFrmProperties::ShowBindingKind() {
   const bool range = IsRangeBound();
   const CellRange& cells = binding.range;
@@ -21,18 +23,18 @@ void TFrmProperties::ShowBindingKind() {
   ChkRelative->setVisible(range);
 }
 
-IntSpinField* TFrmProperties::SpinFieldFor(int field) const {
-  if (field == FieldOpacity) return SpnAlpha;
-  if (field == FieldWaterLevel) return SpnWaterHeight;
-  if (field == FieldFloorHeight) return SpnFloorHeight;
-  if (field >= FieldCeilingHeight0 && field < FieldTexture0) return SpnCeilingHeight[field - FieldCeilingHeight0];
-  if (field >= FieldTextureOffset0) return SpnOfs[field - FieldTextureOffset0];
+IntSpinField* TFrmProperties::SpinFieldFor(CellField field) const {
+  if (field == CellField::Opacity) return SpnAlpha;
+  if (field == CellField::WaterLevel) return SpnWaterHeight;
+  if (field == CellField::FloorHeight) return SpnFloorHeight;
+  if (field >= CellField::CeilingHeight0 && field < CellField::Texture0) return SpnCeilingHeight[ElementOf(field)];
+  if (field >= CellField::TextureOffset0) return SpnOfs[ElementOf(field)];
   return nullptr;
 }
 
-QComboBox* TFrmProperties::ListFor(int field) const {
-  if (field == FieldType) return CboType;
-  if (field >= FieldTexture0 && field < FieldTextureOffset0) return CboTex[field - FieldTexture0];
+QComboBox* TFrmProperties::ListFor(CellField field) const {
+  if (field == CellField::Type) return CboType;
+  if (field >= CellField::Texture0 && field < CellField::TextureOffset0) return CboTex[ElementOf(field)];
   return nullptr;
 }
 
@@ -41,15 +43,15 @@ void TFrmProperties::LoadRangeControls() {
   if (first == nullptr) return;
   rangeCommon = CommonFields(model.Map(), binding.range);
   LoadControls(*first);
-  for (int field = 0; field < CellFieldCount; ++field) {
+  for (CellField field : AllCellFields) {
     if (QComboBox* list = ListFor(field)) {
-      if (!rangeCommon.test(static_cast<size_t>(field))) list->setCurrentIndex(-1);
-      loadedListIndex[static_cast<size_t>(field)] = list->currentIndex();
+      if (!rangeCommon.test(field)) list->setCurrentIndex(-1);
+      loadedListIndex[FieldIndex(field)] = list->currentIndex();
     }
   }
   ShowRangeHeights();
-  for (int field = 0; field < CellFieldCount; ++field) {
-    if (!IsHeightField(field) && !rangeCommon.test(static_cast<size_t>(field)) && SpinFieldFor(field) != nullptr)
+  for (CellField field : AllCellFields) {
+    if (!IsHeightField(field) && !rangeCommon.test(field) && SpinFieldFor(field) != nullptr)
       SpinFieldFor(field)->setMixed();
   }
 }
@@ -60,23 +62,22 @@ void TFrmProperties::ShowRangeHeights() {
   const MapCell* first = BoundCell(model, binding);
   if (!IsRangeBound() || first == nullptr) return;
   LoadHeights(*first);
-  for (int field = 0; field < CellFieldCount; ++field) {
-    if (IsHeightField(field) && (ChkRelative->isChecked() || !rangeCommon.test(static_cast<size_t>(field))))
-      SpinFieldFor(field)->setMixed();
+  for (CellField field : AllCellFields) {
+    if (IsHeightField(field) && (ChkRelative->isChecked() || !rangeCommon.test(field))) SpinFieldFor(field)->setMixed();
   }
 }
 
 CellFieldSet TFrmProperties::EditedFields() const {
   CellFieldSet edited;
-  for (int field = 0; field < CellFieldCount; ++field) {
+  for (CellField field : AllCellFields) {
     bool changed = false;
     if (const QComboBox* list = ListFor(field)) {
-      changed = list->currentIndex() >= 0 && list->currentIndex() != loadedListIndex[static_cast<size_t>(field)];
+      changed = list->currentIndex() >= 0 && list->currentIndex() != loadedListIndex[FieldIndex(field)];
     } else {
       const IntSpinField* spin = SpinFieldFor(field);
       changed = spin->isEdited() && !spin->isMixed();  // an emptied field has nothing to give
     }
-    edited.set(static_cast<size_t>(field), changed);
+    edited.set(field, changed);
   }
   return edited;
 }
@@ -88,3 +89,5 @@ void TFrmProperties::ApplyToRange() {
   edit.relativeHeights = ChkRelative->isChecked();
   EditCells(model, binding.range, edit);
 }
+
+}  // namespace tessmoor

@@ -9,6 +9,8 @@
 
 #include "editor/IntSpinField.h"
 
+namespace tessmoor {
+
 TFrmSetStartPos::TFrmSetStartPos(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Startposition festlegen"));
   SpnPosX = new IntSpinField(this);
@@ -58,3 +60,5 @@ void TFrmSetStartPos::showEvent(QShowEvent* event) {
   SpnPosX->setFocus();
   SpnPosX->selectAll();
 }
+
+}  // namespace tessmoor

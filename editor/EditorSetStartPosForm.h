@@ -7,8 +7,11 @@
 
 #include "document/MapDocument.h"
 
-class IntSpinField;
 class QPushButton;
+
+namespace tessmoor {
+
+class IntSpinField;
 
 class TFrmSetStartPos : public QDialog {
   Q_OBJECT
@@ -29,3 +32,5 @@ class TFrmSetStartPos : public QDialog {
   QPushButton* BtnOK;
   QPushButton* BtnCancel;
 };
+
+}  // namespace tessmoor

@@ -26,6 +26,8 @@
 #include "editor/TextureUsageLabel.h"
 #include "editor/UserSettings.h"
 
+namespace tessmoor {
+
 TFrmTextureEditor::TFrmTextureEditor(DocumentModel& model, EditorState& editor, DialogLayer& dialogs,
                                      std::function<void()> closePropertiesWindow, QWidget* parent)
     : QDialog(parent),
@@ -135,8 +137,8 @@ void TFrmTextureEditor::CreateAnimationGroup() {
   columns->addWidget(RdoRepeat, 0, 0);
   columns->addWidget(RdoPingPong, 0, 1);
   animationButtons_ = new QButtonGroup(this);
-  animationButtons_->addButton(RdoRepeat, Repeat);
-  animationButtons_->addButton(RdoPingPong, PingPong);
+  animationButtons_->addButton(RdoRepeat, static_cast<int>(AnimationType::Repeat));
+  animationButtons_->addButton(RdoPingPong, static_cast<int>(AnimationType::PingPong));
   RdoRepeat->setChecked(true);
 }
 
@@ -225,7 +227,7 @@ void TFrmTextureEditor::BtnDeleteClick() {
   nameDelegate_->CancelEditing();
   if (Doc().textureCount == 0) return;
   const int listPosition = LVTextures->indexOfTopLevelItem(LVTextures->currentItem());
-  const TextureResult result = DeleteTexture(model_, texture, &editor_.clipboard);
+  const TextureResult result = DeleteTexture(model_, texture, editor_.clipboard);
   if (!result.ok) {
     if (!result.message.empty()) dialogs_.ShowError(result.message);
     return;
@@ -348,7 +350,7 @@ void TFrmTextureEditor::RefreshFramePane() {
     control->setEnabled(enabled);
   }
   if (!enabled) {
-    ShowAnimationType(Repeat);
+    ShowAnimationType(AnimationType::Repeat);
     return;
   }
   const TextureEntry& entry = Doc().textures[static_cast<size_t>(texture)];
@@ -358,9 +360,9 @@ void TFrmTextureEditor::RefreshFramePane() {
   RepaintPreview();
 }
 
-void TFrmTextureEditor::ShowAnimationType(int32_t type) {
-  if (type == Repeat || type == PingPong) {
-    animationButtons_->button(type)->setChecked(true);
+void TFrmTextureEditor::ShowAnimationType(AnimationType type) {
+  if (type == AnimationType::Repeat || type == AnimationType::PingPong) {
+    animationButtons_->button(static_cast<int>(type))->setChecked(true);
     return;
   }
   // A file may hold a type the editor does not know: show neither choice.
@@ -382,3 +384,5 @@ void TFrmTextureEditor::RepaintPreview() {
 }
 
 void TFrmTextureEditor::AppendFileLine(const TextureFrame& frame) { LstFiles->addItem(ShownName(frame)); }
+
+}  // namespace tessmoor

@@ -24,6 +24,9 @@ class QRadioButton;
 class QToolButton;
 class QTreeWidget;
 class QTreeWidgetItem;
+
+namespace tessmoor {
+
 class TextureNameDelegate;
 
 class TFrmTextureEditor : public QDialog {
@@ -75,7 +78,7 @@ class TFrmTextureEditor : public QDialog {
   QTreeWidgetItem* AddListItem(int texture);
   void FillTextureList();
   void RefreshFramePane();
-  void ShowAnimationType(int32_t type);
+  void ShowAnimationType(AnimationType type);
   void RepaintPreview();
   void AppendFileLine(const TextureFrame& frame);
   void CreateHousekeepingButtons();
@@ -115,3 +118,5 @@ class TFrmTextureEditor : public QDialog {
   QPushButton* BtnDeleteUnused;
   QPushButton* BtnClose;
 };
+
+}  // namespace tessmoor

@@ -16,6 +16,7 @@
 
 #include "document/PascalString.h"
 #include "document/Windows1252.h"
+#include "edit/CellBlocks.h"
 #include "editor/EditorMainForm.h"
 #include "editor/IntSpinField.h"
 #include "view/EditingTools.h"
@@ -253,30 +254,30 @@ CellFieldEdit TFrmFindReplace::Replacement() const {
   CellFieldEdit edit;
   edit.relativeHeights = ChkRelative->isChecked();
   if (ChkSetKind->isChecked()) {
-    edit.changed.set(FieldType);
+    edit.changed.set(CellField::Type);
     edit.values.type = static_cast<uint8_t>(CboSetKind->currentIndex());
   }
   if (ChkSetTexture->isChecked()) {
-    const int layer = CboSetLayer->currentData().toInt();
-    edit.changed.set(static_cast<size_t>(FieldTexture0 + layer));
+    const auto layer = static_cast<SurfaceKind>(CboSetLayer->currentData().toInt());
+    edit.changed.set(TextureField(layer));
     edit.values.texture[layer] = static_cast<uint16_t>(CboSetTexture->currentData().toUInt());
   }
   if (ChkSetFloor->isChecked()) {
-    edit.changed.set(FieldFloorHeight);
+    edit.changed.set(CellField::FloorHeight);
     edit.values.floorHeight = static_cast<float>(SpnSetFloor->value());
   }
   if (ChkSetCeiling->isChecked()) {
     for (int c = 0; c < 4; ++c) {
-      edit.changed.set(static_cast<size_t>(FieldCeilingHeight0 + c));
+      edit.changed.set(CeilingHeightField(c));
       edit.values.ceilingHeight[c] = static_cast<float>(SpnSetCeiling->value());
     }
   }
   if (ChkSetWater->isChecked()) {
-    edit.changed.set(FieldWaterLevel);
+    edit.changed.set(CellField::WaterLevel);
     edit.values.waterLevel = static_cast<float>(SpnSetWater->value());
   }
   if (ChkSetOpacity->isChecked()) {
-    edit.changed.set(FieldOpacity);
+    edit.changed.set(CellField::Opacity);
     edit.values.opacity = static_cast<uint8_t>(std::clamp(SpnSetOpacity->value(), 0, 255));
   }
   return edit;

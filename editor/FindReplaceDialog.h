@@ -15,10 +15,11 @@ class QLabel;
 class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
-class IntSpinField;
-class TFrmMain;
 
 namespace tessmoor {
+
+class IntSpinField;
+class TFrmMain;
 
 class TFrmFindReplace : public QDialog {
   Q_OBJECT

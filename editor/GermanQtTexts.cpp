@@ -5,6 +5,8 @@
 #include <QLocale>
 #include <QTranslator>
 
+namespace tessmoor {
+
 bool InstallGermanQtTexts(QCoreApplication& application) {
   auto* translator = new QTranslator(&application);
   // qtbase holds everything a Widgets program shows of Qt's own.
@@ -15,3 +17,5 @@ bool InstallGermanQtTexts(QCoreApplication& application) {
   }
   return QCoreApplication::installTranslator(translator);
 }
+
+}  // namespace tessmoor

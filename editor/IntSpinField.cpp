@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <limits>
 
+namespace tessmoor {
+
 namespace {
 
 constexpr int64_t MinValue = std::numeric_limits<int32_t>::min();
@@ -78,3 +80,5 @@ QSize IntSpinField::sizeHint() const {
 }
 
 QSize IntSpinField::minimumSizeHint() const { return sizeHint(); }
+
+}  // namespace tessmoor

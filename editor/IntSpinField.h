@@ -7,6 +7,8 @@
 #include <QString>
 #include <cstdint>
 
+namespace tessmoor {
+
 // The field's reading of a text: the integer it spells (blanks around it
 // allowed), or 0 when it is not an integer inside the 32-bit range.
 int32_t IntFieldValue(const QString& text);
@@ -43,3 +45,5 @@ class IntSpinField : public QAbstractSpinBox {
 
   bool edited = false;
 };
+
+}  // namespace tessmoor

@@ -11,6 +11,8 @@
 #include "editor/features/ViewFeature.h"
 #include "view/Zoom.h"
 
+namespace tessmoor {
+
 namespace {
 
 // The program sets only its application name; it then names the folder too.
@@ -32,7 +34,7 @@ void TFrmMain::RestoreSettings() {
   files->UseSettings(OrganizationName(), QCoreApplication::applicationName());
   const QSettings settings(OrganizationName(), QCoreApplication::applicationName());
   if (settings.contains(GeometryKey)) restoreGeometry(settings.value(GeometryKey).toByteArray());
-  view->ShowLayer(settings.value(LayerKey, session.Editor().currentLayer).toInt());
+  view->ShowLayer(settings.value(LayerKey, static_cast<int>(session.Editor().currentLayer)).toInt());
   ZoomTo(settings.value(ZoomKey, DefaultZoomLevel).toInt(), QPoint(0, 0));
   stampFeature->RestoreSettings();
 }
@@ -41,7 +43,9 @@ void TFrmMain::StoreSettings() {
   if (!rememberSettings) return;
   QSettings settings(OrganizationName(), QCoreApplication::applicationName());
   settings.setValue(GeometryKey, saveGeometry());
-  settings.setValue(ZoomKey, session.Editor().zoomLevel);
-  settings.setValue(LayerKey, session.Editor().currentLayer);
+  settings.setValue(ZoomKey, session.MapView().zoomLevel);
+  settings.setValue(LayerKey, static_cast<int>(session.Editor().currentLayer));
   settings.setValue(RecentKey, files->RecentPaths());
 }
+
+}  // namespace tessmoor

@@ -145,17 +145,20 @@ void TMapViewPanel::ShowToolMode() { SpdSelect->setChecked(session_.Editor().too
 void TMapViewPanel::ShowPosition(const QString& text) { LblPos->setText(text); }
 
 ViewGeometry TMapViewPanel::Geometry() const {
-  return ViewGeometry{ViewPort->width(), ViewPort->height(), ScrollBarThickness, ScrollBarThickness};
+  return ViewGeometry{ViewPort->width(), ViewPort->height(), ScrollBarThickness, ScrollBarThickness,
+                      session_.MapView().zoomLevel};
 }
 
 void TMapViewPanel::RedrawMapView() {
   SyncScrollBars();
   SetSurfaceTarget(ViewPort);
+  const MapViewState& mapView = session_.MapView();
   const RenderSurface& surface = Surface();
   if (surface.created)
     ViewPort->ExpectDamage(
-        ViewPort->DamageTracker().Next(session_.Map(), session_.Editor(), Geometry(), surface.width, surface.height));
-  RedrawView(session_.Map(), session_.Editor(), Geometry());
+        ViewPort->DamageTracker().Next(session_.Map(), session_.Editor(), Geometry(), &mapView.scaledPictures,
+                                                         mapView.cameraMarker, surface.width, surface.height));
+  RedrawView(session_.Map(), session_.Editor(), Geometry(), &mapView.scaledPictures, &mapView.cameraMarker);
 }
 
 void TMapViewPanel::SyncScrollBars() {
@@ -194,15 +197,15 @@ void TMapViewPanel::resizeEvent(QResizeEvent* event) {
 
 void TMapViewPanel::ZoomTo(int level, QPoint anchor) {
   EditorState& editor = session_.Editor();
-  const int from = editor.zoomLevel;
+  int32_t& zoomLevel = session_.MapView().zoomLevel;
+  const int from = zoomLevel;
   // Taken before the new scroll range may cut the origin back.
   const GridPoint origin = editor.viewOrigin;
-  editor.zoomLevel = ClampZoomLevel(level);
-  PrepareScaledPictures(session_.ScaledPictures(), session_.Map(), editor, editor.zoomLevel);
+  zoomLevel = ClampZoomLevel(level);
+  PrepareScaledPictures(session_.ScaledPictures(), session_.Map(), editor, zoomLevel);
   ApplyScrollRanges();
-  editor.viewOrigin.x =
-      ZoomedOrigin(origin.x, anchor.x() - MapAreaLeft, from, editor.zoomLevel, ScrHorizontal->maximum());
-  editor.viewOrigin.y = ZoomedOrigin(origin.y, anchor.y() - MapAreaTop, from, editor.zoomLevel, ScrVertical->maximum());
+  editor.viewOrigin.x = ZoomedOrigin(origin.x, anchor.x() - MapAreaLeft, from, zoomLevel, ScrHorizontal->maximum());
+  editor.viewOrigin.y = ZoomedOrigin(origin.y, anchor.y() - MapAreaTop, from, zoomLevel, ScrVertical->maximum());
   // The label names the pointer's cell again on its next move.
   editor.hoverCell = {-1, -1};
   RedrawMapView();
@@ -215,18 +218,19 @@ void TMapViewPanel::ViewPortWheel(QWheelEvent& event) {
     return;
   }
   event.accept();
-  ZoomTo(session_.Editor().zoomLevel + (steps > 0 ? -1 : 1), event.position().toPoint());
+  ZoomTo(session_.MapView().zoomLevel + (steps > 0 ? -1 : 1), event.position().toPoint());
 }
 
 void TMapViewPanel::ApplyScrollRanges() {
   EditorState& editor = session_.Editor();
+  const int32_t zoomLevel = session_.MapView().zoomLevel;
   const QSignalBlocker blockHorizontal(ScrHorizontal);
   const QSignalBlocker blockVertical(ScrVertical);
   const ViewRect area = MapArea(Geometry());
-  ScrHorizontal->setRange(0, ScrollMaximum(editor.zoomLevel, area.right - area.left + 1));
-  ScrVertical->setRange(0, ScrollMaximum(editor.zoomLevel, area.bottom - area.top + 1));
+  ScrHorizontal->setRange(0, ScrollMaximum(zoomLevel, area.right - area.left + 1));
+  ScrVertical->setRange(0, ScrollMaximum(zoomLevel, area.bottom - area.top + 1));
   const ScrollBarLayout bars = LayoutScrollBars(width(), height(), ToolBarHeight, ScrollBarThickness,
-                                                ScrollBarThickness, CellPictureSizeAt(editor.zoomLevel));
+                                                ScrollBarThickness, CellPictureSizeAt(zoomLevel));
   ScrHorizontal->setPageStep(std::max(0, bars.horizontalPageStep));
   ScrVertical->setPageStep(std::max(0, bars.verticalPageStep));
   // A smaller range must not leave the view beyond it; the bars follow on the next redraw.
@@ -238,7 +242,7 @@ void TMapViewPanel::RebuildScaledPictures() {
   InvalidateScaledPictures(session_.ScaledPictures());
   // The view's state may be the same, its pictures are not.
   ViewPort->DamageTracker().Invalidate();
-  PrepareScaledPictures(session_.ScaledPictures(), session_.Map(), session_.Editor(), session_.Editor().zoomLevel);
+  PrepareScaledPictures(session_.ScaledPictures(), session_.Map(), session_.Editor(), session_.MapView().zoomLevel);
 }
 
 }  // namespace tessmoor

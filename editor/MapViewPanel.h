@@ -16,9 +16,10 @@ class QLabel;
 class QScrollBar;
 class QToolButton;
 class QWheelEvent;
-class ViewPortWidget;
 
 namespace tessmoor {
+
+class ViewPortWidget;
 
 class CommandRegistry;
 

@@ -4,6 +4,8 @@
 
 #include "preview/FramePixels.h"
 
+namespace tessmoor {
+
 namespace {
 
 const char* const VertexShader = R"(#version 330 core
@@ -181,3 +183,5 @@ void PreviewRenderer::DrawOutline(const PreviewFrame& frame) {
   program_.setUniformValue("colour", 1.0f, 0.0f, 0.0f, 1.0f);  // the map view's selection red
   glDrawArrays(GL_LINES, 0, GLsizei(frame.outline->size()));
 }
+
+}  // namespace tessmoor

@@ -17,6 +17,8 @@
 #include "preview/DrawBatches.h"
 #include "preview/PreviewCamera.h"
 
+namespace tessmoor {
+
 // What one frame needs beside the model.
 struct PreviewFrame {
   const MapDocument* document = nullptr;
@@ -58,3 +60,5 @@ class PreviewRenderer : protected QOpenGLExtraFunctions {
   std::vector<int32_t> order_;
   bool initialized_ = false;
 };
+
+}  // namespace tessmoor

@@ -10,6 +10,8 @@
 #include "preview/CellPicking.h"
 #include "preview/SelectionOutline.h"
 
+namespace tessmoor {
+
 namespace {
 
 constexpr float WalkStep = 16.0f;
@@ -186,3 +188,5 @@ void PreviewView::mouseDoubleClickEvent(QMouseEvent* event) {
   const CellPick pick = PickCell(Model().Builder(), camera_.Eye(), camera_.RayThrough(ndcX, ndcY, aspect));
   if (pick.hit) emit cellPicked(pick.cell.x, pick.cell.y);
 }
+
+}  // namespace tessmoor

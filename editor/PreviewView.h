@@ -11,6 +11,8 @@
 #include "preview/PreviewCamera.h"
 #include "preview/PreviewModel.h"
 
+namespace tessmoor {
+
 class PreviewRenderer;
 
 class PreviewView : public QOpenGLWidget {
@@ -61,3 +63,5 @@ class PreviewView : public QOpenGLWidget {
   QElapsedTimer clock_;
   int animationRate_;
 };
+
+}  // namespace tessmoor

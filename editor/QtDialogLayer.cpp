@@ -8,6 +8,8 @@
 
 #include "editor/EditorNewForm.h"
 
+namespace tessmoor {
+
 namespace {
 
 const QString ApplicationTitle = QStringLiteral("Tessmoor-Editor");
@@ -128,3 +130,5 @@ bool QtDialogLayer::AskRestartTestRun() {
   box.exec();
   return box.clickedButton() == box.button(QMessageBox::Yes);
 }
+
+}  // namespace tessmoor

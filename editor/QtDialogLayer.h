@@ -5,6 +5,9 @@
 #include "app/DialogLayer.h"
 
 class QWidget;
+
+namespace tessmoor {
+
 class TFrmNew;
 
 class QtDialogLayer : public DialogLayer {
@@ -25,3 +28,5 @@ class QtDialogLayer : public DialogLayer {
   QWidget* parent;
   TFrmNew& newForm;
 };
+
+}  // namespace tessmoor

@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QMenu>
 
+namespace tessmoor {
+
 void RecentFiles::Add(const QString& path) {
   QStringList list = paths;
   list.prepend(path);
@@ -33,3 +35,5 @@ void RecentFiles::FillMenu(QMenu* menu, const std::function<void(const QString&)
   }
   if (paths.isEmpty()) menu->addAction(QStringLiteral("(leer)"))->setEnabled(false);
 }
+
+}  // namespace tessmoor

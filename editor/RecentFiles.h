@@ -7,6 +7,8 @@
 
 class QMenu;
 
+namespace tessmoor {
+
 class RecentFiles {
  public:
   static constexpr int Capacity = 8;
@@ -23,3 +25,5 @@ class RecentFiles {
  private:
   QStringList paths;
 };
+
+}  // namespace tessmoor

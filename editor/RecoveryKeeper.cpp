@@ -2,6 +2,8 @@
 
 #include <QStandardPaths>
 
+namespace tessmoor {
+
 RecoveryKeeper::RecoveryKeeper(DocumentModel& model, const QString& folder, FileOps& ops)
     : model_(model), ops_(ops), slot_(folder.isEmpty() ? nullptr : RecoverySlot::Take(folder.toStdString())) {
   // One thread: writes and removals happen in the order they were asked for.
@@ -26,8 +28,9 @@ std::string RecoveryKeeper::CopyPath() const { return slot_ ? slot_->CopyPath() 
 
 void RecoveryKeeper::WaitForWriter() { writer_.waitForDone(); }
 
-void RecoveryKeeper::DocumentChanged(const DocumentChange&) {
-  if (!slot_) return;
+void RecoveryKeeper::DocumentChanged(const DocumentChange& change) {
+  // The palette's templates are not saved, so a copy would hold nothing new.
+  if (!slot_ || change.what == DocumentChangeFlag::PaletteChanged) return;
   if (!model_.IsModified()) {
     // Saved, or the changes were thrown away (new, open, undone to the saved state).
     dirty_ = false;
@@ -65,3 +68,5 @@ void RecoveryKeeper::QueueRemoval() {
   copyQueued_ = false;
   writer_.start([this] { slot_->RemoveCopy(); });
 }
+
+}  // namespace tessmoor

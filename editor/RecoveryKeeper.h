@@ -15,6 +15,8 @@
 #include "document/RecoveryFolder.h"
 #include "edit/DocumentModel.h"
 
+namespace tessmoor {
+
 class RecoveryKeeper : public QObject, public DocumentObserver {
  public:
   // The model must outlive the keeper. Without a folder nothing is kept.
@@ -47,3 +49,5 @@ class RecoveryKeeper : public QObject, public DocumentObserver {
   std::atomic<bool> writing_{false};
   std::atomic<bool> writeFailed_{false};
 };
+
+}  // namespace tessmoor

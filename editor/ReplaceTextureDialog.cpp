@@ -11,6 +11,8 @@
 
 #include "document/Windows1252.h"
 
+namespace tessmoor {
+
 namespace {
 
 QString NameOf(const TextureEntry& entry) {
@@ -50,3 +52,5 @@ std::optional<uint16_t> ChooseReplacementTexture(QWidget* parent, const MapDocum
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   return static_cast<uint16_t>(list->currentData().toUInt());
 }
+
+}  // namespace tessmoor

@@ -8,5 +8,9 @@
 
 #include "document/MapDocument.h"
 
+namespace tessmoor {
+
 // The chosen texture number or NoTexture; nothing when the user cancels.
 std::optional<uint16_t> ChooseReplacementTexture(QWidget* parent, const MapDocument& document, int texture);
+
+}  // namespace tessmoor

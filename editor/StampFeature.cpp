@@ -17,6 +17,7 @@
 #include <algorithm>
 
 #include "edit/BlockPlacement.h"
+#include "edit/CellBlocks.h"
 #include "editor/BlockPlacementTool.h"
 #include "editor/EditorMainForm.h"
 #include "editor/commands/CommandRegistry.h"
@@ -242,7 +243,7 @@ void StampFeature::StartPlacing(QListWidgetItem* item) {
       return;
     }
     main.Editor().selection = {result.range.x1, result.range.y1, result.range.x2, result.range.y2};
-    main.RedrawView();
+    main.RefreshViews();
   });
   placing = index;
   // R, X, Y and Escape go to the tool, not to the list's search by first letter.

@@ -17,9 +17,10 @@ class QDockWidget;
 class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
-class TFrmMain;
 
 namespace tessmoor {
+
+class TFrmMain;
 
 class BlockPlacementTool;
 

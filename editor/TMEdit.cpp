@@ -10,6 +10,8 @@
 #include "editor/GermanQtTexts.h"
 #include "editor/RecoveryKeeper.h"
 
+using namespace tessmoor;
+
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
   // Only the name: a display name would be appended to every window caption,

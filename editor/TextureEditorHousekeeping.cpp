@@ -11,6 +11,8 @@
 #include "editor/ReplaceTextureDialog.h"
 #include "editor/TextureEditorWidgets.h"
 
+namespace tessmoor {
+
 void TFrmTextureEditor::CreateHousekeepingButtons() {
   // Replacing concerns the current texture: below its usage, inside its pane.
   // Deleting the unused ones concerns the table: beside Löschen.
@@ -35,7 +37,7 @@ void TFrmTextureEditor::BtnReplaceClick() {
 void TFrmTextureEditor::BtnDeleteUnusedClick() {
   nameDelegate_->CancelEditing();
   const int listPosition = LVTextures->indexOfTopLevelItem(LVTextures->currentItem());
-  if (DeleteUnusedTextures(model_, &editor_.clipboard) == 0) return;
+  if (DeleteUnusedTextures(model_, editor_.clipboard) == 0) return;
   FillTextureList();
   SelectListPosition(listPosition);
   RefreshFramePane();
@@ -48,3 +50,5 @@ void TFrmTextureEditor::SelectListPosition(int position) {
   LVTextures->setCurrentItem(item);
   LVTextures->scrollToItem(item);
 }
+
+}  // namespace tessmoor

@@ -9,6 +9,8 @@
 #include "document/PascalString.h"
 #include "document/Windows1252.h"
 
+namespace tessmoor {
+
 QString ShownName(const TextureEntry& entry) {
   return QString::fromStdString(Windows1252ToUtf8(ReadPascalString(entry.name, TextureNameCapacity)));
 }
@@ -114,3 +116,5 @@ QImage PreviewImage(const HiColorImage& thumbnail) {
   }
   return image;
 }
+
+}  // namespace tessmoor

@@ -19,6 +19,8 @@ class QPainter;
 class QPushButton;
 class QToolButton;
 
+namespace tessmoor {
+
 // The item data role that holds a list item's texture index.
 constexpr int TextureRole = Qt::UserRole;
 constexpr int PreviewSize = 64;
@@ -77,3 +79,5 @@ QPushButton* MakeButton(const char* name, const QString& text, QWidget* parent, 
 
 // The thumbnail as 24-bit colour, black pixels included.
 QImage PreviewImage(const HiColorImage& thumbnail);
+
+}  // namespace tessmoor

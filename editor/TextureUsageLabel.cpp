@@ -4,6 +4,8 @@
 
 #include "textures/TextureUsage.h"
 
+namespace tessmoor {
+
 QString TextureUsageText(const MapDocument& document, int texture) {
   if (texture < 0 || texture >= document.textureCount) return {};
   const TextureUsage usage = CountTextureUsage(document, texture);
@@ -22,3 +24,5 @@ QLabel* MakeUsageLabel(QWidget* parent) {
   label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   return label;
 }
+
+}  // namespace tessmoor

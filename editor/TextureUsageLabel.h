@@ -8,8 +8,12 @@
 class QLabel;
 class QWidget;
 
+namespace tessmoor {
+
 // "In 12 Zellen benutzt:" and one line per layer; empty without a texture.
 QString TextureUsageText(const MapDocument& document, int texture);
 
 // The label "LblUsage", below the preview.
 QLabel* MakeUsageLabel(QWidget* parent);
+
+}  // namespace tessmoor

@@ -4,6 +4,8 @@
 #include <QPixmap>
 #include <functional>
 
+namespace tessmoor {
+
 namespace {
 
 constexpr int IconSize = 16;
@@ -94,3 +96,5 @@ QIcon TextureEditorIcon() {
     p.drawRect(0, 0, 15, 15);
   });
 }
+
+}  // namespace tessmoor

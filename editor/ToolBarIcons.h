@@ -3,9 +3,13 @@
 
 #include <QIcon>
 
+namespace tessmoor {
+
 QIcon OpenIcon();
 QIcon SaveIcon();
 QIcon SelectIcon();
 QIcon FillIcon();
 QIcon PropertiesIcon();
 QIcon TextureEditorIcon();
+
+}  // namespace tessmoor

@@ -9,6 +9,8 @@
 #include <QTabBar>
 #include <QWidget>
 
+namespace tessmoor {
+
 namespace {
 
 bool Carries(const QString& text, const QKeySequence& key) { return QKeySequence::mnemonic(text) == key; }
@@ -89,3 +91,5 @@ class MnemonicKeeper : public QObject {
 }  // namespace
 
 void KeepMnemonicsInside(QWidget* window) { MnemonicKeeper::Instance().Add(window); }
+
+}  // namespace tessmoor

@@ -9,6 +9,8 @@
 
 #include "graphics/RenderSurface.h"
 
+namespace tessmoor {
+
 namespace {
 
 MouseButton ToolButton(Qt::MouseButton button) {
@@ -118,3 +120,5 @@ void ViewPortWidget::wheelEvent(QWheelEvent* event) {
   if (OnWheel) return OnWheel(*event);
   QWidget::wheelEvent(event);
 }
+
+}  // namespace tessmoor

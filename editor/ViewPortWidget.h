@@ -17,6 +17,8 @@
 
 class QPainter;
 
+namespace tessmoor {
+
 class ViewPortWidget : public QWidget {
   Q_OBJECT
 
@@ -69,3 +71,5 @@ class ViewPortWidget : public QWidget {
   bool wholeDamage = true;
   QRegion damageRegion;
 };
+
+}  // namespace tessmoor

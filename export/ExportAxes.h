@@ -10,6 +10,8 @@
 
 #include <array>
 
+namespace tessmoor {
+
 // 40 world units make a metre: a cell is 3.2 m square and the eye, 64 units above
 // the floor, 1.6 m.
 constexpr float MetresPerUnit = 0.025f;
@@ -19,3 +21,5 @@ using ExportPoint = std::array<float, 3>;
 inline ExportPoint ToExportPoint(float x, float y, float z) {
   return {x * MetresPerUnit, y * MetresPerUnit, -z * MetresPerUnit};
 }
+
+}  // namespace tessmoor

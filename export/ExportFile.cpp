@@ -1,5 +1,7 @@
 #include "export/ExportFile.h"
 
+namespace tessmoor {
+
 ExportResult WriteExportFile(const std::string& path, const std::string& bytes, FileOps& ops) {
   SaveFile file(path, ops);
   if (!file.Open()) return ExportResult::Failed("Fehler beim Erstellen von " + path + "!");
@@ -7,3 +9,5 @@ ExportResult WriteExportFile(const std::string& path, const std::string& bytes, 
   if (!file.Commit()) return ExportResult::Failed("Fehler beim Schreiben von " + path + "!");
   return {};
 }
+
+}  // namespace tessmoor

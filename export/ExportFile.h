@@ -5,6 +5,8 @@
 
 #include "io/SaveFile.h"
 
+namespace tessmoor {
+
 struct ExportResult {
   bool ok = true;
   std::string message;  // why it failed, in the log's words
@@ -15,3 +17,5 @@ struct ExportResult {
 // Replaces `path` atomically with `bytes`; on failure the previous file is left
 // as it was and the message names the step, as the compile log does.
 ExportResult WriteExportFile(const std::string& path, const std::string& bytes, FileOps& ops);
+
+}  // namespace tessmoor

@@ -5,6 +5,8 @@
 
 #include "preview/EyePosition.h"
 
+namespace tessmoor {
+
 namespace {
 
 bool IsFinite(const MeshVertex& vertex) {
@@ -92,3 +94,5 @@ ExportScene BuildExportScene(const MapDocument& document, const MeshBuilder& bui
   scene.start = ToExportPoint(eye.x, eye.y, eye.z);
   return scene;
 }
+
+}  // namespace tessmoor

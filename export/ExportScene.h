@@ -11,6 +11,8 @@
 #include "document/MapDocument.h"
 #include "export/ExportAxes.h"
 
+namespace tessmoor {
+
 // One picture spans 128 world units and repeats beyond.
 constexpr float UnitsPerPicture = 128.0f;
 
@@ -47,3 +49,5 @@ ExportScene BuildExportScene(const MapDocument& document, const MeshBuilder& bui
 // The unit normal of a face given in exchange axes and front-face order; straight
 // up for a face without area, which has no direction of its own.
 ExportPoint FaceNormal(const std::vector<ExportPoint>& corners);
+
+}  // namespace tessmoor

@@ -12,6 +12,8 @@
 #include "graphics/GraphicsError.h"
 #include "graphics/PcxLoader.h"
 
+namespace tessmoor {
+
 namespace {
 
 int FrameCount(const TextureEntry& entry) { return std::clamp(entry.frameCount, 0, MaxFrames); }
@@ -87,8 +89,8 @@ TexturePngs EncodeTexturePngs(const MapDocument& document, const ExportScene& sc
     const std::string path = FramePicturePath(programDirectory, frame);
     HiColorImage picture;
     TakeGraphicsError();
-    LoadPcxImage(tessmoor::LocateFramePicture(programDirectory, frame), picture);
-    if (TakeGraphicsError() != geNone || picture.IsEmpty()) {
+    LoadPcxImage(LocateFramePicture(programDirectory, frame), picture);
+    if (TakeGraphicsError() != GraphicsErrorCode::geNone || picture.IsEmpty()) {
       result.error = PictureLoadErrorMessage(path);
       return result;
     }
@@ -96,3 +98,5 @@ TexturePngs EncodeTexturePngs(const MapDocument& document, const ExportScene& sc
   }
   return result;
 }
+
+}  // namespace tessmoor

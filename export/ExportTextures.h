@@ -9,10 +9,12 @@
 #include "document/MapDocument.h"
 #include "export/ExportScene.h"
 
+namespace tessmoor {
+
 // A texture as the exchange files describe it; texts in UTF-8.
 struct TextureDescription {
   std::string name;
-  int32_t animationType = Repeat;
+  AnimationType animationType = AnimationType::Repeat;
   std::vector<std::string> frameNames;
 };
 
@@ -47,3 +49,5 @@ TexturePngs EncodeTexturePngs(const MapDocument& document, const ExportScene& sc
 // The picture as RGB PNG bytes (8 bits a channel, 5-bit components widened so
 // white stays white); empty for an empty picture.
 std::vector<uint8_t> EncodePng(const HiColorImage& picture);
+
+}  // namespace tessmoor

@@ -7,6 +7,8 @@
 #include <map>
 #include <sstream>
 
+namespace tessmoor {
+
 namespace {
 
 constexpr int NoIndex = -1;
@@ -240,3 +242,5 @@ ExportResult WriteGlb(const MapDocument& document, const ExportScene& scene, con
                       const std::string& path, FileOps& ops) {
   return WriteExportFile(path, SerializeGlb(document, scene, pictures), ops);
 }
+
+}  // namespace tessmoor

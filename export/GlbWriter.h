@@ -10,8 +10,12 @@
 #include "export/ExportScene.h"
 #include "export/ExportTextures.h"
 
+namespace tessmoor {
+
 // The file's bytes.
 std::string SerializeGlb(const MapDocument& document, const ExportScene& scene, const TexturePngs& pictures);
 
 ExportResult WriteGlb(const MapDocument& document, const ExportScene& scene, const TexturePngs& pictures,
                       const std::string& path, FileOps& ops = RealFileOps());
+
+}  // namespace tessmoor

@@ -9,6 +9,8 @@
 #include "export/GlbWriter.h"
 #include "export/ObjWriter.h"
 
+namespace tessmoor {
+
 namespace {
 
 std::string LowerAscii(std::string text) {
@@ -42,3 +44,5 @@ ExportResult MapExporter::Export(const MapDocument& document, const std::string&
   if (format == ExportFormat::Glb) return WriteGlb(document, scene, pictures, path, ops);
   return WriteObj(scene, pictures, path, ops);
 }
+
+}  // namespace tessmoor

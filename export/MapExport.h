@@ -10,6 +10,8 @@
 #include "document/MapDocument.h"
 #include "export/ExportFile.h"
 
+namespace tessmoor {
+
 enum class ExportFormat { Glb, Obj };
 
 // The format a file name asks for by its extension (ignoring ASCII case), or nothing.
@@ -33,3 +35,5 @@ class MapExporter {
   ColumnProfile profile_;
   MeshBuilder builder_;
 };
+
+}  // namespace tessmoor

@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+namespace tessmoor {
+
 namespace {
 
 std::string FileNameOf(const std::string& path) {
@@ -102,3 +104,5 @@ ExportResult WriteObj(const ExportScene& scene, const TexturePngs& pictures, con
   if (!mtl.ok) return mtl;
   return WriteExportFile(path, SerializeObj(scene, FileNameOf(mtlPath)), ops);
 }
+
+}  // namespace tessmoor

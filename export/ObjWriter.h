@@ -9,6 +9,8 @@
 #include "export/ExportScene.h"
 #include "export/ExportTextures.h"
 
+namespace tessmoor {
+
 // `path` with its extension replaced by `extension` (without the dot), or the
 // extension appended when the file name has none.
 std::string WithExtension(const std::string& path, const std::string& extension);
@@ -24,3 +26,5 @@ std::string SerializeMtl(const ExportScene& scene, const TexturePngs& pictures, 
 // file never names a file that was not written.
 ExportResult WriteObj(const ExportScene& scene, const TexturePngs& pictures, const std::string& path,
                       FileOps& ops = RealFileOps());
+
+}  // namespace tessmoor

@@ -6,6 +6,8 @@
 
 #include "document/MapFile.h"
 
+using namespace tessmoor;
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static auto document = std::make_unique<MapDocument>();
   static EditorState editor;

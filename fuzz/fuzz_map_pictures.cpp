@@ -20,6 +20,8 @@
 #include "document/MapFile.h"
 #include "document/PascalString.h"
 
+using namespace tessmoor;
+
 namespace {
 
 constexpr const char* PictureNames[] = {"A.PCX", "b.pcx", "Cc.Pcx", "\xC3\x84rger.pcx"};

@@ -15,6 +15,8 @@
 #include "graphics/GraphicsError.h"
 #include "graphics/PcxLoader.h"
 
+using namespace tessmoor;
+
 namespace {
 
 std::string ScratchFile() {
@@ -35,13 +37,13 @@ void WriteFile(const std::string& path, const uint8_t* data, size_t size) {
 }
 
 // Checks the loader's contract and returns the error it left.
-int32_t CheckedResult(const HiColorImage& image) {
-  const int32_t error = TakeGraphicsError();
+GraphicsErrorCode CheckedResult(const HiColorImage& image) {
+  const GraphicsErrorCode error = TakeGraphicsError();
   if (image.IsEmpty()) {
-    if (image.width != 0 || image.height != 0 || error == geNone) std::abort();
+    if (image.width != 0 || image.height != 0 || error == GraphicsErrorCode::geNone) std::abort();
     return error;
   }
-  if (image.width <= 0 || image.height <= 0 || error != geNone) std::abort();
+  if (image.width <= 0 || image.height <= 0 || error != GraphicsErrorCode::geNone) std::abort();
   // Touch both ends so the sanitizer checks the buffer really has width x height pixels.
   volatile RGB555 sink = image.pixels[0];
   sink = image.pixels[static_cast<size_t>(image.width) * static_cast<size_t>(image.height) - 1];
@@ -56,11 +58,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   HiColorImage fromMemory, fromFile;
   TakeGraphicsError();
   DecodePcxImage(data, size, fromMemory);
-  const int32_t memoryError = CheckedResult(fromMemory);
+  const GraphicsErrorCode memoryError = CheckedResult(fromMemory);
 
   WriteFile(path, data, size);
   LoadPcxImage(path, fromFile);
-  const int32_t fileError = CheckedResult(fromFile);
+  const GraphicsErrorCode fileError = CheckedResult(fromFile);
 
   if (memoryError != fileError || fromMemory.width != fromFile.width || fromMemory.height != fromFile.height) {
     std::abort();

@@ -1,15 +1,19 @@
 #include "graphics/GraphicsError.h"
 
+namespace tessmoor {
+
 namespace {
 // One code per thread, as errno is: a map load decodes its pictures on several
 // threads at once, and each group of operations must see only its own failures.
-thread_local int32_t lastGraphicsError = geNone;
+thread_local GraphicsErrorCode lastGraphicsError = GraphicsErrorCode::geNone;
 }  // namespace
 
-int32_t TakeGraphicsError() {
-  const int32_t code = lastGraphicsError;
-  lastGraphicsError = geNone;
+GraphicsErrorCode TakeGraphicsError() {
+  const GraphicsErrorCode code = lastGraphicsError;
+  lastGraphicsError = GraphicsErrorCode::geNone;
   return code;
 }
 
-void SetGraphicsError(int32_t code) { lastGraphicsError = code; }
+void SetGraphicsError(GraphicsErrorCode code) { lastGraphicsError = code; }
+
+}  // namespace tessmoor

@@ -6,7 +6,9 @@
 
 #include <cstdint>
 
-enum GraphicsErrorCode : int32_t {
+namespace tessmoor {
+
+enum class GraphicsErrorCode : int32_t {
   geNone = 0,
   geSurface = 1,  // surface creation or presentation failed
   geRead = 3,     // a picture file could not be opened or was cut short
@@ -15,5 +17,7 @@ enum GraphicsErrorCode : int32_t {
 };
 
 // Returns the current code and resets it to geNone.
-int32_t TakeGraphicsError();
-void SetGraphicsError(int32_t code);
+GraphicsErrorCode TakeGraphicsError();
+void SetGraphicsError(GraphicsErrorCode code);
+
+}  // namespace tessmoor

@@ -5,6 +5,8 @@
 
 #include "graphics/GraphicsError.h"
 
+namespace tessmoor {
+
 RGB555 PackRGB555(uint8_t red, uint8_t green, uint8_t blue) {
   return static_cast<RGB555>((red << 10) | (green << 5) | blue);
 }
@@ -19,7 +21,7 @@ namespace {
 // `zeroed` false: the caller writes every pixel itself.
 bool TryAllocImage(int32_t width, int32_t height, HiColorImage& image, bool zeroed = true) {
   if (!IsImageSizeAllowed(width, height)) {
-    SetGraphicsError(geImage);
+    SetGraphicsError(GraphicsErrorCode::geImage);
     return false;
   }
   const size_t count = static_cast<size_t>(width) * static_cast<size_t>(height);
@@ -66,7 +68,7 @@ RGB555 GetImagePixel(int32_t x, int32_t y, const HiColorImage& image) {
 void ScaleImage(HiColorImage& dest, int32_t destWidth, int32_t destHeight, const HiColorImage& source) {
   // Sampling an empty source would read a buffer that is not there.
   if (source.IsEmpty() || source.width <= 0 || source.height <= 0) {
-    SetGraphicsError(geImage);
+    SetGraphicsError(GraphicsErrorCode::geImage);
     return;
   }
   // The stepping below divides by the destination's sides.
@@ -108,7 +110,7 @@ void ScaleImage(HiColorImage& dest, int32_t destWidth, int32_t destHeight, const
 void MakeThumbnail(const HiColorImage& source, HiColorImage& dest) {
   const int32_t w = source.width, h = source.height;
   if (w <= 0 || h <= 0) {
-    SetGraphicsError(geImage);
+    SetGraphicsError(GraphicsErrorCode::geImage);
     return;
   }
   // Extended precision, quotient first: this is what decides 41 x 41 -> 64 x 63,
@@ -132,3 +134,5 @@ HiColorImage CopyImage(const HiColorImage& image) {
   std::copy_n(image.pixels.get(), count, copy.pixels.get());
   return copy;
 }
+
+}  // namespace tessmoor

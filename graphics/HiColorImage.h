@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <memory>
 
+namespace tessmoor {
+
 // Red in bits 10-14, green in 5-9, blue in 0-4; bit 15 is ignored. Black (0) is
 // the transparent colour of every image copy onto the surface.
 using RGB555 = uint16_t;
@@ -45,3 +47,5 @@ void ScaleImage(HiColorImage& dest, int32_t destWidth, int32_t destHeight, const
 // truncated from an extended-precision product). A side that comes out at 0
 // leaves dest empty with geImage set.
 void MakeThumbnail(const HiColorImage& source, HiColorImage& dest);
+
+}  // namespace tessmoor

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace tessmoor {
+
 PcxByteReader::PcxByteReader(const uint8_t* data, size_t size) : memoryNext_(data), memoryEnd_(data + size) {}
 
 PcxByteReader::PcxByteReader(std::FILE* file)
@@ -21,3 +23,5 @@ bool PcxByteReader::Refill() {
   memoryNext_ = end;
   return count > 0;
 }
+
+}  // namespace tessmoor

@@ -8,6 +8,8 @@
 #include <cstdio>
 #include <memory>
 
+namespace tessmoor {
+
 class PcxByteReader {
  public:
   static constexpr size_t BufferSize = 65536;
@@ -31,3 +33,5 @@ class PcxByteReader {
   const uint8_t* memoryNext_ = nullptr;  // memory input: start of the next block
   const uint8_t* memoryEnd_ = nullptr;
 };
+
+}  // namespace tessmoor

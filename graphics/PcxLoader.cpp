@@ -10,6 +10,8 @@
 #include "graphics/PcxRunDecoder.h"
 #include "io/RegularFile.h"
 
+namespace tessmoor {
+
 namespace {
 
 constexpr size_t HeaderSize = 128;
@@ -37,7 +39,7 @@ bool ParseHeader(const uint8_t* header, PcxLayout& layout) {
   const uint8_t bitsPerPixel = header[3];
   const uint8_t planes = header[65];
   if (bitsPerPixel != 8 || planes != 1) {
-    SetGraphicsError(geImage);
+    SetGraphicsError(GraphicsErrorCode::geImage);
     return false;
   }
   // Some writers store the bounds the wrong way round; the distance is what counts.
@@ -45,7 +47,7 @@ bool ParseHeader(const uint8_t* header, PcxLayout& layout) {
   layout.height = std::abs(ReadLittle16(header + 10) - ReadLittle16(header + 6)) + 1;
   layout.dropsPadByte = ReadLittle16(header + 66) != layout.width;
   if (!IsImageSizeAllowed(layout.width, layout.height) || !IsPictureSizeSane(layout.width, layout.height)) {
-    SetGraphicsError(geImage);
+    SetGraphicsError(GraphicsErrorCode::geImage);
     return false;
   }
   return true;
@@ -61,7 +63,7 @@ void DecodeInto(const PcxLayout& layout, const uint8_t* palette, PcxByteReader& 
   auto pixels =
       std::make_unique_for_overwrite<RGB555[]>(static_cast<size_t>(layout.width) * static_cast<size_t>(layout.height));
   if (!DecodePcxRuns(reader, table, layout.width, layout.height, layout.dropsPadByte, pixels.get())) {
-    SetGraphicsError(geRead);
+    SetGraphicsError(GraphicsErrorCode::geRead);
     return;
   }
   image.pixels = std::move(pixels);
@@ -93,7 +95,7 @@ void GuardedLoad(HiColorImage& image, Load load) {
     load();
   } catch (const std::bad_alloc&) {
     FreeImage(image);
-    SetGraphicsError(geImage);
+    SetGraphicsError(GraphicsErrorCode::geImage);
   }
 }
 
@@ -102,14 +104,14 @@ void LoadPcxFile(const std::string& path, HiColorImage& image) {
   FileHandle file(OpenRegularFile(path, openError));
   uint8_t header[HeaderSize];
   if (!file || std::fread(header, 1, HeaderSize, file.get()) != HeaderSize) {
-    SetGraphicsError(geRead);
+    SetGraphicsError(GraphicsErrorCode::geRead);
     return;
   }
   PcxLayout layout;
   if (!ParseHeader(header, layout)) return;
   uint8_t palette[PaletteSize];
   if (!ReadPalette(file.get(), palette) || std::fseek(file.get(), HeaderSize, SEEK_SET) != 0) {
-    SetGraphicsError(geRead);
+    SetGraphicsError(GraphicsErrorCode::geRead);
     return;
   }
   PcxByteReader reader(file.get());
@@ -118,13 +120,13 @@ void LoadPcxFile(const std::string& path, HiColorImage& image) {
 
 void DecodePcxBytes(const uint8_t* data, size_t size, HiColorImage& image) {
   if (!data || size < HeaderSize) {
-    SetGraphicsError(geRead);
+    SetGraphicsError(GraphicsErrorCode::geRead);
     return;
   }
   PcxLayout layout;
   if (!ParseHeader(data, layout)) return;
   if (size < PaletteSize) {
-    SetGraphicsError(geRead);
+    SetGraphicsError(GraphicsErrorCode::geRead);
     return;
   }
   PcxByteReader reader(data + HeaderSize, size - HeaderSize);
@@ -140,3 +142,5 @@ void LoadPcxImage(const std::string& path, HiColorImage& image) {
 void DecodePcxImage(const uint8_t* data, size_t size, HiColorImage& image) {
   GuardedLoad(image, [&] { DecodePcxBytes(data, size, image); });
 }
+
+}  // namespace tessmoor

@@ -7,6 +7,8 @@
 
 #include "graphics/HiColorImage.h"
 
+namespace tessmoor {
+
 // Loads the picture at `path` into `image`, releasing what it held before. On
 // failure the image is empty and GraphicsError holds geRead (file missing, no regular
 // file, cut short) or geImage (not 8 bits in one plane, more than 8192 pixels on a side
@@ -15,3 +17,5 @@ void LoadPcxImage(const std::string& path, HiColorImage& image);
 
 // The same decoder over bytes in memory, for the fuzzer and for tests.
 void DecodePcxImage(const uint8_t* data, size_t size, HiColorImage& image);
+
+}  // namespace tessmoor

@@ -5,6 +5,8 @@
 
 #include "graphics/PixelFill.h"
 
+namespace tessmoor {
+
 void MakePcxColourTable(const uint8_t* palette, PcxColourTable& table) {
   for (int i = 0; i < 256; ++i) {
     const uint8_t* entry = palette + 3 * i;
@@ -120,8 +122,8 @@ class RunDecoder {
 
 }  // namespace
 
-bool DecodePcxRuns(PcxByteReader& reader, const PcxColourTable& table, int32_t width, int32_t height,
-                   bool dropsPadByte, RGB555* out) {
+bool DecodePcxRuns(PcxByteReader& reader, const PcxColourTable& table, int32_t width, int32_t height, bool dropsPadByte,
+                   RGB555* out) {
   RunDecoder decoder(reader, table);
   for (int32_t row = 0; row < height; ++row) {
     RGB555* rowEnd = out + width;
@@ -131,3 +133,5 @@ bool DecodePcxRuns(PcxByteReader& reader, const PcxColourTable& table, int32_t w
   }
   return true;
 }
+
+}  // namespace tessmoor

@@ -7,6 +7,8 @@
 #include "graphics/HiColorImage.h"
 #include "graphics/PcxByteReader.h"
 
+namespace tessmoor {
+
 // Each entry holds its RGB555 colour four times over, ready for a 4-pixel store;
 // the low 16 bits are the colour itself.
 using PcxColourTable = uint64_t[256];
@@ -19,5 +21,7 @@ void MakePcxColourTable(const uint8_t* palette, PcxColourTable& table);
 // `dropsPadByte` exactly one decoded byte after every row but the last is not a
 // pixel. Stops as soon as the last pixel is stored, leaving the rest of the
 // input (normally the palette) unread. False when the input ends first.
-bool DecodePcxRuns(PcxByteReader& reader, const PcxColourTable& table, int32_t width, int32_t height,
-                   bool dropsPadByte, RGB555* out);
+bool DecodePcxRuns(PcxByteReader& reader, const PcxColourTable& table, int32_t width, int32_t height, bool dropsPadByte,
+                   RGB555* out);
+
+}  // namespace tessmoor

@@ -10,6 +10,8 @@
 
 #include "graphics/HiColorImage.h"
 
+namespace tessmoor {
+
 // Sets `count` pixels from `out` on to `colour`, several pixels per store: the
 // colour is repeated in every half of each word, so odd start addresses and odd
 // counts need no special case beyond the last single pixel.
@@ -36,3 +38,5 @@ inline void FillPixels(RGB555* out, size_t count, RGB555 colour) {
   }
   if (count == 1) *out = colour;
 }
+
+}  // namespace tessmoor

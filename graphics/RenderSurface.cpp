@@ -7,6 +7,8 @@
 #include "graphics/GraphicsError.h"
 #include "graphics/WinG.h"
 
+namespace tessmoor {
+
 namespace {
 
 RenderSurface surface;
@@ -34,7 +36,7 @@ void CreateSurface(uint16_t width, uint16_t height, void* targetDC) {
   // Below 2 x 2 no clip rectangle fits, and primitives would run with the stale
   // rectangle of an earlier, larger surface.
   if (evenWidth < 2 || height < 2) {
-    SetGraphicsError(geSurface);
+    SetGraphicsError(GraphicsErrorCode::geSurface);
     return;
   }
   bitmapInfo = WinGBitmapInfo{};
@@ -46,7 +48,7 @@ void CreateSurface(uint16_t width, uint16_t height, void* targetDC) {
 
   WinGDC dc = WinGCreateDC();
   if (!dc) {
-    SetGraphicsError(geSurface);
+    SetGraphicsError(GraphicsErrorCode::geSurface);
     return;
   }
   static SurfaceReleaser releaser;
@@ -54,7 +56,7 @@ void CreateSurface(uint16_t width, uint16_t height, void* targetDC) {
   WinGBitmap bitmap = WinGCreateBitmap(dc, &bitmapInfo, &bits);
   if (!bitmap) {
     WinGDeleteDC(dc);
-    SetGraphicsError(geSurface);
+    SetGraphicsError(GraphicsErrorCode::geSurface);
     return;
   }
   surfaceDC = dc;
@@ -92,10 +94,10 @@ bool PresentSurface(uint16_t scale) {
     const int64_t destWidth = int64_t{scale} * surface.width, destHeight = int64_t{scale} * surface.height;
     // A stretch beyond 32-bit sizes cannot be described to the presenter.
     if (destWidth <= std::numeric_limits<int32_t>::max() && destHeight <= std::numeric_limits<int32_t>::max())
-      copied = WinGStretchBlt(surface.TargetDC, 0, 0, static_cast<int32_t>(destWidth),
-                              static_cast<int32_t>(destHeight), surfaceDC, 0, 0, surface.width, surface.height);
+      copied = WinGStretchBlt(surface.TargetDC, 0, 0, static_cast<int32_t>(destWidth), static_cast<int32_t>(destHeight),
+                              surfaceDC, 0, 0, surface.width, surface.height);
   }
-  if (!copied) SetGraphicsError(geSurface);
+  if (!copied) SetGraphicsError(GraphicsErrorCode::geSurface);
   return copied != 0;
 }
 
@@ -105,7 +107,7 @@ void SetClipRect(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
   const bool tooSmall = int64_t{x2} - x1 < 1 || int64_t{y2} - y1 < 1;
   const bool outside = x1 < 0 || x2 > surface.width - 1 || y1 < 0 || y2 > surface.height - 1;
   if (tooSmall || outside) {
-    SetGraphicsError(geClip);
+    SetGraphicsError(GraphicsErrorCode::geClip);
     return;
   }
   surface.clipLeft = x1;
@@ -116,3 +118,4 @@ void SetClipRect(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
   surface.ClipHeight = y2 - y1;
 }
 
+}  // namespace tessmoor

@@ -10,15 +10,17 @@
 
 #include "graphics/HiColorImage.h"
 
+namespace tessmoor {
+
 struct RenderSurface {
   bool created = false;
-  int32_t width = 0;   // always even
+  int32_t width = 0;  // always even
   int32_t height = 0;
   RGB555* pixels = nullptr;  // width x height, top row first, owned by the WinG bitmap
   void* TargetDC = nullptr;  // where PresentSurface copies to
   int32_t clipLeft = 0, clipTop = 0, clipRight = 0, clipBottom = 0;  // inclusive
-  int32_t ClipWidth = 0;   // clipRight - clipLeft
-  int32_t ClipHeight = 0;  // clipBottom - clipTop
+  int32_t ClipWidth = 0;                                             // clipRight - clipLeft
+  int32_t ClipHeight = 0;                                            // clipBottom - clipTop
 };
 
 // Read access for the view, tests and the presenter.
@@ -46,3 +48,5 @@ void DrawRect(int32_t x1, int32_t y1, int32_t x2, int32_t y2, RGB555 colour);
 void FillRect(int32_t x1, int32_t y1, int32_t x2, int32_t y2, RGB555 colour);
 // Copies `image` with its top-left at (x, y); black source pixels are skipped.
 void BlitImage(int32_t x, int32_t y, const HiColorImage& image);
+
+}  // namespace tessmoor

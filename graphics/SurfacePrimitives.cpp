@@ -5,6 +5,8 @@
 #include "graphics/PixelFill.h"
 #include "graphics/RenderSurface.h"
 
+namespace tessmoor {
+
 // The primitives write straight into the surface's pixels: one clip test per
 // call where the shape allows it, whole spans and rows after that.
 
@@ -173,3 +175,5 @@ void BlitImage(int32_t x, int32_t y, const HiColorImage& image) {
     CopyOpaquePixels(PixelAt(surface, destX, destY + row), image.pixels.get() + (cutTop + row) * w + cutLeft, columns);
   }
 }
+
+}  // namespace tessmoor

@@ -5,6 +5,8 @@
 #include <memory>
 #include <vector>
 
+namespace tessmoor {
+
 struct WinGBitmapObject {
   int32_t width = 0;
   int32_t height = 0;
@@ -127,8 +129,8 @@ int WinGBitBlt(void* target, int32_t x, int32_t y, int32_t width, int32_t height
   return Present(MakeRequest(target, x, y, width, height, *bitmap, sourceX, sourceY, width, height));
 }
 
-int WinGStretchBlt(void* target, int32_t x, int32_t y, int32_t width, int32_t height, WinGDC source,
-                   int32_t sourceX, int32_t sourceY, int32_t sourceWidth, int32_t sourceHeight) {
+int WinGStretchBlt(void* target, int32_t x, int32_t y, int32_t width, int32_t height, WinGDC source, int32_t sourceX,
+                   int32_t sourceY, int32_t sourceWidth, int32_t sourceHeight) {
   const WinGBitmapObject* bitmap = SourceBitmap(source, sourceX, sourceY, sourceWidth, sourceHeight);
   if (!bitmap || width < 0 || height < 0) return 0;
   return Present(MakeRequest(target, x, y, width, height, *bitmap, sourceX, sourceY, sourceWidth, sourceHeight));
@@ -170,3 +172,5 @@ int32_t WinGLiveObjectCount() {
   const WinGState& state = State();
   return static_cast<int32_t>(state.contexts.size() + state.bitmaps.size());
 }
+
+}  // namespace tessmoor

@@ -10,6 +10,8 @@
 
 #include "graphics/HiColorImage.h"
 
+namespace tessmoor {
+
 // The 40-byte bitmap header followed by one colour entry: the bitmap
 // description that WinG fills in and WinGCreateBitmap reads.
 struct WinGBitmapInfoHeader {
@@ -50,8 +52,8 @@ WinGBitmap WinGCreateBitmap(WinGDC dc, const WinGBitmapInfo* info, void** bits);
 int WinGBitBlt(void* target, int32_t x, int32_t y, int32_t width, int32_t height, WinGDC source, int32_t sourceX,
                int32_t sourceY);
 // As WinGBitBlt, stretching the source block to the destination size.
-int WinGStretchBlt(void* target, int32_t x, int32_t y, int32_t width, int32_t height, WinGDC source,
-                   int32_t sourceX, int32_t sourceY, int32_t sourceWidth, int32_t sourceHeight);
+int WinGStretchBlt(void* target, int32_t x, int32_t y, int32_t width, int32_t height, WinGDC source, int32_t sourceX,
+                   int32_t sourceY, int32_t sourceWidth, int32_t sourceHeight);
 
 // The graphics-device counterparts the surface uses with WinG objects.
 // Selects `bitmap` (nullptr: none) into `dc` and returns the one it replaces.
@@ -82,3 +84,5 @@ enum class WinGFailure { None, CreateDC, CreateBitmap };
 void SetWinGFailureForTesting(WinGFailure failure);
 // Number of contexts and bitmaps alive, so tests can see that nothing leaks.
 int32_t WinGLiveObjectCount();
+
+}  // namespace tessmoor

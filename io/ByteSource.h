@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <string>
 
+namespace tessmoor {
+
 class ByteSource {
  public:
   virtual ~ByteSource() = default;
@@ -45,3 +47,5 @@ class FileSource : public ByteSource {
   int openError_ = 0;
   std::FILE* file_;
 };
+
+}  // namespace tessmoor

@@ -6,6 +6,8 @@
 
 #include <cerrno>
 
+namespace tessmoor {
+
 std::FILE* OpenRegularFile(const std::string& path, int& error) {
   // O_NONBLOCK makes the open itself return at once even for a FIFO; the type is
   // checked on the descriptor, so a name swapped in between cannot slip through.
@@ -36,3 +38,5 @@ std::FILE* OpenRegularFile(const std::string& path, int& error) {
   error = 0;
   return file;
 }
+
+}  // namespace tessmoor

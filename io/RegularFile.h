@@ -6,9 +6,13 @@
 #include <cstdio>
 #include <string>
 
+namespace tessmoor {
+
 // The error value of OpenRegularFile for a name that is no regular file.
 constexpr int NotARegularFile = -1;
 
 // The opened file, or nullptr with `error` set to the system's errno or to
 // NotARegularFile.
 std::FILE* OpenRegularFile(const std::string& path, int& error);
+
+}  // namespace tessmoor

@@ -9,6 +9,8 @@
 
 #include "io/SaveTarget.h"
 
+namespace tessmoor {
+
 int FileOps::CreateNew(const std::string& path) {
   return ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
 }
@@ -112,3 +114,5 @@ void SaveFile::Discard() {
     tempPath_.clear();
   }
 }
+
+}  // namespace tessmoor

@@ -8,6 +8,8 @@
 #include <cstddef>
 #include <string>
 
+namespace tessmoor {
+
 // The operating-system calls a save goes through. Tests substitute an
 // implementation that fails at a chosen step.
 class FileOps {
@@ -50,3 +52,5 @@ class SaveFile {
   int fd_ = -1;
   bool failed_ = false;
 };
+
+}  // namespace tessmoor

@@ -8,6 +8,8 @@
 #include <cerrno>
 #include <vector>
 
+namespace tessmoor {
+
 namespace {
 
 // The system's own limit for links in one lookup.
@@ -59,3 +61,5 @@ bool IsSameFile(const std::string& a, const std::string& b) {
   if (::stat(a.c_str(), &first) != 0 || ::stat(b.c_str(), &second) != 0) return false;
   return first.st_dev == second.st_dev && first.st_ino == second.st_ino;
 }
+
+}  // namespace tessmoor

@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+namespace tessmoor {
+
 // Follows a chain of symbolic links to its last name (which need not exist yet).
 // Nothing when the chain loops or is longer than the system would follow.
 std::optional<std::string> FinalLinkTarget(const std::string& path);
@@ -22,3 +24,5 @@ std::string TemporaryPathBeside(const std::string& target);
 // True when both names lead to one existing file (through links, other
 // spellings of the path or hard links).
 bool IsSameFile(const std::string& a, const std::string& b);
+
+}  // namespace tessmoor

@@ -5,9 +5,11 @@
 
 #include "document/MapDocument.h"
 
-int FrameAtTick(int frameCount, int32_t animationType, int64_t tick) {
+namespace tessmoor {
+
+int FrameAtTick(int frameCount, AnimationType animationType, int64_t tick) {
   if (frameCount <= 1 || tick < 0) return 0;
-  if (animationType != PingPong) return static_cast<int>(tick % frameCount);
+  if (animationType != AnimationType::PingPong) return static_cast<int>(tick % frameCount);
   // There and back without showing either end twice in a row.
   const int64_t period = 2 * int64_t(frameCount) - 2;
   const int64_t step = tick % period;
@@ -34,3 +36,5 @@ bool HasAnimatedTextures(const MapDocument& document) {
   }
   return false;
 }
+
+}  // namespace tessmoor

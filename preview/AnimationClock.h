@@ -3,6 +3,10 @@
 
 #include <cstdint>
 
+#include "document/MapDocument.h"
+
+namespace tessmoor {
+
 // Frames per second the view offers; 8 unless the user picked another.
 constexpr int AnimationRates[] = {4, 8, 12, 16};
 constexpr int DefaultAnimationRate = 8;
@@ -11,7 +15,7 @@ constexpr int DefaultAnimationRate = 8;
 // started) for a texture of `frameCount` frames: a repeat loop runs 0 1 2 0 1 2,
 // a ping-pong loop 0 1 2 1 0 1 2. Any other animation type repeats. 0 for a
 // texture without frames or a negative tick.
-int FrameAtTick(int frameCount, int32_t animationType, int64_t tick);
+int FrameAtTick(int frameCount, AnimationType animationType, int64_t tick);
 
 // The animation step at `seconds` since the clock started, at `rate` steps a
 // second (a non-positive rate counts as the default).
@@ -24,3 +28,5 @@ struct MapDocument;
 // True when a texture of the table has more than one frame, so the picture
 // changes with time alone.
 bool HasAnimatedTextures(const MapDocument& document);
+
+}  // namespace tessmoor

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+namespace tessmoor {
+
 namespace {
 
 Vec3 Corner(const MeshBuilder& builder, const MeshPolygon& polygon, int k) {
@@ -52,3 +54,5 @@ CellPick PickCell(const MeshBuilder& builder, Vec3 origin, Vec3 direction) {
   }
   return best;
 }
+
+}  // namespace tessmoor

@@ -5,6 +5,8 @@
 #include "compiler/MeshBuilder.h"
 #include "preview/PreviewMath.h"
 
+namespace tessmoor {
+
 struct CellPick {
   bool hit = false;
   GridPoint cell{-1, -1};
@@ -13,3 +15,5 @@ struct CellPick {
 
 // The nearest face in front of `origin` along `direction`, from either side.
 CellPick PickCell(const MeshBuilder& builder, Vec3 origin, Vec3 direction);
+
+}  // namespace tessmoor

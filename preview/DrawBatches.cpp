@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <numeric>
 
+namespace tessmoor {
+
 namespace {
 
 int TriangleCorners(const MeshPolygon& polygon) { return polygon.vertexCount < 3 ? 0 : 3 * (polygon.vertexCount - 2); }
@@ -98,3 +100,5 @@ void OrderBackToFront(const DrawBatches& batches, Vec3 eye, std::vector<int32_t>
   };
   std::stable_sort(order.begin(), order.end(), [&](int32_t a, int32_t b) { return distance(a) > distance(b); });
 }
+
+}  // namespace tessmoor

@@ -9,6 +9,8 @@
 #include "compiler/MeshBuilder.h"
 #include "preview/PreviewMath.h"
 
+namespace tessmoor {
+
 // One triangle corner; U and V in world units (128 = one picture).
 struct BatchVertex {
   float x, y, z, u, v;
@@ -40,3 +42,5 @@ void BuildDrawBatches(const MeshBuilder& builder, DrawBatches& batches);
 
 // The translucent faces' indices, furthest from `eye` first.
 void OrderBackToFront(const DrawBatches& batches, Vec3 eye, std::vector<int32_t>& order);
+
+}  // namespace tessmoor

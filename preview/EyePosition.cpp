@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace tessmoor {
+
 // The compiler puts grid corner (i, j) at X = 8192 - 128 i, Z = 128 j.
 constexpr float GridOriginX = 8192.0f;
 constexpr float CellSize = 128.0f;
@@ -33,3 +35,5 @@ Vec3 EyePositionIn(const MapDocument& document, GridPoint at) {
   eye.y = cell.floorHeight + StandingEyeHeight(cell);
   return eye;
 }
+
+}  // namespace tessmoor

@@ -5,6 +5,8 @@
 #include "document/MapDocument.h"
 #include "preview/PreviewMath.h"
 
+namespace tessmoor {
+
 // The world position of the centre of cell (x, y) at height 0.
 Vec3 CellCentre(int x, int y);
 
@@ -22,3 +24,5 @@ float StandingEyeHeight(const MapCell& cell);
 Vec3 StartEyePosition(const MapDocument& document);
 // The same for any cell.
 Vec3 EyePositionIn(const MapDocument& document, GridPoint cell);
+
+}  // namespace tessmoor

@@ -9,6 +9,8 @@
 #include "graphics/PcxLoader.h"
 #include "preview/AnimationClock.h"
 
+namespace tessmoor {
+
 namespace {
 
 void ToRgba(const HiColorImage& image, RgbaPicture& picture) {
@@ -26,12 +28,12 @@ void ToRgba(const HiColorImage& image, RgbaPicture& picture) {
 }  // namespace
 
 bool LoadFramePixels(const std::string& programDirectory, const std::string& frameName, RgbaPicture& picture) {
-  const int32_t pending = TakeGraphicsError();
+  const GraphicsErrorCode pending = TakeGraphicsError();
   HiColorImage image;
-  LoadPcxImage(tessmoor::LocateFramePicture(programDirectory, frameName), image);
-  const bool loaded = TakeGraphicsError() == geNone && !image.IsEmpty();
+  LoadPcxImage(LocateFramePicture(programDirectory, frameName), image);
+  const bool loaded = TakeGraphicsError() == GraphicsErrorCode::geNone && !image.IsEmpty();
   if (loaded) ToRgba(image, picture);
-  if (pending != geNone) SetGraphicsError(pending);
+  if (pending != GraphicsErrorCode::geNone) SetGraphicsError(pending);
   return loaded;
 }
 
@@ -58,3 +60,5 @@ std::string ShownFrameName(const MapDocument& document, uint16_t texture, int64_
   const TextureFrame& frame = entry.frames[size_t(FrameAtTick(frames, entry.animationType, tick))];
   return ReadPascalString(frame.fileName, FrameNameCapacity);
 }
+
+}  // namespace tessmoor

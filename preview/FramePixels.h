@@ -8,6 +8,8 @@
 
 #include "document/MapDocument.h"
 
+namespace tessmoor {
+
 struct RgbaPicture {
   int32_t width = 0;
   int32_t height = 0;
@@ -25,3 +27,5 @@ RgbaPicture Checkerboard(int32_t size = 64);
 // The stored name of the frame texture `texture` shows at animation step `tick`,
 // or "" when there is no such texture or it has no frames.
 std::string ShownFrameName(const MapDocument& document, uint16_t texture, int64_t tick);
+
+}  // namespace tessmoor

@@ -5,6 +5,8 @@
 
 #include "preview/EyePosition.h"
 
+namespace tessmoor {
+
 namespace {
 
 constexpr float NearPlane = 4.0f;
@@ -148,3 +150,5 @@ Vec3 PreviewCamera::RayThrough(float ndcX, float ndcY, float aspect) const {
   const Vec3 direction = Forward() + Right() * (ndcX / fx) + Up() * (ndcY / fy);
   return direction * (1.0f / Length(direction));
 }
+
+}  // namespace tessmoor

@@ -9,6 +9,8 @@
 #include "document/MapDocument.h"
 #include "preview/PreviewMath.h"
 
+namespace tessmoor {
+
 constexpr float HorizontalFieldOfView = 90.0f;  // degrees
 
 class PreviewCamera {
@@ -67,3 +69,5 @@ class PreviewCamera {
 
 // True when walk mode may stand in (x, y): inside the grid and not a wall.
 bool IsWalkable(const MapDocument& document, GridPoint cell);
+
+}  // namespace tessmoor

@@ -1,5 +1,7 @@
 #include "preview/PreviewMath.h"
 
+namespace tessmoor {
+
 Mat4 Multiply(const Mat4& a, const Mat4& b) {
   Mat4 result{};
   for (int c = 0; c < 4; ++c) {
@@ -11,3 +13,5 @@ Mat4 Multiply(const Mat4& a, const Mat4& b) {
   }
   return result;
 }
+
+}  // namespace tessmoor

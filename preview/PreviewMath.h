@@ -5,6 +5,8 @@
 #include <array>
 #include <cmath>
 
+namespace tessmoor {
+
 struct Vec3 {
   float x = 0, y = 0, z = 0;
 };
@@ -20,3 +22,5 @@ inline float Length(Vec3 a) { return std::sqrt(Dot(a, a)); }
 using Mat4 = std::array<float, 16>;
 
 Mat4 Multiply(const Mat4& a, const Mat4& b);
+
+}  // namespace tessmoor

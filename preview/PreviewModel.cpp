@@ -3,6 +3,8 @@
 #include "compiler/CellGeometry.h"
 #include "compiler/CompileMap.h"
 
+namespace tessmoor {
+
 PreviewModel::PreviewModel() : profile_(BuildColumnProfile(ColumnRadius)) {}
 
 void PreviewModel::Rebuild(const MapDocument& document) {
@@ -15,3 +17,5 @@ std::string PreviewModel::CapacityMessage() const {
   if (overflow_ == MeshTable::None) return "";
   return OverflowMessage(overflow_) + " Gezeigt wird, was hineinpasst.";
 }
+
+}  // namespace tessmoor

@@ -9,6 +9,8 @@
 #include "document/MapDocument.h"
 #include "preview/DrawBatches.h"
 
+namespace tessmoor {
+
 class PreviewModel {
  public:
   PreviewModel();
@@ -30,3 +32,5 @@ class PreviewModel {
   DrawBatches batches_;
   MeshTable overflow_ = MeshTable::None;
 };
+
+}  // namespace tessmoor

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace tessmoor {
+
 namespace {
 
 constexpr float Lift = 0.5f;
@@ -30,3 +32,5 @@ void SelectionOutline(const MapDocument& document, const CellRange& range, std::
     }
   }
 }
+
+}  // namespace tessmoor

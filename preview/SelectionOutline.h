@@ -7,5 +7,9 @@
 #include "document/MapDocument.h"
 #include "preview/PreviewMath.h"
 
+namespace tessmoor {
+
 // Pairs of line ends, a hair above the floors so the lines are not hidden in them.
 void SelectionOutline(const MapDocument& document, const CellRange& range, std::vector<Vec3>& lines);
+
+}  // namespace tessmoor

@@ -8,18 +8,14 @@
 #include "document/PascalString.h"
 #include "document/Windows1252.h"
 #include "graphics/GraphicsError.h"
-#include "textures/TextureTable.h"
+
+namespace tessmoor {
 
 namespace {
 
 std::string BaseName(const std::string& path) {
   const size_t slash = path.find_last_of('/');
   return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-TextureEntry* FramesOf(MapDocument& document, int texture) {
-  if (!IsTextureInTable(document, texture)) return nullptr;
-  return &document.textures[static_cast<size_t>(texture)];
 }
 
 bool IsFrameInTexture(const TextureEntry& entry, int position) {
@@ -39,13 +35,6 @@ std::optional<std::string> FrameNameForChosenFile(const std::string& chosenPath)
   std::optional<std::string> name = Utf8ToWindows1252(BaseName(chosenPath));
   if (name && name->size() > FrameNameCapacity) name->resize(FrameNameCapacity);
   return name;
-}
-
-AddFramesResult AddFrames(MapDocument& document, const std::string& programDirectory, int texture,
-                          const std::vector<std::string>& chosenPaths) {
-  TextureEntry* entry = FramesOf(document, texture);
-  if (entry == nullptr) return {};
-  return AddFrames(*entry, programDirectory, chosenPaths);
 }
 
 AddFramesResult AddFrames(TextureEntry& texture, const std::string& programDirectory,
@@ -107,17 +96,4 @@ bool MoveFrameDown(TextureEntry& entry, int position) {
   return true;
 }
 
-bool RemoveFrame(MapDocument& document, int texture, int position) {
-  TextureEntry* entry = FramesOf(document, texture);
-  return entry != nullptr && RemoveFrame(*entry, position);
-}
-
-bool MoveFrameUp(MapDocument& document, int texture, int position) {
-  TextureEntry* entry = FramesOf(document, texture);
-  return entry != nullptr && MoveFrameUp(*entry, position);
-}
-
-bool MoveFrameDown(MapDocument& document, int texture, int position) {
-  TextureEntry* entry = FramesOf(document, texture);
-  return entry != nullptr && MoveFrameDown(*entry, position);
-}
+}  // namespace tessmoor

@@ -8,6 +8,8 @@
 
 #include "document/MapDocument.h"
 
+namespace tessmoor {
+
 inline constexpr const char* TooManyFramesMessage = "Mehr als 8 Dateien pro Textur sind nicht zulässig.";
 
 // How many frames were appended, and the message to show when the adding stopped
@@ -27,10 +29,6 @@ std::optional<std::string> FrameNameForChosenFile(const std::string& chosenPath)
 // Appends one frame per chosen file (UTF-8 paths), in order, loading each picture
 // from GFX/ under its stored name. Stops at 8 frames or at the first picture that
 // cannot be loaded; frames added before the stop stay.
-AddFramesResult AddFrames(MapDocument& document, const std::string& programDirectory, int texture,
-                          const std::vector<std::string>& chosenPaths);
-
-// The same on one entry, for edits that build the entry's new state apart.
 AddFramesResult AddFrames(TextureEntry& entry, const std::string& programDirectory,
                           const std::vector<std::string>& chosenPaths);
 
@@ -39,6 +37,5 @@ AddFramesResult AddFrames(TextureEntry& entry, const std::string& programDirecto
 bool RemoveFrame(TextureEntry& entry, int position);
 bool MoveFrameUp(TextureEntry& entry, int position);
 bool MoveFrameDown(TextureEntry& entry, int position);
-bool RemoveFrame(MapDocument& document, int texture, int position);
-bool MoveFrameUp(MapDocument& document, int texture, int position);
-bool MoveFrameDown(MapDocument& document, int texture, int position);
+
+}  // namespace tessmoor

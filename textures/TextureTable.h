@@ -1,11 +1,13 @@
 #pragma once
-// Operations on the map's texture table: adding, renaming and deleting textures
-// and setting their animation. Each reports what went wrong as a message to show;
-// none of them shows anything itself or touches the document's modified flag.
+// The texture table's rules that need no document to change: new and copied
+// entries, names, and whether a position is in the table. Every change of the
+// table itself is an undoable step of edit/TextureCommands.h.
 
 #include <string>
 
 #include "document/MapDocument.h"
+
+namespace tessmoor {
 
 inline constexpr const char* TooManyTexturesMessage = "Die Anzahl der Texturen ist auf 256 begrenzt.";
 inline constexpr const char* TextureInUseMessage = "Die Textur wird noch benutzt. Sie kann nicht gelöscht werden.";
@@ -22,21 +24,11 @@ bool IsTextureInTable(const MapDocument& document, int texture);
 
 // A copy with thumbnails of its own.
 TextureEntry CopyTextureEntry(const TextureEntry& entry);
-void RenameTexture(TextureEntry& entry, const std::string& name);
-
-// Appends "Neue Textur" (type Repeat, no frames) at position textureCount.
-// Refused with a message when the table is full.
-TextureResult AddTexture(MapDocument& document);
-
 // `name` is Windows-1252 bytes; anything past 255 bytes is cut off. Empty and
 // duplicate names are allowed.
-TextureResult RenameTexture(MapDocument& document, int texture, const std::string& name);
+void RenameTexture(TextureEntry& entry, const std::string& name);
 
-TextureResult SetAnimationType(MapDocument& document, int texture, AnimationType type);
+// A fresh "Neue Textur" record for table position `position`: type Repeat, no frames.
+TextureEntry NewTextureEntry(int position);
 
-// Removes the texture when no grid cell and no palette slot refers to it. Every
-// higher reference moves down by one so it keeps naming the same texture, later
-// entries move up and every entry's index is its position again. A clipboard
-// passed in is renumbered the same way; its references to the deleted texture
-// become NoTexture, so a later paste cannot pick up whichever texture took its place.
-TextureResult DeleteTexture(MapDocument& document, int texture, CellClipboard* clipboard = nullptr);
+}  // namespace tessmoor

@@ -2,6 +2,8 @@
 
 #include "textures/TextureTable.h"
 
+namespace tessmoor {
+
 TextureUsage CountTextureUsage(const MapDocument& document, int texture) {
   TextureUsage usage;
   if (!IsTextureInTable(document, texture)) return usage;
@@ -21,3 +23,5 @@ const char* SurfaceName(int layer) {
   static constexpr const char* Names[SurfaceCount] = {"Boden", "Decke", "Wand", "Sockel - Boden", "Sockel - Decke"};
   return layer >= 0 && layer < SurfaceCount ? Names[layer] : "";
 }
+
+}  // namespace tessmoor

@@ -8,6 +8,8 @@
 
 #include "document/MapDocument.h"
 
+namespace tessmoor {
+
 struct TextureUsage {
   std::array<int, SurfaceCount> layerCells{};  // by SurfaceKind
   int cells = 0;                               // a cell using it on several layers counts once
@@ -20,3 +22,5 @@ TextureUsage CountTextureUsage(const MapDocument& document, int texture);
 
 // The layer's name as the View menu shows it, without the mnemonic ("Sockel - Boden").
 const char* SurfaceName(int layer);
+
+}  // namespace tessmoor

@@ -32,7 +32,7 @@ std::vector<const HiColorImage*> MapThumbnails(const MapDocument& document) {
   return thumbnails;
 }
 
-HiColorImage BlockPicture(const CellBlock& block, int32_t layer, const std::vector<const HiColorImage*>& thumbnails,
+HiColorImage BlockPicture(const CellBlock& block, SurfaceKind layer, const std::vector<const HiColorImage*>& thumbnails,
                           const EditorState& editor, int32_t cellSize) {
   HiColorImage picture;
   if (block.IsEmpty()) return picture;
@@ -48,7 +48,7 @@ HiColorImage BlockPicture(const CellBlock& block, int32_t layer, const std::vect
     for (int32_t j = 0; j < block.height; ++j) {
       const MapCell& source = block.At(i, j);
       std::fill_n(cell.pixels.get(), FullCell * FullCell, RGB555{0});
-      if (layer >= 0 && layer < SurfaceCount && source.texture[layer] < thumbnails.size()) {
+      if (source.texture[layer] < thumbnails.size()) {
         if (const HiColorImage* thumbnail = thumbnails[source.texture[layer]]; thumbnail && !thumbnail->IsEmpty()) {
           Blit(*thumbnail, cell, 0, 0);
         }

@@ -16,7 +16,7 @@ namespace tessmoor {
 // `thumbnails[n]` is the first frame of the block's texture n (null or empty:
 // none); `cellSize` is the side of one cell's picture, 8 to 64 pixels. The
 // result has width * (cellSize + 1) + 1 by height * (cellSize + 1) + 1 pixels.
-HiColorImage BlockPicture(const CellBlock& block, int32_t layer, const std::vector<const HiColorImage*>& thumbnails,
+HiColorImage BlockPicture(const CellBlock& block, SurfaceKind layer, const std::vector<const HiColorImage*>& thumbnails,
                           const EditorState& editor, int32_t cellSize);
 
 // The thumbnails of a block whose references number the map's table.

@@ -4,12 +4,14 @@
 #include "view/ScaledPictures.h"
 #include "view/ViewColours.h"
 
+namespace tessmoor {
+
 namespace {
 
 // The thumbnail a cell shows on the current layer, or null. A loaded map may
 // carry any 16-bit index or layer value, so both are checked before indexing.
-const HiColorImage* LayerThumbnail(const MapCell& cell, const MapDocument& document, int32_t layer) {
-  if (layer < 0 || layer >= SurfaceCount) return nullptr;
+const HiColorImage* LayerThumbnail(const MapCell& cell, const MapDocument& document, SurfaceKind layer) {
+  if (static_cast<int>(layer) < 0 || static_cast<int>(layer) >= SurfaceCount) return nullptr;
   const uint16_t index = cell.texture[layer];
   if (index == NoTexture || index >= MaxTextures || index >= document.textureCount) return nullptr;
   const TextureEntry& entry = document.textures[index];
@@ -18,8 +20,8 @@ const HiColorImage* LayerThumbnail(const MapCell& cell, const MapDocument& docum
 }
 
 // The texture index the cell shows on the current layer, or -1; checked as above.
-int32_t LayerTexture(const MapCell& cell, const MapDocument& document, int32_t layer) {
-  if (layer < 0 || layer >= SurfaceCount) return -1;
+int32_t LayerTexture(const MapCell& cell, const MapDocument& document, SurfaceKind layer) {
+  if (static_cast<int>(layer) < 0 || static_cast<int>(layer) >= SurfaceCount) return -1;
   const uint16_t index = cell.texture[layer];
   if (index == NoTexture || index >= MaxTextures || index >= document.textureCount) return -1;
   return document.textures[index].frameCount > 0 ? index : -1;
@@ -47,20 +49,22 @@ void DrawCell(int32_t x, int32_t y, const MapCell& cell, const MapDocument& docu
 }
 
 void DrawZoomedCell(int32_t x, int32_t y, const MapCell& cell, const MapDocument& document, const EditorState& editor,
-                    bool boxIsBlack) {
-  const int32_t size = CellPictureSizeAt(editor.zoomLevel);
+                    int32_t zoomLevel, const ScaledPictureCache* pictures, bool boxIsBlack) {
+  const int32_t size = CellPictureSizeAt(zoomLevel);
   if (!boxIsBlack) FillRect(x, y, x + size - 1, y + size - 1, ColourBlack);
-  if (!editor.scaledPictures) return;
-  const ScaledPictureCache& cache = *editor.scaledPictures;
+  if (pictures == nullptr) return;
+  const ScaledPictureCache& cache = *pictures;
   const int32_t texture = LayerTexture(cell, document, editor.currentLayer);
-  if (cell.type < CellTypeCount && HasCellPictures(cache, editor.zoomLevel)) {
-    if (const HiColorImage* picture = ScaledCellPicture(cache, editor.zoomLevel, texture, cell.type)) {
+  if (cell.type < CellTypeCount && HasCellPictures(cache, zoomLevel)) {
+    if (const HiColorImage* picture = ScaledCellPicture(cache, zoomLevel, texture, cell.type)) {
       BlitImage(x, y, *picture);
     }
     return;
   }
-  if (const HiColorImage* thumbnail = ScaledThumbnail(cache, editor.zoomLevel, texture, 0)) {
+  if (const HiColorImage* thumbnail = ScaledThumbnail(cache, zoomLevel, texture, 0)) {
     BlitImage(x, y, *thumbnail);
   }
-  if (const HiColorImage* symbol = ScaledSymbol(cache, editor.zoomLevel, cell.type)) BlitImage(x, y, *symbol);
+  if (const HiColorImage* symbol = ScaledSymbol(cache, zoomLevel, cell.type)) BlitImage(x, y, *symbol);
 }
+
+}  // namespace tessmoor

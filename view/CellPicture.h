@@ -3,6 +3,9 @@
 // black already (the grid right after the surface was cleared).
 
 #include "document/MapDocument.h"
+#include "view/ScaledPictures.h"
+
+namespace tessmoor {
 
 // The current layer's thumbnail and the kind's symbol, top-left at (x, y) in clip
 // coordinates; black pixels of both let what lies beneath show.
@@ -10,7 +13,9 @@ void DrawCellOverlays(int32_t x, int32_t y, const MapCell& cell, const MapDocume
                       const EditorState& editor);
 
 // A grid cell at a zoom level other than the default, its pictures taken from
-// editor.scaledPictures: the black box unless `boxIsBlack`, the thumbnail, the
-// symbol. Without a prepared level only the box is drawn.
+// `pictures`: the black box unless `boxIsBlack`, the thumbnail, the symbol.
+// Without a prepared level only the box is drawn.
 void DrawZoomedCell(int32_t x, int32_t y, const MapCell& cell, const MapDocument& document, const EditorState& editor,
-                    bool boxIsBlack);
+                    int32_t zoomLevel, const ScaledPictureCache* pictures, bool boxIsBlack);
+
+}  // namespace tessmoor

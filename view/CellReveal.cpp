@@ -4,6 +4,8 @@
 
 #include "view/Zoom.h"
 
+namespace tessmoor {
+
 namespace {
 
 // The origin along one axis for `cells` whole cells in view.
@@ -19,8 +21,10 @@ GridPoint OriginShowing(const EditorState& editor, const ViewGeometry& view, Gri
   const ViewRect area = MapArea(view);
   // A cell owns its picture and its left and top lines; the last cell also needs
   // the closing line on its right.
-  const int32_t pitch = CellPitchAt(editor.zoomLevel);
+  const int32_t pitch = CellPitchAt(view.zoomLevel);
   const int32_t columns = (area.right - area.left) / pitch;
   const int32_t rows = (area.bottom - area.top) / pitch;
   return {Reveal(editor.viewOrigin.x, columns, cell.x), Reveal(editor.viewOrigin.y, rows, cell.y)};
 }
+
+}  // namespace tessmoor

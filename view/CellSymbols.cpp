@@ -4,6 +4,8 @@
 #include "graphics/PcxLoader.h"
 #include "view/MapView.h"
 
+namespace tessmoor {
+
 namespace {
 
 // Indexed by CellType from Wall on; Nothing has no picture file.
@@ -24,5 +26,7 @@ bool LoadCellSymbols(EditorState& editor) {
     FreeImage(symbol);
     LoadPcxImage(editor.programDirectory + "TMEGfx/" + SymbolFiles[i], symbol);
   }
-  return TakeGraphicsError() == geNone;
+  return TakeGraphicsError() == GraphicsErrorCode::geNone;
 }
+
+}  // namespace tessmoor

@@ -2,21 +2,20 @@
 
 #include <algorithm>
 
+#include "edit/CellBlocks.h"
 #include "edit/CellCommands.h"
 #include "view/HitTesting.h"
 #include "view/Measurement.h"
 
-namespace {
+namespace tessmoor {
 
-const PaletteSlot& CurrentSlot(const MapDocument& document) {
-  return document.paletteSlots[static_cast<size_t>(std::clamp(document.currentSlot, 0, PaletteSlotCount - 1))];
-}
+namespace {
 
 // A press on a palette slot makes it the paint source; the right button also
 // opens the properties window on it.
 ToolResponse PressPaletteSlot(DocumentModel& model, EditorState& editor, int32_t slot, const PointerInput& input) {
   model.SetCurrentSlot(slot);
-  ToolResponse response = SetToolMode(editor, Paint);
+  ToolResponse response = SetToolMode(editor, ToolMode::Paint);
   response.bind = CellBinding::Palette(slot);
   response.showProperties = input.button == MouseButton::Right;
   return response;
@@ -27,11 +26,10 @@ ToolResponse PressGridCell(DocumentModel& model, EditorState& editor, GridPoint 
   const bool left = input.button == MouseButton::Left;
   if (left && input.shift) {
     // Pick-up fills the template, not the map.
-    model.Slot(model.Map().currentSlot).cell = model.Map().Cell(hit.x, hit.y);
-    response.redraw = true;
-  } else if (left && editor.toolMode == Paint) {
+    model.SetSlotCell(model.Map().currentSlot, model.Map().Cell(hit.x, hit.y));
+  } else if (left && editor.toolMode == ToolMode::Paint) {
     SetCell(model, hit, CurrentSlot(model.Map()).cell, PaintStepName);
-  } else if (editor.toolMode == Select && (left || input.button == MouseButton::Right)) {
+  } else if (editor.toolMode == ToolMode::Select && (left || input.button == MouseButton::Right)) {
     editor.selection = {hit.x, hit.y, hit.x, hit.y};
     response.redraw = true;
     response.showProperties = !left;
@@ -74,7 +72,7 @@ const MapCell* BoundCell(const DocumentModel& model, const CellBinding& binding)
 }
 
 bool ChangeTouchesBinding(const DocumentChange& change, const CellBinding& binding) {
-  if (!change.Has(CellsChanged)) return false;
+  if (!change.Has(DocumentChangeFlag::CellsChanged)) return false;
   if (binding.target == CellBinding::Target::GridCell) return change.TouchesCell(binding.cell.x, binding.cell.y);
   if (binding.target != CellBinding::Target::GridRange) return false;
   const CellRange& a = change.cells;
@@ -82,17 +80,16 @@ bool ChangeTouchesBinding(const DocumentChange& change, const CellBinding& bindi
   return a.x1 <= b.x2 && b.x1 <= a.x2 && a.y1 <= b.y2 && b.y1 <= a.y2;
 }
 
-bool ApplyToBoundCell(DocumentModel& model, const CellBinding& binding, const MapCell& value) {
-  if (BoundCell(model, binding) == nullptr || binding.target == CellBinding::Target::GridRange) return false;
+void ApplyToBoundCell(DocumentModel& model, const CellBinding& binding, const MapCell& value) {
+  if (BoundCell(model, binding) == nullptr || binding.target == CellBinding::Target::GridRange) return;
   if (binding.target == CellBinding::Target::PaletteSlot) {
-    model.Slot(binding.slot).cell = value;
-    return true;
+    model.SetSlotCell(binding.slot, value);
+  } else {
+    SetCell(model, binding.cell, value, PropertiesStepName);
   }
-  SetCell(model, binding.cell, value, PropertiesStepName);
-  return false;
 }
 
-ToolResponse SetToolMode(EditorState& editor, int32_t mode) {
+ToolResponse SetToolMode(EditorState& editor, ToolMode mode) {
   editor.toolMode = mode;
   return {.redraw = true, .toolModeChanged = true};
 }
@@ -103,11 +100,12 @@ ToolResponse ViewPortMouseDown(DocumentModel& model, EditorState& editor, const 
     const int32_t slot = HitPaletteSlot(model.Map(), input.x, input.y);
     if (slot >= 0) return PressPaletteSlot(model, editor, slot, input);
   }
-  if (input.button == MouseButton::Right && editor.toolMode == Paint && IsInsideMapArea(view, input.x, input.y)) {
-    return SetToolMode(editor, Select);
+  if (input.button == MouseButton::Right && editor.toolMode == ToolMode::Paint &&
+      IsInsideMapArea(view, input.x, input.y)) {
+    return SetToolMode(editor, ToolMode::Select);
   }
   // A miss does nothing; in particular it keeps the selection.
-  if (const std::optional<GridPoint> hit = HitGridCell(editor, input.x, input.y)) {
+  if (const std::optional<GridPoint> hit = HitGridCell(editor, view, input.x, input.y)) {
     return PressGridCell(model, editor, *hit, input);
   }
   return {};
@@ -115,13 +113,13 @@ ToolResponse ViewPortMouseDown(DocumentModel& model, EditorState& editor, const 
 
 ToolResponse ViewPortMouseMove(EditorState& editor, const ViewGeometry& view, const PointerInput& input) {
   ToolResponse response;
-  const GridPoint cell = PointerCell(editor, input.x, input.y);
+  const GridPoint cell = PointerCell(editor, view, input.x, input.y);
   if (cell == editor.hoverCell) return response;
   editor.hoverCell = cell;
   // Over the black part of the map area beyond column or row 63 there is no cell to name.
   const bool namesCell = IsInsideMapArea(view, input.x, input.y) && IsOnGrid(cell);
   response.positionLabel = namesCell ? PositionText(cell, editor.selection) : std::string();
-  if (editor.toolMode != Select || !input.leftHeld) return response;
+  if (editor.toolMode != ToolMode::Select || !input.leftHeld) return response;
   // Fill, copy and paste index the grid with the selection, so a drag carried
   // past the grid's edge holds the end at that edge.
   const GridPoint end{std::clamp(cell.x, 0, GridSize - 1), std::clamp(cell.y, 0, GridSize - 1)};
@@ -132,3 +130,5 @@ ToolResponse ViewPortMouseMove(EditorState& editor, const ViewGeometry& view, co
   response.redraw = true;
   return response;
 }
+
+}  // namespace tessmoor

@@ -12,6 +12,8 @@
 #include "edit/DocumentModel.h"
 #include "view/MapView.h"
 
+namespace tessmoor {
+
 enum class MouseButton { Left, Right, Middle };
 
 struct PointerInput {
@@ -47,33 +49,23 @@ const MapCell* BoundCell(const DocumentModel& model, const CellBinding& binding)
 bool ChangeTouchesBinding(const DocumentChange& change, const CellBinding& binding);
 // Apply in the properties window: a grid cell changes as one undoable step; a
 // palette slot is tool state and changes at once. A range is edited field by
-// field (edit/CellFieldEdit.h), never here. True when a slot changed (the
-// view must redraw itself; document changes tell their observers).
-bool ApplyToBoundCell(DocumentModel& model, const CellBinding& binding, const MapCell& value);
+// field (edit/CellFieldEdit.h), never here.
+void ApplyToBoundCell(DocumentModel& model, const CellBinding& binding, const MapCell& value);
 
 // What the windows must do after an event, beyond what the document's change
 // notification already tells them.
 struct ToolResponse {
-  bool redraw = false;           // the view's own state changed: selection, tool mode, a slot
+  bool redraw = false;           // the view's own state changed: selection, tool mode
   bool toolModeChanged = false;  // the Select button follows editor.toolMode
   std::optional<CellBinding> bind;
   bool showProperties = false;
   std::optional<std::string> positionLabel;
 };
 
-ToolResponse SetToolMode(EditorState& editor, int32_t mode);
+ToolResponse SetToolMode(EditorState& editor, ToolMode mode);
 
 ToolResponse ViewPortMouseDown(DocumentModel& model, EditorState& editor, const ViewGeometry& view,
                                const PointerInput& input);
 ToolResponse ViewPortMouseMove(EditorState& editor, const ViewGeometry& view, const PointerInput& input);
 
-// The selection in order and held inside the grid.
-CellRange SelectedCells(const Selection& selection);
-// Fills the selection from the current palette slot, as one step.
-void FillSelection(DocumentModel& model, const EditorState& editor);
-// Copy the selection into the clipboard (replacing it).
-void CopySelection(const MapDocument& document, EditorState& editor);
-// Paste the clipboard at the selection's top-left cell, clipped at column and
-// row 63, as one step; the selection becomes the pasted area. False (nothing
-// changed) without a clipboard block.
-bool PasteClipboard(DocumentModel& model, EditorState& editor);
+}  // namespace tessmoor

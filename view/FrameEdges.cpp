@@ -2,6 +2,8 @@
 #include "view/MapView.h"
 #include "view/ViewColours.h"
 
+namespace tessmoor {
+
 // A sunken frame: light falls from the top left, so the top and left edges are
 // dark outside and black inside, the bottom and right ones white outside and
 // light grey inside. The outer line always goes first.
@@ -25,3 +27,5 @@ void DrawRightEdge(int32_t x, int32_t y1, int32_t y2) {
   DrawLine(x + 1, y1, x + 1, y2, ColourWhite);
   DrawLine(x, y1 + 1, x, y2 - 1, ColourLightGrey);
 }
+
+}  // namespace tessmoor

@@ -3,6 +3,8 @@
 #include "view/ViewColours.h"
 #include "view/Zoom.h"
 
+namespace tessmoor {
+
 int32_t HitPaletteSlot(const MapDocument& document, int32_t x, int32_t y) {
   for (int32_t i = 0; i < PaletteSlotCount; ++i) {
     const ViewRect& r = document.paletteSlots[static_cast<size_t>(i)].rect;
@@ -11,11 +13,11 @@ int32_t HitPaletteSlot(const MapDocument& document, int32_t x, int32_t y) {
   return -1;
 }
 
-std::optional<GridPoint> HitGridCell(const EditorState& editor, int32_t x, int32_t y) {
+std::optional<GridPoint> HitGridCell(const EditorState& editor, const ViewGeometry& view, int32_t x, int32_t y) {
   // Left of or above the map area, truncating division would fold the point
   // onto column or row 0; those pixels belong to no cell.
   if (x < MapAreaLeft || y < MapAreaTop) return std::nullopt;
-  const GridPoint cell = PointerCell(editor, x, y);
+  const GridPoint cell = PointerCell(editor, view, x, y);
   if (cell.x > editor.lastVisibleColumn || cell.y > editor.lastVisibleRow) return std::nullopt;
   if (!IsOnGrid(cell)) return std::nullopt;
   return cell;
@@ -26,9 +28,11 @@ bool IsInsideMapArea(const ViewGeometry& view, int32_t x, int32_t y) {
   return x >= area.left && x <= area.right && y >= area.top && y <= area.bottom;
 }
 
-GridPoint PointerCell(const EditorState& editor, int32_t x, int32_t y) {
-  const int32_t pitch = CellPitchAt(editor.zoomLevel);
+GridPoint PointerCell(const EditorState& editor, const ViewGeometry& view, int32_t x, int32_t y) {
+  const int32_t pitch = CellPitchAt(view.zoomLevel);
   return {editor.viewOrigin.x + (x - MapAreaLeft) / pitch, editor.viewOrigin.y + (y - MapAreaTop) / pitch};
 }
 
 bool IsOnGrid(const GridPoint& cell) { return cell.x >= 0 && cell.x < GridSize && cell.y >= 0 && cell.y < GridSize; }
+
+}  // namespace tessmoor

@@ -9,6 +9,8 @@
 #include "view/ViewColours.h"
 #include "view/Zoom.h"
 
+namespace tessmoor {
+
 namespace {
 
 // The clip rectangle is refused when it is too small or leaves the surface; the
@@ -19,7 +21,7 @@ bool TrySetClipRect(const ViewRect& rect) {
   // map area yields exactly such a rectangle, left of where the grid belongs.
   if (rect.right - rect.left < 1 || rect.bottom - rect.top < 1) return false;
   SetClipRect(rect.left, rect.top, rect.right, rect.bottom);
-  return TakeGraphicsError() == geNone;
+  return TakeGraphicsError() == GraphicsErrorCode::geNone;
 }
 
 void DrawSunkenFrame(int32_t left, int32_t top, int32_t right, int32_t bottom) {
@@ -37,7 +39,7 @@ void DrawPaletteSlots(const MapDocument& document, const EditorState& editor) {
     DrawSunkenFrame(r.left - 2, r.top - 2, r.right + 2, r.bottom + 2);
     if (i != document.currentSlot) continue;
     DrawRect(r.left, r.top, r.right, r.bottom, ColourRed);
-    if (editor.toolMode == Paint) DrawRect(r.left + 2, r.top + 2, r.right - 2, r.bottom - 2, ColourRed);
+    if (editor.toolMode == ToolMode::Paint) DrawRect(r.left + 2, r.top + 2, r.right - 2, r.bottom - 2, ColourRed);
   }
 }
 
@@ -60,8 +62,8 @@ void DrawSurroundings(const MapDocument& document, const EditorState& editor, co
 
 // Every cell at least partly inside the clip rectangle, plus one more column
 // and row that the clip cuts away.
-void UpdateVisibleRange(EditorState& editor) {
-  const int32_t pitch = CellPitchAt(editor.zoomLevel);
+void UpdateVisibleRange(EditorState& editor, int32_t zoomLevel) {
+  const int32_t pitch = CellPitchAt(zoomLevel);
   editor.lastVisibleColumn = std::min(editor.viewOrigin.x + Surface().ClipWidth / pitch + 1, GridSize - 1);
   editor.lastVisibleRow = std::min(editor.viewOrigin.y + Surface().ClipHeight / pitch + 1, GridSize - 1);
 }
@@ -108,8 +110,9 @@ void DrawGrid(const MapDocument& document, const EditorState& editor, bool cells
 // The same picture as DrawGrid's at another pitch, but the grid goes in whole
 // lines: at 8 pixels a cell's own four lines would cost more than its pictures.
 // Lines never touch a picture, so drawing them first changes no pixel.
-void DrawZoomedGrid(const MapDocument& document, const EditorState& editor, bool cellsAreBlack) {
-  const int32_t pitch = CellPitchAt(editor.zoomLevel);
+void DrawZoomedGrid(const MapDocument& document, const EditorState& editor, int32_t zoomLevel,
+                    const ScaledPictureCache* pictures, bool cellsAreBlack) {
+  const int32_t pitch = CellPitchAt(zoomLevel);
   const int32_t x0 = std::max(editor.viewOrigin.x, 0), x1 = std::min(editor.lastVisibleColumn, GridSize - 1);
   const int32_t y0 = std::max(editor.viewOrigin.y, 0), y1 = std::min(editor.lastVisibleRow, GridSize - 1);
   if (x0 > x1 || y0 > y1) return;
@@ -120,26 +123,27 @@ void DrawZoomedGrid(const MapDocument& document, const EditorState& editor, bool
   for (int32_t y = y0; y <= y1; ++y) {
     const int32_t cellTop = pitch * (y - editor.viewOrigin.y) + 1;
     for (int32_t x = x0; x <= x1; ++x) {
-      DrawZoomedCell(pitch * (x - editor.viewOrigin.x) + 1, cellTop, document.Cell(x, y), document, editor,
-                     cellsAreBlack);
+      DrawZoomedCell(pitch * (x - editor.viewOrigin.x) + 1, cellTop, document.Cell(x, y), document, editor, zoomLevel,
+                     pictures, cellsAreBlack);
     }
   }
 }
 
 // On the grid lines around the selected cells; doubled while selecting, so the
 // user sees which of selection and palette slot the next click works on.
-void DrawSelection(const EditorState& editor) {
+void DrawSelection(const EditorState& editor, int32_t zoomLevel) {
   const CellRange range = Normalized(editor.selection);
-  const int32_t pitch = CellPitchAt(editor.zoomLevel);
+  const int32_t pitch = CellPitchAt(zoomLevel);
   const int32_t x1 = pitch * (range.x1 - editor.viewOrigin.x);
   const int32_t y1 = pitch * (range.y1 - editor.viewOrigin.y);
   const int32_t x2 = pitch * (range.x2 + 1 - editor.viewOrigin.x);
   const int32_t y2 = pitch * (range.y2 + 1 - editor.viewOrigin.y);
   DrawRect(x1, y1, x2, y2, ColourRed);
-  if (editor.toolMode == Select) DrawRect(x1 + 2, y1 + 2, x2 - 2, y2 - 2, ColourRed);
+  if (editor.toolMode == ToolMode::Select) DrawRect(x1 + 2, y1 + 2, x2 - 2, y2 - 2, ColourRed);
 }
 
-void ComposeView(const MapDocument& document, EditorState& editor, const ViewGeometry& view) {
+void ComposeView(const MapDocument& document, EditorState& editor, const ViewGeometry& view,
+                 const ScaledPictureCache* scaledPictures, const CameraMarkerState* cameraMarker) {
   ClearSurface(ColourBlack);
   const RenderSurface& surface = Surface();
   if (!TrySetClipRect({0, 0, surface.width - 1, surface.height - 1})) {
@@ -154,25 +158,28 @@ void ComposeView(const MapDocument& document, EditorState& editor, const ViewGeo
     ClearVisibleRange(editor);
     return;
   }
-  UpdateVisibleRange(editor);
-  if (ClampZoomLevel(editor.zoomLevel) == DefaultZoomLevel) {
+  UpdateVisibleRange(editor, view.zoomLevel);
+  if (ClampZoomLevel(view.zoomLevel) == DefaultZoomLevel) {
     DrawGrid(document, editor, MapAreaStillBlack(area, view));
   } else {
-    DrawZoomedGrid(document, editor, MapAreaStillBlack(area, view));
+    DrawZoomedGrid(document, editor, view.zoomLevel, scaledPictures, MapAreaStillBlack(area, view));
   }
-  DrawSelection(editor);
-  if (editor.cameraMarker.shown) DrawCameraMarker(editor);
+  DrawSelection(editor, view.zoomLevel);
+  if (cameraMarker != nullptr && cameraMarker->shown) DrawCameraMarker(editor, view.zoomLevel, *cameraMarker);
 }
 
 }  // namespace
 
-void RedrawView(const MapDocument& document, EditorState& editor, const ViewGeometry& view) {
+void RedrawView(const MapDocument& document, EditorState& editor, const ViewGeometry& view,
+                const ScaledPictureCache* scaledPictures, const CameraMarkerState* cameraMarker) {
   if (!Surface().created) return;
   // A redraw can happen in the middle of someone else's group of graphics
   // operations; it must neither hide their error nor leave one of its own.
-  const int32_t pending = TakeGraphicsError();
-  ComposeView(document, editor, view);
+  const GraphicsErrorCode pending = TakeGraphicsError();
+  ComposeView(document, editor, view, scaledPictures, cameraMarker);
   PresentSurface(1);
   TakeGraphicsError();  // a failed present only leaves the window unchanged until the next one
-  if (pending != geNone) SetGraphicsError(pending);
+  if (pending != GraphicsErrorCode::geNone) SetGraphicsError(pending);
 }
+
+}  // namespace tessmoor

@@ -6,13 +6,21 @@
 #include <string>
 
 #include "document/MapDocument.h"
+#include "view/CameraMarker.h"
 
-// The view's size in pixels and the thickness of the two scroll bars over it.
+namespace tessmoor {
+
+// view/ScaledPictures.h, which needs this header's geometry.
+struct ScaledPictureCache;
+
+// The view's size in pixels, the thickness of the two scroll bars over it and
+// its zoom. The window that shows the view owns the zoom.
 struct ViewGeometry {
   int32_t width = 0;                 // ViewPort width (W)
   int32_t height = 0;                // ViewPort height (H)
   int32_t verticalBarWidth = 16;     // vsW
   int32_t horizontalBarHeight = 16;  // hsH
+  int32_t zoomLevel = 1;             // view/Zoom.h; 1 is the 64-pixel cell
 };
 
 // mapArea in view pixels, inclusive: (73, 2) .. (W - vsW - 3, H - hsH - 3).
@@ -32,8 +40,11 @@ ScrollBarLayout LayoutScrollBars(int32_t clientWidth, int32_t clientHeight, int3
 // editor.lastVisibleColumn / lastVisibleRow. Draws nothing when no surface exists.
 // A view too small for a map area gets its frame and a black inside, and the
 // visible range is left empty (last < viewOrigin), so no click hits a cell.
-// The graphics error code is left as it was found.
-void RedrawView(const MapDocument& document, EditorState& editor, const ViewGeometry& view);
+// The graphics error code is left as it was found. A zoomed view draws its cells'
+// pictures from `scaledPictures` (without it, cells without thumbnails and
+// symbols); the camera's mark is drawn when given and shown.
+void RedrawView(const MapDocument& document, EditorState& editor, const ViewGeometry& view,
+                const ScaledPictureCache* scaledPictures = nullptr, const CameraMarkerState* cameraMarker = nullptr);
 
 // The 64 x 64 picture of one cell, top-left at (x, y) in clip coordinates.
 void DrawCell(int32_t x, int32_t y, const MapCell& cell, const MapDocument& document, const EditorState& editor);
@@ -48,3 +59,5 @@ void DrawRightEdge(int32_t x, int32_t y1, int32_t y2);
 // editor.cellSymbols[1..5] (entry 0 becomes a black 32 x 32 image). Returns false
 // when one or more could not be loaded; those stay empty.
 bool LoadCellSymbols(EditorState& editor);
+
+}  // namespace tessmoor

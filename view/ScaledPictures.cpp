@@ -7,6 +7,8 @@
 #include "graphics/GraphicsError.h"
 #include "graphics/PcxLoader.h"
 
+namespace tessmoor {
+
 namespace {
 
 // The covered source span of destination index i; never empty, so an enlarged
@@ -135,10 +137,10 @@ void PrepareScaledPictures(ScaledPictureCache& cache, const MapDocument& documen
   level = ClampZoomLevel(level);
   ScaledPictureCache::Level& entry = cache.levels[static_cast<size_t>(level)];
   if (level == DefaultZoomLevel || entry.built) return;
-  const int32_t pending = TakeGraphicsError();
+  const GraphicsErrorCode pending = TakeGraphicsError();
   BuildLevel(entry, document, editor, CellPictureSizeAt(level));
   TakeGraphicsError();
-  if (pending != geNone) SetGraphicsError(pending);
+  if (pending != GraphicsErrorCode::geNone) SetGraphicsError(pending);
 }
 
 const HiColorImage* ScaledThumbnail(const ScaledPictureCache& cache, int32_t level, int32_t texture, int32_t frame) {
@@ -187,3 +189,5 @@ void AverageScaleImage(const HiColorImage& source, int32_t width, int32_t height
     }
   }
 }
+
+}  // namespace tessmoor

@@ -10,6 +10,8 @@
 #include "document/MapDocument.h"
 #include "view/Zoom.h"
 
+namespace tessmoor {
+
 struct ScaledPictureCache {
   struct Level {
     bool built = false;
@@ -47,3 +49,5 @@ const HiColorImage* ScaledCellPicture(const ScaledPictureCache& cache, int32_t l
 // it covers (a black, transparent pixel stays black only where all of them are).
 // A non-positive size leaves `dest` empty.
 void AverageScaleImage(const HiColorImage& source, int32_t width, int32_t height, HiColorImage& dest);
+
+}  // namespace tessmoor

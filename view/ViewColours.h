@@ -3,6 +3,8 @@
 
 #include "graphics/HiColorImage.h"
 
+namespace tessmoor {
+
 constexpr RGB555 ColourBlack = 0x0000;      // background, cell background, inner dark frame line
 constexpr RGB555 ColourDarkGrey = 0x3DEF;   // (15, 15, 15): outer top and left frame lines
 constexpr RGB555 ColourLightGrey = 0x5EF7;  // (23, 23, 23): palette strip, corner square
@@ -18,3 +20,5 @@ constexpr int32_t CellPitch = 65;
 constexpr int32_t CellPictureSize = 64;
 constexpr int32_t PaletteStripRight = 71;
 constexpr int32_t MapFrameLeft = 72;
+
+}  // namespace tessmoor

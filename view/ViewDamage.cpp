@@ -28,19 +28,19 @@ void AddClipped(ViewRect rect, const ViewRect& bounds, std::vector<ViewRect>& pa
 }
 
 // The box of cell (x, y) with the grid lines around it, in view pixels.
-ViewRect CellBox(const EditorState& editor, const ViewRect& area, int32_t x, int32_t y) {
-  const int32_t pitch = CellPitchAt(editor.zoomLevel);
+ViewRect CellBox(const EditorState& editor, const ViewGeometry& view, const ViewRect& area, int32_t x, int32_t y) {
+  const int32_t pitch = CellPitchAt(view.zoomLevel);
   const int32_t left = area.left + pitch * (x - editor.viewOrigin.x);
   const int32_t top = area.top + pitch * (y - editor.viewOrigin.y);
   return {left, top, left + pitch, top + pitch};
 }
 
 // The two red outlines of a selection are three pixels wide on every side.
-void AddSelectionFrame(const Selection& selection, const EditorState& editor, const ViewRect& area,
-                       std::vector<ViewRect>& parts) {
+void AddSelectionFrame(const Selection& selection, const EditorState& editor, const ViewGeometry& view,
+                       const ViewRect& area, std::vector<ViewRect>& parts) {
   const CellRange range = Normalized(selection);
-  const ViewRect first = CellBox(editor, area, range.x1, range.y1);
-  const ViewRect last = CellBox(editor, area, range.x2, range.y2);
+  const ViewRect first = CellBox(editor, view, area, range.x1, range.y1);
+  const ViewRect last = CellBox(editor, view, area, range.x2, range.y2);
   const int32_t x1 = first.left, y1 = first.top, x2 = last.right, y2 = last.bottom;
   AddClipped({x1, y1, x2, y1 + 2}, area, parts);
   AddClipped({x1, y2 - 2, x2, y2}, area, parts);
@@ -48,10 +48,10 @@ void AddSelectionFrame(const Selection& selection, const EditorState& editor, co
   AddClipped({x2 - 2, y1, x2, y2}, area, parts);
 }
 
-void AddCameraMarker(const CameraMarkerState& marker, const EditorState& editor, const ViewRect& area,
-                     std::vector<ViewRect>& parts) {
+void AddCameraMarker(const CameraMarkerState& marker, const EditorState& editor, const ViewGeometry& view,
+                     const ViewRect& area, std::vector<ViewRect>& parts) {
   if (!marker.shown) return;
-  const ViewRect box = CellBox(editor, area, marker.cell.x, marker.cell.y);
+  const ViewRect box = CellBox(editor, view, area, marker.cell.x, marker.cell.y);
   AddClipped({box.left - MarkerReach, box.top - MarkerReach, box.right + MarkerReach, box.bottom + MarkerReach}, area,
              parts);
 }
@@ -94,20 +94,20 @@ ViewDamageTracker::~ViewDamageTracker() = default;
 
 bool ViewDamageTracker::Frame::operator==(const Frame& other) const {
   return SameGeometry(view, other.view) && surfaceWidth == other.surfaceWidth && surfaceHeight == other.surfaceHeight &&
-         viewOrigin == other.viewOrigin && zoomLevel == other.zoomLevel && currentLayer == other.currentLayer &&
+         viewOrigin == other.viewOrigin && currentLayer == other.currentLayer &&
          scaledPictures == other.scaledPictures && textureCount == other.textureCount &&
          thumbnails == other.thumbnails && symbols == other.symbols;
 }
 
 void ViewDamageTracker::Capture(const MapDocument& document, const EditorState& editor, const ViewGeometry& view,
-                                int32_t surfaceWidth, int32_t surfaceHeight, Frame& frame) {
+                                const ScaledPictureCache* scaledPictures, int32_t surfaceWidth,
+                                int32_t surfaceHeight, Frame& frame) {
   frame.view = view;
   frame.surfaceWidth = surfaceWidth;
   frame.surfaceHeight = surfaceHeight;
   frame.viewOrigin = editor.viewOrigin;
-  frame.zoomLevel = editor.zoomLevel;
   frame.currentLayer = editor.currentLayer;
-  frame.scaledPictures = editor.scaledPictures;
+  frame.scaledPictures = scaledPictures;
   frame.textureCount = document.textureCount;
   for (size_t t = 0; t < frame.thumbnails.size(); ++t) {
     const TextureEntry& entry = document.textures[t];
@@ -123,7 +123,7 @@ void ViewDamageTracker::Capture(const MapDocument& document, const EditorState& 
 void ViewDamageTracker::AddCells(const MapDocument& document, const EditorState& editor,
                                  std::vector<ViewRect>& parts) const {
   const ViewRect area = MapArea(frame.view);
-  const int32_t pitch = CellPitchAt(editor.zoomLevel);
+  const int32_t pitch = CellPitchAt(frame.view.zoomLevel);
   // Every cell whose box reaches into the map area, as the redraw draws them.
   const int32_t columns = (area.right - area.left) / std::max(pitch, 1) + 2;
   const int32_t rows = (area.bottom - area.top) / std::max(pitch, 1) + 2;
@@ -137,23 +137,24 @@ void ViewDamageTracker::AddCells(const MapDocument& document, const EditorState&
     for (int32_t y = y0; y <= y1; ++y) {
       const size_t i = static_cast<size_t>(x) * GridSize + static_cast<size_t>(y);
       if (std::memcmp(&document.cells[i], &(*cells)[i], sizeof(MapCell)) != 0)
-        AddClipped(CellBox(editor, area, x, y), area, parts);
+        AddClipped(CellBox(editor, frame.view, area, x, y), area, parts);
     }
   }
 }
 
 ViewDamage ViewDamageTracker::Next(const MapDocument& document, const EditorState& editor, const ViewGeometry& view,
+                                   const ScaledPictureCache* scaledPictures, const CameraMarkerState& marker,
                                    int32_t surfaceWidth, int32_t surfaceHeight) {
   Frame current;
-  Capture(document, editor, view, surfaceWidth, surfaceHeight, current);
+  Capture(document, editor, view, scaledPictures, surfaceWidth, surfaceHeight, current);
   ViewDamage damage;
   damage.whole = !known || !(current == frame);
   if (!damage.whole) {
     const ViewRect area = MapArea(view);
     AddCells(document, editor, damage.parts);
     if (!SameSelection(selection, editor.selection) || toolMode != editor.toolMode) {
-      AddSelectionFrame(selection, editor, area, damage.parts);
-      AddSelectionFrame(editor.selection, editor, area, damage.parts);
+      AddSelectionFrame(selection, editor, view, area, damage.parts);
+      AddSelectionFrame(editor.selection, editor, view, area, damage.parts);
     }
     if (!SamePalette(paletteSlots, document.paletteSlots) || currentSlot != document.currentSlot ||
         toolMode != editor.toolMode) {
@@ -161,9 +162,9 @@ ViewDamage ViewDamageTracker::Next(const MapDocument& document, const EditorStat
       AddClipped(PaletteBox(document.paletteSlots, surfaceHeight), {0, 0, surfaceWidth - 1, surfaceHeight - 1},
                  damage.parts);
     }
-    if (!SameMarker(cameraMarker, editor.cameraMarker)) {
-      AddCameraMarker(cameraMarker, editor, area, damage.parts);
-      AddCameraMarker(editor.cameraMarker, editor, area, damage.parts);
+    if (!SameMarker(cameraMarker, marker)) {
+      AddCameraMarker(cameraMarker, editor, view, area, damage.parts);
+      AddCameraMarker(marker, editor, view, area, damage.parts);
     }
   }
   frame = current;
@@ -173,7 +174,7 @@ ViewDamage ViewDamageTracker::Next(const MapDocument& document, const EditorStat
   toolMode = editor.toolMode;
   currentSlot = document.currentSlot;
   paletteSlots = document.paletteSlots;
-  cameraMarker = editor.cameraMarker;
+  cameraMarker = marker;
   return damage;
 }
 

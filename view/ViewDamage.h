@@ -32,6 +32,7 @@ class ViewDamageTracker {
   // and the camera mark count by their parts; a scroll, a zoom, another layer, a
   // new size or a changed texture table count as everything.
   ViewDamage Next(const MapDocument& document, const EditorState& editor, const ViewGeometry& view,
+                  const ScaledPictureCache* scaledPictures, const CameraMarkerState& cameraMarker,
                   int32_t surfaceWidth, int32_t surfaceHeight);
 
   // The next picture counts as new everywhere: after the pictures behind the
@@ -49,7 +50,7 @@ class ViewDamageTracker {
     ViewGeometry view;
     int32_t surfaceWidth = 0, surfaceHeight = 0;
     GridPoint viewOrigin;
-    int32_t zoomLevel = 0, currentLayer = 0;
+    SurfaceKind currentLayer = SurfaceKind::Floor;
     const void* scaledPictures = nullptr;
     int32_t textureCount = 0;
     std::array<PictureKey, MaxTextures> thumbnails{};  // frame 0 of each texture, or none
@@ -58,14 +59,15 @@ class ViewDamageTracker {
   };
 
   static void Capture(const MapDocument& document, const EditorState& editor, const ViewGeometry& view,
-                      int32_t surfaceWidth, int32_t surfaceHeight, Frame& frame);
+                      const ScaledPictureCache* scaledPictures, int32_t surfaceWidth, int32_t surfaceHeight,
+                      Frame& frame);
   void AddCells(const MapDocument& document, const EditorState& editor, std::vector<ViewRect>& parts) const;
 
   bool known = false;
   Frame frame;
   std::unique_ptr<std::array<MapCell, GridCells>> cells = std::make_unique<std::array<MapCell, GridCells>>();
   Selection selection;
-  int32_t toolMode = 0;
+  ToolMode toolMode = ToolMode::Paint;
   int32_t currentSlot = 0;
   std::array<PaletteSlot, PaletteSlotCount> paletteSlots{};
   CameraMarkerState cameraMarker;

@@ -3,6 +3,8 @@
 #include "view/MapView.h"
 #include "view/ViewColours.h"
 
+namespace tessmoor {
+
 ViewRect MapArea(const ViewGeometry& view) {
   return {MapAreaLeft, MapAreaTop, view.width - view.verticalBarWidth - 3, view.height - view.horizontalBarHeight - 3};
 }
@@ -23,3 +25,5 @@ ScrollBarLayout LayoutScrollBars(int32_t clientWidth, int32_t clientHeight, int3
   layout.verticalPageStep = (clientHeight - viewPortTop - 6) / size - 1;
   return layout;
 }
+
+}  // namespace tessmoor

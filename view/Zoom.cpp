@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace tessmoor {
+
 int32_t ClampZoomLevel(int32_t level) { return std::clamp(level, LargestZoomLevel, SmallestZoomLevel); }
 
 int32_t CellPictureSizeAt(int32_t level) { return 128 >> ClampZoomLevel(level); }
@@ -32,3 +34,5 @@ int32_t ZoomedOrigin(int32_t origin, int32_t pixel, int32_t fromLevel, int32_t t
   const int32_t cell = origin + offset / CellPitchAt(fromLevel);
   return std::clamp(cell - offset / CellPitchAt(toLevel), 0, std::max(0, scrollMaximum));
 }
+
+}  // namespace tessmoor

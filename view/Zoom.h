@@ -7,6 +7,8 @@
 #include "document/MapDocument.h"
 #include "view/MapView.h"
 
+namespace tessmoor {
+
 constexpr int32_t ZoomLevelCount = 5;
 constexpr int32_t DefaultZoomLevel = 1;
 constexpr int32_t LargestZoomLevel = 0;
@@ -33,3 +35,5 @@ int32_t ScrollMaximum(int32_t level, int32_t mapAreaExtent);
 // the pointer at `pixel` (view pixels from the map area's start): the cell under
 // the pointer stays under it, as far as the scroll range allows.
 int32_t ZoomedOrigin(int32_t origin, int32_t pixel, int32_t fromLevel, int32_t toLevel, int32_t scrollMaximum);
+
+}  // namespace tessmoor

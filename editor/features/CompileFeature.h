@@ -9,10 +9,10 @@
 
 #include "editor/features/FeatureContext.h"
 
+namespace tessmoor {
+
 class MapCompiler;
 class TFrmCompile;
-
-namespace tessmoor {
 
 class FileFeature;
 

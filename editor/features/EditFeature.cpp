@@ -3,6 +3,7 @@
 #include <QAction>
 
 #include "edit/BlockPlacement.h"
+#include "edit/CellBlocks.h"
 #include "edit/CellCommands.h"
 #include "editor/BlockPlacementTool.h"
 #include "editor/EditorPropertiesForm.h"
@@ -44,14 +45,14 @@ EditFeature::EditFeature(const FeatureContext& context, ToolWindowsFeature& tool
                [&model, &editor, &registry] {
                  CopySelection(model.Map(), editor);
                  // Kept current here as well, so the paste shortcuts work without opening the menu.
-                 registry.Action("EditPaste")->setEnabled(editor.clipboard.cells != nullptr);
+                 registry.Action("EditPaste")->setEnabled(!editor.clipboard->IsEmpty());
                });
   registry.Add({"EditPaste",
                 "&Einfügen",
                 "&Bearbeiten",
                 {QKeySequence(Qt::SHIFT | Qt::Key_Delete), Ctrl(Qt::Key_V)},
                 MainWindowScope,
-                [&editor] { return editor.clipboard.cells != nullptr; }},
+                [&editor] { return !editor.clipboard->IsEmpty(); }},
                [this] { Paste(); });
   registry.Add({"EditSelection", "&Auswahl bearbeiten...", "&Bearbeiten", {Ctrl(Qt::Key_E)}}, [&toolWindows, &editor] {
     toolWindows.Bind(CellBinding::Range(SelectedCells(editor.selection)));
@@ -67,14 +68,14 @@ EditFeature::EditFeature(const FeatureContext& context, ToolWindowsFeature& tool
 EditFeature::~EditFeature() { context_.session.Model().RemoveObserver(this); }
 
 void EditFeature::DocumentChanged(const DocumentChange& change) {
-  if (change.Has(HistoryChanged | DocumentReplaced)) UpdateHistoryActions();
+  if (change.Has(DocumentChangeFlag::HistoryChanged | DocumentChangeFlag::DocumentReplaced)) UpdateHistoryActions();
 }
 
 // The block shows at the selection's top-left cell and follows the pointer; Enter
 // there writes exactly what the paste always wrote.
 void EditFeature::Paste() {
   EditorState& editor = context_.session.Editor();
-  const CellClipboard& clipboard = editor.clipboard;
+  const CellClipboard& clipboard = *editor.clipboard;
   if (clipboard.IsEmpty()) return;
   CellBlock block{clipboard.width, clipboard.height,
                   std::vector<MapCell>(clipboard.cells.get(),
@@ -88,7 +89,7 @@ void EditFeature::Paste() {
         context_.session.Editor().selection = {result.range.x1, result.range.y1, result.range.x2, result.range.y2};
         // A paste is placed once; a stamp stays for the next placement.
         placement_.Stop();
-        context_.view.RedrawView();
+        context_.view.RefreshViews();
       });
 }
 

@@ -20,7 +20,7 @@ class MapViewHost {
  public:
   virtual ~MapViewHost() = default;
   // Composes the picture and shows it, and the 3D window's selection outline.
-  virtual void RedrawView() = 0;
+  virtual void RefreshViews() = 0;
   // The map picture alone (the camera marker moved).
   virtual void RedrawMapView() = 0;
   // Selects the cell, as a click on it does, and scrolls until it is whole in sight.

@@ -11,9 +11,10 @@
 #include "editor/features/FeatureContext.h"
 
 class QMenu;
-class RecentFiles;
 
 namespace tessmoor {
+
+class RecentFiles;
 
 class FileFeature : public QObject {
   Q_OBJECT

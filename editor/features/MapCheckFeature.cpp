@@ -23,7 +23,7 @@ MapCheckFeature::~MapCheckFeature() {
 }
 
 void MapCheckFeature::DocumentChanged(const DocumentChange& change) {
-  if (change.Has(CellsChanged | TexturesChanged | StartPositionChanged)) FrmMapCheck->MapChanged();
+  if (change.Has(DocumentChangeFlag::CellsChanged | DocumentChangeFlag::TexturesChanged | DocumentChangeFlag::StartPositionChanged)) FrmMapCheck->MapChanged();
 }
 
 }  // namespace tessmoor

@@ -7,9 +7,9 @@
 #include "edit/DocumentModel.h"
 #include "editor/features/FeatureContext.h"
 
-class TFrmMapCheck;
-
 namespace tessmoor {
+
+class TFrmMapCheck;
 
 class MapCheckFeature : public QObject, public DocumentObserver {
   Q_OBJECT

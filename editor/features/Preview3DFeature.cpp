@@ -66,7 +66,7 @@ void Preview3DFeature::SelectionChanged() {
 }
 
 void Preview3DFeature::DocumentChanged(const DocumentChange& change) {
-  if (Frm3DView && change.Has(CellsChanged | TexturesChanged | StartPositionChanged)) Frm3DView->DocumentChanged();
+  if (Frm3DView && change.Has(DocumentChangeFlag::CellsChanged | DocumentChangeFlag::TexturesChanged | DocumentChangeFlag::StartPositionChanged)) Frm3DView->DocumentChanged();
 }
 
 bool Preview3DFeature::Create3DView() {
@@ -112,14 +112,14 @@ void Preview3DFeature::Show3DViewFrom(std::optional<GridPoint> cell) {
 void Preview3DFeature::Preview3DVisible(bool visible) {
   context_.registry.Action("View3D")->setChecked(visible);
   context_.registry.RefreshEnabled();
-  context_.session.Editor().cameraMarker.shown = visible;
+  context_.session.MapView().cameraMarker.shown = visible;
   if (visible) PreviewCameraMoved();
   context_.view.RedrawMapView();
 }
 
 void Preview3DFeature::PreviewCameraMoved() {
   const PreviewCamera& camera = Frm3DView->View().Camera();
-  CameraMarkerState& marker = context_.session.Editor().cameraMarker;
+  CameraMarkerState& marker = context_.session.MapView().cameraMarker;
   marker.cell = camera.Cell();
   marker.yaw = camera.Yaw();
   context_.view.RedrawMapView();

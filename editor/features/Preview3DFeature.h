@@ -10,9 +10,9 @@
 #include "edit/DocumentModel.h"
 #include "editor/features/FeatureContext.h"
 
-class TFrm3DView;
-
 namespace tessmoor {
+
+class TFrm3DView;
 
 class Preview3DFeature : public QObject, public DocumentObserver {
   Q_OBJECT

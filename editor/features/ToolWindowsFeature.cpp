@@ -29,7 +29,6 @@ ToolWindowsFeature::ToolWindowsFeature(const FeatureContext& context) : context_
                [this] { FrmTextureEditor->exec(); });
   registry.Add({"EditSetStartPos", "&Startposition festlegen...", "&Bearbeiten"}, [this] { EditSetStartPosClick(); });
   connect(FrmProperties, &TFrmProperties::visibilityChanged, properties, &QAction::setChecked);
-  connect(FrmProperties, &TFrmProperties::slotEdited, this, [this] { context_.view.RedrawView(); });
   session.Model().AddObserver(this);
 }
 
@@ -59,7 +58,7 @@ void ToolWindowsFeature::ActivateProperties() { FrmProperties->activateWindow();
 
 void ToolWindowsFeature::DocumentChanged(const DocumentChange& change) {
   // A new document leaves nothing for the properties window to edit.
-  if (change.Has(DocumentReplaced)) FrmProperties->hide();
+  if (change.Has(DocumentChangeFlag::DocumentReplaced)) FrmProperties->hide();
 }
 
 void ToolWindowsFeature::EditSetStartPosClick() {

@@ -9,11 +9,11 @@
 #include "editor/features/FeatureContext.h"
 #include "view/EditingTools.h"
 
+namespace tessmoor {
+
 class TFrmProperties;
 class TFrmSetStartPos;
 class TFrmTextureEditor;
-
-namespace tessmoor {
 
 class ToolWindowsFeature : public QObject, public DocumentObserver {
   Q_OBJECT

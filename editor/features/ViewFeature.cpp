@@ -27,7 +27,7 @@ void ViewFeature::RegisterLayers() {
     QAction* item = context_.registry.Add({id, text, "&Ansicht", {Ctrl(key)}}, nullptr);
     item->setCheckable(true);
     item->setData(static_cast<int>(layer));
-    item->setChecked(context_.session.Editor().currentLayer == static_cast<int>(layer));
+    item->setChecked(context_.session.Editor().currentLayer == layer);
     ViewLayers->addAction(item);
   };
   addLayer("ViewFloor", "&Boden", SurfaceKind::Floor, Qt::Key_F1);
@@ -36,8 +36,8 @@ void ViewFeature::RegisterLayers() {
   addLayer("ViewPedestalFloor", "Sockel - B&oden", SurfaceKind::PedestalFloor, Qt::Key_F4);
   addLayer("ViewPedestalCeiling", "Sockel - De&cke", SurfaceKind::PedestalCeiling, Qt::Key_F5);
   connect(ViewLayers, &QActionGroup::triggered, this, [this](QAction* item) {
-    context_.session.Editor().currentLayer = item->data().toInt();
-    context_.view.RedrawView();
+    context_.session.Editor().currentLayer = static_cast<SurfaceKind>(item->data().toInt());
+    context_.view.RefreshViews();
   });
 }
 
@@ -49,7 +49,6 @@ void ViewFeature::ShowLayer(int layer) {
 
 void ViewFeature::RegisterZoom() {
   CommandRegistry& registry = context_.registry;
-  EditorState& editor = context_.session.Editor();
   MapViewHost& view = context_.view;
   registry.Add({"ViewZoomIn",
                 "Ver&größern",
@@ -57,9 +56,9 @@ void ViewFeature::RegisterZoom() {
                 {Ctrl(Qt::Key_Plus), Ctrl(Qt::Key_Equal),
                  // where "+" is a shifted key, the key arrives with Shift held
                  QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Plus)}},
-               [this, &editor, &view] { view.ZoomTo(editor.zoomLevel - 1, MapAreaCentre()); });
+               [this, &view] { view.ZoomTo(view.Geometry().zoomLevel - 1, MapAreaCentre()); });
   registry.Add({"ViewZoomOut", "Ver&kleinern", "&Ansicht", {Ctrl(Qt::Key_Minus)}},
-               [this, &editor, &view] { view.ZoomTo(editor.zoomLevel + 1, MapAreaCentre()); });
+               [this, &view] { view.ZoomTo(view.Geometry().zoomLevel + 1, MapAreaCentre()); });
   // Back at the original size from the whole map, the view starts where the map starts, as it first did.
   registry.Add({"ViewZoomReset", "Origi&nalgröße", "&Ansicht", {Ctrl(Qt::Key_0)}},
                [&view] { view.ZoomTo(DefaultZoomLevel, QPoint(MapAreaLeft, MapAreaTop)); });

@@ -9,12 +9,15 @@
 #include <random>
 
 #include "app/EditorSession.h"
+#include "edit/CellBlocks.h"
 #include "edit/CellCommands.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDir.h"
 #include "view/EditingTools.h"
 
-using tessmoor::EditorSession;
+namespace tessmoor {
+
+
 
 namespace {
 
@@ -104,3 +107,5 @@ TEST(EditorSession, TwoSessionsEditUndoCopyAndSaveWithoutSeeingEachOther) {
 }
 
 }  // namespace
+
+}  // namespace tessmoor

@@ -9,6 +9,8 @@
 #include "support/ScriptedDialogs.h"
 #include "support/TempDir.h"
 
+namespace tessmoor {
+
 namespace {
 
 // Remembers every change the document reported.
@@ -119,7 +121,7 @@ TEST(FileWorkflow, OpenLoadsTheMapAndNamesItInTheCaption) {
   EXPECT_FALSE(e.Doc().modified);
   EXPECT_FALSE(e.model.History().CanUndo()) << "opening clears the history";
   ASSERT_FALSE(e.log.changes.empty());
-  EXPECT_TRUE(e.log.changes.back().Has(DocumentReplaced | FileNameChanged));
+  EXPECT_TRUE(e.log.changes.back().Has(DocumentChangeFlag::DocumentReplaced | DocumentChangeFlag::FileNameChanged));
 }
 
 TEST(FileWorkflow, SaveAfterSaveAsWritesWithoutADialog) {
@@ -156,3 +158,5 @@ TEST(FileWorkflow, ClosingAsksOnlyWithUnsavedChanges) {
   // Yes with a cancelled save dialog keeps the program open.
   EXPECT_FALSE(e.commands.ConfirmClose());
 }
+
+}  // namespace tessmoor

@@ -16,6 +16,8 @@
 #include "support/ScriptedDialogs.h"
 #include "support/TempDir.h"
 
+namespace tessmoor {
+
 namespace {
 
 std::vector<uint8_t> EditedMapBytes(float floor) {
@@ -166,3 +168,5 @@ TEST(RecoveryOffer, JaRestoresUnsavedUnderTheOriginalNameNeinDeletesClosingKeeps
   own.reset();
   EXPECT_TRUE(std::filesystem::is_empty(folder));
 }
+
+}  // namespace tessmoor

@@ -8,6 +8,8 @@
 #include "document/MapDocument.h"
 #include "document/PascalString.h"
 
+namespace tessmoor {
+
 namespace check_test {
 
 constexpr uint16_t FloorTexture = 0, CeilingTexture = 1, WallTexture = 2, StepTexture = 3;
@@ -40,18 +42,20 @@ inline std::unique_ptr<MapDocument> CleanRoom() {
       const bool corner = (x == RoomLow || x == RoomHigh) && (y == RoomLow || y == RoomHigh);
       if (outline) {
         SetType(cell, CellType::Wall);
-        if (!corner) cell.texture[Wall] = WallTexture;
+        if (!corner) cell.texture[SurfaceKind::Wall] = WallTexture;
         continue;
       }
-      cell.texture[Floor] = FloorTexture;
-      cell.texture[Ceiling] = CeilingTexture;
+      cell.texture[SurfaceKind::Floor] = FloorTexture;
+      cell.texture[SurfaceKind::Ceiling] = CeilingTexture;
     }
   }
   MapCell& step = map->Cell(15, 15);
   step.floorHeight = 16;
-  step.texture[PedestalFloor] = StepTexture;
+  step.texture[SurfaceKind::PedestalFloor] = StepTexture;
   map->startPosition = {12, 12};
   return map;
 }
 
 }  // namespace check_test
+
+}  // namespace tessmoor

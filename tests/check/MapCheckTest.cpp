@@ -13,6 +13,8 @@
 #include "tools/tmgen/CourtyardMap.h"
 #include "tools/tmgen/SampleMap.h"
 
+namespace tessmoor {
+
 using namespace check_test;
 
 // Readable failures: the line tmcompile would print.
@@ -42,19 +44,19 @@ const SpoiltMap SpoiltMaps[] = {
      [](MapDocument& m) { SetType(m.Cell(11, 18), CellType::WindowVertical); },
      {At(W, 11, 18, "Fenster ohne Wandtextur")}},
     {"wall without texture beside an open floor",
-     [](MapDocument& m) { m.Cell(RoomLow, 14).texture[Wall] = NoTexture; },
+     [](MapDocument& m) { m.Cell(RoomLow, 14).texture[SurfaceKind::Wall] = NoTexture; },
      {At(W, RoomLow, 14, "Wand ohne Wandtextur neben offener Zelle")}},
     {"buried and corner walls may carry a texture",
      [](MapDocument& m) {
-       m.Cell(RoomHigh, RoomLow).texture[Wall] = WallTexture;
+       m.Cell(RoomHigh, RoomLow).texture[SurfaceKind::Wall] = WallTexture;
        SetType(m.Cell(30, 30), CellType::Wall);
-       m.Cell(30, 30).texture[Wall] = WallTexture;
+       m.Cell(30, 30).texture[SurfaceKind::Wall] = WallTexture;
      },
      {}},
     {"a bare wall beside open cells without floor shows no hole",
      [](MapDocument& m) {
-       m.Cell(11, 12).texture[Floor] = NoTexture;
-       m.Cell(10, 12).texture[Wall] = NoTexture;
+       m.Cell(11, 12).texture[SurfaceKind::Floor] = NoTexture;
+       m.Cell(10, 12).texture[SurfaceKind::Wall] = NoTexture;
      },
      {}},
     {"ceiling corner below the floor",
@@ -64,7 +66,7 @@ const SpoiltMap SpoiltMaps[] = {
      [](MapDocument& m) {
        MapCell& basin = m.Cell(14, 12);
        SetType(basin, CellType::WaterBasin);
-       basin.texture[Wall] = WallTexture;
+       basin.texture[SurfaceKind::Wall] = WallTexture;
        basin.ceilingHeight[1] = 100;
        basin.waterLevel = 101;
      },
@@ -73,7 +75,7 @@ const SpoiltMap SpoiltMaps[] = {
      [](MapDocument& m) {
        MapCell& basin = m.Cell(14, 12);
        SetType(basin, CellType::WaterBasin);
-       basin.texture[Wall] = WallTexture;
+       basin.texture[SurfaceKind::Wall] = WallTexture;
        basin.waterLevel = -1;
      },
      {At(W, 14, 12, "Wasserspiegel nicht zwischen Boden und Decke")}},
@@ -81,7 +83,7 @@ const SpoiltMap SpoiltMaps[] = {
      [](MapDocument& m) { m.textures[CeilingTexture].frameCount = 0; },
      {At(W, 11, 11, "Textur „Decke“ hat keine Bilder")}},
     {"open floor on the grid edge",
-     [](MapDocument& m) { m.Cell(0, 30).texture[Floor] = FloorTexture; },
+     [](MapDocument& m) { m.Cell(0, 30).texture[SurfaceKind::Floor] = FloorTexture; },
      {At(W, 0, 30, "Offener Boden am Kartenrand")}},
     {"unused texture",
      [](MapDocument& m) {
@@ -92,7 +94,7 @@ const SpoiltMap SpoiltMaps[] = {
      },
      {Anywhere(H, "Textur „Übrig“ wird nicht benutzt")}},
     {"reference beyond the table",
-     [](MapDocument& m) { m.Cell(12, 12).texture[PedestalCeiling] = 9; },
+     [](MapDocument& m) { m.Cell(12, 12).texture[SurfaceKind::PedestalCeiling] = 9; },
      {At(E, 12, 12, "Textur 9 (Sockel - Decke) fehlt in der Tabelle")}},
     {"start outside the grid",
      [](MapDocument& m) {
@@ -141,7 +143,7 @@ TEST(MapCheckTest, TooManyPolygonsAreCountedInFull) {
   for (MapCell& cell : map->cells) {
     SetCellDefaults(cell);
     SetType(cell, CellType::Column);
-    cell.texture[Wall] = WallTexture;
+    cell.texture[SurfaceKind::Wall] = WallTexture;
   }
   const MapFindings findings = CheckMap(*map);
   ASSERT_FALSE(findings.empty());
@@ -159,8 +161,8 @@ TEST(MapCheckTest, TooManyTextureCoordinatesAreAnError) {
       MapCell& cell = map->Cell(x, y);
       SetCellDefaults(cell);
       for (float& corner : cell.ceilingHeight) corner = (x + y) % 2 ? 144.0f : 128.0f;
-      cell.texture[PedestalCeiling] = StepTexture;
-      cell.textureOffset[PedestalCeiling] = int16_t(offset++ % 2000);
+      cell.texture[SurfaceKind::PedestalCeiling] = StepTexture;
+      cell.textureOffset[SurfaceKind::PedestalCeiling] = int16_t(offset++ % 2000);
     }
   }
   const MapFindings findings = CheckMap(*map);
@@ -193,7 +195,7 @@ void ExpectBareWallsWarnedWhereTheyWouldShowAFace(MapDocument& map, const Column
   const MapFindings findings = CheckMap(map);
   const auto undressed = std::make_unique<std::array<MapCell, GridCells>>(map.cells);
   for (MapCell& cell : map.cells) {
-    if (cell.type == uint8_t(CellType::Wall) && cell.texture[Wall] == NoTexture) cell.texture[Wall] = 0;
+    if (cell.type == uint8_t(CellType::Wall) && cell.texture[SurfaceKind::Wall] == NoTexture) cell.texture[SurfaceKind::Wall] = 0;
   }
   auto counts = std::make_unique<FaceCounts>();
   CountFaces(map, profile, *counts);
@@ -201,7 +203,7 @@ void ExpectBareWallsWarnedWhereTheyWouldShowAFace(MapDocument& map, const Column
   for (int x = 0; x < GridSize; ++x) {
     for (int y = 0; y < GridSize; ++y) {
       const MapCell& cell = map.Cell(x, y);
-      const bool bare = cell.type == uint8_t(CellType::Wall) && cell.texture[Wall] == NoTexture;
+      const bool bare = cell.type == uint8_t(CellType::Wall) && cell.texture[SurfaceKind::Wall] == NoTexture;
       const bool wouldShow = bare && counts->cellPolygons[size_t(x * GridSize + y)] > 0;
       const bool warned = std::count(findings.begin(), findings.end(),
                                      At(W, x, y, "Wand ohne Wandtextur neben offener Zelle")) == 1;
@@ -247,3 +249,5 @@ TEST(MapCheckTest, FaceCountsMatchTheCompile) {
 }
 
 }  // namespace
+
+}  // namespace tessmoor

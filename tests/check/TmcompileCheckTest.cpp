@@ -12,6 +12,8 @@
 #include "tools/tmgen/CourtyardMap.h"
 #include "tools/tmgen/SampleMap.h"
 
+namespace tessmoor {
+
 using namespace check_test;
 
 namespace {
@@ -73,3 +75,5 @@ TEST_F(TmcompileCheckTest, RefusesAModelPathAndMissingMaps) {
 }
 
 }  // namespace
+
+}  // namespace tessmoor

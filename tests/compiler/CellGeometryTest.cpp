@@ -7,6 +7,8 @@
 #include "compiler/CellGeometry.h"
 #include "compiler/CompilerTestMaps.h"
 
+namespace tessmoor {
+
 using namespace compiler_test;
 
 namespace {
@@ -85,7 +87,7 @@ TEST_F(CellGeometryTest, WholeMapCountsForOpenWallAndColumnMaps) {
     auto map = FlatOpenMap();
     if (c.x >= 0) {
       map->Cell(c.x, c.y).type = static_cast<uint8_t>(c.type);
-      map->Cell(c.x, c.y).texture[Wall] = WallTexture;
+      map->Cell(c.x, c.y).texture[SurfaceKind::Wall] = WallTexture;
     }
     ASSERT_TRUE(BuildGeometry(*map, builder));
     EXPECT_EQ(builder.PolygonCount(), c.polygons);
@@ -99,7 +101,7 @@ TEST_F(CellGeometryTest, FirstColumnFaceRunsFromPointOneToPointZero) {
   auto map = FlatOpenMap();
   MapCell& cell = map->Cell(3, 5);
   cell.type = static_cast<uint8_t>(CellType::Column);
-  cell.texture[Wall] = WallTexture;
+  cell.texture[SurfaceKind::Wall] = WallTexture;
   ASSERT_TRUE(BuildGeometry(*map, builder));
   const std::vector<int> polygons = PolygonsOf(3, 5);
   ASSERT_EQ(polygons.size(), 14u);  // floor, ceiling, twelve sides
@@ -124,8 +126,8 @@ TEST_F(CellGeometryTest, WallSideVFollowsTheOffset) {
     auto map = FlatOpenMap();
     MapCell& wall = map->Cell(10, 10);
     wall.type = static_cast<uint8_t>(CellType::Wall);
-    wall.texture[Wall] = WallTexture;
-    wall.textureOffset[Wall] = c.offset;
+    wall.texture[SurfaceKind::Wall] = WallTexture;
+    wall.textureOffset[SurfaceKind::Wall] = c.offset;
     ASSERT_TRUE(BuildGeometry(*map, builder));
     const std::vector<int> polygons = PolygonsOf(10, 10);
     ASSERT_EQ(polygons.size(), 4u);
@@ -152,10 +154,10 @@ TEST_F(CellGeometryTest, VerticalFaceVUsesTheDropFromEachUpperCorner) {
   auto map = EmptyMap();
   MapCell& wall = map->Cell(4, 4);
   wall.type = static_cast<uint8_t>(CellType::Wall);
-  wall.texture[Wall] = WallTexture;
-  wall.textureOffset[Wall] = 10;
+  wall.texture[SurfaceKind::Wall] = WallTexture;
+  wall.textureOffset[SurfaceKind::Wall] = 10;
   MapCell& open = map->Cell(4, 3);  // the wall's first neighbour
-  open.texture[Floor] = FloorTexture;
+  open.texture[SurfaceKind::Floor] = FloorTexture;
   open.floorHeight = 16.5f;
   open.ceilingHeight[2] = 100.25f;  // at the wall's P0
   open.ceilingHeight[3] = 140.0f;   // at P1
@@ -175,18 +177,18 @@ TEST_F(CellGeometryTest, WallBuildsSidesOnlyTowardsOpenFloors) {
   auto map = EmptyMap();
   MapCell& wall = map->Cell(0, 0);  // the border lies above and to the left
   wall.type = static_cast<uint8_t>(CellType::Wall);
-  wall.texture[Wall] = WallTexture;
-  wall.texture[Floor] = FloorTexture;  // a wall has no floor of its own
+  wall.texture[SurfaceKind::Wall] = WallTexture;
+  wall.texture[SurfaceKind::Floor] = FloorTexture;  // a wall has no floor of its own
   MapCell& otherWall = map->Cell(1, 0);
   otherWall.type = static_cast<uint8_t>(CellType::Wall);
-  otherWall.texture[Floor] = FloorTexture;
-  map->Cell(0, 1).texture[Floor] = FloorTexture;
+  otherWall.texture[SurfaceKind::Floor] = FloorTexture;
+  map->Cell(0, 1).texture[SurfaceKind::Floor] = FloorTexture;
 
   ASSERT_TRUE(BuildGeometry(*map, builder));
   EXPECT_EQ(builder.Summary(0, 0).polygonCount, 1);  // towards (0, 1) only
   EXPECT_EQ(builder.Summary(1, 0).polygonCount, 0);  // a wall without a wall texture
 
-  map->Cell(0, 1).texture[Floor] = NoTexture;
+  map->Cell(0, 1).texture[SurfaceKind::Floor] = NoTexture;
   ASSERT_TRUE(BuildGeometry(*map, builder));
   EXPECT_EQ(builder.PolygonCount(), 0);
 }
@@ -196,11 +198,11 @@ TEST_F(CellGeometryTest, FloorStepIsBuiltByTheHigherCellOnly) {
   MapCell& high = map->Cell(5, 5);
   MapCell& low = map->Cell(6, 5);  // high's fourth neighbour (x + 1)
   for (MapCell* cell : {&high, &low}) {
-    cell->texture[Floor] = FloorTexture;
-    cell->texture[PedestalFloor] = StepTexture;
+    cell->texture[SurfaceKind::Floor] = FloorTexture;
+    cell->texture[SurfaceKind::PedestalFloor] = StepTexture;
   }
   high.floorHeight = 32.0f;
-  high.textureOffset[PedestalFloor] = 32;
+  high.textureOffset[SurfaceKind::PedestalFloor] = 32;
   map->Cell(5, 6).floorHeight = -8.0f;  // lower, but without a floor texture
 
   ASSERT_TRUE(BuildGeometry(*map, builder));
@@ -237,8 +239,8 @@ TEST_F(CellGeometryTest, CeilingStepsAreBuiltByTheLowerCeilingAndByBothWhereThey
     auto map = EmptyMap();
     MapCell& a = map->Cell(5, 5);
     MapCell& b = map->Cell(5, 6);
-    a.texture[PedestalCeiling] = StepTexture;
-    b.texture[PedestalCeiling] = StepTexture;
+    a.texture[SurfaceKind::PedestalCeiling] = StepTexture;
+    b.texture[SurfaceKind::PedestalCeiling] = StepTexture;
     a.ceilingHeight[3] = 140.0f;  // at corner (5, 6)
     a.ceilingHeight[2] = 200.0f;  // at corner (6, 6)
     b.ceilingHeight[0] = c.lowerP0;
@@ -261,9 +263,9 @@ TEST_F(CellGeometryTest, EveryFaceIsWoundTowardsTheSideItIsSeenFrom) {
   auto setCell = [&](int x, int y, CellType type) -> MapCell& {
     MapCell& cell = map->Cell(x, y);
     cell.type = static_cast<uint8_t>(type);
-    cell.texture[Floor] = FloorTexture;
-    cell.texture[Ceiling] = CeilingTexture;
-    cell.texture[Wall] = WallTexture;
+    cell.texture[SurfaceKind::Floor] = FloorTexture;
+    cell.texture[SurfaceKind::Ceiling] = CeilingTexture;
+    cell.texture[SurfaceKind::Wall] = WallTexture;
     return cell;
   };
   setCell(10, 10, CellType::WindowHorizontal);
@@ -299,12 +301,12 @@ TEST_F(CellGeometryTest, OpenKindsBuildFloorCeilingThenTheirOwnFace) {
   auto map = FlatOpenMap();
   MapCell& water = map->Cell(8, 8);
   water.type = static_cast<uint8_t>(CellType::WaterBasin);
-  water.texture[Wall] = WallTexture;
+  water.texture[SurfaceKind::Wall] = WallTexture;
   water.opacity = 90;
   water.waterLevel = 40.0f;
   MapCell& window = map->Cell(12, 8);
   window.type = static_cast<uint8_t>(CellType::WindowVertical);
-  window.texture[Wall] = WallTexture;
+  window.texture[SurfaceKind::Wall] = WallTexture;
   window.ceilingHeight[0] = 100.0f;  // the pane's top follows corner 0 alone
   window.ceilingHeight[2] = 300.0f;
   window.opacity = 255;
@@ -330,8 +332,8 @@ TEST_F(CellGeometryTest, OpenKindsBuildFloorCeilingThenTheirOwnFace) {
 TEST_F(CellGeometryTest, SummariesAreFilledForEveryCell) {
   auto map = FlatOpenMap();
   MapCell& cell = map->Cell(2, 3);
-  cell.texture[Floor] = NoTexture;
-  cell.texture[Ceiling] = NoTexture;
+  cell.texture[SurfaceKind::Floor] = NoTexture;
+  cell.texture[SurfaceKind::Ceiling] = NoTexture;
   cell.type = 9;  // unknown kinds are kept and build like open cells
   cell.opacity = 77;
   cell.reserved = 0xBEEF;
@@ -362,8 +364,8 @@ TEST_F(CellGeometryTest, DiagonalCellsShareTheirCommonCorner) {
   // The later cell finds the earlier one through its (x-1, y-1) and its (x+1, y-1) search.
   for (const Case& c : {Case{3, 3, 4, 4}, Case{5, 3, 4, 4}}) {
     auto map = EmptyMap();
-    map->Cell(c.firstX, c.firstY).texture[Floor] = FloorTexture;
-    map->Cell(c.secondX, c.secondY).texture[Floor] = FloorTexture;
+    map->Cell(c.firstX, c.firstY).texture[SurfaceKind::Floor] = FloorTexture;
+    map->Cell(c.secondX, c.secondY).texture[SurfaceKind::Floor] = FloorTexture;
     ASSERT_TRUE(BuildGeometry(*map, builder));
     EXPECT_EQ(builder.VertexCount(), 7) << c.firstX;
   }
@@ -384,7 +386,7 @@ TEST_F(CellGeometryTest, StopsAtTheFirstFaceThatDoesNotFit) {
   for (int x = 0; x < 64; ++x) {
     for (int y = 0; y < 64; ++y) {
       MapCell& cell = map->Cell(x, y);
-      cell.texture[PedestalFloor] = StepTexture;
+      cell.texture[SurfaceKind::PedestalFloor] = StepTexture;
       if ((x + y) % 2 == 0) cell.floorHeight = 32.0f;
     }
   }
@@ -414,8 +416,8 @@ TEST(WeldSearchTest, HashedSearchesBuildTheSameTablesAsThePlainWalksOnRandomMaps
         for (uint16_t& texture : cell.texture) texture = random() % 3 == 0 ? NoTexture : uint16_t(random() % 4);
         cell.floorHeight = float(random() % 5 * 8);
         for (float& corner : cell.ceilingHeight) corner = 100.0f + float(random() % 4 * 10);
-        cell.textureOffset[Wall] = int16_t(random() % 3 * 16);
-        cell.textureOffset[PedestalFloor] = int16_t(random() % 3 * 16);
+        cell.textureOffset[SurfaceKind::Wall] = int16_t(random() % 3 * 16);
+        cell.textureOffset[SurfaceKind::PedestalFloor] = int16_t(random() % 3 * 16);
       }
     }
     ASSERT_TRUE(BuildGeometry(*map, *plain));
@@ -427,3 +429,5 @@ TEST(WeldSearchTest, HashedSearchesBuildTheSameTablesAsThePlainWalksOnRandomMaps
     EXPECT_TRUE(equal(hashed->TexCoordIndices(), plain->TexCoordIndices()));
   }
 }
+
+}  // namespace tessmoor

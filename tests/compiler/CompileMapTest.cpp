@@ -8,6 +8,8 @@
 #include "support/FaultyFileOps.h"
 #include "support/TempDir.h"
 
+namespace tessmoor {
+
 using namespace compiler_test;
 
 namespace {
@@ -26,7 +28,7 @@ std::unique_ptr<MapDocument> TooManyPolygonsMap() {
   auto map = FlatOpenMap();
   for (int x = 0; x < 64; ++x) {
     for (int y = 0; y < 64; ++y) {
-      map->Cell(x, y).texture[PedestalFloor] = StepTexture;
+      map->Cell(x, y).texture[SurfaceKind::PedestalFloor] = StepTexture;
       if ((x + y) % 2 == 0) map->Cell(x, y).floorHeight = 32.0f;
     }
   }
@@ -39,10 +41,10 @@ std::unique_ptr<MapDocument> TooManyTexCoordsMap() {
   for (int x = 0; x < 64; ++x) {
     for (int y = 0; y < 12; ++y) {
       MapCell& cell = map->Cell(x, y);
-      cell.texture[Floor] = FloorTexture;
-      cell.texture[PedestalFloor] = StepTexture;
+      cell.texture[SurfaceKind::Floor] = FloorTexture;
+      cell.texture[SurfaceKind::PedestalFloor] = StepTexture;
       cell.floorHeight = float((x * 37 + y * 11) % 997);
-      cell.textureOffset[PedestalFloor] = int16_t(x * 13 + y * 7);
+      cell.textureOffset[SurfaceKind::PedestalFloor] = int16_t(x * 13 + y * 7);
     }
   }
   return map;
@@ -171,3 +173,5 @@ TEST(CompileMapTest, ModelInAMissingDirectoryCannotBeCreated) {
   EXPECT_FALSE(compiler.Compile(*EmptyMap(), path, log));
   EXPECT_EQ(log.lines.back(), "Fehler beim Erstellen von " + path + "!");
 }
+
+}  // namespace tessmoor

@@ -7,6 +7,8 @@
 #include "compiler/MeshBuilder.h"
 #include "document/MapDocument.h"
 
+namespace tessmoor {
+
 namespace compiler_test {
 
 constexpr uint16_t FloorTexture = 0;
@@ -27,8 +29,8 @@ inline std::unique_ptr<MapDocument> FlatOpenMap() {
   auto document = EmptyMap();
   document->textureCount = 4;
   for (MapCell& cell : document->cells) {
-    cell.texture[Floor] = FloorTexture;
-    cell.texture[Ceiling] = CeilingTexture;
+    cell.texture[SurfaceKind::Floor] = FloorTexture;
+    cell.texture[SurfaceKind::Ceiling] = CeilingTexture;
   }
   return document;
 }
@@ -53,3 +55,5 @@ inline std::array<FaceVertex, 4> PolygonCorners(const MeshBuilder& builder, int 
 }
 
 }  // namespace compiler_test
+
+}  // namespace tessmoor

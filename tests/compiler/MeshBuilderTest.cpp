@@ -9,6 +9,8 @@
 
 #include "compiler/MeshBuilder.h"
 
+namespace tessmoor {
+
 namespace {
 
 FaceVertex Corner(float x, float y, float z, float u = 0, float v = 0) { return {x, y, z, u, v}; }
@@ -295,3 +297,5 @@ TEST(VertexSearchTest, HashedSearchGivesTheWindowWalkIndices) {
     }
   }
 }
+
+}  // namespace tessmoor

@@ -9,6 +9,8 @@
 #include "document/PascalString.h"
 #include "support/TempDir.h"
 
+namespace tessmoor {
+
 using namespace compiler_test;
 
 namespace {
@@ -89,7 +91,7 @@ TEST_F(ModelWriterTest, TextureListHoldsAnimationTypeFrameCountAndThirteenByteNa
   auto map = EmptyMap();
   map->textureCount = 3;
   TextureEntry& animated = map->textures[1];
-  animated.animationType = PingPong;
+  animated.animationType = AnimationType::PingPong;
   animated.frameCount = 2;
   WritePascalString(animated.frames[0].fileName, FrameNameCapacity, "WALL1.PCX");
   WritePascalString(animated.frames[1].fileName, FrameNameCapacity, "W2.PCX");
@@ -99,9 +101,9 @@ TEST_F(ModelWriterTest, TextureListHoldsAnimationTypeFrameCountAndThirteenByteNa
   ASSERT_EQ(bytes.size(), 81952u + 8 + (8 + 2 * 13) + 8);  // a texture without frames takes 8 bytes
   EXPECT_EQ(ModelReader(bytes, 12).I32(), 3);
   ModelReader list(bytes, 81952);
-  EXPECT_EQ(list.I32(), Repeat);
+  EXPECT_EQ(list.I32(), static_cast<int32_t>(AnimationType::Repeat));
   EXPECT_EQ(list.I32(), 0);
-  EXPECT_EQ(list.I32(), PingPong);
+  EXPECT_EQ(list.I32(), static_cast<int32_t>(AnimationType::PingPong));
   EXPECT_EQ(list.I32(), 2);
   EXPECT_EQ(std::memcmp(&bytes[list.Position()], animated.frames[0].fileName, 13), 0);
   EXPECT_EQ(bytes[list.Position()], 9);
@@ -112,10 +114,10 @@ TEST_F(ModelWriterTest, TextureListHoldsAnimationTypeFrameCountAndThirteenByteNa
 TEST_F(ModelWriterTest, MeshTablesFollowTheTextureListInFileOrder) {
   auto map = FlatOpenMap();
   map->Cell(10, 10).type = static_cast<uint8_t>(CellType::Wall);
-  map->Cell(10, 10).texture[Wall] = WallTexture;
+  map->Cell(10, 10).texture[SurfaceKind::Wall] = WallTexture;
   MapCell& water = map->Cell(20, 20);
   water.type = static_cast<uint8_t>(CellType::WaterBasin);
-  water.texture[Wall] = WallTexture;
+  water.texture[SurfaceKind::Wall] = WallTexture;
   water.opacity = 100;
 
   const std::vector<unsigned char> bytes = CompileToBytes(*map);
@@ -168,3 +170,5 @@ TEST_F(ModelWriterTest, TextureCountsOutsideTheTableAreNotReadPastIt) {
   EXPECT_EQ(ModelReader(bytes, 81952 + 4).I32(), MaxFrames);
   EXPECT_EQ(bytes.size(), 81952u + 8 * 256 + 13 * 8);
 }
+
+}  // namespace tessmoor

@@ -14,6 +14,8 @@
 #include "document/PascalString.h"
 #include "support/TempDir.h"
 
+namespace tessmoor {
+
 using namespace compiler_test;
 
 namespace {
@@ -67,7 +69,7 @@ class TmcompileTest : public ::testing::Test {
     }
     MapCell& column = map->Cell(30, 30);
     column.type = static_cast<uint8_t>(CellType::Column);
-    column.texture[Wall] = WallTexture;
+    column.texture[SurfaceKind::Wall] = WallTexture;
     return map;
   }
 
@@ -126,7 +128,7 @@ TEST_F(TmcompileTest, WritesTheModelWhereDashOSays) {
 
 TEST_F(TmcompileTest, FailuresExitOneWithTheReasonOnStderr) {
   auto tooDetailed = FlatOpenMap();
-  for (MapCell& cell : tooDetailed->cells) cell.texture[PedestalFloor] = StepTexture;
+  for (MapCell& cell : tooDetailed->cells) cell.texture[SurfaceKind::PedestalFloor] = StepTexture;
   for (int x = 0; x < 64; ++x) {
     for (int y = x % 2; y < 64; y += 2) tooDetailed->Cell(x, y).floorHeight = 32.0f;
   }
@@ -209,3 +211,5 @@ TEST_F(TmcompileTest, HelpPrintsUsageToStdout) {
     EXPECT_EQ(run.err, "");
   }
 }
+
+}  // namespace tessmoor

@@ -5,16 +5,17 @@
 #include "document/MapDocument.h"
 #include "document/PascalString.h"
 
+namespace tessmoor {
+
 namespace {
 
-const uint8_t DefaultCellBytes[48] = {
-    0x00, 0x80, 0x00, 0x00,                          // type, opacity, reserved
-    0x00, 0x00, 0x00, 0x00,                          // floor 0.0
-    0x00, 0x00, 0x00, 0x43, 0x00, 0x00, 0x00, 0x43,  // ceiling corners 128.0
-    0x00, 0x00, 0x00, 0x43, 0x00, 0x00, 0x00, 0x43,  //
-    0x00, 0x00, 0x00, 0x00,                          // water 0.0
-    0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,  // five NoTexture
-    0, 0, 0, 0, 0, 0, 0, 0, 0, 0};                               // five offsets
+const uint8_t DefaultCellBytes[48] = {0x00, 0x80, 0x00, 0x00,                          // type, opacity, reserved
+                                      0x00, 0x00, 0x00, 0x00,                          // floor 0.0
+                                      0x00, 0x00, 0x00, 0x43, 0x00, 0x00, 0x00, 0x43,  // ceiling corners 128.0
+                                      0x00, 0x00, 0x00, 0x43, 0x00, 0x00, 0x00, 0x43,  //
+                                      0x00, 0x00, 0x00, 0x00,                          // water 0.0
+                                      0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,  // five NoTexture
+                                      0,    0,    0,    0,    0,    0,    0,    0,    0,    0};    // five offsets
 
 void AddTextureWithThumbnail(MapDocument& document, const char* name) {
   TextureEntry& entry = document.textures[static_cast<size_t>(document.textureCount)];
@@ -43,7 +44,7 @@ TEST(MapDocument, ResetKeepingTexturesClearsOnlyTheReferences) {
   auto document = std::make_unique<MapDocument>();
   EditorState editor;
   for (const char* name : {"Ziegel", "Stein", "Holz"}) AddTextureWithThumbnail(*document, name);
-  document->Cell(3, 4).texture[Floor] = 2;
+  document->Cell(3, 4).texture[SurfaceKind::Floor] = 2;
 
   ResetDocument(*document, editor, false);
 
@@ -74,12 +75,12 @@ TEST(MapDocument, FullResetZeroesTheTableAndReleasesThumbnails) {
 TEST(MapDocument, ResetLeavesToolsAndClipboardAndEmptiesTheView) {
   auto document = std::make_unique<MapDocument>();
   EditorState editor;
-  editor.toolMode = Paint;
-  editor.currentLayer = Ceiling;
+  editor.toolMode = ToolMode::Paint;
+  editor.currentLayer = SurfaceKind::Ceiling;
   editor.hoverCell = {7, 9};
-  editor.clipboard.cells = std::make_unique<MapCell[]>(2);
-  editor.clipboard.width = 2;
-  editor.clipboard.height = 1;
+  editor.clipboard->cells = std::make_unique<MapCell[]>(2);
+  editor.clipboard->width = 2;
+  editor.clipboard->height = 1;
   editor.viewOrigin = {10, 20};
   editor.selection = {1, 2, 3, 4};
   document->currentSlot = 3;
@@ -89,10 +90,10 @@ TEST(MapDocument, ResetLeavesToolsAndClipboardAndEmptiesTheView) {
 
   ResetDocument(*document, editor, true);
 
-  EXPECT_EQ(Paint, editor.toolMode);
-  EXPECT_EQ(Ceiling, editor.currentLayer);
+  EXPECT_EQ(ToolMode::Paint, editor.toolMode);
+  EXPECT_EQ(SurfaceKind::Ceiling, editor.currentLayer);
   EXPECT_EQ((GridPoint{7, 9}), editor.hoverCell);
-  EXPECT_FALSE(editor.clipboard.IsEmpty());
+  EXPECT_FALSE(editor.clipboard->IsEmpty());
   EXPECT_EQ((GridPoint{0, 0}), editor.viewOrigin);
   const CellRange selected = Normalized(editor.selection);
   EXPECT_EQ(0, selected.x1 | selected.y1 | selected.x2 | selected.y2);
@@ -126,3 +127,5 @@ TEST(PascalString, LengthIsCutToTheCapacity) {
   field[0] = 200;  // a damaged length byte never reads past the field
   EXPECT_EQ(12u, ReadPascalString(field, 12).size());
 }
+
+}  // namespace tessmoor

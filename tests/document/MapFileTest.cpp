@@ -13,6 +13,8 @@
 #include "support/FaultyFileOps.h"
 #include "support/TempDir.h"
 
+namespace tessmoor {
+
 namespace {
 
 struct Fixture {
@@ -21,7 +23,8 @@ struct Fixture {
   Fixture() { ResetDocument(*document, editor, true); }
 };
 
-void AddTexture(MapDocument& document, const char* name, int32_t animation, std::initializer_list<const char*> frames) {
+void AddTexture(MapDocument& document, const char* name, AnimationType animation,
+                std::initializer_list<const char*> frames) {
   TextureEntry& entry = document.textures[static_cast<size_t>(document.textureCount)];
   entry.index = document.textureCount++;
   WritePascalString(entry.name, TextureNameCapacity, name);
@@ -57,8 +60,8 @@ TEST(MapFile, FreshDocumentSavesAsHeaderAndDefaultGrid) {
 
 TEST(MapFile, TextureRecordsTakeTheirFixedSizes) {
   Fixture f;
-  AddTexture(*f.document, "Drei", Repeat, {"A.PCX", "B.PCX", "C.PCX"});
-  AddTexture(*f.document, "Leer", PingPong, {});
+  AddTexture(*f.document, "Drei", AnimationType::Repeat, {"A.PCX", "B.PCX", "C.PCX"});
+  AddTexture(*f.document, "Leer", AnimationType::PingPong, {});
   TempDir dir;
   ASSERT_TRUE(SaveMap(*f.document, dir.File("t.tmm")).ok);
   EXPECT_EQ(16u + 303 + 264 + 196608, std::filesystem::file_size(dir.File("t.tmm")));
@@ -67,15 +70,15 @@ TEST(MapFile, TextureRecordsTakeTheirFixedSizes) {
 TEST(MapFile, RoundTripKeepsEveryByteOfEveryCell) {
   Fixture f;
   f.document->startPosition = {70, -3};
-  AddTexture(*f.document, "Wasser", PingPong, {"WATER1.PCX", "WATER2.PCX"});
-  AddTexture(*f.document, "T\xFCre", Repeat, {"DOOR.PCX"});
+  AddTexture(*f.document, "Wasser", AnimationType::PingPong, {"WATER1.PCX", "WATER2.PCX"});
+  AddTexture(*f.document, "T\xFCre", AnimationType::Repeat, {"DOOR.PCX"});
   for (size_t i = 0; i < GridCells; ++i) {
     MapCell& cell = f.document->cells[i];
     cell.type = static_cast<uint8_t>(i % 6);
     cell.reserved = static_cast<uint16_t>(i * 7);  // never touched by the editor, but kept
     cell.floorHeight = static_cast<float>(i % 17) - 8.5f;
-    cell.texture[Wall] = static_cast<uint16_t>(i % 3 == 0 ? NoTexture : i % 2);
-    cell.textureOffset[PedestalCeiling] = static_cast<int16_t>(-static_cast<int>(i));
+    cell.texture[SurfaceKind::Wall] = static_cast<uint16_t>(i % 3 == 0 ? NoTexture : i % 2);
+    cell.textureOffset[SurfaceKind::PedestalCeiling] = static_cast<int16_t>(-static_cast<int>(i));
   }
   f.document->modified = true;
   TempDir dir;
@@ -149,7 +152,7 @@ TEST(MapFile, NamesThatAreNoReadableMapsFailWithAMessageAndNeverBlock) {
 TEST(MapFile, DamagedFilesLeaveAnEmptyDocument) {
   Fixture source;
   source.document->startPosition = {4, 5};
-  AddTexture(*source.document, "Stein", Repeat, {"STONE.PCX"});
+  AddTexture(*source.document, "Stein", AnimationType::Repeat, {"STONE.PCX"});
   TempDir dir;
   ASSERT_TRUE(SaveMap(*source.document, dir.File("good.tmm")).ok);
   const std::vector<unsigned char> good = ReadFileBytes(dir.File("good.tmm"));
@@ -201,7 +204,7 @@ TEST(MapFile, BytesAfterTheGridAreIgnored) {
 
 TEST(MapFile, MissingFramePictureNamesItsGfxPathAndEmptiesTheDocument) {
   Fixture source;
-  AddTexture(*source.document, "Stein", Repeat, {"NOWHERE.PCX"});
+  AddTexture(*source.document, "Stein", AnimationType::Repeat, {"NOWHERE.PCX"});
   TempDir dir;
   ASSERT_TRUE(SaveMap(*source.document, dir.File("m.tmm")).ok);
 
@@ -230,7 +233,7 @@ TEST(MapFile, FrameNamesReachNoFileOutsideGfxAndNoFifo) {
        {std::string("../x.pcx"), std::string("sub/B.PCX"), std::string("B\\C.PCX"), nulName, std::string("PIPE.PCX")}) {
     SCOPED_TRACE(frame);
     Fixture source;
-    AddTexture(*source.document, "Stein", Repeat, {"A.PCX"});
+    AddTexture(*source.document, "Stein", AnimationType::Repeat, {"A.PCX"});
     WritePascalString(source.document->textures[0].frames[0].fileName, FrameNameCapacity, frame);
     ASSERT_TRUE(SaveMap(*source.document, dir.File("m.tmm")).ok);
     Fixture f;
@@ -251,7 +254,7 @@ TEST(MapFile, RunningOutOfMemoryFailsTheLoadInsteadOfEndingTheProgram) {
       pcxtest::MakeIndexedPcx(1024, 600, pcxtest::NoisyIndices(1024, 600, 7), pcxtest::DistinctPalette());
   pcxtest::WriteBytes(dir.Dir() + "GFX/BIG.PCX", bytes);
   Fixture source;
-  AddTexture(*source.document, "Gross", Repeat, {"BIG.PCX"});
+  AddTexture(*source.document, "Gross", AnimationType::Repeat, {"BIG.PCX"});
   ASSERT_TRUE(SaveMap(*source.document, dir.File("m.tmm")).ok);
 
   Fixture f;
@@ -272,7 +275,7 @@ TEST(MapFile, FailedSaveKeepsThePreviousFileAtEveryStep) {
   const std::string path = dir.File("level.tmm");
   const std::vector<unsigned char> previous(1000, 0x5A);
   WriteFileBytes(path, previous);
-  AddTexture(*f.document, "Stein", Repeat, {"STONE.PCX"});
+  AddTexture(*f.document, "Stein", AnimationType::Repeat, {"STONE.PCX"});
 
   FaultyFileOps counting(-1);
   ASSERT_TRUE(SaveMap(*f.document, dir.File("probe.tmm"), counting).ok);
@@ -304,3 +307,5 @@ TEST(FramePictures, StoredNamesAreFoundIgnoringCaseAndAsUnicodeFileNames) {
   EXPECT_EQ(dir.Dir() + "GFX/\xC3\x84rger.pcx", ResolvePathIgnoringCase(FramePicturePath(dir.Dir(), "\xC4rger.pcx")));
   EXPECT_EQ(dir.Dir() + "GFX/MISSING.PCX", ResolvePathIgnoringCase(FramePicturePath(dir.Dir(), "MISSING.PCX")));
 }
+
+}  // namespace tessmoor

@@ -15,6 +15,8 @@
 #include "graphics/PcxTestFile.h"
 #include "support/TempDir.h"
 
+namespace tessmoor {
+
 namespace {
 
 constexpr size_t HeaderBytes = 16, TextureHeadBytes = 264, FrameNameBytes = 13;
@@ -71,7 +73,7 @@ TEST(ParallelMapLoad, EqualsTheOneByOneLoadWithMissingAndDamagedPicturesAnywhere
         WritePascalString(entry.frames[size_t(f)].fileName, FrameNameCapacity, name);
       }
     }
-    for (MapCell& cell : source->cells) cell.texture[Wall] = uint16_t(random() % 300);
+    for (MapCell& cell : source->cells) cell.texture[SurfaceKind::Wall] = uint16_t(random() % 300);
     std::vector<uint8_t> bytes = MapFileBytes(*source);
     // Every third map ends early: inside the texture table or the grid.
     if (round % 3 == 1) bytes.resize(std::uniform_int_distribution<size_t>(HeaderBytes, bytes.size() - 1)(random));
@@ -124,13 +126,15 @@ TEST(ParallelMapLoad, ThumbnailJobsReportTheFirstFailureInOrder) {
   TempDir dir;
   WritePictures(dir.Dir() + "GFX/");
   std::vector<HiColorImage> thumbnails(64);
-  std::vector<tessmoor::FrameThumbnailJob> jobs;
+  std::vector<FrameThumbnailJob> jobs;
   for (size_t i = 0; i < thumbnails.size(); ++i) jobs.push_back({Names[i % GoodNames], &thumbnails[i]});
   SetGraphicsError(GraphicsErrorCode::geRead);
-  EXPECT_EQ(tessmoor::LoadFrameThumbnails(dir.Dir(), jobs), jobs.size());
+  EXPECT_EQ(LoadFrameThumbnails(dir.Dir(), jobs), jobs.size());
   jobs[41].frameName = "NONE.PCX";
   jobs[57].frameName = "CUT.PCX";
   for (HiColorImage& thumbnail : thumbnails) FreeImage(thumbnail);
-  EXPECT_EQ(tessmoor::LoadFrameThumbnails(dir.Dir(), jobs), 41u);
+  EXPECT_EQ(LoadFrameThumbnails(dir.Dir(), jobs), 41u);
   for (size_t i = 0; i < 41; ++i) EXPECT_EQ(thumbnails[i].IsEmpty(), i % GoodNames == 3) << i;
 }
+
+}  // namespace tessmoor

@@ -12,6 +12,8 @@
 #include "export/ExportTestSupport.h"
 #include "io/ProgramDirectory.h"
 
+namespace tessmoor {
+
 using namespace export_test;
 
 namespace {
@@ -50,14 +52,14 @@ TEST(ProgramDirectory, TheBuildFolderFirstThenTheInstalledShareFolderThenTheProg
   const std::string build = dir.Dir() + "build/bin/", prefix = dir.Dir() + "usr/";
   std::filesystem::create_directories(build + "GFX");
   std::filesystem::create_directories(prefix + "bin");
-  EXPECT_EQ(build, tessmoor::ResolveProgramDirectory(dir.Dir() + "build/bin"));
+  EXPECT_EQ(build, ResolveProgramDirectory(dir.Dir() + "build/bin"));
   // Installed: nothing beside the program, the data under share/ of the same prefix.
-  EXPECT_EQ(prefix + "bin/", tessmoor::ResolveProgramDirectory(prefix + "bin"));
+  EXPECT_EQ(prefix + "bin/", ResolveProgramDirectory(prefix + "bin"));
   std::filesystem::create_directories(prefix + "share/tessmoor-editor/GFX");
-  EXPECT_EQ(prefix + "share/tessmoor-editor/", tessmoor::ResolveProgramDirectory(prefix + "bin/"));
+  EXPECT_EQ(prefix + "share/tessmoor-editor/", ResolveProgramDirectory(prefix + "bin/"));
   // A GFX/ beside the program always wins, as in a build.
   std::filesystem::create_directories(prefix + "bin/GFX");
-  EXPECT_EQ(prefix + "bin/", tessmoor::ResolveProgramDirectory(prefix + "bin"));
+  EXPECT_EQ(prefix + "bin/", ResolveProgramDirectory(prefix + "bin"));
 }
 
 TEST(PictureFolders, TheUsersFoldersInOrderThenTheProgramsGfxEachIgnoringCase) {
@@ -82,11 +84,11 @@ TEST(PictureFolders, TheUsersFoldersInOrderThenTheProgramsGfxEachIgnoringCase) {
     // A folder of the picture's name in the first folder must not hide the others.
     if (!row.first) std::filesystem::create_directories(first + "TAFEL.PCX");
 
-    tessmoor::SetUserPictureFolders({first, second.substr(0, second.size() - 1)});
-    const std::string found = tessmoor::LocateFramePicture(program, "TAFEL.PCX");
+    SetUserPictureFolders({first, second.substr(0, second.size() - 1)});
+    const std::string found = LocateFramePicture(program, "TAFEL.PCX");
     HiColorImage thumbnail;
     const bool loaded = LoadFrameThumbnail(program, "TAFEL.PCX", thumbnail);
-    tessmoor::SetUserPictureFolders({});
+    SetUserPictureFolders({});
     const std::string expected = row.winner == WidthOfFirst     ? first + row.first
                                  : row.winner == WidthOfSecond  ? second + row.second
                                  : row.winner == WidthOfProgram ? program + "GFX/" + row.program
@@ -109,7 +111,9 @@ TEST(PictureFolders, TheUsersFoldersInOrderThenTheProgramsGfxEachIgnoringCase) {
 TEST(PictureFolders, WithoutFoldersOfTheUsersEveryLookupIsTheProgramsGfx) {
   TempDir dir;
   WritePicture(dir.Dir() + "GFX/", "Stein.pcx", WidthOfProgram);
-  EXPECT_TRUE(tessmoor::UserPictureFolders().empty());
-  EXPECT_EQ(dir.Dir() + "GFX/Stein.pcx", tessmoor::LocateFramePicture(dir.Dir(), "STEIN.PCX"));
-  EXPECT_EQ(dir.Dir() + "GFX/FEHLT.PCX", tessmoor::LocateFramePicture(dir.Dir(), "FEHLT.PCX"));
+  EXPECT_TRUE(UserPictureFolders().empty());
+  EXPECT_EQ(dir.Dir() + "GFX/Stein.pcx", LocateFramePicture(dir.Dir(), "STEIN.PCX"));
+  EXPECT_EQ(dir.Dir() + "GFX/FEHLT.PCX", LocateFramePicture(dir.Dir(), "FEHLT.PCX"));
 }
+
+}  // namespace tessmoor

@@ -19,6 +19,8 @@
 #include "graphics/PcxLoader.h"
 #include "tools/tmgen/PcxWriter.h"
 
+namespace tessmoor {
+
 namespace {
 
 const std::string BinDir = TM_BIN_DIR "/";
@@ -31,28 +33,25 @@ struct ShippedPicture {
 
 // Odd widths are on purpose: their rows carry a pad byte.
 const ShippedPicture ShippedTextures[] = {
-    {"GFX/BRICK.PCX", 64, 64},   {"GFX/STONE.PCX", 128, 128}, {"GFX/COBBLE.PCX", 128, 128},
-    {"GFX/MOSS.PCX", 64, 64},    {"GFX/TILES.PCX", 64, 64},   {"GFX/MARBLE.PCX", 128, 128},
-    {"GFX/PLASTER.PCX", 63, 64}, {"GFX/WOOD.PCX", 64, 64},    {"GFX/FLOOR.PCX", 64, 64},
-    {"GFX/DOOR.PCX", 64, 64},    {"GFX/CEILING.PCX", 64, 64}, {"GFX/METAL.PCX", 64, 64},
-    {"GFX/WINDOW.PCX", 64, 64},  {"GFX/ROOF.PCX", 127, 64},   {"GFX/FRIEZE.PCX", 65, 32},
-    {"GFX/GRASS.PCX", 64, 64},   {"GFX/SAND.PCX", 64, 64},    {"GFX/SKY.PCX", 128, 128},
-    {"GFX/WATER1.PCX", 64, 64},  {"GFX/WATER2.PCX", 64, 64},  {"GFX/WATER3.PCX", 64, 64},
-    {"GFX/WATER4.PCX", 64, 64},  {"GFX/LAVA1.PCX", 64, 64},   {"GFX/LAVA2.PCX", 64, 64},
+    {"GFX/BRICK.PCX", 64, 64},  {"GFX/STONE.PCX", 128, 128},  {"GFX/COBBLE.PCX", 128, 128}, {"GFX/MOSS.PCX", 64, 64},
+    {"GFX/TILES.PCX", 64, 64},  {"GFX/MARBLE.PCX", 128, 128}, {"GFX/PLASTER.PCX", 63, 64},  {"GFX/WOOD.PCX", 64, 64},
+    {"GFX/FLOOR.PCX", 64, 64},  {"GFX/DOOR.PCX", 64, 64},     {"GFX/CEILING.PCX", 64, 64},  {"GFX/METAL.PCX", 64, 64},
+    {"GFX/WINDOW.PCX", 64, 64}, {"GFX/ROOF.PCX", 127, 64},    {"GFX/FRIEZE.PCX", 65, 32},   {"GFX/GRASS.PCX", 64, 64},
+    {"GFX/SAND.PCX", 64, 64},   {"GFX/SKY.PCX", 128, 128},    {"GFX/WATER1.PCX", 64, 64},   {"GFX/WATER2.PCX", 64, 64},
+    {"GFX/WATER3.PCX", 64, 64}, {"GFX/WATER4.PCX", 64, 64},   {"GFX/LAVA1.PCX", 64, 64},    {"GFX/LAVA2.PCX", 64, 64},
     {"GFX/LAVA3.PCX", 64, 64},
 };
 
 const ShippedPicture ShippedSymbols[] = {
-    {"TMEGfx/TypeWall.pcx", 20, 20},        {"TMEGfx/TypeColumn.pcx", 20, 20},
-    {"TMEGfx/TypeWater.pcx", 20, 20},       {"TMEGfx/TypeWindowHoriz.pcx", 20, 20},
-    {"TMEGfx/TypeWindowVert.pcx", 20, 20},
+    {"TMEGfx/TypeWall.pcx", 20, 20},        {"TMEGfx/TypeColumn.pcx", 20, 20},     {"TMEGfx/TypeWater.pcx", 20, 20},
+    {"TMEGfx/TypeWindowHoriz.pcx", 20, 20}, {"TMEGfx/TypeWindowVert.pcx", 20, 20},
 };
 
 HiColorImage LoadShipped(const std::string& relativePath) {
   HiColorImage image;
   TakeGraphicsError();
   LoadPcxImage(BinDir + relativePath, image);
-  EXPECT_EQ(TakeGraphicsError(), geNone) << relativePath;
+  EXPECT_EQ(TakeGraphicsError(), GraphicsErrorCode::geNone) << relativePath;
   return image;
 }
 
@@ -136,10 +135,10 @@ TEST(SampleMap, ShowsEveryCellKindAndBothAnimationTypes) {
   std::set<int> kinds;
   for (const MapCell& cell : document->cells) kinds.insert(cell.type);
   EXPECT_EQ(kinds, (std::set<int>{0, 1, 2, 3, 4, 5}));
-  std::set<int> animations;
+  std::set<AnimationType> animations;
   for (int t = 0; t < document->textureCount; ++t)
     animations.insert(document->textures[static_cast<size_t>(t)].animationType);
-  EXPECT_EQ(animations, (std::set<int>{Repeat, PingPong}));
+  EXPECT_EQ(animations, (std::set<AnimationType>{AnimationType::Repeat, AnimationType::PingPong}));
 }
 
 TEST_P(ShippedMap, CellsReferOnlyToTableEntriesAndFixturesCarryTheirTexture) {
@@ -149,7 +148,7 @@ TEST_P(ShippedMap, CellsReferOnlyToTableEntriesAndFixturesCarryTheirTexture) {
       ASSERT_TRUE(texture == NoTexture || texture < document->textureCount);
     }
     if (cell.type != static_cast<uint8_t>(CellType::Nothing)) {
-      EXPECT_NE(cell.texture[Wall], NoTexture);
+      EXPECT_NE(cell.texture[SurfaceKind::Wall], NoTexture);
     }
   }
 }
@@ -160,7 +159,7 @@ TEST_P(ShippedMap, StartsInsideAnOpenRoom) {
   ASSERT_TRUE(start.x >= 0 && start.x < GridSize && start.y >= 0 && start.y < GridSize);
   const MapCell& cell = document->Cell(start.x, start.y);
   EXPECT_EQ(cell.type, static_cast<uint8_t>(CellType::Nothing));
-  EXPECT_NE(cell.texture[Floor], NoTexture);
+  EXPECT_NE(cell.texture[SurfaceKind::Floor], NoTexture);
 }
 
 // Walls show only towards neighbours with a floor: every wall next to an open
@@ -170,13 +169,13 @@ TEST_P(ShippedMap, EveryOpenCellIsFlooredAndEnclosedByTexturedWalls) {
   for (int x = 0; x < GridSize; ++x) {
     for (int y = 0; y < GridSize; ++y) {
       const MapCell& cell = document->Cell(x, y);
-      if (!IsOpenCell(cell) || cell.texture[Floor] == NoTexture) continue;
-      EXPECT_NE(cell.texture[Ceiling], NoTexture) << x << "," << y;
+      if (!IsOpenCell(cell) || cell.texture[SurfaceKind::Floor] == NoTexture) continue;
+      EXPECT_NE(cell.texture[SurfaceKind::Ceiling], NoTexture) << x << "," << y;
       ASSERT_TRUE(x > 0 && y > 0 && x < GridSize - 1 && y < GridSize - 1) << "open cell at the map border";
       for (const auto& [dx, dy] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}}) {
         const MapCell& neighbour = document->Cell(x + dx, y + dy);
-        EXPECT_TRUE(!IsOpenCell(neighbour) ? neighbour.texture[Wall] != NoTexture
-                                           : neighbour.texture[Floor] != NoTexture)
+        EXPECT_TRUE(!IsOpenCell(neighbour) ? neighbour.texture[SurfaceKind::Wall] != NoTexture
+                                           : neighbour.texture[SurfaceKind::Floor] != NoTexture)
             << "the room at " << x << "," << y << " leaks";
       }
     }
@@ -250,7 +249,7 @@ TEST(PcxWriter, RoundTripsThroughTheDecoderForEveryShapeAndContent) {
       HiColorImage image;
       TakeGraphicsError();
       DecodePcxImage(file.data(), file.size(), image);
-      ASSERT_EQ(TakeGraphicsError(), geNone);
+      ASSERT_EQ(TakeGraphicsError(), GraphicsErrorCode::geNone);
       ASSERT_EQ(image.width, width);
       ASSERT_EQ(image.height, height);
       for (int y = 0; y < height; ++y)
@@ -288,3 +287,5 @@ TEST(PcxWriter, WritesTheHeaderFieldsAndTrailingPalette) {
   EXPECT_EQ(file[paletteStart - 1], 0x0C);
   EXPECT_EQ(file[paletteStart + 3 * 255 + 2], picture.palette[255].b);
 }
+
+}  // namespace tessmoor

@@ -28,7 +28,7 @@ std::unique_ptr<MapDocument> MapWithTextures() {
   for (int t = 0; t < 3; ++t) {
     TextureEntry& entry = map->textures[size_t(t)];
     WritePascalString(entry.name, TextureNameCapacity, names[t]);
-    entry.animationType = static_cast<int32_t>(t % 2 ? AnimationType::PingPong : AnimationType::Repeat);
+    entry.animationType = t % 2 ? AnimationType::PingPong : AnimationType::Repeat;
     entry.frameCount = t + 1;
     for (int k = 0; k <= t; ++k)
       WritePascalString(entry.frames[size_t(k)].fileName, FrameNameCapacity, "F" + std::to_string(k) + ".PCX");

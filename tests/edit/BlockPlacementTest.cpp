@@ -30,7 +30,9 @@ void SetTexture(MapDocument& map, int t, const std::string& name, std::vector<st
 // other frames than the target's Holz (new).
 Stamp TwoByTwo() {
   Stamp stamp{"Probe", {2, 2, std::vector<MapCell>(4)}, {}};
-  stamp.textures = {{"Stein", 0, {"STONE.PCX"}}, {"Moos", 1, {"MOSS.PCX", "NOPE.PCX"}}, {"Holz", 0, {"A.PCX"}}};
+  stamp.textures = {{"Stein", AnimationType::Repeat, {"STONE.PCX"}},
+                    {"Moos", AnimationType::PingPong, {"MOSS.PCX", "NOPE.PCX"}},
+                    {"Holz", AnimationType::Repeat, {"A.PCX"}}};
   for (size_t k = 0; k < 4; ++k) {
     MapCell& cell = stamp.block.cells[k];
     SetCellDefaults(cell);
@@ -69,7 +71,7 @@ TEST(BlockPlacement, TexturesAreReusedOrAddedAndTheWholePlacementIsOneStep) {
   ASSERT_EQ(map.textureCount, 4);
   EXPECT_EQ(ReadPascalString(map.textures[2].name, TextureNameCapacity), "Moos");
   EXPECT_EQ(map.textures[2].index, 2);
-  EXPECT_EQ(map.textures[2].animationType, 1);
+  EXPECT_EQ(map.textures[2].animationType, AnimationType::PingPong);
   EXPECT_GT(map.textures[2].frames[0].thumbnail.width, 0);  // MOSS.PCX from GFX/
   EXPECT_EQ(map.textures[2].frames[1].thumbnail.width, 0);  // no such picture
   EXPECT_EQ(ReadPascalString(map.textures[3].name, TextureNameCapacity), "Holz");

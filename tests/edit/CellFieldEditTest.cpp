@@ -8,6 +8,8 @@
 #include "edit/CellCommands.h"
 #include "edit/CellFieldEdit.h"
 
+namespace tessmoor {
+
 namespace {
 
 constexpr CellRange Block{10, 20, 13, 22};  // 4 x 3
@@ -50,15 +52,15 @@ MapCell EditValues() {
 }
 
 TEST(CellFieldEdit, EachFieldAloneChangesOnlyThatFieldOfTheBlockAsOneStep) {
-  for (int field = 0; field < CellFieldCount; ++field) {
-    SCOPED_TRACE(field);
+  for (CellField field : AllCellFields) {
+    SCOPED_TRACE(FieldIndex(field));
     DocumentModel model;
     FillVaried(model);
     const auto before = model.Map().cells;
     const size_t steps = model.History().StepCount();
 
     CellFieldEdit edit;
-    edit.changed.set(static_cast<size_t>(field));
+    edit.changed.set(field);
     edit.values = EditValues();
     ASSERT_TRUE(EditCells(model, Block, edit));
     EXPECT_EQ(model.History().StepCount(), steps + 1);
@@ -68,10 +70,10 @@ TEST(CellFieldEdit, EachFieldAloneChangesOnlyThatFieldOfTheBlockAsOneStep) {
       for (int y = 0; y < GridSize; ++y) {
         const MapCell& was = before[static_cast<size_t>(x * GridSize + y)];
         const MapCell& now = model.Map().Cell(x, y);
-        for (int other = 0; other < CellFieldCount; ++other) {
+        for (CellField other : AllCellFields) {
           const bool shouldChange = InBlock(x, y) && other == field;
           EXPECT_EQ(SameField(now, shouldChange ? edit.values : was, other), true)
-              << "cell " << x << ": " << y << " field " << other;
+              << "cell " << x << ": " << y << " field " << FieldIndex(other);
         }
         EXPECT_EQ(now.reserved, was.reserved);
       }
@@ -87,14 +89,14 @@ TEST(CellFieldEdit, RelativeHeightsAreOffsetsAndKeepTheSlope) {
   const auto before = model.Map().cells;
   CellFieldEdit edit;
   edit.relativeHeights = true;
-  for (int field = 0; field < CellFieldCount; ++field) {
-    if (IsHeightField(field)) edit.changed.set(static_cast<size_t>(field));
+  for (CellField field : AllCellFields) {
+    if (IsHeightField(field)) edit.changed.set(field);
   }
-  edit.changed.set(FieldTexture0 + int{Wall});  // not a height: written as given
+  edit.changed.set(TextureField(SurfaceKind::Wall));  // not a height: written as given
   edit.values.floorHeight = 16;
   edit.values.waterLevel = -8;
   for (float& corner : edit.values.ceilingHeight) corner = 16;
-  edit.values.texture[Wall] = 5;
+  edit.values.texture[SurfaceKind::Wall] = 5;
   ASSERT_TRUE(EditCells(model, Block, edit));
 
   for (int x = Block.x1; x <= Block.x2; ++x) {
@@ -107,8 +109,8 @@ TEST(CellFieldEdit, RelativeHeightsAreOffsetsAndKeepTheSlope) {
         EXPECT_EQ(now.ceilingHeight[c], was.ceilingHeight[c] + 16);
         EXPECT_EQ(now.ceilingHeight[c] - now.ceilingHeight[0], was.ceilingHeight[c] - was.ceilingHeight[0]);
       }
-      EXPECT_EQ(now.texture[Wall], 5);
-      EXPECT_EQ(now.texture[Floor], was.texture[Floor]);
+      EXPECT_EQ(now.texture[SurfaceKind::Wall], 5);
+      EXPECT_EQ(now.texture[SurfaceKind::Floor], was.texture[SurfaceKind::Floor]);
     }
   }
 }
@@ -121,7 +123,7 @@ TEST(CellFieldEdit, CommonFieldsAndEditsThatChangeNothing) {
   SetCell(model, {11, 20}, same, PaintStepName);
   // Two cells that differ only in the floor agree on every other field.
   CellFieldSet common = CommonFields(model.Map(), {10, 20, 11, 20});
-  EXPECT_FALSE(common.test(FieldFloorHeight));
+  EXPECT_FALSE(common.test(CellField::FloorHeight));
   EXPECT_EQ(common.count(), static_cast<size_t>(CellFieldCount - 1));
   EXPECT_TRUE(CommonFields(model.Map(), {10, 20, 10, 20}).all());
   EXPECT_TRUE(CommonFields(model.Map(), {60, 0, 70, 3}).none()) << "off the grid";
@@ -129,9 +131,11 @@ TEST(CellFieldEdit, CommonFieldsAndEditsThatChangeNothing) {
   const size_t steps = model.History().StepCount();
   EXPECT_FALSE(EditCells(model, Block, CellFieldEdit{})) << "no field changed";
   CellFieldEdit edit;
-  edit.changed.set(FieldType);
+  edit.changed.set(CellField::Type);
   EXPECT_FALSE(EditCells(model, {62, 0, 64, 1}, edit)) << "a range past the edge";
   EXPECT_EQ(model.History().StepCount(), steps);
 }
 
 }  // namespace
+
+}  // namespace tessmoor

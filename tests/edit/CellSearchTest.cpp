@@ -139,7 +139,7 @@ TEST(CellSearch, ReplaceChangesExactlyTheMatchesAsOneStep) {
   ASSERT_EQ(Count(found), 1);
   std::vector<GridPoint> twice = {found[0], found[0], {3, 5}, {70, 2}};
   CellFieldEdit edit;
-  edit.changed.set(FieldFloorHeight);
+  edit.changed.set(CellField::FloorHeight);
   edit.values.floorHeight = 16;
   edit.relativeHeights = true;
   const size_t steps = model.History().StepCount();

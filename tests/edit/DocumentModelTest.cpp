@@ -7,6 +7,8 @@
 #include "edit/TextureCommands.h"
 #include "support/TempDir.h"
 
+namespace tessmoor {
+
 namespace {
 
 MapCell CellOfType(int type) {
@@ -92,17 +94,18 @@ TEST(DocumentModel, ObserversHearWhatChanged) {
   FillCells(model, {2, 3, 4, 5}, CellOfType(1));
   ASSERT_EQ(observed.changes.size(), 1u);
   const DocumentChange& fill = observed.changes.back();
-  EXPECT_TRUE(fill.Has(CellsChanged | ModifiedChanged | HistoryChanged));
+  EXPECT_TRUE(fill.Has(DocumentChangeFlag::CellsChanged | DocumentChangeFlag::ModifiedChanged |
+                       DocumentChangeFlag::HistoryChanged));
   EXPECT_TRUE(fill.TouchesCell(4, 5));
   EXPECT_FALSE(fill.TouchesCell(5, 5));
   AddTexture(model);
-  EXPECT_TRUE(observed.changes.back().Has(TexturesChanged));
-  EXPECT_FALSE(observed.changes.back().Has(ModifiedChanged)) << "it was modified already";
+  EXPECT_TRUE(observed.changes.back().Has(DocumentChangeFlag::TexturesChanged));
+  EXPECT_FALSE(observed.changes.back().Has(DocumentChangeFlag::ModifiedChanged)) << "it was modified already";
   model.Undo();
   model.Undo();
-  EXPECT_TRUE(observed.changes.back().Has(ModifiedChanged));
+  EXPECT_TRUE(observed.changes.back().Has(DocumentChangeFlag::ModifiedChanged));
   model.SetFileName("x.tmm");
-  EXPECT_TRUE(observed.changes.back().Has(FileNameChanged));
+  EXPECT_TRUE(observed.changes.back().Has(DocumentChangeFlag::FileNameChanged));
   model.RemoveObserver(&observed);
   SetStartPosition(model, {1, 1});
   EXPECT_EQ(observed.changes.size(), 5u);
@@ -111,21 +114,22 @@ TEST(DocumentModel, ObserversHearWhatChanged) {
 TEST(DocumentModel, TextureStepsAreOnlyMadeWhenSomethingChanged) {
   DocumentModel model;
   AddTexture(model);
-  CellClipboard clipboard;
+  const auto clipboardOwner = std::make_shared<CellClipboard>();
+  CellClipboard& clipboard = *clipboardOwner;
   const size_t steps = model.History().StepCount();
   EXPECT_TRUE(RenameTexture(model, 0, "Neue Textur").ok);
-  EXPECT_TRUE(SetAnimationType(model, 0, Repeat).ok);
+  EXPECT_TRUE(SetAnimationType(model, 0, AnimationType::Repeat).ok);
   EXPECT_FALSE(RemoveFrame(model, 0, 0));
-  EXPECT_FALSE(DeleteTexture(model, 3, &clipboard).ok);
+  EXPECT_FALSE(DeleteTexture(model, 3, clipboardOwner).ok);
   SetCell(
       model, {0, 0},
       [] {
         MapCell cell = CellOfType(0);
-        cell.texture[Floor] = 0;
+        cell.texture[SurfaceKind::Floor] = 0;
         return cell;
       }(),
       PaintStepName);
-  EXPECT_EQ(DeleteTexture(model, 0, &clipboard).message, TextureInUseMessage);
+  EXPECT_EQ(DeleteTexture(model, 0, clipboardOwner).message, TextureInUseMessage);
   EXPECT_EQ(model.History().StepCount(), steps + 1);
 }
 
@@ -136,29 +140,74 @@ namespace {
 TEST(DocumentModel, UndoingADeleteGivesTheClipboardItsReferencesBackWhileItHoldsTheSameBlock) {
   DocumentModel model;
   for (int i = 0; i < 3; ++i) AddTexture(model);
-  CellClipboard clipboard;
+  const auto clipboardOwner = std::make_shared<CellClipboard>();
+  CellClipboard& clipboard = *clipboardOwner;
   clipboard.width = 1;
   clipboard.height = 2;
   clipboard.generation = 41;
   clipboard.cells = std::make_unique<MapCell[]>(2);
   for (int i = 0; i < 2; ++i) SetCellDefaults(clipboard.cells[static_cast<size_t>(i)]);
-  clipboard.cells[0].texture[Wall] = 1;
-  clipboard.cells[1].texture[Floor] = 2;
+  clipboard.cells[0].texture[SurfaceKind::Wall] = 1;
+  clipboard.cells[1].texture[SurfaceKind::Floor] = 2;
 
-  ASSERT_TRUE(DeleteTexture(model, 1, &clipboard).ok);
-  EXPECT_EQ(clipboard.cells[0].texture[Wall], NoTexture);
-  EXPECT_EQ(clipboard.cells[1].texture[Floor], 1);
+  ASSERT_TRUE(DeleteTexture(model, 1, clipboardOwner).ok);
+  EXPECT_EQ(clipboard.cells[0].texture[SurfaceKind::Wall], NoTexture);
+  EXPECT_EQ(clipboard.cells[1].texture[SurfaceKind::Floor], 1);
   model.Undo();
-  EXPECT_EQ(clipboard.cells[0].texture[Wall], 1);
-  EXPECT_EQ(clipboard.cells[1].texture[Floor], 2);
+  EXPECT_EQ(clipboard.cells[0].texture[SurfaceKind::Wall], 1);
+  EXPECT_EQ(clipboard.cells[1].texture[SurfaceKind::Floor], 2);
 
   // A block copied after the delete never named the deleted texture: it only moves up.
   model.Redo();
   clipboard.generation = 42;
-  clipboard.cells[0].texture[Wall] = 0;
+  clipboard.cells[0].texture[SurfaceKind::Wall] = 0;
   model.Undo();
-  EXPECT_EQ(clipboard.cells[0].texture[Wall], 0);
-  EXPECT_EQ(clipboard.cells[1].texture[Floor], 2);
+  EXPECT_EQ(clipboard.cells[0].texture[SurfaceKind::Wall], 0);
+  EXPECT_EQ(clipboard.cells[1].texture[SurfaceKind::Floor], 2);
+}
+
+TEST(DocumentModel, ADeleteStepOutlivesTheClipboardItRenumbered) {
+  DocumentModel model;
+  for (int i = 0; i < 3; ++i) AddTexture(model);
+  auto clipboard = std::make_shared<CellClipboard>();
+  clipboard->width = clipboard->height = 1;
+  clipboard->cells = std::make_unique<MapCell[]>(1);
+  SetCellDefaults(clipboard->cells[0]);
+  clipboard->cells[0].texture[SurfaceKind::Wall] = 2;
+  ASSERT_TRUE(DeleteTexture(model, 1, clipboard).ok);
+  EXPECT_EQ(clipboard->cells[0].texture[SurfaceKind::Wall], 1);
+  clipboard.reset();  // the editor state that owned it is gone; the history stays
+  ASSERT_TRUE(model.Undo());
+  EXPECT_EQ(model.Map().textureCount, 3);
+  ASSERT_TRUE(model.Redo());
+  EXPECT_EQ(model.Map().textureCount, 2);
+}
+
+TEST(DocumentModel, PaletteChangesAreToldButAreNoStepAndNoModification) {
+  DocumentModel model;
+  Observed observed;
+  model.AddObserver(&observed);
+  const struct {
+    int slot;
+    int stored;  // numbers past the four slots fall on the nearest one
+  } rows[] = {{2, 2}, {-5, 0}, {9, 3}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.slot);
+    observed.changes.clear();
+    model.SetSlotCell(row.slot, CellOfType(row.stored + 1));
+    EXPECT_EQ(model.Map().paletteSlots[static_cast<size_t>(row.stored)].cell.type, row.stored + 1);
+    model.SetCurrentSlot(row.slot);
+    EXPECT_EQ(model.Map().currentSlot, row.stored);
+    EXPECT_EQ(CurrentSlot(model.Map()).cell.type, row.stored + 1);
+    for (const DocumentChange& change : observed.changes) EXPECT_EQ(change.what, DocumentChangeFlag::PaletteChanged);
+    EXPECT_FALSE(observed.changes.empty());
+  }
+  EXPECT_FALSE(model.IsModified());
+  EXPECT_FALSE(model.Map().modified);
+  EXPECT_FALSE(model.History().CanUndo());
+  model.RemoveObserver(&observed);
 }
 
 }  // namespace
+
+}  // namespace tessmoor

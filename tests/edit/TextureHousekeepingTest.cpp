@@ -12,6 +12,8 @@
 #include "edit/TextureHousekeeping.h"
 #include "textures/TextureReferences.h"
 
+namespace tessmoor {
+
 namespace {
 
 constexpr int TextureCount = 12;
@@ -31,13 +33,15 @@ void Build(DocumentModel& model, CellClipboard& clipboard, unsigned seed) {
     for (uint16_t& reference : cell.texture) reference = used[random() % 5];
     SetCell(model, {static_cast<int>(random() % GridSize), static_cast<int>(random() % GridSize)}, cell, PaintStepName);
   }
-  model.Slot(2).cell.texture[Wall] = 7;
+  MapCell slotCell = model.Map().paletteSlots[2].cell;
+  slotCell.texture[SurfaceKind::Wall] = 7;
+  model.SetSlotCell(2, slotCell);
   clipboard.width = 2;
   clipboard.height = 1;
   clipboard.generation = 1;
   clipboard.cells = std::make_unique<MapCell[]>(2);
-  clipboard.cells[0].texture[Floor] = 3;  // deleted: becomes NoTexture, and back on undo
-  clipboard.cells[1].texture[Floor] = 10;
+  clipboard.cells[0].texture[SurfaceKind::Floor] = 3;  // deleted: becomes NoTexture, and back on undo
+  clipboard.cells[1].texture[SurfaceKind::Floor] = 10;
 }
 
 struct Snapshot {
@@ -73,18 +77,21 @@ TEST(TextureHousekeeping, DeleteUnusedIsTheSingleDeletesAsOneStep) {
   for (unsigned seed = 1; seed <= 5; ++seed) {
     SCOPED_TRACE(seed);
     DocumentModel model, reference;
-    CellClipboard clipboard, referenceClipboard;
+    const auto clipboardOwner = std::make_shared<CellClipboard>();
+    CellClipboard& clipboard = *clipboardOwner;
+    const auto referenceClipboardOwner = std::make_shared<CellClipboard>();
+    CellClipboard& referenceClipboard = *referenceClipboardOwner;
     Build(model, clipboard, seed);
     Build(reference, referenceClipboard, seed);
     const Snapshot before = Take(model, clipboard);
     const size_t steps = model.History().StepCount();
 
-    EXPECT_EQ(DeleteUnusedTextures(model, &clipboard), 7) << "all but 1, 4, 5, 9 and the slot's 7";
+    EXPECT_EQ(DeleteUnusedTextures(model, clipboardOwner), 7) << "all but 1, 4, 5, 9 and the slot's 7";
     EXPECT_EQ(model.History().StepCount(), steps + 1);
     EXPECT_EQ(model.History().UndoName(), DeleteUnusedStepName);
     for (int t = TextureCount - 1; t >= 0; --t) {
       if (t == 1 || t == 4 || t == 5 || t == 7 || t == 9) continue;
-      ASSERT_TRUE(DeleteTexture(reference, t, &referenceClipboard).ok);
+      ASSERT_TRUE(DeleteTexture(reference, t, referenceClipboardOwner).ok);
     }
     ExpectSame(Take(model, clipboard), Take(reference, referenceClipboard));
     EXPECT_EQ(model.Map().textureCount, 5);
@@ -93,7 +100,7 @@ TEST(TextureHousekeeping, DeleteUnusedIsTheSingleDeletesAsOneStep) {
     ExpectSame(Take(model, clipboard), before);
     model.Redo();
     ExpectSame(Take(model, clipboard), Take(reference, referenceClipboard));
-    EXPECT_EQ(DeleteUnusedTextures(model, &clipboard), 0);
+    EXPECT_EQ(DeleteUnusedTextures(model, clipboardOwner), 0);
     EXPECT_EQ(model.History().StepCount(), steps + 1) << "nothing to delete, no step";
   }
 }
@@ -102,7 +109,8 @@ TEST(TextureHousekeeping, ReplaceIsEveryReferenceRewrittenAsOneStep) {
   for (const uint16_t replacement : {uint16_t{9}, uint16_t{0}, NoTexture}) {
     SCOPED_TRACE(replacement);
     DocumentModel model;
-    CellClipboard clipboard;
+    const auto clipboardOwner = std::make_shared<CellClipboard>();
+    CellClipboard& clipboard = *clipboardOwner;
     Build(model, clipboard, 3);
     const Snapshot before = Take(model, clipboard);
     const size_t steps = model.History().StepCount();
@@ -122,7 +130,8 @@ TEST(TextureHousekeeping, ReplaceIsEveryReferenceRewrittenAsOneStep) {
     ExpectSame(Take(model, clipboard), before);
   }
   DocumentModel model;
-  CellClipboard clipboard;
+  const auto clipboardOwner = std::make_shared<CellClipboard>();
+  CellClipboard& clipboard = *clipboardOwner;
   Build(model, clipboard, 3);
   const size_t steps = model.History().StepCount();
   EXPECT_FALSE(ReplaceTexture(model, 2, 9)) << "no cell uses 2";
@@ -133,3 +142,5 @@ TEST(TextureHousekeeping, ReplaceIsEveryReferenceRewrittenAsOneStep) {
 }
 
 }  // namespace
+
+}  // namespace tessmoor

@@ -7,10 +7,13 @@
 #include <random>
 
 #include "document/MapFile.h"
+#include "edit/CellBlocks.h"
 #include "edit/CellCommands.h"
 #include "edit/TextureCommands.h"
 #include "textures/TexturePictures.h"
 #include "view/EditingTools.h"
+
+namespace tessmoor {
 
 namespace {
 
@@ -36,11 +39,11 @@ Snapshot Take(const MapDocument& document, const CellClipboard& clipboard) {
   }
   for (int i = 0; i < clipboard.width * clipboard.height; ++i) {
     const MapCell& cell = clipboard.cells[static_cast<size_t>(i)];
-    snapshot.clipboardReferences.insert(snapshot.clipboardReferences.end(), cell.texture, cell.texture + SurfaceCount);
+    snapshot.clipboardReferences.insert(snapshot.clipboardReferences.end(), cell.texture.begin(), cell.texture.end());
   }
   for (const PaletteSlot& slot : document.paletteSlots) {
-    snapshot.clipboardReferences.insert(snapshot.clipboardReferences.end(), slot.cell.texture,
-                                        slot.cell.texture + SurfaceCount);
+    snapshot.clipboardReferences.insert(snapshot.clipboardReferences.end(), slot.cell.texture.begin(),
+                                        slot.cell.texture.end());
   }
   return snapshot;
 }
@@ -55,8 +58,9 @@ class RandomEditor {
   void Populate() {
     model_.Replace([&](MapDocument& document) {
       for (int t = 0; t < 6; ++t) {
-        AddTexture(document);
         TextureEntry& entry = document.textures[static_cast<size_t>(t)];
+        entry = NewTextureEntry(t);
+        document.textureCount = t + 1;
         entry.frameCount = 1 + t % 3;
         for (int f = 0; f < entry.frameCount; ++f) {
           entry.frames[static_cast<size_t>(f)].fileName[0] = 1;
@@ -96,13 +100,13 @@ class RandomEditor {
         break;
       case 5:
         // Mostly unused textures (the new ones), sometimes a used one, which is refused.
-        DeleteTexture(model_, count - 1 - Pick(3), &editor_.clipboard);
+        DeleteTexture(model_, count - 1 - Pick(3), editor_.clipboard);
         break;
       case 6:
         RenameTexture(model_, Pick(count + 1), std::string(static_cast<size_t>(Pick(5)), 'x'));
         break;
       case 7:
-        SetAnimationType(model_, Pick(count), Pick(2) == 0 ? Repeat : PingPong);
+        SetAnimationType(model_, Pick(count), Pick(2) == 0 ? AnimationType::Repeat : AnimationType::PingPong);
         break;
       case 8:
         if (pictures_ != nullptr && Pick(2) == 0) {
@@ -148,20 +152,20 @@ TEST(UndoRedoProperty, UndoingEverythingGivesBackTheStartAndRedoingGivesTheEnd) 
     EditorState editor;
     RandomEditor random(model, editor, seed);
     random.Populate();
-    const Snapshot start = Take(model.Map(), editor.clipboard);
+    const Snapshot start = Take(model.Map(), *editor.clipboard);
     for (int step = 0; step < 25; ++step) random.OneEdit();
-    const Snapshot end = Take(model.Map(), editor.clipboard);
+    const Snapshot end = Take(model.Map(), *editor.clipboard);
 
     while (model.Undo()) {
     }
-    const Snapshot undone = Take(model.Map(), editor.clipboard);
+    const Snapshot undone = Take(model.Map(), *editor.clipboard);
     ASSERT_EQ(undone.file, start.file) << "seed " << seed;
     ASSERT_EQ(undone.thumbnails, start.thumbnails) << "seed " << seed;
     ASSERT_EQ(undone.clipboardReferences, start.clipboardReferences) << "seed " << seed;
     EXPECT_FALSE(model.Map().modified) << "seed " << seed;
     while (model.Redo()) {
     }
-    ASSERT_EQ(Take(model.Map(), editor.clipboard), end) << "seed " << seed;
+    ASSERT_EQ(Take(model.Map(), *editor.clipboard), end) << "seed " << seed;
   }
 }
 
@@ -236,3 +240,5 @@ TEST(UndoRedoProperty, AnUndoneFramesStepIsGivenBackAsCharged) {
 }
 
 }  // namespace
+
+}  // namespace tessmoor

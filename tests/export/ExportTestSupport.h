@@ -16,6 +16,8 @@
 #include "support/TempDir.h"
 #include "tools/tmgen/PcxWriter.h"
 
+namespace tessmoor {
+
 namespace export_test {
 
 // A picture whose every pixel differs from its neighbours, so a decoded PNG
@@ -36,7 +38,7 @@ inline void AddTexture(MapDocument& document, int index, const std::string& name
   TextureEntry& entry = document.textures[size_t(index)];
   WritePascalString(entry.name, TextureNameCapacity, name);
   entry.frameCount = frames;
-  entry.animationType = index % 2 == 0 ? Repeat : PingPong;
+  entry.animationType = index % 2 == 0 ? AnimationType::Repeat : AnimationType::PingPong;
   for (int f = 0; f < frames; ++f) {
     const std::string frame = "FRAME" + std::to_string(index) + std::to_string(f) + ".PCX";
     WritePascalString(entry.frames[size_t(f)].fileName, FrameNameCapacity, frame);
@@ -50,7 +52,7 @@ inline void AddTexture(MapDocument& document, int index, const std::string& name
 inline std::unique_ptr<MapDocument> OneFloorMap(const std::string& programDirectory) {
   auto document = compiler_test::EmptyMap();
   AddTexture(*document, 0, "Stein", 1, programDirectory + "GFX/");
-  document->Cell(10, 20).texture[Floor] = 0;
+  document->Cell(10, 20).texture[SurfaceKind::Floor] = 0;
   document->Cell(10, 20).floorHeight = 16.0f;
   document->startPosition = {10, 20};
   return document;
@@ -65,13 +67,13 @@ inline std::unique_ptr<MapDocument> CraftedMap(const std::string& programDirecto
                          "Sockel"};
   for (int t = 0; t < 4; ++t) AddTexture(*document, t, names[t], t + 1, programDirectory + "GFX/");
   for (int x = 0; x < GridSize; ++x) document->Cell(x, 0).type = uint8_t(CellType::Wall);
-  for (MapCell& cell : document->cells) cell.texture[Wall] = compiler_test::WallTexture;
+  for (MapCell& cell : document->cells) cell.texture[SurfaceKind::Wall] = compiler_test::WallTexture;
   const CellType kinds[] = {CellType::Column, CellType::WaterBasin, CellType::WindowHorizontal,
                             CellType::WindowVertical};
   for (int k = 0; k < 4; ++k) document->Cell(5 + k, 5).type = uint8_t(kinds[k]);
   document->Cell(6, 5).waterLevel = 20.0f;
   document->Cell(7, 7).floorHeight = 32.0f;
-  document->Cell(7, 7).texture[PedestalFloor] = compiler_test::StepTexture;
+  document->Cell(7, 7).texture[SurfaceKind::PedestalFloor] = compiler_test::StepTexture;
   document->Cell(9, 9).ceilingHeight[2] = 200.0f;
   document->startPosition = {7, 7};
   return document;
@@ -113,3 +115,5 @@ inline Validation RunValidator(const std::string& glbPath, const TempDir& dir) {
 }
 
 }  // namespace export_test
+
+}  // namespace tessmoor

@@ -12,6 +12,8 @@
 #include "preview/EyePosition.h"
 #include "support/FaultyFileOps.h"
 
+namespace tessmoor {
+
 using namespace export_test;
 
 namespace {
@@ -150,7 +152,7 @@ TEST_F(GlbExportTest, RoundTripGivesTheCompilersTrianglesBoundsAndTextureFacts) 
       const int texture = material.extras.Get("texture").GetNumberAsInt();
       const TextureEntry& entry = map->textures[size_t(texture)];
       EXPECT_EQ(material.extras.Get("frames").ArrayLen(), size_t(entry.frameCount));
-      EXPECT_EQ(material.extras.Get("animationType").GetNumberAsInt(), entry.animationType);
+      EXPECT_EQ(material.extras.Get("animationType").GetNumberAsInt(), static_cast<int>(entry.animationType));
       const double alpha = material.pbrMetallicRoughness.baseColorFactor[3];
       EXPECT_EQ(material.alphaMode == "BLEND", alpha < 1.0);
       EXPECT_EQ(alpha, material.extras.Get("opacity").GetNumberAsInt() / 255.0);
@@ -196,3 +198,5 @@ TEST_F(GlbExportTest, FailuresLeaveThePreviousFileAndSayWhy) {
   EXPECT_EQ(missing.message, "Fehler beim Laden von \"" + dir.File("GFX/FRAME00.PCX") + "\".");
   EXPECT_EQ(ReadFileBytes(path), (std::vector<unsigned char>{'o', 'l', 'd'}));
 }
+
+}  // namespace tessmoor

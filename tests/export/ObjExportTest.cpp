@@ -13,6 +13,8 @@
 #include "export/ObjWriter.h"
 #include "graphics/PcxLoader.h"
 
+namespace tessmoor {
+
 using namespace export_test;
 
 namespace {
@@ -92,3 +94,5 @@ TEST(ObjExport, FileNamesFollowTheObjFile) {
   EXPECT_EQ(ExportFormatOf("x/y.obj"), ExportFormat::Obj);
   EXPECT_FALSE(ExportFormatOf("x/y.tcm"));
 }
+
+}  // namespace tessmoor

@@ -5,6 +5,8 @@
 
 #include "export/ExportTestSupport.h"
 
+namespace tessmoor {
+
 using namespace export_test;
 
 namespace {
@@ -51,3 +53,5 @@ TEST(TmcompileExport, MissingPictureFailsAndUnknownFormatIsAUsageError) {
   EXPECT_EQ(Tmcompile("-f tcm '" + dir.File("m.tmm") + "'", dir), 0);
   EXPECT_TRUE(std::filesystem::exists(dir.File("m.tcm")));
 }
+
+}  // namespace tessmoor

@@ -7,6 +7,8 @@
 #include "gui/MainWindowFixture.h"
 #include "tools/tmgen/PcxWriter.h"
 
+namespace tessmoor {
+
 namespace {
 
 constexpr uint16_t Red = 0, Blue = 1, Green = 2;
@@ -35,9 +37,9 @@ class PreviewWindowTest : public MainWindowFixture {
           MapCell& cell = document.Cell(x, y);
           const bool inside = x >= 10 && x <= 12 && y >= 10 && y <= 12;
           cell.type = static_cast<uint8_t>(inside ? CellType::Nothing : CellType::Wall);
-          cell.texture[Floor] = Red;
-          cell.texture[Ceiling] = Blue;
-          cell.texture[Wall] = Green;
+          cell.texture[SurfaceKind::Floor] = Red;
+          cell.texture[SurfaceKind::Ceiling] = Blue;
+          cell.texture[SurfaceKind::Wall] = Green;
         }
       }
       document.startPosition = {11, 11};
@@ -88,7 +90,7 @@ TEST_F(PreviewWindowTest, SolidRoomShowsFloorBelowCeilingAboveAndWallAhead) {
 TEST_F(PreviewWindowTest, AnEditAndItsUndoShowInTheNextFrame) {
   // A fill as the tools make it: the 3D window hears of it through the document.
   MapCell green = Document().Cell(11, 11);
-  green.texture[Floor] = Green;
+  green.texture[SurfaceKind::Floor] = Green;
   FillCells(Model(), {10, 10, 12, 12}, green);
   QImage image = Frame();
   QRgb bottom = image.pixel(image.width() / 2, image.height() - 4);
@@ -131,15 +133,15 @@ TEST_F(PreviewWindowTest, DoubleClickSelectsTheCellOfTheFaceAndScrollsTheMapView
 }
 
 TEST_F(PreviewWindowTest, MapViewMarksTheCameraOnlyWhileTheWindowIsOpen) {
-  EXPECT_TRUE(Editor().cameraMarker.shown);
-  EXPECT_EQ(Editor().cameraMarker.cell, (GridPoint{11, 11}));
+  EXPECT_TRUE(window->Session().MapView().cameraMarker.shown);
+  EXPECT_EQ(window->Session().MapView().cameraMarker.cell, (GridPoint{11, 11}));
   for (int i = 0; i < 8; ++i) QTest::keyClick(view, Qt::Key_Up);
-  EXPECT_EQ(Editor().cameraMarker.cell, (GridPoint{11, 12}));
+  EXPECT_EQ(window->Session().MapView().cameraMarker.cell, (GridPoint{11, 12}));
   QTest::keyClick(view, Qt::Key_Home);
-  EXPECT_EQ(Editor().cameraMarker.cell, (GridPoint{11, 11}));
+  EXPECT_EQ(window->Session().MapView().cameraMarker.cell, (GridPoint{11, 11}));
   Trigger("View3D");
   EXPECT_FALSE(preview->isVisible());
-  EXPECT_FALSE(Editor().cameraMarker.shown);
+  EXPECT_FALSE(window->Session().MapView().cameraMarker.shown);
 }
 
 TEST_F(PreviewWindowTest, AnimationSpeedIsRemembered) {
@@ -154,9 +156,9 @@ TEST_F(PreviewWindowTest, AMapBeyondACapacitySaysSoInTheWindow) {
   Arrange([](MapDocument& document) {
     for (MapCell& cell : document.cells) {
       cell.type = static_cast<uint8_t>(CellType::WaterBasin);
-      cell.texture[Floor] = Red;
-      cell.texture[Ceiling] = Blue;
-      cell.texture[Wall] = Green;
+      cell.texture[SurfaceKind::Floor] = Red;
+      cell.texture[SurfaceKind::Ceiling] = Blue;
+      cell.texture[SurfaceKind::Wall] = Green;
     }
   });
   Frame();
@@ -196,8 +198,10 @@ TEST_F(PreviewWindowTest, TestPlayWithoutAProfileWalksTheBuiltInViewFromTheStart
     EXPECT_EQ(camera.Cell(), step.expected);
     EXPECT_EQ(camera.Yaw(), 0.0f);
     EXPECT_FALSE(camera.FreeFlight());
-    EXPECT_EQ(Editor().cameraMarker.cell, step.expected);
+    EXPECT_EQ(window->Session().MapView().cameraMarker.cell, step.expected);
   }
 }
 
 }  // namespace
+
+}  // namespace tessmoor

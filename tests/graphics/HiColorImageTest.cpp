@@ -3,6 +3,8 @@
 #include "graphics/GraphicsError.h"
 #include "graphics/HiColorImage.h"
 
+namespace tessmoor {
+
 namespace {
 
 struct PackCase {
@@ -11,8 +13,8 @@ struct PackCase {
 };
 
 TEST(PackRGB555, PutsRedHighGreenMiddleBlueLow) {
-  const PackCase cases[] = {
-      {31, 0, 0, 0x7C00}, {0, 31, 0, 0x03E0}, {0, 0, 31, 0x001F}, {31, 31, 31, 0x7FFF}, {31, 16, 0, 0x7E00}, {0, 0, 0, 0}};
+  const PackCase cases[] = {{31, 0, 0, 0x7C00},   {0, 31, 0, 0x03E0},  {0, 0, 31, 0x001F},
+                            {31, 31, 31, 0x7FFF}, {31, 16, 0, 0x7E00}, {0, 0, 0, 0}};
   for (const PackCase& c : cases) {
     EXPECT_EQ(PackRGB555(c.red, c.green, c.blue), c.packed);
     uint8_t r = 99, g = 99, b = 99;
@@ -39,7 +41,7 @@ TEST(AllocImage, GivesBlackPixelsOfTheRequestedSize) {
   EXPECT_EQ(image.width, 3);
   EXPECT_EQ(image.height, 2);
   for (int i = 0; i < 6; ++i) EXPECT_EQ(image.pixels[i], 0);
-  EXPECT_EQ(TakeGraphicsError(), geNone);
+  EXPECT_EQ(TakeGraphicsError(), GraphicsErrorCode::geNone);
 }
 
 TEST(AllocImage, RefusesSizesThatAreNotAPositive32BitByteCount) {
@@ -52,7 +54,7 @@ TEST(AllocImage, RefusesSizesThatAreNotAPositive32BitByteCount) {
     TakeGraphicsError();
     HiColorImage image;
     AllocImage(size.width, size.height, image);
-    EXPECT_EQ(TakeGraphicsError(), geImage) << size.width << " x " << size.height;
+    EXPECT_EQ(TakeGraphicsError(), GraphicsErrorCode::geImage) << size.width << " x " << size.height;
     EXPECT_TRUE(image.IsEmpty());
     EXPECT_EQ(image.width, 0);
     EXPECT_EQ(image.height, 0);
@@ -95,7 +97,7 @@ HiColorImage CoordinateImage(int32_t width, int32_t height) {
 }
 
 TEST(ScaleImage, TakesTheSourcePixelAtTheExactIntegerRatio) {
-  const int32_t sizes[][4] = {{128, 64, 64, 32}, {3, 1, 64, 1}, {5, 3, 7, 11}, {100, 30, 64, 19},
+  const int32_t sizes[][4] = {{128, 64, 64, 32}, {3, 1, 64, 1},    {5, 3, 7, 11},   {100, 30, 64, 19},
                               {1, 1, 64, 64},    {41, 41, 64, 63}, {200, 7, 3, 200}};
   for (const auto& s : sizes) {
     const HiColorImage source = CoordinateImage(s[0], s[1]);
@@ -122,10 +124,10 @@ TEST(ScaleImage, RefusesAnEmptyDestinationOrSource) {
   HiColorImage dest;
   TakeGraphicsError();
   ScaleImage(dest, 0, 5, source);
-  EXPECT_EQ(TakeGraphicsError(), geImage);
+  EXPECT_EQ(TakeGraphicsError(), GraphicsErrorCode::geImage);
   EXPECT_TRUE(dest.IsEmpty());
   ScaleImage(dest, 5, 5, HiColorImage{});
-  EXPECT_EQ(TakeGraphicsError(), geImage);
+  EXPECT_EQ(TakeGraphicsError(), GraphicsErrorCode::geImage);
   EXPECT_TRUE(dest.IsEmpty());
 }
 
@@ -137,7 +139,7 @@ TEST(MakeThumbnail, FitsTheLongSideToSixtyFourAndTruncatesTheShortOne) {
     const HiColorImage source = CoordinateImage(c[0], c[1]);
     HiColorImage thumbnail;
     MakeThumbnail(source, thumbnail);
-    EXPECT_EQ(TakeGraphicsError(), geNone);
+    EXPECT_EQ(TakeGraphicsError(), GraphicsErrorCode::geNone);
     EXPECT_EQ(thumbnail.width, c[2]) << c[0] << " x " << c[1];
     EXPECT_EQ(thumbnail.height, c[3]) << c[0] << " x " << c[1];
   }
@@ -151,9 +153,11 @@ TEST(MakeThumbnail, LeavesTheThumbnailEmptyWhenASideComesOutAtZero) {
     if (s[0] > 0) source = CoordinateImage(s[0], s[1]);
     HiColorImage thumbnail;
     MakeThumbnail(source, thumbnail);
-    EXPECT_EQ(TakeGraphicsError(), geImage) << s[0] << " x " << s[1];
+    EXPECT_EQ(TakeGraphicsError(), GraphicsErrorCode::geImage) << s[0] << " x " << s[1];
     EXPECT_TRUE(thumbnail.IsEmpty());
   }
 }
 
 }  // namespace
+
+}  // namespace tessmoor

@@ -12,6 +12,8 @@
 #include "graphics/PcxTestFile.h"
 #include "support/AllocationLimit.h"
 
+namespace tessmoor {
+
 namespace {
 
 using pcxtest::PcxHeaderFields;
@@ -133,7 +135,7 @@ TEST(PcxDecode, RefusesOtherLayoutsWithTheImageCode) {
   for (const PcxHeaderFields& fields : {threePlanes, onePixelBit}) {
     TakeGraphicsError();
     const HiColorImage image = Decode(pcxtest::MakePcxFile(fields, {0xC0 | 16, 1}, pcxtest::DistinctPalette()));
-    EXPECT_EQ(TakeGraphicsError(), geImage);
+    EXPECT_EQ(TakeGraphicsError(), GraphicsErrorCode::geImage);
     EXPECT_TRUE(image.IsEmpty());
   }
 }
@@ -141,7 +143,7 @@ TEST(PcxDecode, RefusesOtherLayoutsWithTheImageCode) {
 TEST(PcxDecode, RefusesAHeaderWhosePictureWouldNotFitInMemorySize) {
   TakeGraphicsError();
   const HiColorImage image = Decode(pcxtest::MakePcxFile(Fields(65535, 65535, 65535), {1, 2}, {}));
-  EXPECT_EQ(TakeGraphicsError(), geImage);
+  EXPECT_EQ(TakeGraphicsError(), GraphicsErrorCode::geImage);
   EXPECT_TRUE(image.IsEmpty());
   EXPECT_EQ(image.width, 0);
 }
@@ -149,17 +151,19 @@ TEST(PcxDecode, RefusesAHeaderWhosePictureWouldNotFitInMemorySize) {
 TEST(PcxDecode, LargestAllowedHeaderOverFewBytesFailsCleanly) {
   TakeGraphicsError();
   const HiColorImage image = Decode(pcxtest::MakePcxFile(Fields(8192, 2048, 8192), {0xFF, 1, 0xFF, 2}, {}));
-  EXPECT_EQ(TakeGraphicsError(), geRead);
+  EXPECT_EQ(TakeGraphicsError(), GraphicsErrorCode::geRead);
   EXPECT_TRUE(image.IsEmpty());
 }
 
 TEST(PcxDecode, PicturesOverEightThousandOnASideOrSixteenMegapixelsAreRefused) {
   struct Case {
     uint16_t width, height;
-    int32_t error;  // geRead: allowed, then found cut short
+    GraphicsErrorCode error;  // geRead: allowed, then found cut short
   };
-  const Case cases[] = {{8192, 2048, geRead}, {4096, 4096, geRead},  {2048, 8192, geRead},   {8193, 1, geImage},
-                        {1, 8193, geImage},   {4097, 4096, geImage}, {32768, 32767, geImage}};
+  const Case cases[] = {{8192, 2048, GraphicsErrorCode::geRead},   {4096, 4096, GraphicsErrorCode::geRead},
+                        {2048, 8192, GraphicsErrorCode::geRead},   {8193, 1, GraphicsErrorCode::geImage},
+                        {1, 8193, GraphicsErrorCode::geImage},     {4097, 4096, GraphicsErrorCode::geImage},
+                        {32768, 32767, GraphicsErrorCode::geImage}};
   for (const Case& c : cases) {
     SCOPED_TRACE(std::to_string(c.width) + " x " + std::to_string(c.height));
     TakeGraphicsError();
@@ -176,7 +180,7 @@ TEST(PcxDecode, FailsWithTheReadCodeOnShortInput) {
     TakeGraphicsError();
     HiColorImage image;
     DecodePcxImage(whole.data(), size, image);
-    EXPECT_EQ(TakeGraphicsError(), geRead) << size;
+    EXPECT_EQ(TakeGraphicsError(), GraphicsErrorCode::geRead) << size;
     EXPECT_TRUE(image.IsEmpty());
   }
 }
@@ -186,7 +190,7 @@ TEST(PcxDecode, EndOfDataBeforeTheLastPixelFailsAndLeavesTheImageEmpty) {
   std::vector<uint8_t> data(100, 1);
   TakeGraphicsError();
   const HiColorImage image = Decode(pcxtest::MakePcxFile(Fields(64, 64, 64), data, palette));
-  EXPECT_EQ(TakeGraphicsError(), geRead);
+  EXPECT_EQ(TakeGraphicsError(), GraphicsErrorCode::geRead);
   EXPECT_TRUE(image.IsEmpty());
   EXPECT_EQ(image.height, 0);
 }
@@ -265,7 +269,8 @@ TEST(PcxDecode, AgreesWithAPlainByteByByteDecoderOnRandomData) {
     const bool complete = ReferenceDecode(file, width, height, bytesPerLine != width, expected);
     TakeGraphicsError();
     const HiColorImage image = Decode(file);
-    ASSERT_EQ(TakeGraphicsError(), complete ? geNone : geRead) << "round " << round;
+    ASSERT_EQ(TakeGraphicsError(), complete ? GraphicsErrorCode::geNone : GraphicsErrorCode::geRead)
+        << "round " << round;
     ASSERT_EQ(image.IsEmpty(), !complete) << "round " << round;
     for (size_t i = 0; complete && i < expected.size(); ++i)
       ASSERT_EQ(image.pixels[i], expected[i]) << "round " << round << " pixel " << i;
@@ -291,8 +296,8 @@ TEST(GraphicsError, KeepsTheLastFailureUntilTakenAndIsNotClearedBySuccess) {
   Decode(wrongLayout);
   Decode(tooShort);
   EXPECT_FALSE(Decode(good).IsEmpty());
-  EXPECT_EQ(TakeGraphicsError(), geRead);
-  EXPECT_EQ(TakeGraphicsError(), geNone);
+  EXPECT_EQ(TakeGraphicsError(), GraphicsErrorCode::geRead);
+  EXPECT_EQ(TakeGraphicsError(), GraphicsErrorCode::geNone);
 }
 
 // The code is per thread, as errno is: a map load decodes pictures on several
@@ -348,7 +353,7 @@ TEST_F(PcxFile, LoadsTheSamePictureAsTheMemoryDecoderOverSeveralBlocks) {
   TakeGraphicsError();
   HiColorImage image;
   LoadPcxImage(PathOf("noise.pcx"), image);
-  EXPECT_EQ(TakeGraphicsError(), geNone);
+  EXPECT_EQ(TakeGraphicsError(), GraphicsErrorCode::geNone);
   ExpectPixels(image, 401, 399, indices, palette);
 }
 
@@ -363,7 +368,7 @@ TEST_F(PcxFile, MissingShortAndTruncatedFilesFailWithTheReadCode) {
     TakeGraphicsError();
     HiColorImage image;
     LoadPcxImage(PathOf(name), image);
-    EXPECT_EQ(TakeGraphicsError(), geRead) << name;
+    EXPECT_EQ(TakeGraphicsError(), GraphicsErrorCode::geRead) << name;
     EXPECT_TRUE(image.IsEmpty()) << name;
   }
 }
@@ -377,9 +382,9 @@ TEST_F(PcxFile, RunningOutOfMemoryIsTheImageCodeNeverAnException) {
     const AllocationLimit limit(1000000);  // less than the 1.2 MB of pixels
     TakeGraphicsError();
     EXPECT_NO_THROW(LoadPcxImage(PathOf("big.pcx"), fromFile));
-    EXPECT_EQ(TakeGraphicsError(), geImage);
+    EXPECT_EQ(TakeGraphicsError(), GraphicsErrorCode::geImage);
     EXPECT_NO_THROW(DecodePcxImage(bytes.data(), bytes.size(), fromMemory));
-    EXPECT_EQ(TakeGraphicsError(), geImage);
+    EXPECT_EQ(TakeGraphicsError(), GraphicsErrorCode::geImage);
   }
   EXPECT_TRUE(fromFile.IsEmpty());
   EXPECT_TRUE(fromMemory.IsEmpty());
@@ -392,8 +397,10 @@ TEST_F(PcxFile, RefusesThreePlanesFromAFile) {
   TakeGraphicsError();
   HiColorImage image;
   LoadPcxImage(PathOf("rgb.pcx"), image);
-  EXPECT_EQ(TakeGraphicsError(), geImage);
+  EXPECT_EQ(TakeGraphicsError(), GraphicsErrorCode::geImage);
   EXPECT_TRUE(image.IsEmpty());
 }
 
 }  // namespace
+
+}  // namespace tessmoor

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+namespace tessmoor {
+
 namespace pcxtest {
 
 using Palette = std::array<uint8_t, 768>;
@@ -115,3 +117,5 @@ inline bool WriteBytes(const std::string& path, const std::vector<uint8_t>& byte
 }
 
 }  // namespace pcxtest
+
+}  // namespace tessmoor

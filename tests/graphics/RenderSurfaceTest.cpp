@@ -8,6 +8,8 @@
 #include "graphics/RenderSurface.h"
 #include "graphics/WinG.h"
 
+namespace tessmoor {
+
 namespace {
 
 using PixelSet = std::set<std::pair<int32_t, int32_t>>;
@@ -64,7 +66,7 @@ TEST_F(SurfaceTest, CreationDropsAnOddColumnAndStartsBlackWithTheWholeSurfaceAsC
   EXPECT_EQ(s.TargetDC, &target);
   ExpectClip(0, 0, 639, 479);
   EXPECT_TRUE(SetPixels().empty());
-  EXPECT_EQ(TakeGraphicsError(), geNone);
+  EXPECT_EQ(TakeGraphicsError(), GraphicsErrorCode::geNone);
 }
 
 TEST_F(SurfaceTest, SurfacesWithoutRoomForAClipRectangleAreRefused) {
@@ -72,7 +74,7 @@ TEST_F(SurfaceTest, SurfacesWithoutRoomForAClipRectangleAreRefused) {
   DestroySurface();
   for (const auto& size : {std::pair{1, 100}, std::pair{100, 1}, std::pair{0, 0}}) {
     CreateSurface(static_cast<uint16_t>(size.first), static_cast<uint16_t>(size.second), nullptr);
-    EXPECT_EQ(TakeGraphicsError(), geSurface);
+    EXPECT_EQ(TakeGraphicsError(), GraphicsErrorCode::geSurface);
     EXPECT_FALSE(Surface().created);
     // A primitive called anyway must not use the old surface's clip rectangle.
     FillRect(0, 0, 63, 47, Red);
@@ -91,7 +93,7 @@ TEST_F(SurfaceTest, FailedContextOrBitmapCreationLeavesNoSurfaceAndNoObjects) {
   for (WinGFailure failure : {WinGFailure::CreateDC, WinGFailure::CreateBitmap}) {
     SetWinGFailureForTesting(failure);
     CreateSurface(64, 48, nullptr);
-    EXPECT_EQ(TakeGraphicsError(), geSurface);
+    EXPECT_EQ(TakeGraphicsError(), GraphicsErrorCode::geSurface);
     EXPECT_FALSE(Surface().created);
     EXPECT_EQ(Surface().pixels, nullptr);
     EXPECT_EQ(WinGLiveObjectCount(), baseObjects_);
@@ -112,23 +114,23 @@ TEST_F(SurfaceTest, DestroyingTwiceIsHarmlessAndKeepsTheClipRectangle) {
   EXPECT_EQ(s.TargetDC, nullptr);
   ExpectClip(4, 5, 20, 30);
   EXPECT_EQ(WinGLiveObjectCount(), baseObjects_);
-  EXPECT_EQ(TakeGraphicsError(), geNone);
+  EXPECT_EQ(TakeGraphicsError(), GraphicsErrorCode::geNone);
 }
 
 TEST_F(SurfaceTest, BadClipRectanglesAreRefusedAndTheOldOneStays) {
   CreateSurface(640, 480, nullptr);
   SetClipRect(50, 40, 10, 20);
-  EXPECT_EQ(TakeGraphicsError(), geNone);
+  EXPECT_EQ(TakeGraphicsError(), GraphicsErrorCode::geNone);
   ExpectClip(10, 20, 50, 40);
   const int32_t bad[][4] = {{10, 10, 10, 50}, {0, 0, 640, 10}, {-1, 0, 10, 10},
                             {0, 0, 10, 480},  {5, 5, 6, 5},    {INT32_MIN, 0, INT32_MAX, 10}};
   for (const auto& r : bad) {
     SetClipRect(r[0], r[1], r[2], r[3]);
-    EXPECT_EQ(TakeGraphicsError(), geClip) << r[0] << "," << r[1] << "," << r[2] << "," << r[3];
+    EXPECT_EQ(TakeGraphicsError(), GraphicsErrorCode::geClip) << r[0] << "," << r[1] << "," << r[2] << "," << r[3];
     ExpectClip(10, 20, 50, 40);
   }
   SetClipRect(638, 478, 639, 479);
-  EXPECT_EQ(TakeGraphicsError(), geNone);
+  EXPECT_EQ(TakeGraphicsError(), GraphicsErrorCode::geNone);
   ExpectClip(638, 478, 639, 479);
 }
 
@@ -153,14 +155,10 @@ TEST_F(SurfaceTest, LinesFollowBresenhamWithTheTwoTieRules) {
     PixelSet pixels;
   };
   const LineCase cases[] = {
-      {0, 0, 4, 2, {{0, 0}, {1, 0}, {2, 1}, {3, 1}, {4, 2}}},
-      {4, 2, 0, 0, {{0, 0}, {1, 0}, {2, 1}, {3, 1}, {4, 2}}},
-      {0, 0, 2, 4, {{0, 0}, {1, 1}, {1, 2}, {2, 3}, {2, 4}}},
-      {0, 4, 2, 0, {{0, 4}, {1, 3}, {1, 2}, {2, 1}, {2, 0}}},
-      {0, 2, 4, 0, {{0, 2}, {1, 2}, {2, 1}, {3, 1}, {4, 0}}},
-      {1, 1, 4, 1, {{1, 1}, {2, 1}, {3, 1}, {4, 1}}},
-      {3, 0, 3, 3, {{3, 0}, {3, 1}, {3, 2}, {3, 3}}},
-      {0, 0, 3, 3, {{0, 0}, {1, 1}, {2, 2}, {3, 3}}},
+      {0, 0, 4, 2, {{0, 0}, {1, 0}, {2, 1}, {3, 1}, {4, 2}}}, {4, 2, 0, 0, {{0, 0}, {1, 0}, {2, 1}, {3, 1}, {4, 2}}},
+      {0, 0, 2, 4, {{0, 0}, {1, 1}, {1, 2}, {2, 3}, {2, 4}}}, {0, 4, 2, 0, {{0, 4}, {1, 3}, {1, 2}, {2, 1}, {2, 0}}},
+      {0, 2, 4, 0, {{0, 2}, {1, 2}, {2, 1}, {3, 1}, {4, 0}}}, {1, 1, 4, 1, {{1, 1}, {2, 1}, {3, 1}, {4, 1}}},
+      {3, 0, 3, 3, {{3, 0}, {3, 1}, {3, 2}, {3, 3}}},         {0, 0, 3, 3, {{0, 0}, {1, 1}, {2, 2}, {3, 3}}},
   };
   CreateSurface(16, 16, nullptr);
   for (const LineCase& c : cases) {
@@ -213,12 +211,18 @@ TEST_F(SurfaceTest, FilledRectanglesAreClampedToTheClipInAnyCornerOrder) {
   };
   // Clip (10, 10)-(30, 20); arguments are relative to (10, 10).
   const FillCase cases[] = {
-      {2, 2, 5, 5, Block(12, 12, 15, 15)},   {5, 5, 2, 2, Block(12, 12, 15, 15)},
-      {5, 2, 2, 5, Block(12, 12, 15, 15)},   {1, 0, 1, 0, Block(11, 10, 11, 10)},
-      {3, 1, 5, 1, Block(13, 11, 15, 11)},   {-5, -5, 2, 3, Block(10, 10, 12, 13)},
-      {18, 8, 40, 30, Block(28, 18, 30, 20)}, {-100, -100, 100, 100, Block(10, 10, 30, 20)},
-      {21, 0, 25, 5, {}},                    {-8, 0, -1, 5, {}},
-      {0, 11, 5, 15, {}},                    {0, -9, 5, -1, {}},
+      {2, 2, 5, 5, Block(12, 12, 15, 15)},
+      {5, 5, 2, 2, Block(12, 12, 15, 15)},
+      {5, 2, 2, 5, Block(12, 12, 15, 15)},
+      {1, 0, 1, 0, Block(11, 10, 11, 10)},
+      {3, 1, 5, 1, Block(13, 11, 15, 11)},
+      {-5, -5, 2, 3, Block(10, 10, 12, 13)},
+      {18, 8, 40, 30, Block(28, 18, 30, 20)},
+      {-100, -100, 100, 100, Block(10, 10, 30, 20)},
+      {21, 0, 25, 5, {}},
+      {-8, 0, -1, 5, {}},
+      {0, 11, 5, 15, {}},
+      {0, -9, 5, -1, {}},
   };
   CreateSurface(64, 32, nullptr);
   SetClipRect(10, 10, 30, 20);
@@ -265,8 +269,8 @@ RGB555 ExpectedBlitPixel(int32_t sx, int32_t sy, int32_t x, int32_t y, const HiC
 
 TEST_F(SurfaceTest, ImagesAreCutAtTheClipEdgesWithTheRightSourceOffset) {
   // Clip (10, 10)-(40, 30) is 31 x 21 pixels; the image is 12 x 9.
-  const int32_t positions[][2] = {{-3, -5}, {-11, 0}, {-12, 0}, {25, 15}, {20, 3},  {29, 19}, {30, 5},
-                                  {31, 5},  {5, 20},  {5, 19},  {-5, 18}, {0, -8},  {0, -9},  {-100, -100}};
+  const int32_t positions[][2] = {{-3, -5}, {-11, 0}, {-12, 0}, {25, 15}, {20, 3}, {29, 19}, {30, 5},
+                                  {31, 5},  {5, 20},  {5, 19},  {-5, 18}, {0, -8}, {0, -9},  {-100, -100}};
   const HiColorImage image = NumberedImage(12, 9);
   CreateSurface(64, 48, nullptr);
   SetClipRect(10, 10, 40, 30);
@@ -323,18 +327,20 @@ TEST_F(SurfaceTest, PresentingHandsThePixelsToThePresenterAtTheRequestedScale) {
   EXPECT_EQ(requests[0].destHeight, 48);
   EXPECT_EQ(requests[1].destWidth, 128);
   EXPECT_EQ(requests[1].destHeight, 96);
-  EXPECT_EQ(TakeGraphicsError(), geNone);
+  EXPECT_EQ(TakeGraphicsError(), GraphicsErrorCode::geNone);
 }
 
 TEST_F(SurfaceTest, PresentingFailsWhenThePresenterRefusesOrNoSurfaceExists) {
   EXPECT_FALSE(PresentSurface(1));
-  EXPECT_EQ(TakeGraphicsError(), geSurface);
+  EXPECT_EQ(TakeGraphicsError(), GraphicsErrorCode::geSurface);
   CreateSurface(64, 48, nullptr);
   EXPECT_TRUE(PresentSurface(1));  // no presenter: nothing to show, nothing failed
   SetWinGPresenter([](const WinGPresentRequest&) { return false; });
   EXPECT_FALSE(PresentSurface(1));
-  EXPECT_EQ(TakeGraphicsError(), geSurface);
+  EXPECT_EQ(TakeGraphicsError(), GraphicsErrorCode::geSurface);
   EXPECT_TRUE(Surface().created);
 }
 
 }  // namespace
+
+}  // namespace tessmoor

@@ -2,6 +2,8 @@
 
 #include "graphics/WinG.h"
 
+namespace tessmoor {
+
 namespace {
 
 WinGBitmapInfo TopDown16(int32_t width, int32_t height) {
@@ -68,3 +70,5 @@ TEST(WinG, BlitsOnlyBlocksInsideTheSelectedBitmap) {
 }
 
 }  // namespace
+
+}  // namespace tessmoor

@@ -21,6 +21,8 @@
 #include "io/MapBackups.h"
 #include "support/TempDir.h"
 
+namespace tessmoor {
+
 namespace {
 
 void OnNextModalDialog(std::function<void(QDialog&)> act) {
@@ -38,8 +40,8 @@ class BackupsAndSettingsGuiTest : public MainWindowFixture {
     MainWindowFixture::SetUp();
   }
 
-  std::vector<tessmoor::MapBackup> Backups(const std::string& map) {
-    return tessmoor::ListBackups(QFile::encodeName(tessmoor::BackupFolder()).toStdString(), map);
+  std::vector<MapBackup> Backups(const std::string& map) {
+    return ListBackups(QFile::encodeName(BackupFolder()).toStdString(), map);
   }
 
   void SaveAsHalle() {
@@ -62,7 +64,7 @@ TEST_F(BackupsAndSettingsGuiTest, SavesKeepTheReplacedMapsAndAnEarlierOneOpensUn
     Trigger("FileSave");
     saved.push_back(ReadFileBytes(MapPath("Halle.tmm")));
   }
-  const std::vector<tessmoor::MapBackup> backups = Backups(MapPath("Halle.tmm"));
+  const std::vector<MapBackup> backups = Backups(MapPath("Halle.tmm"));
   ASSERT_EQ(5u, backups.size());
   for (size_t i = 0; i < backups.size(); ++i) EXPECT_EQ(saved[4 - i], ReadFileBytes(backups[i].path)) << i;
   EXPECT_EQ(nullptr, window->findChild<QStatusBar*>()) << "no status bar while backups succeed";
@@ -94,7 +96,7 @@ TEST_F(BackupsAndSettingsGuiTest, SavesKeepTheReplacedMapsAndAnEarlierOneOpensUn
 TEST_F(BackupsAndSettingsGuiTest, ABackupThatFailsGoesToTheStatusBarAndTheSaveSucceeds) {
   SaveAsHalle();
   // A file where the backup folder belongs.
-  QString folder = tessmoor::BackupFolder();
+  QString folder = BackupFolder();
   folder.chop(1);
   ASSERT_TRUE(QDir().mkpath(QFileInfo(folder).path()));
   WriteFileBytes(QFile::encodeName(folder).toStdString(), {1});
@@ -118,30 +120,30 @@ TEST_F(BackupsAndSettingsGuiTest, SettingsOrderThePictureFoldersAfterTheUsersOwn
   for (QAction* menu : window->menuBar()->actions()) menus << menu->text();
   ASSERT_GE(menus.indexOf("E&xtras"), 1);
   EXPECT_EQ(menus.indexOf("&Ansicht") + 1, menus.indexOf("E&xtras"));
-  EXPECT_EQ(std::vector<std::string>({QFile::encodeName(tessmoor::UserPictureFolder()).toStdString()}),
-            tessmoor::UserPictureFolders());
+  EXPECT_EQ(std::vector<std::string>({QFile::encodeName(UserPictureFolder()).toStdString()}),
+            UserPictureFolders());
 
   QStringList offered{home.path() + "/engine", home.path() + "/projekt"};
-  tessmoor::TFrmSettings settings(window.get(), [&](QWidget*) { return offered.takeFirst(); });
+  TFrmSettings settings(window.get(), [&](QWidget*) { return offered.takeFirst(); });
   settings.show();
   settings.findChild<QPushButton*>("BtnAddFolder")->click();
   settings.findChild<QPushButton*>("BtnAddFolder")->click();
   // The second folder is current after adding it; it moves before the first.
   settings.findChild<QPushButton*>("BtnFolderUp")->click();
   auto* count = settings.findChild<QSpinBox*>("SpnBackups");
-  EXPECT_EQ(tessmoor::DefaultBackupsPerMap, count->value());
+  EXPECT_EQ(DefaultBackupsPerMap, count->value());
   count->setFocus();
   count->selectAll();
   QTest::keyClicks(count, "3");
   QTest::keyClick(count, Qt::Key_Return);
   EXPECT_EQ(QDialog::Accepted, settings.result());
 
-  EXPECT_EQ(QStringList({home.path() + "/projekt", home.path() + "/engine"}), tessmoor::ExtraPictureFolders());
-  EXPECT_EQ(3, tessmoor::BackupsPerMap());
+  EXPECT_EQ(QStringList({home.path() + "/projekt", home.path() + "/engine"}), ExtraPictureFolders());
+  EXPECT_EQ(3, BackupsPerMap());
   EXPECT_EQ(
-      std::vector<std::string>({QFile::encodeName(tessmoor::UserPictureFolder()).toStdString(),
+      std::vector<std::string>({QFile::encodeName(UserPictureFolder()).toStdString(),
                                 (home.path() + "/projekt/").toStdString(), (home.path() + "/engine/").toStdString()}),
-      tessmoor::UserPictureFolders());
+      UserPictureFolders());
 }
 
 TEST_F(BackupsAndSettingsGuiTest, TheTextureEditorLooksForPicturesInTheUsersFolderFirst) {
@@ -155,6 +157,8 @@ TEST_F(BackupsAndSettingsGuiTest, TheTextureEditorLooksForPicturesInTheUsersFold
   });
   Trigger("ViewTextureEditor");
   ASSERT_EQ(1u, dialogs.startDirectories.size());
-  EXPECT_EQ(QFile::encodeName(tessmoor::UserPictureFolder()).toStdString(), dialogs.startDirectories[0]);
-  EXPECT_TRUE(QFileInfo(tessmoor::UserPictureFolder()).isDir()) << "made on its first use";
+  EXPECT_EQ(QFile::encodeName(UserPictureFolder()).toStdString(), dialogs.startDirectories[0]);
+  EXPECT_TRUE(QFileInfo(UserPictureFolder()).isDir()) << "made on its first use";
 }
+
+}  // namespace tessmoor

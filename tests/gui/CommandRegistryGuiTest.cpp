@@ -203,11 +203,11 @@ TEST_F(CommandRegistryGuiTest, SearchPopupFiltersMovesRunsAndCloses) {
   QTest::keyClick(field, Qt::Key_Return);
   QCoreApplication::processEvents();
   EXPECT_FALSE(popup->isVisible());
-  EXPECT_EQ(Editor().zoomLevel, WholeGridZoomLevel(window->Geometry()));
+  EXPECT_EQ(window->Geometry().zoomLevel, WholeGridZoomLevel(window->Geometry()));
 
   // The arrows choose among the matches: "ver" lists Vergrößern before Verkleinern.
   QTest::keyClick(window.get(), Qt::Key_0, Qt::ControlModifier);
-  ASSERT_EQ(Editor().zoomLevel, DefaultZoomLevel);
+  ASSERT_EQ(window->Geometry().zoomLevel, DefaultZoomLevel);
   popup = openPopup();
   QTest::keyClicks(field, "ver");
   ASSERT_GE(list->topLevelItemCount(), 2);
@@ -216,14 +216,14 @@ TEST_F(CommandRegistryGuiTest, SearchPopupFiltersMovesRunsAndCloses) {
   for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_Down}) QTest::keyClick(field, key);
   QTest::keyClick(field, Qt::Key_Enter);
   QCoreApplication::processEvents();
-  EXPECT_EQ(Editor().zoomLevel, DefaultZoomLevel + 1) << "Verkleinern ran";
+  EXPECT_EQ(window->Geometry().zoomLevel, DefaultZoomLevel + 1) << "Verkleinern ran";
 
   popup = openPopup();
   QTest::keyClicks(field, "gk");
   QTest::keyClick(field, Qt::Key_Escape);
   QCoreApplication::processEvents();
   EXPECT_FALSE(popup->isVisible());
-  EXPECT_EQ(Editor().zoomLevel, DefaultZoomLevel + 1) << "Escape runs nothing";
+  EXPECT_EQ(window->Geometry().zoomLevel, DefaultZoomLevel + 1) << "Escape runs nothing";
 }
 
 TEST_F(CommandRegistryGuiTest, OwnKeysOutliveTheWindowAndTakenKeysAreRefused) {
@@ -258,9 +258,9 @@ TEST_F(CommandRegistryGuiTest, OwnKeysOutliveTheWindowAndTakenKeysAreRefused) {
   EXPECT_EQ(Registry().Keys("ExtrasSearchCommand"), Keys("Ctrl+Shift+P"));
   EXPECT_TRUE(Registry().Keys("ExtrasShortcuts").isEmpty());
   QTest::keyClick(window.get(), Qt::Key_9, Qt::ControlModifier);
-  EXPECT_EQ(Editor().zoomLevel, DefaultZoomLevel) << "the old key is free";
+  EXPECT_EQ(window->Geometry().zoomLevel, DefaultZoomLevel) << "the old key is free";
   QTest::keyClick(window.get(), Qt::Key_G, Qt::ControlModifier);
-  EXPECT_EQ(Editor().zoomLevel, WholeGridZoomLevel(window->Geometry()));
+  EXPECT_EQ(window->Geometry().zoomLevel, WholeGridZoomLevel(window->Geometry()));
 
   // Ctrl+9 is free now, so Verkleinern may have it; Ctrl+G stays Ganze Karte's.
   EXPECT_FALSE(Registry().SetKeys("ViewZoomOut", Keys("Ctrl+G")));

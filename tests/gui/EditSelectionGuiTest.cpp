@@ -13,6 +13,8 @@
 #include "editor/EditorPropertiesForm.h"
 #include "editor/IntSpinField.h"
 
+namespace tessmoor {
+
 namespace {
 
 class EditSelectionTest : public MainWindowFixture {
@@ -27,8 +29,8 @@ class EditSelectionTest : public MainWindowFixture {
           cell.type = static_cast<uint8_t>(CellType::Nothing);
           cell.floorHeight = static_cast<float>(x + y);
           for (float& corner : cell.ceilingHeight) corner = 256;
-          cell.texture[Floor] = static_cast<uint16_t>(x % 2);
-          cell.textureOffset[Wall] = static_cast<int16_t>(y);
+          cell.texture[SurfaceKind::Floor] = static_cast<uint16_t>(x % 2);
+          cell.textureOffset[SurfaceKind::Wall] = static_cast<int16_t>(y);
         }
       }
       document.Cell(3, 4).ceilingHeight[2] = 300;
@@ -171,3 +173,5 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<KeyboardEdit>& info) { return std::string(info.param.what); });
 
 }  // namespace
+
+}  // namespace tessmoor

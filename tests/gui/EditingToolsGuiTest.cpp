@@ -10,6 +10,8 @@
 #include "graphics/RenderSurface.h"
 #include "gui/MainWindowFixture.h"
 
+namespace tessmoor {
+
 namespace {
 
 constexpr RGB555 Red = 0x7C00;
@@ -54,7 +56,9 @@ class EditingToolsGuiTest : public MainWindowFixture {
 };
 
 TEST_F(EditingToolsGuiTest, DragFromFiveFiveToTwoEightThenFillWritesThatRectangle) {
-  Model().Slot(0).cell.type = 1;
+  MapCell slotCell = Model().Map().paletteSlots[0].cell;
+  slotCell.type = 1;
+  Model().SetSlotCell(0, slotCell);
   Drag(CellPoint(5, 5), CellPoint(2, 8));
   ExpectSelection(5, 5, 2, 8);
   // The frame lies on the grid lines around x 2..5, y 5..8.
@@ -71,7 +75,9 @@ TEST_F(EditingToolsGuiTest, DragFromFiveFiveToTwoEightThenFillWritesThatRectangl
 }
 
 TEST_F(EditingToolsGuiTest, FillButtonFillsLikeTheMenu) {
-  Model().Slot(0).cell.type = 2;
+  MapCell slotCell = Model().Map().paletteSlots[0].cell;
+  slotCell.type = 2;
+  Model().SetSlotCell(0, slotCell);
   Control<QToolButton>("SpdFill")->click();
   EXPECT_EQ(Document().Cell(0, 0).type, 2);
   EXPECT_TRUE(Document().modified);
@@ -79,7 +85,7 @@ TEST_F(EditingToolsGuiTest, FillButtonFillsLikeTheMenu) {
 
 TEST_F(EditingToolsGuiTest, ShiftClickInPaintModePicksTheCellUpInsteadOfPainting) {
   Click(SlotPoint(0));
-  ASSERT_EQ(Editor().toolMode, Paint);
+  ASSERT_EQ(Editor().toolMode, ToolMode::Paint);
   EXPECT_FALSE(Control<QToolButton>("SpdSelect")->isChecked());
   Arrange([](MapDocument& document) {
     document.Cell(3, 3).type = 2;
@@ -100,7 +106,7 @@ TEST_F(EditingToolsGuiTest, ShiftClickInPaintModePicksTheCellUpInsteadOfPainting
 TEST_F(EditingToolsGuiTest, RightClickOnASlotShowsItsPropertiesAndApplyLeavesTheMapUnmodified) {
   Click(SlotPoint(2), Qt::RightButton);
   EXPECT_EQ(Document().currentSlot, 2);
-  EXPECT_EQ(Editor().toolMode, Paint);
+  EXPECT_EQ(Editor().toolMode, ToolMode::Paint);
   ASSERT_TRUE(Properties().isVisible());
   EXPECT_TRUE(Control<QToolButton>("SpdProperties")->isChecked());
 
@@ -122,7 +128,7 @@ TEST_F(EditingToolsGuiTest, RightClickOnACellSelectsItAndApplyThereMarksTheMapMo
 
 TEST_F(EditingToolsGuiTest, RightClickInTheMapInPaintModeOnlyReturnsToSelect) {
   Click(SlotPoint(1));
-  ASSERT_EQ(Editor().toolMode, Paint);
+  ASSERT_EQ(Editor().toolMode, ToolMode::Paint);
   Click(CellPoint(4, 4), Qt::RightButton);
   EXPECT_EQ(Editor().toolMode, ToolMode::Select);
   EXPECT_TRUE(Control<QToolButton>("SpdSelect")->isChecked());
@@ -142,7 +148,7 @@ TEST_F(EditingToolsGuiTest, MiddleButtonChangesNothing) {
 TEST_F(EditingToolsGuiTest, SelectButtonTogglesTheToolMode) {
   auto* button = Control<QToolButton>("SpdSelect");
   button->click();
-  EXPECT_EQ(Editor().toolMode, Paint);
+  EXPECT_EQ(Editor().toolMode, ToolMode::Paint);
   EXPECT_FALSE(button->isChecked());
   button->click();
   EXPECT_EQ(Editor().toolMode, ToolMode::Select);
@@ -155,8 +161,8 @@ TEST_F(EditingToolsGuiTest, ASixByFourBlockPastedAtSixtyBySixtyTwoIsClippedAtThe
   Drag(CellPoint(5, 5), CellPoint(10, 8));  // cells (10, 10) .. (15, 13)
   ExpectSelection(10, 10, 15, 13);
   Trigger("EditCopy");
-  EXPECT_EQ(Editor().clipboard.width, 6);
-  EXPECT_EQ(Editor().clipboard.height, 4);
+  EXPECT_EQ(Editor().clipboard->width, 6);
+  EXPECT_EQ(Editor().clipboard->height, 4);
   EXPECT_FALSE(Document().modified);
 
   ScrollTo(56, 58);
@@ -233,7 +239,9 @@ TEST_F(EditingToolsGuiTest, HoveringNamesTheCellInThePositionLabel) {
 
 TEST_F(EditingToolsGuiTest, ShortcutKeysReachTheEditCommands) {
   QApplication::setActiveWindow(window.get());
-  Model().Slot(0).cell.type = 4;
+  MapCell slotCell = Model().Map().paletteSlots[0].cell;
+  slotCell.type = 4;
+  Model().SetSlotCell(0, slotCell);
   SelectCell(1, 1);
   QTest::keyClick(window.get(), Qt::Key_Insert);
   EXPECT_EQ(Document().Cell(1, 1).type, 4) << "Insert fills";
@@ -248,7 +256,9 @@ TEST_F(EditingToolsGuiTest, ShortcutKeysReachTheEditCommands) {
   QTest::keyClick(window.get(), Qt::Key_Return);
   EXPECT_EQ(Document().Cell(6, 6).type, 4) << "Shift+Delete pastes";
   QTest::keyClick(window.get(), Qt::Key_F1, Qt::ControlModifier);
-  EXPECT_EQ(Editor().currentLayer, Floor);
+  EXPECT_EQ(Editor().currentLayer, SurfaceKind::Floor);
 }
 
 }  // namespace
+
+}  // namespace tessmoor

@@ -15,6 +15,8 @@
 #include "textures/TextureFrames.h"
 #include "textures/TextureTable.h"
 
+namespace tessmoor {
+
 namespace {
 
 struct ModelHeader {
@@ -62,12 +64,12 @@ TEST_F(EndToEndTest, ARoomBuiltWithTheToolsSavesAndCompilesWithF9) {
 
   // Slot 0: a brick wall. Entry 0 of a texture list is "no texture".
   MakeTemplate(0, 1, {{"CboTexWall", 1}});
-  ASSERT_EQ(Editor().toolMode, Paint);
+  ASSERT_EQ(Editor().toolMode, ToolMode::Paint);
   for (int i = 1; i <= 5; ++i)
     for (const auto& [x, y] : {std::pair{i, 1}, std::pair{i, 5}, std::pair{1, i}, std::pair{5, i}})
       Click(CellPoint(x, y));
   EXPECT_EQ(Document().Cell(3, 1).type, 1);
-  EXPECT_EQ(Document().Cell(3, 1).texture[Wall], 0);
+  EXPECT_EQ(Document().Cell(3, 1).texture[SurfaceKind::Wall], 0);
 
   // Slot 1: open floor of stone under a stone ceiling, filled into the inside.
   MakeTemplate(1, 0, {{"CboTexFloor", 2}, {"CboTexCeiling", 2}});
@@ -75,7 +77,7 @@ TEST_F(EndToEndTest, ARoomBuiltWithTheToolsSavesAndCompilesWithF9) {
   ASSERT_EQ(Editor().toolMode, ToolMode::Select);
   Drag(CellPoint(2, 2), CellPoint(4, 4));
   Trigger("EditFill");
-  EXPECT_EQ(Document().Cell(3, 3).texture[Floor], 1);
+  EXPECT_EQ(Document().Cell(3, 3).texture[SurfaceKind::Floor], 1);
   EXPECT_EQ(Document().Cell(2, 2).type, 0);
   EXPECT_TRUE(Document().modified);
 
@@ -119,3 +121,5 @@ TEST_F(EndToEndTest, ARoomBuiltWithTheToolsSavesAndCompilesWithF9) {
 }
 
 }  // namespace
+
+}  // namespace tessmoor

@@ -6,6 +6,8 @@
 #include "gui/MainWindowFixture.h"
 #include "support/TempDir.h"
 
+namespace tessmoor {
+
 namespace {
 
 class ExportGuiTest : public MainWindowFixture {
@@ -48,7 +50,7 @@ TEST_F(ExportGuiTest, AMissingPictureIsShownAsAnErrorAndWritesNothing) {
   OpenChangedSample();
   Arrange([](MapDocument& document) {
     WritePascalString(document.textures[0].frames[0].fileName, FrameNameCapacity, "FEHLT.PCX");
-    for (MapCell& cell : document.cells) cell.texture[Floor] = 0;
+    for (MapCell& cell : document.cells) cell.texture[SurfaceKind::Floor] = 0;
   });
   TempDir out;
   dialogs.exportAnswers = {out.File("level.glb")};
@@ -57,3 +59,5 @@ TEST_F(ExportGuiTest, AMissingPictureIsShownAsAnErrorAndWritesNothing) {
   EXPECT_EQ(dialogs.log, (std::vector<std::string>{"export", "error:Fehler beim Laden von \"" + picture + "\"."}));
   EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(out.File("level.glb"))));
 }
+
+}  // namespace tessmoor

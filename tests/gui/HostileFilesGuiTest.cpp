@@ -11,6 +11,8 @@
 #include "gui/MainWindowFixture.h"
 #include "support/TempDir.h"
 
+namespace tessmoor {
+
 namespace {
 
 using HostileFilesTest = MainWindowFixture;
@@ -70,3 +72,5 @@ TEST_F(HostileFilesTest, CompilingAMapNamedLikeItsModelLogsAnErrorAndWritesNothi
 }
 
 }  // namespace
+
+}  // namespace tessmoor

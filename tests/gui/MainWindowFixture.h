@@ -20,6 +20,8 @@
 #include "editor/EditorMainForm.h"
 #include "support/ScriptedDialogs.h"
 
+namespace tessmoor {
+
 class MainWindowFixture : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -125,3 +127,5 @@ class MainWindowFixture : public ::testing::Test {
 };
 
 inline bool SameCell(const MapCell& a, const MapCell& b) { return std::memcmp(&a, &b, sizeof(MapCell)) == 0; }
+
+}  // namespace tessmoor

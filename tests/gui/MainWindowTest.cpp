@@ -16,6 +16,8 @@
 #include "graphics/RenderSurface.h"
 #include "gui/MainWindowFixture.h"
 
+namespace tessmoor {
+
 namespace {
 
 constexpr RGB555 GridWhite = 0xFFFF;
@@ -62,8 +64,8 @@ TEST_F(MainWindowTest, StartsUntitledInSelectModeOnTheWallLayerWithoutClipboard)
   EXPECT_EQ(window->windowTitle(), UntitledCaption);
   EXPECT_TRUE(Control<QToolButton>("SpdSelect")->isChecked());
   EXPECT_TRUE(Action("ViewWall")->isChecked());
-  EXPECT_EQ(Editor().currentLayer, Wall);
-  EXPECT_EQ(Editor().toolMode, Select);
+  EXPECT_EQ(Editor().currentLayer, SurfaceKind::Wall);
+  EXPECT_EQ(Editor().toolMode, ToolMode::Select);
   EXPECT_EQ(Editor().hoverCell, (GridPoint{-1, -1}));
   EXPECT_TRUE(Control<QLabel>("LblPos")->text().isEmpty());
   EXPECT_FALSE(Action("EditPaste")->isEnabled());
@@ -133,12 +135,12 @@ TEST_F(MainWindowTest, ScrollBarsMoveTheViewAndANewMapPutsThemBack) {
 TEST_F(MainWindowTest, LayerItemsAreOneRadioGroupThatSetsTheLayer) {
   const struct {
     const char* item;
-    int layer;
-  } rows[] = {{"ViewFloor", Floor},
-              {"ViewCeiling", Ceiling},
-              {"ViewPedestalFloor", PedestalFloor},
-              {"ViewPedestalCeiling", PedestalCeiling},
-              {"ViewWall", Wall}};
+    SurfaceKind layer;
+  } rows[] = {{"ViewFloor", SurfaceKind::Floor},
+              {"ViewCeiling", SurfaceKind::Ceiling},
+              {"ViewPedestalFloor", SurfaceKind::PedestalFloor},
+              {"ViewPedestalCeiling", SurfaceKind::PedestalCeiling},
+              {"ViewWall", SurfaceKind::Wall}};
   for (const auto& row : rows) {
     Trigger(row.item);
     EXPECT_EQ(Editor().currentLayer, row.layer) << row.item;
@@ -379,9 +381,13 @@ class MissingSymbolsTest : public MainWindowFixture {
 TEST_F(MissingSymbolsTest, ShowOneErrorBoxAndTheProgramStaysUsable) {
   QCoreApplication::processEvents();
   EXPECT_EQ(dialogs.log, (std::vector<std::string>{"error:Konnte ein oder mehrere Symbole nicht laden."}));
-  Model().Slot(0).cell.type = 1;
+  MapCell slotCell = Model().Map().paletteSlots[0].cell;
+  slotCell.type = 1;
+  Model().SetSlotCell(0, slotCell);
   Trigger("EditFill");
   EXPECT_EQ(Document().Cell(0, 0).type, 1);
 }
 
 }  // namespace
+
+}  // namespace tessmoor

@@ -5,10 +5,12 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
+#include "edit/TextureCommands.h"
 #include "editor/EditorMapCheckForm.h"
 #include "editor/EditorTextureEditorForm.h"
 #include "gui/MainWindowFixture.h"
-#include "textures/TextureTable.h"
+
+namespace tessmoor {
 
 namespace {
 
@@ -73,11 +75,11 @@ TEST_F(MapCheckFormTest, AnOpenWindowFollowsEditsAndUndo) {
 TEST(TextureUsageLabelTest, ShowsTheCurrentTexturesCellsPerLayer) {
   DocumentModel model;
   EditorState editor;
+  ASSERT_TRUE(AddTexture(model).ok);
   model.Replace([](MapDocument& document) {
-    ASSERT_TRUE(AddTexture(document).ok);
-    document.Cell(3, 4).texture[Floor] = 0;
-    document.Cell(3, 4).texture[Wall] = 0;
-    document.Cell(9, 9).texture[Wall] = 0;
+    document.Cell(3, 4).texture[SurfaceKind::Floor] = 0;
+    document.Cell(3, 4).texture[SurfaceKind::Wall] = 0;
+    document.Cell(9, 9).texture[SurfaceKind::Wall] = 0;
   });
   ScriptedDialogs dialogs;
   TFrmTextureEditor form(model, editor, dialogs, {});
@@ -89,3 +91,5 @@ TEST(TextureUsageLabelTest, ShowsTheCurrentTexturesCellsPerLayer) {
 }
 
 }  // namespace
+
+}  // namespace tessmoor

@@ -12,6 +12,8 @@
 #include "editor/EditorPropertiesForm.h"
 #include "graphics/RenderSurface.h"
 
+namespace tessmoor {
+
 namespace {
 
 class PartialPresent : public MainWindowFixture {
@@ -28,7 +30,8 @@ class PartialPresent : public MainWindowFixture {
   // A full redraw of the current state, composed but shown nowhere.
   QImage FullRedraw() {
     SetSurfaceTarget(nullptr);
-    ::RedrawView(Document(), Editor(), window->Geometry());
+    const MapViewState& mapView = window->Session().MapView();
+    RedrawView(Document(), Editor(), window->Geometry(), &mapView.scaledPictures, &mapView.cameraMarker);
     const RenderSurface& surface = Surface();
     QImage picture(viewPort->width(), viewPort->height(), QImage::Format_RGB32);
     picture.fill(Qt::black);  // the odd column an even surface leaves out
@@ -125,3 +128,5 @@ TEST_F(PartialPresent, WindowShowsTheFullRedrawAfterEveryStep) {
     ASSERT_EQ(FirstDifference(), "") << "step " << step << ": " << done;
   }
 }
+
+}  // namespace tessmoor

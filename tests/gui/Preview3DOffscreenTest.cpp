@@ -4,6 +4,8 @@
 #include "editor/Editor3DViewForm.h"
 #include "gui/MainWindowFixture.h"
 
+namespace tessmoor {
+
 namespace {
 
 using Preview3DOffscreenTest = MainWindowFixture;
@@ -18,9 +20,11 @@ TEST_F(Preview3DOffscreenTest, F5WithoutOpenGLSaysSoAndLeavesTheMainWindowWorkin
   ASSERT_EQ(dialogs.log.size(), 1u);
   EXPECT_EQ(dialogs.log[0], "error:Die 3D-Ansicht braucht OpenGL 3.3, das hier nicht zur Verfügung steht.");
   EXPECT_FALSE(Action("View3D")->isChecked());
-  EXPECT_FALSE(Editor().cameraMarker.shown);
+  EXPECT_FALSE(window->Session().MapView().cameraMarker.shown);
   Click(CellPoint(2, 2));
   EXPECT_EQ(Editor().selection.x1, 2);
 }
 
 }  // namespace
+
+}  // namespace tessmoor

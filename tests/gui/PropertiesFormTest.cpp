@@ -18,6 +18,8 @@
 #include "editor/EditorPropertiesForm.h"
 #include "editor/IntSpinField.h"
 
+namespace tessmoor {
+
 namespace {
 
 const char* const TextureLists[] = {"CboTexFloor", "CboTexCeiling", "CboTexWall", "CboTexPedestalFloor",
@@ -117,10 +119,10 @@ TEST_F(PropertiesFormTest, UnchangedApplyWritesTheWholeCellAndCallsBackOnce) {
   cell.ceilingHeight[2] = 104.0f;
   cell.ceilingHeight[3] = 108.0f;
   cell.waterLevel = 40.0f;
-  cell.texture[Floor] = 0;
-  cell.texture[Wall] = 2;
-  cell.textureOffset[Ceiling] = -7;
-  cell.textureOffset[PedestalCeiling] = 32767;
+  cell.texture[SurfaceKind::Floor] = 0;
+  cell.texture[SurfaceKind::Wall] = 2;
+  cell.textureOffset[SurfaceKind::Ceiling] = -7;
+  cell.textureOffset[SurfaceKind::PedestalCeiling] = 32767;
   const MapCell before = cell;
   Bind(cell);
 
@@ -131,14 +133,13 @@ TEST_F(PropertiesFormTest, UnchangedApplyWritesTheWholeCellAndCallsBackOnce) {
 }
 
 TEST_F(PropertiesFormTest, ApplyWritesOnlyTheBoundRecordAndOnlyAGridCellIsAStep) {
-  QSignalSpy slotEdits(&form, &TFrmProperties::slotEdited);
   form.Bind(CellBinding::Palette(1));
   Field("SpnAlpha")->setValue(10);
   form.ApplyToCell();
   EXPECT_EQ(model.Map().paletteSlots[1].cell.opacity, 10);
   EXPECT_EQ(model.Map().Cell(TestCell.x, TestCell.y).opacity, 128);
   EXPECT_FALSE(model.Map().modified) << "a template is no part of the map";
-  EXPECT_EQ(slotEdits.count(), 1);
+  EXPECT_FALSE(model.History().CanUndo());
 
   form.Bind(CellBinding::Grid(TestCell));
   EXPECT_EQ(Field("SpnAlpha")->value(), 128) << "binding reloads the controls";
@@ -146,7 +147,6 @@ TEST_F(PropertiesFormTest, ApplyWritesOnlyTheBoundRecordAndOnlyAGridCellIsAStep)
   form.ApplyToCell();
   EXPECT_EQ(model.Map().Cell(TestCell.x, TestCell.y).opacity, 20);
   EXPECT_EQ(model.Map().paletteSlots[1].cell.opacity, 10);
-  EXPECT_EQ(slotEdits.count(), 1);
   EXPECT_EQ(callbacks, 1);
   EXPECT_TRUE(model.Map().modified);
   EXPECT_EQ(model.History().UndoName(), "Eigenschaften");
@@ -271,9 +271,9 @@ TEST_F(PropertiesFormTest, RebuiltTextureListHasNoSelection) {
 
 TEST_F(PropertiesFormTest, TextureReferencesSelectTheirEntries) {
   MapCell cell = DefaultCell();
-  cell.texture[Floor] = 1;
-  cell.texture[Wall] = NoTexture;
-  cell.texture[PedestalCeiling] = 2;
+  cell.texture[SurfaceKind::Floor] = 1;
+  cell.texture[SurfaceKind::Wall] = NoTexture;
+  cell.texture[SurfaceKind::PedestalCeiling] = 2;
   Bind(cell);
   EXPECT_EQ(List("CboTexFloor")->currentText(), QStringLiteral("Türe"));
   EXPECT_EQ(List("CboTexWall")->currentIndex(), 0);
@@ -282,9 +282,9 @@ TEST_F(PropertiesFormTest, TextureReferencesSelectTheirEntries) {
   List("CboTexFloor")->setCurrentIndex(0);
   List("CboTexWall")->setCurrentIndex(1);
   form.ApplyToCell();
-  EXPECT_EQ(cell.texture[Floor], NoTexture);
-  EXPECT_EQ(cell.texture[Wall], 0);
-  EXPECT_EQ(cell.texture[PedestalCeiling], 2);
+  EXPECT_EQ(cell.texture[SurfaceKind::Floor], NoTexture);
+  EXPECT_EQ(cell.texture[SurfaceKind::Wall], 0);
+  EXPECT_EQ(cell.texture[SurfaceKind::PedestalCeiling], 2);
 }
 
 TEST_F(PropertiesFormTest, SelectingAnUnknownValueKeepsTheSelection) {
@@ -298,8 +298,8 @@ TEST_F(PropertiesFormTest, SelectingAnUnknownValueKeepsTheSelection) {
 TEST_F(PropertiesFormTest, ValuesWithoutAListEntryKeepTheirFieldOnApply) {
   MapCell cell = DefaultCell();
   cell.type = 9;
-  cell.texture[Ceiling] = 3;  // one past the three textures
-  cell.texture[PedestalFloor] = 0x1234;
+  cell.texture[SurfaceKind::Ceiling] = 3;  // one past the three textures
+  cell.texture[SurfaceKind::PedestalFloor] = 0x1234;
   Bind(cell);
   EXPECT_EQ(List("CboType")->currentIndex(), -1);
   EXPECT_EQ(List("CboTexCeiling")->currentIndex(), -1);
@@ -307,8 +307,8 @@ TEST_F(PropertiesFormTest, ValuesWithoutAListEntryKeepTheirFieldOnApply) {
   Field("SpnAlpha")->setValue(5);
   form.ApplyToCell();
   EXPECT_EQ(cell.type, 9);
-  EXPECT_EQ(cell.texture[Ceiling], 3);
-  EXPECT_EQ(cell.texture[PedestalFloor], 0x1234);
+  EXPECT_EQ(cell.texture[SurfaceKind::Ceiling], 3);
+  EXPECT_EQ(cell.texture[SurfaceKind::PedestalFloor], 0x1234);
   EXPECT_EQ(cell.opacity, 5);
 }
 
@@ -436,3 +436,5 @@ TEST_F(PropertiesFormTest, EveryShowingOpensTheModelPageWithOkFocusedAndKeepsThe
 }
 
 }  // namespace
+
+}  // namespace tessmoor

@@ -11,6 +11,8 @@
 #include "support/FaultyFileOps.h"
 #include "support/TempDir.h"
 
+namespace tessmoor {
+
 namespace {
 
 class RecoveryKeeperTest : public MainWindowFixture {
@@ -79,3 +81,5 @@ TEST_F(RecoveryKeeperTest, AFailedWriteIsSilentAndTriedAgain) {
     EXPECT_EQ(dialogs.log, std::vector<std::string>());
   }
 }
+
+}  // namespace tessmoor

@@ -13,6 +13,8 @@
 #include "edit/DocumentModel.h"
 #include "support/TempDir.h"
 
+namespace tessmoor {
+
 namespace {
 
 class RecoveryProcessTest : public ::testing::Test {
@@ -105,3 +107,5 @@ TEST_F(RecoveryProcessTest, ASecondEditorNeverOffersARunningOnesCopy) {
   ASSERT_TRUE(first->waitForFinished(10000));
   EXPECT_EQ(StartAndAnswer("Nein"), "recover:Halle.tmm\n");
 }
+
+}  // namespace tessmoor

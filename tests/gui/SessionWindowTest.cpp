@@ -14,6 +14,8 @@
 #include "editor/EditorMainForm.h"
 #include "support/ScriptedDialogs.h"
 
+namespace tessmoor {
+
 namespace {
 
 void ShowActive(TFrmMain& window) {
@@ -29,7 +31,7 @@ TEST(SessionWindowTest, ASecondWindowOverTheSessionTakesUpWhereTheFirstLeftOff) 
     ASSERT_TRUE(QFile::link(QString(TM_BIN_DIR) + "/" + folder, directory + folder));
   ASSERT_TRUE(QDir(directory).mkdir("Maps"));
   ScriptedDialogs dialogs;
-  tessmoor::EditorSession session(directory.toStdString());
+  EditorSession session(directory.toStdString());
   const MapCell before = session.Map().Cell(5, 6);
 
   auto first = std::make_unique<TFrmMain>(session, &dialogs);
@@ -45,7 +47,7 @@ TEST(SessionWindowTest, ASecondWindowOverTheSessionTakesUpWhereTheFirstLeftOff) 
   // Without a window nobody can be asked: the unsaved map is not given up.
   EXPECT_EQ(session.Map().Cell(5, 6).floorHeight, changed.floorHeight);
   EXPECT_FALSE(session.Files().ConfirmClose());
-  EXPECT_EQ(session.Editor().currentLayer, static_cast<int>(SurfaceKind::Floor));
+  EXPECT_EQ(session.Editor().currentLayer, SurfaceKind::Floor);
 
   TFrmMain second(session, &dialogs);
   ShowActive(second);
@@ -57,3 +59,5 @@ TEST(SessionWindowTest, ASecondWindowOverTheSessionTakesUpWhereTheFirstLeftOff) 
 }
 
 }  // namespace
+
+}  // namespace tessmoor

@@ -20,6 +20,8 @@
 #include "editor/IntSpinField.h"
 #include "editor/QtDialogLayer.h"
 
+namespace tessmoor {
+
 namespace {
 
 // Runs `action` on the modal window once it is up; the modal loop that shows
@@ -362,3 +364,5 @@ TEST_F(QtDialogLayerTest, NewMapKindComesFromTheNewForm) {
 }
 
 }  // namespace
+
+}  // namespace tessmoor

@@ -21,6 +21,8 @@
 #include "textures/TexturePictures.h"
 #include "textures/TextureTable.h"
 
+namespace tessmoor {
+
 namespace {
 
 class TextureEditorFormTest : public ::testing::Test {
@@ -162,7 +164,9 @@ TEST_F(TextureEditorFormTest, DeletingTheAlphabeticallyLastTextureSelectsTheNewL
 
 TEST_F(TextureEditorFormTest, DeletingAUsedTextureShowsTheMessageAndKeepsTheList) {
   AddNamed({"Beton", "Wasser"});
-  model.Slot(2).cell.texture[Wall] = 1;
+  MapCell slotCell = model.Map().paletteSlots[2].cell;
+  slotCell.texture[SurfaceKind::Wall] = 1;
+  model.SetSlotCell(2, slotCell);
   Open();
   SelectTexture(QStringLiteral("Wasser"));
   Find<QPushButton>("BtnDelete")->click();
@@ -242,21 +246,21 @@ TEST_F(TextureEditorFormTest, FrameButtonsMoveAndRemoveTheSelectedLine) {
 
 TEST_F(TextureEditorFormTest, TheAnimationGroupShowsAndStoresTheSelectedTexturesType) {
   AddNamed({"Feuer", "Eis"});
-  SetAnimationType(model, 0, PingPong);
+  SetAnimationType(model, 0, AnimationType::PingPong);
   Open();
   EXPECT_TRUE(Find<QRadioButton>("RdoRepeat")->isChecked());  // "Eis" comes first
   SelectTexture(QStringLiteral("Feuer"));
   EXPECT_TRUE(Find<QRadioButton>("RdoPingPong")->isChecked());
   SelectTexture(QStringLiteral("Eis"));
   Find<QRadioButton>("RdoPingPong")->click();
-  EXPECT_EQ(PingPong, doc.textures[1].animationType);
+  EXPECT_EQ(AnimationType::PingPong, doc.textures[1].animationType);
   EXPECT_TRUE(doc.modified) << "the texture table is part of the map";
   EXPECT_EQ(model.History().UndoName(), "Animationsart");
 }
 
 TEST_F(TextureEditorFormTest, DeletingEndsAnInPlaceEditWithoutStoringIt) {
   AddNamed({"Beton", "Asphalt"});
-  model.Replace([](MapDocument& document) { document.Cell(3, 3).texture[Floor] = 0; });
+  model.Replace([](MapDocument& document) { document.Cell(3, 3).texture[SurfaceKind::Floor] = 0; });
   Open();
   SelectTexture(QStringLiteral("Beton"));
   List()->editItem(List()->currentItem(), 0);
@@ -295,8 +299,8 @@ namespace {
 TEST_F(TextureEditorFormTest, ReplaceAndDeleteUnusedAreOneStepEachAndRefreshTheList) {
   AddNamed({"Alpha", "Beta", "Gamma", "Delta"});
   MapCell cell = doc.Cell(0, 0);
-  cell.texture[Wall] = 1;  // Beta
-  cell.texture[Floor] = 1;
+  cell.texture[SurfaceKind::Wall] = 1;  // Beta
+  cell.texture[SurfaceKind::Floor] = 1;
   SetCell(model, {0, 0}, cell, PaintStepName);
   Open();
   SelectTexture("Beta");
@@ -309,18 +313,20 @@ TEST_F(TextureEditorFormTest, ReplaceAndDeleteUnusedAreOneStepEachAndRefreshTheL
   const size_t steps = model.History().StepCount();
   QTest::mouseClick(Find<QPushButton>("BtnReplace"), Qt::LeftButton);
   EXPECT_EQ(asked, 1);
-  EXPECT_EQ(doc.Cell(0, 0).texture[Wall], 3);
-  EXPECT_EQ(doc.Cell(0, 0).texture[Floor], 3);
+  EXPECT_EQ(doc.Cell(0, 0).texture[SurfaceKind::Wall], 3);
+  EXPECT_EQ(doc.Cell(0, 0).texture[SurfaceKind::Floor], 3);
   EXPECT_EQ(model.History().StepCount(), steps + 1);
 
   QTest::mouseClick(Find<QPushButton>("BtnDeleteUnused"), Qt::LeftButton);
   EXPECT_EQ(Captions(), QStringList{"Delta"});
-  EXPECT_EQ(doc.Cell(0, 0).texture[Wall], 0) << "renumbered";
+  EXPECT_EQ(doc.Cell(0, 0).texture[SurfaceKind::Wall], 0) << "renumbered";
   EXPECT_EQ(model.History().StepCount(), steps + 2);
   EXPECT_TRUE(Find<QLabel>("LblUsage")->text().startsWith(QStringLiteral("In 1 Zelle")));
   model.Undo();
   EXPECT_EQ(doc.textureCount, 4);
-  EXPECT_EQ(doc.Cell(0, 0).texture[Wall], 3);
+  EXPECT_EQ(doc.Cell(0, 0).texture[SurfaceKind::Wall], 3);
 }
 
 }  // namespace
+
+}  // namespace tessmoor

@@ -12,6 +12,8 @@
 #include "view/ScaledPictures.h"
 #include "view/Zoom.h"
 
+namespace tessmoor {
+
 namespace {
 
 class ZoomAndSettingsTest : public MainWindowFixture {
@@ -47,12 +49,12 @@ TEST_F(ZoomAndSettingsTest, CtrlWheelKeepsTheCellUnderThePointer) {
   const int deltas[] = {-120, -120, 120, 120, 120, -120};
   for (const QPoint at : points) {
     for (const int delta : deltas) {
-      const GridPoint before = PointerCell(Editor(), at.x(), at.y());
-      const int level = Editor().zoomLevel;
+      const GridPoint before = PointerCell(Editor(), window->Geometry(), at.x(), at.y());
+      const int level = window->Geometry().zoomLevel;
       CtrlWheel(at, delta);
-      EXPECT_EQ(Editor().zoomLevel, ClampZoomLevel(level + (delta > 0 ? -1 : 1)));
+      EXPECT_EQ(window->Geometry().zoomLevel, ClampZoomLevel(level + (delta > 0 ? -1 : 1)));
       // Only the grid's edges may push the cell away from the pointer.
-      const GridPoint after = PointerCell(Editor(), at.x(), at.y());
+      const GridPoint after = PointerCell(Editor(), window->Geometry(), at.x(), at.y());
       if (Editor().viewOrigin.x > 0 && Editor().viewOrigin.x < Control<QScrollBar>("ScrHorizontal")->maximum()) {
         EXPECT_EQ(after.x, before.x) << at.x() << "," << at.y() << " level " << level;
       }
@@ -68,7 +70,7 @@ TEST_F(ZoomAndSettingsTest, WholeMapShowsEveryCellAndClicksHitAtThatSize) {
   ResizeView(700, 640);
   ScrollTo(30, 40);
   Trigger("ViewZoomWhole");
-  EXPECT_EQ(Editor().zoomLevel, SmallestZoomLevel);
+  EXPECT_EQ(window->Geometry().zoomLevel, SmallestZoomLevel);
   EXPECT_EQ(Editor().viewOrigin, (GridPoint{0, 0}));
   EXPECT_EQ(Editor().lastVisibleColumn, 63);
   EXPECT_EQ(Editor().lastVisibleRow, 63);
@@ -86,7 +88,7 @@ TEST_F(ZoomAndSettingsTest, WholeMapShowsEveryCellAndClicksHitAtThatSize) {
               {Qt::Key_Plus, Qt::ControlModifier, 0},  {Qt::Key_9, Qt::ControlModifier, 4}};
   for (const auto& k : keys) {
     QTest::keyClick(window.get(), k.key, k.modifiers);
-    EXPECT_EQ(Editor().zoomLevel, k.level) << k.key;
+    EXPECT_EQ(window->Geometry().zoomLevel, k.level) << k.key;
   }
   Trigger("ViewZoomReset");
   EXPECT_EQ(Control<QScrollBar>("ScrHorizontal")->maximum(), 63);
@@ -97,7 +99,7 @@ TEST_F(ZoomAndSettingsTest, ZoomedPicturesFollowALoadedMapsTextures) {
   ASSERT_TRUE(QFile::copy(QString(TM_BIN_DIR) + "/Maps/Sample.tmm", programDirectory + "Maps/s.tmm"));
   ASSERT_TRUE(window->OpenMapFile(programDirectory + "Maps/s.tmm"));
   ASSERT_GT(Document().textureCount, 0);
-  const ScaledPictureCache& cache = *Editor().scaledPictures;
+  const ScaledPictureCache& cache = window->Session().ScaledPictures();
   EXPECT_EQ(cache.levels[3].frames.size(), static_cast<size_t>(Document().textureCount));
   EXPECT_NE(ScaledThumbnail(cache, 3, Document().textureCount - 1, 0), nullptr);
   Trigger("FileNew");
@@ -107,7 +109,7 @@ TEST_F(ZoomAndSettingsTest, ZoomedPicturesFollowALoadedMapsTextures) {
 TEST_F(ZoomAndSettingsTest, ASecondRunComesBackAsTheFirstWasLeft) {
   QSettings(QCoreApplication::applicationName(), QCoreApplication::applicationName()).clear();
   window->RestoreSettings();
-  EXPECT_EQ(Editor().zoomLevel, DefaultZoomLevel);
+  EXPECT_EQ(window->Geometry().zoomLevel, DefaultZoomLevel);
   window->resize(811, 633);
   QCoreApplication::processEvents();
   Trigger("ViewFloor");
@@ -122,8 +124,8 @@ TEST_F(ZoomAndSettingsTest, ASecondRunComesBackAsTheFirstWasLeft) {
   window->show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
   EXPECT_EQ(window->size(), QSize(811, 633));
-  EXPECT_EQ(Editor().zoomLevel, DefaultZoomLevel + 1);
-  EXPECT_EQ(Editor().currentLayer, Floor);
+  EXPECT_EQ(window->Geometry().zoomLevel, DefaultZoomLevel + 1);
+  EXPECT_EQ(Editor().currentLayer, SurfaceKind::Floor);
   EXPECT_TRUE(Action("ViewFloor")->isChecked());
   EXPECT_EQ(RecentEntries(), QStringList{"&1 " + QString::fromStdString(MapPath("kept.tmm"))});
 }
@@ -177,3 +179,5 @@ TEST_F(ZoomAndSettingsTest, AltKeysInThePropertiesWindowStayThere) {
 }
 
 }  // namespace
+
+}  // namespace tessmoor

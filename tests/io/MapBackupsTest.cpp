@@ -10,6 +10,8 @@
 #include "support/FaultyFileOps.h"
 #include "support/TempDir.h"
 
+namespace tessmoor {
+
 namespace {
 
 std::vector<unsigned char> Version(int n) {
@@ -30,9 +32,9 @@ struct Saver {
             [this](const std::string& message) { failures.push_back(message); }) {
     settings = {folder, keep};
   }
-  tessmoor::BackupSettings settings;
+  BackupSettings settings;
   std::vector<std::string> failures;
-  tessmoor::BackupFileOps ops;
+  BackupFileOps ops;
 };
 
 }  // namespace
@@ -45,7 +47,7 @@ TEST(MapBackups, EverySaveKeepsTheReplacedBytesNewestFirstUpToTheLimit) {
   for (int version = 0; version < 8; ++version) {
     ASSERT_TRUE(Save(map, Version(version), saver.ops));
     EXPECT_EQ(Version(version), ReadFileBytes(map));
-    const std::vector<tessmoor::MapBackup> backups = tessmoor::ListBackups(folder, map);
+    const std::vector<MapBackup> backups = ListBackups(folder, map);
     ASSERT_EQ(static_cast<size_t>(std::min(version, 5)), backups.size());
     for (size_t i = 0; i < backups.size(); ++i) {
       // Newest first: the version this save replaced, then the one before ...
@@ -59,7 +61,7 @@ TEST(MapBackups, EverySaveKeepsTheReplacedBytesNewestFirstUpToTheLimit) {
   EXPECT_EQ(5, std::distance(std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator()));
   saver.settings.keep = 2;
   ASSERT_TRUE(Save(map, Version(8), saver.ops));
-  const std::vector<tessmoor::MapBackup> kept = tessmoor::ListBackups(folder, map);
+  const std::vector<MapBackup> kept = ListBackups(folder, map);
   ASSERT_EQ(2u, kept.size());
   EXPECT_EQ(Version(7), ReadFileBytes(kept[0].path));
   EXPECT_EQ(Version(6), ReadFileBytes(kept[1].path));
@@ -75,12 +77,12 @@ TEST(MapBackups, MapsOfOneNameInTwoFoldersKeepApartAndZeroKeepsNone) {
     ASSERT_TRUE(Save(a, Version(version), saver.ops));
     ASSERT_TRUE(Save(b, Version(10 + version), saver.ops));
   }
-  ASSERT_EQ(2u, tessmoor::ListBackups(folder, a).size());
-  EXPECT_EQ(Version(1), ReadFileBytes(tessmoor::ListBackups(folder, a)[0].path));
-  EXPECT_EQ(Version(11), ReadFileBytes(tessmoor::ListBackups(folder, b)[0].path));
+  ASSERT_EQ(2u, ListBackups(folder, a).size());
+  EXPECT_EQ(Version(1), ReadFileBytes(ListBackups(folder, a)[0].path));
+  EXPECT_EQ(Version(11), ReadFileBytes(ListBackups(folder, b)[0].path));
   saver.settings.keep = 0;
   ASSERT_TRUE(Save(a, Version(3), saver.ops));
-  EXPECT_EQ(2u, tessmoor::ListBackups(folder, a).size());
+  EXPECT_EQ(2u, ListBackups(folder, a).size());
 }
 
 TEST(MapBackups, ABackupThatCannotBeWrittenNeverStopsTheSave) {
@@ -97,7 +99,9 @@ TEST(MapBackups, ABackupThatCannotBeWrittenNeverStopsTheSave) {
 
   // A save that fails itself still fails, whatever the backup did, and leaves the old file.
   FaultyFileOps failingRename(3);
-  tessmoor::BackupFileOps ops(failingRename, [&] { return tessmoor::BackupSettings{dir.Dir() + "ok", 10}; }, {});
+  BackupFileOps ops(failingRename, [&] { return BackupSettings{dir.Dir() + "ok", 10}; }, {});
   EXPECT_FALSE(Save(map, Version(2), ops));
   EXPECT_EQ(Version(1), ReadFileBytes(map));
 }
+
+}  // namespace tessmoor

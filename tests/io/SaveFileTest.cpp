@@ -1,12 +1,14 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
-#include <sys/stat.h>
 
 #include "io/ByteSource.h"
 #include "io/SaveFile.h"
 #include "support/FaultyFileOps.h"
 #include "support/TempDir.h"
+
+namespace tessmoor {
 
 TEST(SaveFile, ReplacesTheTargetOnlyOnCommit) {
   TempDir dir;
@@ -64,3 +66,5 @@ TEST(MemorySource, NeverReadsPastItsData) {
   EXPECT_FALSE(source.ReadExactly(buffer, 2));
   EXPECT_EQ(0u, source.Read(buffer, 4));
 }
+
+}  // namespace tessmoor

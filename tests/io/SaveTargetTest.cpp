@@ -15,6 +15,8 @@
 #include "support/TempDir.h"
 #include "support/Unprivileged.h"
 
+namespace tessmoor {
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -153,3 +155,5 @@ TEST(SaveTarget, ATemporaryNameLeftBehindIsSkipped) {
   EXPECT_TRUE(Save(path, "new"));
   EXPECT_EQ(Bytes("new"), ReadFileBytes(path));
 }
+
+}  // namespace tessmoor

@@ -9,6 +9,8 @@
 #include "preview/PreviewModel.h"
 #include "preview/SelectionOutline.h"
 
+namespace tessmoor {
+
 namespace {
 
 using namespace compiler_test;
@@ -77,7 +79,7 @@ TEST(PreviewModel, AMapBeyondACapacityShowsWhatFitsAndSaysWhichCapacity) {
   auto map = FlatOpenMap();
   for (MapCell& cell : map->cells) {  // three faces a cell: more polygons than the model takes
     cell.type = static_cast<uint8_t>(CellType::WaterBasin);
-    cell.texture[Wall] = WallTexture;
+    cell.texture[SurfaceKind::Wall] = WallTexture;
   }
   PreviewModel model;
   model.Rebuild(*map);
@@ -92,7 +94,7 @@ TEST(PreviewModel, AMapBeyondACapacityShowsWhatFitsAndSaysWhichCapacity) {
 TEST(CellPicking, RaysMeetTheFloorCeilingAndTheWallCellThatBuiltTheFace) {
   auto map = FlatOpenMap();
   map->Cell(3, 7).type = static_cast<uint8_t>(CellType::Wall);
-  map->Cell(3, 7).texture[Wall] = WallTexture;
+  map->Cell(3, 7).texture[SurfaceKind::Wall] = WallTexture;
   PreviewModel model;
   model.Rebuild(*map);
   Vec3 eye = CellCentre(3, 4);
@@ -130,3 +132,5 @@ TEST(SelectionOutline, OnlyTheBlocksBorderAtEachBorderCellsFloor) {
 }
 
 }  // namespace
+
+}  // namespace tessmoor

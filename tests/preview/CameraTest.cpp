@@ -8,6 +8,8 @@
 #include "preview/EyePosition.h"
 #include "preview/PreviewCamera.h"
 
+namespace tessmoor {
+
 namespace {
 
 using compiler_test::FlatOpenMap;
@@ -144,22 +146,22 @@ TEST(PreviewCamera, ProjectionAndPickingRaysAgree) {
 TEST(AnimationClock, RepeatAndPingPongFrameSequences) {
   struct Row {
     int frames;
-    int32_t type;
+    AnimationType type;
     std::vector<int> expected;
   };
   const Row rows[] = {
-      {3, Repeat, {0, 1, 2, 0, 1, 2, 0}},
-      {3, PingPong, {0, 1, 2, 1, 0, 1, 2}},
-      {2, PingPong, {0, 1, 0, 1, 0}},
-      {4, PingPong, {0, 1, 2, 3, 2, 1, 0, 1}},
-      {1, PingPong, {0, 0, 0}},
-      {0, Repeat, {0, 0}},
-      {3, 77, {0, 1, 2, 0}},  // an unknown type from a damaged file repeats
+      {3, AnimationType::Repeat, {0, 1, 2, 0, 1, 2, 0}},
+      {3, AnimationType::PingPong, {0, 1, 2, 1, 0, 1, 2}},
+      {2, AnimationType::PingPong, {0, 1, 0, 1, 0}},
+      {4, AnimationType::PingPong, {0, 1, 2, 3, 2, 1, 0, 1}},
+      {1, AnimationType::PingPong, {0, 0, 0}},
+      {0, AnimationType::Repeat, {0, 0}},
+      {3, AnimationType{77}, {0, 1, 2, 0}},  // an unknown type from a damaged file repeats
   };
   for (const Row& row : rows) {
     for (size_t tick = 0; tick < row.expected.size(); ++tick) {
       EXPECT_EQ(FrameAtTick(row.frames, row.type, int64_t(tick)), row.expected[tick])
-          << row.frames << " frames, type " << row.type << ", tick " << tick;
+          << row.frames << " frames, type " << static_cast<int>(row.type) << ", tick " << tick;
     }
   }
   EXPECT_EQ(TickAt(1.0, 8), 8);
@@ -197,3 +199,5 @@ TEST(AnimationClock, OnlyTexturesWithSeveralFramesAnimate) {
 }
 
 }  // namespace
+
+}  // namespace tessmoor

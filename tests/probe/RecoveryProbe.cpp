@@ -18,6 +18,8 @@
 #include "editor/RecoveryKeeper.h"
 #include "support/ScriptedDialogs.h"
 
+using namespace tessmoor;
+
 namespace {
 
 int EditAndWait(TFrmMain& window, RecoveryKeeper& keeper, const QString& map) {

@@ -6,6 +6,8 @@
 
 #include "io/SaveFile.h"
 
+namespace tessmoor {
+
 class FaultyFileOps : public FileOps {
  public:
   // Fails the call with this number (0 = the first call); -1 never fails.
@@ -22,9 +24,7 @@ class FaultyFileOps : public FileOps {
     }
     return FileOps::Close(fd);
   }
-  bool Rename(const std::string& from, const std::string& to) override {
-    return !Fails() && FileOps::Rename(from, to);
-  }
+  bool Rename(const std::string& from, const std::string& to) override { return !Fails() && FileOps::Rename(from, to); }
 
   // How many calls a run made; a run with failAtCall = -1 tells how many steps to try.
   int Calls() const { return calls_; }
@@ -35,3 +35,5 @@ class FaultyFileOps : public FileOps {
   int failAtCall_;
   int calls_ = 0;
 };
+
+}  // namespace tessmoor

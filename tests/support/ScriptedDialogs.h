@@ -10,6 +10,8 @@
 
 #include "app/DialogLayer.h"
 
+namespace tessmoor {
+
 class ScriptedDialogs : public DialogLayer {
  public:
   // Every call, in order: "error:<message>", "ask-save", "open", "save",
@@ -83,3 +85,5 @@ class ScriptedDialogs : public DialogLayer {
     return answer;
   }
 };
+
+}  // namespace tessmoor

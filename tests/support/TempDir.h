@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+namespace tessmoor {
+
 class TempDir {
  public:
   TempDir() {
@@ -39,3 +41,5 @@ inline void WriteFileBytes(const std::string& path, const std::vector<unsigned c
   std::ofstream out(path, std::ios::binary);
   out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
+
+}  // namespace tessmoor

@@ -8,6 +8,8 @@
 
 #include <functional>
 
+namespace tessmoor {
+
 // The user the child becomes when the test runs as root ("nobody").
 constexpr uid_t UnprivilegedId = 65534;
 
@@ -26,3 +28,5 @@ inline int RunUnprivileged(const std::function<int()>& body) {
   if (::waitpid(child, &status, 0) != child || !WIFEXITED(status)) return -1;
   return WEXITSTATUS(status);
 }
+
+}  // namespace tessmoor

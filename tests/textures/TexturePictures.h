@@ -10,6 +10,8 @@
 #include "graphics/PcxTestFile.h"
 #include "support/TempDir.h"
 
+namespace tessmoor {
+
 class ProgramDirectory {
  public:
   ProgramDirectory() { std::filesystem::create_directories(root_.Dir() + "GFX"); }
@@ -30,11 +32,11 @@ class ProgramDirectory {
 };
 
 // The RGB555 value a solid picture of this palette colour shows in its thumbnail.
-inline RGB555 ColourOf(int colourIndex) {
-  return pcxtest::PaletteColour(pcxtest::DistinctPalette(), colourIndex);
-}
+inline RGB555 ColourOf(int colourIndex) { return pcxtest::PaletteColour(pcxtest::DistinctPalette(), colourIndex); }
 
 // The colour in the middle of a frame's thumbnail, or 0 when it has none.
 inline RGB555 ThumbnailColour(const TextureFrame& frame) {
   return GetImagePixel(frame.thumbnail.width / 2, frame.thumbnail.height / 2, frame.thumbnail);
 }
+
+}  // namespace tessmoor

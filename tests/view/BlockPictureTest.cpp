@@ -23,7 +23,7 @@ TEST(BlockPicture, ShowsTheCellsAsTheMapViewDrawsThem) {
     map.textures[size_t(t)].frames[0].thumbnail = SolidImage(64, 48 - 16 * t, RGB555(0x1234 + 0x2000 * t));
   }
   for (int k = 1; k < CellTypeCount; ++k) edit.editor.cellSymbols[size_t(k)] = SolidImage(32, 20, RGB555(0x0300 * k));
-  edit.editor.currentLayer = static_cast<int32_t>(SurfaceKind::Wall);
+  edit.editor.currentLayer = SurfaceKind::Wall;
   CellBlock block{2, 2, {}};
   for (int x = 2; x < 4; ++x) {
     for (int y = 1; y < 3; ++y) {

@@ -8,6 +8,8 @@
 #include "view/ViewColours.h"
 #include "view/ViewTestSupport.h"
 
+namespace tessmoor {
+
 using namespace viewtest;
 
 namespace {
@@ -56,7 +58,7 @@ TEST_F(CellDrawingTest, CellWithoutTextureOrKindIsBlackAndStaysInsideItsBox) {
 }
 
 TEST_F(CellDrawingTest, SymbolLiesOverTheThumbnailAtTheTopLeft) {
-  cell.texture[Wall] = 0;
+  cell.texture[SurfaceKind::Wall] = 0;
   cell.type = static_cast<uint8_t>(CellType::WaterBasin);
   DrawCell(10, 10, cell, edit.Doc(), edit.editor);
   EXPECT_EQ(Pixel(10, 10), Mark);
@@ -81,7 +83,7 @@ TEST_F(CellDrawingTest, UnusableTextureReferenceDrawsNoThumbnail) {
   for (const UnusableTexture& c : cases) {
     ClearSurface(Background);
     edit.Doc().textureCount = c.textureCount;
-    cell.texture[Wall] = c.index;
+    cell.texture[SurfaceKind::Wall] = c.index;
     DrawCell(10, 10, cell, edit.Doc(), edit.editor);
     EXPECT_TRUE(PictureIsBlack()) << c.why;
   }
@@ -89,7 +91,7 @@ TEST_F(CellDrawingTest, UnusableTextureReferenceDrawsNoThumbnail) {
 
 TEST_F(CellDrawingTest, TextureWithoutFramesDrawsNoThumbnail) {
   edit.Doc().textures[0].frameCount = 0;
-  cell.texture[Wall] = 0;
+  cell.texture[SurfaceKind::Wall] = 0;
   DrawCell(10, 10, cell, edit.Doc(), edit.editor);
   EXPECT_TRUE(PictureIsBlack());
 }
@@ -111,3 +113,5 @@ TEST_F(CellDrawingTest, SymbolThatFailedToLoadDrawsNothing) {
 }
 
 }  // namespace
+
+}  // namespace tessmoor

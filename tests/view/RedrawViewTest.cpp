@@ -7,6 +7,8 @@
 #include "view/ViewColours.h"
 #include "view/ViewTestSupport.h"
 
+namespace tessmoor {
+
 using namespace viewtest;
 
 namespace {
@@ -126,7 +128,7 @@ TEST_F(RedrawViewTest, SelectModeDoublesTheSelectionFrameAndNotTheSlotFrame) {
 }
 
 TEST_F(RedrawViewTest, PaintModeDoublesTheSlotFrameAndNotTheSelectionFrame) {
-  edit.editor.toolMode = Paint;
+  edit.editor.toolMode = ToolMode::Paint;
   edit.Doc().currentSlot = 2;
   edit.editor.selection = {1, 1, 1, 1};
   Redraw();
@@ -169,7 +171,7 @@ TEST_F(RedrawViewTest, HalfHeightThumbnailCoversTheUpperHalfOfTheCell) {
   edit.Doc().textureCount = 1;
   edit.Doc().textures[0].frameCount = 1;
   edit.Doc().textures[0].frames[0].thumbnail = SolidImage(64, 32, brick);
-  edit.Cell(1, 1).texture[Wall] = 0;
+  edit.Cell(1, 1).texture[SurfaceKind::Wall] = 0;
   Redraw();
   // Cell (1, 1)'s picture starts at view pixel (139, 68).
   ExpectPixels({
@@ -186,10 +188,10 @@ TEST_F(RedrawViewTest, OnlyTheCurrentLayersTextureIsShown) {
   edit.Doc().textureCount = 1;
   edit.Doc().textures[0].frameCount = 1;
   edit.Doc().textures[0].frames[0].thumbnail = SolidImage(64, 64, brick);
-  edit.Cell(0, 0).texture[Floor] = 0;
+  edit.Cell(0, 0).texture[SurfaceKind::Floor] = 0;
   Redraw();
   EXPECT_EQ(Pixel(100, 30), ColourBlack);
-  edit.editor.currentLayer = Floor;
+  edit.editor.currentLayer = SurfaceKind::Floor;
   Redraw();
   EXPECT_EQ(Pixel(100, 30), brick);
 }
@@ -201,7 +203,7 @@ TEST_F(RedrawViewTest, PaletteSlotShowsItsCellsThumbnailAndSymbol) {
   edit.Doc().textures[0].frameCount = 1;
   edit.Doc().textures[0].frames[0].thumbnail = SolidImage(64, 64, brick);
   edit.editor.cellSymbols[1] = SolidImage(20, 20, mark);
-  edit.Doc().paletteSlots[1].cell.texture[Wall] = 0;
+  edit.Doc().paletteSlots[1].cell.texture[SurfaceKind::Wall] = 0;
   edit.Doc().paletteSlots[1].cell.type = static_cast<uint8_t>(CellType::Wall);
   Redraw();
   // Slot 1's picture starts at (3, 74); the symbol lies over the thumbnail.
@@ -232,7 +234,7 @@ TEST_F(RedrawViewTest, TinyViewDrawsTheFrameAndLeavesTheMapAreaBlack) {
   }
   EXPECT_LT(edit.editor.lastVisibleColumn, edit.editor.viewOrigin.x);
   EXPECT_LT(edit.editor.lastVisibleRow, edit.editor.viewOrigin.y);
-  EXPECT_EQ(TakeGraphicsError(), geNone);
+  EXPECT_EQ(TakeGraphicsError(), GraphicsErrorCode::geNone);
 }
 
 TEST_F(RedrawViewTest, ViewOneCellWideDrawsNoGridLeftOfTheMapArea) {
@@ -253,14 +255,14 @@ TEST_F(RedrawViewTest, SurfaceTooSmallForAnyClipIsOnlyCleared) {
     EXPECT_EQ(Pixel(0, 0), ColourBlack);
     EXPECT_EQ(Pixel(1, 0), ColourBlack);
   }
-  EXPECT_EQ(TakeGraphicsError(), geNone);
+  EXPECT_EQ(TakeGraphicsError(), GraphicsErrorCode::geNone);
 }
 
 TEST_F(RedrawViewTest, RedrawKeepsAnErrorThatWasAlreadyPending) {
   MakeSurface(80, 40);
-  SetGraphicsError(geRead);
+  SetGraphicsError(GraphicsErrorCode::geRead);
   RedrawView(edit.Doc(), edit.editor, {80, 40, 16, 16});
-  EXPECT_EQ(TakeGraphicsError(), geRead);
+  EXPECT_EQ(TakeGraphicsError(), GraphicsErrorCode::geRead);
 }
 
 TEST_F(RedrawViewTest, NoSurfaceMeansNothingIsDrawn) {
@@ -271,3 +273,5 @@ TEST_F(RedrawViewTest, NoSurfaceMeansNothingIsDrawn) {
 }
 
 }  // namespace
+
+}  // namespace tessmoor

@@ -10,6 +10,8 @@
 #include "view/MapView.h"
 #include "view/ViewTestSupport.h"
 
+namespace tessmoor {
+
 using namespace viewtest;
 
 namespace {
@@ -83,7 +85,7 @@ TEST_F(CellSymbolsTest, LoadsTheFiveKindsInOrderBehindABlankNothing) {
     EXPECT_EQ(GetImagePixel(0, 0, edit.editor.cellSymbols[kind]),
               pcxtest::PaletteColour(pcxtest::DistinctPalette(), 7));
   }
-  EXPECT_EQ(TakeGraphicsError(), geNone);
+  EXPECT_EQ(TakeGraphicsError(), GraphicsErrorCode::geNone);
 }
 
 TEST_F(CellSymbolsTest, OneMissingFileFailsTheWholeLoadButKeepsTheOthers) {
@@ -96,21 +98,21 @@ TEST_F(CellSymbolsTest, OneMissingFileFailsTheWholeLoadButKeepsTheOthers) {
   EXPECT_EQ(edit.editor.cellSymbols[2].width, 8);
   EXPECT_EQ(edit.editor.cellSymbols[5].width, 8);
   EXPECT_EQ(edit.editor.cellSymbols[0].width, 32);
-  EXPECT_EQ(TakeGraphicsError(), geNone);
+  EXPECT_EQ(TakeGraphicsError(), GraphicsErrorCode::geNone);
 }
 
 TEST_F(CellSymbolsTest, AnErrorFromBeforeDoesNotFailTheLoad) {
-  for (const char* name : {"TypeWall.pcx", "TypeColumn.pcx", "TypeWater.pcx", "TypeWindowHoriz.pcx",
-                           "TypeWindowVert.pcx"}) {
+  for (const char* name :
+       {"TypeWall.pcx", "TypeColumn.pcx", "TypeWater.pcx", "TypeWindowHoriz.pcx", "TypeWindowVert.pcx"}) {
     WriteSymbol(name, 4, 4);
   }
-  SetGraphicsError(geRead);
+  SetGraphicsError(GraphicsErrorCode::geRead);
   EXPECT_TRUE(LoadCellSymbols(edit.editor));
 }
 
 TEST_F(CellSymbolsTest, LoadingAgainReplacesTheSymbols) {
-  for (const char* name : {"TypeWall.pcx", "TypeColumn.pcx", "TypeWater.pcx", "TypeWindowHoriz.pcx",
-                           "TypeWindowVert.pcx"}) {
+  for (const char* name :
+       {"TypeWall.pcx", "TypeColumn.pcx", "TypeWater.pcx", "TypeWindowHoriz.pcx", "TypeWindowVert.pcx"}) {
     WriteSymbol(name, 4, 4);
   }
   ASSERT_TRUE(LoadCellSymbols(edit.editor));
@@ -120,3 +122,5 @@ TEST_F(CellSymbolsTest, LoadingAgainReplacesTheSymbols) {
 }
 
 }  // namespace
+
+}  // namespace tessmoor

@@ -13,6 +13,8 @@
 #include "graphics/RenderSurface.h"
 #include "view/EditingTools.h"
 
+namespace tessmoor {
+
 namespace viewtest {
 
 // The main window at its design size.
@@ -48,29 +50,53 @@ struct ModelEditing {
   }
 };
 
-// What the windows would do for the tools: every response and every document
-// change is counted, the way the main window acts on them.
-struct ResponseLog : DocumentObserver {
-  int redraws = 0;
-  int propertiesShown = 0;
-  std::vector<bool> selectButtonStates;
-  CellBinding bound;
-  int labelUpdates = 0;
-  std::string label;
+inline std::vector<RGB555> SurfacePicture() {
+  const RenderSurface& surface = Surface();
+  return {surface.pixels, surface.pixels + static_cast<size_t>(surface.width) * static_cast<size_t>(surface.height)};
+}
 
-  void Record(const ToolResponse& response, const EditorState& editor) {
-    if (response.toolModeChanged) selectButtonStates.push_back(editor.toolMode == Select);
+// The main window as the tools see it, reduced to its state: the picture on the
+// screen, the properties window's binding and visibility, the Select button and
+// the position label. It acts on the tools' responses and on the document's
+// changes as the window does; a test then asks whether what it shows is current.
+// Needs a render surface of the view's size.
+struct WindowState : DocumentObserver {
+  WindowState(DocumentModel& model, EditorState& editor, ViewGeometry view) : model(model), editor(editor), view(view) {
+    model.AddObserver(this);
+    Redraw();
+  }
+  ~WindowState() override { model.RemoveObserver(this); }
+
+  void Record(const ToolResponse& response) {
+    if (response.toolModeChanged) selectButtonDown = editor.toolMode == ToolMode::Select;
     if (response.bind) bound = *response.bind;
-    if (response.showProperties) ++propertiesShown;
-    if (response.positionLabel) {
-      ++labelUpdates;
-      label = *response.positionLabel;
-    }
-    if (response.redraw) ++redraws;
+    if (response.showProperties) propertiesVisible = true;
+    if (response.positionLabel) label = *response.positionLabel;
+    if (response.redraw) Redraw();
   }
   void DocumentChanged(const DocumentChange& change) override {
-    if (change.Has(CellsChanged | TexturesChanged | StartPositionChanged)) ++redraws;
+    if (change.Has(DocumentChangeFlag::CellsChanged | DocumentChangeFlag::TexturesChanged |
+                   DocumentChangeFlag::StartPositionChanged | DocumentChangeFlag::PaletteChanged))
+      Redraw();
   }
+  void Redraw() {
+    RedrawView(model.Map(), editor, view);
+    picture = SurfacePicture();
+  }
+  // The picture on the screen is the one a redraw would draw now.
+  bool ShowsCurrentPicture() {
+    RedrawView(model.Map(), editor, view);
+    return SurfacePicture() == picture;
+  }
+
+  DocumentModel& model;
+  EditorState& editor;
+  ViewGeometry view;
+  std::vector<RGB555> picture;
+  CellBinding bound;
+  bool propertiesVisible = false;
+  bool selectButtonDown = true;
+  std::string label;
 };
 
 inline bool SameBytes(const MapCell& a, const MapCell& b) { return std::memcmp(&a, &b, sizeof(MapCell)) == 0; }
@@ -84,8 +110,8 @@ inline MapCell MarkedCell(int mark) {
   cell.reserved = static_cast<uint16_t>(0xA500 + mark);
   cell.floorHeight = static_cast<float>(mark);
   cell.waterLevel = -1.5f;
-  cell.texture[Floor] = static_cast<uint16_t>(mark);
-  cell.textureOffset[PedestalCeiling] = static_cast<int16_t>(-mark);
+  cell.texture[SurfaceKind::Floor] = static_cast<uint16_t>(mark);
+  cell.textureOffset[SurfaceKind::PedestalCeiling] = static_cast<int16_t>(-mark);
   return cell;
 }
 
@@ -112,3 +138,5 @@ inline HiColorImage SolidImage(int width, int height, RGB555 colour) {
 }
 
 }  // namespace viewtest
+
+}  // namespace tessmoor

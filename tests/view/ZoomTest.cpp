@@ -14,6 +14,8 @@
 #include "view/ViewColours.h"
 #include "view/ViewTestSupport.h"
 
+namespace tessmoor {
+
 using namespace viewtest;
 
 namespace {
@@ -35,7 +37,7 @@ const LevelRow Levels[] = {
 TEST(ZoomGeometryTest, EveryLevelFollowsItsPitch) {
   TakeGraphicsError();
   MakeSurface(1000, 800);
-  const ViewGeometry view{1000, 800, 16, 16};
+  ViewGeometry view{1000, 800, 16, 16};
   const ViewRect area = MapArea(view);
   std::mt19937 random(11);
   for (const LevelRow& row : Levels) {
@@ -43,7 +45,7 @@ TEST(ZoomGeometryTest, EveryLevelFollowsItsPitch) {
     EXPECT_EQ(CellPictureSizeAt(row.level), row.size);
     EXPECT_EQ(CellPitchAt(row.level), row.pitch);
     Editing edit;
-    edit.editor.zoomLevel = row.level;
+    view.zoomLevel = row.level;
     RedrawView(edit.Doc(), edit.editor, view);
     EXPECT_EQ(edit.editor.lastVisibleColumn, row.visibleColumns);
     EXPECT_EQ(edit.editor.lastVisibleRow, row.visibleRows);
@@ -59,7 +61,7 @@ TEST(ZoomGeometryTest, EveryLevelFollowsItsPitch) {
       const int dx = static_cast<int>(random() % static_cast<unsigned>(row.pitch));
       const int dy = static_cast<int>(random() % static_cast<unsigned>(row.pitch));
       const std::optional<GridPoint> hit =
-          HitGridCell(edit.editor, MapAreaLeft + u * row.pitch + dx, MapAreaTop + v * row.pitch + dy);
+          HitGridCell(edit.editor, view, MapAreaLeft + u * row.pitch + dx, MapAreaTop + v * row.pitch + dy);
       ASSERT_TRUE(hit.has_value()) << u << "," << v;
       EXPECT_EQ(*hit, (GridPoint{u, v}));
     }
@@ -102,12 +104,12 @@ struct Scene {
     for (int x = 0; x < GridSize; ++x) {
       for (int y = 0; y < GridSize; ++y) {
         doc.Cell(x, y).type = static_cast<uint8_t>((x + 2 * y) % CellTypeCount);
-        doc.Cell(x, y).texture[Wall] = static_cast<uint16_t>((x * y) % 3 == 0 ? NoTexture : (x + y) % 2);
+        doc.Cell(x, y).texture[SurfaceKind::Wall] = static_cast<uint16_t>((x * y) % 3 == 0 ? NoTexture : (x + y) % 2);
       }
     }
     edit.editor.selection = {1, 1, 3, 2};
-    edit.editor.scaledPictures = &cache;
   }
+  void Redraw(ViewGeometry view) { RedrawView(edit.Doc(), edit.editor, view, &cache); }
 };
 
 uint64_t PictureHash() {
@@ -122,11 +124,11 @@ TEST(ZoomPictureTest, DefaultLevelIsTheUnzoomedPictureWhateverTheCacheHolds) {
   TakeGraphicsError();
   MakeSurface(528, 294);
   Scene scene;
-  RedrawView(scene.edit.Doc(), scene.edit.editor, DesignView());
+  scene.Redraw(DesignView());
   const uint64_t plain = PictureHash();
   for (int level = 0; level < ZoomLevelCount; ++level)
     PrepareScaledPictures(scene.cache, scene.edit.Doc(), scene.edit.editor, level);
-  RedrawView(scene.edit.Doc(), scene.edit.editor, DesignView());
+  scene.Redraw(DesignView());
   EXPECT_EQ(PictureHash(), plain);
   // Pinned from the view as it was before zoom existed: the default level is untouched.
   EXPECT_EQ(plain, 16546987020158708722u);
@@ -137,9 +139,8 @@ TEST(ZoomPictureTest, SmallestLevelDrawsTheWholeGridWithScaledPictures) {
   TakeGraphicsError();
   MakeSurface(700, 640);
   Scene scene;
-  scene.edit.editor.zoomLevel = SmallestZoomLevel;
   PrepareScaledPictures(scene.cache, scene.edit.Doc(), scene.edit.editor, SmallestZoomLevel);
-  RedrawView(scene.edit.Doc(), scene.edit.editor, {700, 640, 16, 16});
+  scene.Redraw({700, 640, 16, 16, SmallestZoomLevel});
   EXPECT_EQ(scene.edit.editor.lastVisibleColumn, 63);
   EXPECT_EQ(scene.edit.editor.lastVisibleRow, 63);
   for (int x : {0, 40, 63}) {
@@ -151,8 +152,9 @@ TEST(ZoomPictureTest, SmallestLevelDrawsTheWholeGridWithScaledPictures) {
       const MapCell& cell = scene.edit.Cell(x, y);
       // The 32-pixel symbol became 4 pixels at the top left; the thumbnail shows beside it.
       EXPECT_EQ(Pixel(left + 2, top + 2), static_cast<RGB555>(0x1000 + cell.type));
-      const RGB555 thumbnail =
-          cell.texture[Wall] == NoTexture ? ColourBlack : static_cast<RGB555>(0x0421 * (cell.texture[Wall] + 3));
+      const RGB555 thumbnail = cell.texture[SurfaceKind::Wall] == NoTexture
+                                   ? ColourBlack
+                                   : static_cast<RGB555>(0x0421 * (cell.texture[SurfaceKind::Wall] + 3));
       EXPECT_EQ(Pixel(left + 7, top + 7), thumbnail);
     }
   }
@@ -168,14 +170,13 @@ TEST(ZoomPictureTest, CombinedCellPicturesDrawWhatThumbnailAndSymbolDraw) {
   scene.edit.editor.cellSymbols[2] = SolidImage(64, 64, 0x2222);
   for (int level : {2, 3, 4}) {
     SCOPED_TRACE(level);
-    scene.edit.editor.zoomLevel = level;
     scene.edit.editor.viewOrigin = {level, 2 * level};
     PrepareScaledPictures(scene.cache, scene.edit.Doc(), scene.edit.editor, level);
     ASSERT_TRUE(HasCellPictures(scene.cache, level));
-    RedrawView(scene.edit.Doc(), scene.edit.editor, {900, 700, 16, 16});
+    scene.Redraw({900, 700, 16, 16, level});
     const uint64_t combined = PictureHash();
     scene.cache.levels[static_cast<size_t>(level)].cellPictures.clear();
-    RedrawView(scene.edit.Doc(), scene.edit.editor, {900, 700, 16, 16});
+    scene.Redraw({900, 700, 16, 16, level});
     EXPECT_EQ(PictureHash(), combined);
   }
   DestroySurface();
@@ -196,9 +197,9 @@ TEST(ScaledPicturesTest, LargestLevelReadsThePictureAndTheOthersAverageTheThumbn
     entry.frames[0].thumbnail = SolidImage(64, 32, 0x0007);
   }
   ScaledPictureCache cache;
-  SetGraphicsError(geRead);
+  SetGraphicsError(GraphicsErrorCode::geRead);
   for (int level = 0; level < ZoomLevelCount; ++level) PrepareScaledPictures(cache, doc, edit.editor, level);
-  EXPECT_EQ(TakeGraphicsError(), geRead);
+  EXPECT_EQ(TakeGraphicsError(), GraphicsErrorCode::geRead);
   const HiColorImage* sharp = ScaledThumbnail(cache, 0, 0, 0);
   ASSERT_NE(sharp, nullptr);
   EXPECT_EQ(sharp->width, 128);
@@ -217,3 +218,5 @@ TEST(ScaledPicturesTest, LargestLevelReadsThePictureAndTheOthersAverageTheThumbn
 }
 
 }  // namespace
+
+}  // namespace tessmoor

@@ -22,6 +22,8 @@
 #include "export/ObjWriter.h"
 #include "io/ProgramDirectory.h"
 
+using namespace tessmoor;
+
 namespace {
 
 constexpr int ExitOk = 0;

@@ -5,6 +5,8 @@
 #include "tools/tmgen/MapBuilder.h"
 #include "tools/tmgen/SampleTextures.h"
 
+namespace tessmoor {
+
 namespace {
 
 constexpr Area Outline{10, 10, 29, 29};
@@ -26,8 +28,8 @@ void BuildWalk(MapDocument& d, const SampleTextures& t) {
     for (const auto& [x, y] : {std::pair{k, inner}, {k, Courtyard.y2 + 1}, {inner, k}, {Courtyard.x2 + 1, k}})
       PlaceFixture(d, x, y, CellType::Column, t.marble, 255);
   }
-  d.Cell(19, Outline.y2).texture[Wall] = t.door;
-  d.Cell(20, Outline.y2).texture[Wall] = t.door;
+  d.Cell(19, Outline.y2).texture[SurfaceKind::Wall] = t.door;
+  d.Cell(20, Outline.y2).texture[SurfaceKind::Wall] = t.door;
 }
 
 // Grass under the open sky, a raised stone rim around a sunken fountain basin.
@@ -41,7 +43,7 @@ void BuildCourtyard(MapDocument& d, const SampleTextures& t) {
     for (int y = basin.y1; y <= basin.y2; ++y) {
       PlaceFixture(d, x, y, CellType::WaterBasin, t.water, 150);
       d.Cell(x, y).waterLevel = -6;
-      d.Cell(x, y).texture[Floor] = t.tiles;
+      d.Cell(x, y).texture[SurfaceKind::Floor] = t.tiles;
     }
   }
 }
@@ -55,3 +57,5 @@ void BuildCourtyardMap(MapDocument& document) {
   BuildCourtyard(document, textures);
   document.startPosition = {19, 27};
 }
+
+}  // namespace tessmoor

@@ -5,7 +5,11 @@
 
 #include "document/MapDocument.h"
 
+namespace tessmoor {
+
 constexpr const char* CourtyardMapName = "Courtyard.tmm";
 
 // Fills an empty document (after ResetDocument with released textures).
 void BuildCourtyardMap(MapDocument& document);
+
+}  // namespace tessmoor

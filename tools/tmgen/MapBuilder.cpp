@@ -2,6 +2,8 @@
 
 #include "document/PascalString.h"
 
+namespace tessmoor {
+
 namespace {
 
 bool InsideGrid(int x, int y) { return x >= 0 && y >= 0 && x < GridSize && y < GridSize; }
@@ -31,7 +33,7 @@ void BuildWalls(MapDocument& document, Area area, uint16_t wallTexture) {
   ForEachCell(document, area, [&](MapCell& cell) {
     SetCellDefaults(cell);
     cell.type = static_cast<uint8_t>(CellType::Wall);
-    cell.texture[Wall] = wallTexture;
+    cell.texture[SurfaceKind::Wall] = wallTexture;
   });
 }
 
@@ -40,11 +42,11 @@ void BuildFloor(MapDocument& document, Area area, const Surfaces& surfaces, floa
     SetCellDefaults(cell);
     cell.floorHeight = floorHeight;
     for (float& corner : cell.ceilingHeight) corner = ceilingHeight;
-    cell.texture[Floor] = surfaces.floor;
-    cell.texture[Ceiling] = surfaces.ceiling;
-    cell.texture[Wall] = surfaces.wall;
-    cell.texture[PedestalFloor] = surfaces.pedestalFloor;
-    cell.texture[PedestalCeiling] = surfaces.pedestalCeiling;
+    cell.texture[SurfaceKind::Floor] = surfaces.floor;
+    cell.texture[SurfaceKind::Ceiling] = surfaces.ceiling;
+    cell.texture[SurfaceKind::Wall] = surfaces.wall;
+    cell.texture[SurfaceKind::PedestalFloor] = surfaces.pedestalFloor;
+    cell.texture[SurfaceKind::PedestalCeiling] = surfaces.pedestalCeiling;
   });
 }
 
@@ -53,7 +55,7 @@ void SetFloorHeight(MapDocument& document, Area area, float floorHeight) {
 }
 
 void SetFloorTexture(MapDocument& document, Area area, uint16_t texture) {
-  ForEachCell(document, area, [&](MapCell& cell) { cell.texture[Floor] = texture; });
+  ForEachCell(document, area, [&](MapCell& cell) { cell.texture[SurfaceKind::Floor] = texture; });
 }
 
 void SlopeCeiling(MapDocument& document, Area area, const std::function<float(int i, int j)>& cornerHeight) {
@@ -71,12 +73,14 @@ void SlopeCeiling(MapDocument& document, Area area, const std::function<float(in
 void PlaceFixture(MapDocument& document, int x, int y, CellType type, uint16_t wallTexture, uint8_t opacity) {
   MapCell& cell = document.Cell(x, y);
   cell.type = static_cast<uint8_t>(type);
-  cell.texture[Wall] = wallTexture;
+  cell.texture[SurfaceKind::Wall] = wallTexture;
   cell.opacity = opacity;
 }
 
 void FaceWallsAround(MapDocument& document, Area area, uint16_t wallTexture) {
   ForEachCell(document, {area.x1 - 1, area.y1 - 1, area.x2 + 1, area.y2 + 1}, [&](MapCell& cell) {
-    if (cell.type == static_cast<uint8_t>(CellType::Wall)) cell.texture[Wall] = wallTexture;
+    if (cell.type == static_cast<uint8_t>(CellType::Wall)) cell.texture[SurfaceKind::Wall] = wallTexture;
   });
 }
+
+}  // namespace tessmoor

@@ -8,6 +8,8 @@
 
 #include "document/MapDocument.h"
 
+namespace tessmoor {
+
 // A block of cells, corners included.
 struct Area {
   int x1, y1, x2, y2;
@@ -46,3 +48,5 @@ void PlaceFixture(MapDocument& document, int x, int y, CellType type, uint16_t w
 
 // Re-textures the wall cells that touch the area (sides and corners) with `wallTexture`.
 void FaceWallsAround(MapDocument& document, Area area, uint16_t wallTexture);
+
+}  // namespace tessmoor

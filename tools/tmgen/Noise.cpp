@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+namespace tessmoor {
+
 namespace {
 
 int32_t Wrap(int32_t value, int period) {
@@ -53,8 +55,8 @@ float FractalNoise(float x, float y, int periodX, int periodY, int octaves, uint
   float amplitude = 1.0f;
   int scale = 1;
   for (int octave = 0; octave < octaves; ++octave) {
-    sum += amplitude * ValueNoise(x * static_cast<float>(scale), y * static_cast<float>(scale),
-                                  periodX * scale, periodY * scale, seed + static_cast<uint32_t>(octave) * 101u);
+    sum += amplitude * ValueNoise(x * static_cast<float>(scale), y * static_cast<float>(scale), periodX * scale,
+                                  periodY * scale, seed + static_cast<uint32_t>(octave) * 101u);
     weight += amplitude;
     amplitude *= 0.5f;
     scale *= 2;
@@ -85,3 +87,5 @@ CellularSample CellularNoise(float x, float y, int periodX, int periodY, uint32_
   }
   return sample;
 }
+
+}  // namespace tessmoor

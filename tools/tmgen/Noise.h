@@ -8,6 +8,8 @@
 
 #include <cstdint>
 
+namespace tessmoor {
+
 // A well-mixed 32-bit hash of a lattice point.
 uint32_t HashPoint(int32_t x, int32_t y, uint32_t seed);
 
@@ -30,3 +32,5 @@ struct CellularSample {
   uint32_t id = 0;
 };
 CellularSample CellularNoise(float x, float y, int periodX, int periodY, uint32_t seed);
+
+}  // namespace tessmoor

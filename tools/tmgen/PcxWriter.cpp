@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <fstream>
 
+namespace tessmoor {
+
 namespace {
 
 constexpr size_t HeaderSize = 128;
@@ -75,3 +77,5 @@ bool WritePcx(const std::string& path, const IndexedPicture& picture) {
   file.close();
   return static_cast<bool>(file);
 }
+
+}  // namespace tessmoor

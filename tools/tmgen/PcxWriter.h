@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+namespace tessmoor {
+
 struct PaletteColour {
   uint8_t r = 0;
   uint8_t g = 0;
@@ -27,3 +29,5 @@ std::vector<uint8_t> EncodePcx(const IndexedPicture& picture);
 
 // Writes the encoded picture to `path`. False when the file cannot be written.
 bool WritePcx(const std::string& path, const IndexedPicture& picture);
+
+}  // namespace tessmoor

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <map>
 
+namespace tessmoor {
+
 namespace {
 
 using Colour = std::array<uint8_t, 3>;
@@ -26,9 +28,7 @@ struct Box {
   }
 };
 
-uint8_t ToByte(float component) {
-  return static_cast<uint8_t>(std::lround(std::clamp(component, 0.0f, 255.0f)));
-}
+uint8_t ToByte(float component) { return static_cast<uint8_t>(std::lround(std::clamp(component, 0.0f, 255.0f))); }
 
 // Dropping the low three bits must not leave all three components at zero.
 Colour LiftFromBlack(Colour colour) {
@@ -40,7 +40,8 @@ Colour LiftFromBlack(Colour colour) {
 std::vector<Colour> ToColours(const RgbPicture& picture) {
   std::vector<Colour> colours;
   colours.reserve(picture.pixels.size());
-  for (const Rgb& pixel : picture.pixels) colours.push_back(LiftFromBlack({ToByte(pixel.r), ToByte(pixel.g), ToByte(pixel.b)}));
+  for (const Rgb& pixel : picture.pixels)
+    colours.push_back(LiftFromBlack({ToByte(pixel.r), ToByte(pixel.g), ToByte(pixel.b)}));
   return colours;
 }
 
@@ -116,3 +117,5 @@ IndexedPicture QuantizePicture(const RgbPicture& picture) {
   }
   return result;
 }
+
+}  // namespace tessmoor

@@ -1,5 +1,7 @@
 #include "tools/tmgen/Raster.h"
 
+namespace tessmoor {
+
 RgbPicture RenderPicture(int width, int height, const Shader& shader) {
   RgbPicture picture{width, height, std::vector<Rgb>(static_cast<size_t>(width * height))};
   for (int y = 0; y < height; ++y) {
@@ -11,3 +13,5 @@ RgbPicture RenderPicture(int width, int height, const Shader& shader) {
   }
   return picture;
 }
+
+}  // namespace tessmoor

@@ -7,6 +7,8 @@
 #include <functional>
 #include <vector>
 
+namespace tessmoor {
+
 // Components in 0..255, kept as floats so shading can blend without banding.
 struct Rgb {
   float r = 0.0f;
@@ -18,12 +20,8 @@ inline Rgb Hex(uint32_t rgb) {
   return {static_cast<float>((rgb >> 16) & 0xFF), static_cast<float>((rgb >> 8) & 0xFF),
           static_cast<float>(rgb & 0xFF)};
 }
-inline Rgb Mix(Rgb a, Rgb b, float t) {
-  return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t};
-}
-inline Rgb operator*(Rgb colour, float factor) {
-  return {colour.r * factor, colour.g * factor, colour.b * factor};
-}
+inline Rgb Mix(Rgb a, Rgb b, float t) { return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t}; }
+inline Rgb operator*(Rgb colour, float factor) { return {colour.r * factor, colour.g * factor, colour.b * factor}; }
 inline Rgb operator+(Rgb a, Rgb b) { return {a.r + b.r, a.g + b.g, a.b + b.b}; }
 
 inline float Clamp01(float value) { return std::clamp(value, 0.0f, 1.0f); }
@@ -50,3 +48,5 @@ struct ShadePoint {
 using Shader = std::function<Rgb(const ShadePoint&)>;
 
 RgbPicture RenderPicture(int width, int height, const Shader& shader);
+
+}  // namespace tessmoor

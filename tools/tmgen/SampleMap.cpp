@@ -9,6 +9,8 @@
 #include "tools/tmgen/MapBuilder.h"
 #include "tools/tmgen/SampleTextures.h"
 
+namespace tessmoor {
+
 namespace {
 
 constexpr Area Hall{3, 3, 14, 12};
@@ -28,8 +30,8 @@ void BuildHall(MapDocument& d, const SampleTextures& t) {
   BuildFloor(d, {7, 6, 10, 9}, {t.tiles, t.ceiling, NoTexture, t.stone, t.plaster}, 0, 160);
   for (const auto& [x, y] : {std::pair{5, 5}, {12, 5}, {5, 10}, {12, 10}})
     PlaceFixture(d, x, y, CellType::Column, t.marble, 255);
-  d.Cell(2, 7).texture[Wall] = t.door;
-  for (int x = 6; x <= 11; ++x) d.Cell(x, 2).texture[Wall] = t.frieze;
+  d.Cell(2, 7).texture[SurfaceKind::Wall] = t.door;
+  for (int x = 6; x <= 11; ++x) d.Cell(x, 2).texture[SurfaceKind::Wall] = t.frieze;
 }
 
 // A low wooden corridor (its ceiling steps up into the hall and the bath) with a
@@ -134,3 +136,5 @@ bool WriteSampleMaps(const std::string& directory, std::string& error) {
   return WriteMap(directory + SampleMapName, BuildSampleMap, error) &&
          WriteMap(directory + CourtyardMapName, BuildCourtyardMap, error);
 }
+
+}  // namespace tessmoor

@@ -7,6 +7,8 @@
 
 #include "document/MapDocument.h"
 
+namespace tessmoor {
+
 constexpr const char* SampleMapName = "Sample.tmm";
 
 // Fills an empty document (after ResetDocument with released textures).
@@ -15,3 +17,5 @@ void BuildSampleMap(MapDocument& document);
 // Builds the sample map and the courtyard map and saves both into `directory`.
 // False, with `error` set to the save's message, when one cannot be written.
 bool WriteSampleMaps(const std::string& directory, std::string& error);
+
+}  // namespace tessmoor

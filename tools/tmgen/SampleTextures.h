@@ -6,6 +6,8 @@
 
 #include "document/MapDocument.h"
 
+namespace tessmoor {
+
 // Table positions of the shared textures.
 struct SampleTextures {
   uint16_t brick, stone, cobble, moss, tiles, marble, plaster, wood, parquet, door, ceiling, metal, window, roof,
@@ -14,3 +16,5 @@ struct SampleTextures {
 
 // Appends the shared texture entries to an empty table and returns their positions.
 SampleTextures AddSampleTextures(MapDocument& document);
+
+}  // namespace tessmoor

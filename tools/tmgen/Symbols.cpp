@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+namespace tessmoor {
+
 namespace {
 
 enum Ink : uint8_t { Clear = 0, Outline, Brick, Mortar, Stone, StoneShade, Wave, Frame, Glass, InkCount };
@@ -94,8 +96,10 @@ IndexedPicture WaterSymbol() {
 IndexedPicture WindowSymbol(bool vertical) {
   Stencil stencil;
   auto fill = [&](int along1, int across1, int along2, int across2, Ink ink) {
-    if (vertical) stencil.Fill(across1, along1, across2, along2, ink);
-    else stencil.Fill(along1, across1, along2, across2, ink);
+    if (vertical)
+      stencil.Fill(across1, along1, across2, along2, ink);
+    else
+      stencil.Fill(along1, across1, along2, across2, ink);
   };
   fill(1, 7, 18, 12, Frame);
   fill(2, 8, 17, 11, Glass);
@@ -122,3 +126,5 @@ bool WriteSymbols(const std::string& directory, std::string& error) {
   }
   return true;
 }
+
+}  // namespace tessmoor

@@ -9,6 +9,8 @@
 
 #include "tools/tmgen/PcxWriter.h"
 
+namespace tessmoor {
+
 constexpr int SymbolSize = 20;
 
 struct SymbolPicture {
@@ -21,3 +23,5 @@ std::vector<SymbolPicture> SymbolCatalogue();
 // Writes every symbol into `directory`. False, with `error` naming the file, when
 // one cannot be written.
 bool WriteSymbols(const std::string& directory, std::string& error);
+
+}  // namespace tessmoor

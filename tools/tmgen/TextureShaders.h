@@ -6,11 +6,13 @@
 #include "tools/tmgen/Noise.h"
 #include "tools/tmgen/Raster.h"
 
+namespace tessmoor {
+
 // Fractal noise with `periodX` x `periodY` lattice cells across the picture, so
 // it tiles at the picture's edges.
 inline float Fbm(const ShadePoint& p, int periodX, int periodY, int octaves, uint32_t seed) {
-  return FractalNoise(p.u * static_cast<float>(periodX), p.v * static_cast<float>(periodY), periodX, periodY,
-                      octaves, seed);
+  return FractalNoise(p.u * static_cast<float>(periodX), p.v * static_cast<float>(periodY), periodX, periodY, octaves,
+                      seed);
 }
 
 // Masonry and stone.
@@ -38,3 +40,5 @@ Rgb ShadeSand(const ShadePoint& p);
 Rgb ShadeSky(const ShadePoint& p);
 Rgb ShadeWater(const ShadePoint& p, int frame, int frameCount);
 Rgb ShadeLava(const ShadePoint& p, int frame, int frameCount);
+
+}  // namespace tessmoor

@@ -4,6 +4,8 @@
 #include "tools/tmgen/Quantize.h"
 #include "tools/tmgen/TextureShaders.h"
 
+namespace tessmoor {
+
 namespace {
 
 constexpr int WaterFrames = 4;
@@ -47,3 +49,5 @@ bool WriteTextures(const std::string& directory, std::string& error) {
   }
   return true;
 }
+
+}  // namespace tessmoor

@@ -6,6 +6,8 @@
 
 #include "tools/tmgen/Raster.h"
 
+namespace tessmoor {
+
 struct TexturePicture {
   std::string fileName;  // 8.3, as it appears in GFX/
   int width;
@@ -20,3 +22,5 @@ std::vector<TexturePicture> TextureCatalogue();
 // Paints, quantises and writes every catalogue picture into `directory`.
 // False, with `error` naming the file, when one cannot be written.
 bool WriteTextures(const std::string& directory, std::string& error);
+
+}  // namespace tessmoor

@@ -4,6 +4,8 @@
 
 #include "tools/tmgen/TextureShaders.h"
 
+namespace tessmoor {
+
 namespace {
 
 constexpr float Tau = 6.2831853f;
@@ -50,7 +52,8 @@ Rgb ShadeParquet(const ShadePoint& p) {
   const int across = lengthwise ? p.y % BlockSize : p.x % BlockSize;
   if (across % StripWidth == 0 || along == 0) return Hex(0x3b2412);
   const int strip = across / StripWidth;
-  const float warp = ValueNoise(static_cast<float>(along) / 12.0f, static_cast<float>(strip * 7 + bx * 3 + by), 64, 64, 91);
+  const float warp =
+      ValueNoise(static_cast<float>(along) / 12.0f, static_cast<float>(strip * 7 + bx * 3 + by), 64, 64, 91);
   const float grain = Grain(static_cast<float>(across % StripWidth) / StripWidth, warp, 1.5f);
   const float tint = Tint(HashPoint(bx * 4 + strip, by, 93));
   return WoodColour(grain, tint, Fbm(p, 32, 32, 2, 95)) * (across % StripWidth == 1 ? 1.12f : 1.0f);
@@ -158,3 +161,5 @@ Rgb ShadeFrieze(const ShadePoint& p) {
   if (std::fabs(y - counter) < 0.9f) return Hex(0xb89048);
   return Mix(Hex(0x6e2a1c), Hex(0x8a3826), fine);
 }
+
+}  // namespace tessmoor

@@ -4,6 +4,8 @@
 
 #include "tools/tmgen/TextureShaders.h"
 
+namespace tessmoor {
+
 namespace {
 
 float Tint(uint32_t id) { return static_cast<float>(id & 0xFFFF) / 65535.0f; }
@@ -12,9 +14,15 @@ float Tint(uint32_t id) { return static_cast<float>(id & 0xFFFF) / 65535.0f; }
 // the last ones darker.
 float Bevel(int fromLeft, int fromTop, int toRight, int toBottom) {
   float shade = 1.0f;
-  if (fromTop == 0) shade += 0.22f; else if (fromTop == 1) shade += 0.08f;
+  if (fromTop == 0)
+    shade += 0.22f;
+  else if (fromTop == 1)
+    shade += 0.08f;
   if (fromLeft == 0) shade += 0.12f;
-  if (toBottom == 0) shade -= 0.28f; else if (toBottom == 1) shade -= 0.1f;
+  if (toBottom == 0)
+    shade -= 0.28f;
+  else if (toBottom == 1)
+    shade -= 0.1f;
   if (toRight == 0) shade -= 0.18f;
   return shade;
 }
@@ -100,7 +108,8 @@ Rgb ShadeMarble(const ShadePoint& p) {
   const float warp = Fbm(p, 4, 4, 5, 61);
   const float wave = std::sin(Tau * (p.u + 2.0f * p.v) + 9.0f * warp);
   const float vein = std::pow(1.0f - std::fabs(wave), 14.0f);
-  const float faint = std::pow(1.0f - std::fabs(std::sin(Tau * (3.0f * p.u - p.v) + 7.0f * Fbm(p, 8, 8, 4, 63))), 30.0f);
+  const float faint =
+      std::pow(1.0f - std::fabs(std::sin(Tau * (3.0f * p.u - p.v) + 7.0f * Fbm(p, 8, 8, 4, 63))), 30.0f);
   const Rgb base = Mix(Hex(0xcfcac0), Hex(0xeeebe4), Fbm(p, 8, 8, 3, 65));
   const Rgb veined = Mix(base, Hex(0x6e7470), 0.75f * vein);
   return Mix(veined, Hex(0x9aa09a), 0.45f * faint);
@@ -117,3 +126,5 @@ Rgb ShadePlaster(const ShadePoint& p) {
   const Rgb stained = Mix(base, Hex(0x8f7f62), 0.5f * stain);
   return Mix(stained * (0.93f + 0.1f * grain), Hex(0x7a6d58), 0.45f * crack);
 }
+
+}  // namespace tessmoor

@@ -4,6 +4,8 @@
 
 #include "tools/tmgen/TextureShaders.h"
 
+namespace tessmoor {
+
 namespace {
 
 constexpr float Tau = 6.2831853f;
@@ -67,3 +69,5 @@ Rgb ShadeLava(const ShadePoint& p, int frame, int frameCount) {
   const Rgb fire = Mix(Hex(0xc8361a), Hex(0xffe070), SmoothStep(0.5f, 1.0f, glow));
   return Mix(rock, fire, SmoothStep(0.12f, 0.55f, glow));
 }
+
+}  // namespace tessmoor

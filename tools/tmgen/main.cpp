@@ -12,6 +12,8 @@
 #include "tools/tmgen/Symbols.h"
 #include "tools/tmgen/Textures.h"
 
+using namespace tessmoor;
+
 namespace {
 
 bool MakeDirectory(const std::string& path, std::string& error) {

@@ -1,5 +1,3 @@
-#include "textures/TextureFrames.h"
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -8,17 +6,18 @@
 #include <vector>
 
 #include "document/PascalString.h"
+#include "edit/TextureCommands.h"
 #include "textures/TexturePictures.h"
-#include "textures/TextureTable.h"
+
+namespace tessmoor {
 
 namespace {
 
 class TextureFramesTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ResetDocument(doc, editor, true);
-    ASSERT_TRUE(AddTexture(doc).ok);
-    ASSERT_TRUE(AddTexture(doc).ok);
+    ASSERT_TRUE(AddTexture(model).ok);
+    ASSERT_TRUE(AddTexture(model).ok);
     for (int i = 0; i < 8; ++i) gfx.AddPicture("PIC" + std::to_string(i) + ".PCX", 10 + i);
   }
 
@@ -46,14 +45,13 @@ class TextureFramesTest : public ::testing::Test {
     for (size_t f = pictures.size(); f < MaxFrames; ++f) EXPECT_TRUE(Texture(t).frames[f].thumbnail.IsEmpty());
   }
 
-  std::unique_ptr<MapDocument> document = std::make_unique<MapDocument>();
-  MapDocument& doc = *document;
-  EditorState editor;
+  DocumentModel model;
+  const MapDocument& doc = model.Map();
   ProgramDirectory gfx;
 };
 
 TEST_F(TextureFramesTest, ChosenFilesBecomeFramesInOrderWithTheirThumbnails) {
-  const AddFramesResult result = AddFrames(doc, gfx.Dir(), 1, Chosen({2, 0, 5}));
+  const AddFramesResult result = AddFrames(model, gfx.Dir(), 1, Chosen({2, 0, 5}));
   EXPECT_EQ(3, result.added);
   EXPECT_FALSE(result.Stopped());
   ExpectFrames(1, {2, 0, 5});
@@ -63,13 +61,13 @@ TEST_F(TextureFramesTest, ChosenFilesBecomeFramesInOrderWithTheirThumbnails) {
 }
 
 TEST_F(TextureFramesTest, FilesBeyondTheEighthFrameAreRefused) {
-  ASSERT_EQ(5, AddFrames(doc, gfx.Dir(), 0, Chosen({0, 1, 2, 3, 4})).added);
-  const AddFramesResult result = AddFrames(doc, gfx.Dir(), 0, Chosen({5, 6, 7, 0, 1}));
+  ASSERT_EQ(5, AddFrames(model, gfx.Dir(), 0, Chosen({0, 1, 2, 3, 4})).added);
+  const AddFramesResult result = AddFrames(model, gfx.Dir(), 0, Chosen({5, 6, 7, 0, 1}));
   EXPECT_EQ(3, result.added);
   EXPECT_EQ("Mehr als 8 Dateien pro Textur sind nicht zulässig.", result.message);
   ExpectFrames(0, {0, 1, 2, 3, 4, 5, 6, 7});
 
-  const AddFramesResult full = AddFrames(doc, gfx.Dir(), 0, Chosen({0}));
+  const AddFramesResult full = AddFrames(model, gfx.Dir(), 0, Chosen({0}));
   EXPECT_EQ(0, full.added);
   EXPECT_EQ("Mehr als 8 Dateien pro Textur sind nicht zulässig.", full.message);
 }
@@ -78,7 +76,7 @@ TEST_F(TextureFramesTest, AMissingPictureStopsTheAddAndNamesItsGfxPath) {
   std::vector<std::string> chosen = Chosen({1});
   chosen.push_back(gfx.Gfx("GONE.PCX"));
   chosen.push_back(gfx.Gfx("PIC2.PCX"));
-  const AddFramesResult result = AddFrames(doc, gfx.Dir(), 0, chosen);
+  const AddFramesResult result = AddFrames(model, gfx.Dir(), 0, chosen);
   EXPECT_EQ(1, result.added);
   EXPECT_EQ("Fehler beim Laden von \"" + gfx.Dir() + "GFX/GONE.PCX\".", result.message);
   ExpectFrames(0, {1});
@@ -89,18 +87,18 @@ TEST_F(TextureFramesTest, APictureIsLoadedFromGfxByItsOwnNameWhereverItWasPicked
   ProgramDirectory::WriteSolid(elsewhere.File("PIC3.PCX"), 200);
   ProgramDirectory::WriteSolid(elsewhere.File("ONLYHERE.PCX"), 201);
 
-  AddFramesResult result = AddFrames(doc, gfx.Dir(), 0, {elsewhere.File("PIC3.PCX")});
+  AddFramesResult result = AddFrames(model, gfx.Dir(), 0, {elsewhere.File("PIC3.PCX")});
   EXPECT_EQ(1, result.added);
   ExpectFrames(0, {3});  // GFX/PIC3.PCX's colour, not the picked file's
 
-  result = AddFrames(doc, gfx.Dir(), 0, {elsewhere.File("ONLYHERE.PCX")});
+  result = AddFrames(model, gfx.Dir(), 0, {elsewhere.File("ONLYHERE.PCX")});
   EXPECT_EQ(0, result.added);
   EXPECT_EQ("Fehler beim Laden von \"" + gfx.Dir() + "GFX/ONLYHERE.PCX\".", result.message);
 }
 
 TEST_F(TextureFramesTest, ANameLongerThan12BytesIsCutAndLoadedUnderTheCutName) {
   gfx.AddPicture("LONGPICTURE1", 77);  // what "LONGPICTURE1.PCX" is cut to
-  const AddFramesResult result = AddFrames(doc, gfx.Dir(), 0, {"/home/x/LONGPICTURE1.PCX", "/y/NOTTHERE1234.PCX"});
+  const AddFramesResult result = AddFrames(model, gfx.Dir(), 0, {"/home/x/LONGPICTURE1.PCX", "/y/NOTTHERE1234.PCX"});
   EXPECT_EQ(1, result.added);
   EXPECT_EQ("LONGPICTURE1", FrameName(0, 0));
   EXPECT_EQ(ColourOf(77), FrameColour(0, 0));
@@ -115,55 +113,57 @@ TEST_F(TextureFramesTest, FrameNamesAreStoredAsWindows1252) {
 
 TEST_F(TextureFramesTest, ANameWindows1252CannotHoldIsRefusedWithTheLoadMessage) {
   gfx.AddPicture("\xE2\x84\xA6.PCX", 5);
-  const AddFramesResult result = AddFrames(doc, gfx.Dir(), 0, {gfx.Gfx("\xE2\x84\xA6.PCX")});
+  const AddFramesResult result = AddFrames(model, gfx.Dir(), 0, {gfx.Gfx("\xE2\x84\xA6.PCX")});
   EXPECT_EQ(0, result.added);
   EXPECT_EQ("Fehler beim Laden von \"" + gfx.Dir() + "GFX/\xE2\x84\xA6.PCX\".", result.message);
 }
 
 TEST_F(TextureFramesTest, RemovingAFrameClosesTheGapWithTheRightPictures) {
-  AddFrames(doc, gfx.Dir(), 0, Chosen({0, 1, 2, 3}));
-  ASSERT_TRUE(RemoveFrame(doc, 0, 0));
+  AddFrames(model, gfx.Dir(), 0, Chosen({0, 1, 2, 3}));
+  ASSERT_TRUE(RemoveFrame(model, 0, 0));
   ExpectFrames(0, {1, 2, 3});
-  ASSERT_TRUE(RemoveFrame(doc, 0, 2));
+  ASSERT_TRUE(RemoveFrame(model, 0, 2));
   ExpectFrames(0, {1, 2});
-  ASSERT_TRUE(RemoveFrame(doc, 0, 1));
-  ASSERT_TRUE(RemoveFrame(doc, 0, 0));
+  ASSERT_TRUE(RemoveFrame(model, 0, 1));
+  ASSERT_TRUE(RemoveFrame(model, 0, 0));
   ExpectFrames(0, {});
-  EXPECT_FALSE(RemoveFrame(doc, 0, 0));
+  EXPECT_FALSE(RemoveFrame(model, 0, 0));
 }
 
 TEST_F(TextureFramesTest, RemovingOutsideTheFramesChangesNothing) {
-  AddFrames(doc, gfx.Dir(), 0, Chosen({0, 1}));
-  EXPECT_FALSE(RemoveFrame(doc, 0, 2));
-  EXPECT_FALSE(RemoveFrame(doc, 0, -1));
-  EXPECT_FALSE(RemoveFrame(doc, 2, 0));  // no such texture
+  AddFrames(model, gfx.Dir(), 0, Chosen({0, 1}));
+  EXPECT_FALSE(RemoveFrame(model, 0, 2));
+  EXPECT_FALSE(RemoveFrame(model, 0, -1));
+  EXPECT_FALSE(RemoveFrame(model, 2, 0));  // no such texture
   ExpectFrames(0, {0, 1});
 }
 
 TEST_F(TextureFramesTest, MovingFramesSwapsNamesAndThumbnailsTogether) {
-  AddFrames(doc, gfx.Dir(), 0, Chosen({0, 1, 2}));
-  ASSERT_TRUE(MoveFrameUp(doc, 0, 2));
+  AddFrames(model, gfx.Dir(), 0, Chosen({0, 1, 2}));
+  ASSERT_TRUE(MoveFrameUp(model, 0, 2));
   ExpectFrames(0, {0, 2, 1});
-  ASSERT_TRUE(MoveFrameDown(doc, 0, 0));
+  ASSERT_TRUE(MoveFrameDown(model, 0, 0));
   ExpectFrames(0, {2, 0, 1});
 }
 
 TEST_F(TextureFramesTest, MovingPastEitherEndDoesNothing) {
-  AddFrames(doc, gfx.Dir(), 0, Chosen({0, 1, 2}));
-  EXPECT_FALSE(MoveFrameUp(doc, 0, 0));
-  EXPECT_FALSE(MoveFrameDown(doc, 0, 2));
-  EXPECT_FALSE(MoveFrameDown(doc, 0, -1));  // no line selected
-  EXPECT_FALSE(MoveFrameUp(doc, 0, 3));
-  EXPECT_FALSE(MoveFrameDown(doc, 1, 0));  // texture without frames
+  AddFrames(model, gfx.Dir(), 0, Chosen({0, 1, 2}));
+  EXPECT_FALSE(MoveFrameUp(model, 0, 0));
+  EXPECT_FALSE(MoveFrameDown(model, 0, 2));
+  EXPECT_FALSE(MoveFrameDown(model, 0, -1));  // no line selected
+  EXPECT_FALSE(MoveFrameUp(model, 0, 3));
+  EXPECT_FALSE(MoveFrameDown(model, 1, 0));  // texture without frames
   ExpectFrames(0, {0, 1, 2});
 }
 
 TEST_F(TextureFramesTest, DeletingATextureReleasesItsFramesAndKeepsTheOthers) {
-  AddFrames(doc, gfx.Dir(), 0, Chosen({0, 1}));
-  AddFrames(doc, gfx.Dir(), 1, Chosen({4, 5, 6}));
-  ASSERT_TRUE(DeleteTexture(doc, 0).ok);
+  AddFrames(model, gfx.Dir(), 0, Chosen({0, 1}));
+  AddFrames(model, gfx.Dir(), 1, Chosen({4, 5, 6}));
+  ASSERT_TRUE(DeleteTexture(model, 0, nullptr).ok);
   ExpectFrames(0, {4, 5, 6});
   ExpectFrames(1, {});
 }
 
 }  // namespace
+
+}  // namespace tessmoor

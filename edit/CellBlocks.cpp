@@ -1,12 +1,15 @@
 // Fill, copy and paste: whole 48-byte records moved column by column, since a
 // grid column is contiguous in memory (cell (x, y) is element x*64 + y).
 
+#include "edit/CellBlocks.h"
+
 #include <algorithm>
 #include <atomic>
 #include <memory>
 
 #include "edit/CellCommands.h"
-#include "view/EditingTools.h"
+
+namespace tessmoor {
 
 namespace {
 
@@ -31,13 +34,11 @@ CellRange SelectedCells(const Selection& selection) {
 }
 
 void FillSelection(DocumentModel& model, const EditorState& editor) {
-  const MapDocument& document = model.Map();
-  const int slot = std::clamp(document.currentSlot, 0, PaletteSlotCount - 1);
-  FillCells(model, SelectedCells(editor.selection), document.paletteSlots[static_cast<size_t>(slot)].cell);
+  FillCells(model, SelectedCells(editor.selection), CurrentSlot(model.Map()).cell);
 }
 
 void CopySelection(const MapDocument& document, EditorState& editor) {
-  CellClipboard& clipboard = editor.clipboard;
+  CellClipboard& clipboard = *editor.clipboard;
   const CellRange range = SelectedCells(editor.selection);
   clipboard.width = range.x2 - range.x1 + 1;
   clipboard.height = range.y2 - range.y1 + 1;
@@ -46,7 +47,7 @@ void CopySelection(const MapDocument& document, EditorState& editor) {
 }
 
 bool PasteClipboard(DocumentModel& model, EditorState& editor) {
-  const CellClipboard& clipboard = editor.clipboard;
+  const CellClipboard& clipboard = *editor.clipboard;
   if (clipboard.IsEmpty()) return false;
   const CellRange selected = SelectedCells(editor.selection);
   // The part of the block beyond column or row 63 is dropped.
@@ -63,3 +64,5 @@ bool PasteClipboard(DocumentModel& model, EditorState& editor) {
   model.Execute(std::make_unique<CellBlockCommand>(PasteStepName, range, std::move(block)));
   return true;
 }
+
+}  // namespace tessmoor

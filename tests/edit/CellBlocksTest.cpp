@@ -4,8 +4,11 @@
 
 #include <array>
 
-#include "view/EditingTools.h"
+#include "edit/CellBlocks.h"
+#include "edit/CellCommands.h"
 #include "view/ViewTestSupport.h"
+
+namespace tessmoor {
 
 using namespace viewtest;
 
@@ -25,18 +28,16 @@ class CellBlocksTest : public ::testing::Test {
         }
       }
     });
-    edit.model.AddObserver(&host);
   }
   float FloorOf(int x, int y) { return edit.Cell(x, y).floorHeight; }
 
   ModelEditing edit;
-  ResponseLog host;
 };
 
 TEST_F(CellBlocksTest, CopyStoresTheBlockColumnByColumn) {
   edit.editor.selection = {15, 13, 10, 10};
   CopySelection(edit.Doc(), edit.editor);
-  const CellClipboard& clip = edit.editor.clipboard;
+  const CellClipboard& clip = *edit.editor.clipboard;
   ASSERT_EQ(clip.width, 6);
   ASSERT_EQ(clip.height, 4);
   for (int i = 0; i < 6; ++i) {
@@ -62,7 +63,8 @@ TEST_F(CellBlocksTest, PasteAtTheFarCornerDropsWhatFallsOffTheGrid) {
   const Selection& s = edit.editor.selection;
   EXPECT_EQ((std::array{s.x1, s.y1, s.x2, s.y2}), (std::array{60, 62, 63, 63}));
   EXPECT_TRUE(edit.Doc().modified);
-  EXPECT_EQ(host.redraws, 1);
+  EXPECT_EQ(edit.model.History().StepCount(), 1u);
+  EXPECT_EQ(edit.model.History().UndoName(), PasteStepName);
 }
 
 TEST_F(CellBlocksTest, PasteIgnoresTheSelectionsSize) {
@@ -97,7 +99,7 @@ TEST_F(CellBlocksTest, PasteWithoutABlockChangesNothing) {
   edit.editor.selection = {3, 3, 5, 5};
   PasteClipboard(edit.model, edit.editor);
   EXPECT_FALSE(edit.Doc().modified);
-  EXPECT_EQ(host.redraws, 0);
+  EXPECT_FALSE(edit.model.History().CanUndo());
   EXPECT_EQ(edit.editor.selection.x2, 5);
 }
 
@@ -117,14 +119,14 @@ TEST_F(CellBlocksTest, NewCopyReplacesTheBlock) {
   CopySelection(edit.Doc(), edit.editor);
   edit.editor.selection = {30, 31, 30, 31};
   CopySelection(edit.Doc(), edit.editor);
-  EXPECT_EQ(edit.editor.clipboard.width, 1);
-  EXPECT_EQ(edit.editor.clipboard.height, 1);
-  EXPECT_EQ(edit.editor.clipboard.cells[0].floorHeight, MarkOf(30, 31));
+  EXPECT_EQ(edit.editor.clipboard->width, 1);
+  EXPECT_EQ(edit.editor.clipboard->height, 1);
+  EXPECT_EQ(edit.editor.clipboard->cells[0].floorHeight, MarkOf(30, 31));
 }
 
 TEST_F(CellBlocksTest, FillWritesTheWholeSlotRecordIntoEverySelectedCell) {
   edit.model.SetCurrentSlot(2);
-  edit.model.Slot(2).cell = MarkedCell(200);
+  edit.model.SetSlotCell(2, MarkedCell(200));
   edit.editor.selection = {63, 0, 62, 1};
   FillSelection(edit.model, edit.editor);
   for (int x = 62; x <= 63; ++x) {
@@ -133,7 +135,8 @@ TEST_F(CellBlocksTest, FillWritesTheWholeSlotRecordIntoEverySelectedCell) {
   EXPECT_EQ(FloorOf(61, 0), MarkOf(61, 0));
   EXPECT_EQ(FloorOf(62, 2), MarkOf(62, 2));
   EXPECT_TRUE(edit.Doc().modified);
-  EXPECT_EQ(host.redraws, 1);
+  EXPECT_EQ(edit.model.History().StepCount(), 1u);
+  EXPECT_EQ(edit.model.History().UndoName(), FillStepName);
 }
 
 TEST_F(CellBlocksTest, SelectionOutsideTheGridIsHeldToIt) {
@@ -141,8 +144,10 @@ TEST_F(CellBlocksTest, SelectionOutsideTheGridIsHeldToIt) {
   FillSelection(edit.model, edit.editor);
   EXPECT_TRUE(SameBytes(edit.Cell(0, 63), edit.Doc().paletteSlots[0].cell));
   CopySelection(edit.Doc(), edit.editor);
-  EXPECT_EQ(edit.editor.clipboard.width, 3);
-  EXPECT_EQ(edit.editor.clipboard.height, 4);
+  EXPECT_EQ(edit.editor.clipboard->width, 3);
+  EXPECT_EQ(edit.editor.clipboard->height, 4);
 }
 
 }  // namespace
+
+}  // namespace tessmoor

@@ -5,9 +5,11 @@
 
 #include "document/MapFile.h"
 #include "document/PascalString.h"
-#include "textures/TextureFrames.h"
+#include "edit/CellCommands.h"
+#include "edit/TextureCommands.h"
 #include "textures/TexturePictures.h"
-#include "textures/TextureTable.h"
+
+namespace tessmoor {
 
 namespace {
 
@@ -43,37 +45,42 @@ void ExpectSameTable(const MapDocument& expected, const MapDocument& actual) {
 TEST(TextureRoundTrip, AnEditedTableIsSavedAndLoadedUnchanged) {
   ProgramDirectory gfx;
   for (int i = 0; i < 4; ++i) gfx.AddPicture("WALL" + std::to_string(i) + ".PCX", 30 + i);
-  auto document = std::make_unique<MapDocument>();
+  DocumentModel model;
+  const MapDocument& doc = model.Map();
   EditorState editor;
-  MapDocument& doc = *document;
-  ResetDocument(doc, editor, true);
 
-  for (int i = 0; i < 4; ++i) ASSERT_TRUE(AddTexture(doc).ok);
-  RenameTexture(doc, 0, "Ziegel");
-  RenameTexture(doc, 1, "weg damit");
-  RenameTexture(doc, 2, "\xC4pfel \x80");  // "Äpfel €" in Windows-1252
-  SetAnimationType(doc, 2, PingPong);
+  for (int i = 0; i < 4; ++i) ASSERT_TRUE(AddTexture(model).ok);
+  RenameTexture(model, 0, "Ziegel");
+  RenameTexture(model, 1, "weg damit");
+  RenameTexture(model, 2, "\xC4pfel \x80");  // "Äpfel €" in Windows-1252
+  SetAnimationType(model, 2, AnimationType::PingPong);
   const std::string dir = gfx.Dir();
-  ASSERT_EQ(3, AddFrames(doc, dir, 0, {gfx.Gfx("WALL0.PCX"), gfx.Gfx("WALL1.PCX"), gfx.Gfx("WALL2.PCX")}).added);
-  ASSERT_TRUE(MoveFrameUp(doc, 0, 2));
-  ASSERT_TRUE(RemoveFrame(doc, 0, 0));
-  ASSERT_EQ(2, AddFrames(doc, dir, 2, {gfx.Gfx("WALL3.PCX"), gfx.Gfx("WALL0.PCX")}).added);
-  ASSERT_EQ(1, AddFrames(doc, dir, 1, {gfx.Gfx("WALL1.PCX")}).added);
-  doc.Cell(5, 6).texture[Floor] = 2;
-  doc.Cell(7, 8).texture[Wall] = 3;
-  ASSERT_TRUE(DeleteTexture(doc, 1).ok);
+  ASSERT_EQ(3, AddFrames(model, dir, 0, {gfx.Gfx("WALL0.PCX"), gfx.Gfx("WALL1.PCX"), gfx.Gfx("WALL2.PCX")}).added);
+  ASSERT_TRUE(MoveFrameUp(model, 0, 2));
+  ASSERT_TRUE(RemoveFrame(model, 0, 0));
+  ASSERT_EQ(2, AddFrames(model, dir, 2, {gfx.Gfx("WALL3.PCX"), gfx.Gfx("WALL0.PCX")}).added);
+  ASSERT_EQ(1, AddFrames(model, dir, 1, {gfx.Gfx("WALL1.PCX")}).added);
+  MapCell cell = doc.Cell(5, 6);
+  cell.texture[SurfaceKind::Floor] = 2;
+  SetCell(model, {5, 6}, cell, PaintStepName);
+  cell = doc.Cell(7, 8);
+  cell.texture[SurfaceKind::Wall] = 3;
+  SetCell(model, {7, 8}, cell, PaintStepName);
+  ASSERT_TRUE(DeleteTexture(model, 1, nullptr).ok);
 
   const std::string path = dir + "Maps.tmm";
-  ASSERT_TRUE(SaveMap(doc, path).ok);
+  ASSERT_TRUE(model.Save(path).ok);
   auto loaded = std::make_unique<MapDocument>();
   ResetDocument(*loaded, editor, true);
   const MapFileResult result = LoadMap(*loaded, path, MapLoadOptions{dir, true});
   ASSERT_TRUE(result.ok) << result.message;
 
   ExpectSameTable(doc, *loaded);
-  EXPECT_EQ(1, loaded->Cell(5, 6).texture[Floor]);
-  EXPECT_EQ(2, loaded->Cell(7, 8).texture[Wall]);
+  EXPECT_EQ(1, loaded->Cell(5, 6).texture[SurfaceKind::Floor]);
+  EXPECT_EQ(2, loaded->Cell(7, 8).texture[SurfaceKind::Wall]);
   EXPECT_EQ(ColourOf(32), ThumbnailColour(loaded->textures[0].frames[0]));
 }
 
 }  // namespace
+
+}  // namespace tessmoor

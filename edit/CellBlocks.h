@@ -1,0 +1,20 @@
+#pragma once
+// Fill, copy and paste: the edits of the selection and the cell clipboard.
+
+#include "document/MapDocument.h"
+#include "edit/DocumentModel.h"
+
+namespace tessmoor {
+
+// The selection in order and held inside the grid.
+CellRange SelectedCells(const Selection& selection);
+// Fills the selection from the current palette slot, as one step.
+void FillSelection(DocumentModel& model, const EditorState& editor);
+// Copy the selection into the clipboard (replacing it).
+void CopySelection(const MapDocument& document, EditorState& editor);
+// Paste the clipboard at the selection's top-left cell, clipped at column and
+// row 63, as one step; the selection becomes the pasted area. False (nothing
+// changed) without a clipboard block.
+bool PasteClipboard(DocumentModel& model, EditorState& editor);
+
+}  // namespace tessmoor
