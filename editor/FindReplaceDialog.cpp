@@ -322,20 +322,25 @@ void TFrmFindReplace::LVResultsDoubleClick(QTreeWidgetItem* item) {
   main.ShowCell({cell.x(), cell.y()});
 }
 
-FindReplaceFeature::FindReplaceFeature(TFrmMain& main) : QObject(&main) {
+FindReplaceFeature::FindReplaceFeature(TFrmMain& main) : QObject(&main), main(main) {
   setObjectName("FindReplaceFeature");
-  FrmFindReplace = new TFrmFindReplace(main);
   auto* action = new QAction("Suchen und &Ersetzen...", &main);
   action->setObjectName("EditFindReplace");
   action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
   auto* editMenu = main.findChild<QMenu*>("MnuEdit");
   editMenu->insertAction(main.findChild<QAction*>("EditSetStartPos"), action);
   connect(action, &QAction::triggered, this, [this] {
-    FrmFindReplace->FillTextureLists();
-    FrmFindReplace->show();
-    FrmFindReplace->raise();
-    FrmFindReplace->activateWindow();
+    TFrmFindReplace& window = Window();
+    window.FillTextureLists();
+    window.show();
+    window.raise();
+    window.activateWindow();
   });
+}
+
+TFrmFindReplace& FindReplaceFeature::Window() {
+  if (!FrmFindReplace) FrmFindReplace = new TFrmFindReplace(main);
+  return *FrmFindReplace;
 }
 
 }  // namespace tessmoor

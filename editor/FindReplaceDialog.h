@@ -89,10 +89,12 @@ class FindReplaceFeature : public QObject {
 
  public:
   explicit FindReplaceFeature(TFrmMain& main);
-  TFrmFindReplace& Window() { return *FrmFindReplace; }
+  // Made when first opened: the start of the editor does without it.
+  TFrmFindReplace& Window();
 
  private:
-  TFrmFindReplace* FrmFindReplace;
+  TFrmMain& main;
+  TFrmFindReplace* FrmFindReplace = nullptr;
 };
 
 }  // namespace tessmoor

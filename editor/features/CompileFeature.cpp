@@ -18,14 +18,22 @@ const char* const NotSavedForCompile =
 
 CompileFeature::CompileFeature(const FeatureContext& context, FileFeature& files)
     : context_(context),
-      files_(files),
-      compiler_(std::make_unique<MapCompiler>()),
-      FrmCompile(new TFrmCompile(context.window)) {
+      files_(files) {
   context.registry.Add({"FileCompile", "Speichern und &Compilieren", "&Datei", {QKeySequence(Qt::Key_F9)}},
                        [this] { FileCompileClick(); });
 }
 
 CompileFeature::~CompileFeature() { delete FrmCompile; }
+
+TFrmCompile& CompileFeature::LogWindow() {
+  if (!FrmCompile) FrmCompile = new TFrmCompile(context_.window);
+  return *FrmCompile;
+}
+
+MapCompiler& CompileFeature::Compiler() {
+  if (!compiler_) compiler_ = std::make_unique<MapCompiler>();
+  return *compiler_;
+}
 
 void CompileFeature::FileCompileClick() {
   // The log window lets paints through while the pass runs; this keeps any event
@@ -43,22 +51,24 @@ void CompileFeature::CompileMap() {
   }
   const MapDocument& map = context_.session.Map();
   const std::string modelPath = ModelFileName(map.fileName);
-  FrmCompile->ClearLog();
-  FrmCompile->show();
-  FrmCompile->raise();
+  TFrmCompile& log = LogWindow();
+  log.ClearLog();
+  log.show();
+  log.raise();
   if (const std::string refusal = ModelOverMapMessage(map.fileName, modelPath); !refusal.empty()) {
-    FrmCompile->AddLogLine(refusal);
+    log.AddLogLine(refusal);
     return;
   }
   const BusyCursor busy;
-  compiler_->Compile(map, modelPath, *FrmCompile);
+  Compiler().Compile(map, modelPath, log);
 }
 
 void CompileFeature::ShowLog(const std::vector<std::string>& lines) {
-  FrmCompile->ClearLog();
-  FrmCompile->show();
-  FrmCompile->raise();
-  for (const std::string& line : lines) FrmCompile->AddLogLine(line);
+  TFrmCompile& log = LogWindow();
+  log.ClearLog();
+  log.show();
+  log.raise();
+  for (const std::string& line : lines) log.AddLogLine(line);
 }
 
 }  // namespace tessmoor

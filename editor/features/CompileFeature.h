@@ -29,13 +29,16 @@ class CompileFeature : public QObject {
   void ShowLog(const std::vector<std::string>& lines);
 
  private:
+  // Both are made on the first compile: the start of the editor does without them.
+  TFrmCompile& LogWindow();
+  MapCompiler& Compiler();
   void FileCompileClick();
   void CompileMap();
 
   FeatureContext context_;
   FileFeature& files_;
   std::unique_ptr<MapCompiler> compiler_;
-  TFrmCompile* FrmCompile;
+  TFrmCompile* FrmCompile = nullptr;
   bool compiling_ = false;
 };
 

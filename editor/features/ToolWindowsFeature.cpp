@@ -13,20 +13,15 @@ namespace tessmoor {
 
 ToolWindowsFeature::ToolWindowsFeature(const FeatureContext& context) : context_(context) {
   EditorSession& session = context.session;
-  FrmTextureEditor = new TFrmTextureEditor(
-      session.Model(), session.Editor(), session.Dialogs(), [this] { FrmProperties->hide(); }, context.window);
   FrmProperties = new TFrmProperties(session.Model(), context.window);
-  FrmSetStartPos = new TFrmSetStartPos(context.window);
-  for (QWidget* toolWindow : {static_cast<QWidget*>(FrmProperties), static_cast<QWidget*>(FrmTextureEditor),
-                              static_cast<QWidget*>(FrmSetStartPos)})
-    KeepMnemonicsInside(toolWindow);
+  KeepMnemonicsInside(FrmProperties);
 
   CommandRegistry& registry = context.registry;
   QAction* properties = registry.Add({"ViewProperties", "&Eigenschaften", "&Ansicht", {QKeySequence(Qt::Key_F7)}},
                                      [this] { SetPropertiesVisible(!FrmProperties->isVisible()); });
   properties->setCheckable(true);
   registry.Add({"ViewTextureEditor", "&Textur-Editor", "&Ansicht", {QKeySequence(Qt::Key_F6)}},
-               [this] { FrmTextureEditor->exec(); });
+               [this] { TextureEditor().exec(); });
   registry.Add({"EditSetStartPos", "&Startposition festlegen...", "&Bearbeiten"}, [this] { EditSetStartPosClick(); });
   connect(FrmProperties, &TFrmProperties::visibilityChanged, properties, &QAction::setChecked);
   session.Model().AddObserver(this);
@@ -38,6 +33,24 @@ ToolWindowsFeature::~ToolWindowsFeature() {
   delete FrmSetStartPos;
   delete FrmTextureEditor;
   delete FrmProperties;
+}
+
+TFrmTextureEditor& ToolWindowsFeature::TextureEditor() {
+  if (!FrmTextureEditor) {
+    EditorSession& session = context_.session;
+    FrmTextureEditor = new TFrmTextureEditor(
+        session.Model(), session.Editor(), session.Dialogs(), [this] { FrmProperties->hide(); }, context_.window);
+    KeepMnemonicsInside(FrmTextureEditor);
+  }
+  return *FrmTextureEditor;
+}
+
+TFrmSetStartPos& ToolWindowsFeature::StartPositionDialog() {
+  if (!FrmSetStartPos) {
+    FrmSetStartPos = new TFrmSetStartPos(context_.window);
+    KeepMnemonicsInside(FrmSetStartPos);
+  }
+  return *FrmSetStartPos;
 }
 
 void ToolWindowsFeature::Bind(const CellBinding& binding) { FrmProperties->Bind(binding); }
@@ -64,7 +77,7 @@ void ToolWindowsFeature::DocumentChanged(const DocumentChange& change) {
 void ToolWindowsFeature::EditSetStartPosClick() {
   DocumentModel& model = context_.session.Model();
   const StartPosition current = model.Map().startPosition;
-  const std::optional<StartPosition> chosen = FrmSetStartPos->EditStartPosition(current);
+  const std::optional<StartPosition> chosen = StartPositionDialog().EditStartPosition(current);
   if (chosen && (chosen->x != current.x || chosen->y != current.y)) SetStartPosition(model, *chosen);
 }
 

@@ -30,12 +30,15 @@ class ToolWindowsFeature : public QObject, public DocumentObserver {
   void DocumentChanged(const DocumentChange& change) override;
 
  private:
+  // The modal dialogs are made when first opened: the start of the editor does without them.
+  TFrmTextureEditor& TextureEditor();
+  TFrmSetStartPos& StartPositionDialog();
   void EditSetStartPosClick();
 
   FeatureContext context_;
   TFrmProperties* FrmProperties;
-  TFrmTextureEditor* FrmTextureEditor;
-  TFrmSetStartPos* FrmSetStartPos;
+  TFrmTextureEditor* FrmTextureEditor = nullptr;
+  TFrmSetStartPos* FrmSetStartPos = nullptr;
 };
 
 }  // namespace tessmoor
