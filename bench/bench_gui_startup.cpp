@@ -2,8 +2,9 @@
 // the sample map until the map view's first paint, against a minimal Qt program
 // that shows a main window with a menu bar until its first paint. Both run as
 // child processes of this one, alternately, so that a busy machine slows both
-// alike. The editor child does what TMEdit's main does. Prints the median wall
-// times, their ratio, and the editor's own steps from one more run.
+// alike. The editor child does what TMEdit's main does. Each child reports the
+// moment of its first paint, so its way out is not counted. Prints the median
+// wall times, their ratio, and both programs' steps from one more run.
 //
 //   bench_gui_startup [RUNS]        (default 15; the platform is offscreen
 //                                    unless QT_QPA_PLATFORM says otherwise)
@@ -38,14 +39,24 @@ using namespace tessmoor;
 
 namespace {
 
-// Ends the event loop once `widget` has painted for the first time.
+// The descriptor on which a child reports the moment of its first paint.
+constexpr int PaintClockFd = 3;
+
+// Once `widget` has painted for the first time, reports the moment to the
+// parent (steady clock, which all processes share) and ends the event loop.
+// What the program does on its way out (storing settings, freeing windows) is
+// no part of the start.
 class FirstPaint : public QObject {
  public:
   explicit FirstPaint(QWidget* widget) { widget->installEventFilter(this); }
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() == QEvent::Paint && !seen) {
       seen = true;
-      QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+      QTimer::singleShot(0, qApp, [] {
+        const int64_t now = std::chrono::steady_clock::now().time_since_epoch().count();
+        if (write(PaintClockFd, &now, sizeof now) != sizeof now) std::fprintf(stderr, "no paint clock\n");
+        QCoreApplication::quit();
+      });
     }
     return QObject::eventFilter(watched, event);
   }
@@ -61,12 +72,16 @@ void Step(const char* what) {
 
 int MinimalChild(int argc, char** argv) {
   QApplication application(argc, argv);
+  Step("QApplication");
   QMainWindow window;
   window.menuBar()->addMenu("&Datei")->addAction("&Beenden");
   window.resize(528, 344);
   FirstPaint paint(&window);
   window.show();
-  return application.exec();
+  Step("shown");
+  const int result = application.exec();
+  Step("first paint");
+  return result;
 }
 
 int EditorChild(int argc, char** argv, const char* map) {
@@ -93,25 +108,35 @@ int EditorChild(int argc, char** argv, const char* map) {
   return result;
 }
 
-// Runs this program with `arguments`; the wall time in ms, or -1 when it failed.
-// The child's messages on stderr (Qt's platform notes) are dropped.
+// Runs this program with `arguments`; the ms from starting it until its first
+// paint, or -1 when it failed. The child's messages on stderr (Qt's platform
+// notes) are dropped.
 double RunChild(const std::string& self, const std::vector<std::string>& arguments) {
   std::vector<char*> argv{const_cast<char*>(self.c_str())};
   for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
   argv.push_back(nullptr);
-  const auto start = std::chrono::steady_clock::now();
+  int clockPipe[2];
+  if (pipe(clockPipe) != 0) return -1;
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+  // The read end goes first: it may sit on the very descriptor the write end is moved to.
+  posix_spawn_file_actions_addclose(&actions, clockPipe[0]);
+  posix_spawn_file_actions_adddup2(&actions, clockPipe[1], PaintClockFd);
   pid_t child = 0;
+  const int64_t start = std::chrono::steady_clock::now().time_since_epoch().count();
   const int spawned = posix_spawn(&child, self.c_str(), &actions, nullptr, argv.data(), environ);
   posix_spawn_file_actions_destroy(&actions);
+  close(clockPipe[1]);
+  int64_t painted = 0;
+  const bool reported = spawned == 0 && read(clockPipe[0], &painted, sizeof painted) == sizeof painted;
+  close(clockPipe[0]);
   if (spawned != 0) return -1;
   int status = 0;
   waitpid(child, &status, 0);
-  const auto end = std::chrono::steady_clock::now();
-  if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) return -1;
-  return std::chrono::duration<double, std::milli>(end - start).count();
+  if (!reported || !WIFEXITED(status) || WEXITSTATUS(status) != 0) return -1;
+  using Ticks = std::chrono::steady_clock::duration;
+  return std::chrono::duration<double, std::milli>(Ticks(painted - start)).count();
 }
 
 double Median(std::vector<double> values) {
@@ -125,7 +150,10 @@ int main(int argc, char** argv) {
   clockSinceMain.start();
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   const std::string map = std::string(TM_BIN_DIR) + "/Maps/Sample.tmm";
-  if (argc >= 2 && std::string(argv[1]) == "--minimal") return MinimalChild(argc, argv);
+  if (argc >= 2 && std::string(argv[1]) == "--minimal") {
+    printSteps = argc >= 3;
+    return MinimalChild(argc, argv);
+  }
   if (argc >= 2 && std::string(argv[1]) == "--editor") {
     printSteps = argc >= 3;
     return EditorChild(argc, argv, map.c_str());
@@ -155,6 +183,9 @@ int main(int argc, char** argv) {
   std::printf("minimal Qt main window until first paint: %7.1f ms (median)\n", Median(minimal));
   std::printf("editor with the sample map until the view's first paint: %7.1f ms (median)\n", Median(editor));
   std::printf("ratio editor / minimal: %.2f\n", Median(editor) / Median(minimal));
+  std::printf("the minimal program's steps in one more run, since main:\n");
+  std::fflush(stdout);
+  RunChild(program, {"--minimal", "--steps"});
   std::printf("the editor's steps in one more run, since main:\n");
   std::fflush(stdout);
   RunChild(program, {"--editor", "--steps"});

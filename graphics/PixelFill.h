@@ -16,6 +16,12 @@ namespace tessmoor {
 // colour is repeated in every half of each word, so odd start addresses and odd
 // counts need no special case beyond the last single pixel.
 inline void FillPixels(RGB555* out, size_t count, RGB555 colour) {
+  // Black, the colour of every clear, has equal bytes: the C library's fill is
+  // far faster on a large surface.
+  if ((colour & 0xFF) == (colour >> 8)) {
+    std::memset(out, colour & 0xFF, count * sizeof(RGB555));
+    return;
+  }
   const uint32_t pair = static_cast<uint32_t>(colour) | (static_cast<uint32_t>(colour) << 16);
   const uint64_t quad = static_cast<uint64_t>(pair) | (static_cast<uint64_t>(pair) << 32);
   while (count >= 16) {

@@ -48,5 +48,9 @@ void DrawRect(int32_t x1, int32_t y1, int32_t x2, int32_t y2, RGB555 colour);
 void FillRect(int32_t x1, int32_t y1, int32_t x2, int32_t y2, RGB555 colour);
 // Copies `image` with its top-left at (x, y); black source pixels are skipped.
 void BlitImage(int32_t x, int32_t y, const HiColorImage& image);
+// BlitImage for a part of the surface known to be black: the same pixels, but
+// copied row by row without looking at them, which on a large view is half the
+// memory traffic.
+void BlitImageOverBlack(int32_t x, int32_t y, const HiColorImage& image);
 
 }  // namespace tessmoor

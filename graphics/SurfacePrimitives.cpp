@@ -153,7 +153,11 @@ void FillRect(int32_t x1, int32_t y1, int32_t x2, int32_t y2, RGB555 colour) {
   for (int64_t y = ay1; y <= ay2; ++y) FillPixels(PixelAt(surface, ax1, y), count, colour);
 }
 
-void BlitImage(int32_t x, int32_t y, const HiColorImage& image) {
+namespace {
+
+// The clipped copy shared by both blits; `copyRow` writes one row of pixels.
+template <typename CopyRow>
+void ClippedBlit(int32_t x, int32_t y, const HiColorImage& image, CopyRow copyRow) {
   const RenderSurface& surface = Surface();
   if (!surface.created || image.IsEmpty() || image.width <= 0 || image.height <= 0) return;
   const int64_t left = surface.clipLeft, top = surface.clipTop;
@@ -172,8 +176,19 @@ void BlitImage(int32_t x, int32_t y, const HiColorImage& image) {
 
   const int64_t destX = std::max(ax, left), destY = std::max(ay, top);
   for (int64_t row = 0; row < rows; ++row) {
-    CopyOpaquePixels(PixelAt(surface, destX, destY + row), image.pixels.get() + (cutTop + row) * w + cutLeft, columns);
+    copyRow(PixelAt(surface, destX, destY + row), image.pixels.get() + (cutTop + row) * w + cutLeft, columns);
   }
+}
+
+}  // namespace
+
+void BlitImage(int32_t x, int32_t y, const HiColorImage& image) { ClippedBlit(x, y, image, CopyOpaquePixels); }
+
+void BlitImageOverBlack(int32_t x, int32_t y, const HiColorImage& image) {
+  // Over black a skipped pixel and a copied one are the same: both stay black.
+  ClippedBlit(x, y, image, [](RGB555* dest, const RGB555* source, size_t count) {
+    std::memcpy(dest, source, count * sizeof(RGB555));
+  });
 }
 
 }  // namespace tessmoor

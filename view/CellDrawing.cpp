@@ -38,7 +38,13 @@ const HiColorImage* KindSymbol(const MapCell& cell, const EditorState& editor) {
 void DrawCellOverlays(int32_t x, int32_t y, const MapCell& cell, const MapDocument& document,
                       const EditorState& editor) {
   if (const HiColorImage* thumbnail = LayerThumbnail(cell, document, editor.currentLayer)) {
-    BlitImage(x, y, *thumbnail);
+    // The cell's box is black here and the thumbnail the first thing drawn into
+    // it; one that reaches beyond the box (no loaded picture makes one) is not.
+    if (thumbnail->width <= CellPictureSize && thumbnail->height <= CellPictureSize) {
+      BlitImageOverBlack(x, y, *thumbnail);
+    } else {
+      BlitImage(x, y, *thumbnail);
+    }
   }
   if (const HiColorImage* symbol = KindSymbol(cell, editor)) BlitImage(x, y, *symbol);
 }

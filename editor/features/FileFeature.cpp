@@ -18,6 +18,9 @@ const char* const RecentKey = "Zuletzt";
 
 FileFeature::FileFeature(const FeatureContext& context)
     : context_(context), recentFiles_(std::make_unique<RecentFiles>()) {
+  recentWrite_.setSingleShot(true);
+  recentWrite_.setInterval(1000);
+  connect(&recentWrite_, &QTimer::timeout, this, &FileFeature::WriteRecentPaths);
   CommandRegistry& registry = context.registry;
   // The session's work-flow is asked for at each run: its file operations may be replaced meanwhile.
   EditorSession& session = context.session;
@@ -41,7 +44,10 @@ FileFeature::FileFeature(const FeatureContext& context)
   FillRecentMenu();
 }
 
-FileFeature::~FileFeature() = default;
+FileFeature::~FileFeature() {
+  // A list not written yet is not lost with the window.
+  if (recentWrite_.isActive()) WriteRecentPaths();
+}
 
 bool FileFeature::Save() {
   const bool saved = context_.session.Files().SaveDocument();
@@ -69,6 +75,10 @@ void FileFeature::RememberCurrentFile() {
   if (map.IsUntitled()) return;
   recentFiles_->Add(QString::fromStdString(map.fileName));
   FillRecentMenu();
+  if (!application_.isEmpty()) recentWrite_.start();
+}
+
+void FileFeature::WriteRecentPaths() {
   if (!application_.isEmpty()) QSettings(organization_, application_).setValue(RecentKey, recentFiles_->Paths());
 }
 

@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QTimer>
 #include <memory>
 #include <string>
 
@@ -37,12 +38,16 @@ class FileFeature : public QObject {
   void OpenRecentFile(const QString& path);
   void RememberCurrentFile();
   void FillRecentMenu();
+  void WriteRecentPaths();
 
   FeatureContext context_;
   std::unique_ptr<RecentFiles> recentFiles_;
   QMenu* MnuRecent;
   QString organization_;
   QString application_;
+  // Writing the settings file costs more than opening the sample map, so the
+  // list is written a moment after an open (and on close, with the other settings).
+  QTimer recentWrite_;
 };
 
 }  // namespace tessmoor
