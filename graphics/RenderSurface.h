@@ -38,6 +38,10 @@ void DestroySurface();
 bool PresentSurface(uint16_t scale);
 
 void ClearSurface(RGB555 colour);
+// ClearSurface for everything but the rectangle from (left, top) to (right,
+// bottom) inclusive, in surface coordinates, which the caller is about to paint
+// over in full; an empty or partly outside rectangle leaves nothing out.
+void ClearSurfaceAround(RGB555 colour, int32_t left, int32_t top, int32_t right, int32_t bottom);
 // Absolute surface coordinates, corners in any order; a rectangle smaller than
 // 2 x 2 or one that leaves the surface sets geClip and keeps the old one.
 void SetClipRect(int32_t x1, int32_t y1, int32_t x2, int32_t y2);

@@ -66,6 +66,25 @@ void ClearSurface(RGB555 colour) {
   FillPixels(surface.pixels, static_cast<size_t>(surface.width) * static_cast<size_t>(surface.height), colour);
 }
 
+void ClearSurfaceAround(RGB555 colour, int32_t left, int32_t top, int32_t right, int32_t bottom) {
+  const RenderSurface& surface = Surface();
+  if (!surface.created) return;
+  if (left > right || top > bottom || left < 0 || top < 0 || right >= surface.width || bottom >= surface.height) {
+    ClearSurface(colour);
+    return;
+  }
+  const size_t width = static_cast<size_t>(surface.width);
+  // The rows above, then each row's parts left and right of the rectangle (the
+  // right part of one row and the left part of the next are one run), then below.
+  FillPixels(surface.pixels, width * static_cast<size_t>(top) + static_cast<size_t>(left), colour);
+  for (int64_t y = top; y <= bottom; ++y) {
+    RGB555* after = PixelAt(surface, right + 1, y);
+    const size_t gap = width - static_cast<size_t>(right - left + 1);
+    FillPixels(after, y < bottom ? gap : width - static_cast<size_t>(right + 1), colour);
+  }
+  FillPixels(PixelAt(surface, 0, bottom + 1), width * static_cast<size_t>(surface.height - 1 - bottom), colour);
+}
+
 void DrawLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2, RGB555 colour) {
   const RenderSurface& surface = Surface();
   if (!surface.created) return;

@@ -49,6 +49,22 @@ void DrawCellOverlays(int32_t x, int32_t y, const MapCell& cell, const MapDocume
   if (const HiColorImage* symbol = KindSymbol(cell, editor)) BlitImage(x, y, *symbol);
 }
 
+void DrawCellBox(int32_t x, int32_t y, const MapCell& cell, const MapDocument& document, const EditorState& editor) {
+  const HiColorImage* thumbnail = LayerThumbnail(cell, document, editor.currentLayer);
+  const bool copied = thumbnail && !thumbnail->IsEmpty() && thumbnail->width > 0 && thumbnail->height > 0 &&
+                      thumbnail->width <= CellPictureSize && thumbnail->height <= CellPictureSize;
+  if (!copied) {
+    DrawCell(x, y, cell, document, editor);
+    return;
+  }
+  const int32_t last = CellPictureSize - 1;
+  // Copied over whatever is there: where the thumbnail is black, so is the result.
+  BlitImageOverBlack(x, y, *thumbnail);
+  if (thumbnail->width < CellPictureSize) FillRect(x + thumbnail->width, y, x + last, y + thumbnail->height - 1, ColourBlack);
+  if (thumbnail->height < CellPictureSize) FillRect(x, y + thumbnail->height, x + last, y + last, ColourBlack);
+  if (const HiColorImage* symbol = KindSymbol(cell, editor)) BlitImage(x, y, *symbol);
+}
+
 void DrawCell(int32_t x, int32_t y, const MapCell& cell, const MapDocument& document, const EditorState& editor) {
   FillRect(x, y, x + CellPictureSize - 1, y + CellPictureSize - 1, ColourBlack);
   DrawCellOverlays(x, y, cell, document, editor);

@@ -12,6 +12,12 @@ namespace tessmoor {
 void DrawCellOverlays(int32_t x, int32_t y, const MapCell& cell, const MapDocument& document,
                       const EditorState& editor);
 
+// DrawCell for a box at the default zoom whose pixels may be anything: each of
+// its pixels is written once (the thumbnail copied, the rest black), then the
+// symbol goes over it. The same picture as DrawCell's in about half the memory
+// traffic. The box must lie inside the clip rectangle.
+void DrawCellBox(int32_t x, int32_t y, const MapCell& cell, const MapDocument& document, const EditorState& editor);
+
 // A grid cell at a zoom level other than the default, its pictures taken from
 // `pictures`: the black box unless `boxIsBlack`, the thumbnail, the symbol.
 // Without a prepared level only the box is drawn.

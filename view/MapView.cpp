@@ -91,14 +91,41 @@ bool MapAreaStillBlack(const ViewRect& area, const ViewGeometry& view) {
   return clearOfFrame && clearOfCorner;
 }
 
-void DrawGrid(const MapDocument& document, const EditorState& editor, bool cellsAreBlack) {
+// The grid cells at the default zoom whose boxes and lines lie wholly inside the
+// map area, inclusive; empty (x1 > x2) when there are none. `area` is the map
+// area in surface coordinates.
+CellRange WholeCells(const EditorState& editor, const ViewRect& area) {
+  const int32_t columns = (area.right - area.left) / CellPitch;
+  const int32_t rows = (area.bottom - area.top) / CellPitch;
+  return {std::max(editor.viewOrigin.x, 0), std::max(editor.viewOrigin.y, 0),
+          std::min(editor.viewOrigin.x + columns - 1, GridSize - 1),
+          std::min(editor.viewOrigin.y + rows - 1, GridSize - 1)};
+}
+
+bool IsEmpty(const CellRange& range) { return range.x1 > range.x2 || range.y1 > range.y2; }
+
+// Those cells with their lines, in surface coordinates.
+ViewRect WholeCellsRect(const EditorState& editor, const ViewRect& area, const CellRange& cells) {
+  return {area.left + CellPitch * (cells.x1 - editor.viewOrigin.x), area.top + CellPitch * (cells.y1 - editor.viewOrigin.y),
+          area.left + CellPitch * (cells.x2 + 1 - editor.viewOrigin.x),
+          area.top + CellPitch * (cells.y2 + 1 - editor.viewOrigin.y)};
+}
+
+bool Contains(const CellRange& range, int32_t x, int32_t y) {
+  return x >= range.x1 && x <= range.x2 && y >= range.y1 && y <= range.y2;
+}
+
+// `uncleared` are the cells the clear left out: they are drawn in full.
+void DrawGrid(const MapDocument& document, const EditorState& editor, bool cellsAreBlack, const CellRange& uncleared) {
   for (int32_t y = editor.viewOrigin.y; y <= editor.lastVisibleRow; ++y) {
     const int32_t top = CellPitch * (y - editor.viewOrigin.y);
     for (int32_t x = editor.viewOrigin.x; x <= editor.lastVisibleColumn; ++x) {
       if (!IsGridCell(x, y)) continue;
       const int32_t left = CellPitch * (x - editor.viewOrigin.x);
       DrawRect(left, top, left + CellPitch, top + CellPitch, ColourGridWhite);
-      if (cellsAreBlack) {
+      if (Contains(uncleared, x, y)) {
+        DrawCellBox(left + 1, top + 1, document.Cell(x, y), document, editor);
+      } else if (cellsAreBlack) {
         DrawCellOverlays(left + 1, top + 1, document.Cell(x, y), document, editor);
       } else {
         DrawCell(left + 1, top + 1, document.Cell(x, y), document, editor);
@@ -142,9 +169,29 @@ void DrawSelection(const EditorState& editor, int32_t zoomLevel) {
   if (editor.toolMode == ToolMode::Select) DrawRect(x1 + 2, y1 + 2, x2 - 2, y2 - 2, ColourRed);
 }
 
+// The cells whose pixels the grid drawing writes in full, so the clear can leave
+// them out: on a large screen the clear alone writes as much as all the cells.
+// None unless the map area can take its clip rectangle, is still black after the
+// surroundings, and shows the default zoom.
+CellRange CellsDrawnInFull(const EditorState& editor, const ViewGeometry& view) {
+  const CellRange none{0, 0, -1, -1};
+  const RenderSurface& surface = Surface();
+  const ViewRect area = MapArea(view);
+  const bool areaFits = area.left >= 0 && area.top >= 0 && area.right < surface.width && area.bottom < surface.height &&
+                        area.right - area.left >= 1 && area.bottom - area.top >= 1;
+  if (!areaFits || !MapAreaStillBlack(area, view) || ClampZoomLevel(view.zoomLevel) != DefaultZoomLevel) return none;
+  return WholeCells(editor, area);
+}
+
 void ComposeView(const MapDocument& document, EditorState& editor, const ViewGeometry& view,
                  const ScaledPictureCache* scaledPictures, const CameraMarkerState* cameraMarker) {
-  ClearSurface(ColourBlack);
+  const CellRange uncleared = CellsDrawnInFull(editor, view);
+  if (IsEmpty(uncleared)) {
+    ClearSurface(ColourBlack);
+  } else {
+    const ViewRect rect = WholeCellsRect(editor, MapArea(view), uncleared);
+    ClearSurfaceAround(ColourBlack, rect.left, rect.top, rect.right, rect.bottom);
+  }
   const RenderSurface& surface = Surface();
   if (!TrySetClipRect({0, 0, surface.width - 1, surface.height - 1})) {
     // The old clip rectangle may belong to a larger, earlier surface.
@@ -160,7 +207,7 @@ void ComposeView(const MapDocument& document, EditorState& editor, const ViewGeo
   }
   UpdateVisibleRange(editor, view.zoomLevel);
   if (ClampZoomLevel(view.zoomLevel) == DefaultZoomLevel) {
-    DrawGrid(document, editor, MapAreaStillBlack(area, view));
+    DrawGrid(document, editor, MapAreaStillBlack(area, view), uncleared);
   } else {
     DrawZoomedGrid(document, editor, view.zoomLevel, scaledPictures, MapAreaStillBlack(area, view));
   }

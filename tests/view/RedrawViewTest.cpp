@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "graphics/GraphicsError.h"
 #include "view/MapView.h"
 #include "view/ViewColours.h"
+#include "view/Zoom.h"
 #include "view/ViewTestSupport.h"
 
 namespace tessmoor {
@@ -263,6 +266,42 @@ TEST_F(RedrawViewTest, RedrawKeepsAnErrorThatWasAlreadyPending) {
   SetGraphicsError(GraphicsErrorCode::geRead);
   RedrawView(edit.Doc(), edit.editor, {80, 40, 16, 16});
   EXPECT_EQ(TakeGraphicsError(), GraphicsErrorCode::geRead);
+}
+
+// The redraw leaves out of its clear the cells it paints in full, so what the
+// surface held before must never show: random views over random cells, with
+// thumbnails of any size (black pixels, smaller than a cell, larger than one),
+// each drawn once over black and once over noise.
+TEST_F(RedrawViewTest, NothingOfTheEarlierPictureShowsThrough) {
+  std::mt19937 random(7);
+  const auto below = [&random](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
+  for (int t = 0; t < 6; ++t) {
+    HiColorImage& thumbnail = edit.Doc().textures[static_cast<size_t>(t)].frames[0].thumbnail;
+    thumbnail = SolidImage(1 + below(70), 1 + below(70), static_cast<RGB555>(random()));
+    for (int i = 0; i < thumbnail.width * thumbnail.height; i += 1 + below(5)) thumbnail.pixels[static_cast<size_t>(i)] = 0;
+    edit.Doc().textures[static_cast<size_t>(t)].frameCount = 1;
+  }
+  edit.Doc().textureCount = 6;
+  for (MapCell& cell : edit.Doc().cells) {
+    cell.type = static_cast<uint8_t>(below(CellTypeCount + 1));
+    for (uint16_t& texture : cell.texture) texture = below(4) == 0 ? NoTexture : static_cast<uint16_t>(below(7));
+  }
+  for (int round = 0; round < 40; ++round) {
+    const int width = 2 * (20 + below(700)), height = 20 + below(700);
+    const ViewGeometry view{width, height, below(3) == 0 ? 0 : 16, 16, DefaultZoomLevel};
+    edit.editor.viewOrigin = {below(66) - 1, below(66) - 1};
+    edit.editor.currentLayer = static_cast<SurfaceKind>(below(SurfaceCount));
+    edit.editor.toolMode = below(2) ? ToolMode::Select : ToolMode::Paint;
+    edit.editor.selection = {below(GridSize), below(GridSize), below(GridSize), below(GridSize)};
+    MakeSurface(width, height);
+    RedrawView(edit.Doc(), edit.editor, view);
+    const std::vector<RGB555> overBlack = SurfacePicture();
+    const RenderSurface& surface = Surface();
+    for (int i = 0; i < surface.width * surface.height; ++i) surface.pixels[static_cast<size_t>(i)] = static_cast<RGB555>(random());
+    RedrawView(edit.Doc(), edit.editor, view);
+    ASSERT_TRUE(SurfacePicture() == overBlack) << "round " << round << ": " << width << " x " << height << " from ("
+                                               << edit.editor.viewOrigin.x << ", " << edit.editor.viewOrigin.y << ")";
+  }
 }
 
 TEST_F(RedrawViewTest, NoSurfaceMeansNothingIsDrawn) {
