@@ -206,7 +206,12 @@ void BlitImage(int32_t x, int32_t y, const HiColorImage& image) { ClippedBlit(x,
 void BlitImageOverBlack(int32_t x, int32_t y, const HiColorImage& image) {
   // Over black a skipped pixel and a copied one are the same: both stay black.
   ClippedBlit(x, y, image, [](RGB555* dest, const RGB555* source, size_t count) {
-    std::memcpy(dest, source, count * sizeof(RGB555));
+    // A whole thumbnail row is the common case; its fixed size lets the copy inline.
+    if (count == 64) {
+      std::memcpy(dest, source, 64 * sizeof(RGB555));
+    } else {
+      std::memcpy(dest, source, count * sizeof(RGB555));
+    }
   });
 }
 
