@@ -9,9 +9,8 @@
 
 namespace tessmoor {
 
-// Each entry holds its RGB555 colour four times over, ready for a 4-pixel store;
-// the low 16 bits are the colour itself.
-using PcxColourTable = uint64_t[256];
+// Each entry holds its RGB555 colour eight times over, ready for an 8-pixel store.
+using PcxColourTable = RGB555[256][8];
 
 // Builds the table from 256 red, green, blue byte triples, dropping the low
 // three bits of each component.

@@ -202,6 +202,22 @@ TEST(PcxDecode, ShortPixelDataRunsOnIntoThePaletteBytes) {
   ExpectPixels(image, 3, 1, {1, 0x0C, 0}, palette);
 }
 
+// Runs of up to 8 pixels are stored 8 pixels at a time, several codes at once,
+// leaving the pixels past a run's end to the codes after it; four runs of 8 in a
+// row reach furthest. Near the last pixel none of that may write past the
+// picture (AddressSanitizer watches the end of the buffer).
+TEST(PcxDecode, RunsOfEightEndingAtTheLastPixelStayInsideThePicture) {
+  const auto palette = pcxtest::DistinctPalette();
+  for (int width = 1; width <= 80; ++width) {
+    std::vector<uint8_t> data;
+    for (int x = 0; x < width; x += 8) data.insert(data.end(), {0xC8, static_cast<uint8_t>(x)});
+    std::vector<uint8_t> expected;
+    for (int x = 0; x < width; ++x) expected.push_back(static_cast<uint8_t>(x & ~7));
+    const auto size = static_cast<uint16_t>(width);
+    ExpectPixels(Decode(pcxtest::MakePcxFile(Fields(size, 1, size), data, palette)), width, 1, expected, palette);
+  }
+}
+
 TEST(PcxDecode, DecodesAcrossTheReadBufferBoundary) {
   // A run code as the very last byte of the first 64 KiB block, its value in the next.
   const auto palette = pcxtest::DistinctPalette();
