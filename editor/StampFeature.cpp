@@ -94,7 +94,6 @@ StampFeature::StampFeature(TFrmMain& main, BlockPlacementTool& tool) : QObject(&
   EdtStampFilter = new QLineEdit(panel);
   EdtStampFilter->setObjectName("EdtStampFilter");
   EdtStampFilter->setPlaceholderText("Filter");
-  EdtStampFilter->setClearButtonEnabled(true);
   LVStamps = new QListWidget(panel);
   LVStamps->setObjectName("LVStamps");
   LVStamps->setIconSize(QSize(IconSide, IconSide));
@@ -117,7 +116,10 @@ StampFeature::StampFeature(TFrmMain& main, BlockPlacementTool& tool) : QObject(&
   auto* viewMenu = main.findChild<QMenu*>("MnuView");
   viewMenu->insertAction(main.findChild<QAction*>("View3D"), viewStamps);
 
-  connect(DockStamps, &QDockWidget::visibilityChanged, this, [this] {
+  connect(DockStamps, &QDockWidget::visibilityChanged, this, [this](bool visible) {
+    // The clear button's icon comes from the desktop's icon theme, whose lookup
+    // costs more than the rest of the panel: it is fetched when the panel shows.
+    if (visible) EdtStampFilter->setClearButtonEnabled(true);
     // A minimised window hides its docks too; only the user's choice counts.
     if (!this->main.isMinimized() && this->main.isVisible()) RememberSettings();
   });
