@@ -19,7 +19,12 @@ inline void FillPixels(RGB555* out, size_t count, RGB555 colour) {
   // Black, the colour of every clear, has equal bytes: the C library's fill is
   // far faster on a large surface.
   if ((colour & 0xFF) == (colour >> 8)) {
-    std::memset(out, colour & 0xFF, count * sizeof(RGB555));
+    // A cell's row is the most frequent count; a fixed size lets the fill inline.
+    if (count == 64) {
+      std::memset(out, colour & 0xFF, 64 * sizeof(RGB555));
+    } else {
+      std::memset(out, colour & 0xFF, count * sizeof(RGB555));
+    }
     return;
   }
   const uint32_t pair = static_cast<uint32_t>(colour) | (static_cast<uint32_t>(colour) << 16);

@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "graphics/RenderSurface.h"
 #include "view/CellPicture.h"
 #include "view/MapView.h"
@@ -33,10 +35,18 @@ const HiColorImage* KindSymbol(const MapCell& cell, const EditorState& editor) {
   return &editor.cellSymbols[cell.type];
 }
 
-}  // namespace
+bool IsBlack(const HiColorImage& image) {
+  const size_t count = static_cast<size_t>(image.width) * static_cast<size_t>(image.height);
+  return std::all_of(image.pixels.get(), image.pixels.get() + count, [](RGB555 pixel) { return pixel == 0; });
+}
 
-void DrawCellOverlays(int32_t x, int32_t y, const MapCell& cell, const MapDocument& document,
-                      const EditorState& editor) {
+const HiColorImage* SymbolOf(const MapCell& cell, const GridSymbols& symbols) {
+  return cell.type < CellTypeCount ? symbols.byKind[cell.type] : nullptr;
+}
+
+// The thumbnail over a black box, then `symbol` (none: no symbol).
+void DrawOverlays(int32_t x, int32_t y, const MapCell& cell, const MapDocument& document, const EditorState& editor,
+                  const HiColorImage* symbol) {
   if (const HiColorImage* thumbnail = LayerThumbnail(cell, document, editor.currentLayer)) {
     // The cell's box is black here and the thumbnail the first thing drawn into
     // it; one that reaches beyond the box (no loaded picture makes one) is not.
@@ -46,15 +56,37 @@ void DrawCellOverlays(int32_t x, int32_t y, const MapCell& cell, const MapDocume
       BlitImage(x, y, *thumbnail);
     }
   }
-  if (const HiColorImage* symbol = KindSymbol(cell, editor)) BlitImage(x, y, *symbol);
+  if (symbol) BlitImage(x, y, *symbol);
 }
 
-void DrawCellBox(int32_t x, int32_t y, const MapCell& cell, const MapDocument& document, const EditorState& editor) {
+}  // namespace
+
+GridSymbols SymbolsToDraw(const EditorState& editor) {
+  GridSymbols symbols;
+  for (size_t kind = 0; kind < symbols.byKind.size(); ++kind) {
+    const HiColorImage& symbol = editor.cellSymbols[kind];
+    if (!symbol.IsEmpty() && symbol.width > 0 && symbol.height > 0 && !IsBlack(symbol)) symbols.byKind[kind] = &symbol;
+  }
+  return symbols;
+}
+
+void DrawCellOverlays(int32_t x, int32_t y, const MapCell& cell, const MapDocument& document,
+                      const EditorState& editor, const GridSymbols& symbols) {
+  DrawOverlays(x, y, cell, document, editor, SymbolOf(cell, symbols));
+}
+
+bool HasCopiedThumbnail(const MapCell& cell, const MapDocument& document, const EditorState& editor) {
   const HiColorImage* thumbnail = LayerThumbnail(cell, document, editor.currentLayer);
-  const bool copied = thumbnail && !thumbnail->IsEmpty() && thumbnail->width > 0 && thumbnail->height > 0 &&
-                      thumbnail->width <= CellPictureSize && thumbnail->height <= CellPictureSize;
-  if (!copied) {
-    DrawCell(x, y, cell, document, editor);
+  return thumbnail && !thumbnail->IsEmpty() && thumbnail->width > 0 && thumbnail->height > 0 &&
+         thumbnail->width <= CellPictureSize && thumbnail->height <= CellPictureSize;
+}
+
+void DrawCellBox(int32_t x, int32_t y, const MapCell& cell, const MapDocument& document, const EditorState& editor,
+                 const GridSymbols& symbols) {
+  const HiColorImage* thumbnail = LayerThumbnail(cell, document, editor.currentLayer);
+  if (!HasCopiedThumbnail(cell, document, editor)) {
+    FillRect(x, y, x + CellPictureSize - 1, y + CellPictureSize - 1, ColourBlack);
+    DrawCellOverlays(x, y, cell, document, editor, symbols);
     return;
   }
   const int32_t last = CellPictureSize - 1;
@@ -62,12 +94,12 @@ void DrawCellBox(int32_t x, int32_t y, const MapCell& cell, const MapDocument& d
   BlitImageOverBlack(x, y, *thumbnail);
   if (thumbnail->width < CellPictureSize) FillRect(x + thumbnail->width, y, x + last, y + thumbnail->height - 1, ColourBlack);
   if (thumbnail->height < CellPictureSize) FillRect(x, y + thumbnail->height, x + last, y + last, ColourBlack);
-  if (const HiColorImage* symbol = KindSymbol(cell, editor)) BlitImage(x, y, *symbol);
+  if (const HiColorImage* symbol = SymbolOf(cell, symbols)) BlitImage(x, y, *symbol);
 }
 
 void DrawCell(int32_t x, int32_t y, const MapCell& cell, const MapDocument& document, const EditorState& editor) {
   FillRect(x, y, x + CellPictureSize - 1, y + CellPictureSize - 1, ColourBlack);
-  DrawCellOverlays(x, y, cell, document, editor);
+  DrawOverlays(x, y, cell, document, editor, KindSymbol(cell, editor));
 }
 
 void DrawZoomedCell(int32_t x, int32_t y, const MapCell& cell, const MapDocument& document, const EditorState& editor,

@@ -117,6 +117,7 @@ bool Contains(const CellRange& range, int32_t x, int32_t y) {
 
 // `uncleared` are the cells the clear left out: they are drawn in full.
 void DrawGrid(const MapDocument& document, const EditorState& editor, bool cellsAreBlack, const CellRange& uncleared) {
+  const GridSymbols symbols = SymbolsToDraw(editor);
   for (int32_t y = editor.viewOrigin.y; y <= editor.lastVisibleRow; ++y) {
     const int32_t top = CellPitch * (y - editor.viewOrigin.y);
     for (int32_t x = editor.viewOrigin.x; x <= editor.lastVisibleColumn; ++x) {
@@ -124,11 +125,10 @@ void DrawGrid(const MapDocument& document, const EditorState& editor, bool cells
       const int32_t left = CellPitch * (x - editor.viewOrigin.x);
       DrawRect(left, top, left + CellPitch, top + CellPitch, ColourGridWhite);
       if (Contains(uncleared, x, y)) {
-        DrawCellBox(left + 1, top + 1, document.Cell(x, y), document, editor);
-      } else if (cellsAreBlack) {
-        DrawCellOverlays(left + 1, top + 1, document.Cell(x, y), document, editor);
+        DrawCellBox(left + 1, top + 1, document.Cell(x, y), document, editor, symbols);
       } else {
-        DrawCell(left + 1, top + 1, document.Cell(x, y), document, editor);
+        if (!cellsAreBlack) FillRect(left + 1, top + 1, left + CellPitch - 1, top + CellPitch - 1, ColourBlack);
+        DrawCellOverlays(left + 1, top + 1, document.Cell(x, y), document, editor, symbols);
       }
     }
   }
@@ -169,23 +169,38 @@ void DrawSelection(const EditorState& editor, int32_t zoomLevel) {
   if (editor.toolMode == ToolMode::Select) DrawRect(x1 + 2, y1 + 2, x2 - 2, y2 - 2, ColourRed);
 }
 
+// Whether most of `cells` show a thumbnail. Only then does leaving them out of the
+// clear pay: the clear of a large surface streams past the caches, while a cell
+// filled black on its own costs each of its memory lines a read as well.
+bool MostlyPictures(const MapDocument& document, const EditorState& editor, const CellRange& cells) {
+  int64_t pictures = 0, all = 0;
+  for (int32_t x = cells.x1; x <= cells.x2; ++x) {
+    for (int32_t y = cells.y1; y <= cells.y2; ++y) {
+      pictures += HasCopiedThumbnail(document.Cell(x, y), document, editor) ? 1 : 0;
+      ++all;
+    }
+  }
+  return 2 * pictures >= all;
+}
+
 // The cells whose pixels the grid drawing writes in full, so the clear can leave
-// them out: on a large screen the clear alone writes as much as all the cells.
-// None unless the map area can take its clip rectangle, is still black after the
-// surroundings, and shows the default zoom.
-CellRange CellsDrawnInFull(const EditorState& editor, const ViewGeometry& view) {
+// them out: in a view full of pictures the clear alone writes as much as all the
+// cells. None unless the map area can take its clip rectangle, is still black
+// after the surroundings, and shows the default zoom, mostly pictures.
+CellRange CellsDrawnInFull(const MapDocument& document, const EditorState& editor, const ViewGeometry& view) {
   const CellRange none{0, 0, -1, -1};
   const RenderSurface& surface = Surface();
   const ViewRect area = MapArea(view);
   const bool areaFits = area.left >= 0 && area.top >= 0 && area.right < surface.width && area.bottom < surface.height &&
                         area.right - area.left >= 1 && area.bottom - area.top >= 1;
   if (!areaFits || !MapAreaStillBlack(area, view) || ClampZoomLevel(view.zoomLevel) != DefaultZoomLevel) return none;
-  return WholeCells(editor, area);
+  const CellRange cells = WholeCells(editor, area);
+  return !IsEmpty(cells) && MostlyPictures(document, editor, cells) ? cells : none;
 }
 
 void ComposeView(const MapDocument& document, EditorState& editor, const ViewGeometry& view,
                  const ScaledPictureCache* scaledPictures, const CameraMarkerState* cameraMarker) {
-  const CellRange uncleared = CellsDrawnInFull(editor, view);
+  const CellRange uncleared = CellsDrawnInFull(document, editor, view);
   if (IsEmpty(uncleared)) {
     ClearSurface(ColourBlack);
   } else {

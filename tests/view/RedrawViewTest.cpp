@@ -282,11 +282,16 @@ TEST_F(RedrawViewTest, NothingOfTheEarlierPictureShowsThrough) {
     edit.Doc().textures[static_cast<size_t>(t)].frameCount = 1;
   }
   edit.Doc().textureCount = 6;
-  for (MapCell& cell : edit.Doc().cells) {
-    cell.type = static_cast<uint8_t>(below(CellTypeCount + 1));
-    for (uint16_t& texture : cell.texture) texture = below(4) == 0 ? NoTexture : static_cast<uint16_t>(below(7));
-  }
+  edit.editor.cellSymbols[0] = SolidImage(32, 32, 0);
+  for (int kind = 1; kind < CellTypeCount; ++kind)
+    edit.editor.cellSymbols[static_cast<size_t>(kind)] = SolidImage(20, 20, static_cast<RGB555>(random()));
   for (int round = 0; round < 40; ++round) {
+    // Sparse and dense maps take different ways through the redraw.
+    const int empty = 1 + below(8);
+    for (MapCell& cell : edit.Doc().cells) {
+      cell.type = static_cast<uint8_t>(below(CellTypeCount + 1));
+      for (uint16_t& texture : cell.texture) texture = below(8) < empty ? NoTexture : static_cast<uint16_t>(below(7));
+    }
     const int width = 2 * (20 + below(700)), height = 20 + below(700);
     const ViewGeometry view{width, height, below(3) == 0 ? 0 : 16, 16, DefaultZoomLevel};
     edit.editor.viewOrigin = {below(66) - 1, below(66) - 1};
