@@ -142,6 +142,29 @@ TEST_F(SurfaceTest, ClearingFillsTheWholeSurfaceWhateverTheClip) {
     for (int32_t x = 0; x < 64; ++x) ASSERT_EQ(At(x, y), Grey) << x << "," << y;
 }
 
+// The rectangle keeps what it held, every other pixel is cleared; a rectangle
+// that is empty or reaches outside the surface keeps nothing.
+TEST_F(SurfaceTest, ClearingAroundARectangleLeavesExactlyTheRectangle) {
+  struct Case {
+    int32_t left, top, right, bottom;
+    bool kept;
+  };
+  const Case cases[] = {{10, 5, 20, 9, true},  {0, 0, 63, 47, true},  {0, 0, 0, 0, true},   {63, 47, 63, 47, true},
+                        {0, 10, 63, 12, true}, {30, 0, 31, 47, true}, {5, 5, 4, 9, false},  {-1, 0, 10, 10, false},
+                        {0, 0, 64, 10, false}, {0, 40, 10, 48, false}};
+  CreateSurface(64, 48, nullptr);
+  for (const Case& c : cases) {
+    ClearSurface(Red);
+    ClearSurfaceAround(Grey, c.left, c.top, c.right, c.bottom);
+    for (int32_t y = 0; y < 48; ++y) {
+      for (int32_t x = 0; x < 64; ++x) {
+        const bool inside = c.kept && x >= c.left && x <= c.right && y >= c.top && y <= c.bottom;
+        ASSERT_EQ(At(x, y), inside ? Red : Grey) << x << "," << y << " around " << c.left << "," << c.top;
+      }
+    }
+  }
+}
+
 TEST_F(SurfaceTest, ALineOfOnePointSetsThePointAndItsRightNeighbourRelativeToTheClip) {
   CreateSurface(64, 48, nullptr);
   SetClipRect(10, 20, 50, 40);
