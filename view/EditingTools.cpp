@@ -91,7 +91,10 @@ void ApplyToBoundCell(DocumentModel& model, const CellBinding& binding, const Ma
 
 ToolResponse SetToolMode(EditorState& editor, ToolMode mode) {
   editor.toolMode = mode;
-  return {.redraw = true, .toolModeChanged = true};
+  ToolResponse response;
+  response.redraw = true;
+  response.toolModeChanged = true;
+  return response;
 }
 
 ToolResponse ViewPortMouseDown(DocumentModel& model, EditorState& editor, const ViewGeometry& view,

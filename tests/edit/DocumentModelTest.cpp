@@ -115,7 +115,6 @@ TEST(DocumentModel, TextureStepsAreOnlyMadeWhenSomethingChanged) {
   DocumentModel model;
   AddTexture(model);
   const auto clipboardOwner = std::make_shared<CellClipboard>();
-  CellClipboard& clipboard = *clipboardOwner;
   const size_t steps = model.History().StepCount();
   EXPECT_TRUE(RenameTexture(model, 0, "Neue Textur").ok);
   EXPECT_TRUE(SetAnimationType(model, 0, AnimationType::Repeat).ok);
@@ -141,7 +140,6 @@ TEST(DocumentModel, UndoingADeleteGivesTheClipboardItsReferencesBackWhileItHolds
   DocumentModel model;
   for (int i = 0; i < 3; ++i) AddTexture(model);
   const auto clipboardOwner = std::make_shared<CellClipboard>();
-  CellClipboard& clipboard = *clipboardOwner;
   clipboard.width = 1;
   clipboard.height = 2;
   clipboard.generation = 41;
