@@ -140,6 +140,7 @@ TEST(DocumentModel, UndoingADeleteGivesTheClipboardItsReferencesBackWhileItHolds
   DocumentModel model;
   for (int i = 0; i < 3; ++i) AddTexture(model);
   const auto clipboardOwner = std::make_shared<CellClipboard>();
+  CellClipboard& clipboard = *clipboardOwner;
   clipboard.width = 1;
   clipboard.height = 2;
   clipboard.generation = 41;
