@@ -324,7 +324,7 @@ void TFrmFindReplace::LVResultsDoubleClick(QTreeWidgetItem* item) {
 
 FindReplaceFeature::FindReplaceFeature(TFrmMain& main) : QObject(&main), main(main) {
   setObjectName("FindReplaceFeature");
-  auto* action = new QAction("Suchen und &Ersetzen...", &main);
+  auto* action = new QAction("Suchen und Erse&tzen...", &main);
   action->setObjectName("EditFindReplace");
   action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
   auto* editMenu = main.findChild<QMenu*>("MnuEdit");

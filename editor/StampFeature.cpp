@@ -83,7 +83,7 @@ struct StampFeature::Entry {
 StampFeature::StampFeature(TFrmMain& main, BlockPlacementTool& tool) : QObject(&main), main(main), tool(tool) {
   setObjectName("StampFeature");
   auto* editMenu = main.findChild<QMenu*>("MnuEdit");
-  EditSaveStamp = new QAction("Als &Stempel speichern...", &main);
+  EditSaveStamp = new QAction("Als Stempel spei&chern...", &main);
   EditSaveStamp->setObjectName("EditSaveStamp");
   editMenu->insertAction(main.findChild<QAction*>("EditSetStartPos"), EditSaveStamp);
   connect(EditSaveStamp, &QAction::triggered, this, &StampFeature::SaveSelection);

@@ -47,8 +47,8 @@ const KeyRow TodaysKeys[] = {
     {"EditCopy", "&Bearbeiten", "&Kopieren", "Ctrl+Ins; Ctrl+C"},
     {"EditPaste", "&Bearbeiten", "&Einfügen", "Shift+Del; Ctrl+V"},
     {"EditSelection", "&Bearbeiten", "&Auswahl bearbeiten...", "Ctrl+E"},
-    {"EditSaveStamp", "&Bearbeiten", "Als &Stempel speichern...", ""},
-    {"EditFindReplace", "&Bearbeiten", "Suchen und &Ersetzen...", "Ctrl+F"},
+    {"EditSaveStamp", "&Bearbeiten", "Als Stempel spei&chern...", ""},
+    {"EditFindReplace", "&Bearbeiten", "Suchen und Erse&tzen...", "Ctrl+F"},
     {"EditSetStartPos", "&Bearbeiten", "&Startposition festlegen...", ""},
     {"EditCheckMap", "&Bearbeiten", "Karte &prüfen", "F8"},
     {"ViewProperties", "&Ansicht", "&Eigenschaften", "F7"},
@@ -68,7 +68,7 @@ const KeyRow TodaysKeys[] = {
     {"ExtrasSearchCommand", "E&xtras", "&Befehl suchen...", "Ctrl+Shift+P"},
     {"ExtrasShortcuts", "E&xtras", "&Tastenkürzel...", ""},
     {"ExtrasSettings", "E&xtras", "&Einstellungen...", ""},
-    {"ExtrasTestProfiles", "E&xtras", "&Testprofile...", ""},
+    {"ExtrasTestProfiles", "E&xtras", "Test&profile...", ""},
     {"View3DRate4", "3D-Ansicht/&Animation", "4 Bilder pro Sekunde", ""},
     {"View3DRate8", "3D-Ansicht/&Animation", "8 Bilder pro Sekunde", ""},
     {"View3DRate12", "3D-Ansicht/&Animation", "12 Bilder pro Sekunde", ""},
@@ -166,6 +166,14 @@ TEST_F(CommandRegistryGuiTest, EveryMenuItemIsARegisteredCommandWithTodaysTextAn
     ASSERT_NE(command, nullptr) << item->text().toStdString();
     EXPECT_EQ(command->action, item);
     EXPECT_EQ(command->info.menuPath, path);
+  }
+  // Alt and a letter must reach one item: with two, Qt only cycles between them.
+  std::map<std::pair<QString, QChar>, QString> mnemonics;  // (menu, letter) -> item
+  for (const auto& [path, item] : items) {
+    const qsizetype amp = item->text().indexOf('&');
+    if (amp < 0 || amp + 1 >= item->text().size()) continue;
+    const auto [at, fresh] = mnemonics.emplace(std::pair(path, item->text()[amp + 1].toLower()), item->text());
+    EXPECT_TRUE(fresh) << path.toStdString() << ": " << at->second.toStdString() << " and " << item->text().toStdString();
   }
 
   std::map<std::pair<QString, QString>, QString> owners;  // (scope, key) -> id

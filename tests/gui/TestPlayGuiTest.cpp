@@ -292,7 +292,7 @@ TEST_F(TestPlayGuiTest, CommandsSitInTheirMenusWithTheirKeys) {
   EXPECT_EQ(item("FileTest"), "&Testen F10");
   EXPECT_EQ(item("FileTestFromHere"), "Ab &hier testen Shift+F10");
   EXPECT_EQ(item("View3DFromHere"), "3D-Ansicht ab &hier Shift+F5");
-  EXPECT_EQ(item("ExtrasTestProfiles"), "&Testprofile... ");
+  EXPECT_EQ(item("ExtrasTestProfiles"), "Test&profile... ");
   const QList<QAction*> file = Control<QMenu>("MnuFile")->actions();
   EXPECT_EQ(file.indexOf(Action("FileTest")), file.indexOf(Action("FileCompile")) + 1);
   const QList<QAction*> view = Control<QMenu>("MnuView")->actions();
