@@ -134,6 +134,10 @@ struct Selection {
 struct CellRange {
   int32_t x1, y1, x2, y2;
 };
+// Whether `cell` lies in `range` (a range with x1 > x2 or y1 > y2 holds none).
+constexpr bool Contains(const CellRange& range, GridPoint cell) {
+  return cell.x >= range.x1 && cell.x <= range.x2 && cell.y >= range.y1 && cell.y <= range.y2;
+}
 CellRange Normalized(const Selection& selection);
 
 struct MapDocument {

@@ -16,10 +16,6 @@ bool HasTexture(const MapCell& cell, const CellQuery& query) {
   return std::find(std::begin(cell.texture), std::end(cell.texture), *query.texture) != std::end(cell.texture);
 }
 
-bool Inside(GridPoint cell, const CellRange& range) {
-  return cell.x >= range.x1 && cell.x <= range.x2 && cell.y >= range.y1 && cell.y <= range.y2;
-}
-
 }  // namespace
 
 bool Matches(const MapCell& cell, const CellQuery& query) {
@@ -40,7 +36,7 @@ std::vector<GridPoint> FindCells(const MapDocument& document, const CellQuery& q
   std::vector<GridPoint> found;
   for (int y = 0; y < GridSize; ++y) {
     for (int x = 0; x < GridSize; ++x) {
-      if (query.within && !Inside({x, y}, *query.within)) continue;
+      if (query.within && !Contains(*query.within, {x, y})) continue;
       if (Matches(document.Cell(x, y), query)) found.push_back({x, y});
     }
   }
@@ -51,7 +47,7 @@ bool ReplaceInCells(DocumentModel& model, const std::vector<GridPoint>& cells, c
   if (edit.changed.none()) return false;
   CellRange range{GridSize, GridSize, -1, -1};
   for (const GridPoint cell : cells) {
-    if (!Inside(cell, {0, 0, GridSize - 1, GridSize - 1})) continue;
+    if (!Contains({0, 0, GridSize - 1, GridSize - 1}, cell)) continue;
     range = {std::min(range.x1, cell.x), std::min(range.y1, cell.y), std::max(range.x2, cell.x),
              std::max(range.y2, cell.y)};
   }
@@ -61,7 +57,7 @@ bool ReplaceInCells(DocumentModel& model, const std::vector<GridPoint>& cells, c
   const int height = range.y2 - range.y1 + 1;
   std::vector<bool> done(static_cast<size_t>(BlockCellCount(range)), false);
   for (const GridPoint cell : cells) {
-    if (!Inside(cell, range)) continue;
+    if (!Contains(range, cell)) continue;
     const auto at = static_cast<size_t>((cell.x - range.x1) * height + (cell.y - range.y1));
     // A cell listed twice is still edited once, or a relative height would count twice.
     if (done[at]) continue;

@@ -37,7 +37,7 @@ struct DocumentChange {
   // Any of `flags`.
   bool Has(DocumentChangeFlag flags) const { return (what & flags) != DocumentChangeFlag::None; }
   bool TouchesCell(int x, int y) const {
-    return Has(DocumentChangeFlag::CellsChanged) && x >= cells.x1 && x <= cells.x2 && y >= cells.y1 && y <= cells.y2;
+    return Has(DocumentChangeFlag::CellsChanged) && Contains(cells, {x, y});
   }
   // Both changes in one: the cell ranges grow to the rectangle around both.
   DocumentChange& operator|=(const DocumentChange& other);

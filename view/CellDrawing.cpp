@@ -44,17 +44,23 @@ const HiColorImage* SymbolOf(const MapCell& cell, const GridSymbols& symbols) {
   return cell.type < CellTypeCount ? symbols.byKind[cell.type] : nullptr;
 }
 
+// The cell's thumbnail when it fits its box and can be copied in whole, or null.
+// One that reaches beyond the box (no loaded picture makes one) must be blitted.
+const HiColorImage* CopiedThumbnail(const MapCell& cell, const MapDocument& document, const EditorState& editor) {
+  const HiColorImage* thumbnail = LayerThumbnail(cell, document, editor.currentLayer);
+  const bool fits = thumbnail && !thumbnail->IsEmpty() && thumbnail->width > 0 && thumbnail->height > 0 &&
+                    thumbnail->width <= CellPictureSize && thumbnail->height <= CellPictureSize;
+  return fits ? thumbnail : nullptr;
+}
+
 // The thumbnail over a black box, then `symbol` (none: no symbol).
 void DrawOverlays(int32_t x, int32_t y, const MapCell& cell, const MapDocument& document, const EditorState& editor,
                   const HiColorImage* symbol) {
-  if (const HiColorImage* thumbnail = LayerThumbnail(cell, document, editor.currentLayer)) {
-    // The cell's box is black here and the thumbnail the first thing drawn into
-    // it; one that reaches beyond the box (no loaded picture makes one) is not.
-    if (thumbnail->width <= CellPictureSize && thumbnail->height <= CellPictureSize) {
-      BlitImageOverBlack(x, y, *thumbnail);
-    } else {
-      BlitImage(x, y, *thumbnail);
-    }
+  // The box is black and the thumbnail the first thing drawn into it.
+  if (const HiColorImage* thumbnail = CopiedThumbnail(cell, document, editor)) {
+    BlitImageOverBlack(x, y, *thumbnail);
+  } else if (const HiColorImage* other = LayerThumbnail(cell, document, editor.currentLayer)) {
+    BlitImage(x, y, *other);
   }
   if (symbol) BlitImage(x, y, *symbol);
 }
@@ -76,15 +82,13 @@ void DrawCellOverlays(int32_t x, int32_t y, const MapCell& cell, const MapDocume
 }
 
 bool HasCopiedThumbnail(const MapCell& cell, const MapDocument& document, const EditorState& editor) {
-  const HiColorImage* thumbnail = LayerThumbnail(cell, document, editor.currentLayer);
-  return thumbnail && !thumbnail->IsEmpty() && thumbnail->width > 0 && thumbnail->height > 0 &&
-         thumbnail->width <= CellPictureSize && thumbnail->height <= CellPictureSize;
+  return CopiedThumbnail(cell, document, editor) != nullptr;
 }
 
 void DrawCellBox(int32_t x, int32_t y, const MapCell& cell, const MapDocument& document, const EditorState& editor,
                  const GridSymbols& symbols) {
-  const HiColorImage* thumbnail = LayerThumbnail(cell, document, editor.currentLayer);
-  if (!HasCopiedThumbnail(cell, document, editor)) {
+  const HiColorImage* thumbnail = CopiedThumbnail(cell, document, editor);
+  if (!thumbnail) {
     FillRect(x, y, x + CellPictureSize - 1, y + CellPictureSize - 1, ColourBlack);
     DrawCellOverlays(x, y, cell, document, editor, symbols);
     return;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "edit/DocumentChange.h"
 #include "graphics/GraphicsError.h"
 #include "graphics/RenderSurface.h"
 #include "view/CameraMarker.h"
@@ -111,10 +112,6 @@ ViewRect WholeCellsRect(const EditorState& editor, const ViewRect& area, const C
           area.top + CellPitch * (cells.y2 + 1 - editor.viewOrigin.y)};
 }
 
-bool Contains(const CellRange& range, int32_t x, int32_t y) {
-  return x >= range.x1 && x <= range.x2 && y >= range.y1 && y <= range.y2;
-}
-
 // `uncleared` are the cells the clear left out: they are drawn in full.
 void DrawGrid(const MapDocument& document, const EditorState& editor, bool cellsAreBlack, const CellRange& uncleared) {
   const GridSymbols symbols = SymbolsToDraw(editor);
@@ -124,7 +121,7 @@ void DrawGrid(const MapDocument& document, const EditorState& editor, bool cells
       if (!IsGridCell(x, y)) continue;
       const int32_t left = CellPitch * (x - editor.viewOrigin.x);
       DrawRect(left, top, left + CellPitch, top + CellPitch, ColourGridWhite);
-      if (Contains(uncleared, x, y)) {
+      if (Contains(uncleared, {x, y})) {
         DrawCellBox(left + 1, top + 1, document.Cell(x, y), document, editor, symbols);
       } else {
         if (!cellsAreBlack) FillRect(left + 1, top + 1, left + CellPitch - 1, top + CellPitch - 1, ColourBlack);
@@ -188,14 +185,13 @@ bool MostlyPictures(const MapDocument& document, const EditorState& editor, cons
 // cells. None unless the map area can take its clip rectangle, is still black
 // after the surroundings, and shows the default zoom, mostly pictures.
 CellRange CellsDrawnInFull(const MapDocument& document, const EditorState& editor, const ViewGeometry& view) {
-  const CellRange none{0, 0, -1, -1};
   const RenderSurface& surface = Surface();
   const ViewRect area = MapArea(view);
   const bool areaFits = area.left >= 0 && area.top >= 0 && area.right < surface.width && area.bottom < surface.height &&
                         area.right - area.left >= 1 && area.bottom - area.top >= 1;
-  if (!areaFits || !MapAreaStillBlack(area, view) || ClampZoomLevel(view.zoomLevel) != DefaultZoomLevel) return none;
+  if (!areaFits || !MapAreaStillBlack(area, view) || ClampZoomLevel(view.zoomLevel) != DefaultZoomLevel) return NoCells;
   const CellRange cells = WholeCells(editor, area);
-  return !IsEmpty(cells) && MostlyPictures(document, editor, cells) ? cells : none;
+  return !IsEmpty(cells) && MostlyPictures(document, editor, cells) ? cells : NoCells;
 }
 
 void ComposeView(const MapDocument& document, EditorState& editor, const ViewGeometry& view,

@@ -14,11 +14,6 @@
 namespace tessmoor {
 namespace {
 
-constexpr size_t FloorLayer = static_cast<size_t>(SurfaceKind::Floor);
-constexpr size_t CeilingLayer = static_cast<size_t>(SurfaceKind::Ceiling);
-constexpr size_t WallLayer = static_cast<size_t>(SurfaceKind::Wall);
-constexpr size_t StepUpLayer = static_cast<size_t>(SurfaceKind::PedestalFloor);
-constexpr size_t StepDownLayer = static_cast<size_t>(SurfaceKind::PedestalCeiling);
 constexpr GridPoint At{20, 30};
 
 MapCell Open(float floor, std::array<float, 4> ceiling) {
@@ -26,17 +21,17 @@ MapCell Open(float floor, std::array<float, 4> ceiling) {
   SetCellDefaults(cell);
   cell.floorHeight = floor;
   std::copy(ceiling.begin(), ceiling.end(), cell.ceilingHeight);
-  cell.texture[FloorLayer] = 0;
-  cell.texture[CeilingLayer] = 1;
-  cell.texture[StepUpLayer] = 3;
-  cell.texture[StepDownLayer] = 4;
+  cell.texture[SurfaceKind::Floor] = 0;
+  cell.texture[SurfaceKind::Ceiling] = 1;
+  cell.texture[SurfaceKind::PedestalFloor] = 3;
+  cell.texture[SurfaceKind::PedestalCeiling] = 4;
   for (size_t s = 0; s < SurfaceCount; ++s) cell.textureOffset[s] = int16_t(5 * s + 3);
   return cell;
 }
 
 MapCell Typed(CellType type, MapCell cell, uint8_t opacity = 200) {
   cell.type = static_cast<uint8_t>(type);
-  cell.texture[WallLayer] = 2;
+  cell.texture[SurfaceKind::Wall] = 2;
   cell.opacity = opacity;
   return cell;
 }

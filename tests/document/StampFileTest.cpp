@@ -14,11 +14,6 @@
 namespace tessmoor {
 namespace {
 
-constexpr size_t FloorLayer = static_cast<size_t>(SurfaceKind::Floor);
-constexpr size_t CeilingLayer = static_cast<size_t>(SurfaceKind::Ceiling);
-constexpr size_t WallLayer = static_cast<size_t>(SurfaceKind::Wall);
-constexpr size_t PedestalFloorLayer = static_cast<size_t>(SurfaceKind::PedestalFloor);
-
 std::unique_ptr<MapDocument> MapWithTextures() {
   auto map = std::make_unique<MapDocument>();
   EditorState editor;
@@ -39,10 +34,10 @@ std::unique_ptr<MapDocument> MapWithTextures() {
       cell.type = static_cast<uint8_t>(x + y) % CellTypeCount;
       cell.floorHeight = float(x * 8);
       cell.ceilingHeight[2] = 200;
-      cell.texture[WallLayer] = 2;
-      cell.texture[FloorLayer] = uint16_t(x == 5 ? 0 : NoTexture);
-      cell.texture[CeilingLayer] = 77;  // beyond the table
-      cell.textureOffset[PedestalFloorLayer] = int16_t(-x);
+      cell.texture[SurfaceKind::Wall] = 2;
+      cell.texture[SurfaceKind::Floor] = uint16_t(x == 5 ? 0 : NoTexture);
+      cell.texture[SurfaceKind::Ceiling] = 77;  // beyond the table
+      cell.textureOffset[SurfaceKind::PedestalFloor] = int16_t(-x);
     }
   }
   return map;
@@ -57,8 +52,8 @@ TEST(StampFile, MakeRenumbersByFirstUseAndTheFileReadsBackTheSame) {
   EXPECT_EQ(stamp.textures[0].name, "Glas \xe4");
   EXPECT_EQ(stamp.textures[0].frames.size(), 3u);
   EXPECT_EQ(stamp.textures[1].name, "Stein");
-  EXPECT_EQ(stamp.block.At(1, 0).texture[FloorLayer], 1);
-  EXPECT_EQ(stamp.block.At(0, 0).texture[CeilingLayer], NoTexture);  // it named nothing the map has
+  EXPECT_EQ(stamp.block.At(1, 0).texture[SurfaceKind::Floor], 1);
+  EXPECT_EQ(stamp.block.At(0, 0).texture[SurfaceKind::Ceiling], NoTexture);  // it named nothing the map has
   EXPECT_EQ(stamp.block.At(2, 1).floorHeight, 48.0f);
 
   TempDir dir;
@@ -98,7 +93,7 @@ TEST(StampFile, EveryCutAndEveryDamageIsRefusedWithAReason) {
       {"width 0", 9, 0, "Der Stempel ist beschädigt."},
       {"width 65", 9, 65, "Der Stempel ist beschädigt."},
       {"texture count beyond the data", 13, 9, "Der Stempel ist beschädigt."},
-      {"reference beyond the stamp's table", cells + offsetof(MapCell, texture) + 2 * WallLayer, 2,
+      {"reference beyond the stamp's table", cells + offsetof(MapCell, texture) + 2 * static_cast<size_t>(SurfaceKind::Wall), 2,
        "Der Stempel ist beschädigt."},
   };
   for (const Damage& damage : damages) {

@@ -13,10 +13,6 @@
 namespace tessmoor {
 namespace {
 
-constexpr size_t FloorLayer = static_cast<size_t>(SurfaceKind::Floor);
-constexpr size_t WallLayer = static_cast<size_t>(SurfaceKind::Wall);
-constexpr size_t CeilingLayer = static_cast<size_t>(SurfaceKind::Ceiling);
-
 void SetTexture(MapDocument& map, int t, const std::string& name, std::vector<std::string> frames) {
   TextureEntry& entry = map.textures[size_t(t)];
   entry.index = t;
@@ -38,9 +34,9 @@ Stamp TwoByTwo() {
     SetCellDefaults(cell);
     cell.floorHeight = float(8 * k);
     cell.waterLevel = float(k);
-    cell.texture[FloorLayer] = 0;
-    cell.texture[WallLayer] = uint16_t(k % 2 ? 1 : NoTexture);
-    cell.texture[CeilingLayer] = uint16_t(k == 3 ? 2 : NoTexture);
+    cell.texture[SurfaceKind::Floor] = 0;
+    cell.texture[SurfaceKind::Wall] = uint16_t(k % 2 ? 1 : NoTexture);
+    cell.texture[SurfaceKind::Ceiling] = uint16_t(k == 3 ? 2 : NoTexture);
   }
   return stamp;
 }
@@ -75,10 +71,10 @@ TEST(BlockPlacement, TexturesAreReusedOrAddedAndTheWholePlacementIsOneStep) {
   EXPECT_GT(map.textures[2].frames[0].thumbnail.width, 0);  // MOSS.PCX from GFX/
   EXPECT_EQ(map.textures[2].frames[1].thumbnail.width, 0);  // no such picture
   EXPECT_EQ(ReadPascalString(map.textures[3].name, TextureNameCapacity), "Holz");
-  EXPECT_EQ(map.Cell(10, 10).texture[FloorLayer], 1);  // the target's own Stein
-  EXPECT_EQ(map.Cell(10, 11).texture[WallLayer], 2);
-  EXPECT_EQ(map.Cell(11, 11).texture[CeilingLayer], 3);
-  EXPECT_EQ(map.Cell(11, 10).texture[WallLayer], NoTexture);
+  EXPECT_EQ(map.Cell(10, 10).texture[SurfaceKind::Floor], 1);  // the target's own Stein
+  EXPECT_EQ(map.Cell(10, 11).texture[SurfaceKind::Wall], 2);
+  EXPECT_EQ(map.Cell(11, 11).texture[SurfaceKind::Ceiling], 3);
+  EXPECT_EQ(map.Cell(11, 10).texture[SurfaceKind::Wall], NoTexture);
   EXPECT_EQ(map.Cell(11, 11).floorHeight, 24.0f);
   const std::vector<uint8_t> placed = MapFileBytes(map);
 
@@ -107,7 +103,7 @@ TEST(BlockPlacement, AFullTableRefusesAndChangesNothing) {
   EXPECT_EQ(clipped.addedTextures, 0);
   EXPECT_EQ(clipped.range.x1, 63);
   EXPECT_EQ(clipped.range.x2, 63);
-  EXPECT_EQ(model.Map().Cell(63, 63).texture[FloorLayer], 1);
+  EXPECT_EQ(model.Map().Cell(63, 63).texture[SurfaceKind::Floor], 1);
 }
 
 TEST(BlockPlacement, MatchedHeightsPutTheTurnedBlocksFirstFloorOnTheTarget) {
