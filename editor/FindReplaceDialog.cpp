@@ -168,7 +168,7 @@ TFrmFindReplace::TFrmFindReplace(TFrmMain& main) : QDialog(&main, Qt::Tool), mai
   for (int s = 0; s < SurfaceCount; ++s) CboSetLayer->addItem("auf " + QString::fromUtf8(LayerTexts[s]), s);
   ChkSetFloor = Check("B&odenhöhe:", "ChkSetFloor", replace);
   SpnSetFloor = Field("SpnSetFloor", replace);
-  ChkSetCeiling = Check("Decke (&alle Ecken):", "ChkSetCeiling", replace);
+  ChkSetCeiling = Check("Decke (alle Ec&ken):", "ChkSetCeiling", replace);
   SpnSetCeiling = Field("SpnSetCeiling", replace);
   ChkSetWater = Check("Wasser&höhe:", "ChkSetWater", replace);
   SpnSetWater = Field("SpnSetWater", replace);
