@@ -9,6 +9,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "editor/PlainButton.h"
 #include "editor/UserSettings.h"
 
 namespace tessmoor {
@@ -17,13 +18,6 @@ namespace {
 
 QString ChooseFolderWithQt(QWidget* parent) {
   return QFileDialog::getExistingDirectory(parent, "Bilderordner hinzufügen");
-}
-
-QPushButton* Button(const char* name, const QString& text, QWidget* parent) {
-  auto* button = new QPushButton(text, parent);
-  button->setObjectName(name);
-  button->setAutoDefault(false);
-  return button;
 }
 
 }  // namespace
@@ -46,10 +40,10 @@ TFrmSettings::TFrmSettings(QWidget* parent, FolderChooser chooseFolder)
   LstPictureFolders->setObjectName("LstPictureFolders");
   LstPictureFolders->addItems(ExtraPictureFolders());
   foldersLabel->setBuddy(LstPictureFolders);
-  BtnAddFolder = Button("BtnAddFolder", "&Hinzufügen...", this);
-  BtnRemoveFolder = Button("BtnRemoveFolder", "&Entfernen", this);
-  BtnFolderUp = Button("BtnFolderUp", "Nach &oben", this);
-  BtnFolderDown = Button("BtnFolderDown", "Nach &unten", this);
+  BtnAddFolder = MakePlainButton("BtnAddFolder", "&Hinzufügen...", this);
+  BtnRemoveFolder = MakePlainButton("BtnRemoveFolder", "&Entfernen", this);
+  BtnFolderUp = MakePlainButton("BtnFolderUp", "Nach &oben", this);
+  BtnFolderDown = MakePlainButton("BtnFolderDown", "Nach &unten", this);
   folders->addWidget(LstPictureFolders, 0, 0, 5, 1);
   folders->addWidget(BtnAddFolder, 0, 1);
   folders->addWidget(BtnRemoveFolder, 1, 1);

@@ -11,6 +11,8 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "editor/PlainButton.h"
+
 namespace tessmoor {
 
 namespace {
@@ -25,14 +27,6 @@ QLineEdit* NewField(QWidget* parent, const char* name) {
   return field;
 }
 
-QPushButton* NewButton(QWidget* parent, const char* name, const QString& text) {
-  auto* button = new QPushButton(text, parent);
-  button->setObjectName(name);
-  // Enter in a field means OK, never a list button.
-  button->setAutoDefault(false);
-  return button;
-}
-
 }  // namespace
 
 TFrmTestProfiles::TFrmTestProfiles(QWidget* owner) : QDialog(owner) {
@@ -40,9 +34,9 @@ TFrmTestProfiles::TFrmTestProfiles(QWidget* owner) : QDialog(owner) {
   setWindowTitle("Testprofile");
   LstProfiles = new QListWidget(this);
   LstProfiles->setObjectName("LstProfiles");
-  BtnNew = NewButton(this, "BtnNew", "&Neu");
-  BtnDelete = NewButton(this, "BtnDelete", "&Löschen");
-  BtnDefault = NewButton(this, "BtnDefault", "Als &Standard");
+  BtnNew = MakePlainButton("BtnNew", "&Neu", this);
+  BtnDelete = MakePlainButton("BtnDelete", "&Löschen", this);
+  BtnDefault = MakePlainButton("BtnDefault", "Als &Standard", this);
   EdtName = NewField(this, "EdtName");
   EdtProgram = NewField(this, "EdtProgram");
   EdtArguments = NewField(this, "EdtArguments");

@@ -8,6 +8,7 @@
 
 #include "document/PascalString.h"
 #include "document/Windows1252.h"
+#include "editor/PlainButton.h"
 
 namespace tessmoor {
 
@@ -97,10 +98,7 @@ QToolButton* MakeToolButton(const char* name, const QString& hint, ToolShape sha
 }
 
 QPushButton* MakeButton(const char* name, const QString& text, QWidget* parent, const QRect& geometry) {
-  auto* button = new QPushButton(text, parent);
-  button->setObjectName(QString::fromLatin1(name));
-  // Enter in the lists must not press a button behind the user's back.
-  button->setAutoDefault(false);
+  QPushButton* button = MakePlainButton(name, text, parent);
   button->setGeometry(geometry);
   return button;
 }

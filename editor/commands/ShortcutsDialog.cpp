@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
+#include "editor/PlainButton.h"
 #include "editor/commands/CommandMatch.h"
 #include "editor/commands/CommandRegistry.h"
 
@@ -19,14 +20,6 @@ QString KeysText(const QList<QKeySequence>& keys) {
   QStringList texts;
   for (const QKeySequence& key : keys) texts << key.toString(QKeySequence::NativeText);
   return texts.join(", ");
-}
-
-QPushButton* MakeButton(const QString& text, const char* name, QWidget* parent) {
-  auto* button = new QPushButton(text, parent);
-  button->setObjectName(name);
-  // Enter in the filter line must not press a button behind the user's back.
-  button->setAutoDefault(false);
-  return button;
 }
 
 }  // namespace
@@ -76,10 +69,10 @@ TFrmShortcuts::TFrmShortcuts(CommandRegistry& registry, DialogLayer& dialogs, QW
   EdtKey->setObjectName("EdtKey");
   auto* keyLabel = new QLabel("&Neues Tastenkürzel:", this);
   keyLabel->setBuddy(EdtKey);
-  BtnAssign = MakeButton("&Zuweisen", "BtnAssign", this);
-  BtnClear = MakeButton("&Entfernen", "BtnClear", this);
-  BtnReset = MakeButton("&Standard", "BtnReset", this);
-  BtnClose = MakeButton("Schließen", "BtnClose", this);
+  BtnAssign = MakePlainButton("BtnAssign", "&Zuweisen", this);
+  BtnClear = MakePlainButton("BtnClear", "&Entfernen", this);
+  BtnReset = MakePlainButton("BtnReset", "&Standard", this);
+  BtnClose = MakePlainButton("BtnClose", "Schließen", this);
 
   auto* grid = new QGridLayout(this);
   grid->addWidget(EdtFilter, 0, 0, 1, 4);
