@@ -1,5 +1,7 @@
 #include "app/FileWorkflow.h"
 
+#include <memory>
+
 namespace tessmoor {
 
 FileWorkflow::FileWorkflow(DocumentModel& model, EditorState& editor, DialogLayer& dialogs, FileOps& fileOps)
@@ -43,16 +45,21 @@ bool FileWorkflow::OpenDocument() {
 }
 
 bool FileWorkflow::LoadDocument(const std::string& path) {
-  // From here on the previous document is gone, whatever the load brings.
-  model_.Replace([this](MapDocument& document) { ResetDocument(document, editor_, true); });
-
-  MapFileResult result;
+  // Read aside first: a file that fails to load leaves the open map as it was,
+  // with its name, its history, its changes and its recovery copy.
+  auto loaded = std::make_unique<MapDocument>();
+  ClearDocument(*loaded, true);
+  const MapFileResult result = LoadMap(*loaded, path, MapLoadOptions{editor_.programDirectory, true});
+  if (!result.ok) {
+    if (!result.message.empty()) dialogs_.ShowError(result.message);
+    return false;
+  }
+  loaded->fileName = path;
   model_.Replace([&](MapDocument& document) {
-    result = LoadMap(document, path, MapLoadOptions{editor_.programDirectory, true});
-    document.fileName = result.ok ? path : UntitledName;
+    ResetDocument(document, editor_, true);
+    document = std::move(*loaded);
   });
-  if (!result.ok && !result.message.empty()) dialogs_.ShowError(result.message);
-  return result.ok;
+  return true;
 }
 
 void FileWorkflow::NewDocument() {

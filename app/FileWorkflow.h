@@ -18,7 +18,8 @@ class FileWorkflow {
   bool SaveDocumentAs();
   bool OpenDocument();
   // Loads `path` in place of the current document, as Open does after its
-  // questions (a map named on the command line takes this road).
+  // questions (a map named on the command line takes this road). A file that
+  // cannot be loaded is reported and leaves the current document untouched.
   bool LoadDocument(const std::string& path);
   void NewDocument();
   // Asks the question and acts on it: true when the calling command may go on

@@ -118,7 +118,7 @@ void TFrmMain::BuildMenus() {
   file->insertMenu(compileItem, files->RecentMenu())->setObjectName("FileRecent");
   file->insertSeparator(compileItem);
   AddMenu("MnuEdit", "&Bearbeiten",
-          {"EditUndo", "EditRedo", "", "EditFill", "EditCopy", "EditPaste", "EditSelection", "EditSetStartPos", "",
+          {"EditUndo", "EditRedo", "", "EditFill", "EditCopy", "EditPaste", "EditPastePreview", "EditSelection", "EditSetStartPos", "",
            "EditCheckMap"});
   AddMenu(
       "MnuView", "&Ansicht",

@@ -21,6 +21,7 @@ struct ViewGeometry {
   int32_t verticalBarWidth = 16;     // vsW
   int32_t horizontalBarHeight = 16;  // hsH
   int32_t zoomLevel = 1;             // view/Zoom.h; 1 is the 64-pixel cell
+  bool operator==(const ViewGeometry&) const = default;
 };
 
 // mapArea in view pixels, inclusive: (73, 2) .. (W - vsW - 3, H - hsH - 3).

@@ -130,6 +130,7 @@ void BuildLevel(ScaledPictureCache::Level& level, const MapDocument& document, c
 
 void InvalidateScaledPictures(ScaledPictureCache& cache) {
   for (ScaledPictureCache::Level& level : cache.levels) level = ScaledPictureCache::Level{};
+  ++cache.revision;
 }
 
 void PrepareScaledPictures(ScaledPictureCache& cache, const MapDocument& document, const EditorState& editor,
@@ -139,6 +140,7 @@ void PrepareScaledPictures(ScaledPictureCache& cache, const MapDocument& documen
   if (level == DefaultZoomLevel || entry.built) return;
   const GraphicsErrorCode pending = TakeGraphicsError();
   BuildLevel(entry, document, editor, CellPictureSizeAt(level));
+  ++cache.revision;
   TakeGraphicsError();
   if (pending != GraphicsErrorCode::geNone) SetGraphicsError(pending);
 }

@@ -23,6 +23,9 @@ struct ScaledPictureCache {
     std::vector<HiColorImage> cellPictures;
   };
   std::array<Level, ZoomLevelCount> levels;
+  // Grows whenever a level is built or forgotten, so whoever keeps a picture
+  // made from these can tell that its pixels may be stale.
+  uint64_t revision = 0;
 };
 
 // Forgets every level. Call it whenever the texture table, a frame or the kind

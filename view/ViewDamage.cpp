@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "view/ScaledPictures.h"
 #include "view/ViewColours.h"
 #include "view/Zoom.h"
 
@@ -12,11 +13,6 @@ namespace {
 
 // The camera mark's stroke reaches at most this far beyond its cell at any zoom.
 constexpr int32_t MarkerReach = 64;
-
-bool SameGeometry(const ViewGeometry& a, const ViewGeometry& b) {
-  return a.width == b.width && a.height == b.height && a.verticalBarWidth == b.verticalBarWidth &&
-         a.horizontalBarHeight == b.horizontalBarHeight;
-}
 
 // Adds `rect` (view pixels) cut to `bounds`; nothing when nothing is left.
 void AddClipped(ViewRect rect, const ViewRect& bounds, std::vector<ViewRect>& parts) {
@@ -92,22 +88,16 @@ bool SameMarker(const CameraMarkerState& a, const CameraMarkerState& b) {
 ViewDamageTracker::ViewDamageTracker() = default;
 ViewDamageTracker::~ViewDamageTracker() = default;
 
-bool ViewDamageTracker::Frame::operator==(const Frame& other) const {
-  return SameGeometry(view, other.view) && surfaceWidth == other.surfaceWidth && surfaceHeight == other.surfaceHeight &&
-         viewOrigin == other.viewOrigin && currentLayer == other.currentLayer &&
-         scaledPictures == other.scaledPictures && textureCount == other.textureCount &&
-         thumbnails == other.thumbnails && symbols == other.symbols;
-}
-
 void ViewDamageTracker::Capture(const MapDocument& document, const EditorState& editor, const ViewGeometry& view,
-                                const ScaledPictureCache* scaledPictures, int32_t surfaceWidth,
-                                int32_t surfaceHeight, Frame& frame) {
+                                const ScaledPictureCache* scaledPictures, int32_t surfaceWidth, int32_t surfaceHeight,
+                                Frame& frame) {
   frame.view = view;
   frame.surfaceWidth = surfaceWidth;
   frame.surfaceHeight = surfaceHeight;
   frame.viewOrigin = editor.viewOrigin;
   frame.currentLayer = editor.currentLayer;
   frame.scaledPictures = scaledPictures;
+  frame.scaledRevision = scaledPictures ? scaledPictures->revision : 0;
   frame.textureCount = document.textureCount;
   for (size_t t = 0; t < frame.thumbnails.size(); ++t) {
     const TextureEntry& entry = document.textures[t];

@@ -32,8 +32,8 @@ class ViewDamageTracker {
   // and the camera mark count by their parts; a scroll, a zoom, another layer, a
   // new size or a changed texture table count as everything.
   ViewDamage Next(const MapDocument& document, const EditorState& editor, const ViewGeometry& view,
-                  const ScaledPictureCache* scaledPictures, const CameraMarkerState& cameraMarker,
-                  int32_t surfaceWidth, int32_t surfaceHeight);
+                  const ScaledPictureCache* scaledPictures, const CameraMarkerState& cameraMarker, int32_t surfaceWidth,
+                  int32_t surfaceHeight);
 
   // The next picture counts as new everywhere: after the pictures behind the
   // view changed in a way the state does not show (zoomed pictures rebuilt).
@@ -45,17 +45,21 @@ class ViewDamageTracker {
     int32_t width = 0, height = 0;
     bool operator==(const PictureKey&) const = default;
   };
-  // Everything that changes the picture as a whole.
+  // Everything that changes the picture as a whole. Whatever RedrawView reads
+  // belongs either here or among the parts compared below: an input left out
+  // is a picture that stays on screen after it changed. Compared member by
+  // member, so a field added here counts without more code.
   struct Frame {
-    ViewGeometry view;
+    ViewGeometry view;  // the zoom too
     int32_t surfaceWidth = 0, surfaceHeight = 0;
     GridPoint viewOrigin;
     SurfaceKind currentLayer = SurfaceKind::Floor;
     const void* scaledPictures = nullptr;
+    uint64_t scaledRevision = 0;
     int32_t textureCount = 0;
     std::array<PictureKey, MaxTextures> thumbnails{};  // frame 0 of each texture, or none
     std::array<PictureKey, CellTypeCount> symbols{};
-    bool operator==(const Frame&) const;
+    bool operator==(const Frame&) const = default;
   };
 
   static void Capture(const MapDocument& document, const EditorState& editor, const ViewGeometry& view,

@@ -46,6 +46,7 @@ EditFeature::EditFeature(const FeatureContext& context, ToolWindowsFeature& tool
                  CopySelection(model.Map(), editor);
                  // Kept current here as well, so the paste shortcuts work without opening the menu.
                  registry.Action("EditPaste")->setEnabled(!editor.clipboard->IsEmpty());
+                 registry.Action("EditPastePreview")->setEnabled(!editor.clipboard->IsEmpty());
                });
   registry.Add({"EditPaste",
                 "&Einfügen",
@@ -54,6 +55,13 @@ EditFeature::EditFeature(const FeatureContext& context, ToolWindowsFeature& tool
                 MainWindowScope,
                 [&editor] { return !editor.clipboard->IsEmpty(); }},
                [this] { Paste(); });
+  registry.Add({"EditPastePreview",
+                "Einfügen mit &Vorschau",
+                "&Bearbeiten",
+                {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V)},
+                MainWindowScope,
+                [&editor] { return !editor.clipboard->IsEmpty(); }},
+               [this] { PasteWithPreview(); });
   registry.Add({"EditSelection", "&Auswahl bearbeiten...", "&Bearbeiten", {Ctrl(Qt::Key_E)}}, [&toolWindows, &editor] {
     toolWindows.Bind(CellBinding::Range(SelectedCells(editor.selection)));
     toolWindows.SetPropertiesVisible(true);
@@ -71,9 +79,15 @@ void EditFeature::DocumentChanged(const DocumentChange& change) {
   if (change.Has(DocumentChangeFlag::HistoryChanged | DocumentChangeFlag::DocumentReplaced)) UpdateHistoryActions();
 }
 
-// The block shows at the selection's top-left cell and follows the pointer; Enter
-// there writes exactly what the paste always wrote.
+// Writes the block at once at the selection's top-left cell; the selection
+// becomes the pasted area.
 void EditFeature::Paste() {
+  if (PasteClipboard(context_.session.Model(), context_.session.Editor())) context_.view.RefreshViews();
+}
+
+// The block shows at the selection's top-left cell and follows the pointer; Enter
+// there writes exactly what the paste writes at once.
+void EditFeature::PasteWithPreview() {
   EditorState& editor = context_.session.Editor();
   const CellClipboard& clipboard = *editor.clipboard;
   if (clipboard.IsEmpty()) return;

@@ -1,7 +1,7 @@
 #pragma once
 // Bearbeiten: Rückgängig and Wiederherstellen named after the step they take,
-// Füllen, Kopieren, Einfügen (placed with the block placing tool) and Auswahl bearbeiten. It follows the history
-// itself, so the menu always names the next step.
+// Füllen, Kopieren, Einfügen (written at once), Einfügen mit Vorschau (placed with the block placing tool) and
+// Auswahl bearbeiten. It follows the history itself, so the menu always names the next step.
 
 #include <QObject>
 
@@ -25,6 +25,7 @@ class EditFeature : public QObject, public DocumentObserver {
  private:
   void UpdateHistoryActions();
   void Paste();
+  void PasteWithPreview();
 
   FeatureContext context_;
   BlockPlacementTool& placement_;

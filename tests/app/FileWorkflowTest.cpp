@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 
 #include "app/FileWorkflow.h"
 #include "document/PascalString.h"
@@ -88,21 +89,70 @@ TEST(FileWorkflow, OpenChoosesTheFileBeforeAskingAboutChanges) {
   EXPECT_TRUE(e.log.changes.empty()) << "the document was never touched";
 }
 
-TEST(FileWorkflow, FailedOpenLeavesAnEmptyUntitledMap) {
-  Editor e;
-  e.model.SetFileName(e.dir.File("before.tmm"));
-  WriteFileBytes(e.dir.File("junk.tmm"), {'j', 'u', 'n', 'k'});
-  e.dialogs.openAnswers = {e.dir.File("junk.tmm")};
+// A file that cannot be loaded is reported, and the map that was open stays:
+// its cells, name, history and unsaved changes, with no change notice at all.
+TEST(FileWorkflow, FailedOpenKeepsTheOpenMap) {
+  struct Case {
+    const char* what;
+    std::function<void(Editor&, const std::string&)> write;
+    std::string message;  // after the path
+  };
+  const Case cases[] = {
+      {"not a map",
+       [](Editor&, const std::string& path) {
+         WriteFileBytes(path, {'j', 'u', 'n', 'k'});
+       },
+       " ist keine TMM-Datei."},
+      {"cut short",
+       [](Editor&, const std::string& path) {
+         MapDocument other;
+         ClearDocument(other, true);
+         ASSERT_TRUE(SaveMap(other, path).ok);
+         std::vector<unsigned char> bytes = ReadFileBytes(path);
+         bytes.resize(bytes.size() / 2);
+         WriteFileBytes(path, bytes);
+       },
+       ""},
+      {"missing picture",
+       [](Editor&, const std::string& path) {
+         MapDocument other;
+         ClearDocument(other, true);
+         TextureEntry& entry = other.textures[0];
+         other.textureCount = 1;
+         WritePascalString(entry.name, TextureNameCapacity, "Fehlt");
+         WritePascalString(entry.frames[0].fileName, FrameNameCapacity, "FEHLT.PCX");
+         entry.frameCount = 1;
+         ASSERT_TRUE(SaveMap(other, path).ok);
+       },
+       ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    Editor e;
+    e.model.SetFileName(e.dir.File("before.tmm"));
+    e.SetType(1, 1, 3);
+    e.SetType(2, 2, 4);
+    e.model.Undo();
+    const std::string path = e.dir.File("broken.tmm");
+    c.write(e, path);
+    e.log.changes.clear();
+    e.dialogs.openAnswers = {path};
+    e.dialogs.saveAnswers = {SaveChangesAnswer::No};
 
-  EXPECT_FALSE(e.commands.OpenDocument());
+    EXPECT_FALSE(e.commands.OpenDocument());
 
-  EXPECT_EQ("error:" + e.dir.File("junk.tmm") + " ist keine TMM-Datei.", e.dialogs.log.back());
-  EXPECT_EQ("Tessmoor Editor - Unbenannt.tmm", Caption(e.Doc()));
-  EXPECT_FALSE(e.Doc().modified);
-  // A following Save asks for a name.
-  e.dialogs.log.clear();
-  EXPECT_FALSE(e.commands.SaveDocument());
-  EXPECT_EQ((std::vector<std::string>{"save"}), e.dialogs.log);
+    ASSERT_FALSE(e.dialogs.log.empty());
+    EXPECT_EQ(e.dialogs.log.back().rfind("error:", 0), 0u) << e.dialogs.log.back();
+    if (!c.message.empty()) {
+      EXPECT_EQ("error:" + path + c.message, e.dialogs.log.back());
+    }
+    EXPECT_EQ(e.dir.File("before.tmm"), e.Doc().fileName);
+    EXPECT_TRUE(e.Doc().modified);
+    EXPECT_EQ(3, e.Doc().Cell(1, 1).type);
+    EXPECT_EQ(1u, e.model.History().UndoCount());
+    EXPECT_TRUE(e.model.History().CanRedo()) << "the undone step is still there to redo";
+    EXPECT_TRUE(e.log.changes.empty()) << "the document was never touched";
+  }
 }
 
 TEST(FileWorkflow, OpenLoadsTheMapAndNamesItInTheCaption) {

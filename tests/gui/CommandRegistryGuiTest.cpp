@@ -46,6 +46,7 @@ const KeyRow TodaysKeys[] = {
     {"EditFill", "&Bearbeiten", "&Füllen", "Ins"},
     {"EditCopy", "&Bearbeiten", "&Kopieren", "Ctrl+Ins; Ctrl+C"},
     {"EditPaste", "&Bearbeiten", "&Einfügen", "Shift+Del; Ctrl+V"},
+    {"EditPastePreview", "&Bearbeiten", "Einfügen mit &Vorschau", "Ctrl+Shift+V"},
     {"EditSelection", "&Bearbeiten", "&Auswahl bearbeiten...", "Ctrl+E"},
     {"EditSaveStamp", "&Bearbeiten", "Als Stempel spei&chern...", ""},
     {"EditFindReplace", "&Bearbeiten", "Suchen und Erse&tzen...", "Ctrl+F"},
@@ -160,7 +161,7 @@ TEST_F(CommandRegistryGuiTest, EveryMenuItemIsARegisteredCommandWithTodaysTextAn
 
   QList<std::pair<QString, QAction*>> items;
   for (QAction* top : window->menuBar()->actions()) CollectMenuItems(top->menu(), top->text(), items);
-  EXPECT_EQ(items.size(), 38) << "the main window's menus show every command but the 3D window's and the placing keys";
+  EXPECT_EQ(items.size(), 39) << "the main window's menus show every command but the 3D window's and the placing keys";
   for (const auto& [path, item] : items) {
     const Command* command = Registry().Find(item->objectName());
     ASSERT_NE(command, nullptr) << item->text().toStdString();
@@ -201,7 +202,7 @@ TEST_F(CommandRegistryGuiTest, SearchPopupFiltersMovesRunsAndCloses) {
   // Disabled commands are not offered: nothing to undo or paste, no 3D window.
   for (int i = 0; i < list->topLevelItemCount(); ++i) {
     const QString id = list->topLevelItem(i)->data(0, Qt::UserRole).toString();
-    EXPECT_TRUE(id != "EditUndo" && id != "EditPaste" && !id.startsWith("View3DRate")) << id.toStdString();
+    EXPECT_TRUE(id != "EditUndo" && id != "EditPaste" && id != "EditPastePreview" && !id.startsWith("View3DRate")) << id.toStdString();
   }
 
   QTest::keyClicks(field, "ganz");

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include "editor/BlockPlacementTool.h"
 #include "editor/EditorPropertiesForm.h"
 #include "editor/IntSpinField.h"
 #include "graphics/RenderSurface.h"
@@ -37,11 +38,7 @@ class EditingToolsGuiTest : public MainWindowFixture {
   }
 
   void SelectCell(int u, int v) { Click(CellPoint(u, v)); }
-  // A paste shows the block at the selection; Enter writes it there.
-  void PasteAtSelection() {
-    Trigger("EditPaste");
-    if (Action("PlaceHere")->isEnabled()) Trigger("PlaceHere");
-  }
+  void PasteAtSelection() { Trigger("EditPaste"); }
 
   void ExpectSelection(int x1, int y1, int x2, int y2) {
     const Selection& s = Editor().selection;
@@ -248,15 +245,37 @@ TEST_F(EditingToolsGuiTest, ShortcutKeysReachTheEditCommands) {
   QTest::keyClick(window.get(), Qt::Key_C, Qt::ControlModifier);
   SelectCell(5, 5);
   QTest::keyClick(window.get(), Qt::Key_V, Qt::ControlModifier);
-  QTest::keyClick(window.get(), Qt::Key_Return);
-  EXPECT_EQ(Document().Cell(5, 5).type, 4) << "Ctrl+C then Ctrl+V and Enter";
-  QTest::keyClick(window.get(), Qt::Key_Escape);  // the first block is no longer placed
+  EXPECT_EQ(Document().Cell(5, 5).type, 4) << "Ctrl+C then Ctrl+V writes at once";
   SelectCell(6, 6);
   QTest::keyClick(window.get(), Qt::Key_Delete, Qt::ShiftModifier);
-  QTest::keyClick(window.get(), Qt::Key_Return);
-  EXPECT_EQ(Document().Cell(6, 6).type, 4) << "Shift+Delete pastes";
+  EXPECT_EQ(Document().Cell(6, 6).type, 4) << "Shift+Delete pastes at once";
   QTest::keyClick(window.get(), Qt::Key_F1, Qt::ControlModifier);
   EXPECT_EQ(Editor().currentLayer, SurfaceKind::Floor);
+}
+
+// The paste writes the clipboard at once at the selection's top-left cell,
+// selects what it wrote and marks the map changed; nothing is left being placed,
+// so the next right click opens the properties window as always.
+TEST_F(EditingToolsGuiTest, PasteWritesAtOnceAndLeavesTheMouseRulesAsTheyWere) {
+  QApplication::setActiveWindow(window.get());
+  Arrange([](MapDocument& document) {
+    for (int x = 0; x < 2; ++x)
+      for (int y = 0; y < 3; ++y) document.Cell(x, y).type = static_cast<uint8_t>(1 + x + y);
+  });
+  Drag(CellPoint(0, 0), CellPoint(1, 2));
+  QTest::keyClick(window.get(), Qt::Key_Insert, Qt::ControlModifier);
+  Drag(CellPoint(4, 3), CellPoint(6, 6));
+  QTest::keyClick(window.get(), Qt::Key_Delete, Qt::ShiftModifier);
+  EXPECT_FALSE(window->PlacementTool().IsActive());
+  for (int x = 0; x < 2; ++x)
+    for (int y = 0; y < 3; ++y) EXPECT_EQ(Document().Cell(4 + x, 3 + y).type, 1 + x + y) << x << "," << y;
+  EXPECT_EQ(Document().Cell(6, 3).type, 0) << "only the block's own cells";
+  ExpectSelection(4, 3, 5, 5);
+  EXPECT_TRUE(Document().modified);
+  EXPECT_EQ(Model().History().UndoName(), "Einfügen");
+  Click(CellPoint(8, 2), Qt::RightButton);
+  EXPECT_TRUE(Properties().isVisible());
+  ExpectSelection(8, 2, 8, 2);
 }
 
 }  // namespace

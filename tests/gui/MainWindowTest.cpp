@@ -276,21 +276,26 @@ TEST_F(MainWindowTest, YesOnAnUntitledMapAsksForANameAndItsCancelCancelsTheOpen)
   EXPECT_EQ(window->windowTitle(), UntitledCaption);
 }
 
-TEST_F(MainWindowTest, AFailedLoadLeavesAnEmptyUntitledMapThatSaveAsksToName) {
+TEST_F(MainWindowTest, AFailedLoadKeepsTheOpenMapWithItsNameChangesAndHistory) {
   const std::string bad = MapPath("bad.tmm");
   WriteText(bad, "not a map");
   dialogs.saveAsAnswers.push_back(MapPath("first.tmm"));
   Trigger("FileSaveAs");
-  ASSERT_EQ(window->windowTitle().toStdString(), "Tessmoor Editor - " + MapPath("first.tmm"));
+  const QString caption = QString::fromStdString("Tessmoor Editor - " + MapPath("first.tmm"));
+  ASSERT_EQ(window->windowTitle(), caption);
+  MakeAnEdit();
 
   dialogs.openAnswers.push_back(bad);
+  dialogs.saveAnswers.push_back(SaveChangesAnswer::No);
   Trigger("FileOpen");
-  EXPECT_EQ(window->windowTitle(), UntitledCaption);
-  EXPECT_TRUE(Document().IsUntitled());
-  EXPECT_FALSE(Document().modified);
+  EXPECT_EQ(dialogs.log.back(), "error:" + bad + " ist keine TMM-Datei.");
+  EXPECT_EQ(window->windowTitle(), caption);
+  EXPECT_TRUE(Document().modified);
+  EXPECT_EQ(Action("EditUndo")->text(), "&Rückgängig: Malen");
   dialogs.log.clear();
   Trigger("FileSave");
-  EXPECT_EQ(dialogs.log, (std::vector<std::string>{"save"}));
+  EXPECT_TRUE(dialogs.log.empty()) << "saved under its own name";
+  EXPECT_FALSE(Document().modified);
 }
 
 TEST_F(MainWindowTest, SaveAfterSaveAsWritesToThatPathWithoutADialog) {

@@ -132,12 +132,12 @@ TEST_F(StampsGuiTest, ASavedStampIsPlacedTurnedAndMirroredIntoAnotherMapAsOneSte
   ASSERT_EQ(window->findChild<QListWidget*>("LVStamps")->count(), 1);
 }
 
-TEST_F(StampsGuiTest, PasteShowsThePreviewAndEnterPastesAtTheSelectionAsBefore) {
+TEST_F(StampsGuiTest, PasteWithPreviewShowsTheBlockAndEnterPastesAtTheSelection) {
   ArrangeNiche();
   Drag(CellPoint(2, 1), CellPoint(4, 2));
   Trigger("EditCopy");
   SelectCell(0, 3);
-  QTest::keyClick(window.get(), Qt::Key_V, Qt::ControlModifier);
+  QTest::keyClick(window.get(), Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
   EXPECT_TRUE(window->PlacementTool().IsActive());
   EXPECT_FALSE(SameCell(Document().Cell(0, 3), Document().Cell(2, 1)));
   QTest::keyClick(window.get(), Qt::Key_Y);
