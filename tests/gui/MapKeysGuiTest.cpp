@@ -203,6 +203,7 @@ TEST_F(MapKeysGuiTest, AfterEscapeClosesAMenuTheArrowsAndTheEditorsKeysReachTheM
   ASSERT_TRUE(window->PlacementTool().IsActive());
   OpenEditMenuByClick();
   CloseMenuWithEscape();
+  EXPECT_EQ(QApplication::focusWidget(), viewPort) << "the menu bar kept the keys";
   Press(Qt::Key_Escape);
   EXPECT_FALSE(window->PlacementTool().IsActive()) << "the second Escape ends the placing";
 
