@@ -123,6 +123,10 @@ void BlockPlacementTool::Start(CellBlock newBlock, std::vector<const HiColorImag
   overlay->show();
   overlay->raise();
   Refresh();
+  // R, X, Y, Enter and Escape must reach the placing, not a list's search by
+  // first letter or a text field; the window gives the view the focus back
+  // whenever it is activated again.
+  main.FocusMap();
 }
 
 void BlockPlacementTool::Stop() {
@@ -139,8 +143,8 @@ void BlockPlacementTool::Refresh() {
   if (!active) return;
   const EditorState& editor = main.Editor();
   const CellBlock oriented = Oriented(block, placement.orientation);
-  preview =
-      ToQImage(BlockPicture(oriented, editor.currentLayer, thumbnails, editor, CellPictureSizeAt(main.Geometry().zoomLevel)));
+  preview = ToQImage(
+      BlockPicture(oriented, editor.currentLayer, thumbnails, editor, CellPictureSizeAt(main.Geometry().zoomLevel)));
   ShowSize();
   overlay->update();
 }

@@ -8,6 +8,7 @@
 #include "editor/BlockPlacementTool.h"
 #include "editor/EditorNewForm.h"
 #include "editor/FindReplaceDialog.h"
+#include "editor/MapKeyFocus.h"
 #include "editor/MapViewPanel.h"
 #include "editor/PreferencesFeature.h"
 #include "editor/QtDialogLayer.h"
@@ -75,6 +76,10 @@ void TFrmMain::Build(DialogLayer* injectedDialogs) {
   }
   session.Model().AddObserver(this);
   DocumentChanged(DocumentChange{DocumentChangeFlag::DocumentReplaced | DocumentChangeFlag::FileNameChanged});
+  ReturnFocusFromMenus(*menuBar(), ClientArea->MapWidget());
+  // Else the first control that takes the focus gets it when the window shows,
+  // such as the stamp panel's filter, and Ctrl+Z would undo its text.
+  FocusMap();
   resize(DesignViewWidth, ToolBarHeight + DesignViewHeight + menuBar()->sizeHint().height());
 }
 
@@ -144,6 +149,8 @@ void TFrmMain::BuildMenus() {
     registry->Adopt({{}, {}, "Platzieren", {}, MainWindowScope, [this] { return placementTool->IsActive(); }},
                     findChild<QAction*>(id));
 }
+
+void TFrmMain::FocusMap() { ClientArea->FocusMap(); }
 
 ViewGeometry TFrmMain::Geometry() const { return ClientArea->Geometry(); }
 

@@ -65,6 +65,8 @@ class TFrmMain : public QMainWindow, public DocumentObserver, public MapViewHost
   StampFeature& Stamps() { return *stampFeature; }
   FindReplaceFeature& FindReplace() { return *findReplaceFeature; }
   TestPlay& TestPlayFeature() { return *testPlay; }
+  // Gives the map view the keyboard focus, so the editor's keys act on the map.
+  void FocusMap();
   // Opens a map named on the command line, as Open does once a file is chosen.
   bool OpenMapFile(const QString& path);
   bool OpenMapFile(const std::string& path);  // the file name's own bytes

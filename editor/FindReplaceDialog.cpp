@@ -19,6 +19,7 @@
 #include "edit/CellBlocks.h"
 #include "editor/EditorMainForm.h"
 #include "editor/IntSpinField.h"
+#include "editor/ToolWindowKeys.h"
 #include "view/EditingTools.h"
 
 namespace tessmoor {
@@ -339,7 +340,10 @@ FindReplaceFeature::FindReplaceFeature(TFrmMain& main) : QObject(&main), main(ma
 }
 
 TFrmFindReplace& FindReplaceFeature::Window() {
-  if (!FrmFindReplace) FrmFindReplace = new TFrmFindReplace(main);
+  if (!FrmFindReplace) {
+    FrmFindReplace = new TFrmFindReplace(main);
+    KeepMnemonicsInside(FrmFindReplace);
+  }
   return *FrmFindReplace;
 }
 

@@ -62,10 +62,16 @@ TMapViewPanel::TMapViewPanel(EditorSession& session, QWidget* parent) : QWidget(
     if (Surface().created) RedrawMapView();
   };
   ViewPort->OnMouseDown = [this](const PointerInput& input) {
-    OnResponse(ViewPortMouseDown(session_.Model(), session_.Editor(), Geometry(), input));
+    OnResponse(ViewPortMouseDown(session_.Model(), session_.Editor(), drag_, Geometry(), input));
   };
   ViewPort->OnMouseMove = [this](const PointerInput& input) {
-    OnResponse(ViewPortMouseMove(session_.Editor(), Geometry(), input));
+    OnResponse(ViewPortMouseMove(session_.Editor(), drag_, Geometry(), input));
+  };
+  ViewPort->OnMouseUp = [this](const PointerInput&) { OnResponse(ViewPortMouseUp(drag_)); };
+  ViewPort->OnEscape = [this] {
+    const ToolResponse response = CancelSelectionDrag(session_.Editor(), drag_);
+    OnResponse(response);
+    return response.redraw;
   };
   ViewPort->OnWheel = [this](QWheelEvent& event) { ViewPortWheel(event); };
 
@@ -141,6 +147,10 @@ void TMapViewPanel::ConnectToolBar(const CommandRegistry& registry) {
 }
 
 void TMapViewPanel::ShowToolMode() { SpdSelect->setChecked(session_.Editor().toolMode == ToolMode::Select); }
+
+QWidget& TMapViewPanel::MapWidget() const { return *ViewPort; }
+
+void TMapViewPanel::FocusMap() { ViewPort->setFocus(Qt::OtherFocusReason); }
 
 void TMapViewPanel::ShowPosition(const QString& text) { LblPos->setText(text); }
 

@@ -42,6 +42,9 @@ class TMapViewPanel : public QWidget {
   // The select button follows the session's tool mode.
   void ShowToolMode();
   void ShowPosition(const QString& text);
+  // The map view, where the editor's keys act; FocusMap gives it the keyboard focus.
+  QWidget& MapWidget() const;
+  void FocusMap();
 
   // What the tools answered to a click, a drag or a move.
   std::function<void(const ToolResponse&)> OnResponse;
@@ -59,6 +62,7 @@ class TMapViewPanel : public QWidget {
   void ViewPortWheel(QWheelEvent& event);
 
   EditorSession& session_;
+  SelectionDrag drag_;
   QFrame* PnlToolBar;
   QLabel* LblPos;
   QToolButton* SpdOpen;

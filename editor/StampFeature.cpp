@@ -20,6 +20,8 @@
 #include "edit/CellBlocks.h"
 #include "editor/BlockPlacementTool.h"
 #include "editor/EditorMainForm.h"
+#include "editor/MapKeyFocus.h"
+#include "editor/ToolWindowKeys.h"
 #include "editor/commands/CommandRegistry.h"
 #include "view/BlockPicture.h"
 #include "view/EditingTools.h"
@@ -94,6 +96,8 @@ StampFeature::StampFeature(TFrmMain& main, BlockPlacementTool& tool) : QObject(&
   EdtStampFilter = new QLineEdit(panel);
   EdtStampFilter->setObjectName("EdtStampFilter");
   EdtStampFilter->setPlaceholderText("Filter");
+  // Only a click puts the typing here; the focus Qt hands round on its own stays with the map's keys.
+  EdtStampFilter->setFocusPolicy(Qt::ClickFocus);
   LVStamps = new QListWidget(panel);
   LVStamps->setObjectName("LVStamps");
   LVStamps->setIconSize(QSize(IconSide, IconSide));
@@ -109,6 +113,8 @@ StampFeature::StampFeature(TFrmMain& main, BlockPlacementTool& tool) : QObject(&
   DockStamps->setWidget(panel);
   main.addDockWidget(Qt::RightDockWidgetArea, DockStamps);
   DockStamps->hide();
+  // Floating, the panel is a window of its own, and Alt+H must not reach the main menus.
+  KeepMnemonicsInside(DockStamps);
 
   QAction* viewStamps = DockStamps->toggleViewAction();
   viewStamps->setObjectName("ViewStamps");
@@ -126,6 +132,7 @@ StampFeature::StampFeature(TFrmMain& main, BlockPlacementTool& tool) : QObject(&
   connect(viewStamps, &QAction::triggered, this, &StampFeature::RememberSettings);
   connect(ChkMatchHeights, &QCheckBox::toggled, this, &StampFeature::RememberSettings);
   connect(EdtStampFilter, &QLineEdit::textChanged, this, &StampFeature::ApplyFilter);
+  EscapeEmptiesField(*EdtStampFilter, *main.findChild<QWidget*>("ViewPort"));
   connect(LVStamps, &QListWidget::itemClicked, this, &StampFeature::StartPlacing);
   connect(LVStamps, &QListWidget::itemActivated, this, &StampFeature::StartPlacing);
   connect(LVStamps, &QListWidget::customContextMenuRequested, this, &StampFeature::ShowContextMenu);
@@ -248,8 +255,6 @@ void StampFeature::StartPlacing(QListWidgetItem* item) {
     main.RefreshViews();
   });
   placing = index;
-  // R, X, Y and Escape go to the tool, not to the list's search by first letter.
-  if (QWidget* focused = main.focusWidget(); focused && DockStamps->isAncestorOf(focused)) focused->clearFocus();
 }
 
 void StampFeature::ShowContextMenu(const QPoint& position) {

@@ -1,6 +1,7 @@
 #include "editor/ViewPortWidget.h"
 
 #include <QImage>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -42,6 +43,8 @@ ViewPortWidget::ViewPortWidget(QWidget* parent) : QWidget(parent) {
   // Every paint covers the whole area, so Qt need not clear it first.
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMouseTracking(true);
+  // A click on a cell or a palette slot brings the keys back from any field of the window.
+  setFocusPolicy(Qt::StrongFocus);
 }
 
 void ViewPortWidget::ExpectDamage(const tessmoor::ViewDamage& damage) {
@@ -114,6 +117,15 @@ void ViewPortWidget::mousePressEvent(QMouseEvent* event) {
 
 void ViewPortWidget::mouseMoveEvent(QMouseEvent* event) {
   if (OnMouseMove) OnMouseMove(ToPointerInput(*event));
+}
+
+void ViewPortWidget::mouseReleaseEvent(QMouseEvent* event) {
+  if (OnMouseUp) OnMouseUp(ToPointerInput(*event));
+}
+
+void ViewPortWidget::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier && OnEscape && OnEscape()) return;
+  QWidget::keyPressEvent(event);
 }
 
 void ViewPortWidget::wheelEvent(QWheelEvent* event) {

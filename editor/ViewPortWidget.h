@@ -1,6 +1,7 @@
 #pragma once
 // The paint area of the main window. It shows the render surface and turns Qt
-// mouse events into the editing tools' PointerInput.
+// mouse events into the editing tools' PointerInput. It takes the keyboard focus
+// on a click, since the editor's keys act on what it shows.
 //
 // Qt draws only inside paintEvent, so presenting works in two ways: during a
 // paint the surface goes straight onto the active painter; any other present
@@ -29,6 +30,9 @@ class ViewPortWidget : public QWidget {
   std::function<void()> OnPaint;
   std::function<void(const PointerInput&)> OnMouseDown;
   std::function<void(const PointerInput&)> OnMouseMove;
+  std::function<void(const PointerInput&)> OnMouseUp;
+  // Escape while the view has the focus; true when it was used.
+  std::function<bool()> OnEscape;
   // Wheel turns; the handler accepts or ignores the event.
   std::function<void(QWheelEvent&)> OnWheel;
 
@@ -49,6 +53,8 @@ class ViewPortWidget : public QWidget {
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
 
  private:

@@ -97,12 +97,15 @@ ToolResponse SetToolMode(EditorState& editor, ToolMode mode) {
   return response;
 }
 
-ToolResponse ViewPortMouseDown(DocumentModel& model, EditorState& editor, const ViewGeometry& view,
+ToolResponse ViewPortMouseDown(DocumentModel& model, EditorState& editor, SelectionDrag& drag, const ViewGeometry& view,
                                const PointerInput& input) {
+  drag = {};
   if (input.button != MouseButton::Middle) {
     const int32_t slot = HitPaletteSlot(model.Map(), input.x, input.y);
     if (slot >= 0) return PressPaletteSlot(model, editor, slot, input);
   }
+  // Whatever moves with the button held do to the selection from here, Escape takes back.
+  if (input.button == MouseButton::Left && editor.toolMode == ToolMode::Select) drag = {true, false, editor.selection};
   if (input.button == MouseButton::Right && editor.toolMode == ToolMode::Paint &&
       IsInsideMapArea(view, input.x, input.y)) {
     return SetToolMode(editor, ToolMode::Select);
@@ -114,15 +117,18 @@ ToolResponse ViewPortMouseDown(DocumentModel& model, EditorState& editor, const 
   return {};
 }
 
-ToolResponse ViewPortMouseMove(EditorState& editor, const ViewGeometry& view, const PointerInput& input) {
+ToolResponse ViewPortMouseMove(EditorState& editor, SelectionDrag& drag, const ViewGeometry& view,
+                               const PointerInput& input) {
   ToolResponse response;
+  // A release the view never saw (another window took the pointer) ends the drag here.
+  if (!input.leftHeld) drag = {};
   const GridPoint cell = PointerCell(editor, view, input.x, input.y);
   if (cell == editor.hoverCell) return response;
   editor.hoverCell = cell;
   // Over the black part of the map area beyond column or row 63 there is no cell to name.
   const bool namesCell = IsInsideMapArea(view, input.x, input.y) && IsOnGrid(cell);
   response.positionLabel = namesCell ? PositionText(cell, editor.selection) : std::string();
-  if (editor.toolMode != ToolMode::Select || !input.leftHeld) return response;
+  if (editor.toolMode != ToolMode::Select || !input.leftHeld || drag.cancelled) return response;
   // Fill, copy and paste index the grid with the selection, so a drag carried
   // past the grid's edge holds the end at that edge.
   const GridPoint end{std::clamp(cell.x, 0, GridSize - 1), std::clamp(cell.y, 0, GridSize - 1)};
@@ -131,6 +137,22 @@ ToolResponse ViewPortMouseMove(EditorState& editor, const ViewGeometry& view, co
   editor.selection.y2 = end.y;
   if (namesCell) response.positionLabel = PositionText(cell, editor.selection);
   response.redraw = true;
+  return response;
+}
+
+ToolResponse ViewPortMouseUp(SelectionDrag& drag) {
+  drag = {};
+  return {};
+}
+
+ToolResponse CancelSelectionDrag(EditorState& editor, SelectionDrag& drag) {
+  if (!drag.active) return {};
+  editor.selection = drag.before;
+  drag.active = false;
+  drag.cancelled = true;
+  ToolResponse response;
+  response.redraw = true;
+  if (IsOnGrid(editor.hoverCell)) response.positionLabel = PositionText(editor.hoverCell, editor.selection);
   return response;
 }
 

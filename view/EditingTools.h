@@ -64,8 +64,24 @@ struct ToolResponse {
 
 ToolResponse SetToolMode(EditorState& editor, ToolMode mode);
 
-ToolResponse ViewPortMouseDown(DocumentModel& model, EditorState& editor, const ViewGeometry& view,
+// A rectangle being dragged out with the left button, from the press to the
+// release. Escape ends it early: the selection goes back to `before`, and moves
+// with the button still held no longer select.
+struct SelectionDrag {
+  bool active = false;
+  bool cancelled = false;
+  Selection before;
+};
+
+ToolResponse ViewPortMouseDown(DocumentModel& model, EditorState& editor, SelectionDrag& drag, const ViewGeometry& view,
                                const PointerInput& input);
-ToolResponse ViewPortMouseMove(EditorState& editor, const ViewGeometry& view, const PointerInput& input);
+ToolResponse ViewPortMouseMove(EditorState& editor, SelectionDrag& drag, const ViewGeometry& view,
+                               const PointerInput& input);
+// The button's release ends a selection drag.
+ToolResponse ViewPortMouseUp(SelectionDrag& drag);
+// Escape in the map view: during a selection drag it ends the drag and brings
+// back the selection from before the press; otherwise it does nothing and
+// returns an empty response.
+ToolResponse CancelSelectionDrag(EditorState& editor, SelectionDrag& drag);
 
 }  // namespace tessmoor

@@ -1,6 +1,7 @@
 #include "editor/features/MapCheckFeature.h"
 
 #include "editor/EditorMapCheckForm.h"
+#include "editor/ToolWindowKeys.h"
 #include "editor/commands/CommandRegistry.h"
 
 namespace tessmoor {
@@ -8,6 +9,7 @@ namespace tessmoor {
 MapCheckFeature::MapCheckFeature(const FeatureContext& context) : context_(context) {
   FrmMapCheck = new TFrmMapCheck(
       context.session.Map(), [this](GridPoint cell) { context_.view.ShowCell(cell); }, context.window);
+  KeepMnemonicsInside(FrmMapCheck);
   context.registry.Add({"EditCheckMap", "Karte &prüfen", "&Bearbeiten", {QKeySequence(Qt::Key_F8)}}, [this] {
     FrmMapCheck->CheckDocument();
     FrmMapCheck->show();
@@ -23,7 +25,9 @@ MapCheckFeature::~MapCheckFeature() {
 }
 
 void MapCheckFeature::DocumentChanged(const DocumentChange& change) {
-  if (change.Has(DocumentChangeFlag::CellsChanged | DocumentChangeFlag::TexturesChanged | DocumentChangeFlag::StartPositionChanged)) FrmMapCheck->MapChanged();
+  if (change.Has(DocumentChangeFlag::CellsChanged | DocumentChangeFlag::TexturesChanged |
+                 DocumentChangeFlag::StartPositionChanged))
+    FrmMapCheck->MapChanged();
 }
 
 }  // namespace tessmoor

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "edit/CellBlocks.h"
 #include "graphics/GraphicsError.h"
 #include "view/EditingTools.h"
@@ -52,16 +54,18 @@ class EditingToolsTest : public ::testing::Test {
     input.y = 72 * slot + 30;
     return input;
   }
-  void Press(const PointerInput& input) { host.Record(ViewPortMouseDown(edit.model, edit.editor, LargeView, input)); }
+  void Press(const PointerInput& input) {
+    host.Record(ViewPortMouseDown(edit.model, edit.editor, drag, LargeView, input));
+  }
   void DragTo(PointerInput input) {
     input.leftHeld = true;
-    host.Record(ViewPortMouseMove(edit.editor, LargeView, input));
+    host.Record(ViewPortMouseMove(edit.editor, drag, LargeView, input));
   }
   void MoveTo(int x, int y) {
     PointerInput input;
     input.x = x;
     input.y = y;
-    host.Record(ViewPortMouseMove(edit.editor, LargeView, input));
+    host.Record(ViewPortMouseMove(edit.editor, drag, LargeView, input));
   }
   void ExpectSelection(int x1, int y1, int x2, int y2) const {
     const Selection& s = edit.editor.selection;
@@ -73,6 +77,7 @@ class EditingToolsTest : public ::testing::Test {
 
   LargeSurface surface;
   ModelEditing edit;
+  SelectionDrag drag;
   WindowState host{edit.model, edit.editor, LargeView};
 };
 
@@ -135,6 +140,82 @@ TEST_F(EditingToolsTest, DragFromTheEmptyPaletteStripMovesOnlyTheSelectionsEnd) 
   EXPECT_TRUE(host.ShowsCurrentPicture());
   DragTo(OnCell(6, 4));
   ExpectSelection(3, 3, 6, 4);
+}
+
+TEST_F(EditingToolsTest, EscapeDuringADragGivesBackTheSelectionFromBeforeThePress) {
+  PointerInput strip;  // the empty palette strip below the last slot
+  strip.x = 35;
+  strip.y = 300;
+  const struct {
+    const char* drag;
+    PointerInput press;
+  } rows[] = {{"from a cell", OnCell(7, 7)},
+              {"from the empty strip", strip},
+              {"picking up", OnCell(8, 2, MouseButton::Left, true)}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.drag);
+    Press(OnCell(2, 2));
+    DragTo(OnCell(4, 5));
+    host.Record(ViewPortMouseUp(drag));
+    Press(row.press);
+    DragTo(OnCell(9, 8));
+    host.Record(CancelSelectionDrag(edit.editor, drag));
+    ExpectSelection(2, 2, 4, 5);
+    EXPECT_TRUE(host.ShowsCurrentPicture());
+    EXPECT_EQ(host.label, "9: 8   3 × 4 Zellen, 384 × 512 Einheiten (9,6 m × 12,8 m)");
+    // The button is still down, but the drag is over.
+    DragTo(OnCell(10, 10));
+    ExpectSelection(2, 2, 4, 5);
+    host.Record(ViewPortMouseUp(drag));
+  }
+}
+
+TEST_F(EditingToolsTest, EscapeOutsideASelectionDragChangesNothing) {
+  const struct {
+    const char* after;
+    std::function<void()> steps;
+  } rows[] = {
+      {"a release",
+       [&] {
+         Press(OnCell(3, 3));
+         DragTo(OnCell(5, 4));
+         host.Record(ViewPortMouseUp(drag));
+       }},
+      {"a move without the button",
+       [&] {
+         Press(OnCell(3, 3));
+         DragTo(OnCell(5, 4));
+         MoveTo(10, 10);
+       }},
+      {"a right click",
+       [&] {
+         Press(OnCell(5, 4, MouseButton::Right));
+         DragTo(OnCell(6, 6));
+       }},
+      {"a click on a slot",
+       [&] {
+         Press(OnSlot(1, MouseButton::Left));
+         DragTo(OnCell(6, 6));
+       }},
+      {"a second Escape",
+       [&] {
+         Press(OnCell(3, 3));
+         DragTo(OnCell(5, 4));
+         CancelSelectionDrag(edit.editor, drag);
+       }},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.after);
+    SetToolMode(edit.editor, ToolMode::Select);
+    edit.editor.selection = {3, 3, 5, 4};
+    host.Redraw();
+    row.steps();
+    const Selection before = edit.editor.selection;
+    const ToolResponse response = CancelSelectionDrag(edit.editor, drag);
+    EXPECT_FALSE(response.redraw);
+    EXPECT_FALSE(response.positionLabel);
+    ExpectSelection(before.x1, before.y1, before.x2, before.y2);
+  }
 }
 
 TEST_F(EditingToolsTest, MovingInPaintModeWithTheButtonHeldChangesNothing) {
