@@ -109,7 +109,7 @@ def restart_with_stamp_panel(run):
     run.editor.quit()
     run.editor.start()
     run.designer.painting = False
-    open_map(run.editor, run.report, run.sample, "again, after a restart with the stamp panel open")
+    open_map(run.editor, run.report, run.sample, run.out, "again, after a restart with the stamp panel open")
 
 
 PARTS = [
@@ -118,6 +118,7 @@ PARTS = [
     Part("fill: a dragged selection, Insert", ["select 4 6 6 7", "fill"]),
     Part("copy (Ctrl+C) and paste with Shift+Delete", ["select 2 2 3 3", "copy", "select 3 5 3 5", "paste"]),
     Part("Ctrl+E, Bodenhöhe 32, Enter", ["select 3 5 4 6", "floor 32"]),
+    # A restart empties the palette, so the wall is picked up again.
     Part("with the stamp panel open: paint a cell, Ctrl+Z", ["slot 1", "pick 3 2", "paint 1 5", "undo"],
          before=restart_with_stamp_panel, after=lambda run: toggle_stamp_panel(run.editor)),
 ]
@@ -134,42 +135,44 @@ class Run:
         before = self.editor.capture()
         for line in part.plan:
             self.designer.do(line)
-        keep_screen(self.editor, self.editor.settle(before), os.path.join(self.out, f"part-{number}.png"))
+        shown = self.editor.window_picture(self.editor.settle(before))
         if part.after:
             part.after(self)
         saved = save(self.editor, self.sample, os.path.join(self.out, f"part-{number}-editor.tmm"))
-        check_file(self.report, part.name, saved, self.core.part(part.plan, saved))
+        check_file(self.report, part.name, saved, self.core.part(part.plan, saved),
+                   (shown, os.path.join(self.out, f"part-{number}.png")))
 
 
 def run(editor, report, sample, out, expected_program, bin_dir):
     core = Core(expected_program, bin_dir, os.path.join(out, "original.tmm"), out)
     shutil.copyfile(sample, core.original)
-    open_map(editor, report, sample)
+    open_map(editor, report, sample, out)
     session = Run(editor, report, sample, out, core)
     for number, part in enumerate(PARTS, 1):
         session.part(number, part)
     zoom(editor, report, out)
-    preview_3d(editor, report)
+    preview_3d(editor, report, out)
+    shown = editor.window_picture(editor.settle())
     saved = save(editor, sample, os.path.join(out, "session-editor.tmm"))
-    check_file(report, "the last save (Ctrl+S) equals the whole session through the core", saved, core.session())
+    check_file(report, "the last save (Ctrl+S) equals the whole session through the core", saved, core.session(),
+               (shown, os.path.join(out, "session.png")))
 
 
-def keep_screen(editor, whole, path):
-    if os.environ.get("TM_E2E_KEEP"):
-        screen.save_png(editor.window_picture(whole), path)
-
-
-def open_map(editor, report, path, when=""):
+def open_map(editor, report, path, out, when=""):
     editor.key("F3")
     dialog = wait_for_window(editor, "Öffnen")
     editor.type_text(path)
     editor.key("Return")
-    wait_for(lambda: dialog not in editor.visible_windows("Öffnen"), "the open dialog to close", timeout=WINDOW_TIMEOUT)
-    editor.settle()
+    wait_for(lambda: dialog not in editor.visible_windows("Öffnen"), "the open dialog to close",
+             timeout=WINDOW_TIMEOUT)
+    whole = editor.settle()
     title = editor.title()
+    opened = title.endswith(os.path.basename(path))
+    shot = os.path.join(out, "open.png")
+    if not opened:
+        screen.save_png(whole, shot)
     what = f"open the sample map {when} (F3, its path, Enter)" if when else "open the sample map (F3, its path, Enter)"
-    report.check(what,
-                 title.endswith(os.path.basename(path)), f"title '{title}'")
+    report.check(what, opened, f"the title reads '{title}'; see {shot}")
 
 
 def save(editor, path, keep):
@@ -191,7 +194,7 @@ def zoom(editor, report, out):
                             os.path.join(out, key.replace("+", "-")))
 
 
-def preview_3d(editor, report):
+def preview_3d(editor, report, out):
     editor.key("F5")
     window = wait_for_window(editor, "3D-Ansicht")
     report.check("F5 opens the 3D view", True)
@@ -201,7 +204,9 @@ def preview_3d(editor, report):
         wait_for(lambda: window not in editor.visible_windows("3D-Ansicht"), "the 3D view to close", timeout=5.0)
         report.check("F5 in the 3D view closes it", True)
     except RuntimeError:
-        report.check("F5 in the 3D view closes it", False, "the 3D view is still open")
+        path = os.path.join(out, "3d-view-open.png")
+        screen.save_png(editor.capture(), path)
+        report.check("F5 in the 3D view closes it", False, f"the 3D view is still open; see {path}")
         editor.key("alt+F4")  # the window manager closes it
         wait_for(lambda: window not in editor.visible_windows("3D-Ansicht"), "the 3D view to close",
                  timeout=WINDOW_TIMEOUT)
@@ -235,10 +240,14 @@ class Core:
         return expected
 
 
-def check_file(report, name, saved, expected):
+def check_file(report, name, saved, expected, screenshot):
+    """Compares the two maps; the window as it was before the save is kept when they differ."""
     with open(saved, "rb") as file:
-        shown = file.read()
+        written = file.read()
     with open(expected, "rb") as file:
         wanted = file.read()
-    report.check(name, shown == wanted, map_bytes.describe_difference(shown, wanted) +
-                 f"; saved {saved}, through the core {expected}")
+    picture, path = screenshot
+    if written != wanted or os.environ.get("TM_E2E_KEEP"):
+        screen.save_png(picture, path)
+    report.check(name, written == wanted, map_bytes.describe_difference(written, wanted) +
+                 f"; saved {saved}, through the core {expected}, the window {path}")

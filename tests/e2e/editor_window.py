@@ -13,6 +13,7 @@ from xsession import COMMAND_TIMEOUT, SCREEN_SIZE, end_with_parent, stop, wait_f
 
 TITLE = "Tessmoor Editor - "
 RED = (255, 0, 0)
+WHITE = (255, 255, 255)
 RED_BYTES = b"\x00\x00\xff"  # as a picture stores it: blue, green, red
 SETTLE_TIMEOUT = 5.0
 # An action that changes the screen shows it well within this time; one that
@@ -259,6 +260,8 @@ class Editor:
         width = 72
         while left + width < picture.width and picture.pixel(left + width, top) == frame:
             width += 1
+        if left + width < picture.width and picture.pixel(left + width, top) == WHITE:
+            width += 1  # the right edge's outer line takes the top line's last pixel
         if (slot_top - top - 2) % 72 or picture.pixel(left + 66, slot_top + 63) != RED or height < 200 or width < 200:
             raise RuntimeError("the map view is not where its palette slot says (%d, %d)" % (left, top))
         return ViewLayout(wx + left, wy + top, width, height)

@@ -90,4 +90,5 @@ def save_png(picture, path):
 
     header = struct.pack(">IIBBBBB", picture.width, picture.height, 8, 2, 0, 0, 0)
     with open(path, "wb") as file:
-        file.write(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(raw, 6)) + chunk(b"IEND", b""))
+        file.write(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(raw, 6)))
+        file.write(chunk(b"IEND", b""))

@@ -52,8 +52,8 @@ class XSession:
             return fixed
         read_end, write_end = os.pipe()
         self.processes.append(
-            subprocess.Popen(arguments + ["-displayfd", str(write_end)], pass_fds=[write_end], stderr=subprocess.DEVNULL,
-                             preexec_fn=end_with_parent)
+            subprocess.Popen(arguments + ["-displayfd", str(write_end)], pass_fds=[write_end],
+                             stderr=subprocess.DEVNULL, preexec_fn=end_with_parent)
         )
         os.close(write_end)
         with os.fdopen(read_end) as pipe:
