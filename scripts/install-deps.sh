@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev libqt6opengl6-dev libgl-dev libgl1-mesa-dri libgtest-dev libgmock-dev libbenchmark-dev
   libsdl2-image-dev xvfb xauth libtinygltf-dev libstb-dev qt6-translations-l10n
   desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl
+  openbox xdotool x11-apps x11-utils python3
 )
 # The glTF test runs the Khronos validator, an npm package, with node. A node
 # from elsewhere that brings its own npm is kept.

@@ -1,0 +1,80 @@
+#!/usr/bin/env python3
+"""Runs one end-to-end suite against the built editor under a private X server.
+
+  run_e2e.py screen-truth   --bin BUILD/bin --out DIR
+  run_e2e.py designer       --bin BUILD/bin --out DIR --expected-map PROGRAM
+
+TM_E2E_SEED and TM_E2E_STEPS override the screen-truth stream's seed and length;
+TM_E2E_DISPLAY (e.g. ":12") uses that display instead of a free one; TM_E2E_KEEP=1
+keeps every step's screenshot, not only those of failures.
+"""
+
+import argparse
+import os
+import shutil
+import sys
+import tempfile
+
+sys.dont_write_bytecode = True  # the source tree stays as checked out
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
+import designer_session  # noqa: E402
+import screen  # noqa: E402
+import screen_truth  # noqa: E402
+from editor_window import Editor  # noqa: E402
+from report import Report, abort  # noqa: E402
+from xsession import XSession  # noqa: E402
+
+DEFAULT_SEED = 2718
+DEFAULT_STEPS = 64
+
+
+def keep_screen(session, path):
+    try:
+        screen.save_png(screen.capture(session.display), path)
+        print(f"      the screen when the run stopped: {path}", flush=True)
+    except Exception:
+        pass  # the run's own error says more than a missing screenshot
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("suite", choices=["screen-truth", "designer"])
+    parser.add_argument("--bin", required=True, help="the build's bin folder with TMEdit, GFX/, TMEGfx/, Maps/")
+    parser.add_argument("--out", required=True, help="where screenshots and saved maps are kept")
+    parser.add_argument("--expected-map", help="the program that applies the designer's steps through the core")
+    options = parser.parse_args()
+
+    out = os.path.join(os.path.abspath(options.out), options.suite)
+    shutil.rmtree(out, ignore_errors=True)
+    os.makedirs(out)
+    report = Report(options.suite)
+    with tempfile.TemporaryDirectory(prefix="tm-e2e-") as work:
+        home = os.path.join(work, "home")
+        os.makedirs(home)
+        sample = os.path.join(work, "Sample.tmm")
+        shutil.copyfile(os.path.join(options.bin, "Maps", "Sample.tmm"), sample)
+        try:
+            with XSession(home) as session:
+                editor = Editor(session, os.path.abspath(options.bin), work)
+                try:
+                    if options.suite == "screen-truth":
+                        seed = int(os.environ.get("TM_E2E_SEED", DEFAULT_SEED))
+                        steps = int(os.environ.get("TM_E2E_STEPS", DEFAULT_STEPS))
+                        editor.start(sample)
+                        screen_truth.run(editor, report, seed, steps, out)
+                    else:
+                        editor.start()
+                        designer_session.run(editor, report, sample, out, options.expected_map, options.bin)
+                except Exception:
+                    keep_screen(session, os.path.join(out, "when-it-stopped.png"))
+                    raise
+                finally:
+                    editor.stop()
+        except Exception as error:  # a broken run still prints its count
+            abort(report, error)
+    return report.close()
+
+
+if __name__ == "__main__":
+    sys.exit(main())
