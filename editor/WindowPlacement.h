@@ -7,10 +7,11 @@
 
 namespace tessmoor {
 
-// The frame rectangle of size `frame` beside `owner` (both with their window
-// frames) on `screen`: to its right, else to its left where it fits, else at the
-// side with more room, pushed onto the screen but never above `ownerBarsBottom`,
-// the owner's last row of menu and tool bar.
+// The frame rectangle for a window of size `frame` beside `owner` (both with
+// their window frames) on `screen`: to its right, else to its left where it
+// fits, else narrower (down to half its width) at the side with more room. With
+// less room than that it keeps its size at that side of the screen, over the
+// owner but never above `ownerBarsBottom`, the owner's last row of menu and tool bar.
 QRect PlaceBeside(const QRect& owner, int ownerBarsBottom, const QSize& frame, const QRect& screen);
 
 }  // namespace tessmoor
