@@ -275,6 +275,28 @@ TEST_F(QtDialogLayerTest, ErrorBoxIsCriticalWithOneOkButton) {
   EXPECT_EQ(buttons, 1);
 }
 
+TEST_F(QtDialogLayerTest, InformationBoxHasItsTitleTextAndOneOkButton) {
+  QString title, text;
+  QMessageBox::Icon icon = QMessageBox::NoIcon;
+  int buttons = 0;
+  WhenModalShown([&](QWidget& modal) {
+    auto* box = qobject_cast<QMessageBox*>(&modal);
+    ASSERT_NE(box, nullptr);
+    title = box->windowTitle();
+    text = box->text();
+    icon = box->icon();
+    buttons = static_cast<int>(box->buttons().size());
+    QTest::keyClick(box, Qt::Key_Return);
+  });
+  dialogs.ShowInformation("Tasten der 3D-Ansicht",
+                          "Pos1: zur\xC3\xBC"
+                          "ck zum Start");
+  EXPECT_EQ(title, QStringLiteral("Tasten der 3D-Ansicht"));
+  EXPECT_EQ(text, QStringLiteral("Pos1: zurück zum Start"));
+  EXPECT_EQ(icon, QMessageBox::Information);
+  EXPECT_EQ(buttons, 1);
+}
+
 struct FileDialogSeen {
   QString title;
   QStringList filters;
