@@ -19,6 +19,8 @@ class DialogLayer {
   virtual ~DialogLayer() = default;
   // An error box with one OK button.
   virtual void ShowError(const std::string& message) = 0;
+  // A box of information with one OK button, over the active window.
+  virtual void ShowInformation(const std::string& title, const std::string& message) = 0;
   // "Die letzten Änderungen ..." with Yes / No / Cancel; closing the box is Cancel.
   virtual SaveChangesAnswer AskSaveChanges() = 0;
   // The open dialog ("Öffnen"), starting in `startDirectory`; nothing when cancelled.
@@ -26,10 +28,13 @@ class DialogLayer {
   // The save dialog ("Speichern unter"), asking before it overwrites.
   virtual std::optional<std::string> ChooseMapToSave(const std::string& startDirectory) = 0;
   // The export dialog ("Exportieren") offering glTF 2.0 (*.glb) and Wavefront OBJ
-  // (*.obj), asking before it overwrites; nothing when cancelled.
-  virtual std::optional<std::string> ChooseExportFile(const std::string& startDirectory) = 0;
-  // The picture dialog of the texture editor; empty when cancelled.
-  virtual std::vector<std::string> ChoosePictures(const std::string& startDirectory) = 0;
+  // (*.obj), opening on `proposedPath` (its folder, its name), asking before it
+  // overwrites; nothing when cancelled.
+  virtual std::optional<std::string> ChooseExportFile(const std::string& proposedPath) = 0;
+  // The picture dialog of the texture editor, with `sideBarFolders` among the
+  // places in its side bar; empty when cancelled.
+  virtual std::vector<std::string> ChoosePictures(const std::string& startDirectory,
+                                                  const std::vector<std::string>& sideBarFolders) = 0;
   // The "Neu" dialog; nothing when cancelled.
   virtual std::optional<NewMapKind> ChooseNewMapKind() = 0;
   // "Der Editor wurde nicht ordnungsgemäß beendet. ..." about `fileName` (no

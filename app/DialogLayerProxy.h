@@ -17,6 +17,9 @@ class DialogLayerProxy : public DialogLayer {
   void ShowError(const std::string& message) override {
     if (target) target->ShowError(message);
   }
+  void ShowInformation(const std::string& title, const std::string& message) override {
+    if (target) target->ShowInformation(title, message);
+  }
   SaveChangesAnswer AskSaveChanges() override { return target ? target->AskSaveChanges() : SaveChangesAnswer::Cancel; }
   std::optional<std::string> ChooseMapToOpen(const std::string& startDirectory) override {
     return target ? target->ChooseMapToOpen(startDirectory) : std::nullopt;
@@ -24,11 +27,12 @@ class DialogLayerProxy : public DialogLayer {
   std::optional<std::string> ChooseMapToSave(const std::string& startDirectory) override {
     return target ? target->ChooseMapToSave(startDirectory) : std::nullopt;
   }
-  std::optional<std::string> ChooseExportFile(const std::string& startDirectory) override {
-    return target ? target->ChooseExportFile(startDirectory) : std::nullopt;
+  std::optional<std::string> ChooseExportFile(const std::string& proposedPath) override {
+    return target ? target->ChooseExportFile(proposedPath) : std::nullopt;
   }
-  std::vector<std::string> ChoosePictures(const std::string& startDirectory) override {
-    return target ? target->ChoosePictures(startDirectory) : std::vector<std::string>();
+  std::vector<std::string> ChoosePictures(const std::string& startDirectory,
+                                          const std::vector<std::string>& sideBarFolders) override {
+    return target ? target->ChoosePictures(startDirectory, sideBarFolders) : std::vector<std::string>();
   }
   std::optional<NewMapKind> ChooseNewMapKind() override { return target ? target->ChooseNewMapKind() : std::nullopt; }
   RecoveryAnswer AskRecover(const std::string& fileName) override {

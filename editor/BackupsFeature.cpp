@@ -10,18 +10,16 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QPushButton>
-#include <QStatusBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
 #include "document/MapFile.h"
+#include "editor/StatusMessage.h"
 #include "editor/UserSettings.h"
 
 namespace tessmoor {
 
 namespace {
-
-constexpr int StatusMessageMilliseconds = 15000;
 
 QString ShownTime(const MapBackup& backup) {
   const QDateTime time = QDateTime::fromString(QString::fromStdString(backup.stamp), "yyyy-MM-dd_HH-mm-ss");
@@ -132,18 +130,7 @@ bool BackupsFeature::OpenBackup(const std::string& backupPath) {
 }
 
 void BackupsFeature::ShowFailure(const std::string& message) {
-  // The window has a status bar only while it has something to say, so its
-  // picture stays as it was when every backup succeeds.
-  QStatusBar* bar = window_.statusBar();
-  if (bar->property("tmHidesWhenEmpty").isNull()) {
-    bar->setObjectName("StatusBar");
-    bar->setProperty("tmHidesWhenEmpty", true);
-    connect(bar, &QStatusBar::messageChanged, bar, [bar](const QString& text) {
-      if (text.isEmpty()) bar->hide();
-    });
-  }
-  bar->show();
-  bar->showMessage(QString::fromStdString(message), StatusMessageMilliseconds);
+  ShowStatusMessage(window_, QString::fromStdString(message));
 }
 
 }  // namespace tessmoor

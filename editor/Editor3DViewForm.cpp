@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "editor/PreviewView.h"
+#include "editor/UserSettings.h"
 #include "preview/AnimationClock.h"
 
 namespace tessmoor {
@@ -17,6 +18,7 @@ namespace tessmoor {
 namespace {
 
 const char* const RateSetting = "3DAnsicht/Bilder pro Sekunde";
+const char* const PlaceSetting = "3DAnsicht/Fenster";
 
 int RememberedRate() {
   const int rate = QSettings().value(RateSetting, DefaultAnimationRate).toInt();
@@ -52,6 +54,20 @@ TFrm3DView::TFrm3DView(const MapDocument& document, const EditorState& editor, Q
   SetAnimationRate(rate_);
 }
 
+TFrm3DView::~TFrm3DView() {
+  // The program ends with the window open: it opens there next time.
+  if (isVisible()) StorePlace();
+}
+
+void TFrm3DView::RestorePlace(const QRect& firstPlace) {
+  if (restoreGeometry(ProgramSettings().value(PlaceSetting).toByteArray())) return;
+  const QSize frame = frameGeometry().size() - geometry().size();
+  resize(firstPlace.size() - frame);
+  move(firstPlace.topLeft());
+}
+
+void TFrm3DView::StorePlace() { ProgramSettings().setValue(PlaceSetting, saveGeometry()); }
+
 void TFrm3DView::DocumentChanged() {
   // A hidden window has nothing to show; its model catches up when it opens.
   view_->DocumentChanged();
@@ -84,6 +100,7 @@ void TFrm3DView::showEvent(QShowEvent* event) {
 
 void TFrm3DView::hideEvent(QHideEvent* event) {
   QWidget::hideEvent(event);
+  if (!event->spontaneous()) StorePlace();
   animationTimer_->stop();
   emit visibilityChanged(false);
 }
@@ -93,8 +110,15 @@ void TFrm3DView::SetAnimationActions(const QList<QAction*>& actions) {
   addActions(actions);
 }
 
+void TFrm3DView::SetWindowActions(const QList<QAction*>& actions) {
+  windowActions_ = actions;
+  addActions(actions);
+}
+
 void TFrm3DView::contextMenuEvent(QContextMenuEvent* event) {
   QMenu menu(this);
+  menu.addActions(windowActions_);
+  if (!windowActions_.isEmpty()) menu.addSeparator();
   QMenu* speed = menu.addMenu("&Animation");
   if (!rateActions_.isEmpty()) {
     for (QAction* item : rateActions_) {

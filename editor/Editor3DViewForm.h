@@ -1,8 +1,8 @@
 #pragma once
 // The window "3D-Ansicht": the compiled model of the current document, walked
 // through with the camera, beside the map view. A separate top-level window, so
-// it can go on a second screen. Its context menu sets the animation speed,
-// which is remembered between runs.
+// it can go on a second screen, which remembers where it was. Its context menu
+// sets the animation speed, which is remembered between runs.
 
 #include <QWidget>
 
@@ -21,6 +21,10 @@ class TFrm3DView : public QWidget {
 
  public:
   TFrm3DView(const MapDocument& document, const EditorState& editor, QWidget* owner);
+  ~TFrm3DView() override;
+
+  // Puts the window where it was last time, or (the first time) its frame at `firstPlace`.
+  void RestorePlace(const QRect& firstPlace);
 
   // The document changed (cells, textures, start position or all of it). Cheap:
   // the rebuild waits for the next frame and happens once however often this is called.
@@ -34,6 +38,9 @@ class TFrm3DView : public QWidget {
   // The context menu offers these (checkable, the rate as their data) in place
   // of its own items; their keys work inside this window.
   void SetAnimationActions(const QList<QAction*>& actions);
+  // The window's own commands (its keys, closing): first in the context menu, and
+  // their keys work inside this window.
+  void SetWindowActions(const QList<QAction*>& actions);
 
  signals:
   // A double click met a face of cell (x, y).
@@ -48,12 +55,14 @@ class TFrm3DView : public QWidget {
 
  private:
   void ShowCapacityMessage();
+  void StorePlace();
 
   PreviewView* view_;
   QLabel* LblCapacity;
   QTimer* animationTimer_;
   int rate_;
   QList<QAction*> rateActions_;
+  QList<QAction*> windowActions_;
 };
 
 }  // namespace tessmoor

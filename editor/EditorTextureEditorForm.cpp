@@ -1,7 +1,6 @@
 #include "editor/EditorTextureEditorForm.h"
 
 #include <QButtonGroup>
-#include <QFile>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -19,12 +18,11 @@
 #include <utility>
 
 #include "document/PascalString.h"
-#include "document/PictureFolders.h"
 #include "document/Windows1252.h"
 #include "edit/TextureCommands.h"
+#include "editor/PictureDialogPlaces.h"
 #include "editor/TextureEditorWidgets.h"
 #include "editor/TextureUsageLabel.h"
-#include "editor/UserSettings.h"
 
 namespace tessmoor {
 
@@ -266,12 +264,10 @@ void TFrmTextureEditor::SpdAddFileClick() {
     dialogs_.ShowError(TooManyFramesMessage);
     return;
   }
-  // Pictures of the user's own belong in the user's folder, searched first.
-  std::string start = editor_.programDirectory + "GFX/";
-  if (!tessmoor::UserPictureFolders().empty())
-    start = QFile::encodeName(tessmoor::CreateUserPictureFolder()).toStdString();
-  const std::vector<std::string> chosen = dialogs_.ChoosePictures(start);
+  const PictureDialogPlaces places = PicturePlaces(editor_.programDirectory);
+  const std::vector<std::string> chosen = dialogs_.ChoosePictures(places.start, places.sideBar);
   if (chosen.empty()) return;
+  RememberPictureFolder(chosen.front());
   const AddFramesResult result = AddFrames(model_, editor_.programDirectory, texture, chosen);
   for (int f = entry.frameCount - result.added; f < entry.frameCount; ++f) {
     AppendFileLine(entry.frames[static_cast<size_t>(f)]);

@@ -80,10 +80,12 @@ TMapViewPanel::TMapViewPanel(EditorSession& session, QWidget* parent) : QWidget(
   ScrVertical = MakeScrollBar(this, "ScrVertical", Qt::Vertical);
   connect(ScrHorizontal, &QScrollBar::valueChanged, this, [this](int position) {
     session_.Editor().viewOrigin.x = position;
+    wantedOrigin_.x = appliedOrigin_.x = position;
     RedrawMapView();
   });
   connect(ScrVertical, &QScrollBar::valueChanged, this, [this](int position) {
     session_.Editor().viewOrigin.y = position;
+    wantedOrigin_.y = appliedOrigin_.y = position;
     RedrawMapView();
   });
   BuildToolBar();
@@ -216,6 +218,7 @@ void TMapViewPanel::ZoomTo(int level, QPoint anchor) {
   ApplyScrollRanges();
   editor.viewOrigin.x = ZoomedOrigin(origin.x, anchor.x() - MapAreaLeft, from, zoomLevel, ScrHorizontal->maximum());
   editor.viewOrigin.y = ZoomedOrigin(origin.y, anchor.y() - MapAreaTop, from, zoomLevel, ScrVertical->maximum());
+  wantedOrigin_ = appliedOrigin_ = editor.viewOrigin;
   // The label names the pointer's cell again on its next move.
   editor.hoverCell = {-1, -1};
   RedrawMapView();
@@ -244,8 +247,11 @@ void TMapViewPanel::ApplyScrollRanges() {
   ScrHorizontal->setPageStep(std::max(0, bars.horizontalPageStep));
   ScrVertical->setPageStep(std::max(0, bars.verticalPageStep));
   // A smaller range must not leave the view beyond it; the bars follow on the next redraw.
-  editor.viewOrigin.x = std::clamp(editor.viewOrigin.x, 0, ScrHorizontal->maximum());
-  editor.viewOrigin.y = std::clamp(editor.viewOrigin.y, 0, ScrVertical->maximum());
+  // The origin asked for is kept, so a window that grows again goes back to it.
+  if (editor.viewOrigin != appliedOrigin_) wantedOrigin_ = editor.viewOrigin;
+  editor.viewOrigin.x = std::clamp(wantedOrigin_.x, 0, ScrHorizontal->maximum());
+  editor.viewOrigin.y = std::clamp(wantedOrigin_.y, 0, ScrVertical->maximum());
+  appliedOrigin_ = editor.viewOrigin;
 }
 
 void TMapViewPanel::RebuildScaledPictures() {

@@ -74,6 +74,11 @@ class TMapViewPanel : public QWidget {
   ViewPortWidget* ViewPort;
   QScrollBar* ScrHorizontal;
   QScrollBar* ScrVertical;
+  // The origin last chosen by scrolling, zooming or a jump, which a window too
+  // large for it cuts back only for as long as it is that large.
+  GridPoint wantedOrigin_{0, 0};
+  // The origin the scroll ranges last left; any other means someone moved the view.
+  GridPoint appliedOrigin_{0, 0};
 };
 
 }  // namespace tessmoor

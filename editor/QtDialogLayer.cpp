@@ -1,9 +1,12 @@
 #include "editor/QtDialogLayer.h"
 
+#include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QString>
+#include <QUrl>
 #include <memory>
 
 #include "editor/EditorNewForm.h"
@@ -46,6 +49,14 @@ void QtDialogLayer::ShowError(const std::string& message) {
   box.exec();
 }
 
+void QtDialogLayer::ShowInformation(const std::string& title, const std::string& message) {
+  // Asked from a tool window (the 3D view), the box belongs over that window.
+  QWidget* over = QApplication::activeWindow() ? QApplication::activeWindow() : parent;
+  QMessageBox box(QMessageBox::Information, QString::fromStdString(title), QString::fromStdString(message),
+                  QMessageBox::Ok, over);
+  box.exec();
+}
+
 SaveChangesAnswer QtDialogLayer::AskSaveChanges() {
   QMessageBox box(QMessageBox::Warning, ApplicationTitle,
                   QStringLiteral("Die letzten Änderungen wurden noch nicht gespeichert. Jetzt sichern?"),
@@ -79,23 +90,34 @@ std::optional<std::string> QtDialogLayer::ChooseMapToSave(const std::string& sta
   return FirstPath(*dialog);
 }
 
-std::optional<std::string> QtDialogLayer::ChooseExportFile(const std::string& startDirectory) {
+std::optional<std::string> QtDialogLayer::ChooseExportFile(const std::string& proposedPath) {
   const QString gltf = QStringLiteral("glTF 2.0 (*.glb)");
-  auto dialog = MakeFileDialog(parent, QStringLiteral("Exportieren"), startDirectory,
+  const QFileInfo proposed(QString::fromStdString(proposedPath));
+  auto dialog = MakeFileDialog(parent, QStringLiteral("Exportieren"), proposed.path().toStdString(),
                                gltf + QStringLiteral(";;Wavefront OBJ (*.obj)"), QStringLiteral("glb"));
   dialog->setAcceptMode(QFileDialog::AcceptSave);
   dialog->setFileMode(QFileDialog::AnyFile);
-  // A name typed without extension gets the one of the chosen format.
+  dialog->selectFile(proposed.fileName());
+  // A name typed without extension gets the one of the chosen format, and the
+  // proposed name follows the format.
   QFileDialog* raw = dialog.get();
-  QObject::connect(raw, &QFileDialog::filterSelected, raw, [raw, gltf](const QString& filter) {
-    raw->setDefaultSuffix(filter == gltf ? QStringLiteral("glb") : QStringLiteral("obj"));
+  QObject::connect(raw, &QFileDialog::filterSelected, raw, [raw, gltf, proposed](const QString& filter) {
+    const QString suffix = filter == gltf ? QStringLiteral("glb") : QStringLiteral("obj");
+    raw->setDefaultSuffix(suffix);
+    const QStringList typed = raw->selectedFiles();
+    if (typed.size() == 1 && QFileInfo(typed.front()).completeBaseName() == proposed.completeBaseName())
+      raw->selectFile(proposed.completeBaseName() + '.' + suffix);
   });
   return FirstPath(*dialog);
 }
 
-std::vector<std::string> QtDialogLayer::ChoosePictures(const std::string& startDirectory) {
+std::vector<std::string> QtDialogLayer::ChoosePictures(const std::string& startDirectory,
+                                                       const std::vector<std::string>& sideBarFolders) {
   auto dialog = MakeFileDialog(parent, QStringLiteral("Datei(en) der Textur hinzufügen"), startDirectory,
                                QStringLiteral("PCX-Dateien (*.pcx);;Alle Dateien (*)"), QStringLiteral("pcx"));
+  QList<QUrl> places = dialog->sidebarUrls();
+  for (const std::string& folder : sideBarFolders) places << QUrl::fromLocalFile(QString::fromStdString(folder));
+  dialog->setSidebarUrls(places);
   dialog->setAcceptMode(QFileDialog::AcceptOpen);
   dialog->setFileMode(QFileDialog::ExistingFiles);
   return RunFileDialog(*dialog);

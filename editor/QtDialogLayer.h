@@ -15,11 +15,13 @@ class QtDialogLayer : public DialogLayer {
   QtDialogLayer(QWidget* parent, TFrmNew& newForm);
 
   void ShowError(const std::string& message) override;
+  void ShowInformation(const std::string& title, const std::string& message) override;
   SaveChangesAnswer AskSaveChanges() override;
   std::optional<std::string> ChooseMapToOpen(const std::string& startDirectory) override;
   std::optional<std::string> ChooseMapToSave(const std::string& startDirectory) override;
-  std::optional<std::string> ChooseExportFile(const std::string& startDirectory) override;
-  std::vector<std::string> ChoosePictures(const std::string& startDirectory) override;
+  std::optional<std::string> ChooseExportFile(const std::string& proposedPath) override;
+  std::vector<std::string> ChoosePictures(const std::string& startDirectory,
+                                          const std::vector<std::string>& sideBarFolders) override;
   std::optional<NewMapKind> ChooseNewMapKind() override;
   RecoveryAnswer AskRecover(const std::string& fileName) override;
   bool AskRestartTestRun() override;

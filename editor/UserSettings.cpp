@@ -17,13 +17,7 @@ namespace {
 
 const char* const PictureFoldersKey = "Bilder/Ordner";
 const char* const BackupsKey = "Sicherungen/Anzahl";
-
-// As the main window's settings: the application name alone names the file.
-QSettings ProgramSettingsFile() {
-  const QString organization = QCoreApplication::organizationName();
-  return QSettings(organization.isEmpty() ? QCoreApplication::applicationName() : organization,
-                   QCoreApplication::applicationName());
-}
+const char* const LastPictureFolderKey = "Bilder/Zuletzt";
 
 QString DataFolder(const char* name) {
   const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
@@ -31,6 +25,13 @@ QString DataFolder(const char* name) {
 }
 
 }  // namespace
+
+QSettings ProgramSettings() {
+  // As the main window's settings: the application name alone names the file.
+  const QString organization = QCoreApplication::organizationName();
+  return QSettings(organization.isEmpty() ? QCoreApplication::applicationName() : organization,
+                   QCoreApplication::applicationName());
+}
 
 QString UserPictureFolder() { return DataFolder("GFX"); }
 
@@ -40,17 +41,21 @@ QString CreateUserPictureFolder() {
   return folder;
 }
 
-QStringList ExtraPictureFolders() { return ProgramSettingsFile().value(PictureFoldersKey).toStringList(); }
+QStringList ExtraPictureFolders() { return ProgramSettings().value(PictureFoldersKey).toStringList(); }
 
-void SetExtraPictureFolders(const QStringList& folders) { ProgramSettingsFile().setValue(PictureFoldersKey, folders); }
+void SetExtraPictureFolders(const QStringList& folders) { ProgramSettings().setValue(PictureFoldersKey, folders); }
+
+QString LastPictureFolder() { return ProgramSettings().value(LastPictureFolderKey).toString(); }
+
+void SetLastPictureFolder(const QString& folder) { ProgramSettings().setValue(LastPictureFolderKey, folder); }
 
 int BackupsPerMap() {
   bool ok = false;
-  const int count = ProgramSettingsFile().value(BackupsKey, DefaultBackupsPerMap).toInt(&ok);
+  const int count = ProgramSettings().value(BackupsKey, DefaultBackupsPerMap).toInt(&ok);
   return ok ? std::clamp(count, 0, MaxBackupsPerMap) : DefaultBackupsPerMap;
 }
 
-void SetBackupsPerMap(int count) { ProgramSettingsFile().setValue(BackupsKey, count); }
+void SetBackupsPerMap(int count) { ProgramSettings().setValue(BackupsKey, count); }
 
 QString BackupFolder() { return DataFolder("backups"); }
 

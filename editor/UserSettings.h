@@ -2,6 +2,7 @@
 // What the user sets under Extras > Einstellungen, and the folders of the user's
 // own below AppDataLocation ($XDG_DATA_HOME/Tessmoor-Editor).
 
+#include <QSettings>
 #include <QString>
 #include <QStringList>
 
@@ -10,6 +11,9 @@ namespace tessmoor {
 inline constexpr int DefaultBackupsPerMap = 10;
 inline constexpr int MaxBackupsPerMap = 999;
 
+// The program's one settings file, where everything it remembers between runs goes.
+QSettings ProgramSettings();
+
 // The user's own picture folder, looked up before every other; with a trailing '/'.
 QString UserPictureFolder();
 // The same, created when it is not there yet (its first use).
@@ -17,6 +21,9 @@ QString CreateUserPictureFolder();
 // Further picture folders, in the order the user set; after the user's own.
 QStringList ExtraPictureFolders();
 void SetExtraPictureFolders(const QStringList& folders);
+// The folder the texture editor's picture dialog chose from last; empty before the first choice.
+QString LastPictureFolder();
+void SetLastPictureFolder(const QString& folder);
 // How many backups are kept per map; 0 makes none.
 int BackupsPerMap();
 void SetBackupsPerMap(int count);

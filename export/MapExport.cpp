@@ -23,6 +23,12 @@ bool EndsWith(const std::string& text, const std::string& end) {
   return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
 
+size_t TriangleCount(const ExportScene& scene) {
+  size_t triangles = 0;
+  for (const ExportPrimitive& primitive : scene.primitives) triangles += primitive.indices.size() / 3;
+  return triangles;
+}
+
 }  // namespace
 
 std::optional<ExportFormat> ExportFormatOf(const std::string& path) {
@@ -41,8 +47,10 @@ ExportResult MapExporter::Export(const MapDocument& document, const std::string&
   const ExportScene scene = BuildExportScene(document, builder_);
   const TexturePngs pictures = EncodeTexturePngs(document, scene, programDirectory);
   if (!pictures.Ok()) return ExportResult::Failed(pictures.error);
-  if (format == ExportFormat::Glb) return WriteGlb(document, scene, pictures, path, ops);
-  return WriteObj(scene, pictures, path, ops);
+  ExportResult result = format == ExportFormat::Glb ? WriteGlb(document, scene, pictures, path, ops)
+                                                    : WriteObj(scene, pictures, path, ops);
+  if (result.ok) result.triangles = TriangleCount(scene);
+  return result;
 }
 
 }  // namespace tessmoor

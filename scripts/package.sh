@@ -6,11 +6,16 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
-# CPack asks dpkg-shlibdeps for the dependencies.
-if ! dpkg-query -W -f='${Status}' dpkg-dev 2>/dev/null | grep -q "install ok installed"; then
+# CPack asks dpkg-shlibdeps for the dependencies of the files that `file` names
+# as programs; a minimal Debian has neither tool.
+missing=()
+for package in dpkg-dev file; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
+done
+if [ ${#missing[@]} -gt 0 ]; then
   sudo=""
   [ "$(id -u)" -ne 0 ] && sudo="sudo"
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends dpkg-dev
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 # Only what the package holds is built; the tests and benchmarks are not in it.
 # Debian's hardening flags, as a package built by dpkg-buildpackage would get them.

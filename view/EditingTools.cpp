@@ -11,6 +11,16 @@ namespace tessmoor {
 
 namespace {
 
+std::string PositionText(GridPoint cell) { return std::to_string(cell.x) + ": " + std::to_string(cell.y); }
+
+// A selection of more than one cell adds its size to the position.
+std::string PositionText(GridPoint cell, const Selection& selection) {
+  const CellRange range = SelectedCells(selection);
+  const int32_t width = range.x2 - range.x1 + 1, height = range.y2 - range.y1 + 1;
+  if (width * height <= 1) return PositionText(cell);
+  return PositionText(cell) + "   " + tessmoor::MeasurementText(width, height);
+}
+
 // A press on a palette slot makes it the paint source; the right button also
 // opens the properties window on it.
 ToolResponse PressPaletteSlot(DocumentModel& model, EditorState& editor, int32_t slot, const PointerInput& input) {
@@ -31,6 +41,8 @@ ToolResponse PressGridCell(DocumentModel& model, EditorState& editor, GridPoint 
     SetCell(model, hit, CurrentSlot(model.Map()).cell, PaintStepName);
   } else if (editor.toolMode == ToolMode::Select && (left || input.button == MouseButton::Right)) {
     editor.selection = {hit.x, hit.y, hit.x, hit.y};
+    // The label's size belongs to the selection, and this one is a single cell.
+    response.positionLabel = PositionText(hit, editor.selection);
     response.redraw = true;
     response.showProperties = !left;
   } else {
@@ -38,16 +50,6 @@ ToolResponse PressGridCell(DocumentModel& model, EditorState& editor, GridPoint 
   }
   response.bind = CellBinding::Grid(hit);
   return response;
-}
-
-std::string PositionText(GridPoint cell) { return std::to_string(cell.x) + ": " + std::to_string(cell.y); }
-
-// A selection of more than one cell adds its size to the position.
-std::string PositionText(GridPoint cell, const Selection& selection) {
-  const CellRange range = SelectedCells(selection);
-  const int32_t width = range.x2 - range.x1 + 1, height = range.y2 - range.y1 + 1;
-  if (width * height <= 1) return PositionText(cell);
-  return PositionText(cell) + "   " + tessmoor::MeasurementText(width, height);
 }
 
 }  // namespace

@@ -1,6 +1,9 @@
 #include "editor/features/ExportFeature.h"
 
+#include <QMainWindow>
+
 #include "editor/BusyCursor.h"
+#include "editor/StatusMessage.h"
 #include "editor/commands/CommandRegistry.h"
 #include "export/MapExport.h"
 
@@ -8,11 +11,20 @@ namespace tessmoor {
 
 namespace {
 
-// Beside the map once it has a file, else where maps are kept.
-std::string ExportStartDirectory(const MapDocument& document, const EditorState& editor) {
+// The map's name as a model beside the map once it has a file, else where maps are kept.
+std::string ProposedExportPath(const MapDocument& document, const EditorState& editor) {
   const size_t slash = document.fileName.rfind('/');
-  if (document.IsUntitled() || slash == std::string::npos) return editor.programDirectory + "Maps/";
-  return document.fileName.substr(0, slash + 1);
+  const std::string folder = document.IsUntitled() || slash == std::string::npos
+                                 ? editor.programDirectory + "Maps/"
+                                 : document.fileName.substr(0, slash + 1);
+  std::string name = slash == std::string::npos ? document.fileName : document.fileName.substr(slash + 1);
+  if (const size_t dot = name.rfind('.'); dot != std::string::npos && dot > 0) name.erase(dot);
+  return folder + name + ".glb";
+}
+
+QString WrittenMessage(const std::string& path, size_t triangles) {
+  const QString count = triangles == 1 ? QStringLiteral("1 Dreieck") : QStringLiteral("%1 Dreiecke").arg(triangles);
+  return QStringLiteral("Exportiert nach %1: %2.").arg(QString::fromStdString(path), count);
 }
 
 }  // namespace
@@ -24,7 +36,7 @@ ExportFeature::ExportFeature(const FeatureContext& context) : context_(context) 
 void ExportFeature::FileExportClick() {
   EditorSession& session = context_.session;
   const std::optional<std::string> path =
-      session.Dialogs().ChooseExportFile(ExportStartDirectory(session.Map(), session.Editor()));
+      session.Dialogs().ChooseExportFile(ProposedExportPath(session.Map(), session.Editor()));
   if (!path) return;
   // Whatever name the user typed, the glTF filter is the dialog's first choice.
   const ExportFormat format = ExportFormatOf(*path).value_or(ExportFormat::Glb);
@@ -33,7 +45,12 @@ void ExportFeature::FileExportClick() {
     const BusyCursor busy;
     result = MapExporter().Export(session.Map(), session.Editor().programDirectory, format, *path);
   }
-  if (!result.ok) session.Dialogs().ShowError(result.message);
+  if (!result.ok) {
+    session.Dialogs().ShowError(result.message);
+    return;
+  }
+  if (auto* window = qobject_cast<QMainWindow*>(context_.window))
+    ShowStatusMessage(*window, WrittenMessage(*path, result.triangles));
 }
 
 }  // namespace tessmoor

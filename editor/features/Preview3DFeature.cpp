@@ -3,10 +3,12 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QOpenGLContext>
+#include <QScreen>
 #include <QSurfaceFormat>
 
 #include "editor/Editor3DViewForm.h"
 #include "editor/PreviewView.h"
+#include "editor/WindowPlacement.h"
 #include "editor/commands/CommandRegistry.h"
 #include "preview/AnimationClock.h"
 
@@ -29,7 +31,35 @@ bool CanCreateCoreContext() {
   return made.majorVersion() > 3 || (made.majorVersion() == 3 && made.minorVersion() >= 3);
 }
 
+const char* const KeysTitle = "Tasten der 3D-Ansicht";
+
 QString RateId(int rate) { return QString("View3DRate%1").arg(rate); }
+
+QString KeysText(const QList<QKeySequence>& closeKeys) {
+  QStringList close;
+  for (const QKeySequence& key : closeKeys) close << key.toString(QKeySequence::NativeText);
+  return QString(
+             "W, S oder Pfeil auf, ab: gehen\n"
+             "A, D oder Pfeil links, rechts: drehen\n"
+             "Alt mit A, D oder Pfeil links, rechts: seitwärts gehen\n"
+             "Umschalt dazu: laufen\n"
+             "Bild auf, Bild ab: steigen, sinken\n"
+             "Pos1: zurück zum Start\n"
+             "F: frei fliegen oder dem Boden folgen\n"
+             "Ziehen mit der linken Maustaste: umsehen\n"
+             "Doppelklick: die Zelle in der Karte wählen\n"
+             "%1: schließen")
+      .arg(close.join(QStringLiteral(", ")));
+}
+
+// Beside the main window, below nothing of its menu and tool bar.
+QRect FirstPlace(const QWidget& owner, const QSize& size) {
+  const QWidget* bars = owner.findChild<const QWidget*>("PnlToolBar");
+  const int barsBottom = bars ? bars->mapToGlobal(QPoint(0, bars->height() - 1)).y() : owner.geometry().top();
+  const QSize frame = size + (owner.frameGeometry().size() - owner.geometry().size());
+  const QScreen* screen = owner.screen();
+  return PlaceBeside(owner.frameGeometry(), barsBottom, frame, screen ? screen->availableGeometry() : QRect());
+}
 
 }  // namespace
 
@@ -53,7 +83,21 @@ Preview3DFeature::Preview3DFeature(const FeatureContext& context) : context_(con
     item->setData(rate);
     rates->addAction(item);
   }
+  // The window's own commands: F5 there closes it, as F5 in the main window does.
+  const auto shown = [this] { return Frm3DView && Frm3DView->isVisible(); };
+  const QList<QKeySequence> closeKeys = {QKeySequence(Qt::Key_F5), QKeySequence(Qt::Key_Escape)};
+  registry.Add({"View3DKeys", "&Tasten...", "3D-Ansicht", {QKeySequence(Qt::Key_F1)}, PreviewScope, shown},
+               [this] { ShowKeys(); });
+  registry.Add({"View3DClose", "&Schließen", "3D-Ansicht", closeKeys, PreviewScope, shown}, [this] { Close3DView(); });
   context.session.Model().AddObserver(this);
+}
+
+void Preview3DFeature::Close3DView() {
+  if (Frm3DView) Frm3DView->hide();
+}
+
+void Preview3DFeature::ShowKeys() {
+  context_.session.Dialogs().ShowInformation(KeysTitle, KeysText(context_.registry.Keys("View3DClose")).toStdString());
 }
 
 Preview3DFeature::~Preview3DFeature() {
@@ -80,6 +124,8 @@ bool Preview3DFeature::Create3DView() {
   QList<QAction*> rates;
   for (int rate : AnimationRates) rates << context_.registry.Action(RateId(rate));
   Frm3DView->SetAnimationActions(rates);
+  Frm3DView->SetWindowActions({context_.registry.Action("View3DKeys"), context_.registry.Action("View3DClose")});
+  Frm3DView->RestorePlace(FirstPlace(*context_.window, Frm3DView->size()));
   connect(Frm3DView, &TFrm3DView::cellPicked, this, [this](int x, int y) { context_.view.ShowCell({x, y}); });
   connect(Frm3DView, &TFrm3DView::cameraMoved, this, &Preview3DFeature::PreviewCameraMoved);
   connect(Frm3DView, &TFrm3DView::visibilityChanged, this, &Preview3DFeature::Preview3DVisible);

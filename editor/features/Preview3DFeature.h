@@ -1,5 +1,6 @@
 #pragma once
-// Ansicht > 3D-Ansicht (F5) and the 3D window's context menu. The window is made
+// Ansicht > 3D-Ansicht (F5) and the 3D window's context menu, with its keys (F1)
+// and closing (F5, Escape inside the window). The window is made
 // on first use, so a platform without OpenGL never builds one. It follows the
 // document's changes itself; its camera shows on the map, and a double click on
 // a face selects that cell in the map view.
@@ -33,6 +34,9 @@ class Preview3DFeature : public QObject, public DocumentObserver {
   bool Create3DView();
   void Preview3DVisible(bool visible);
   void PreviewCameraMoved();
+  // "Tasten der 3D-Ansicht": how to walk, look and close.
+  void ShowKeys();
+  void Close3DView();
 
   FeatureContext context_;
   TFrm3DView* Frm3DView = nullptr;

@@ -54,6 +54,7 @@ TEST(ObjExport, CountsNamesAndPicturesMatchTheCompile) {
   EXPECT_EQ(obj.tags.at("vt"), polygons * 4);
   EXPECT_EQ(obj.tags.at("vn"), polygons * 4);
   EXPECT_EQ(obj.tags.at("f"), polygons * 2);
+  EXPECT_EQ(result.triangles, size_t(obj.tags.at("f"))) << "the count the editor reports";
   EXPECT_EQ(obj.names.at("mtllib"), std::set<std::string>{"level.mtl"});
   const std::set<std::string> materials = {"textur0", "textur1", "textur2", "textur2_deckkraft128", "textur3"};
   EXPECT_EQ(obj.names.at("usemtl"), materials);

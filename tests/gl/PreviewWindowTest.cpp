@@ -1,9 +1,12 @@
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QOpenGLContext>
+#include <QTimer>
 
 #include "document/PascalString.h"
 #include "editor/Editor3DViewForm.h"
 #include "editor/PreviewView.h"
+#include "editor/UserSettings.h"
 #include "gui/MainWindowFixture.h"
 #include "tools/tmgen/PcxWriter.h"
 
@@ -44,6 +47,12 @@ class PreviewWindowTest : public MainWindowFixture {
       }
       document.startPosition = {11, 11};
     });
+    // Every test opens the window for the first time.
+    ProgramSettings().remove("3DAnsicht/Fenster");
+    Open3DView();
+  }
+
+  void Open3DView() {
     Trigger("View3D");
     preview = window->findChild<TFrm3DView*>("Frm3DView");
     ASSERT_NE(preview, nullptr);
@@ -51,6 +60,15 @@ class PreviewWindowTest : public MainWindowFixture {
     view = &preview->View();
     ASSERT_NE(view->context(), nullptr);
     ASSERT_TRUE(view->context()->isValid());
+  }
+
+  // Keys go where a person's keys go: to the focused control of the active window.
+  void PressIn3DView(Qt::Key key) {
+    // Xvfb has no window manager to give the focus to the window a person clicks.
+    QApplication::setActiveWindow(preview);
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
+    ASSERT_EQ(QApplication::focusWidget()->window(), preview);
+    QTest::keyClick(QApplication::focusWidget(), key);
   }
 
   void WriteSolidPicture(const char* name, PaletteColour colour) {
@@ -150,6 +168,65 @@ TEST_F(PreviewWindowTest, AnimationSpeedIsRemembered) {
   TFrm3DView another(Document(), Editor(), nullptr);
   EXPECT_EQ(another.AnimationRate(), 12);
   preview->SetAnimationRate(8);
+}
+
+TEST_F(PreviewWindowTest, OpensBesideTheMainWindowAndComesBackWhereItWasLeft) {
+  const QRect main = window->frameGeometry();
+  EXPECT_FALSE(preview->frameGeometry().intersects(main))
+      << "3D window at " << preview->frameGeometry().x() << ", " << preview->frameGeometry().y() << "; main window "
+      << main.x() << ", " << main.y() << " to " << main.right() << ", " << main.bottom();
+  preview->move(main.right() + 40, main.top() + 60);
+  QTRY_COMPARE(preview->pos(), QPoint(main.right() + 40, main.top() + 60));
+  const QRect left = preview->frameGeometry();
+  Trigger("View3D");
+  ASSERT_FALSE(preview->isVisible());
+  Trigger("View3D");
+  EXPECT_EQ(preview->frameGeometry(), left);
+  // The next run of the program opens it there too.
+  ASSERT_TRUE(window->close());
+  window.reset();
+  window = std::make_unique<TFrmMain>(&dialogs, programDirectory);
+  window->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+  Open3DView();
+  EXPECT_EQ(preview->frameGeometry(), left);
+}
+
+TEST_F(PreviewWindowTest, F5AndEscapeCloseTheWindowWhileItHasTheFocus) {
+  for (const Qt::Key key : {Qt::Key_F5, Qt::Key_Escape}) {
+    if (!preview->isVisible()) {
+      // Opened again from the main window, as a person does.
+      QApplication::setActiveWindow(window.get());
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_F5);
+    }
+    ASSERT_TRUE(preview->isVisible());
+    PressIn3DView(key);
+    EXPECT_FALSE(preview->isVisible()) << QKeySequence(key).toString().toStdString();
+    EXPECT_FALSE(Action("View3D")->isChecked());
+  }
+}
+
+TEST_F(PreviewWindowTest, F1AndTheContextMenuShowTheWindowsKeys) {
+  dialogs.log.clear();  // this room's own pictures come without the symbols
+  PressIn3DView(Qt::Key_F1);
+  ASSERT_EQ(dialogs.log, std::vector<std::string>{"info:Tasten der 3D-Ansicht"});
+  const QString keys = QString::fromStdString(dialogs.informationTexts.front());
+  for (const char* part : {"gehen", "drehen", "seitwärts", "steigen, sinken", "Pos1: zurück zum Start",
+                           "dem Boden folgen", "F5, Esc: schließen"})
+    EXPECT_TRUE(keys.contains(QString::fromUtf8(part))) << part << " in\n" << keys.toStdString();
+  EXPECT_TRUE(preview->isVisible());
+
+  // The same through the context menu, with its mnemonic.
+  QTimer::singleShot(0, [] {
+    QWidget* menu = QApplication::activePopupWidget();
+    ASSERT_NE(menu, nullptr);
+    QTest::keyClick(menu, Qt::Key_T);
+  });
+  const QPoint middle = view->rect().center();
+  QContextMenuEvent event(QContextMenuEvent::Keyboard, middle, view->mapToGlobal(middle));
+  QApplication::sendEvent(view, &event);
+  EXPECT_EQ(dialogs.log.size(), 2u);
+  EXPECT_EQ(dialogs.informationTexts.back(), dialogs.informationTexts.front());
 }
 
 TEST_F(PreviewWindowTest, AMapBeyondACapacitySaysSoInTheWindow) {

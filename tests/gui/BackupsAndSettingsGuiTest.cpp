@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <algorithm>
 
 #include "document/MapFile.h"
 #include "document/PascalString.h"
@@ -146,7 +147,7 @@ TEST_F(BackupsAndSettingsGuiTest, SettingsOrderThePictureFoldersAfterTheUsersOwn
       UserPictureFolders());
 }
 
-TEST_F(BackupsAndSettingsGuiTest, TheTextureEditorLooksForPicturesInTheUsersFolderFirst) {
+TEST_F(BackupsAndSettingsGuiTest, TheTextureEditorOffersTheUsersPictureFolderAndMakesItOnFirstUse) {
   Arrange([](MapDocument& document) {
     WritePascalString(document.textures[0].name, TextureNameCapacity, "Wiese");
     document.textureCount = 1;
@@ -156,8 +157,10 @@ TEST_F(BackupsAndSettingsGuiTest, TheTextureEditorLooksForPicturesInTheUsersFold
     dialog.reject();
   });
   Trigger("ViewTextureEditor");
-  ASSERT_EQ(1u, dialogs.startDirectories.size());
-  EXPECT_EQ(QFile::encodeName(UserPictureFolder()).toStdString(), dialogs.startDirectories[0]);
+  ASSERT_EQ(1u, dialogs.pictureSideBars.size());
+  const std::vector<std::string>& sideBar = dialogs.pictureSideBars[0];
+  EXPECT_NE(std::find(sideBar.begin(), sideBar.end(), QFile::encodeName(UserPictureFolder()).toStdString()),
+            sideBar.end());
   EXPECT_TRUE(QFileInfo(UserPictureFolder()).isDir()) << "made on its first use";
 }
 

@@ -74,6 +74,8 @@ const KeyRow TodaysKeys[] = {
     {"View3DRate8", "3D-Ansicht/&Animation", "8 Bilder pro Sekunde", ""},
     {"View3DRate12", "3D-Ansicht/&Animation", "12 Bilder pro Sekunde", ""},
     {"View3DRate16", "3D-Ansicht/&Animation", "16 Bilder pro Sekunde", ""},
+    {"View3DKeys", "3D-Ansicht", "&Tasten...", "F1"},
+    {"View3DClose", "3D-Ansicht", "&Schließen", "F5; Esc"},
     {"PlaceTurnRight", "Platzieren", "Rechts drehen", "R"},
     {"PlaceTurnLeft", "Platzieren", "Links drehen", "Shift+R"},
     {"PlaceMirrorX", "Platzieren", "Links-rechts spiegeln", "X"},

@@ -234,6 +234,22 @@ TEST_F(EditingToolsGuiTest, HoveringNamesTheCellInThePositionLabel) {
   EXPECT_FALSE(Document().modified);
 }
 
+TEST_F(EditingToolsGuiTest, ThePositionLabelShowsTheSizeOfTheCurrentSelectionOnly) {
+  auto* label = Control<QLabel>("LblPos");
+  ASSERT_EQ(Editor().toolMode, ToolMode::Select);
+  Hover(CellPoint(1, 1));
+  Drag(CellPoint(1, 1), CellPoint(3, 2));
+  EXPECT_EQ(label->text(), "3: 2   3 × 2 Zellen, 384 × 256 Einheiten (9,6 m × 6,4 m)");
+  // A person's pointer moves to the next cell before it clicks there.
+  Hover(CellPoint(6, 5));
+  Click(CellPoint(6, 5));
+  EXPECT_EQ(label->text(), "6: 5");
+  Hover(CellPoint(7, 5));
+  EXPECT_EQ(label->text(), "7: 5");
+  Click(CellPoint(7, 5), Qt::RightButton);
+  EXPECT_EQ(label->text(), "7: 5");
+}
+
 TEST_F(EditingToolsGuiTest, ShortcutKeysReachTheEditCommands) {
   QApplication::setActiveWindow(window.get());
   MapCell slotCell = Model().Map().paletteSlots[0].cell;

@@ -1,6 +1,7 @@
 // Datei > Exportieren in the real main window, with the file dialog scripted.
 
 #include <QFileInfo>
+#include <QStatusBar>
 
 #include "document/PascalString.h"
 #include "gui/MainWindowFixture.h"
@@ -35,7 +36,7 @@ TEST_F(ExportGuiTest, ExportsBothFormatsWithoutSavingOrClearingTheChangeMark) {
   for (int i = 0; i < 3; ++i) Trigger("FileExport");
 
   EXPECT_EQ(dialogs.log, (std::vector<std::string>{"export", "export", "export"}));
-  EXPECT_EQ(dialogs.startDirectories.front(), (programDirectory + "Maps/").toStdString());
+  EXPECT_EQ(dialogs.startDirectories.front(), (programDirectory + "Maps/Sample.glb").toStdString());
   const std::vector<unsigned char> glb = ReadFileBytes(out.File("level.glb"));
   ASSERT_GE(glb.size(), 4u);
   EXPECT_EQ(std::string(glb.begin(), glb.begin() + 4), "glTF");
@@ -44,6 +45,31 @@ TEST_F(ExportGuiTest, ExportsBothFormatsWithoutSavingOrClearingTheChangeMark) {
   EXPECT_TRUE(Document().modified);
   EXPECT_EQ(ReadFileBytes(map), savedMap);
   EXPECT_EQ(Document().fileName, map);
+}
+
+TEST_F(ExportGuiTest, ProposesTheMapsNameInItsFolderAndSaysWhereItWroteHowManyTriangles) {
+  dialogs.exportAnswers = {std::nullopt};
+  Trigger("FileExport");
+  EXPECT_EQ(dialogs.startDirectories,
+            std::vector<std::string>{(programDirectory + "Maps/Unbenannt.glb").toStdString()});
+
+  TempDir elsewhere;
+  const std::string map = elsewhere.File("Halle.v2.tmm");
+  ASSERT_TRUE(QFile::copy(QString(TM_BIN_DIR) + "/Maps/Sample.tmm", QString::fromStdString(map)));
+  ASSERT_TRUE(window->OpenMapFile(QString::fromStdString(map)));
+  const std::string obj = elsewhere.File("Halle.v2.obj");
+  dialogs.exportAnswers = {obj};
+  Trigger("FileExport");
+  EXPECT_EQ(dialogs.startDirectories.back(), elsewhere.File("Halle.v2.glb"));
+  int triangles = 0;
+  QFile written(QString::fromStdString(obj));
+  ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+  while (!written.atEnd()) triangles += written.readLine().startsWith("f ");
+  ASSERT_GT(triangles, 1);
+  const QStatusBar* bar = window->statusBar();
+  EXPECT_TRUE(bar->isVisible());
+  EXPECT_EQ(bar->currentMessage(),
+            QStringLiteral("Exportiert nach %1: %2 Dreiecke.").arg(QString::fromStdString(obj)).arg(triangles));
 }
 
 TEST_F(ExportGuiTest, AMissingPictureIsShownAsAnErrorAndWritesNothing) {

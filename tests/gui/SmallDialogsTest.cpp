@@ -5,6 +5,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -12,6 +14,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
+#include <algorithm>
 #include <functional>
 #include <limits>
 
@@ -271,6 +275,28 @@ TEST_F(QtDialogLayerTest, ErrorBoxIsCriticalWithOneOkButton) {
   EXPECT_EQ(buttons, 1);
 }
 
+TEST_F(QtDialogLayerTest, InformationBoxHasItsTitleTextAndOneOkButton) {
+  QString title, text;
+  QMessageBox::Icon icon = QMessageBox::NoIcon;
+  int buttons = 0;
+  WhenModalShown([&](QWidget& modal) {
+    auto* box = qobject_cast<QMessageBox*>(&modal);
+    ASSERT_NE(box, nullptr);
+    title = box->windowTitle();
+    text = box->text();
+    icon = box->icon();
+    buttons = static_cast<int>(box->buttons().size());
+    QTest::keyClick(box, Qt::Key_Return);
+  });
+  dialogs.ShowInformation("Tasten der 3D-Ansicht",
+                          "Pos1: zur\xC3\xBC"
+                          "ck zum Start");
+  EXPECT_EQ(title, QStringLiteral("Tasten der 3D-Ansicht"));
+  EXPECT_EQ(text, QStringLiteral("Pos1: zurück zum Start"));
+  EXPECT_EQ(icon, QMessageBox::Information);
+  EXPECT_EQ(buttons, 1);
+}
+
 struct FileDialogSeen {
   QString title;
   QStringList filters;
@@ -279,6 +305,7 @@ struct FileDialogSeen {
   QFileDialog::AcceptMode acceptMode = QFileDialog::AcceptOpen;
   bool confirmsOverwrite = false;
   QString directory;
+  QList<QUrl> sideBar;
 };
 
 // Records the dialog's set-up, then picks `files` (or cancels without any).
@@ -293,6 +320,7 @@ void InspectFileDialog(FileDialogSeen& seen, QStringList files) {
     seen.acceptMode = dialog->acceptMode();
     seen.confirmsOverwrite = !dialog->testOption(QFileDialog::DontConfirmOverwrite);
     seen.directory = dialog->directory().absolutePath();
+    seen.sideBar = dialog->sidebarUrls();
     if (files.isEmpty()) {
       dialog->reject();
       return;
@@ -347,12 +375,45 @@ TEST_F(QtDialogLayerTest, PictureDialogReturnsEveryChosenFile) {
     QFile(directory.filePath(QString::fromLatin1(name))).open(QIODevice::WriteOnly);
   FileDialogSeen seen;
   InspectFileDialog(seen, {QStringLiteral("A.pcx"), QStringLiteral("B.pcx")});
-  const std::vector<std::string> chosen = dialogs.ChoosePictures(directory.path().toStdString());
+  QTemporaryDir shipped, own;
+  const std::vector<std::string> chosen = dialogs.ChoosePictures(
+      directory.path().toStdString(), {shipped.path().toStdString() + "/", own.path().toStdString() + "/"});
+  const auto offers = [&seen](const QString& folder) {
+    return std::any_of(seen.sideBar.begin(), seen.sideBar.end(), [&folder](const QUrl& place) {
+      return QDir::cleanPath(place.toLocalFile()) == QDir::cleanPath(folder);
+    });
+  };
+  EXPECT_TRUE(offers(shipped.path())) << "the program's pictures";
+  EXPECT_TRUE(offers(own.path())) << "the user's own";
   EXPECT_EQ(seen.title, QStringLiteral("Datei(en) der Textur hinzufügen"));
   EXPECT_EQ(seen.filters, (QStringList{QStringLiteral("PCX-Dateien (*.pcx)"), QStringLiteral("Alle Dateien (*)")}));
   EXPECT_EQ(seen.suffix, QStringLiteral("pcx"));
   EXPECT_EQ(seen.mode, QFileDialog::ExistingFiles);
   EXPECT_EQ(chosen.size(), 2u);
+}
+
+TEST_F(QtDialogLayerTest, ExportDialogProposesTheNameAndItFollowsTheChosenFormat) {
+  QTemporaryDir directory;
+  QString proposed, directoryShown, afterObj;
+  WhenModalShown([&](QWidget& modal) {
+    auto* dialog = qobject_cast<QFileDialog*>(&modal);
+    ASSERT_NE(dialog, nullptr);
+    directoryShown = dialog->directory().absolutePath();
+    proposed = dialog->selectedFiles().value(0);
+    auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+    ASSERT_NE(types, nullptr);
+    types->setFocus();
+    QTest::keyClick(types, Qt::Key_Down);  // "Wavefront OBJ (*.obj)"
+    afterObj = dialog->selectedFiles().value(0);
+    static_cast<QDialog*>(dialog)->accept();
+    if (dialog->isVisible()) dialog->reject();  // no name to accept
+  });
+  const std::optional<std::string> chosen =
+      dialogs.ChooseExportFile(directory.filePath(QStringLiteral("Halle.glb")).toStdString());
+  EXPECT_EQ(directoryShown, directory.path());
+  EXPECT_EQ(proposed, directory.filePath(QStringLiteral("Halle.glb")));
+  EXPECT_EQ(afterObj, directory.filePath(QStringLiteral("Halle.obj")));
+  EXPECT_EQ(chosen, directory.filePath(QStringLiteral("Halle.obj")).toStdString());
 }
 
 TEST_F(QtDialogLayerTest, NewMapKindComesFromTheNewForm) {

@@ -14,9 +14,11 @@
 #include <memory>
 
 #include "document/PascalString.h"
+#include "document/PictureFolders.h"
 #include "edit/CellCommands.h"
 #include "edit/TextureCommands.h"
 #include "editor/EditorTextureEditorForm.h"
+#include "editor/UserSettings.h"
 #include "support/ScriptedDialogs.h"
 #include "textures/TexturePictures.h"
 #include "textures/TextureTable.h"
@@ -28,6 +30,8 @@ namespace {
 class TextureEditorFormTest : public ::testing::Test {
  protected:
   void SetUp() override {
+    // Each test starts as a first run: no picture dialog has been used yet.
+    SetLastPictureFolder(QString());
     editor.programDirectory = gfx.Dir();
     form = std::make_unique<TFrmTextureEditor>(model, editor, dialogs, [this] { ++propertiesClosed; });
   }
@@ -205,6 +209,33 @@ TEST_F(TextureEditorFormTest, FramesChosenInTheDialogAreListedAndPreviewed) {
   EXPECT_EQ(qRgb(red * 8, green * 8, blue * 8), preview.pixel(63, 31));
   // The 8 x 4 picture makes a 64 x 32 thumbnail, drawn at the top; the rest is button face.
   EXPECT_EQ(form->palette().color(QPalette::Button).rgb(), preview.pixel(10, 40));
+}
+
+TEST_F(TextureEditorFormTest, ThePictureDialogOffersBothPictureFoldersAndOpensWherePicturesCameFromLast) {
+  ApplyPictureFolders();  // the user's own folder, as at the program's start
+  const std::string own = QFile::encodeName(UserPictureFolder()).toStdString();
+  gfx.AddPicture("GRAS.PCX", 40);
+  AddNamed({"Wiese"});
+  Open();
+  Find<QToolButton>("SpdAddFile")->click();  // cancelled
+  ASSERT_EQ(1u, dialogs.startDirectories.size());
+  EXPECT_EQ(gfx.Dir() + "GFX/", dialogs.startDirectories[0]) << "the shipped pictures, the first time";
+  EXPECT_EQ(std::vector<std::string>({gfx.Dir() + "GFX/", own}), dialogs.pictureSideBars[0]);
+
+  ProgramDirectory::WriteSolid(own + "EIGEN.PCX", 90);
+  dialogs.pictureAnswers.push_back({own + "EIGEN.PCX"});
+  Find<QToolButton>("SpdAddFile")->click();
+  EXPECT_EQ(QStringList({"EIGEN.PCX"}), FileLines());
+  // The next dialog, also in a later run of the program, opens where the last pictures came from.
+  form = std::make_unique<TFrmTextureEditor>(model, editor, dialogs, [] {});
+  Open();
+  Find<QToolButton>("SpdAddFile")->click();
+  EXPECT_EQ(own, dialogs.startDirectories.back());
+  dialogs.pictureAnswers.push_back({gfx.Gfx("GRAS.PCX")});
+  Find<QToolButton>("SpdAddFile")->click();
+  Find<QToolButton>("SpdAddFile")->click();
+  EXPECT_EQ(gfx.Dir() + "GFX/", dialogs.startDirectories.back());
+  SetUserPictureFolders({});
 }
 
 TEST_F(TextureEditorFormTest, AFailedPictureKeepsTheFramesBeforeItAndShowsTheGfxPath) {

@@ -66,6 +66,30 @@ TEST_F(ZoomAndSettingsTest, CtrlWheelKeepsTheCellUnderThePointer) {
   }
 }
 
+TEST_F(ZoomAndSettingsTest, AResizedWindowKeepsTheCellAtTheTopLeftUnlessTheGridsEndForcesItBack) {
+  ResizeView(900, 600);
+  QApplication::setActiveWindow(window.get());
+  QTest::keyClick(window.get(), Qt::Key_Minus, Qt::ControlModifier);  // 32 pixels a cell
+  ASSERT_EQ(window->Geometry().zoomLevel, DefaultZoomLevel + 1);
+  const GridPoint wanted{30, 25};
+  ScrollTo(wanted.x, wanted.y);
+  ASSERT_EQ(Editor().viewOrigin, wanted);
+  std::srand(27);
+  const int extra = window->height() - viewPort->height();
+  for (int step = 0; step < 40; ++step) {
+    // From a sliver to more than the whole grid at this zoom, and back.
+    const int width = step % 5 == 4 ? 900 : 60 + std::rand() % 2400;
+    const int height = step % 5 == 4 ? 600 : 40 + std::rand() % 2400;
+    window->resize(width, height + extra);
+    QCoreApplication::processEvents();
+    const ViewGeometry view = window->Geometry();
+    const ViewRect area = MapArea(view);
+    const GridPoint expected{std::min(wanted.x, ScrollMaximum(view.zoomLevel, area.right - area.left + 1)),
+                             std::min(wanted.y, ScrollMaximum(view.zoomLevel, area.bottom - area.top + 1))};
+    ASSERT_EQ(Editor().viewOrigin, expected) << "step " << step << ", view " << view.width << " x " << view.height;
+  }
+}
+
 TEST_F(ZoomAndSettingsTest, WholeMapShowsEveryCellAndClicksHitAtThatSize) {
   ResizeView(700, 640);
   ScrollTo(30, 40);

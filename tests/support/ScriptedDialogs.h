@@ -14,11 +14,15 @@ namespace tessmoor {
 
 class ScriptedDialogs : public DialogLayer {
  public:
-  // Every call, in order: "error:<message>", "ask-save", "open", "save",
+  // Every call, in order: "error:<message>", "info:<title>", "ask-save", "open", "save",
   // "export", "pictures", "new", "recover:<file name>", "ask-restart".
   std::vector<std::string> log;
-  // The starting directory of every file dialog, in order.
+  // The starting directory of every file dialog (the proposed file for an export), in order.
   std::vector<std::string> startDirectories;
+  // The text of every box of information, in order.
+  std::vector<std::string> informationTexts;
+  // The side bar's folders of every picture dialog, in order.
+  std::vector<std::vector<std::string>> pictureSideBars;
 
   std::deque<SaveChangesAnswer> saveAnswers;
   std::deque<std::optional<std::string>> openAnswers;
@@ -30,6 +34,11 @@ class ScriptedDialogs : public DialogLayer {
   std::deque<bool> restartAnswers;
 
   void ShowError(const std::string& message) override { log.push_back("error:" + message); }
+
+  void ShowInformation(const std::string& title, const std::string& message) override {
+    log.push_back("info:" + title);
+    informationTexts.push_back(message);
+  }
 
   SaveChangesAnswer AskSaveChanges() override {
     log.push_back("ask-save");
@@ -46,13 +55,15 @@ class ScriptedDialogs : public DialogLayer {
     return Next(saveAsAnswers, std::optional<std::string>());
   }
 
-  std::optional<std::string> ChooseExportFile(const std::string& startDirectory) override {
-    Record("export", startDirectory);
+  std::optional<std::string> ChooseExportFile(const std::string& proposedPath) override {
+    Record("export", proposedPath);
     return Next(exportAnswers, std::optional<std::string>());
   }
 
-  std::vector<std::string> ChoosePictures(const std::string& startDirectory) override {
+  std::vector<std::string> ChoosePictures(const std::string& startDirectory,
+                                          const std::vector<std::string>& sideBarFolders) override {
     Record("pictures", startDirectory);
+    pictureSideBars.push_back(sideBarFolders);
     return Next(pictureAnswers, std::vector<std::string>());
   }
 

@@ -1,0 +1,30 @@
+#include "editor/WindowPlacement.h"
+
+#include <algorithm>
+
+namespace tessmoor {
+
+namespace {
+
+// Keeps a span inside [low, high] where it fits, else starts it at `low`.
+int Fit(int start, int length, int low, int high) { return std::max(low, std::min(start, high - length + 1)); }
+
+}  // namespace
+
+QRect PlaceBeside(const QRect& owner, int ownerBarsBottom, const QSize& frame, const QRect& screen) {
+  const int top = Fit(owner.top(), frame.height(), screen.top(), screen.bottom());
+  const int roomRight = screen.right() - owner.right();
+  const int roomLeft = owner.left() - screen.left();
+  const int room = std::max(roomRight, roomLeft);
+  // Narrower beside the owner is better than wide over it, down to half the width.
+  const int width = std::min(frame.width(), room);
+  if (width >= frame.width() / 2) {
+    const int left = roomRight >= width ? owner.right() + 1 : owner.left() - width;
+    return {QPoint(left, top), QSize(width, frame.height())};
+  }
+  // No room beside it: it covers part of the owner's map, not its bars.
+  const int left = roomRight >= roomLeft ? screen.right() - frame.width() + 1 : screen.left();
+  return {QPoint(std::max(screen.left(), left), std::max(top, ownerBarsBottom + 1)), frame};
+}
+
+}  // namespace tessmoor

@@ -1,0 +1,17 @@
+#pragma once
+// Where a window of the editor first appears: beside its owner, so that the
+// owner's menu, tool bar and map stay in sight.
+
+#include <QRect>
+#include <QSize>
+
+namespace tessmoor {
+
+// The frame rectangle for a window of size `frame` beside `owner` (both with
+// their window frames) on `screen`: to its right, else to its left where it
+// fits, else narrower (down to half its width) at the side with more room. With
+// less room than that it keeps its size at that side of the screen, over the
+// owner but never above `ownerBarsBottom`, the owner's last row of menu and tool bar.
+QRect PlaceBeside(const QRect& owner, int ownerBarsBottom, const QSize& frame, const QRect& screen);
+
+}  // namespace tessmoor
