@@ -20,6 +20,7 @@
 #include "edit/CellBlocks.h"
 #include "editor/BlockPlacementTool.h"
 #include "editor/EditorMainForm.h"
+#include "editor/TitleRoom.h"
 #include "editor/commands/CommandRegistry.h"
 #include "view/BlockPicture.h"
 #include "view/EditingTools.h"
@@ -210,6 +211,7 @@ void StampFeature::SaveSelection() {
   dialog.setLabelText("&Name:");
   dialog.setOkButtonText("OK");
   dialog.setCancelButtonText("Abbrechen");
+  MakeRoomForTitle(dialog);
   if (dialog.exec() != QDialog::Accepted) return;
   const QString name = dialog.textValue().trimmed();
   if (name.isEmpty()) return;
@@ -276,6 +278,7 @@ void StampFeature::Rename(int index) {
   dialog.setTextValue(NameOf(entry.stamp));
   dialog.setOkButtonText("OK");
   dialog.setCancelButtonText("Abbrechen");
+  MakeRoomForTitle(dialog);
   if (dialog.exec() != QDialog::Accepted) return;
   const QString name = dialog.textValue().trimmed();
   if (name.isEmpty()) return;
