@@ -73,7 +73,8 @@ TEST_F(FieldNamesGuiTest, FindAndReplaceNamesEveryFieldAsThePropertiesWindowDoes
       EXPECT_TRUE(shown == name || shown.startsWith(name + " ")) << shown.toStdString() << " / " << name.toStdString();
     }
   }
-  EXPECT_EQ(Find().findChild<QTreeWidget*>("LVResults")->headerItem()->text(1), PropertiesName("CboType"));
+  EXPECT_EQ(Find().findChild<QTreeWidget*>("LVResults")->headerItem()->text(1).toStdString(),
+            PropertiesName("CboType").toStdString());
 
   // The values a search lists carry the same names.
   Type("SpnWaterFrom", "-1000");
@@ -83,10 +84,10 @@ TEST_F(FieldNamesGuiTest, FindAndReplaceNamesEveryFieldAsThePropertiesWindowDoes
   ASSERT_EQ(results->topLevelItemCount(), GridCells);
   const MapCell& cell = Document().Cell(0, 0);
   const auto number = [](double value) { return QString::number(value, 'g', 7); };
-  EXPECT_EQ(results->topLevelItem(0)->text(2), PropertiesName("SpnFloorHeight") + " " + number(cell.floorHeight) +
-                                                   ", " + PropertiesName("SpnWaterHeight") + " " +
-                                                   number(cell.waterLevel) + ", " + PropertiesName("SpnAlpha") + " " +
-                                                   QString::number(cell.opacity));
+  const QString expected = PropertiesName("SpnFloorHeight") + " " + number(cell.floorHeight) + ", " +
+                           PropertiesName("SpnWaterHeight") + " " + number(cell.waterLevel) + ", " +
+                           PropertiesName("SpnAlpha") + " " + QString::number(cell.opacity);
+  EXPECT_EQ(results->topLevelItem(0)->text(2).toStdString(), expected.toStdString());
 }
 
 TEST_F(FieldNamesGuiTest, NoTextureReadsKeineInBothWindows) {
