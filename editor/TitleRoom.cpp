@@ -11,8 +11,9 @@ namespace tessmoor {
 namespace {
 
 // The icon on the left and minimise, maximise and close on the right, each
-// about as wide as the bar is high.
-constexpr int TitleBarItems = 4;
+// about as wide as the bar is high, and as much again for the gaps between them
+// and a window manager whose title font is larger than ours.
+constexpr int TitleBarItems = 6;
 
 }  // namespace
 
