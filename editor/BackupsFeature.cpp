@@ -15,6 +15,7 @@
 
 #include "document/MapFile.h"
 #include "editor/StatusMessage.h"
+#include "editor/CountText.h"
 #include "editor/UserSettings.h"
 
 namespace tessmoor {
@@ -28,6 +29,13 @@ QString ShownTime(const MapBackup& backup) {
   return text;
 }
 
+// "3 Zellen, 1 Textur": what the open map changed since the backup.
+QString ShownDifference(const std::optional<MapDifference>& difference) {
+  if (!difference) return "nicht lesbar";
+  if (*difference == MapDifference{}) return "nichts";
+  return CountText(difference->cells, "Zelle", "Zellen") + ", " + CountText(difference->textures, "Textur", "Texturen");
+}
+
 QString FileName(const std::string& path) {
   const size_t slash = path.find_last_of('/');
   return QFile::decodeName(QByteArray::fromStdString(slash == std::string::npos ? path : path.substr(slash + 1)));
@@ -35,47 +43,58 @@ QString FileName(const std::string& path) {
 
 }  // namespace
 
-TFrmBackups::TFrmBackups(const std::string& mapName, std::vector<MapBackup> backups, QWidget* parent)
-    : QDialog(parent), backups_(std::move(backups)) {
+std::vector<BackupRow> BackupRows(const std::string& folder, const std::string& mapName, const MapDocument& open) {
+  std::vector<BackupRow> rows;
+  for (MapBackup& backup : ListBackups(folder, mapName)) {
+    std::optional<MapDifference> difference = CompareWithFile(open, backup.path);
+    rows.push_back({std::move(backup), difference});
+  }
+  return rows;
+}
+
+TFrmBackups::TFrmBackups(const std::string& mapName, std::vector<BackupRow> rows, QWidget* parent)
+    : QDialog(parent), rows_(std::move(rows)) {
   setObjectName("FrmBackups");
   setWindowTitle("Frühere Version öffnen");
   auto* layout = new QVBoxLayout(this);
-  auto* label = new QLabel(backups_.empty() ? "Von " + FileName(mapName) + " gibt es keine früheren Versionen."
-                                            : "Frühere Versionen von " + FileName(mapName) + ":",
+  auto* label = new QLabel(rows_.empty() ? "Von " + FileName(mapName) + " gibt es keine früheren Versionen."
+                                         : "Frühere Versionen von " + FileName(mapName) + ":",
                            this);
   layout->addWidget(label);
   LVBackups = new QTreeWidget(this);
   LVBackups->setObjectName("LVBackups");
   LVBackups->setRootIsDecorated(false);
-  LVBackups->setHeaderLabels({"Gespeichert am", "Größe"});
+  LVBackups->setHeaderLabels({"Gespeichert am", "Seitdem geändert", "Größe"});
+  LVBackups->headerItem()->setToolTip(1, "Zellen und Texturen, in denen die offene Karte anders ist");
   const QLocale german(QLocale::German);
-  for (const MapBackup& backup : backups_) {
-    auto* item =
-        new QTreeWidgetItem(LVBackups, {ShownTime(backup), german.toString(qulonglong(backup.size)) + " Bytes"});
-    item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
+  for (const BackupRow& row : rows_) {
+    auto* item = new QTreeWidgetItem(LVBackups, {ShownTime(row.backup), ShownDifference(row.difference),
+                                                 german.toString(qulonglong(row.backup.size)) + " Bytes"});
+    item->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
   }
   LVBackups->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-  if (!backups_.empty()) LVBackups->setCurrentItem(LVBackups->topLevelItem(0));
+  LVBackups->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+  if (!rows_.empty()) LVBackups->setCurrentItem(LVBackups->topLevelItem(0));
   layout->addWidget(LVBackups);
 
   auto* buttons = new QDialogButtonBox(this);
   QPushButton* open = buttons->addButton("Ö&ffnen", QDialogButtonBox::AcceptRole);
   open->setObjectName("BtnOpen");
   open->setDefault(true);
-  open->setEnabled(!backups_.empty());
+  open->setEnabled(!rows_.empty());
   buttons->addButton("Abbrechen", QDialogButtonBox::RejectRole);
   layout->addWidget(buttons);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   connect(LVBackups, &QTreeWidget::itemDoubleClicked, this, &QDialog::accept);
   LVBackups->setFocus();
-  resize(420, 300);
+  resize(520, 300);
 }
 
 std::optional<std::string> TFrmBackups::Chosen() const {
   const int row = LVBackups->indexOfTopLevelItem(LVBackups->currentItem());
-  if (result() != QDialog::Accepted || row < 0 || row >= static_cast<int>(backups_.size())) return std::nullopt;
-  return backups_[static_cast<size_t>(row)].path;
+  if (result() != QDialog::Accepted || row < 0 || row >= static_cast<int>(rows_.size())) return std::nullopt;
+  return rows_[static_cast<size_t>(row)].backup.path;
 }
 
 BackupsFeature::BackupsFeature(QMainWindow& window, QMenu& fileMenu, QAction* after, DocumentModel& model,
@@ -106,7 +125,8 @@ BackupsFeature::BackupsFeature(QMainWindow& window, QMenu& fileMenu, QAction* af
 void BackupsFeature::OpenEarlierVersion() {
   const std::string mapName = model_.Map().fileName;
   if (model_.Map().IsUntitled()) return;
-  TFrmBackups chooser(mapName, ListBackups(QFile::encodeName(BackupFolder()).toStdString(), mapName), &window_);
+  TFrmBackups chooser(mapName, BackupRows(QFile::encodeName(BackupFolder()).toStdString(), mapName, model_.Map()),
+                      &window_);
   if (chooser.exec() != QDialog::Accepted) return;
   if (const std::optional<std::string> chosen = chooser.Chosen()) OpenBackup(*chosen);
 }

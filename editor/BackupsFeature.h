@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "app/DialogLayer.h"
+#include "document/MapDifference.h"
 #include "document/MapDocument.h"
 #include "edit/DocumentModel.h"
 #include "io/MapBackups.h"
@@ -24,19 +25,30 @@ class QTreeWidget;
 
 namespace tessmoor {
 
+// A backup and how far the open map has moved from it; no difference when the
+// backup cannot be read.
+struct BackupRow {
+  MapBackup backup;
+  std::optional<MapDifference> difference;
+};
+
+// The backups of `mapName` in `folder`, newest first, each compared with `open`.
+std::vector<BackupRow> BackupRows(const std::string& folder, const std::string& mapName, const MapDocument& open);
+
 // The list of a map's backups, newest first, with the time of the save that
-// replaced each and its size.
+// replaced each, how many cells and textures of the open map differ from it,
+// and its size.
 class TFrmBackups : public QDialog {
   Q_OBJECT
 
  public:
-  TFrmBackups(const std::string& mapName, std::vector<MapBackup> backups, QWidget* parent);
+  TFrmBackups(const std::string& mapName, std::vector<BackupRow> rows, QWidget* parent);
   // The backup to open once the dialog was accepted.
   std::optional<std::string> Chosen() const;
 
  private:
   QTreeWidget* LVBackups;
-  std::vector<MapBackup> backups_;
+  std::vector<BackupRow> rows_;
 };
 
 class BackupsFeature : public QObject {

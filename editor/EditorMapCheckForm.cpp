@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "check/MapCheck.h"
+#include "editor/CountText.h"
 
 namespace tessmoor {
 
@@ -29,17 +30,14 @@ QStyle::StandardPixmap SeverityIcon(Severity severity) {
   return QStyle::SP_MessageBoxInformation;
 }
 
-// "2 Fehler, 1 Warnung, 5 Hinweise", or that there is nothing to report.
+// "8 Befunde: 2 Fehler, 1 Warnung, 5 Hinweise", or that there is nothing to report.
 QString Summary(const MapFindings& findings) {
   int counts[3] = {};
   for (const MapFinding& finding : findings) ++counts[static_cast<int>(finding.severity)];
   if (findings.empty()) return QStringLiteral("Keine Befunde.");
-  return QStringLiteral("%1 Fehler, %2 %3, %4 %5")
-      .arg(counts[0])
-      .arg(counts[1])
-      .arg(counts[1] == 1 ? QStringLiteral("Warnung") : QStringLiteral("Warnungen"))
-      .arg(counts[2])
-      .arg(counts[2] == 1 ? QStringLiteral("Hinweis") : QStringLiteral("Hinweise"));
+  return CountText(static_cast<long long>(findings.size()), "Befund", "Befunde") + ": " +
+         CountText(counts[0], "Fehler", "Fehler") + ", " + CountText(counts[1], "Warnung", "Warnungen") + ", " +
+         CountText(counts[2], "Hinweis", "Hinweise");
 }
 
 }  // namespace

@@ -20,6 +20,7 @@
 #include <utility>
 
 #include "document/Windows1252.h"
+#include "editor/CellFieldNames.h"
 #include "editor/IntSpinField.h"
 
 namespace tessmoor {
@@ -31,8 +32,6 @@ const std::array<const char*, SurfaceCount> SurfaceLabels = {
     "&Boden:", "&Decke:", "&Wand:", "Sockel - B&oden:", "Sockel - D&ecke:"};
 const std::array<const char*, SurfaceCount> SurfaceNames = {"Floor", "Ceiling", "Wall", "PedestalFloor",
                                                             "PedestalCeiling"};
-const std::array<const char*, CellTypeCount> CellTypeTexts = {
-    "Nichts (Boden/Decke)", "Wand", "Säule", "Wasserbecken", "Fenster (Horizontal)", "Fenster (Vertikal)"};
 
 // Characters a texture list shows before it cuts a long name short.
 constexpr int TextureListWidth = 22;
@@ -289,7 +288,7 @@ void TFrmProperties::FillTextureList(QComboBox* list) {
   const QSignalBlocker blocker(list);
   list->setUpdatesEnabled(false);
   list->clear();
-  list->addItem(QString(), QVariant(static_cast<uint>(NoTexture)));
+  list->addItem(NoTextureText(), QVariant(static_cast<uint>(NoTexture)));
   const MapDocument& document = model.Map();
   const int count = std::clamp(document.textureCount, 0, MaxTextures);
   for (int index = 0; index < count; ++index)

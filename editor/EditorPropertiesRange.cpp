@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QSignalBlocker>
 
+#include "editor/CountText.h"
 #include "editor/EditorPropertiesForm.h"
 #include "editor/IntSpinField.h"
 
@@ -13,9 +14,8 @@ namespace tessmoor {
 void TFrmProperties::ShowBindingKind() {
   const bool range = IsRangeBound();
   const CellRange& cells = binding.range;
-  setWindowTitle(
-      range ? QStringLiteral("Eigenschaften - %1 Zellen").arg((cells.x2 - cells.x1 + 1) * (cells.y2 - cells.y1 + 1))
-            : QStringLiteral("Eigenschaften"));
+  const long long count = static_cast<long long>(cells.x2 - cells.x1 + 1) * (cells.y2 - cells.y1 + 1);
+  setWindowTitle(range ? "Eigenschaften - " + CountText(count, "Zelle", "Zellen") : QStringLiteral("Eigenschaften"));
   if (!range) {
     const QSignalBlocker blocker(ChkRelative);
     ChkRelative->setChecked(false);

@@ -17,6 +17,8 @@
 #include "document/PascalString.h"
 #include "document/Windows1252.h"
 #include "edit/CellBlocks.h"
+#include "editor/CellFieldNames.h"
+#include "editor/CountText.h"
 #include "editor/EditorMainForm.h"
 #include "editor/IntSpinField.h"
 #include "editor/ToolWindowKeys.h"
@@ -26,8 +28,6 @@ namespace tessmoor {
 
 namespace {
 
-const char* const KindTexts[CellTypeCount] = {
-    "Nichts (Boden/Decke)", "Wand", "Säule", "Wasserbecken", "Fenster (Horizontal)", "Fenster (Vertikal)"};
 const char* const LayerTexts[SurfaceCount] = {"Boden", "Decke", "Wand", "Sockel - Boden", "Sockel - Decke"};
 constexpr int CellRole = Qt::UserRole;
 
@@ -70,8 +70,10 @@ QString TextureName(const TextureEntry& texture) {
 
 QString Height(float value) { return QString::number(static_cast<double>(value), 'g', 7); }
 
+QString Named(const char* name, const QString& value) { return QString::fromUtf8(name) + " " + value; }
+
 QString KindText(uint8_t type) {
-  return type < CellTypeCount ? QString::fromUtf8(KindTexts[type]) : QString::number(type);
+  return type < CellTypeCount ? QString::fromUtf8(CellTypeTexts[type]) : QString::number(type);
 }
 
 // The values the conditions asked about, so the list shows why a cell matched.
@@ -81,17 +83,17 @@ QString MatchingValues(const MapCell& cell, const CellQuery& query) {
     for (int s = 0; s < SurfaceCount; ++s) {
       if ((query.textureLayer == AnyLayer || query.textureLayer == s) && cell.texture[s] == *query.texture)
         values << QString::fromUtf8(LayerTexts[s]) + ": " +
-                      (*query.texture == NoTexture ? QString("keine") : QString::number(*query.texture));
+                      (*query.texture == NoTexture ? NoTextureText() : QString::number(*query.texture));
     }
   }
-  if (query.floor || !query.ceiling) values << "Boden " + Height(cell.floorHeight);
+  if (query.floor || !query.ceiling) values << Named(FloorHeightName, Height(cell.floorHeight));
   if (query.ceiling) {
-    values << QString("Decke %1/%2/%3/%4")
-                  .arg(Height(cell.ceilingHeight[0]), Height(cell.ceilingHeight[1]), Height(cell.ceilingHeight[2]),
-                       Height(cell.ceilingHeight[3]));
+    values << Named(CeilingHeightName, QString("%1/%2/%3/%4")
+                                           .arg(Height(cell.ceilingHeight[0]), Height(cell.ceilingHeight[1]),
+                                                Height(cell.ceilingHeight[2]), Height(cell.ceilingHeight[3])));
   }
-  if (query.water) values << "Wasser " + Height(cell.waterLevel);
-  if (query.opacityLow || query.opacityHigh) values << QString("Deckkraft %1").arg(cell.opacity);
+  if (query.water) values << Named(WaterLevelName, Height(cell.waterLevel));
+  if (query.opacityLow || query.opacityHigh) values << Named(OpacityName, QString::number(cell.opacity));
   return values.join(", ");
 }
 
@@ -103,7 +105,7 @@ TFrmFindReplace::TFrmFindReplace(TFrmMain& main) : QDialog(&main, Qt::Tool), mai
 
   auto* conditions = new QGroupBox("Suchen nach", this);
   auto* grid = new QGridLayout(conditions);
-  ChkKind = Check("&Art:", "ChkKind", conditions);
+  ChkKind = Check("T&yp:", "ChkKind", conditions);
   CboKind = List("CboKind", conditions);
   ChkTexture = Check("&Textur:", "ChkTexture", conditions);
   CboTexture = List("CboTexture", conditions);
@@ -111,17 +113,17 @@ TFrmFindReplace::TFrmFindReplace(TFrmMain& main) : QDialog(&main, Qt::Tool), mai
   ChkFloor = Check("&Bodenhöhe:", "ChkFloor", conditions);
   SpnFloorFrom = Field("SpnFloorFrom", conditions);
   SpnFloorTo = Field("SpnFloorTo", conditions);
-  ChkCeiling = Check("&Decke (eine Ecke):", "ChkCeiling", conditions);
+  ChkCeiling = Check("&Deckenhöhe (eine Ecke):", "ChkCeiling", conditions);
   SpnCeilingFrom = Field("SpnCeilingFrom", conditions, 128);
   SpnCeilingTo = Field("SpnCeilingTo", conditions, 128);
-  ChkWater = Check("&Wasserhöhe:", "ChkWater", conditions);
+  ChkWater = Check("&Wasserspiegel:", "ChkWater", conditions);
   SpnWaterFrom = Field("SpnWaterFrom", conditions);
   SpnWaterTo = Field("SpnWaterTo", conditions);
-  ChkOpacity = Check("De&ckkraft:", "ChkOpacity", conditions);
+  ChkOpacity = Check("Op&azität:", "ChkOpacity", conditions);
   SpnOpacityFrom = Field("SpnOpacityFrom", conditions, 0);
   SpnOpacityTo = Field("SpnOpacityTo", conditions, 255);
   ChkSelectionOnly = Check("nur in der A&uswahl", "ChkSelectionOnly", conditions);
-  for (const char* text : KindTexts) {
+  for (const char* text : CellTypeTexts) {
     CboKind->addItem(QString::fromUtf8(text));
   }
   CboTextureLayer->addItem("auf jeder Ebene", AnyLayer);
@@ -150,7 +152,7 @@ TFrmFindReplace::TFrmFindReplace(TFrmMain& main) : QDialog(&main, Qt::Tool), mai
 
   LVResults = new QTreeWidget(this);
   LVResults->setObjectName("LVResults");
-  LVResults->setHeaderLabels({"Zelle", "Art", "Werte"});
+  LVResults->setHeaderLabels({"Zelle", "Typ", "Werte"});
   LVResults->setRootIsDecorated(false);
   LVResults->setUniformRowHeights(true);
   LVResults->setAllColumnsShowFocus(true);
@@ -160,20 +162,20 @@ TFrmFindReplace::TFrmFindReplace(TFrmMain& main) : QDialog(&main, Qt::Tool), mai
 
   auto* replace = new QGroupBox("Ersetzen durch", this);
   auto* replaceGrid = new QGridLayout(replace);
-  ChkSetKind = Check("A&rt:", "ChkSetKind", replace);
+  ChkSetKind = Check("Ty&p:", "ChkSetKind", replace);
   CboSetKind = List("CboSetKind", replace);
-  for (const char* text : KindTexts) CboSetKind->addItem(QString::fromUtf8(text));
+  for (const char* text : CellTypeTexts) CboSetKind->addItem(QString::fromUtf8(text));
   ChkSetTexture = Check("Te&xtur:", "ChkSetTexture", replace);
   CboSetTexture = List("CboSetTexture", replace);
   CboSetLayer = List("CboSetLayer", replace);
   for (int s = 0; s < SurfaceCount; ++s) CboSetLayer->addItem("auf " + QString::fromUtf8(LayerTexts[s]), s);
   ChkSetFloor = Check("B&odenhöhe:", "ChkSetFloor", replace);
   SpnSetFloor = Field("SpnSetFloor", replace);
-  ChkSetCeiling = Check("Decke (alle Ec&ken):", "ChkSetCeiling", replace);
+  ChkSetCeiling = Check("Deckenhöhe (alle Ec&ken):", "ChkSetCeiling", replace);
   SpnSetCeiling = Field("SpnSetCeiling", replace);
-  ChkSetWater = Check("Wasser&höhe:", "ChkSetWater", replace);
+  ChkSetWater = Check("Wassersp&iegel:", "ChkSetWater", replace);
   SpnSetWater = Field("SpnSetWater", replace);
-  ChkSetOpacity = Check("Deckkra&ft:", "ChkSetOpacity", replace);
+  ChkSetOpacity = Check("Opa&zität:", "ChkSetOpacity", replace);
   SpnSetOpacity = Field("SpnSetOpacity", replace, 255);
   ChkRelative = Check("re&lativ", "ChkRelative", replace);
   BtnReplace = new QPushButton("&Ersetzen", replace);
@@ -220,7 +222,7 @@ void TFrmFindReplace::FillTextureLists() {
   for (QComboBox* list : {CboTexture, CboSetTexture}) {
     const uint previous = list->currentData().toUInt();
     list->clear();
-    list->addItem("(keine)", static_cast<uint>(NoTexture));
+    list->addItem(NoTextureText(), static_cast<uint>(NoTexture));
     const MapDocument& map = main.Document();
     for (int t = 0; t < std::clamp(map.textureCount, 0, MaxTextures); ++t) {
       list->addItem(QString("%1: %2").arg(t).arg(TextureName(map.textures[static_cast<size_t>(t)])),
@@ -288,7 +290,7 @@ void TFrmFindReplace::BtnFindClick() {
   const CellQuery query = Query();
   found = FindCells(main.Document(), query);
   FillResults(query);
-  LblCount->setText(found.size() == 1 ? QString("1 Zelle gefunden") : QString("%1 Zellen gefunden").arg(found.size()));
+  LblCount->setText(CountText(static_cast<long long>(found.size()), "Zelle", "Zellen") + " gefunden");
 }
 
 void TFrmFindReplace::BtnReplaceClick() {
@@ -298,7 +300,7 @@ void TFrmFindReplace::BtnReplaceClick() {
   found = FindCells(main.Document(), query);
   if (!ReplaceInCells(main.Model(), found, Replacement())) found.clear();
   FillResults(query);
-  LblCount->setText(found.size() == 1 ? QString("1 Zelle ersetzt") : QString("%1 Zellen ersetzt").arg(found.size()));
+  LblCount->setText(CountText(static_cast<long long>(found.size()), "Zelle", "Zellen") + " ersetzt");
 }
 
 void TFrmFindReplace::FillResults(const CellQuery& query) {

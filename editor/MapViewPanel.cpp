@@ -9,6 +9,7 @@
 #include <QWheelEvent>
 #include <algorithm>
 
+#include "editor/ModifiedMark.h"
 #include "editor/ToolBarIcons.h"
 #include "editor/ViewPortWidget.h"
 #include "editor/commands/CommandRegistry.h"
@@ -129,6 +130,8 @@ void TMapViewPanel::BuildToolBar() {
   row->addSpacing(6);
   row->addWidget(LblPos);
   row->addStretch(1);
+  row->addWidget(new ModifiedMark(session_.Model(), PnlToolBar));
+  row->addSpacing(4);
 
   // Selecting is a tool mode, not a command: the button holds the mode.
   connect(SpdSelect, &QToolButton::clicked, this,

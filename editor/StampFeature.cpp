@@ -22,6 +22,7 @@
 #include "editor/EditorMainForm.h"
 #include "editor/MapKeyFocus.h"
 #include "editor/ToolWindowKeys.h"
+#include "editor/TitleRoom.h"
 #include "editor/commands/CommandRegistry.h"
 #include "view/BlockPicture.h"
 #include "view/EditingTools.h"
@@ -217,6 +218,7 @@ void StampFeature::SaveSelection() {
   dialog.setLabelText("&Name:");
   dialog.setOkButtonText("OK");
   dialog.setCancelButtonText("Abbrechen");
+  MakeRoomForTitle(dialog);
   if (dialog.exec() != QDialog::Accepted) return;
   const QString name = dialog.textValue().trimmed();
   if (name.isEmpty()) return;
@@ -281,6 +283,7 @@ void StampFeature::Rename(int index) {
   dialog.setTextValue(NameOf(entry.stamp));
   dialog.setOkButtonText("OK");
   dialog.setCancelButtonText("Abbrechen");
+  MakeRoomForTitle(dialog);
   if (dialog.exec() != QDialog::Accepted) return;
   const QString name = dialog.textValue().trimmed();
   if (name.isEmpty()) return;

@@ -2,6 +2,7 @@
 
 #include <QLabel>
 
+#include "editor/CountText.h"
 #include "textures/TextureUsage.h"
 
 namespace tessmoor {
@@ -9,8 +10,7 @@ namespace tessmoor {
 QString TextureUsageText(const MapDocument& document, int texture) {
   if (texture < 0 || texture >= document.textureCount) return {};
   const TextureUsage usage = CountTextureUsage(document, texture);
-  QString text = usage.cells == 1 ? QStringLiteral("In 1 Zelle benutzt:")
-                                  : QStringLiteral("In %1 Zellen benutzt:").arg(usage.cells);
+  QString text = "In " + CountText(usage.cells, "Zelle", "Zellen") + " benutzt:";
   for (int layer = 0; layer < SurfaceCount; ++layer) {
     text += QStringLiteral("\n%1: %2").arg(QString::fromUtf8(SurfaceName(layer))).arg(usage.layerCells[size_t(layer)]);
   }

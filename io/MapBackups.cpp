@@ -137,6 +137,18 @@ bool MakeFolder(const std::string& folder, int& error) {
   return true;
 }
 
+// Whether the file at `path` holds exactly `bytes`; false when it cannot be read.
+bool HoldsBytes(const std::string& path, const std::vector<char>& bytes) {
+  int error = 0;
+  std::vector<char> held;
+  return ReadAll(path, held, error) && held == bytes;
+}
+
+void DropBeyond(const std::string& base, const std::string& path, int keep) {
+  const std::vector<MapBackup> backups = ListBackups(base, path);
+  for (size_t i = static_cast<size_t>(std::max(keep, 1)); i < backups.size(); ++i) ::unlink(backups[i].path.c_str());
+}
+
 BackupOutcome BackUp(const std::string& folder, const std::string& path, int keep, std::time_t when) {
   const std::string shown = BaseName(path);
   int error = 0;
@@ -146,6 +158,12 @@ BackupOutcome BackUp(const std::string& folder, const std::string& path, int kee
   if (!base.empty() && base.back() != '/') base += '/';
   if (!MakeFolder(base, error))
     return {false, "Keine Sicherung von " + shown + ": " + base + ": " + SystemReason(error)};
+  // A second copy of the newest backup would only push an older version out.
+  const std::vector<MapBackup> existing = ListBackups(base, path);
+  if (!existing.empty() && HoldsBytes(existing.front().path, bytes)) {
+    DropBeyond(base, path, keep);
+    return {true, {}};
+  }
 
   std::tm local{};
   localtime_r(&when, &local);
@@ -155,15 +173,13 @@ BackupOutcome BackUp(const std::string& folder, const std::string& path, int kee
   // After the limit dropped the first backups of this second, a new one must
   // still sort after the ones that remain.
   int first = 1;
-  for (const MapBackup& backup : ListBackups(base, path)) {
+  for (const MapBackup& backup : existing) {
     if (backup.stamp == stamp) first = std::max(first, backup.sequence + 1);
   }
   for (int sequence = first; sequence <= MaxSequence; ++sequence) {
     const std::string middle = sequence == 1 ? std::string(stamp) : std::string(stamp) + "-" + std::to_string(sequence);
     if (WriteNew(base + parts.prefix + middle + parts.suffix, bytes, error)) {
-      const std::vector<MapBackup> backups = ListBackups(base, path);
-      for (size_t i = static_cast<size_t>(std::max(keep, 1)); i < backups.size(); ++i)
-        ::unlink(backups[i].path.c_str());
+      DropBeyond(base, path, keep);
       return {true, {}};
     }
     if (error != EEXIST) break;
@@ -179,6 +195,12 @@ BackupOutcome BackUpFile(const std::string& folder, const std::string& path, int
   } catch (const std::bad_alloc&) {
     return {false, "Keine Sicherung von " + BaseName(path) + ": " + std::strerror(ENOMEM)};
   }
+}
+
+bool SameBytes(const std::string& a, const std::string& b) {
+  int error = 0;
+  std::vector<char> bytes;
+  return ReadAll(a, bytes, error) && HoldsBytes(b, bytes);
 }
 
 std::vector<MapBackup> ListBackups(const std::string& folder, const std::string& path) {
@@ -223,9 +245,9 @@ void BackupFileOps::Remove(const std::string& path) { inner_.Remove(path); }
 
 bool BackupFileOps::Rename(const std::string& from, const std::string& to) {
   // Every byte of the new file is written by now: the backup is taken only for
-  // a save that is about to succeed, and only of a file it really replaces.
+  // a save that is about to succeed, and only of a file it really changes.
   struct stat info {};
-  if (::lstat(to.c_str(), &info) == 0 && S_ISREG(info.st_mode)) {
+  if (::lstat(to.c_str(), &info) == 0 && S_ISREG(info.st_mode) && !SameBytes(from, to)) {
     const BackupSettings settings = settings_();
     if (settings.keep > 0) {
       const BackupOutcome outcome = BackUpFile(settings.folder, to, settings.keep, std::time(nullptr));

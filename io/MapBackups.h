@@ -29,8 +29,12 @@ struct BackupOutcome {
 
 // Copies the existing file `path` into `folder` (created when missing) as the
 // backup made at `when`, then deletes the oldest backups of that file beyond
-// `keep`. Never throws.
+// `keep`. A file that equals the newest backup byte for byte is not copied
+// again. Never throws.
 BackupOutcome BackUpFile(const std::string& folder, const std::string& path, int keep, std::time_t when);
+
+// Whether both files can be read and hold the same bytes.
+bool SameBytes(const std::string& a, const std::string& b);
 
 // The backups of `path` in `folder`, newest first. Empty when there are none or
 // the folder cannot be read.
@@ -43,7 +47,8 @@ struct BackupSettings {
 };
 
 // The file operations of a save, with a backup of the file the final rename
-// replaces. Every call goes to `inner`; a backup that fails only calls `failed`.
+// replaces, unless the save writes the very bytes it replaces. Every call goes
+// to `inner`; a backup that fails only calls `failed`.
 class BackupFileOps : public FileOps {
  public:
   BackupFileOps(FileOps& inner, std::function<BackupSettings()> settings,

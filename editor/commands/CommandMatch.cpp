@@ -22,6 +22,17 @@ bool MatchesWordStarts(const QString& query, qsizetype q, const QString& text, q
   return false;
 }
 
+// On a keyboard without umlauts "ä" is typed "ae" and "ß" "ss". Both sides are
+// folded alike, so either spelling in the query finds either one in the text.
+QString Folded(const QString& text) {
+  QString folded = text.toCaseFolded();
+  folded.replace(QChar(0x00E4), QLatin1String("ae"));
+  folded.replace(QChar(0x00F6), QLatin1String("oe"));
+  folded.replace(QChar(0x00FC), QLatin1String("ue"));
+  folded.replace(QChar(0x00DF), QLatin1String("ss"));
+  return folded;
+}
+
 bool LettersInOrder(const QString& query, const QString& text) {
   qsizetype t = 0;
   for (const QChar letter : query) {
@@ -35,9 +46,9 @@ bool LettersInOrder(const QString& query, const QString& text) {
 }  // namespace
 
 std::optional<int> MatchRank(const QString& rawQuery, const QString& rawText) {
-  QString query = rawQuery.toCaseFolded();
+  QString query = Folded(rawQuery);
   query.remove(' ');
-  const QString text = rawText.toCaseFolded();
+  const QString text = Folded(rawText);
   if (query.isEmpty()) return InOrder;
   if (text.startsWith(query) || QString(text).remove(' ').startsWith(query)) return Prefix;
   if (MatchesWordStarts(query, 0, text, 0)) return WordStarts;

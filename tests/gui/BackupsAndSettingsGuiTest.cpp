@@ -16,6 +16,7 @@
 #include "document/MapFile.h"
 #include "document/PascalString.h"
 #include "document/PictureFolders.h"
+#include "edit/TextureCommands.h"
 #include "editor/SettingsDialog.h"
 #include "editor/UserSettings.h"
 #include "gui/MainWindowFixture.h"
@@ -94,6 +95,42 @@ TEST_F(BackupsAndSettingsGuiTest, SavesKeepTheReplacedMapsAndAnEarlierOneOpensUn
   EXPECT_EQ(5u, Backups(MapPath("Halle.tmm")).size());
 }
 
+TEST_F(BackupsAndSettingsGuiTest, ASaveOfTheSameBytesAddsNoBackupAndTheListSaysWhatChangedSinceEach) {
+  const auto raise = [this](std::initializer_list<int> diagonal) {
+    for (int i : diagonal) {
+      MapCell cell = Document().Cell(i, i);
+      cell.floorHeight += 8;
+      SetCell(Model(), {i, i}, cell, PaintStepName);
+    }
+  };
+  SaveAsHalle();
+  raise({1, 2, 3});
+  QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
+  ASSERT_EQ(1u, Backups(MapPath("Halle.tmm")).size());
+  // Saved again unchanged, by both keys: the newest backup stays the newest.
+  QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
+  QTest::keyClick(window.get(), Qt::Key_F2);
+  EXPECT_EQ(1u, Backups(MapPath("Halle.tmm")).size());
+
+  ASSERT_TRUE(AddTexture(Model()).ok);
+  raise({4});
+  QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
+  ASSERT_EQ(2u, Backups(MapPath("Halle.tmm")).size());
+  raise({4, 5});  // not saved: the list compares with the open map
+
+  QStringList shown;
+  OnNextModalDialog([&](QDialog& dialog) {
+    auto* list = dialog.findChild<QTreeWidget*>("LVBackups");
+    for (int column = 0; column < list->columnCount(); ++column) shown << list->headerItem()->text(column);
+    for (int row = 0; row < list->topLevelItemCount(); ++row) shown << list->topLevelItem(row)->text(1);
+    QTest::keyClick(list, Qt::Key_Escape);
+  });
+  Trigger("FileEarlierVersion");
+  EXPECT_EQ(shown,
+            QStringList({"Gespeichert am", "Seitdem geändert", "Größe", "2 Zellen, 1 Textur", "5 Zellen, 1 Textur"}));
+  EXPECT_EQ(MapPath("Halle.tmm"), Document().fileName) << "Escape opens nothing";
+}
+
 TEST_F(BackupsAndSettingsGuiTest, ABackupThatFailsGoesToTheStatusBarAndTheSaveSucceeds) {
   SaveAsHalle();
   // A file where the backup folder belongs.
@@ -121,8 +158,7 @@ TEST_F(BackupsAndSettingsGuiTest, SettingsOrderThePictureFoldersAfterTheUsersOwn
   for (QAction* menu : window->menuBar()->actions()) menus << menu->text();
   ASSERT_GE(menus.indexOf("E&xtras"), 1);
   EXPECT_EQ(menus.indexOf("&Ansicht") + 1, menus.indexOf("E&xtras"));
-  EXPECT_EQ(std::vector<std::string>({QFile::encodeName(UserPictureFolder()).toStdString()}),
-            UserPictureFolders());
+  EXPECT_EQ(std::vector<std::string>({QFile::encodeName(UserPictureFolder()).toStdString()}), UserPictureFolders());
 
   QStringList offered{home.path() + "/engine", home.path() + "/projekt"};
   TFrmSettings settings(window.get(), [&](QWidget*) { return offered.takeFirst(); });

@@ -10,6 +10,7 @@
 #include <QTreeWidget>
 #include <set>
 
+#include "editor/commands/CommandMatch.h"
 #include "editor/commands/CommandRegistry.h"
 #include "editor/commands/CommandSearch.h"
 #include "editor/commands/ShortcutsDialog.h"
@@ -176,7 +177,8 @@ TEST_F(CommandRegistryGuiTest, EveryMenuItemIsARegisteredCommandWithTodaysTextAn
     const qsizetype amp = item->text().indexOf('&');
     if (amp < 0 || amp + 1 >= item->text().size()) continue;
     const auto [at, fresh] = mnemonics.emplace(std::pair(path, item->text()[amp + 1].toLower()), item->text());
-    EXPECT_TRUE(fresh) << path.toStdString() << ": " << at->second.toStdString() << " and " << item->text().toStdString();
+    EXPECT_TRUE(fresh) << path.toStdString() << ": " << at->second.toStdString() << " and "
+                       << item->text().toStdString();
   }
 
   std::map<std::pair<QString, QString>, QString> owners;  // (scope, key) -> id
@@ -307,3 +309,45 @@ TEST(CommandSearchTest, WordStartsAndLettersInOrderRankBelowAPrefix) {
 }
 
 }  // namespace
+
+TEST(CommandSearchTest, UmlautsAndTheirTwoLetterSpellingsFindEachOther) {
+  const struct {
+    const char* query;
+    const char* text;
+    bool matches;
+  } rows[] = {
+      {"pruefen", "Karte prüfen", true},
+      {"PRUEFEN", "Karte prüfen", true},
+      {"prüfen", "Karte pruefen", true},
+      {"oeffnen", "Öffnen", true},
+      {"Öffnen", "Oeffnen", true},
+      {"rueckgaengig", "Rückgängig", true},
+      {"vergroessern", "Vergrößern", true},
+      {"strasse", "Straße", true},
+      {"STRASSE", "Straße", true},
+      {"straße", "Strasse", true},
+      {"ae", "Ändern", true},
+      {"gk", "Ganze Karte", true},
+      {"kp", "Karte prüfen", true},
+      {"prufen", "Karte prüfen", true},
+      {"pruefen", "Karte prfen", false},
+      {"oe", "Ganze Karte", false},
+      {"ss", "Speichern", false},
+      {"ueb", "Übernehmen", true},
+  };
+  for (const auto& row : rows) {
+    EXPECT_EQ(MatchRank(QString::fromUtf8(row.query), QString::fromUtf8(row.text)).has_value(), row.matches)
+        << row.query << " / " << row.text;
+  }
+}
+
+TEST_F(CommandRegistryGuiTest, TheSearchFindsKartePruefenTypedWithoutUmlauts) {
+  QTest::keyClick(window.get(), Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
+  auto* popup = window->findChild<TFrmCommandSearch*>("FrmCommandSearch");
+  ASSERT_TRUE(popup && popup->isVisible());
+  QTest::keyClicks(QApplication::focusWidget(), "pruefen");
+  auto* list = popup->findChild<QTreeWidget*>("LstCommands");
+  ASSERT_GE(list->topLevelItemCount(), 1);
+  EXPECT_EQ(list->topLevelItem(0)->text(0), "Bearbeiten > Karte prüfen");
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+}

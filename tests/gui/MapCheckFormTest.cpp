@@ -55,7 +55,7 @@ TEST_F(MapCheckFormTest, RecheckingShowsTheMapAsItIsNow) {
   });
   form.findChild<QPushButton*>("BtnRecheck")->click();
   EXPECT_EQ(form.findChild<QTreeWidget*>("LVFindings")->topLevelItemCount(), 2);
-  EXPECT_EQ(form.findChild<QLabel*>("LblSummary")->text(), "1 Fehler, 1 Warnung, 0 Hinweise");
+  EXPECT_EQ(form.findChild<QLabel*>("LblSummary")->text(), "2 Befunde: 1 Fehler, 1 Warnung, 0 Hinweise");
 }
 
 TEST_F(MapCheckFormTest, AnOpenWindowFollowsEditsAndUndo) {

@@ -189,7 +189,7 @@ TEST_F(StampsGuiTest, FindListsTheCellsAndReplaceRaisesExactlyThemAsOneStep) {
 
   // After the replace the list shows the cells it changed, with their new values.
   ASSERT_EQ(results->topLevelItemCount(), 2);
-  EXPECT_EQ(results->topLevelItem(1)->text(2), "Boden 48");
+  EXPECT_EQ(results->topLevelItem(1)->text(2), "Bodenhöhe 48");
   EXPECT_EQ(dialog->findChild<QLabel*>("LblCount")->text(), "2 Zellen ersetzt");
   QTest::keyClick(dialog->findChild<QCheckBox*>("ChkFloor"), Qt::Key_Space);
   QTest::mouseClick(dialog->findChild<QPushButton*>("BtnFind"), Qt::LeftButton);

@@ -104,4 +104,37 @@ TEST(MapBackups, ABackupThatCannotBeWrittenNeverStopsTheSave) {
   EXPECT_EQ(Version(1), ReadFileBytes(map));
 }
 
+using Versions = std::vector<std::vector<unsigned char>>;
+
+TEST(MapBackups, ASaveOfTheSameBytesOrOfTheNewestBackupAddsNoBackup) {
+  TempDir dir;
+  const std::string map = dir.File("Halle.tmm"), folder = dir.Dir() + "backups";
+  Saver saver(folder, 10);
+  const auto kept = [&] {
+    Versions versions;
+    for (const MapBackup& backup : ListBackups(folder, map)) versions.push_back(ReadFileBytes(backup.path));
+    return versions;
+  };
+  ASSERT_TRUE(Save(map, Version(0), saver.ops));
+  ASSERT_TRUE(Save(map, Version(1), saver.ops));
+  ASSERT_EQ(kept(), (Versions{Version(0)}));
+  // Saving an unchanged map again and again keeps what there was.
+  for (int again = 0; again < 3; ++again) ASSERT_TRUE(Save(map, Version(1), saver.ops));
+  EXPECT_EQ(kept(), (Versions{Version(0)}));
+
+  // Back to the newest backup's bytes: the version it replaces is kept, once.
+  ASSERT_TRUE(Save(map, Version(0), saver.ops));
+  EXPECT_EQ(kept(), (Versions{Version(1), Version(0)}));
+  ASSERT_TRUE(Save(map, Version(2), saver.ops));
+  EXPECT_EQ(kept(), (Versions{Version(0), Version(1), Version(0)}));
+  // A file that went back to the newest backup's bytes outside the editor is not kept twice.
+  WriteFileBytes(map, Version(0));
+  ASSERT_TRUE(Save(map, Version(3), saver.ops));
+  EXPECT_EQ(kept(), (Versions{Version(0), Version(1), Version(0)}));
+  ASSERT_TRUE(Save(map, Version(4), saver.ops));
+  EXPECT_EQ(kept(), (Versions{Version(3), Version(0), Version(1), Version(0)}));
+  EXPECT_EQ(Version(4), ReadFileBytes(map));
+  EXPECT_TRUE(saver.failures.empty());
+}
+
 }  // namespace tessmoor
