@@ -1,15 +1,14 @@
 #include "editor/UserSettings.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QSettings>
 #include <QStandardPaths>
 #include <algorithm>
 #include <string>
 #include <vector>
 
 #include "document/PictureFolders.h"
+#include "editor/ProgramSettings.h"
 
 namespace tessmoor {
 
@@ -17,13 +16,6 @@ namespace {
 
 const char* const PictureFoldersKey = "Bilder/Ordner";
 const char* const BackupsKey = "Sicherungen/Anzahl";
-
-// As the main window's settings: the application name alone names the file.
-QSettings ProgramSettingsFile() {
-  const QString organization = QCoreApplication::organizationName();
-  return QSettings(organization.isEmpty() ? QCoreApplication::applicationName() : organization,
-                   QCoreApplication::applicationName());
-}
 
 QString DataFolder(const char* name) {
   const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
@@ -40,17 +32,17 @@ QString CreateUserPictureFolder() {
   return folder;
 }
 
-QStringList ExtraPictureFolders() { return ProgramSettingsFile().value(PictureFoldersKey).toStringList(); }
+QStringList ExtraPictureFolders() { return ProgramSettings().value(PictureFoldersKey).toStringList(); }
 
-void SetExtraPictureFolders(const QStringList& folders) { ProgramSettingsFile().setValue(PictureFoldersKey, folders); }
+void SetExtraPictureFolders(const QStringList& folders) { ProgramSettings().setValue(PictureFoldersKey, folders); }
 
 int BackupsPerMap() {
   bool ok = false;
-  const int count = ProgramSettingsFile().value(BackupsKey, DefaultBackupsPerMap).toInt(&ok);
+  const int count = ProgramSettings().value(BackupsKey, DefaultBackupsPerMap).toInt(&ok);
   return ok ? std::clamp(count, 0, MaxBackupsPerMap) : DefaultBackupsPerMap;
 }
 
-void SetBackupsPerMap(int count) { ProgramSettingsFile().setValue(BackupsKey, count); }
+void SetBackupsPerMap(int count) { ProgramSettings().setValue(BackupsKey, count); }
 
 QString BackupFolder() { return DataFolder("backups"); }
 
