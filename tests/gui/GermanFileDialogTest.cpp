@@ -105,13 +105,15 @@ TEST_F(GermanFileDialogTest, TheOpenDialogShowsDatesSizesAndTypesInGerman) {
   const QLocale german(QLocale::German, QLocale::Germany);
   const QString folderDate =
       german.toString(QFileInfo(folder.filePath("Unterordner")).lastModified(), "d. MMM yyyy HH:mm");
-  EXPECT_EQ(headers, QStringList({"Name", "Größe", "Typ", "Änderungsdatum"}));
-  EXPECT_EQ(lines, QStringList({"Halle.tcm | " + german.formattedDataSize(4) + " | Tessmoor-Modell | " + date,
-                                "Halle.tmm | " + german.formattedDataSize(1536) + " | Tessmoor-Karte | " + date,
-                                "MOOS.PCX | " + german.formattedDataSize(300) + " | PCX-Bild | " + date,
-                                "Unterordner |  | Verzeichnis | " + folderDate,
-                                "notizen.xyz | " + german.formattedDataSize(4) + " | XYZ-Datei | " + date}))
-      << lines.join('\n').toStdString();
+  EXPECT_EQ(headers.join(" | ").toStdString(), "Name | Größe | Typ | Änderungsdatum");
+  EXPECT_EQ(lines.join('\n').toStdString(),
+            QStringList({"Halle.tcm | " + german.formattedDataSize(4) + " | Tessmoor-Modell | " + date,
+                         "Halle.tmm | " + german.formattedDataSize(1536) + " | Tessmoor-Karte | " + date,
+                         "MOOS.PCX | " + german.formattedDataSize(300) + " | PCX-Bild | " + date,
+                         "Unterordner |  | Verzeichnis | " + folderDate,
+                         "notizen.xyz | " + german.formattedDataSize(4) + " | XYZ-Datei | " + date})
+                .join('\n')
+                .toStdString());
 }
 
 }  // namespace

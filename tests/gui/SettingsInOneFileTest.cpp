@@ -111,7 +111,7 @@ TEST_F(SettingsInOneFileTest, EveryFeatureThatRemembersSomethingWritesTheProgram
   // The window's place and size, zoom and layer go when it closes.
   ASSERT_TRUE(window->close());
 
-  EXPECT_EQ(FilesInConfig(), QStringList{ProgramFile});
+  EXPECT_EQ(FilesInConfig().join(", ").toStdString(), ProgramFile);
   const QSettings stored = Stored();
   for (const char* key :
        {"Fenster/Geometrie", "Ansicht/Zoom", "Ansicht/Ebene", "Zuletzt", "Tastenkuerzel/ViewZoomWhole", "Stempel/Panel",
@@ -148,7 +148,8 @@ TEST_F(SettingsInOneFileTest, ProfilesOfTheEarlierFileAreTakenOverOnce) {
   QStringList expected = before;
   expected << ProgramFile;
   expected.sort();
-  EXPECT_EQ(FilesInConfig(), expected) << "the earlier file stays as it was";
+  EXPECT_EQ(FilesInConfig().join(", ").toStdString(), expected.join(", ").toStdString())
+      << "the earlier file stays as it was";
 }
 
 }  // namespace
