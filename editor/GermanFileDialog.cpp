@@ -4,9 +4,14 @@
 #include <QFileDialog>
 #include <QFileIconProvider>
 #include <QFileSystemModel>
+#include <QFontMetrics>
+#include <QHeaderView>
 #include <QIdentityProxyModel>
 #include <QLocale>
 #include <QMimeDatabase>
+#include <QTreeView>
+#include <algorithm>
+#include <utility>
 
 namespace tessmoor {
 
@@ -43,6 +48,25 @@ class GermanFileList : public QIdentityProxyModel {
   FileTypeNames typeNames;
 };
 
+// Qt sizes the detail list's columns for its English texts; the German ones are
+// longer and would be cut ("8. Dez...6 22:08").
+void WidenColumns(QFileDialog& dialog) {
+  auto* details = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
+  if (!details) return;
+  QHeaderView* header = details->header();
+  const QFontMetrics metrics(details->font());
+  const std::pair<int, QString> widest[] = {{SizeColumn, QStringLiteral("999,99 KiB")},
+                                            {TypeColumn, QStringLiteral("Tessmoor-Modell")},
+                                            {DateColumn, QStringLiteral("28. Sept. 2026 22:08")}};
+  for (const auto& [column, text] : widest) {
+    const int wanted = metrics.horizontalAdvance(text) + 3 * metrics.averageCharWidth();
+    if (header->sectionSize(column) < wanted) header->resizeSection(column, wanted);
+  }
+  // Wide enough for every column beside the side bar, without scrolling.
+  const int sideBarAndMargins = 24 * metrics.averageCharWidth();
+  dialog.resize(std::max(dialog.width(), header->length() + sideBarAndMargins), dialog.height());
+}
+
 }  // namespace
 
 QString FileTypeName(const QFileInfo& file) {
@@ -61,6 +85,7 @@ void SpeakGerman(QFileDialog& dialog) {
   auto* list = new GermanFileList(&dialog);
   dialog.setIconProvider(&list->typeNames);
   dialog.setProxyModel(list);
+  WidenColumns(dialog);
 }
 
 }  // namespace tessmoor

@@ -43,6 +43,7 @@ TFrmTestProfiles::TFrmTestProfiles(QWidget* owner, DialogLayer& dialogs) : QDial
   EdtProgram = NewField(this, "EdtProgram");
   BtnProgram = MakePlainButton("BtnProgram", "...", this);
   BtnProgram->setToolTip("Programm wählen");
+  BtnProgram->setFixedWidth(BtnProgram->fontMetrics().horizontalAdvance("...") * 4);
   EdtArguments = NewField(this, "EdtArguments");
   EdtFolder = NewField(this, "EdtFolder");
   ChkSaveFirst = new QCheckBox("&Vorher speichern", this);
@@ -60,7 +61,10 @@ TFrmTestProfiles::TFrmTestProfiles(QWidget* owner, DialogLayer& dialogs) : QDial
   auto* program = new QHBoxLayout;
   program->addWidget(EdtProgram);
   program->addWidget(BtnProgram);
-  fields->addRow("&Programm:", program);
+  // A row of a layout gets no buddy by itself, and its Alt key would show as "&".
+  auto* programLabel = new QLabel("&Programm:", this);
+  programLabel->setBuddy(EdtProgram);
+  fields->addRow(programLabel, program);
   fields->addRow("&Argumente:", EdtArguments);
   fields->addRow("Arbeits&ordner:", EdtFolder);
   fields->addRow(QString(), ChkSaveFirst);

@@ -297,10 +297,14 @@ TEST_F(TestPlayGuiTest, TheProgramButtonPutsTheChosenFileIntoTheField) {
   const QString chosen = home.path() + "/anderes spiel/start";
   dialogs.programAnswers = {std::nullopt, chosen.toStdString()};
   QStringList shown;
+  bool programFocused = false;
   QTimer::singleShot(0, [&] {
     auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
     if (!dialog) return;
     auto* field = dialog->findChild<QLineEdit*>("EdtProgram");
+    QApplication::setActiveWindow(dialog);
+    QTest::keyClick(dialog, Qt::Key_P, Qt::AltModifier);
+    programFocused = QApplication::focusWidget() == field;
     if (auto* button = dialog->findChild<QPushButton*>("BtnProgram")) {
       for (int i = 0; i < 2; ++i) {
         QTest::mouseClick(button, Qt::LeftButton);
@@ -310,6 +314,7 @@ TEST_F(TestPlayGuiTest, TheProgramButtonPutsTheChosenFileIntoTheField) {
     dialog->accept();
   });
   Trigger("ExtrasTestProfiles");
+  EXPECT_TRUE(programFocused) << "Alt+P reaches the program field";
   EXPECT_EQ(shown, QStringList({script, chosen}));
   EXPECT_EQ(dialogs.log, (std::vector<std::string>{"program", "program"}));
   const std::string folder = (home.path() + "/mein spiel").toStdString();
