@@ -43,6 +43,9 @@ class DialogLayer {
   // "Der Testlauf läuft noch. Beenden und neu starten?" with Ja (default) and
   // Nein; true for Ja.
   virtual bool AskRestartTestRun() = 0;
+  // The dialog that picks the program a test profile starts, opening in
+  // `startDirectory`; nothing when cancelled.
+  virtual std::optional<std::string> ChooseProgram(const std::string& startDirectory) = 0;
 };
 
 }  // namespace tessmoor

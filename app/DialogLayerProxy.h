@@ -39,6 +39,9 @@ class DialogLayerProxy : public DialogLayer {
     return target ? target->AskRecover(fileName) : RecoveryAnswer::Keep;
   }
   bool AskRestartTestRun() override { return target ? target->AskRestartTestRun() : false; }
+  std::optional<std::string> ChooseProgram(const std::string& startDirectory) override {
+    return target ? target->ChooseProgram(startDirectory) : std::nullopt;
+  }
 
  private:
   DialogLayer* target = nullptr;

@@ -4,13 +4,13 @@
 #include <QContextMenuEvent>
 #include <QLabel>
 #include <QMenu>
-#include <QSettings>
 #include <QShowEvent>
 #include <QTimer>
 #include <QVBoxLayout>
 
 #include "editor/PreviewView.h"
 #include "editor/UserSettings.h"
+#include "editor/ProgramSettings.h"
 #include "preview/AnimationClock.h"
 
 namespace tessmoor {
@@ -21,7 +21,7 @@ const char* const RateSetting = "3DAnsicht/Bilder pro Sekunde";
 const char* const PlaceSetting = "3DAnsicht/Fenster";
 
 int RememberedRate() {
-  const int rate = QSettings().value(RateSetting, DefaultAnimationRate).toInt();
+  const int rate = ProgramSettings().value(RateSetting, DefaultAnimationRate).toInt();
   return IsAnimationRate(rate) ? rate : DefaultAnimationRate;
 }
 
@@ -78,7 +78,7 @@ void TFrm3DView::SelectionChanged() { view_->RepaintSoon(); }
 void TFrm3DView::SetAnimationRate(int framesPerSecond) {
   if (!IsAnimationRate(framesPerSecond)) return;
   rate_ = framesPerSecond;
-  QSettings().setValue(RateSetting, rate_);
+  ProgramSettings().setValue(RateSetting, rate_);
   view_->SetAnimationRate(rate_);
   animationTimer_->setInterval(1000 / rate_);
 }

@@ -288,7 +288,7 @@ void TFrmProperties::FillTextureList(QComboBox* list) {
   const QSignalBlocker blocker(list);
   list->setUpdatesEnabled(false);
   list->clear();
-  list->addItem(NoTextureText(), QVariant(static_cast<uint>(NoTexture)));
+  list->addItem(QString(), QVariant(static_cast<uint>(NoTexture)));
   const MapDocument& document = model.Map();
   const int count = std::clamp(document.textureCount, 0, MaxTextures);
   for (int index = 0; index < count; ++index)

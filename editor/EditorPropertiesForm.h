@@ -43,7 +43,7 @@ class TFrmProperties : public QDialog, public DocumentObserver {
   // Writes every control into the bound cell. Without a bound cell it does
   // nothing; a list without a selection keeps its field.
   void ApplyToCell();
-  // Rebuilds a texture list from the texture table: the "(keine)" NoTexture entry,
+  // Rebuilds a texture list from the texture table: the NoTexture entry with empty text,
   // then every texture in table order. No entry is selected afterwards.
   void FillTextureList(QComboBox* list);
   // Selects the first entry carrying `value`; with none the selection stays.

@@ -272,6 +272,8 @@ void TFrmTextureEditor::SpdAddFileClick() {
   for (int f = entry.frameCount - result.added; f < entry.frameCount; ++f) {
     AppendFileLine(entry.frames[static_cast<size_t>(f)]);
   }
+  // The first new frame becomes the current one, so its picture shows at once.
+  if (result.added > 0) LstFiles->setCurrentRow(entry.frameCount - result.added);
   if (result.Stopped()) {
     dialogs_.ShowError(result.message);
     return;

@@ -8,6 +8,9 @@
 namespace tessmoor {
 
 bool InstallGermanQtTexts(QCoreApplication& application) {
+  // Dates, numbers and the MIME database's type names follow the default
+  // locale, whatever the system's language is.
+  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
   auto* translator = new QTranslator(&application);
   // qtbase holds everything a Widgets program shows of Qt's own.
   if (!translator->load(QLocale(QLocale::German, QLocale::Germany), "qtbase", "_",

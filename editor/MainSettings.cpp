@@ -1,10 +1,8 @@
 // What the main window remembers between runs: its geometry, the zoom, the
 // layer, the recent maps and the user's own keys.
 
-#include <QCoreApplication>
-#include <QSettings>
-
 #include "editor/EditorMainForm.h"
+#include "editor/ProgramSettings.h"
 #include "editor/StampFeature.h"
 #include "editor/commands/CommandRegistry.h"
 #include "editor/features/FileFeature.h"
@@ -15,12 +13,6 @@ namespace tessmoor {
 
 namespace {
 
-// The program sets only its application name; it then names the folder too.
-QString OrganizationName() {
-  const QString organization = QCoreApplication::organizationName();
-  return organization.isEmpty() ? QCoreApplication::applicationName() : organization;
-}
-
 const char* const GeometryKey = "Fenster/Geometrie";
 const char* const ZoomKey = "Ansicht/Zoom";
 const char* const LayerKey = "Ansicht/Ebene";
@@ -30,9 +22,9 @@ const char* const RecentKey = "Zuletzt";
 
 void TFrmMain::RestoreSettings() {
   rememberSettings = true;
-  registry->UseSettings(OrganizationName(), QCoreApplication::applicationName());
-  files->UseSettings(OrganizationName(), QCoreApplication::applicationName());
-  const QSettings settings(OrganizationName(), QCoreApplication::applicationName());
+  registry->UseSettings(SettingsOrganization(), SettingsApplication());
+  files->UseSettings(SettingsOrganization(), SettingsApplication());
+  const QSettings settings = ProgramSettings();
   if (settings.contains(GeometryKey)) restoreGeometry(settings.value(GeometryKey).toByteArray());
   view->ShowLayer(settings.value(LayerKey, static_cast<int>(session.Editor().currentLayer)).toInt());
   ZoomTo(settings.value(ZoomKey, DefaultZoomLevel).toInt(), QPoint(0, 0));
@@ -41,7 +33,7 @@ void TFrmMain::RestoreSettings() {
 
 void TFrmMain::StoreSettings() {
   if (!rememberSettings) return;
-  QSettings settings(OrganizationName(), QCoreApplication::applicationName());
+  QSettings settings = ProgramSettings();
   settings.setValue(GeometryKey, saveGeometry());
   settings.setValue(ZoomKey, session.MapView().zoomLevel);
   settings.setValue(LayerKey, static_cast<int>(session.Editor().currentLayer));

@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "editor/EditorNewForm.h"
+#include "editor/GermanFileDialog.h"
 
 namespace tessmoor {
 
@@ -23,6 +24,7 @@ std::unique_ptr<QFileDialog> MakeFileDialog(QWidget* parent, const QString& titl
                                             const QString& filter, const QString& suffix) {
   auto dialog = std::make_unique<QFileDialog>(parent, title, QString::fromStdString(startDirectory), filter);
   dialog->setOption(QFileDialog::DontUseNativeDialog);
+  SpeakGerman(*dialog);
   dialog->setDefaultSuffix(suffix);
   return dialog;
 }
@@ -151,6 +153,14 @@ bool QtDialogLayer::AskRestartTestRun() {
   box.setEscapeButton(QMessageBox::No);
   box.exec();
   return box.clickedButton() == box.button(QMessageBox::Yes);
+}
+
+std::optional<std::string> QtDialogLayer::ChooseProgram(const std::string& startDirectory) {
+  auto dialog = MakeFileDialog(parent, QStringLiteral("Programm wählen"), startDirectory,
+                               QStringLiteral("Alle Dateien (*)"), QString());
+  dialog->setAcceptMode(QFileDialog::AcceptOpen);
+  dialog->setFileMode(QFileDialog::ExistingFile);
+  return FirstPath(*dialog);
 }
 
 }  // namespace tessmoor

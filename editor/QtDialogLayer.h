@@ -25,6 +25,7 @@ class QtDialogLayer : public DialogLayer {
   std::optional<NewMapKind> ChooseNewMapKind() override;
   RecoveryAnswer AskRecover(const std::string& fileName) override;
   bool AskRestartTestRun() override;
+  std::optional<std::string> ChooseProgram(const std::string& startDirectory) override;
 
  private:
   QWidget* parent;

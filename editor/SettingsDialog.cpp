@@ -9,6 +9,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "editor/GermanFileDialog.h"
 #include "editor/PlainButton.h"
 #include "editor/UserSettings.h"
 
@@ -16,8 +17,14 @@ namespace tessmoor {
 
 namespace {
 
+// Qt's own dialog, as for every other file the program asks for.
 QString ChooseFolderWithQt(QWidget* parent) {
-  return QFileDialog::getExistingDirectory(parent, "Bilderordner hinzufügen");
+  QFileDialog dialog(parent, "Bilderordner hinzufügen");
+  dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::ShowDirsOnly);
+  dialog.setFileMode(QFileDialog::Directory);
+  SpeakGerman(dialog);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
+  return dialog.selectedFiles().constFirst();
 }
 
 }  // namespace

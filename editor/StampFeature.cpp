@@ -2,7 +2,6 @@
 
 #include <QActionGroup>
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QDir>
 #include <QDockWidget>
 #include <QFile>
@@ -11,7 +10,6 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
-#include <QSettings>
 #include <QStandardPaths>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -23,6 +21,7 @@
 #include "editor/MapKeyFocus.h"
 #include "editor/ToolWindowKeys.h"
 #include "editor/TitleRoom.h"
+#include "editor/ProgramSettings.h"
 #include "editor/commands/CommandRegistry.h"
 #include "view/BlockPicture.h"
 #include "view/EditingTools.h"
@@ -36,12 +35,6 @@ constexpr int PictureCellSize = 16;
 constexpr int IconSide = 96;
 const char* const PanelKey = "Stempel/Panel";
 const char* const MatchHeightsKey = "Stempel/HoehenAnpassen";
-
-QSettings Settings() {
-  const QString organization = QCoreApplication::organizationName();
-  return QSettings(organization.isEmpty() ? QCoreApplication::applicationName() : organization,
-                   QCoreApplication::applicationName());
-}
 
 QImage ToQImage(const HiColorImage& image) {
   if (image.IsEmpty()) return {};
@@ -150,7 +143,7 @@ QString StampFeature::StampFolder() {
 }
 
 void StampFeature::RestoreSettings() {
-  const QSettings settings = Settings();
+  const QSettings settings = ProgramSettings();
   ChkMatchHeights->setChecked(settings.value(MatchHeightsKey, false).toBool());
   DockStamps->setVisible(settings.value(PanelKey, false).toBool());
   remember = true;
@@ -158,7 +151,7 @@ void StampFeature::RestoreSettings() {
 
 void StampFeature::RememberSettings() {
   if (!remember) return;
-  QSettings settings = Settings();
+  QSettings settings = ProgramSettings();
   settings.setValue(PanelKey, DockStamps->isVisible());
   settings.setValue(MatchHeightsKey, ChkMatchHeights->isChecked());
 }

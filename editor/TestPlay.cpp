@@ -2,13 +2,14 @@
 
 #include <QAction>
 #include <QMenu>
-#include <QSettings>
 
 #include "app/TestArguments.h"
 #include "app/TestBuild.h"
 #include "editor/BusyCursor.h"
+#include "editor/ProgramSettings.h"
 #include "editor/TestProfilesForm.h"
 #include "editor/TestRunForm.h"
+#include "editor/WindowPlacement.h"
 
 namespace tessmoor {
 
@@ -29,10 +30,22 @@ QString CommandLine(const QString& program, const QStringList& arguments) {
   return shown.join(' ');
 }
 
+// Earlier versions kept the profiles apart from every other setting, in the file
+// Qt names when a program sets no organization. The first read that finds none in
+// the program's file takes them over from there; the old file stays as it was.
+void TakeOverEarlierProfiles(QSettings& settings) {
+  if (settings.childGroups().contains(ProfilesGroup)) return;
+  QSettings earlier(QStringLiteral("Unknown Organization"), SettingsApplication());
+  earlier.beginGroup(ProfilesGroup);
+  for (const QString& key : earlier.allKeys())
+    settings.setValue(QString(ProfilesGroup) + '/' + key, earlier.value(key));
+}
+
 }  // namespace
 
 TestProfiles LoadTestProfiles() {
-  QSettings settings;
+  QSettings settings = ProgramSettings();
+  TakeOverEarlierProfiles(settings);
   settings.beginGroup(ProfilesGroup);
   TestProfiles list;
   const int count = settings.beginReadArray(ProfilesArray);
@@ -53,7 +66,7 @@ TestProfiles LoadTestProfiles() {
 }
 
 void StoreTestProfiles(const TestProfiles& list) {
-  QSettings settings;
+  QSettings settings = ProgramSettings();
   settings.remove(ProfilesGroup);  // a shorter list leaves no old entries behind
   settings.beginGroup(ProfilesGroup);
   settings.beginWriteArray(ProfilesArray, static_cast<int>(list.profiles.size()));
@@ -108,7 +121,7 @@ std::optional<GridPoint> TestPlay::SelectedCell() {
 }
 
 void TestPlay::EditProfiles() {
-  TFrmTestProfiles dialog(host_.owner);
+  TFrmTestProfiles dialog(host_.owner, *host_.dialogs);
   if (std::optional<TestProfiles> edited = dialog.Edit(LoadTestProfiles())) StoreTestProfiles(*edited);
 }
 
@@ -179,6 +192,7 @@ void TestPlay::Start(const TestProfile& profile, std::optional<GridPoint> cell) 
   connect(process_, &QProcess::readyReadStandardOutput, this, &TestPlay::ReadOutput);
   connect(process_, &QProcess::finished, this, &TestPlay::Finished);
   FrmTestRun->Begin(CommandLine(process_->program(), arguments));
+  if (!FrmTestRun->isVisible()) MoveBeside(*FrmTestRun, *host_.owner);
   FrmTestRun->show();
 }
 

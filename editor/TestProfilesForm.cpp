@@ -2,6 +2,8 @@
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -29,7 +31,7 @@ QLineEdit* NewField(QWidget* parent, const char* name) {
 
 }  // namespace
 
-TFrmTestProfiles::TFrmTestProfiles(QWidget* owner) : QDialog(owner) {
+TFrmTestProfiles::TFrmTestProfiles(QWidget* owner, DialogLayer& dialogs) : QDialog(owner), dialogs_(dialogs) {
   setObjectName("FrmTestProfiles");
   setWindowTitle("Testprofile");
   LstProfiles = new QListWidget(this);
@@ -39,6 +41,9 @@ TFrmTestProfiles::TFrmTestProfiles(QWidget* owner) : QDialog(owner) {
   BtnDefault = MakePlainButton("BtnDefault", "Als &Standard", this);
   EdtName = NewField(this, "EdtName");
   EdtProgram = NewField(this, "EdtProgram");
+  BtnProgram = MakePlainButton("BtnProgram", "...", this);
+  BtnProgram->setToolTip("Programm wählen");
+  BtnProgram->setFixedWidth(BtnProgram->fontMetrics().horizontalAdvance("...") * 4);
   EdtArguments = NewField(this, "EdtArguments");
   EdtFolder = NewField(this, "EdtFolder");
   ChkSaveFirst = new QCheckBox("&Vorher speichern", this);
@@ -53,7 +58,13 @@ TFrmTestProfiles::TFrmTestProfiles(QWidget* owner) : QDialog(owner) {
   listButtons->addStretch();
   auto* fields = new QFormLayout;
   fields->addRow("Na&me:", EdtName);
-  fields->addRow("&Programm:", EdtProgram);
+  auto* program = new QHBoxLayout;
+  program->addWidget(EdtProgram);
+  program->addWidget(BtnProgram);
+  // A row of a layout gets no buddy by itself, and its Alt key would show as "&".
+  auto* programLabel = new QLabel("&Programm:", this);
+  programLabel->setBuddy(EdtProgram);
+  fields->addRow(programLabel, program);
   fields->addRow("&Argumente:", EdtArguments);
   fields->addRow("Arbeits&ordner:", EdtFolder);
   fields->addRow(QString(), ChkSaveFirst);
@@ -69,6 +80,7 @@ TFrmTestProfiles::TFrmTestProfiles(QWidget* owner) : QDialog(owner) {
   connect(BtnNew, &QPushButton::clicked, this, &TFrmTestProfiles::NewClick);
   connect(BtnDelete, &QPushButton::clicked, this, &TFrmTestProfiles::DeleteClick);
   connect(BtnDefault, &QPushButton::clicked, this, &TFrmTestProfiles::DefaultClick);
+  connect(BtnProgram, &QPushButton::clicked, this, &TFrmTestProfiles::ChooseProgramClick);
   for (QLineEdit* field : {EdtName, EdtProgram, EdtArguments, EdtFolder})
     connect(field, &QLineEdit::textEdited, this, &TFrmTestProfiles::FieldEdited);
   connect(ChkSaveFirst, &QCheckBox::toggled, this, &TFrmTestProfiles::FieldEdited);
@@ -117,7 +129,7 @@ void TFrmTestProfiles::ShowProfile(int row) {
   EdtFolder->setText(QString::fromStdString(shown.workingFolder));
   ChkSaveFirst->setChecked(shown.saveFirst);
   for (QWidget* control : std::initializer_list<QWidget*>{EdtName, EdtProgram, EdtArguments, EdtFolder, ChkSaveFirst,
-                                                          BtnDelete, BtnDefault})
+                                                          BtnProgram, BtnDelete, BtnDefault})
     control->setEnabled(profile != nullptr);
 }
 
@@ -149,6 +161,17 @@ void TFrmTestProfiles::DeleteClick() {
 void TFrmTestProfiles::DefaultClick() {
   SetDefaultProfile(edited, LstProfiles->currentRow());
   FillList();
+}
+
+void TFrmTestProfiles::ChooseProgramClick() {
+  // Starts where the program named so far lies; with none yet, in the home folder.
+  const QString named = EdtProgram->text();
+  const QString start = named.contains('/') ? QFileInfo(named).absolutePath() : QDir::homePath();
+  const std::optional<std::string> chosen = dialogs_.ChooseProgram(start.toStdString());
+  if (!chosen) return;
+  EdtProgram->setText(QString::fromStdString(*chosen));
+  FieldEdited();
+  EdtProgram->setFocus();
 }
 
 }  // namespace tessmoor

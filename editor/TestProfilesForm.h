@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <optional>
 
+#include "app/DialogLayer.h"
 #include "app/TestProfile.h"
 
 class QCheckBox;
@@ -18,7 +19,8 @@ class TFrmTestProfiles : public QDialog {
   Q_OBJECT
 
  public:
-  explicit TFrmTestProfiles(QWidget* owner);
+  // "..." beside the program asks `dialogs` for the program file.
+  TFrmTestProfiles(QWidget* owner, DialogLayer& dialogs);
 
   // Shows the dialog on `profiles`; the edited list after OK, nothing after Abbrechen.
   std::optional<TestProfiles> Edit(const TestProfiles& profiles);
@@ -30,8 +32,10 @@ class TFrmTestProfiles : public QDialog {
   void NewClick();
   void DeleteClick();
   void DefaultClick();
+  void ChooseProgramClick();
   TestProfile* Current();
 
+  DialogLayer& dialogs_;
   TestProfiles edited;
   QListWidget* LstProfiles;
   QPushButton* BtnNew;
@@ -39,6 +43,7 @@ class TFrmTestProfiles : public QDialog {
   QPushButton* BtnDefault;
   QLineEdit* EdtName;
   QLineEdit* EdtProgram;
+  QPushButton* BtnProgram;
   QLineEdit* EdtArguments;
   QLineEdit* EdtFolder;
   QCheckBox* ChkSaveFirst;

@@ -22,7 +22,10 @@ TFrmTestRun::TFrmTestRun(QWidget* mainWindow) : QWidget(mainWindow, Qt::Window) 
   MmoTestRun = new QPlainTextEdit(this);
   MmoTestRun->setObjectName("MmoTestRun");
   MmoTestRun->setReadOnly(true);
-  MmoTestRun->setLineWrapMode(QPlainTextEdit::NoWrap);
+  // The command line alone is often wider than the window: its paths break
+  // wherever they must, so the whole of it stays in sight.
+  MmoTestRun->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  MmoTestRun->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
   MmoTestRun->setMaximumBlockCount(MaximumLines);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);

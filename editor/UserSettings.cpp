@@ -1,15 +1,14 @@
 #include "editor/UserSettings.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QSettings>
 #include <QStandardPaths>
 #include <algorithm>
 #include <string>
 #include <vector>
 
 #include "document/PictureFolders.h"
+#include "editor/ProgramSettings.h"
 
 namespace tessmoor {
 
@@ -25,13 +24,6 @@ QString DataFolder(const char* name) {
 }
 
 }  // namespace
-
-QSettings ProgramSettings() {
-  // As the main window's settings: the application name alone names the file.
-  const QString organization = QCoreApplication::organizationName();
-  return QSettings(organization.isEmpty() ? QCoreApplication::applicationName() : organization,
-                   QCoreApplication::applicationName());
-}
 
 QString UserPictureFolder() { return DataFolder("GFX"); }
 

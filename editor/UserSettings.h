@@ -6,13 +6,12 @@
 #include <QString>
 #include <QStringList>
 
+#include "editor/ProgramSettings.h"
+
 namespace tessmoor {
 
 inline constexpr int DefaultBackupsPerMap = 10;
 inline constexpr int MaxBackupsPerMap = 999;
-
-// The program's one settings file, where everything it remembers between runs goes.
-QSettings ProgramSettings();
 
 // The user's own picture folder, looked up before every other; with a trailing '/'.
 QString UserPictureFolder();

@@ -1,5 +1,7 @@
 #include "editor/WindowPlacement.h"
 
+#include <QScreen>
+#include <QWidget>
 #include <algorithm>
 
 namespace tessmoor {
@@ -25,6 +27,22 @@ QRect PlaceBeside(const QRect& owner, int ownerBarsBottom, const QSize& frame, c
   // No room beside it: it covers part of the owner's map, not its bars.
   const int left = roomRight >= roomLeft ? screen.right() - frame.width() + 1 : screen.left();
   return {QPoint(std::max(screen.left(), left), std::max(top, ownerBarsBottom + 1)), frame};
+}
+
+QRect PlaceBeside(const QWidget& owner, const QSize& size) {
+  const QWidget* bars = owner.findChild<const QWidget*>("PnlToolBar");
+  const int barsBottom = bars ? bars->mapToGlobal(QPoint(0, bars->height() - 1)).y() : owner.geometry().top();
+  // A window not shown yet has no frame; it will get one like its owner's.
+  const QSize frame = size + (owner.frameGeometry().size() - owner.geometry().size());
+  const QScreen* screen = owner.screen();
+  return PlaceBeside(owner.frameGeometry(), barsBottom, frame, screen ? screen->availableGeometry() : QRect());
+}
+
+void MoveBeside(QWidget& window, const QWidget& owner) {
+  const QRect place = PlaceBeside(owner, window.size());
+  const int frameWidth = owner.frameGeometry().width() - owner.geometry().width();
+  window.move(place.topLeft());
+  if (place.width() - frameWidth < window.width()) window.resize(place.width() - frameWidth, window.height());
 }
 
 }  // namespace tessmoor

@@ -5,6 +5,8 @@
 #include <QRect>
 #include <QSize>
 
+class QWidget;
+
 namespace tessmoor {
 
 // The frame rectangle for a window of size `frame` beside `owner` (both with
@@ -13,5 +15,12 @@ namespace tessmoor {
 // less room than that it keeps its size at that side of the screen, over the
 // owner but never above `ownerBarsBottom`, the owner's last row of menu and tool bar.
 QRect PlaceBeside(const QRect& owner, int ownerBarsBottom, const QSize& frame, const QRect& screen);
+
+// The same for a window of client size `size` beside the main window `owner`
+// on the owner's screen, whose bars end with its tool bar.
+QRect PlaceBeside(const QWidget& owner, const QSize& size);
+
+// Moves the top-level `window` beside `owner`, narrower where the screen is short.
+void MoveBeside(QWidget& window, const QWidget& owner);
 
 }  // namespace tessmoor

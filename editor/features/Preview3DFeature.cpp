@@ -52,14 +52,6 @@ QString KeysText(const QList<QKeySequence>& closeKeys) {
       .arg(close.join(QStringLiteral(", ")));
 }
 
-// Beside the main window, below nothing of its menu and tool bar.
-QRect FirstPlace(const QWidget& owner, const QSize& size) {
-  const QWidget* bars = owner.findChild<const QWidget*>("PnlToolBar");
-  const int barsBottom = bars ? bars->mapToGlobal(QPoint(0, bars->height() - 1)).y() : owner.geometry().top();
-  const QSize frame = size + (owner.frameGeometry().size() - owner.geometry().size());
-  const QScreen* screen = owner.screen();
-  return PlaceBeside(owner.frameGeometry(), barsBottom, frame, screen ? screen->availableGeometry() : QRect());
-}
 
 }  // namespace
 
@@ -125,7 +117,7 @@ bool Preview3DFeature::Create3DView() {
   for (int rate : AnimationRates) rates << context_.registry.Action(RateId(rate));
   Frm3DView->SetAnimationActions(rates);
   Frm3DView->SetWindowActions({context_.registry.Action("View3DKeys"), context_.registry.Action("View3DClose")});
-  Frm3DView->RestorePlace(FirstPlace(*context_.window, Frm3DView->size()));
+  Frm3DView->RestorePlace(PlaceBeside(*context_.window, Frm3DView->size()));
   connect(Frm3DView, &TFrm3DView::cellPicked, this, [this](int x, int y) { context_.view.ShowCell({x, y}); });
   connect(Frm3DView, &TFrm3DView::cameraMoved, this, &Preview3DFeature::PreviewCameraMoved);
   connect(Frm3DView, &TFrm3DView::visibilityChanged, this, &Preview3DFeature::Preview3DVisible);

@@ -250,7 +250,7 @@ TEST_F(PropertiesFormTest, EveryTextureListHoldsTheNoTextureEntryThenTheTableInO
   for (const char* name : TextureLists) {
     QComboBox* list = List(name);
     ASSERT_EQ(list->count(), 4) << name;
-    EXPECT_EQ(list->itemText(0), QStringLiteral("(keine)")) << name;
+    EXPECT_EQ(list->itemText(0), QString()) << name;
     EXPECT_EQ(list->itemData(0).toUInt(), NoTexture) << name;
     EXPECT_EQ(list->itemText(1), QStringLiteral("Stein")) << name;
     EXPECT_EQ(list->itemText(2), QStringLiteral("Türe")) << name;

@@ -7,7 +7,13 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QProcess>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QTimer>
 
 #include "app/TestProfile.h"
@@ -282,6 +288,64 @@ TEST_F(TestPlayGuiTest, ProfilesTypedIntoTheDialogAreStoredWithOk) {
     EXPECT_EQ(stored.profiles[0], (TestProfile{"Profil 1", "/opt/mein spiel/engine", "-map \"%m\"", "", true}));
     EXPECT_EQ(stored.defaultIndex, 0);
   }
+}
+
+// "..." beside the program asks the dialog layer, starting where the program
+// named so far lies; a cancelled choice leaves the field as it was.
+TEST_F(TestPlayGuiTest, TheProgramButtonPutsTheChosenFileIntoTheField) {
+  UseProfile(script, "");
+  const QString chosen = home.path() + "/anderes spiel/start";
+  dialogs.programAnswers = {std::nullopt, chosen.toStdString()};
+  QStringList shown;
+  bool programFocused = false;
+  QTimer::singleShot(0, [&] {
+    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    if (!dialog) return;
+    auto* field = dialog->findChild<QLineEdit*>("EdtProgram");
+    QApplication::setActiveWindow(dialog);
+    QTest::keyClick(dialog, Qt::Key_P, Qt::AltModifier);
+    programFocused = QApplication::focusWidget() == field;
+    if (auto* button = dialog->findChild<QPushButton*>("BtnProgram")) {
+      for (int i = 0; i < 2; ++i) {
+        QTest::mouseClick(button, Qt::LeftButton);
+        shown << field->text();
+      }
+    }
+    dialog->accept();
+  });
+  Trigger("ExtrasTestProfiles");
+  EXPECT_TRUE(programFocused) << "Alt+P reaches the program field";
+  EXPECT_EQ(shown, QStringList({script, chosen}));
+  EXPECT_EQ(dialogs.log, (std::vector<std::string>{"program", "program"}));
+  const std::string folder = (home.path() + "/mein spiel").toStdString();
+  EXPECT_EQ(dialogs.startDirectories, (std::vector<std::string>{folder, folder}));
+  ASSERT_EQ(LoadTestProfiles().profiles.size(), 1u);
+  EXPECT_EQ(LoadTestProfiles().profiles[0].program, chosen.toStdString());
+}
+
+// The run window leaves the main window in sight, and a command line wider than
+// the window breaks into lines instead of running out of it.
+TEST_F(TestPlayGuiTest, TheRunWindowOpensBesideTheMainWindowAndWrapsItsCommandLine) {
+  OpenSampleMap();
+  UseProfile(script, "\"" + record + "\" %m --" + QString(300, 'x'));
+  const QRect screen = window->screen()->availableGeometry();
+  window->setGeometry(QRect(screen.topLeft(), window->minimumSizeHint()));
+  QCoreApplication::processEvents();
+  const QRect main = window->frameGeometry();
+  const TFrmTestRun& output = window->TestPlayFeature().RunWindow();
+  const bool room =
+      main.right() + output.width() <= screen.right() || main.bottom() + output.height() <= screen.bottom();
+  ASSERT_TRUE(room) << "the screen is too small for this test";
+  Press(Qt::Key_F10);
+  WaitForTheRunToEnd();
+  ASSERT_TRUE(output.isVisible());
+  QCoreApplication::processEvents();
+  EXPECT_FALSE(output.frameGeometry().intersects(main));
+  EXPECT_TRUE(screen.contains(output.frameGeometry()));
+
+  auto* text = output.findChild<QPlainTextEdit*>("MmoTestRun");
+  EXPECT_EQ(text->horizontalScrollBar()->maximum(), 0);
+  EXPECT_GT(text->document()->firstBlock().layout()->lineCount(), 1);
 }
 
 TEST_F(TestPlayGuiTest, CommandsSitInTheirMenusWithTheirKeys) {

@@ -238,6 +238,28 @@ TEST_F(TextureEditorFormTest, ThePictureDialogOffersBothPictureFoldersAndOpensWh
   SetUserPictureFolders({});
 }
 
+// A click on "+" shows the first of the frames it added, with no click on its line.
+TEST_F(TextureEditorFormTest, TheFirstNewFramesPictureShowsAsSoonAsItIsAdded) {
+  gfx.AddPicture("GRAS.PCX", 40);
+  gfx.AddPicture("MOOS.PCX", 200);
+  gfx.AddPicture("SAND.PCX", 90);
+  AddNamed({"Wiese"});
+  Open();
+  const auto shows = [this](const char* name, int colour) {
+    EXPECT_EQ(QString(name), Find<QLabel>("LblSubTexture")->text());
+    uint8_t red = 0, green = 0, blue = 0;
+    UnpackRGB555(ColourOf(colour), red, green, blue);
+    EXPECT_EQ(qRgb(red * 8, green * 8, blue * 8), Find<QWidget>("PntTexture")->grab().toImage().pixel(0, 0)) << name;
+  };
+  dialogs.pictureAnswers = {{gfx.Gfx("GRAS.PCX")}, {gfx.Gfx("MOOS.PCX"), gfx.Gfx("SAND.PCX")}};
+  QTest::mouseClick(Find<QToolButton>("SpdAddFile"), Qt::LeftButton);
+  EXPECT_EQ(0, Files()->currentRow());
+  shows("GRAS.PCX", 40);
+  QTest::mouseClick(Find<QToolButton>("SpdAddFile"), Qt::LeftButton);
+  EXPECT_EQ(1, Files()->currentRow());
+  shows("MOOS.PCX", 200);
+}
+
 TEST_F(TextureEditorFormTest, AFailedPictureKeepsTheFramesBeforeItAndShowsTheGfxPath) {
   gfx.AddPicture("GRAS.PCX", 40);
   AddNamed({"Wiese"});

@@ -15,7 +15,7 @@ namespace tessmoor {
 class ScriptedDialogs : public DialogLayer {
  public:
   // Every call, in order: "error:<message>", "info:<title>", "ask-save", "open", "save",
-  // "export", "pictures", "new", "recover:<file name>", "ask-restart".
+  // "export", "pictures", "new", "recover:<file name>", "ask-restart", "program".
   std::vector<std::string> log;
   // The starting directory of every file dialog (the proposed file for an export), in order.
   std::vector<std::string> startDirectories;
@@ -32,6 +32,7 @@ class ScriptedDialogs : public DialogLayer {
   std::deque<std::optional<NewMapKind>> newMapAnswers;
   std::deque<RecoveryAnswer> recoverAnswers;
   std::deque<bool> restartAnswers;
+  std::deque<std::optional<std::string>> programAnswers;
 
   void ShowError(const std::string& message) override { log.push_back("error:" + message); }
 
@@ -80,6 +81,11 @@ class ScriptedDialogs : public DialogLayer {
   bool AskRestartTestRun() override {
     log.push_back("ask-restart");
     return Next(restartAnswers, false);
+  }
+
+  std::optional<std::string> ChooseProgram(const std::string& startDirectory) override {
+    Record("program", startDirectory);
+    return Next(programAnswers, std::optional<std::string>());
   }
 
  private:
