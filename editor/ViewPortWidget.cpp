@@ -8,6 +8,7 @@
 #include <QWheelEvent>
 
 #include "graphics/RenderSurface.h"
+#include "graphics/Rgb32Pixels.h"
 
 namespace tessmoor {
 
@@ -54,10 +55,12 @@ void ViewPortWidget::ExpectDamage(const tessmoor::ViewDamage& damage) {
 
 void ViewPortWidget::Present(const uint16_t* pixels, int32_t width, int32_t height, int32_t rowPixels,
                              const QRect& target) {
-  frame = {pixels, width, height, rowPixels, target};
+  const QRect whole(0, 0, width, height);
   if (!activePainter) {
     // A scroll, a zoom or a new size changes everything; an edit only its cells.
-    if (!damageExpected || wholeDamage || frame.target != QRect(0, 0, width, height)) {
+    const bool everything = !damageExpected || wholeDamage || target != whole;
+    TakeFrame({pixels, width, height, rowPixels, target}, everything ? QRegion(whole) : damageRegion);
+    if (everything) {
       update();
     } else if (!damageRegion.isEmpty()) {
       update(damageRegion);
@@ -66,7 +69,31 @@ void ViewPortWidget::Present(const uint16_t* pixels, int32_t width, int32_t heig
     return;
   }
   damageExpected = false;
+  // Composed inside this paint: the picture is new everywhere.
+  TakeFrame({pixels, width, height, rowPixels, target}, QRegion(whole));
   PaintFrame(*activePainter, QRegion(target));
+}
+
+void ViewPortWidget::TakeFrame(const ShownFrame& next, const QRegion& changed) {
+  const bool sameSurface = next.pixels == frame.pixels && next.width == frame.width && next.height == frame.height &&
+                           next.rowPixels == frame.rowPixels;
+  frame = next;
+  if (converted.width() != frame.width || converted.height() != frame.height) {
+    converted = QImage(frame.width, frame.height, QImage::Format_RGB32);
+    staleParts = QRegion(0, 0, frame.width, frame.height);
+    return;
+  }
+  staleParts += sameSurface ? changed : QRegion(0, 0, frame.width, frame.height);
+}
+
+void ViewPortWidget::ConvertStaleParts() {
+  auto* out = reinterpret_cast<uint32_t*>(converted.bits());
+  const auto outRowPixels = static_cast<int32_t>(converted.bytesPerLine() / 4);
+  for (const QRect& part : staleParts.intersected(QRect(0, 0, frame.width, frame.height))) {
+    ConvertRgb555BlockToRgb32(frame.pixels + part.y() * frame.rowPixels + part.x(), frame.rowPixels,
+                              out + part.y() * outRowPixels + part.x(), outRowPixels, part.width(), part.height());
+  }
+  staleParts = QRegion();
 }
 
 bool ViewPortWidget::FrameIsCurrent() const {
@@ -78,9 +105,8 @@ bool ViewPortWidget::FrameIsCurrent() const {
 }
 
 void ViewPortWidget::PaintFrame(QPainter& painter, const QRegion& region) {
-  // The image borrows the surface's own pixels: no conversion, no copy.
-  const QImage picture(reinterpret_cast<const uchar*>(frame.pixels), frame.width, frame.height, frame.rowPixels * 2,
-                       QImage::Format_RGB555);
+  ConvertStaleParts();
+  const QImage& picture = converted;
   if (frame.target.size() == picture.size()) {
     // Only the asked-for parts go to the window system.
     for (const QRect& part : region.intersected(frame.target))

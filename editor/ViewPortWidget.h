@@ -6,7 +6,13 @@
 // paint the surface goes straight onto the active painter; any other present
 // only asks for a paint of the parts that changed, which then shows the
 // surface's pixels there without composing the picture again.
+//
+// The window system draws 32-bit pixels as they are but converts RGB555 ones on
+// every paint, which at 4K costs more than composing the picture. So the widget
+// keeps the surface converted to 32 bits and converts only what a present says
+// has changed.
 
+#include <QImage>
 #include <QRegion>
 #include <QWidget>
 #include <cstdint>
@@ -60,12 +66,18 @@ class ViewPortWidget : public QWidget {
     QRect target;
   };
   bool FrameIsCurrent() const;
+  // Takes a new frame; `changed` (in source pixels) is what differs from the last.
+  void TakeFrame(const ShownFrame& next, const QRegion& changed);
+  // Brings the 32-bit copy of the frame up to date.
+  void ConvertStaleParts();
   void PaintFrame(QPainter& painter, const QRegion& region);
 
   QPainter* activePainter = nullptr;
   QRect paintedArea;  // what the present of the current paint covered
   int presentedFrames = 0;
   ShownFrame frame;
+  QImage converted;    // the frame's pixels in the window system's own format
+  QRegion staleParts;  // parts of `converted` that the frame has changed since
   tessmoor::ViewDamageTracker damageTracker;
   bool damageExpected = false;
   bool wholeDamage = true;
