@@ -56,7 +56,7 @@ TEST(Rgb32Pixels, BlockConvertsExactlyItsRectangle) {
   for (int round = 0; round < 200; ++round) {
     const int left = int(random() % 256), top = int(random() % 256);
     const int width = int(random() % (257 - left)), height = int(random() % (257 - top));
-    QImage dest(256, 256, QImage::Format_RGB32);
+    QImage dest(256, 256, QImage::Format_ARGB32);  // keeps the marker word as it is
     dest.fill(Untouched);
     ConvertRgb555BlockToRgb32(Rgb555Row(source, top) + left, int32_t(source.bytesPerLine() / 2),
                               reinterpret_cast<uint32_t*>(dest.scanLine(top)) + left, int32_t(dest.bytesPerLine() / 4),
