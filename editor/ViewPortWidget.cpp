@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QMouseEvent>
+#include <QPaintEngine>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QRegion>
@@ -104,7 +105,41 @@ bool ViewPortWidget::FrameIsCurrent() const {
          frame.height == surface.height && frame.rowPixels == surface.width;
 }
 
+QImage* ViewPortWidget::WindowImage(QPainter& painter) const {
+  QPaintEngine* engine = painter.paintEngine();
+  QPaintDevice* device = engine ? engine->paintDevice() : nullptr;
+  if (!device || device->devType() != QInternal::Image) return nullptr;
+  auto* image = static_cast<QImage*>(device);
+  const bool ownFormat =
+      image->format() == QImage::Format_RGB32 || image->format() == QImage::Format_ARGB32_Premultiplied;
+  const bool unscaled = image->devicePixelRatio() == 1.0 && painter.deviceTransform().type() <= QTransform::TxTranslate;
+  return ownFormat && unscaled ? image : nullptr;
+}
+
+bool ViewPortWidget::ConvertIntoWindow(QPainter& painter, const QRegion& region) {
+  QImage* window = WindowImage(painter);
+  if (!window || frame.target != QRect(0, 0, frame.width, frame.height)) return false;
+  // Only what Qt lets this paint change: the asked-for parts where no sibling lies above.
+  const QPoint offset = painter.deviceTransform().map(QPoint(0, 0));
+  QRegion parts = region.intersected(frame.target).translated(offset) & window->rect();
+  const QRegion systemClip = painter.paintEngine()->systemClip();
+  if (!systemClip.isEmpty()) parts &= systemClip;
+  auto* out = reinterpret_cast<uint32_t*>(window->bits());
+  const auto outRowPixels = static_cast<int32_t>(window->bytesPerLine() / 4);
+  for (const QRect& part : parts) {
+    const QPoint source = part.topLeft() - offset;
+    ConvertRgb555BlockToRgb32(frame.pixels + source.y() * frame.rowPixels + source.x(), frame.rowPixels,
+                              out + part.y() * outRowPixels + part.x(), outRowPixels, part.width(), part.height());
+  }
+  return true;
+}
+
 void ViewPortWidget::PaintFrame(QPainter& painter, const QRegion& region) {
+  if (ConvertIntoWindow(painter, region)) {
+    paintedArea = frame.target;
+    ++presentedFrames;
+    return;
+  }
   ConvertStaleParts();
   const QImage& picture = converted;
   if (frame.target.size() == picture.size()) {
