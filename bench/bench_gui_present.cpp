@@ -3,7 +3,8 @@
 // the WinG presenter), the compose-and-schedule redraw that an edit causes, and
 // Qt's drawImage of an RGB555 picture alone, which is the floor of any present;
 // and what a person waits for: a one-cell edit until the window holds it (the
-// edit, its redraw, the paint and the window system's copy), in wall time.
+// edit, its redraw, the paint and the window system's copy), and a picture new
+// everywhere (another layer: compose, convert and paint it all), in wall time.
 #include <benchmark/benchmark.h>
 
 #include <QAction>
@@ -12,11 +13,13 @@
 #include <QPainter>
 #include <memory>
 
+#include "ProcessCpu.h"
 #include "edit/CellCommands.h"
 #include "editor/EditorMainForm.h"
 #include "support/ScriptedDialogs.h"
 
 using namespace tessmoor;
+using tessmoor::bench::CpuClock;
 
 namespace {
 
@@ -59,7 +62,13 @@ QWidget* SizedView(const Sizes& size) {
 
 void BM_PaintOfTheView(benchmark::State& state) {
   QWidget* view = SizedView(ViewSizes[state.range(0)]);
-  for (auto _ : state) view->repaint();
+  CpuClock cpu;
+  for (auto _ : state) {
+    cpu.Start();
+    view->repaint();
+    cpu.Stop();
+  }
+  cpu.Report(state, "cpu_ms", 1000);
   state.SetLabel(std::to_string(view->width()) + "x" + std::to_string(view->height()));
 }
 BENCHMARK(BM_PaintOfTheView)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
@@ -78,14 +87,37 @@ void BM_OneCellEditOnScreen(benchmark::State& state) {
   QCoreApplication::processEvents();
   const GridPoint cell{window.Editor().viewOrigin.x + 2, window.Editor().viewOrigin.y + 1};
   MapCell changed = window.Document().Cell(cell.x, cell.y);
+  CpuClock cpu;
   for (auto _ : state) {
+    cpu.Start();
     changed.type = static_cast<uint8_t>((changed.type + 1) % CellTypeCount);
     SetCell(window.Model(), cell, changed, PaintStepName);
     QCoreApplication::processEvents();
+    cpu.Stop();
   }
+  cpu.Report(state, "cpu_ms", 1000);
   state.SetLabel(std::to_string(view->width()) + "x" + std::to_string(view->height()));
 }
 BENCHMARK(BM_OneCellEditOnScreen)->DenseRange(0, 2)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_NewPictureOnScreen(benchmark::State& state) {
+  QWidget* view = SizedView(ViewSizes[state.range(0)]);
+  TFrmMain& window = Window();
+  QAction* layers[] = {window.findChild<QAction*>("ViewCeiling"), window.findChild<QAction*>("ViewFloor")};
+  QCoreApplication::processEvents();
+  int next = 0;
+  CpuClock cpu;
+  for (auto _ : state) {
+    cpu.Start();
+    layers[next]->trigger();
+    next = 1 - next;
+    QCoreApplication::processEvents();
+    cpu.Stop();
+  }
+  cpu.Report(state, "cpu_ms", 1000);
+  state.SetLabel(std::to_string(view->width()) + "x" + std::to_string(view->height()));
+}
+BENCHMARK(BM_NewPictureOnScreen)->DenseRange(0, 2)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_DrawImageOfRgb555(benchmark::State& state) {
   const Sizes size = ViewSizes[state.range(0)];

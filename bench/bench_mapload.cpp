@@ -1,7 +1,8 @@
 // Loading a full texture table: 256 textures of 8 frames, each frame a 128 x 128
 // PCX picture that must be decoded and thumbnailed. Compare LoadMapFull with
 // DecodeAllFrames to see the share spent decoding (give --benchmark_min_time=2
-// for steady numbers). Wall time: the load decodes on every core.
+// for steady numbers). Wall time: the load decodes on every core. The counter
+// cpu_us_per_frame is the CPU time of all threads per picture.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -9,12 +10,14 @@
 #include <memory>
 #include <string>
 
+#include "ProcessCpu.h"
 #include "document/MapFile.h"
 #include "document/PascalString.h"
 #include "graphics/PcxLoader.h"
 #include "graphics/PcxTestFile.h"
 
 using namespace tessmoor;
+using tessmoor::bench::CpuClock;
 
 namespace {
 
@@ -68,25 +71,33 @@ void LoadMapFull(benchmark::State& state) {
   const BenchData& data = Data();
   auto document = std::make_unique<MapDocument>();
   EditorState editor;
+  CpuClock cpu;
   for (auto _ : state) {
     state.PauseTiming();
     ResetDocument(*document, editor, true);
     state.ResumeTiming();
+    cpu.Start();
     if (!LoadMap(*document, data.mapPath, {data.directory, true}).ok) state.SkipWithError("load failed");
+    cpu.Stop();
   }
   state.counters["frames"] = FrameCount;
+  cpu.Report(state, "cpu_us_per_frame", FrameCount);
 }
 BENCHMARK(LoadMapFull)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void DecodeAllFrames(benchmark::State& state) {
   const BenchData& data = Data();
+  CpuClock cpu;
   for (auto _ : state) {
+    cpu.Start();
     for (int i = 0; i < FrameCount; ++i) {
       HiColorImage image;
       LoadPcxImage(data.directory + "GFX/" + FrameName(i), image);
       benchmark::DoNotOptimize(image.pixels.get());
     }
+    cpu.Stop();
   }
+  cpu.Report(state, "cpu_us_per_frame", FrameCount);
 }
 BENCHMARK(DecodeAllFrames)->Unit(benchmark::kMillisecond)->UseRealTime();
 

@@ -37,15 +37,15 @@ bool IsPlainFileName(const std::string& frameName) {
   return std::none_of(frameName.begin(), frameName.end(), [](char c) { return c == '/' || c == '\\' || c == '\0'; });
 }
 
-bool LoadThumbnail(const std::string& programDirectory, const std::string& frameName, HiColorImage& thumbnail) {
+bool LoadThumbnail(const std::string& programDirectory, const std::string& frameName, HiColorImage& thumbnail,
+                   PcxLoadScratch& scratch) {
   if (!IsPlainFileName(frameName)) {
     SetGraphicsError(GraphicsErrorCode::geRead);
     return false;
   }
-  HiColorImage picture;
-  LoadPcxImage(LocateFramePicture(programDirectory, frameName), picture);
+  LoadPcxImage(LocateFramePicture(programDirectory, frameName), scratch);
   if (TakeGraphicsError() != GraphicsErrorCode::geNone) return false;
-  MakeThumbnail(picture, thumbnail);
+  MakeThumbnail(scratch.picture, thumbnail);
   // A picture more than 64 times longer than wide has no thumbnail side; the
   // frame is kept, it just shows nothing in the view.
   TakeGraphicsError();
@@ -77,9 +77,15 @@ std::string ResolvePathIgnoringCase(const std::string& path) {
 }
 
 bool LoadFrameThumbnail(const std::string& programDirectory, const std::string& frameName, HiColorImage& thumbnail) {
+  PcxLoadScratch scratch;
+  return LoadFrameThumbnail(programDirectory, frameName, thumbnail, scratch);
+}
+
+bool LoadFrameThumbnail(const std::string& programDirectory, const std::string& frameName, HiColorImage& thumbnail,
+                        PcxLoadScratch& scratch) {
   TakeGraphicsError();
   try {
-    return LoadThumbnail(programDirectory, frameName, thumbnail);
+    return LoadThumbnail(programDirectory, frameName, thumbnail, scratch);
   } catch (const std::bad_alloc&) {
     // The picture loader guards itself; this catches the paths and the thumbnail.
     FreeImage(thumbnail);

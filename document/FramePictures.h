@@ -5,6 +5,7 @@
 #include <string>
 
 #include "graphics/HiColorImage.h"
+#include "graphics/PcxLoader.h"
 
 namespace tessmoor {
 
@@ -21,6 +22,9 @@ std::string ResolvePathIgnoringCase(const std::string& path);
 // '\\' or NUL in it) or memory runs out; `thumbnail` must be empty on entry. A picture
 // so narrow that a thumbnail side is 0 succeeds with an empty thumbnail.
 bool LoadFrameThumbnail(const std::string& programDirectory, const std::string& frameName, HiColorImage& thumbnail);
+// The same, decoding through `scratch`: for a thread that loads many pictures.
+bool LoadFrameThumbnail(const std::string& programDirectory, const std::string& frameName, HiColorImage& thumbnail,
+                        PcxLoadScratch& scratch);
 
 // "Fehler beim Laden von "<path>"."
 std::string PictureLoadErrorMessage(const std::string& path);

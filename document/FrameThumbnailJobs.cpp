@@ -22,19 +22,22 @@ class JobQueue {
       : programDirectory_(programDirectory), jobs_(jobs), firstFailure_(jobs.size()) {}
 
   void Work() {
+    // One per thread, kept from picture to picture: allocating and freeing the
+    // buffers of every picture makes the threads wait on each other in the system.
+    PcxLoadScratch scratch;
     for (;;) {
       const size_t i = next_.fetch_add(1, std::memory_order_relaxed);
       if (i >= jobs_.size() || i > firstFailure_.load(std::memory_order_relaxed)) return;
-      if (!Load(jobs_[i])) RecordFailure(i);
+      if (!Load(jobs_[i], scratch)) RecordFailure(i);
     }
   }
 
   size_t FirstFailure() const { return firstFailure_.load(); }
 
  private:
-  bool Load(const FrameThumbnailJob& job) {
+  bool Load(const FrameThumbnailJob& job, PcxLoadScratch& scratch) {
     try {
-      return LoadFrameThumbnail(programDirectory_, job.frameName, *job.thumbnail);
+      return LoadFrameThumbnail(programDirectory_, job.frameName, *job.thumbnail, scratch);
     } catch (...) {
       // Nothing may leave a worker thread; a failure of any kind fails this picture.
       FreeImage(*job.thumbnail);

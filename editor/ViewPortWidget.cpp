@@ -3,12 +3,14 @@
 #include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEngine>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QRegion>
 #include <QWheelEvent>
 
 #include "graphics/RenderSurface.h"
+#include "graphics/Rgb32Pixels.h"
 
 namespace tessmoor {
 
@@ -57,10 +59,12 @@ void ViewPortWidget::ExpectDamage(const tessmoor::ViewDamage& damage) {
 
 void ViewPortWidget::Present(const uint16_t* pixels, int32_t width, int32_t height, int32_t rowPixels,
                              const QRect& target) {
-  frame = {pixels, width, height, rowPixels, target};
+  const QRect whole(0, 0, width, height);
   if (!activePainter) {
     // A scroll, a zoom or a new size changes everything; an edit only its cells.
-    if (!damageExpected || wholeDamage || frame.target != QRect(0, 0, width, height)) {
+    const bool everything = !damageExpected || wholeDamage || target != whole;
+    TakeFrame({pixels, width, height, rowPixels, target}, everything ? QRegion(whole) : damageRegion);
+    if (everything) {
       update();
     } else if (!damageRegion.isEmpty()) {
       update(damageRegion);
@@ -69,7 +73,31 @@ void ViewPortWidget::Present(const uint16_t* pixels, int32_t width, int32_t heig
     return;
   }
   damageExpected = false;
+  // Composed inside this paint: the picture is new everywhere.
+  TakeFrame({pixels, width, height, rowPixels, target}, QRegion(whole));
   PaintFrame(*activePainter, QRegion(target));
+}
+
+void ViewPortWidget::TakeFrame(const ShownFrame& next, const QRegion& changed) {
+  const bool sameSurface = next.pixels == frame.pixels && next.width == frame.width && next.height == frame.height &&
+                           next.rowPixels == frame.rowPixels;
+  frame = next;
+  if (converted.width() != frame.width || converted.height() != frame.height) {
+    converted = QImage(frame.width, frame.height, QImage::Format_RGB32);
+    staleParts = QRegion(0, 0, frame.width, frame.height);
+    return;
+  }
+  staleParts += sameSurface ? changed : QRegion(0, 0, frame.width, frame.height);
+}
+
+void ViewPortWidget::ConvertStaleParts() {
+  auto* out = reinterpret_cast<uint32_t*>(converted.bits());
+  const auto outRowPixels = static_cast<int32_t>(converted.bytesPerLine() / 4);
+  for (const QRect& part : staleParts.intersected(QRect(0, 0, frame.width, frame.height))) {
+    ConvertRgb555BlockToRgb32(frame.pixels + part.y() * frame.rowPixels + part.x(), frame.rowPixels,
+                              out + part.y() * outRowPixels + part.x(), outRowPixels, part.width(), part.height());
+  }
+  staleParts = QRegion();
 }
 
 bool ViewPortWidget::FrameIsCurrent() const {
@@ -80,10 +108,43 @@ bool ViewPortWidget::FrameIsCurrent() const {
          frame.height == surface.height && frame.rowPixels == surface.width;
 }
 
+QImage* ViewPortWidget::WindowImage(QPainter& painter) const {
+  QPaintEngine* engine = painter.paintEngine();
+  QPaintDevice* device = engine ? engine->paintDevice() : nullptr;
+  if (!device || device->devType() != QInternal::Image) return nullptr;
+  auto* image = static_cast<QImage*>(device);
+  const bool ownFormat =
+      image->format() == QImage::Format_RGB32 || image->format() == QImage::Format_ARGB32_Premultiplied;
+  const bool unscaled = image->devicePixelRatio() == 1.0 && painter.deviceTransform().type() <= QTransform::TxTranslate;
+  return ownFormat && unscaled ? image : nullptr;
+}
+
+bool ViewPortWidget::ConvertIntoWindow(QPainter& painter, const QRegion& region) {
+  QImage* window = WindowImage(painter);
+  if (!window || frame.target != QRect(0, 0, frame.width, frame.height)) return false;
+  // Only what Qt lets this paint change: the asked-for parts where no sibling lies above.
+  const QPoint offset = painter.deviceTransform().map(QPoint(0, 0));
+  QRegion parts = region.intersected(frame.target).translated(offset) & window->rect();
+  const QRegion systemClip = painter.paintEngine()->systemClip();
+  if (!systemClip.isEmpty()) parts &= systemClip;
+  auto* out = reinterpret_cast<uint32_t*>(window->bits());
+  const auto outRowPixels = static_cast<int32_t>(window->bytesPerLine() / 4);
+  for (const QRect& part : parts) {
+    const QPoint source = part.topLeft() - offset;
+    ConvertRgb555BlockToRgb32(frame.pixels + source.y() * frame.rowPixels + source.x(), frame.rowPixels,
+                              out + part.y() * outRowPixels + part.x(), outRowPixels, part.width(), part.height());
+  }
+  return true;
+}
+
 void ViewPortWidget::PaintFrame(QPainter& painter, const QRegion& region) {
-  // The image borrows the surface's own pixels: no conversion, no copy.
-  const QImage picture(reinterpret_cast<const uchar*>(frame.pixels), frame.width, frame.height, frame.rowPixels * 2,
-                       QImage::Format_RGB555);
+  if (ConvertIntoWindow(painter, region)) {
+    paintedArea = frame.target;
+    ++presentedFrames;
+    return;
+  }
+  ConvertStaleParts();
+  const QImage& picture = converted;
   if (frame.target.size() == picture.size()) {
     // Only the asked-for parts go to the window system.
     for (const QRect& part : region.intersected(frame.target))

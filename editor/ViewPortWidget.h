@@ -7,7 +7,17 @@
 // paint the surface goes straight onto the active painter; any other present
 // only asks for a paint of the parts that changed, which then shows the
 // surface's pixels there without composing the picture again.
+//
+// The window system draws 32-bit pixels as they are but converts RGB555 ones on
+// every paint, which at 4K costs more than composing the picture. Where the
+// paint goes into an image of the window system's own 32-bit format (the
+// backing store of xcb and offscreen), the asked-for parts are converted straight
+// into it: one pass, no copy, and no detour through Qt's clipped blending, which
+// the scroll bars lying over the view would otherwise force. Anywhere else the
+// widget keeps the surface converted to 32 bits, converting only what a present
+// says has changed, and draws that.
 
+#include <QImage>
 #include <QRegion>
 #include <QWidget>
 #include <cstdint>
@@ -66,12 +76,22 @@ class ViewPortWidget : public QWidget {
     QRect target;
   };
   bool FrameIsCurrent() const;
+  // Takes a new frame; `changed` (in source pixels) is what differs from the last.
+  void TakeFrame(const ShownFrame& next, const QRegion& changed);
+  // Brings the 32-bit copy of the frame up to date.
+  void ConvertStaleParts();
   void PaintFrame(QPainter& painter, const QRegion& region);
+  // The image the painter writes into, when it holds 32-bit pixels one to one.
+  QImage* WindowImage(QPainter& painter) const;
+  // Converts `region` of the frame straight into that image; false when there is none.
+  bool ConvertIntoWindow(QPainter& painter, const QRegion& region);
 
   QPainter* activePainter = nullptr;
   QRect paintedArea;  // what the present of the current paint covered
   int presentedFrames = 0;
   ShownFrame frame;
+  QImage converted;    // the frame's pixels in the window system's own format
+  QRegion staleParts;  // parts of `converted` that the frame has changed since
   tessmoor::ViewDamageTracker damageTracker;
   bool damageExpected = false;
   bool wholeDamage = true;

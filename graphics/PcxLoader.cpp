@@ -20,6 +20,9 @@ constexpr size_t PaletteSize = 768;
 // would cost gigabytes and seconds per frame, so it is taken for a broken file.
 constexpr int32_t MaxPictureSide = 8192;
 constexpr int64_t MaxPicturePixels = int64_t{16} * 1024 * 1024;
+// Texture pictures take a few dozen KiB; a larger file is read block by block
+// rather than kept whole in a thread's scratch memory.
+constexpr size_t MaxWholeFileBytes = size_t{1} << 20;
 
 struct PcxLayout {
   int32_t width = 0;
@@ -53,15 +56,18 @@ bool ParseHeader(const uint8_t* header, PcxLayout& layout) {
   return true;
 }
 
-// The common tail of both front ends: allocation, palette table and pixels.
-// `image` receives the picture only when every pixel was decoded.
+// The common tail of the front ends: allocation, palette table and pixels.
+// `image` holds the picture only when every pixel was decoded; a buffer it has
+// with as many pixels is decoded into, and freed when decoding fails.
 void DecodeInto(const PcxLayout& layout, const uint8_t* palette, PcxByteReader& reader, HiColorImage& image) {
   PcxColourTable table;
   MakePcxColourTable(palette, table);
+  const size_t count = static_cast<size_t>(layout.width) * static_cast<size_t>(layout.height);
+  const bool reuse = image.pixels && static_cast<size_t>(image.width) * static_cast<size_t>(image.height) == count;
   // Every pixel is written by the decoder, so the buffer needs no zero fill; a
   // huge header over a short file then costs no more than the pages it reaches.
-  auto pixels =
-      std::make_unique_for_overwrite<RGB555[]>(static_cast<size_t>(layout.width) * static_cast<size_t>(layout.height));
+  auto pixels = reuse ? std::move(image.pixels) : std::make_unique_for_overwrite<RGB555[]>(count);
+  FreeImage(image);
   if (!DecodePcxRuns(reader, table, layout.width, layout.height, layout.dropsPadByte, pixels.get())) {
     SetGraphicsError(GraphicsErrorCode::geRead);
     return;
@@ -118,22 +124,44 @@ void LoadPcxFile(const std::string& path, HiColorImage& image) {
   DecodeInto(layout, palette, reader, image);
 }
 
+// Decodes into `image`, whose buffer is reused when the picture has as many
+// pixels; a failure leaves the image empty.
 void DecodePcxBytes(const uint8_t* data, size_t size, HiColorImage& image) {
-  if (!data || size < HeaderSize) {
-    SetGraphicsError(GraphicsErrorCode::geRead);
-    return;
-  }
+  const auto fail = [&image](GraphicsErrorCode code) {
+    FreeImage(image);
+    SetGraphicsError(code);
+  };
+  if (!data || size < HeaderSize) return fail(GraphicsErrorCode::geRead);
   PcxLayout layout;
-  if (!ParseHeader(data, layout)) return;
-  if (size < PaletteSize) {
-    SetGraphicsError(GraphicsErrorCode::geRead);
-    return;
-  }
+  if (!ParseHeader(data, layout)) return fail(GraphicsErrorCode::geImage);
+  if (size < PaletteSize) return fail(GraphicsErrorCode::geRead);
   PcxByteReader reader(data + HeaderSize, size - HeaderSize);
   DecodeInto(layout, data + size - PaletteSize, reader, image);
 }
 
+void LoadWholePcxFile(const std::string& path, PcxLoadScratch& scratch) {
+  int error = 0;
+  if (ReadWholeRegularFile(path, MaxWholeFileBytes, scratch.fileBytes, error)) {
+    DecodePcxBytes(scratch.fileBytes.data(), scratch.fileBytes.size(), scratch.picture);
+  } else if (error == FileTooLarge) {
+    FreeImage(scratch.picture);
+    LoadPcxFile(path, scratch.picture);
+  } else {
+    FreeImage(scratch.picture);
+    SetGraphicsError(GraphicsErrorCode::geRead);
+  }
+}
+
 }  // namespace
+
+void LoadPcxImage(const std::string& path, PcxLoadScratch& scratch) {
+  try {
+    LoadWholePcxFile(path, scratch);
+  } catch (const std::bad_alloc&) {
+    FreeImage(scratch.picture);
+    SetGraphicsError(GraphicsErrorCode::geImage);
+  }
+}
 
 void LoadPcxImage(const std::string& path, HiColorImage& image) {
   GuardedLoad(image, [&] { LoadPcxFile(path, image); });

@@ -2,7 +2,9 @@
 
 #include <atomic>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
+#include <random>
 #include <string>
 #include <thread>
 #include <vector>
@@ -404,6 +406,55 @@ TEST_F(PcxFile, RunningOutOfMemoryIsTheImageCodeNeverAnException) {
   }
   EXPECT_TRUE(fromFile.IsEmpty());
   EXPECT_TRUE(fromMemory.IsEmpty());
+}
+
+// A thread that loads many pictures keeps one scratch from picture to picture;
+// whatever came before, each load must give what the plain file loader gives.
+TEST_F(PcxFile, ScratchLoadsGiveWhatTheFileLoaderGivesWhateverCameBefore) {
+  const auto palette = pcxtest::DistinctPalette();
+  const auto write = [&](const char* name, const std::vector<uint8_t>& bytes) {
+    EXPECT_TRUE(pcxtest::WriteBytes(PathOf(name), bytes));
+    return std::string(name);
+  };
+  const auto noisy = [&](int width, int height, uint32_t seed) {
+    return pcxtest::MakeIndexedPcx(width, height, pcxtest::NoisyIndices(width, height, seed), palette);
+  };
+  const auto whole = noisy(64, 64, 1);
+  PcxHeaderFields planes = Fields(4, 4, 4);
+  planes.planes = 3;
+  std::filesystem::create_directories(dir_ / "folder.pcx");
+  const std::string names[] = {write("a.pcx", noisy(128, 128, 1)),
+                               write("b.pcx", noisy(128, 128, 2)),
+                               write("wide.pcx", noisy(256, 64, 3)),  // as many pixels as a, another shape
+                               write("odd.pcx", noisy(41, 41, 4)),
+                               write("large.pcx", noisy(1200, 1000, 5)),  // read block by block
+                               write("header.pcx", std::vector<uint8_t>(whole.begin(), whole.begin() + 100)),
+                               write("nopalette.pcx", std::vector<uint8_t>(whole.begin(), whole.begin() + 700)),
+                               write("truncated.pcx", std::vector<uint8_t>(whole.begin(), whole.begin() + 1500)),
+                               write("planes.pcx", pcxtest::MakePcxFile(planes, {0xD0, 1}, {})),
+                               write("empty.pcx", {}),
+                               "missing.pcx",
+                               "folder.pcx"};
+  ASSERT_GT(std::filesystem::file_size(PathOf("large.pcx")), size_t{1} << 20);
+  PcxLoadScratch scratch;
+  std::mt19937 random(77);
+  for (int step = 0; step < 120; ++step) {
+    const std::string& name = names[random() % std::size(names)];
+    TakeGraphicsError();
+    HiColorImage expected;
+    LoadPcxImage(PathOf(name), expected);
+    const GraphicsErrorCode expectedCode = TakeGraphicsError();
+    LoadPcxImage(PathOf(name), scratch);
+    ASSERT_EQ(TakeGraphicsError(), expectedCode) << "step " << step << ": " << name;
+    const HiColorImage& got = scratch.picture;
+    ASSERT_EQ(got.IsEmpty(), expected.IsEmpty()) << "step " << step << ": " << name;
+    ASSERT_EQ(got.width, expected.width) << name;
+    ASSERT_EQ(got.height, expected.height) << name;
+    if (!got.IsEmpty()) {
+      ASSERT_EQ(std::memcmp(got.pixels.get(), expected.pixels.get(), size_t(got.width) * size_t(got.height) * 2), 0)
+          << "step " << step << ": " << name;
+    }
+  }
 }
 
 TEST_F(PcxFile, RefusesThreePlanesFromAFile) {
