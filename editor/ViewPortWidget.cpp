@@ -65,9 +65,9 @@ void ViewPortWidget::Present(const uint16_t* pixels, int32_t width, int32_t heig
     const bool everything = !damageExpected || wholeDamage || target != whole;
     TakeFrame({pixels, width, height, rowPixels, target}, everything ? QRegion(whole) : damageRegion);
     if (everything) {
-      update();
+      update(UncoveredRegion());
     } else if (!damageRegion.isEmpty()) {
-      update(damageRegion);
+      update(damageRegion & UncoveredRegion());
     }
     damageExpected = false;
     return;
@@ -98,6 +98,24 @@ void ViewPortWidget::ConvertStaleParts() {
                               out + part.y() * outRowPixels + part.x(), outRowPixels, part.width(), part.height());
   }
   staleParts = QRegion();
+}
+
+QRegion ViewPortWidget::UncoveredRegion() const {
+  QRegion region = rect();
+  const QWidget* parent = parentWidget();
+  if (!parent) return region;
+  // Children are kept in stacking order, the lowest first.
+  bool above = false;
+  for (const QObject* child : parent->children()) {
+    if (child == this) {
+      above = true;
+      continue;
+    }
+    const auto* sibling = qobject_cast<const QWidget*>(child);
+    if (above && sibling && sibling->isVisible() && !sibling->isWindow())
+      region -= sibling->geometry().translated(-pos());
+  }
+  return region;
 }
 
 bool ViewPortWidget::FrameIsCurrent() const {

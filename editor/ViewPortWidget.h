@@ -51,6 +51,11 @@ class ViewPortWidget : public QWidget {
   // it schedules a paint. Never paints from a paint.
   void Present(const uint16_t* pixels, int32_t width, int32_t height, int32_t rowPixels, const QRect& target);
 
+  // The part of the view no sibling lies over (the scroll bars do): all a
+  // present needs to hand over, and all that can be seen. Repainting a part
+  // under a sibling would repaint the sibling as well.
+  QRegion UncoveredRegion() const;
+
   // How many frames reached the screen; tests use it to see that a paint drew.
   int PresentedFrames() const { return presentedFrames; }
 

@@ -52,7 +52,6 @@ QString KeysText(const QList<QKeySequence>& closeKeys) {
       .arg(close.join(QStringLiteral(", ")));
 }
 
-
 }  // namespace
 
 Preview3DFeature::Preview3DFeature(const FeatureContext& context) : context_(context) {
@@ -102,7 +101,9 @@ void Preview3DFeature::SelectionChanged() {
 }
 
 void Preview3DFeature::DocumentChanged(const DocumentChange& change) {
-  if (Frm3DView && change.Has(DocumentChangeFlag::CellsChanged | DocumentChangeFlag::TexturesChanged | DocumentChangeFlag::StartPositionChanged)) Frm3DView->DocumentChanged();
+  if (Frm3DView && change.Has(DocumentChangeFlag::CellsChanged | DocumentChangeFlag::TexturesChanged |
+                              DocumentChangeFlag::StartPositionChanged))
+    Frm3DView->DocumentChanged();
 }
 
 bool Preview3DFeature::Create3DView() {
