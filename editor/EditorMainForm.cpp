@@ -192,6 +192,7 @@ void TFrmMain::closeEvent(QCloseEvent* event) {
 }
 
 void TFrmMain::DocumentChanged(const DocumentChange& change) {
+  ClientArea->ShowModified(session.Model().IsModified());
   if (change.Has(DocumentChangeFlag::FileNameChanged)) CaptionChanged();
   // The zoomed pictures follow the texture table; rebuilding them redraws.
   if (change.Has(DocumentChangeFlag::TexturesChanged | DocumentChangeFlag::DocumentReplaced)) {

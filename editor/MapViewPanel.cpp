@@ -130,7 +130,9 @@ void TMapViewPanel::BuildToolBar() {
   row->addSpacing(6);
   row->addWidget(LblPos);
   row->addStretch(1);
-  row->addWidget(new ModifiedMark(session_.Model(), PnlToolBar));
+  LblModified = new ModifiedMark(PnlToolBar);
+  LblModified->Show(session_.Model().IsModified());
+  row->addWidget(LblModified);
   row->addSpacing(4);
 
   // Selecting is a tool mode, not a command: the button holds the mode.
@@ -158,6 +160,8 @@ QWidget& TMapViewPanel::MapWidget() const { return *ViewPort; }
 void TMapViewPanel::FocusMap() { ViewPort->setFocus(Qt::OtherFocusReason); }
 
 void TMapViewPanel::ShowPosition(const QString& text) { LblPos->setText(text); }
+
+void TMapViewPanel::ShowModified(bool modified) { LblModified->Show(modified); }
 
 ViewGeometry TMapViewPanel::Geometry() const {
   return ViewGeometry{ViewPort->width(), ViewPort->height(), ScrollBarThickness, ScrollBarThickness,

@@ -19,6 +19,7 @@ class QWheelEvent;
 
 namespace tessmoor {
 
+class ModifiedMark;
 class ViewPortWidget;
 
 class CommandRegistry;
@@ -42,6 +43,8 @@ class TMapViewPanel : public QWidget {
   // The select button follows the session's tool mode.
   void ShowToolMode();
   void ShowPosition(const QString& text);
+  // "geändert" while the map has changes that are not saved.
+  void ShowModified(bool modified);
   // The map view, where the editor's keys act; FocusMap gives it the keyboard focus.
   QWidget& MapWidget() const;
   void FocusMap();
@@ -65,6 +68,7 @@ class TMapViewPanel : public QWidget {
   SelectionDrag drag_;
   QFrame* PnlToolBar;
   QLabel* LblPos;
+  ModifiedMark* LblModified;
   QToolButton* SpdOpen;
   QToolButton* SpdSave;
   QToolButton* SpdSelect;
