@@ -1,4 +1,5 @@
-// What the undo history costs: a full-grid fill executed and undone, a texture
+// What the undo history costs: a full-grid fill executed and undone, a
+// full-grid ceiling ramp applied and undone, a texture
 // deleted and brought back on the shipped sample map, and a single-cell paint
 // whose change notification redraws the view at 1080p, against the redraw alone.
 #include <benchmark/benchmark.h>
@@ -7,6 +8,7 @@
 
 #include "document/MapFile.h"
 #include "edit/CellCommands.h"
+#include "edit/CellRamp.h"
 #include "edit/TextureCommands.h"
 #include "graphics/RenderSurface.h"
 #include "view/MapView.h"
@@ -32,6 +34,19 @@ void BM_FullGridFillAndUndo(benchmark::State& state) {
   benchmark::DoNotOptimize(model.Map().cells.data());
 }
 BENCHMARK(BM_FullGridFillAndUndo)->Unit(benchmark::kMicrosecond);
+
+// A ceiling ramp over the whole grid and its undo step: the block is built once
+// and swapped in and back.
+void BM_FullGridRampAndUndo(benchmark::State& state) {
+  DocumentModel model;
+  float end = 0.0f;
+  for (auto _ : state) {
+    ApplyRamp(model, WholeGrid, {RampSurface::Ceiling, RampDirection::Down, 0.0f, end += 1.0f});
+    model.Undo();
+  }
+  benchmark::DoNotOptimize(model.Map().cells.data());
+}
+BENCHMARK(BM_FullGridRampAndUndo)->Unit(benchmark::kMicrosecond);
 
 // The sample map with one texture more that no cell uses, deleted from the
 // front half of the table so most entries move.

@@ -123,7 +123,7 @@ void TFrmMain::BuildMenus() {
   file->insertMenu(compileItem, files->RecentMenu())->setObjectName("FileRecent");
   file->insertSeparator(compileItem);
   AddMenu("MnuEdit", "&Bearbeiten",
-          {"EditUndo", "EditRedo", "", "EditFill", "EditCopy", "EditPaste", "EditPastePreview", "EditSelection", "EditSetStartPos", "",
+          {"EditUndo", "EditRedo", "", "EditFill", "EditCopy", "EditPaste", "EditPastePreview", "EditSelection", "EditSetStartPos", "", "EditRamp", "EditSmooth", "",
            "EditCheckMap"});
   AddMenu(
       "MnuView", "&Ansicht",

@@ -5,8 +5,10 @@
 #include "edit/BlockPlacement.h"
 #include "edit/CellBlocks.h"
 #include "edit/CellCommands.h"
+#include "edit/CellRamp.h"
 #include "editor/BlockPlacementTool.h"
 #include "editor/EditorPropertiesForm.h"
+#include "editor/RampDialog.h"
 #include "editor/commands/CommandRegistry.h"
 #include "editor/features/ToolWindowsFeature.h"
 #include "view/BlockPicture.h"
@@ -68,6 +70,10 @@ EditFeature::EditFeature(const FeatureContext& context, ToolWindowsFeature& tool
     // The user asked to edit the selection: the typing goes there, not to the map.
     toolWindows.ActivateProperties();
   });
+  registry.Add({"EditRamp", "Ra&mpe...", "&Bearbeiten", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R)}},
+               [this] { Ramp(); });
+  registry.Add({"EditSmooth", "&Glätten", "&Bearbeiten", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_G)}},
+               [&model, &editor] { SmoothCeilings(model, SelectedCells(editor.selection)); });
   registry.RefreshEnabled();
   UpdateHistoryActions();
   model.AddObserver(this);
@@ -77,6 +83,15 @@ EditFeature::~EditFeature() { context_.session.Model().RemoveObserver(this); }
 
 void EditFeature::DocumentChanged(const DocumentChange& change) {
   if (change.Has(DocumentChangeFlag::HistoryChanged | DocumentChangeFlag::DocumentReplaced)) UpdateHistoryActions();
+}
+
+// The dialog starts from the last ramp asked for, so a series of slopes needs few edits.
+void EditFeature::Ramp() {
+  TFrmRamp dialog(context_.window);
+  const std::optional<RampSettings> ramp = dialog.AskRamp(lastRamp_);
+  if (!ramp) return;
+  lastRamp_ = *ramp;
+  ApplyRamp(context_.session.Model(), SelectedCells(context_.session.Editor().selection), *ramp);
 }
 
 // Writes the block at once at the selection's top-left cell; the selection

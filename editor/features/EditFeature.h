@@ -1,10 +1,11 @@
 #pragma once
 // Bearbeiten: Rückgängig and Wiederherstellen named after the step they take,
 // Füllen, Kopieren, Einfügen (written at once), Einfügen mit Vorschau (placed with the block placing tool) and
-// Auswahl bearbeiten. It follows the history itself, so the menu always names the next step.
+// Auswahl bearbeiten, Rampe and Glätten. It follows the history itself, so the menu always names the next step.
 
 #include <QObject>
 
+#include "edit/CellRamp.h"
 #include "edit/DocumentModel.h"
 #include "editor/features/FeatureContext.h"
 
@@ -26,9 +27,11 @@ class EditFeature : public QObject, public DocumentObserver {
   void UpdateHistoryActions();
   void Paste();
   void PasteWithPreview();
+  void Ramp();
 
   FeatureContext context_;
   BlockPlacementTool& placement_;
+  RampSettings lastRamp_;
 };
 
 }  // namespace tessmoor
