@@ -51,7 +51,12 @@ enum class SurfaceKind : int32_t {
 // The type is stored as read: a file may hold any 32-bit value here.
 enum class AnimationType : int32_t { Repeat = 0, PingPong = 1 };
 
-enum class ToolMode : int32_t { Select = 0, Paint = 1 };
+// Paint sets one cell per click, Brush every cell the pointer passes with the
+// button held, Rectangle the dragged rectangle on release.
+enum class ToolMode : int32_t { Select = 0, Paint = 1, Brush = 2, Rectangle = 3 };
+
+// The modes that paint with the current palette slot.
+inline bool PaintsFromSlot(ToolMode mode) { return mode != ToolMode::Select; }
 
 // A cell's per-surface values, indexed by SurfaceKind or by the layer's number.
 // Its bytes are exactly those of the plain array it stands for.

@@ -99,6 +99,11 @@ void TFrmMain::CreateFeatures() {
   placementTool = new BlockPlacementTool(*this);
   edit = std::make_unique<EditFeature>(context, *toolWindows, *placementTool);
   view = std::make_unique<ViewFeature>(context);
+  // The painting tools are modes of the map view, as Select and Paint are.
+  registry->Add({"EditBrush", "Pi&nsel", "&Bearbeiten", {QKeySequence(Qt::CTRL | Qt::Key_B)}},
+                [this] { Respond(SetToolMode(session.Editor(), ToolMode::Brush)); });
+  registry->Add({"EditRectangle", "Rec&hteck", "&Bearbeiten", {QKeySequence(Qt::CTRL | Qt::Key_R)}},
+                [this] { Respond(SetToolMode(session.Editor(), ToolMode::Rectangle)); });
   preview3D = std::make_unique<Preview3DFeature>(context);
   mapCheck = std::make_unique<MapCheckFeature>(context);
   compile = std::make_unique<CompileFeature>(context, *files);
@@ -123,8 +128,8 @@ void TFrmMain::BuildMenus() {
   file->insertMenu(compileItem, files->RecentMenu())->setObjectName("FileRecent");
   file->insertSeparator(compileItem);
   AddMenu("MnuEdit", "&Bearbeiten",
-          {"EditUndo", "EditRedo", "", "EditFill", "EditCopy", "EditPaste", "EditPastePreview", "EditSelection", "EditSetStartPos", "", "EditRamp", "EditSmooth", "",
-           "EditCheckMap"});
+          {"EditUndo", "EditRedo", "", "EditFill", "EditCopy", "EditPaste", "EditPastePreview", "EditSelection",
+           "EditSetStartPos", "", "EditRamp", "EditSmooth", "", "EditBrush", "EditRectangle", "", "EditCheckMap"});
   AddMenu(
       "MnuView", "&Ansicht",
       {"ViewProperties", "ViewTextureEditor", "View3D", "", "ViewFloor", "ViewCeiling", "ViewWall", "ViewPedestalFloor",

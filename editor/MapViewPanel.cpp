@@ -66,9 +66,11 @@ TMapViewPanel::TMapViewPanel(EditorSession& session, QWidget* parent) : QWidget(
     OnResponse(ViewPortMouseDown(session_.Model(), session_.Editor(), drag_, Geometry(), input));
   };
   ViewPort->OnMouseMove = [this](const PointerInput& input) {
-    OnResponse(ViewPortMouseMove(session_.Editor(), drag_, Geometry(), input));
+    OnResponse(ViewPortMouseMove(session_.Model(), session_.Editor(), drag_, Geometry(), input));
   };
-  ViewPort->OnMouseUp = [this](const PointerInput&) { OnResponse(ViewPortMouseUp(drag_)); };
+  ViewPort->OnMouseUp = [this](const PointerInput&) {
+    OnResponse(ViewPortMouseUp(session_.Model(), session_.Editor(), drag_));
+  };
   ViewPort->OnEscape = [this] {
     const ToolResponse response = CancelSelectionDrag(session_.Editor(), drag_);
     OnResponse(response);
@@ -113,6 +115,8 @@ void TMapViewPanel::BuildToolBar() {
   SpdOpen = MakeToolButton(PnlToolBar, "SpdOpen", "Öffnen", OpenIcon(), false);
   SpdSave = MakeToolButton(PnlToolBar, "SpdSave", "Speichern", SaveIcon(), false);
   SpdSelect = MakeToolButton(PnlToolBar, "SpdSelect", "Auswählen", SelectIcon(), true);
+  SpdBrush = MakeToolButton(PnlToolBar, "SpdBrush", "Pinsel", BrushIcon(), true);
+  SpdRectangle = MakeToolButton(PnlToolBar, "SpdRectangle", "Rechteck", RectangleIcon(), true);
   SpdFill = MakeToolButton(PnlToolBar, "SpdFill", "Füllen", FillIcon(), false);
   SpdProperties = MakeToolButton(PnlToolBar, "SpdProperties", "Eigenschaften", PropertiesIcon(), true);
   SpdTextureEditor = MakeToolButton(PnlToolBar, "SpdTextureEditor", "Textur-Editor", TextureEditorIcon(), false);
@@ -123,9 +127,17 @@ void TMapViewPanel::BuildToolBar() {
   auto* row = new QHBoxLayout(PnlToolBar);
   row->setContentsMargins(2, 1, 2, 1);
   row->setSpacing(0);
-  const QList<QWidget*> items = {SpdOpen,       SpdSave,          MakeSeparator(PnlToolBar),
-                                 SpdSelect,     SpdFill,          MakeSeparator(PnlToolBar),
-                                 SpdProperties, SpdTextureEditor, MakeSeparator(PnlToolBar)};
+  const QList<QWidget*> items = {SpdOpen,
+                                 SpdSave,
+                                 MakeSeparator(PnlToolBar),
+                                 SpdSelect,
+                                 SpdBrush,
+                                 SpdRectangle,
+                                 SpdFill,
+                                 MakeSeparator(PnlToolBar),
+                                 SpdProperties,
+                                 SpdTextureEditor,
+                                 MakeSeparator(PnlToolBar)};
   for (QWidget* item : items) row->addWidget(item);
   row->addSpacing(6);
   row->addWidget(LblPos);
@@ -146,6 +158,8 @@ void TMapViewPanel::ConnectToolBar(const CommandRegistry& registry) {
   };
   runs(SpdOpen, "FileOpen");
   runs(SpdSave, "FileSave");
+  runs(SpdBrush, "EditBrush");
+  runs(SpdRectangle, "EditRectangle");
   runs(SpdFill, "EditFill");
   runs(SpdProperties, "ViewProperties");
   runs(SpdTextureEditor, "ViewTextureEditor");
@@ -153,7 +167,12 @@ void TMapViewPanel::ConnectToolBar(const CommandRegistry& registry) {
   connect(registry.Action("ViewProperties"), &QAction::toggled, SpdProperties, &QToolButton::setChecked);
 }
 
-void TMapViewPanel::ShowToolMode() { SpdSelect->setChecked(session_.Editor().toolMode == ToolMode::Select); }
+void TMapViewPanel::ShowToolMode() {
+  const ToolMode mode = session_.Editor().toolMode;
+  SpdSelect->setChecked(mode == ToolMode::Select);
+  SpdBrush->setChecked(mode == ToolMode::Brush);
+  SpdRectangle->setChecked(mode == ToolMode::Rectangle);
+}
 
 QWidget& TMapViewPanel::MapWidget() const { return *ViewPort; }
 
@@ -174,9 +193,9 @@ void TMapViewPanel::RedrawMapView() {
   const MapViewState& mapView = session_.MapView();
   const RenderSurface& surface = Surface();
   if (surface.created)
-    ViewPort->ExpectDamage(
-        ViewPort->DamageTracker().Next(session_.Map(), session_.Editor(), Geometry(), &mapView.scaledPictures,
-                                                         mapView.cameraMarker, surface.width, surface.height));
+    ViewPort->ExpectDamage(ViewPort->DamageTracker().Next(session_.Map(), session_.Editor(), Geometry(),
+                                                          &mapView.scaledPictures, mapView.cameraMarker, surface.width,
+                                                          surface.height));
   RedrawView(session_.Map(), session_.Editor(), Geometry(), &mapView.scaledPictures, &mapView.cameraMarker);
 }
 

@@ -72,6 +72,8 @@ class TMapViewPanel : public QWidget {
   QToolButton* SpdOpen;
   QToolButton* SpdSave;
   QToolButton* SpdSelect;
+  QToolButton* SpdBrush;
+  QToolButton* SpdRectangle;
   QToolButton* SpdFill;
   QToolButton* SpdProperties;
   QToolButton* SpdTextureEditor;

@@ -55,6 +55,24 @@ QIcon SelectIcon() {
   });
 }
 
+QIcon BrushIcon() {
+  return DrawIcon([](QPainter& p) {
+    p.setPen(QPen(QColor(120, 70, 20), 2));
+    p.drawLine(13, 2, 7, 8);  // handle
+    p.setPen(Qt::black);
+    p.setBrush(QColor(0, 90, 220));
+    p.drawPolygon(QPolygon({QPoint(6, 7), QPoint(9, 10), QPoint(4, 15), QPoint(1, 14), QPoint(2, 11)}));  // bristles
+  });
+}
+
+QIcon RectangleIcon() {
+  return DrawIcon([](QPainter& p) {
+    p.setPen(Qt::black);
+    p.setBrush(QColor(0, 90, 220));
+    p.drawRect(2, 3, 11, 9);  // the painted rectangle
+  });
+}
+
 QIcon FillIcon() {
   return DrawIcon([](QPainter& p) {
     p.setPen(Qt::black);

@@ -8,6 +8,8 @@ namespace tessmoor {
 QIcon OpenIcon();
 QIcon SaveIcon();
 QIcon SelectIcon();
+QIcon BrushIcon();
+QIcon RectangleIcon();
 QIcon FillIcon();
 QIcon PropertiesIcon();
 QIcon TextureEditorIcon();

@@ -25,13 +25,15 @@ std::string PositionText(GridPoint cell, const Selection& selection) {
 // opens the properties window on it.
 ToolResponse PressPaletteSlot(DocumentModel& model, EditorState& editor, int32_t slot, const PointerInput& input) {
   model.SetCurrentSlot(slot);
-  ToolResponse response = SetToolMode(editor, ToolMode::Paint);
+  // A painting tool stays; choosing a slot in Select mode starts painting per click.
+  ToolResponse response = SetToolMode(editor, PaintsFromSlot(editor.toolMode) ? editor.toolMode : ToolMode::Paint);
   response.bind = CellBinding::Palette(slot);
   response.showProperties = input.button == MouseButton::Right;
   return response;
 }
 
-ToolResponse PressGridCell(DocumentModel& model, EditorState& editor, GridPoint hit, const PointerInput& input) {
+ToolResponse PressGridCell(DocumentModel& model, EditorState& editor, SelectionDrag& drag, GridPoint hit,
+                           const PointerInput& input) {
   ToolResponse response;
   const bool left = input.button == MouseButton::Left;
   if (left && input.shift) {
@@ -39,7 +41,12 @@ ToolResponse PressGridCell(DocumentModel& model, EditorState& editor, GridPoint 
     model.SetSlotCell(model.Map().currentSlot, model.Map().Cell(hit.x, hit.y));
   } else if (left && editor.toolMode == ToolMode::Paint) {
     SetCell(model, hit, CurrentSlot(model.Map()).cell, PaintStepName);
-  } else if (editor.toolMode == ToolMode::Select && (left || input.button == MouseButton::Right)) {
+  } else if (left && editor.toolMode == ToolMode::Brush) {
+    BeginStroke(model, drag.stroke, hit);
+  } else if ((editor.toolMode == ToolMode::Select && (left || input.button == MouseButton::Right)) ||
+             (left && editor.toolMode == ToolMode::Rectangle)) {
+    // A rectangle to paint starts only on a cell.
+    if (editor.toolMode == ToolMode::Rectangle) drag = {true, false, editor.selection, {}};
     editor.selection = {hit.x, hit.y, hit.x, hit.y};
     // The label's size belongs to the selection, and this one is a single cell.
     response.positionLabel = PositionText(hit, editor.selection);
@@ -107,30 +114,35 @@ ToolResponse ViewPortMouseDown(DocumentModel& model, EditorState& editor, Select
     if (slot >= 0) return PressPaletteSlot(model, editor, slot, input);
   }
   // Whatever moves with the button held do to the selection from here, Escape takes back.
-  if (input.button == MouseButton::Left && editor.toolMode == ToolMode::Select) drag = {true, false, editor.selection};
-  if (input.button == MouseButton::Right && editor.toolMode == ToolMode::Paint &&
+  if (input.button == MouseButton::Left && editor.toolMode == ToolMode::Select) {
+    drag.active = true;
+    drag.before = editor.selection;
+  }
+  if (input.button == MouseButton::Right && PaintsFromSlot(editor.toolMode) &&
       IsInsideMapArea(view, input.x, input.y)) {
     return SetToolMode(editor, ToolMode::Select);
   }
   // A miss does nothing; in particular it keeps the selection.
   if (const std::optional<GridPoint> hit = HitGridCell(editor, view, input.x, input.y)) {
-    return PressGridCell(model, editor, *hit, input);
+    return PressGridCell(model, editor, drag, *hit, input);
   }
   return {};
 }
 
-ToolResponse ViewPortMouseMove(EditorState& editor, SelectionDrag& drag, const ViewGeometry& view,
+ToolResponse ViewPortMouseMove(DocumentModel& model, EditorState& editor, SelectionDrag& drag, const ViewGeometry& view,
                                const PointerInput& input) {
   ToolResponse response;
   // A release the view never saw (another window took the pointer) ends the drag here.
   if (!input.leftHeld) drag = {};
   const GridPoint cell = PointerCell(editor, view, input.x, input.y);
+  ContinueStroke(model, drag.stroke, cell);
   if (cell == editor.hoverCell) return response;
   editor.hoverCell = cell;
   // Over the black part of the map area beyond column or row 63 there is no cell to name.
   const bool namesCell = IsInsideMapArea(view, input.x, input.y) && IsOnGrid(cell);
   response.positionLabel = namesCell ? PositionText(cell, editor.selection) : std::string();
-  if (editor.toolMode != ToolMode::Select || !input.leftHeld || drag.cancelled) return response;
+  const bool drags = editor.toolMode == ToolMode::Select || (editor.toolMode == ToolMode::Rectangle && drag.active);
+  if (!drags || !input.leftHeld || drag.cancelled) return response;
   // Fill, copy and paste index the grid with the selection, so a drag carried
   // past the grid's edge holds the end at that edge.
   const GridPoint end{std::clamp(cell.x, 0, GridSize - 1), std::clamp(cell.y, 0, GridSize - 1)};
@@ -142,8 +154,14 @@ ToolResponse ViewPortMouseMove(EditorState& editor, SelectionDrag& drag, const V
   return response;
 }
 
-ToolResponse ViewPortMouseUp(SelectionDrag& drag) {
+ToolResponse ViewPortMouseUp(DocumentModel& model, EditorState& editor, SelectionDrag& drag) {
+  const bool paintsRectangle = drag.active && !drag.cancelled && editor.toolMode == ToolMode::Rectangle;
   drag = {};
+  if (paintsRectangle) {
+    const CellRange range = SelectedCells(editor.selection);
+    const MapCell value = CurrentSlot(model.Map()).cell;
+    model.Execute(std::make_unique<CellBlockCommand>(PaintStepName, range, UniformBlock(range, value)));
+  }
   return {};
 }
 

@@ -11,6 +11,7 @@
 #include "document/MapDocument.h"
 #include "edit/DocumentModel.h"
 #include "view/MapView.h"
+#include "view/PaintStroke.h"
 
 namespace tessmoor {
 
@@ -66,19 +67,22 @@ ToolResponse SetToolMode(EditorState& editor, ToolMode mode);
 
 // A rectangle being dragged out with the left button, from the press to the
 // release. Escape ends it early: the selection goes back to `before`, and moves
-// with the button still held no longer select.
+// with the button still held no longer select. In Rectangle mode the release
+// paints the dragged rectangle; in Brush mode the press starts a stroke instead.
 struct SelectionDrag {
   bool active = false;
   bool cancelled = false;
   Selection before;
+  PaintStroke stroke;
 };
 
 ToolResponse ViewPortMouseDown(DocumentModel& model, EditorState& editor, SelectionDrag& drag, const ViewGeometry& view,
                                const PointerInput& input);
-ToolResponse ViewPortMouseMove(EditorState& editor, SelectionDrag& drag, const ViewGeometry& view,
+ToolResponse ViewPortMouseMove(DocumentModel& model, EditorState& editor, SelectionDrag& drag, const ViewGeometry& view,
                                const PointerInput& input);
-// The button's release ends a selection drag.
-ToolResponse ViewPortMouseUp(SelectionDrag& drag);
+// The button's release ends a selection drag or a stroke; in Rectangle mode it
+// paints the dragged rectangle as one step.
+ToolResponse ViewPortMouseUp(DocumentModel& model, EditorState& editor, SelectionDrag& drag);
 // Escape in the map view: during a selection drag it ends the drag and brings
 // back the selection from before the press; otherwise it does nothing and
 // returns an empty response.

@@ -40,7 +40,7 @@ void DrawPaletteSlots(const MapDocument& document, const EditorState& editor) {
     DrawSunkenFrame(r.left - 2, r.top - 2, r.right + 2, r.bottom + 2);
     if (i != document.currentSlot) continue;
     DrawRect(r.left, r.top, r.right, r.bottom, ColourRed);
-    if (editor.toolMode == ToolMode::Paint) DrawRect(r.left + 2, r.top + 2, r.right - 2, r.bottom - 2, ColourRed);
+    if (PaintsFromSlot(editor.toolMode)) DrawRect(r.left + 2, r.top + 2, r.right - 2, r.bottom - 2, ColourRed);
   }
 }
 

@@ -54,6 +54,8 @@ const KeyRow TodaysKeys[] = {
     {"EditSetStartPos", "&Bearbeiten", "&Startposition festlegen...", ""},
     {"EditRamp", "&Bearbeiten", "Ra&mpe...", "Ctrl+Shift+R"},
     {"EditSmooth", "&Bearbeiten", "&Glätten", "Ctrl+Shift+G"},
+    {"EditBrush", "&Bearbeiten", "Pi&nsel", "Ctrl+B"},
+    {"EditRectangle", "&Bearbeiten", "Rec&hteck", "Ctrl+R"},
     {"EditCheckMap", "&Bearbeiten", "Karte &prüfen", "F8"},
     {"ViewProperties", "&Ansicht", "&Eigenschaften", "F7"},
     {"ViewTextureEditor", "&Ansicht", "&Textur-Editor", "F6"},
@@ -166,7 +168,7 @@ TEST_F(CommandRegistryGuiTest, EveryMenuItemIsARegisteredCommandWithTodaysTextAn
 
   QList<std::pair<QString, QAction*>> items;
   for (QAction* top : window->menuBar()->actions()) CollectMenuItems(top->menu(), top->text(), items);
-  EXPECT_EQ(items.size(), 41) << "the main window's menus show every command but the 3D window's and the placing keys";
+  EXPECT_EQ(items.size(), 43) << "the main window's menus show every command but the 3D window's and the placing keys";
   for (const auto& [path, item] : items) {
     const Command* command = Registry().Find(item->objectName());
     ASSERT_NE(command, nullptr) << item->text().toStdString();

@@ -59,13 +59,13 @@ class EditingToolsTest : public ::testing::Test {
   }
   void DragTo(PointerInput input) {
     input.leftHeld = true;
-    host.Record(ViewPortMouseMove(edit.editor, drag, LargeView, input));
+    host.Record(ViewPortMouseMove(edit.model, edit.editor, drag, LargeView, input));
   }
   void MoveTo(int x, int y) {
     PointerInput input;
     input.x = x;
     input.y = y;
-    host.Record(ViewPortMouseMove(edit.editor, drag, LargeView, input));
+    host.Record(ViewPortMouseMove(edit.model, edit.editor, drag, LargeView, input));
   }
   void ExpectSelection(int x1, int y1, int x2, int y2) const {
     const Selection& s = edit.editor.selection;
@@ -156,7 +156,7 @@ TEST_F(EditingToolsTest, EscapeDuringADragGivesBackTheSelectionFromBeforeThePres
     SCOPED_TRACE(row.drag);
     Press(OnCell(2, 2));
     DragTo(OnCell(4, 5));
-    host.Record(ViewPortMouseUp(drag));
+    host.Record(ViewPortMouseUp(edit.model, edit.editor, drag));
     Press(row.press);
     DragTo(OnCell(9, 8));
     host.Record(CancelSelectionDrag(edit.editor, drag));
@@ -166,7 +166,7 @@ TEST_F(EditingToolsTest, EscapeDuringADragGivesBackTheSelectionFromBeforeThePres
     // The button is still down, but the drag is over.
     DragTo(OnCell(10, 10));
     ExpectSelection(2, 2, 4, 5);
-    host.Record(ViewPortMouseUp(drag));
+    host.Record(ViewPortMouseUp(edit.model, edit.editor, drag));
   }
 }
 
@@ -179,7 +179,7 @@ TEST_F(EditingToolsTest, EscapeOutsideASelectionDragChangesNothing) {
        [&] {
          Press(OnCell(3, 3));
          DragTo(OnCell(5, 4));
-         host.Record(ViewPortMouseUp(drag));
+         host.Record(ViewPortMouseUp(edit.model, edit.editor, drag));
        }},
       {"a move without the button",
        [&] {
