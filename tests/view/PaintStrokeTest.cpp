@@ -36,7 +36,9 @@ TEST(PaintStroke, SegmentsStepOneCellAtATimeAlongTheLine) {
       // One step along the longer axis each, across it no further than half a cell from the line.
       if (std::abs(dx) >= std::abs(dy)) {
         EXPECT_EQ(c.x, from.x + (dx < 0 ? -step : step));
-        if (steps > 0) EXPECT_LE(std::abs(c.y - (from.y + static_cast<double>(dy) * step / steps)), 0.5);
+        if (steps > 0) {
+          EXPECT_LE(std::abs(c.y - (from.y + static_cast<double>(dy) * step / steps)), 0.5);
+        }
       } else {
         EXPECT_EQ(c.y, from.y + (dy < 0 ? -step : step));
         EXPECT_LE(std::abs(c.x - (from.x + static_cast<double>(dx) * step / steps)), 0.5);
