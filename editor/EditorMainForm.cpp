@@ -12,6 +12,7 @@
 #include "editor/MapViewPanel.h"
 #include "editor/PreferencesFeature.h"
 #include "editor/QtDialogLayer.h"
+#include "editor/SlotTemplatesKeeper.h"
 #include "editor/StampFeature.h"
 #include "editor/TestPlay.h"
 #include "editor/commands/CommandRegistry.h"
@@ -104,6 +105,7 @@ void TFrmMain::CreateFeatures() {
   compile = std::make_unique<CompileFeature>(context, *files);
   exporter = std::make_unique<ExportFeature>(context);
   extras = std::make_unique<ExtrasFeature>(context);
+  slotTemplates = std::make_unique<SlotTemplatesKeeper>(session.Model());
 }
 
 QMenu* TFrmMain::AddMenu(const char* name, const QString& title, const QStringList& ids) {
@@ -210,6 +212,11 @@ void TFrmMain::Respond(const ToolResponse& response) {
   if (response.bind) toolWindows->Bind(*response.bind);
   if (response.showProperties) toolWindows->SetPropertiesVisible(true);
   if (response.positionLabel) ClientArea->ShowPosition(QString::fromStdString(*response.positionLabel));
+  if (response.message) {
+    ClientArea->ShowToolMessage(QString::fromStdString(*response.message));
+  } else if (response.bind) {
+    ClientArea->ShowToolMessage({});
+  }
   if (response.redraw) RefreshViews();
 }
 

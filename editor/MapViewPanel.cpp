@@ -119,6 +119,10 @@ void TMapViewPanel::BuildToolBar() {
   LblPos = new QLabel(PnlToolBar);
   LblPos->setObjectName("LblPos");
   LblPos->setMinimumWidth(60);
+  // Shown only while it has something to say, so the bar looks as before otherwise.
+  LblToolMessage = new QLabel(PnlToolBar);
+  LblToolMessage->setObjectName("LblToolMessage");
+  LblToolMessage->hide();
 
   auto* row = new QHBoxLayout(PnlToolBar);
   row->setContentsMargins(2, 1, 2, 1);
@@ -129,6 +133,7 @@ void TMapViewPanel::BuildToolBar() {
   for (QWidget* item : items) row->addWidget(item);
   row->addSpacing(6);
   row->addWidget(LblPos);
+  row->addWidget(LblToolMessage);
   row->addStretch(1);
   row->addWidget(new ModifiedMark(session_.Model(), PnlToolBar));
   row->addSpacing(4);
@@ -159,6 +164,11 @@ void TMapViewPanel::FocusMap() { ViewPort->setFocus(Qt::OtherFocusReason); }
 
 void TMapViewPanel::ShowPosition(const QString& text) { LblPos->setText(text); }
 
+void TMapViewPanel::ShowToolMessage(const QString& text) {
+  LblToolMessage->setText(text);
+  LblToolMessage->setVisible(!text.isEmpty());
+}
+
 ViewGeometry TMapViewPanel::Geometry() const {
   return ViewGeometry{ViewPort->width(), ViewPort->height(), ScrollBarThickness, ScrollBarThickness,
                       session_.MapView().zoomLevel};
@@ -170,9 +180,9 @@ void TMapViewPanel::RedrawMapView() {
   const MapViewState& mapView = session_.MapView();
   const RenderSurface& surface = Surface();
   if (surface.created)
-    ViewPort->ExpectDamage(
-        ViewPort->DamageTracker().Next(session_.Map(), session_.Editor(), Geometry(), &mapView.scaledPictures,
-                                                         mapView.cameraMarker, surface.width, surface.height));
+    ViewPort->ExpectDamage(ViewPort->DamageTracker().Next(session_.Map(), session_.Editor(), Geometry(),
+                                                          &mapView.scaledPictures, mapView.cameraMarker, surface.width,
+                                                          surface.height));
   RedrawView(session_.Map(), session_.Editor(), Geometry(), &mapView.scaledPictures, &mapView.cameraMarker);
 }
 

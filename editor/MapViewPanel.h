@@ -42,6 +42,8 @@ class TMapViewPanel : public QWidget {
   // The select button follows the session's tool mode.
   void ShowToolMode();
   void ShowPosition(const QString& text);
+  // A passing line beside the position; empty hides it.
+  void ShowToolMessage(const QString& text);
   // The map view, where the editor's keys act; FocusMap gives it the keyboard focus.
   QWidget& MapWidget() const;
   void FocusMap();
@@ -64,7 +66,8 @@ class TMapViewPanel : public QWidget {
   EditorSession& session_;
   SelectionDrag drag_;
   QFrame* PnlToolBar;
-  QLabel* LblPos;
+  QLabel* LblPos = nullptr;
+  QLabel* LblToolMessage = nullptr;
   QToolButton* SpdOpen;
   QToolButton* SpdSave;
   QToolButton* SpdSelect;
