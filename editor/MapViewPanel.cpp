@@ -166,6 +166,8 @@ void TMapViewPanel::ShowPosition(const QString& text) { LblPos->setText(text); }
 
 void TMapViewPanel::ShowToolMessage(const QString& text) {
   LblToolMessage->setText(text);
+  // The design-size window cuts a long line off; the tip shows all of it.
+  LblToolMessage->setToolTip(text);
   LblToolMessage->setVisible(!text.isEmpty());
 }
 
