@@ -125,8 +125,8 @@ void TFrmMain::BuildMenus() {
   file->insertMenu(compileItem, files->RecentMenu())->setObjectName("FileRecent");
   file->insertSeparator(compileItem);
   AddMenu("MnuEdit", "&Bearbeiten",
-          {"EditUndo", "EditRedo", "", "EditFill", "EditCopy", "EditPaste", "EditPastePreview", "EditSelection", "EditSetStartPos", "",
-           "EditCheckMap"});
+          {"EditUndo", "EditRedo", "", "EditFill", "EditCopy", "EditPaste", "EditPastePreview", "EditSelection",
+           "EditSetStartPos", "EditStartHere", "", "EditCheckMap"});
   AddMenu(
       "MnuView", "&Ansicht",
       {"ViewProperties", "ViewTextureEditor", "View3D", "", "ViewFloor", "ViewCeiling", "ViewWall", "ViewPedestalFloor",

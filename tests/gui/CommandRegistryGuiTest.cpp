@@ -52,6 +52,7 @@ const KeyRow TodaysKeys[] = {
     {"EditSaveStamp", "&Bearbeiten", "Als Stempel spei&chern...", ""},
     {"EditFindReplace", "&Bearbeiten", "Suchen und Erse&tzen...", "Ctrl+F"},
     {"EditSetStartPos", "&Bearbeiten", "&Startposition festlegen...", ""},
+    {"EditStartHere", "&Bearbeiten", "Startposition &hierher", ""},
     {"EditCheckMap", "&Bearbeiten", "Karte &prüfen", "F8"},
     {"ViewProperties", "&Ansicht", "&Eigenschaften", "F7"},
     {"ViewTextureEditor", "&Ansicht", "&Textur-Editor", "F6"},
@@ -164,7 +165,7 @@ TEST_F(CommandRegistryGuiTest, EveryMenuItemIsARegisteredCommandWithTodaysTextAn
 
   QList<std::pair<QString, QAction*>> items;
   for (QAction* top : window->menuBar()->actions()) CollectMenuItems(top->menu(), top->text(), items);
-  EXPECT_EQ(items.size(), 39) << "the main window's menus show every command but the 3D window's and the placing keys";
+  EXPECT_EQ(items.size(), 40) << "the main window's menus show every command but the 3D window's and the placing keys";
   for (const auto& [path, item] : items) {
     const Command* command = Registry().Find(item->objectName());
     ASSERT_NE(command, nullptr) << item->text().toStdString();
