@@ -40,6 +40,8 @@ void ClearDocument(MapDocument& document, bool releaseTextures) {
     PaletteSlot& slot = document.paletteSlots[static_cast<size_t>(i)];
     slot.rect = {3, 2 + 72 * i, 66, 65 + 72 * i};
     SetCellDefaults(slot.cell);
+    slot.filled = false;
+    slot.missing.reset();
   }
   document.startPosition = {};
   document.currentSlot = 0;

@@ -113,9 +113,17 @@ struct ViewRect {
   int32_t left = 0, top = 0, right = 0, bottom = 0;  // inclusive
 };
 
+struct Stamp;
+
 struct PaletteSlot {
   ViewRect rect;
   MapCell cell;
+  // Whether the user gave the slot a cell: an empty slot paints nothing.
+  bool filled = false;
+  // While the table lacks a texture the slot uses, the slot as a one-cell stamp
+  // that names its textures; `cell` then has no texture there, and painting
+  // brings the missing ones along as placing a stamp does.
+  std::shared_ptr<const Stamp> missing;
 };
 
 struct StartPosition {

@@ -94,6 +94,29 @@ StampResult Failed(Stamp& stamp, const char* message) {
 
 }  // namespace
 
+namespace {
+
+// Appends `cell` to the stamp's block, its references renumbered to the
+// stamp's textures (`local` maps the table's numbers to the stamp's).
+void AddCell(Stamp& stamp, std::vector<int>& local, const MapDocument& document, MapCell cell) {
+  for (uint16_t& texture : cell.texture) {
+    if (texture == NoTexture) continue;
+    if (texture >= document.textureCount) {
+      texture = NoTexture;
+      continue;
+    }
+    int& number = local[texture];
+    if (number < 0) {
+      number = static_cast<int>(stamp.textures.size());
+      stamp.textures.push_back(TextureOf(document.textures[texture]));
+    }
+    texture = static_cast<uint16_t>(number);
+  }
+  stamp.block.cells.push_back(cell);
+}
+
+}  // namespace
+
 Stamp MakeStamp(const MapDocument& document, CellRange range, std::string name) {
   Stamp stamp;
   stamp.name = std::move(name);
@@ -101,24 +124,16 @@ Stamp MakeStamp(const MapDocument& document, CellRange range, std::string name) 
   stamp.block.height = range.y2 - range.y1 + 1;
   std::vector<int> local(MaxTextures, -1);
   for (int x = range.x1; x <= range.x2; ++x) {
-    for (int y = range.y1; y <= range.y2; ++y) {
-      MapCell cell = document.Cell(x, y);
-      for (uint16_t& texture : cell.texture) {
-        if (texture == NoTexture) continue;
-        if (texture >= document.textureCount) {
-          texture = NoTexture;
-          continue;
-        }
-        int& number = local[texture];
-        if (number < 0) {
-          number = static_cast<int>(stamp.textures.size());
-          stamp.textures.push_back(TextureOf(document.textures[texture]));
-        }
-        texture = static_cast<uint16_t>(number);
-      }
-      stamp.block.cells.push_back(cell);
-    }
+    for (int y = range.y1; y <= range.y2; ++y) AddCell(stamp, local, document, document.Cell(x, y));
   }
+  return stamp;
+}
+
+Stamp CellStamp(const MapDocument& document, const MapCell& cell) {
+  Stamp stamp;
+  stamp.block.width = stamp.block.height = 1;
+  std::vector<int> local(MaxTextures, -1);
+  AddCell(stamp, local, document, cell);
   return stamp;
 }
 

@@ -53,6 +53,8 @@ struct StampResult {
 // renumbered by first use. A reference to a texture the table does not hold
 // becomes NoTexture: no other map could tell what it meant.
 Stamp MakeStamp(const MapDocument& document, CellRange range, std::string name);
+// One cell that refers to `document`'s table, as an unnamed one-cell stamp.
+Stamp CellStamp(const MapDocument& document, const MapCell& cell);
 
 // The bytes SaveStamp writes.
 std::vector<uint8_t> StampFileBytes(const Stamp& stamp);

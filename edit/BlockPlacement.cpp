@@ -55,6 +55,8 @@ class AppendTexturesCommand : public EditCommand {
   std::vector<TextureEntry> entries_;
 };
 
+}  // namespace
+
 bool SameTexture(const TextureEntry& entry, const StampTexture& texture) {
   if (ReadPascalString(entry.name, TextureNameCapacity) != texture.name) return false;
   if (entry.frameCount != static_cast<int32_t>(texture.frames.size())) return false;
@@ -63,8 +65,6 @@ bool SameTexture(const TextureEntry& entry, const StampTexture& texture) {
   }
   return true;
 }
-
-}  // namespace
 
 TextureEntry StampTextureEntry(const StampTexture& texture, const std::string& programDirectory) {
   TextureEntry entry;
@@ -133,7 +133,7 @@ PlacementResult PlaceBlock(DocumentModel& model, const CellBlock& block, const P
 }
 
 PlacementResult PlaceStamp(DocumentModel& model, const Stamp& stamp, const Placement& placement,
-                           const std::string& programDirectory) {
+                           const std::string& programDirectory, const char* stepName) {
   PlacementResult result;
   CellBlock cells = PlacedCells(model, stamp.block, placement);
   if (cells.IsEmpty()) return result;
@@ -172,14 +172,14 @@ PlacementResult PlaceStamp(DocumentModel& model, const Stamp& stamp, const Place
 
   result.range = PlacedRange(placement.at, cells.width, cells.height);
   result.addedTextures = static_cast<int>(added.size());
-  auto block = std::make_unique<CellBlockCommand>(PlaceStampStepName, result.range, OwnedCells(cells));
+  auto block = std::make_unique<CellBlockCommand>(stepName, result.range, OwnedCells(cells));
   if (added.empty()) {
     model.Execute(std::move(block));
   } else {
     std::vector<std::unique_ptr<EditCommand>> parts;
     parts.push_back(std::make_unique<AppendTexturesCommand>(std::move(added)));
     parts.push_back(std::move(block));
-    model.Execute(std::make_unique<CompositeCommand>(PlaceStampStepName, std::move(parts)));
+    model.Execute(std::make_unique<CompositeCommand>(stepName, std::move(parts)));
   }
   result.ok = true;
   return result;

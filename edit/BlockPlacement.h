@@ -47,7 +47,10 @@ PlacementResult PlaceBlock(DocumentModel& model, const CellBlock& block, const P
 // without a thumbnail). When the table cannot take them all, nothing changes
 // and the result carries the message.
 PlacementResult PlaceStamp(DocumentModel& model, const Stamp& stamp, const Placement& placement,
-                           const std::string& programDirectory);
+                           const std::string& programDirectory, const char* stepName = PlaceStampStepName);
+
+// The map's entry is the stamp's texture: the same name and the same frame names.
+bool SameTexture(const TextureEntry& entry, const StampTexture& texture);
 
 // A map entry for a stamp's texture, its frames' thumbnails loaded from GFX/
 // below `programDirectory`; a picture that cannot be read leaves its frame

@@ -1,6 +1,7 @@
 #include "edit/DocumentModel.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace tessmoor {
 
@@ -19,8 +20,11 @@ DocumentModel::DocumentModel(HistoryLimits limits) : map_(std::make_unique<MapDo
   ClearDocument(*map_, true);
 }
 
-void DocumentModel::SetSlotCell(int slot, const MapCell& cell) {
-  map_->paletteSlots[static_cast<size_t>(ClampedSlot(slot))].cell = cell;
+void DocumentModel::SetSlotCell(int slot, const MapCell& cell, std::shared_ptr<const Stamp> missing) {
+  PaletteSlot& target = map_->paletteSlots[static_cast<size_t>(ClampedSlot(slot))];
+  target.cell = cell;
+  target.filled = true;
+  target.missing = std::move(missing);
   Tell({DocumentChangeFlag::PaletteChanged, NoCells});
 }
 

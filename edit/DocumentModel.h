@@ -28,8 +28,9 @@ class DocumentModel {
 
   // The palette slots are the tools' templates: a change tells the observers
   // (PaletteChanged) but is no step and never marks the map modified. Slot
-  // numbers are clamped to 0..3.
-  void SetSlotCell(int slot, const MapCell& cell);
+  // numbers are clamped to 0..3. The slot counts as filled from then on;
+  // `missing` is what PaletteSlot::missing says.
+  void SetSlotCell(int slot, const MapCell& cell, std::shared_ptr<const Stamp> missing = nullptr);
   void SetCurrentSlot(int slot);
 
   // Applies the command as a new step and tells the observers.

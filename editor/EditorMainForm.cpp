@@ -12,6 +12,7 @@
 #include "editor/MapViewPanel.h"
 #include "editor/PreferencesFeature.h"
 #include "editor/QtDialogLayer.h"
+#include "editor/SlotTemplatesKeeper.h"
 #include "editor/StampFeature.h"
 #include "editor/TestPlay.h"
 #include "editor/commands/CommandRegistry.h"
@@ -102,13 +103,14 @@ void TFrmMain::CreateFeatures() {
   // The painting tools are modes of the map view, as Select and Paint are.
   registry->Add({"EditBrush", "Pi&nsel", "&Bearbeiten", {QKeySequence(Qt::CTRL | Qt::Key_B)}},
                 [this] { Respond(SetToolMode(session.Editor(), ToolMode::Brush)); });
-  registry->Add({"EditRectangle", "Rec&hteck", "&Bearbeiten", {QKeySequence(Qt::CTRL | Qt::Key_R)}},
+  registry->Add({"EditRectangle", "Rechteck", "&Bearbeiten", {QKeySequence(Qt::CTRL | Qt::Key_R)}},
                 [this] { Respond(SetToolMode(session.Editor(), ToolMode::Rectangle)); });
   preview3D = std::make_unique<Preview3DFeature>(context);
   mapCheck = std::make_unique<MapCheckFeature>(context);
   compile = std::make_unique<CompileFeature>(context, *files);
   exporter = std::make_unique<ExportFeature>(context);
   extras = std::make_unique<ExtrasFeature>(context);
+  slotTemplates = std::make_unique<SlotTemplatesKeeper>(session.Model());
 }
 
 QMenu* TFrmMain::AddMenu(const char* name, const QString& title, const QStringList& ids) {
@@ -129,7 +131,8 @@ void TFrmMain::BuildMenus() {
   file->insertSeparator(compileItem);
   AddMenu("MnuEdit", "&Bearbeiten",
           {"EditUndo", "EditRedo", "", "EditFill", "EditCopy", "EditPaste", "EditPastePreview", "EditSelection",
-           "EditSetStartPos", "", "EditRamp", "EditSmooth", "", "EditBrush", "EditRectangle", "", "EditCheckMap"});
+           "EditSetStartPos", "EditStartHere", "", "EditRamp", "EditSmooth", "", "EditBrush", "EditRectangle", "",
+           "EditCheckMap"});
   AddMenu(
       "MnuView", "&Ansicht",
       {"ViewProperties", "ViewTextureEditor", "View3D", "", "ViewFloor", "ViewCeiling", "ViewWall", "ViewPedestalFloor",
@@ -216,6 +219,11 @@ void TFrmMain::Respond(const ToolResponse& response) {
   if (response.bind) toolWindows->Bind(*response.bind);
   if (response.showProperties) toolWindows->SetPropertiesVisible(true);
   if (response.positionLabel) ClientArea->ShowPosition(QString::fromStdString(*response.positionLabel));
+  if (response.message) {
+    ClientArea->ShowToolMessage(QString::fromStdString(*response.message));
+  } else if (response.bind) {
+    ClientArea->ShowToolMessage({});
+  }
   if (response.redraw) RefreshViews();
 }
 

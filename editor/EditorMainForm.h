@@ -25,6 +25,7 @@ class CompileFeature;
 class EditFeature;
 class ExportFeature;
 class ExtrasFeature;
+class SlotTemplatesKeeper;
 class BackupsFeature;
 class BlockPlacementTool;
 class FindReplaceFeature;
@@ -120,6 +121,7 @@ class TFrmMain : public QMainWindow, public DocumentObserver, public MapViewHost
   std::unique_ptr<CompileFeature> compile;
   std::unique_ptr<ExportFeature> exporter;
   std::unique_ptr<ExtrasFeature> extras;
+  std::unique_ptr<SlotTemplatesKeeper> slotTemplates;
   std::unique_ptr<BackupsFeature> backups;
   std::unique_ptr<PreferencesFeature> preferences;
   std::unique_ptr<TestPlay> testPlay;

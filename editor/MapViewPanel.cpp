@@ -123,6 +123,10 @@ void TMapViewPanel::BuildToolBar() {
   LblPos = new QLabel(PnlToolBar);
   LblPos->setObjectName("LblPos");
   LblPos->setMinimumWidth(60);
+  // Shown only while it has something to say, so the bar looks as before otherwise.
+  LblToolMessage = new QLabel(PnlToolBar);
+  LblToolMessage->setObjectName("LblToolMessage");
+  LblToolMessage->hide();
 
   auto* row = new QHBoxLayout(PnlToolBar);
   row->setContentsMargins(2, 1, 2, 1);
@@ -141,6 +145,7 @@ void TMapViewPanel::BuildToolBar() {
   for (QWidget* item : items) row->addWidget(item);
   row->addSpacing(6);
   row->addWidget(LblPos);
+  row->addWidget(LblToolMessage);
   row->addStretch(1);
   LblModified = new ModifiedMark(PnlToolBar);
   LblModified->Show(session_.Model().IsModified());
@@ -181,6 +186,12 @@ void TMapViewPanel::FocusMap() { ViewPort->setFocus(Qt::OtherFocusReason); }
 void TMapViewPanel::ShowPosition(const QString& text) { LblPos->setText(text); }
 
 void TMapViewPanel::ShowModified(bool modified) { LblModified->Show(modified); }
+void TMapViewPanel::ShowToolMessage(const QString& text) {
+  LblToolMessage->setText(text);
+  // The design-size window cuts a long line off; the tip shows all of it.
+  LblToolMessage->setToolTip(text);
+  LblToolMessage->setVisible(!text.isEmpty());
+}
 
 ViewGeometry TMapViewPanel::Geometry() const {
   return ViewGeometry{ViewPort->width(), ViewPort->height(), ScrollBarThickness, ScrollBarThickness,

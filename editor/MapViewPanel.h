@@ -45,6 +45,8 @@ class TMapViewPanel : public QWidget {
   void ShowPosition(const QString& text);
   // "geändert" while the map has changes that are not saved.
   void ShowModified(bool modified);
+  // A passing line beside the position; empty hides it.
+  void ShowToolMessage(const QString& text);
   // The map view, where the editor's keys act; FocusMap gives it the keyboard focus.
   QWidget& MapWidget() const;
   void FocusMap();
@@ -69,6 +71,8 @@ class TMapViewPanel : public QWidget {
   QFrame* PnlToolBar;
   QLabel* LblPos;
   ModifiedMark* LblModified;
+  QLabel* LblPos = nullptr;
+  QLabel* LblToolMessage = nullptr;
   QToolButton* SpdOpen;
   QToolButton* SpdSave;
   QToolButton* SpdSelect;

@@ -4,6 +4,7 @@
 
 #include "edit/CellBlocks.h"
 #include "edit/CellCommands.h"
+#include "edit/SlotTemplates.h"
 #include "view/HitTesting.h"
 #include "view/Measurement.h"
 
@@ -40,7 +41,9 @@ ToolResponse PressGridCell(DocumentModel& model, EditorState& editor, SelectionD
     // Pick-up fills the template, not the map.
     model.SetSlotCell(model.Map().currentSlot, model.Map().Cell(hit.x, hit.y));
   } else if (left && editor.toolMode == ToolMode::Paint) {
-    SetCell(model, hit, CurrentSlot(model.Map()).cell, PaintStepName);
+    const PlacementResult painted = PaintWithSlot(model, hit, editor.programDirectory);
+    if (!painted.message.empty()) response.message = painted.message;
+    if (!CurrentSlot(model.Map()).filled) return response;
   } else if (left && editor.toolMode == ToolMode::Brush) {
     BeginStroke(model, drag.stroke, hit);
   } else if ((editor.toolMode == ToolMode::Select && (left || input.button == MouseButton::Right)) ||

@@ -61,6 +61,7 @@ struct ToolResponse {
   std::optional<CellBinding> bind;
   bool showProperties = false;
   std::optional<std::string> positionLabel;
+  std::optional<std::string> message;  // a passing line for the tool bar
 };
 
 ToolResponse SetToolMode(EditorState& editor, ToolMode mode);

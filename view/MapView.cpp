@@ -37,6 +37,11 @@ void DrawPaletteSlots(const MapDocument& document, const EditorState& editor) {
     const PaletteSlot& slot = document.paletteSlots[static_cast<size_t>(i)];
     const ViewRect& r = slot.rect;
     DrawCell(r.left, r.top, slot.cell, document, editor);
+    if (slot.missing) {
+      // The table lacks a texture of the slot: the first paint brings it.
+      DrawLine(r.left, r.top, r.right, r.bottom, ColourRed);
+      DrawLine(r.left, r.bottom, r.right, r.top, ColourRed);
+    }
     DrawSunkenFrame(r.left - 2, r.top - 2, r.right + 2, r.bottom + 2);
     if (i != document.currentSlot) continue;
     DrawRect(r.left, r.top, r.right, r.bottom, ColourRed);
@@ -107,7 +112,8 @@ bool IsEmpty(const CellRange& range) { return range.x1 > range.x2 || range.y1 > 
 
 // Those cells with their lines, in surface coordinates.
 ViewRect WholeCellsRect(const EditorState& editor, const ViewRect& area, const CellRange& cells) {
-  return {area.left + CellPitch * (cells.x1 - editor.viewOrigin.x), area.top + CellPitch * (cells.y1 - editor.viewOrigin.y),
+  return {area.left + CellPitch * (cells.x1 - editor.viewOrigin.x),
+          area.top + CellPitch * (cells.y1 - editor.viewOrigin.y),
           area.left + CellPitch * (cells.x2 + 1 - editor.viewOrigin.x),
           area.top + CellPitch * (cells.y2 + 1 - editor.viewOrigin.y)};
 }

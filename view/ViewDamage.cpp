@@ -70,6 +70,7 @@ bool SamePalette(const std::array<PaletteSlot, PaletteSlotCount>& a,
     const ViewRect &ra = a[i].rect, &rb = b[i].rect;
     if (ra.left != rb.left || ra.top != rb.top || ra.right != rb.right || ra.bottom != rb.bottom) return false;
     if (std::memcmp(&a[i].cell, &b[i].cell, sizeof(MapCell)) != 0) return false;
+    if (a[i].missing != b[i].missing) return false;
   }
   return true;
 }

@@ -2,6 +2,7 @@
 
 #include <QAction>
 
+#include "app/TestBuild.h"
 #include "edit/CellCommands.h"
 #include "editor/EditorPropertiesForm.h"
 #include "editor/EditorSetStartPosForm.h"
@@ -23,6 +24,7 @@ ToolWindowsFeature::ToolWindowsFeature(const FeatureContext& context) : context_
   registry.Add({"ViewTextureEditor", "&Textur-Editor", "&Ansicht", {QKeySequence(Qt::Key_F6)}},
                [this] { TextureEditor().exec(); });
   registry.Add({"EditSetStartPos", "&Startposition festlegen...", "&Bearbeiten"}, [this] { EditSetStartPosClick(); });
+  registry.Add({"EditStartHere", "Startposition &hierher", "&Bearbeiten"}, [this] { EditStartHereClick(); });
   connect(FrmProperties, &TFrmProperties::visibilityChanged, properties, &QAction::setChecked);
   session.Model().AddObserver(this);
 }
@@ -79,6 +81,20 @@ void ToolWindowsFeature::EditSetStartPosClick() {
   const StartPosition current = model.Map().startPosition;
   const std::optional<StartPosition> chosen = StartPositionDialog().EditStartPosition(current);
   if (chosen && (chosen->x != current.x || chosen->y != current.y)) SetStartPosition(model, *chosen);
+}
+
+void ToolWindowsFeature::EditStartHereClick() {
+  EditorSession& session = context_.session;
+  const CellRange selected = Normalized(session.Editor().selection);
+  const GridPoint cell{selected.x1, selected.y1};
+  // The same refusal test-play gives, so a start set here is one it accepts.
+  const std::string refusal = StartCellRefusal(session.Map(), cell);
+  if (!refusal.empty()) {
+    session.Dialogs().ShowError(refusal);
+    return;
+  }
+  const StartPosition current = session.Map().startPosition;
+  if (current.x != cell.x || current.y != cell.y) SetStartPosition(session.Model(), {cell.x, cell.y});
 }
 
 }  // namespace tessmoor

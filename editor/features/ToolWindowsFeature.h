@@ -34,6 +34,8 @@ class ToolWindowsFeature : public QObject, public DocumentObserver {
   TFrmTextureEditor& TextureEditor();
   TFrmSetStartPos& StartPositionDialog();
   void EditSetStartPosClick();
+  // The start goes to the selected cell (its top-left one) as one step; a wall is refused.
+  void EditStartHereClick();
 
   FeatureContext context_;
   TFrmProperties* FrmProperties;

@@ -52,10 +52,11 @@ const KeyRow TodaysKeys[] = {
     {"EditSaveStamp", "&Bearbeiten", "Als Stempel spei&chern...", ""},
     {"EditFindReplace", "&Bearbeiten", "Suchen und Erse&tzen...", "Ctrl+F"},
     {"EditSetStartPos", "&Bearbeiten", "&Startposition festlegen...", ""},
+    {"EditStartHere", "&Bearbeiten", "Startposition &hierher", ""},
     {"EditRamp", "&Bearbeiten", "Ra&mpe...", "Ctrl+Shift+R"},
     {"EditSmooth", "&Bearbeiten", "&Glätten", "Ctrl+Shift+G"},
     {"EditBrush", "&Bearbeiten", "Pi&nsel", "Ctrl+B"},
-    {"EditRectangle", "&Bearbeiten", "Rec&hteck", "Ctrl+R"},
+    {"EditRectangle", "&Bearbeiten", "Rechteck", "Ctrl+R"},
     {"EditCheckMap", "&Bearbeiten", "Karte &prüfen", "F8"},
     {"ViewProperties", "&Ansicht", "&Eigenschaften", "F7"},
     {"ViewTextureEditor", "&Ansicht", "&Textur-Editor", "F6"},
@@ -168,7 +169,7 @@ TEST_F(CommandRegistryGuiTest, EveryMenuItemIsARegisteredCommandWithTodaysTextAn
 
   QList<std::pair<QString, QAction*>> items;
   for (QAction* top : window->menuBar()->actions()) CollectMenuItems(top->menu(), top->text(), items);
-  EXPECT_EQ(items.size(), 43) << "the main window's menus show every command but the 3D window's and the placing keys";
+  EXPECT_EQ(items.size(), 44) << "the main window's menus show every command but the 3D window's and the placing keys";
   for (const auto& [path, item] : items) {
     const Command* command = Registry().Find(item->objectName());
     ASSERT_NE(command, nullptr) << item->text().toStdString();

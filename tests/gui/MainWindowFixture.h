@@ -18,6 +18,7 @@
 
 #include "edit/CellCommands.h"
 #include "editor/EditorMainForm.h"
+#include "editor/ProgramSettings.h"
 #include "support/ScriptedDialogs.h"
 
 namespace tessmoor {
@@ -32,6 +33,8 @@ class MainWindowFixture : public ::testing::Test {
         ASSERT_TRUE(QFile::link(QString(TM_BIN_DIR) + "/" + folder, programDirectory + folder));
     }
     ASSERT_TRUE(QDir(programDirectory).mkdir("Maps"));
+    // Each test starts as a fresh user: no templates kept from another test.
+    ProgramSettings().remove("Vorlagen");
     window = std::make_unique<TFrmMain>(&dialogs, programDirectory);
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));

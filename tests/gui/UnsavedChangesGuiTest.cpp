@@ -31,6 +31,8 @@ TEST_F(UnsavedChangesGuiTest, TheToolBarSaysGeaendertUntilTheMapIsSavedUndoneOrL
   });
   Click(SlotPoint(0));
   ASSERT_EQ(Editor().toolMode, ToolMode::Paint);
+  // The template is an untouched cell, picked up.
+  Click(CellPoint(5, 5), Qt::LeftButton, Qt::ShiftModifier);
 
   Click(CellPoint(0, 0));
   ASSERT_TRUE(Model().IsModified());
