@@ -69,10 +69,9 @@ class TMapViewPanel : public QWidget {
   EditorSession& session_;
   SelectionDrag drag_;
   QFrame* PnlToolBar;
-  QLabel* LblPos;
-  ModifiedMark* LblModified;
   QLabel* LblPos = nullptr;
   QLabel* LblToolMessage = nullptr;
+  ModifiedMark* LblModified = nullptr;
   QToolButton* SpdOpen;
   QToolButton* SpdSave;
   QToolButton* SpdSelect;
