@@ -18,6 +18,10 @@ SETTLE_TIMEOUT = 5.0
 # changes nothing costs this much once.
 CHANGE_TIMEOUT = 1.5
 POLL_INTERVAL = 0.04
+# How long the screen must stay the same to count as settled. The editor can be busy for a while
+# without a change on the screen (the first zoom to 128-pixel cells reads every picture again), and
+# two equal screenshots a poll apart would take that pause for the end.
+QUIET_PERIOD = 0.3
 WINDOW_SIZE = (800, 600)
 
 
@@ -176,12 +180,14 @@ class Editor:
                 time.sleep(POLL_INTERVAL)
         deadline = time.monotonic() + SETTLE_TIMEOUT
         last = self.capture()
+        still_since = time.monotonic()
         while time.monotonic() < deadline:
             time.sleep(POLL_INTERVAL)
             current = self.capture()
-            if current == last:
+            if current != last:
+                last, still_since = current, time.monotonic()
+            elif time.monotonic() - still_since >= QUIET_PERIOD:
                 return current
-            last = current
         raise RuntimeError("the screen did not settle within %.0f s" % SETTLE_TIMEOUT)
 
     def resize(self, width, height):
