@@ -11,8 +11,10 @@
 #include "document/MapDocument.h"
 #include "document/MapFile.h"
 #include "graphics/RenderSurface.h"
+#include "view/HeightsOverlay.h"
 #include "view/MapView.h"
 #include "view/ScaledPictures.h"
+#include "view/Zoom.h"
 
 using namespace tessmoor;
 
@@ -121,6 +123,44 @@ void BM_RedrawView(benchmark::State& state) {
   DestroySurface();
 }
 
+// The heights overlay alone, over a picture RedrawView has composed: range(0) and
+// range(1) the view, range(2) the layer (0 floor, 1 ceiling), range(3) the zoom.
+// Every cell has heights of its own, half of the ceilings folded, a basin in four.
+void BM_HeightsOverlay(benchmark::State& state) {
+  const int width = static_cast<int>(state.range(0));
+  const int height = static_cast<int>(state.range(1));
+  CreateSurface(static_cast<uint16_t>(width), static_cast<uint16_t>(height), nullptr);
+  RedrawScene& scene = Scene();
+  MapDocument& document = *scene.document;
+  for (int x = 0; x < GridSize; ++x) {
+    for (int y = 0; y < GridSize; ++y) {
+      MapCell& cell = document.Cell(x, y);
+      cell.floorHeight = static_cast<float>((x * 37 + y * 11) % 300) - 50.5f;
+      for (int c = 0; c < 4; ++c) cell.ceilingHeight[c] = 128.0f + static_cast<float>((x + y + c * (x % 2)) % 97);
+      cell.waterLevel = -8;
+      if ((x + y) % 4 == 0) cell.type = static_cast<uint8_t>(CellType::WaterBasin);
+    }
+  }
+  EditorState& editor = scene.editor;
+  const SurfaceKind layer = state.range(2) == 0 ? SurfaceKind::Floor : SurfaceKind::Ceiling;
+  const SurfaceKind layerBefore = editor.currentLayer;
+  editor.currentLayer = layer;
+  const int zoom = static_cast<int>(state.range(3));
+  const ViewGeometry view{width, height, 16, 16, zoom};
+  PlanOverlays overlays;
+  overlays.heights = true;
+  ScaledPictureCache cache;
+  RedrawView(document, editor, view, &cache);  // sets the clip and the visible cells
+  for (auto _ : state) {
+    DrawHeightsOverlay(document, editor, zoom, overlays);
+    benchmark::DoNotOptimize(Surface().pixels[0]);
+  }
+  state.counters["cells"] = static_cast<double>((editor.lastVisibleColumn - editor.viewOrigin.x + 1) *
+                                                (editor.lastVisibleRow - editor.viewOrigin.y + 1));
+  editor.currentLayer = layerBefore;
+  DestroySurface();
+}
+
 void BM_ClearSurface(benchmark::State& state) {
   const int width = static_cast<int>(state.range(0));
   const int height = static_cast<int>(state.range(1));
@@ -139,6 +179,12 @@ BENCHMARK(BM_RedrawZoomed)
     ->Args({668, 597, 4})
     ->Args({1920, 1080, 4})
     ->Args({1920, 1080, 3})
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_HeightsOverlay)
+    ->Args({3840, 2160, 0, DefaultZoomLevel})
+    ->Args({3840, 2160, 1, DefaultZoomLevel})
+    ->Args({3840, 2160, 1, LargestZoomLevel})
+    ->Args({3840, 2160, 1, SmallestZoomLevel})
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ClearSurface)->Args({1920, 1080})->Args({3840, 2160})->Args({668, 597})->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_BuildScaledPictures)->DenseRange(0, 4)->Unit(benchmark::kMicrosecond);

@@ -136,7 +136,8 @@ void TFrmMain::BuildMenus() {
   AddMenu(
       "MnuView", "&Ansicht",
       {"ViewProperties", "ViewTextureEditor", "View3D", "", "ViewFloor", "ViewCeiling", "ViewWall", "ViewPedestalFloor",
-       "ViewPedestalCeiling", "", "ViewZoomIn", "ViewZoomOut", "ViewZoomReset", "ViewZoomWhole"});
+       "ViewPedestalCeiling", "", "ViewZoomIn", "ViewZoomOut", "ViewZoomReset", "ViewZoomWhole", "",
+       "ViewHeights", "ViewStartPosition"});
   AddMenu("MnuExtras", "E&xtras", {"ExtrasSearchCommand", "ExtrasShortcuts"});
   QMenu* fileMenu = menuBar()->findChild<QMenu*>("MnuFile");
   backups = std::make_unique<BackupsFeature>(*this, *fileMenu, registry->Action("FileOpen"), session.Model(),

@@ -9,6 +9,7 @@
 #include <QWheelEvent>
 #include <algorithm>
 
+#include "editor/HeightLegend.h"
 #include "editor/ModifiedMark.h"
 #include "editor/ToolBarIcons.h"
 #include "editor/ViewPortWidget.h"
@@ -146,6 +147,9 @@ void TMapViewPanel::BuildToolBar() {
   row->addSpacing(6);
   row->addWidget(LblPos);
   row->addWidget(LblToolMessage);
+  LblHeightLegend = new HeightLegend(PnlToolBar);
+  row->addSpacing(6);
+  row->addWidget(LblHeightLegend);
   row->addStretch(1);
   LblModified = new ModifiedMark(PnlToolBar);
   LblModified->Show(session_.Model().IsModified());
@@ -205,9 +209,21 @@ void TMapViewPanel::RedrawMapView() {
   const RenderSurface& surface = Surface();
   if (surface.created)
     ViewPort->ExpectDamage(ViewPort->DamageTracker().Next(session_.Map(), session_.Editor(), Geometry(),
-                                                          &mapView.scaledPictures, mapView.cameraMarker, surface.width,
-                                                          surface.height));
-  RedrawView(session_.Map(), session_.Editor(), Geometry(), &mapView.scaledPictures, &mapView.cameraMarker);
+                                                          &mapView.scaledPictures, mapView.cameraMarker,
+                                                          mapView.overlays, surface.width, surface.height));
+  RedrawView(session_.Map(), session_.Editor(), Geometry(), &mapView.scaledPictures, &mapView.cameraMarker,
+             &mapView.overlays);
+  ShowHeightLegend();
+}
+
+// The legend stands for the colours, so it shows exactly while cells are coloured.
+void TMapViewPanel::ShowHeightLegend() {
+  const PlanOverlays& overlays = session_.MapView().overlays;
+  const bool colours = ShowsHeights(overlays) && !HeightNumbersFitAt(session_.MapView().zoomLevel);
+  LblHeightLegend->Show(
+      colours, colours ? HeightSpanOf(session_.Map(), HeightSurfaceFor(session_.Editor().currentLayer, overlays),
+                                      overlays.preview)
+                       : HeightSpan{});
 }
 
 void TMapViewPanel::SyncScrollBars() {

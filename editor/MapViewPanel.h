@@ -19,6 +19,7 @@ class QWheelEvent;
 
 namespace tessmoor {
 
+class HeightLegend;
 class ModifiedMark;
 class ViewPortWidget;
 
@@ -65,6 +66,7 @@ class TMapViewPanel : public QWidget {
   void SyncScrollBars();
   void ApplyScrollRanges();
   void ViewPortWheel(QWheelEvent& event);
+  void ShowHeightLegend();
 
   EditorSession& session_;
   SelectionDrag drag_;
@@ -72,6 +74,7 @@ class TMapViewPanel : public QWidget {
   QLabel* LblPos = nullptr;
   QLabel* LblToolMessage = nullptr;
   ModifiedMark* LblModified = nullptr;
+  HeightLegend* LblHeightLegend = nullptr;
   QToolButton* SpdOpen;
   QToolButton* SpdSave;
   QToolButton* SpdSelect;

@@ -57,6 +57,15 @@ TFrmRamp::TFrmRamp(QWidget* parent) : QDialog(parent) {
   layout->addSpacing(8);
   layout->addLayout(buttons);
   layout->setSizeConstraint(QLayout::SetFixedSize);
+
+  connect(CboSurface, &QComboBox::currentIndexChanged, this, &TFrmRamp::Changed);
+  connect(CboDirection, &QComboBox::currentIndexChanged, this, &TFrmRamp::Changed);
+  connect(SpnStart, &QDoubleSpinBox::valueChanged, this, &TFrmRamp::Changed);
+  connect(SpnEnd, &QDoubleSpinBox::valueChanged, this, &TFrmRamp::Changed);
+}
+
+void TFrmRamp::Changed() {
+  if (OnChange) OnChange(Chosen());
 }
 
 std::optional<RampSettings> TFrmRamp::AskRamp(const RampSettings& ramp) {
@@ -64,6 +73,7 @@ std::optional<RampSettings> TFrmRamp::AskRamp(const RampSettings& ramp) {
   CboDirection->setCurrentIndex(static_cast<int>(ramp.direction));
   SpnStart->setValue(ramp.start);
   SpnEnd->setValue(ramp.end);
+  Changed();
   if (exec() != QDialog::Accepted) return std::nullopt;
   return Chosen();
 }

@@ -3,6 +3,7 @@
 // start height to which end height.
 
 #include <QDialog>
+#include <functional>
 #include <optional>
 
 #include "edit/CellRamp.h"
@@ -23,11 +24,16 @@ class TFrmRamp : public QDialog {
   // after OK (or Enter), nothing after Cancel.
   std::optional<RampSettings> AskRamp(const RampSettings& ramp);
 
+  // Told the ramp the fields describe when the dialog opens and after every
+  // change, so the map can show it before it is applied.
+  std::function<void(const RampSettings&)> OnChange;
+
  protected:
   void showEvent(QShowEvent* event) override;
 
  private:
   RampSettings Chosen() const;
+  void Changed();
 
   QComboBox* CboSurface;
   QComboBox* CboDirection;

@@ -112,7 +112,7 @@ StampFeature::StampFeature(TFrmMain& main, BlockPlacementTool& tool) : QObject(&
 
   QAction* viewStamps = DockStamps->toggleViewAction();
   viewStamps->setObjectName("ViewStamps");
-  viewStamps->setText("&Stempel");
+  viewStamps->setText("Ste&mpel");
   auto* viewMenu = main.findChild<QMenu*>("MnuView");
   viewMenu->insertAction(main.findChild<QAction*>("View3D"), viewStamps);
 

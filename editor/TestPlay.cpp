@@ -88,7 +88,7 @@ TestPlay::TestPlay(TestPlayHost host) : QObject(host.owner), host_(std::move(hos
   FrmTestRun = new TFrmTestRun(host_.owner);
   FileTest = NewAction("FileTest", "&Testen", QKeySequence(Qt::Key_F10));
   FileTestFromHere = NewAction("FileTestFromHere", "Ab &hier testen", QKeySequence(Qt::SHIFT | Qt::Key_F10));
-  View3DFromHere = NewAction("View3DFromHere", "3D-Ansicht ab &hier", QKeySequence(Qt::SHIFT | Qt::Key_F5));
+  View3DFromHere = NewAction("View3DFromHere", "3D-Ansicht ab h&ier", QKeySequence(Qt::SHIFT | Qt::Key_F5));
   ExtrasTestProfiles = NewAction("ExtrasTestProfiles", "Test&profile...", QKeySequence());
   connect(FileTest, &QAction::triggered, this, [this] { Test(false); });
   connect(FileTestFromHere, &QAction::triggered, this, [this] { Test(true); });

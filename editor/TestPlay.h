@@ -56,7 +56,7 @@ class TestPlay : public QObject {
   ~TestPlay() override;
 
   // "&Testen" and "Ab &hier testen" go before `fileBefore` in the file menu,
-  // "3D-Ansicht ab &hier" before `viewBefore`, "&Testprofile..." into `extras`.
+  // "3D-Ansicht ab h&ier" before `viewBefore`, "&Testprofile..." into `extras`.
   void AddToMenus(QMenu* file, QAction* fileBefore, QMenu* view, QAction* viewBefore, QMenu* extras);
 
   bool IsRunning() const { return process_ != nullptr; }

@@ -7,6 +7,7 @@
 #include "graphics/RenderSurface.h"
 #include "view/CameraMarker.h"
 #include "view/CellPicture.h"
+#include "view/HeightsOverlay.h"
 #include "view/ViewColours.h"
 #include "view/Zoom.h"
 
@@ -201,7 +202,8 @@ CellRange CellsDrawnInFull(const MapDocument& document, const EditorState& edito
 }
 
 void ComposeView(const MapDocument& document, EditorState& editor, const ViewGeometry& view,
-                 const ScaledPictureCache* scaledPictures, const CameraMarkerState* cameraMarker) {
+                 const ScaledPictureCache* scaledPictures, const CameraMarkerState* cameraMarker,
+                 const PlanOverlays* overlays) {
   const CellRange uncleared = CellsDrawnInFull(document, editor, view);
   if (IsEmpty(uncleared)) {
     ClearSurface(ColourBlack);
@@ -228,19 +230,22 @@ void ComposeView(const MapDocument& document, EditorState& editor, const ViewGeo
   } else {
     DrawZoomedGrid(document, editor, view.zoomLevel, scaledPictures, MapAreaStillBlack(area, view));
   }
+  if (overlays != nullptr) DrawHeightsOverlay(document, editor, view.zoomLevel, *overlays);
   DrawSelection(editor, view.zoomLevel);
+  if (overlays != nullptr && overlays->startPosition) DrawStartMarker(document, editor, view.zoomLevel);
   if (cameraMarker != nullptr && cameraMarker->shown) DrawCameraMarker(editor, view.zoomLevel, *cameraMarker);
 }
 
 }  // namespace
 
 void RedrawView(const MapDocument& document, EditorState& editor, const ViewGeometry& view,
-                const ScaledPictureCache* scaledPictures, const CameraMarkerState* cameraMarker) {
+                const ScaledPictureCache* scaledPictures, const CameraMarkerState* cameraMarker,
+                const PlanOverlays* overlays) {
   if (!Surface().created) return;
   // A redraw can happen in the middle of someone else's group of graphics
   // operations; it must neither hide their error nor leave one of its own.
   const GraphicsErrorCode pending = TakeGraphicsError();
-  ComposeView(document, editor, view, scaledPictures, cameraMarker);
+  ComposeView(document, editor, view, scaledPictures, cameraMarker, overlays);
   PresentSurface(1);
   TakeGraphicsError();  // a failed present only leaves the window unchanged until the next one
   if (pending != GraphicsErrorCode::geNone) SetGraphicsError(pending);

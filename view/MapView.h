@@ -7,6 +7,7 @@
 
 #include "document/MapDocument.h"
 #include "view/CameraMarker.h"
+#include "view/PlanOverlays.h"
 
 namespace tessmoor {
 
@@ -43,9 +44,11 @@ ScrollBarLayout LayoutScrollBars(int32_t clientWidth, int32_t clientHeight, int3
 // visible range is left empty (last < viewOrigin), so no click hits a cell.
 // The graphics error code is left as it was found. A zoomed view draws its cells'
 // pictures from `scaledPictures` (without it, cells without thumbnails and
-// symbols); the camera's mark is drawn when given and shown.
+// symbols); the camera's mark is drawn when given and shown, and so are the
+// overlays that are switched on.
 void RedrawView(const MapDocument& document, EditorState& editor, const ViewGeometry& view,
-                const ScaledPictureCache* scaledPictures = nullptr, const CameraMarkerState* cameraMarker = nullptr);
+                const ScaledPictureCache* scaledPictures = nullptr, const CameraMarkerState* cameraMarker = nullptr,
+                const PlanOverlays* overlays = nullptr);
 
 // The 64 x 64 picture of one cell, top-left at (x, y) in clip coordinates.
 void DrawCell(int32_t x, int32_t y, const MapCell& cell, const MapDocument& document, const EditorState& editor);

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "view/CameraMarker.h"
+#include "view/PlanOverlays.h"
 #include "view/ScaledPictures.h"
 #include "view/Zoom.h"
 
@@ -14,6 +15,7 @@ struct MapViewState {
   int32_t zoomLevel = DefaultZoomLevel;
   ScaledPictureCache scaledPictures;
   CameraMarkerState cameraMarker;
+  PlanOverlays overlays;
 };
 
 }  // namespace tessmoor

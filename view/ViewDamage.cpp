@@ -90,8 +90,8 @@ ViewDamageTracker::ViewDamageTracker() = default;
 ViewDamageTracker::~ViewDamageTracker() = default;
 
 void ViewDamageTracker::Capture(const MapDocument& document, const EditorState& editor, const ViewGeometry& view,
-                                const ScaledPictureCache* scaledPictures, int32_t surfaceWidth, int32_t surfaceHeight,
-                                Frame& frame) {
+                                const ScaledPictureCache* scaledPictures, const PlanOverlays& overlays,
+                                int32_t surfaceWidth, int32_t surfaceHeight, Frame& frame) {
   frame.view = view;
   frame.surfaceWidth = surfaceWidth;
   frame.surfaceHeight = surfaceHeight;
@@ -109,6 +109,12 @@ void ViewDamageTracker::Capture(const MapDocument& document, const EditorState& 
     const HiColorImage& symbol = editor.cellSymbols[k];
     frame.symbols[k] = {symbol.pixels.get(), symbol.width, symbol.height};
   }
+  frame.heights = overlays.heights;
+  frame.startPosition = overlays.startPosition;
+  frame.previewing = overlays.preview.Active();
+  frame.previewRevision = overlays.preview.revision;
+  if (ShowsHeights(overlays) && !HeightNumbersFitAt(view.zoomLevel))
+    frame.heightSpan = HeightSpanOf(document, HeightSurfaceFor(editor.currentLayer, overlays), overlays.preview);
 }
 
 void ViewDamageTracker::AddCells(const MapDocument& document, const EditorState& editor,
@@ -135,9 +141,9 @@ void ViewDamageTracker::AddCells(const MapDocument& document, const EditorState&
 
 ViewDamage ViewDamageTracker::Next(const MapDocument& document, const EditorState& editor, const ViewGeometry& view,
                                    const ScaledPictureCache* scaledPictures, const CameraMarkerState& marker,
-                                   int32_t surfaceWidth, int32_t surfaceHeight) {
+                                   const PlanOverlays& overlays, int32_t surfaceWidth, int32_t surfaceHeight) {
   Frame current;
-  Capture(document, editor, view, scaledPictures, surfaceWidth, surfaceHeight, current);
+  Capture(document, editor, view, scaledPictures, overlays, surfaceWidth, surfaceHeight, current);
   ViewDamage damage;
   damage.whole = !known || !(current == frame);
   if (!damage.whole) {
@@ -157,6 +163,14 @@ ViewDamage ViewDamageTracker::Next(const MapDocument& document, const EditorStat
       AddCameraMarker(cameraMarker, editor, view, area, damage.parts);
       AddCameraMarker(marker, editor, view, area, damage.parts);
     }
+    const StartPosition start = document.startPosition;
+    if (overlays.startPosition && (start.x != startPosition.x || start.y != startPosition.y)) {
+      for (const StartPosition cell : {startPosition, start}) {
+        // A map file may hold any start; only one inside the grid has a mark.
+        if (cell.x >= 0 && cell.x < GridSize && cell.y >= 0 && cell.y < GridSize)
+          AddClipped(CellBox(editor, view, area, cell.x, cell.y), area, damage.parts);
+      }
+    }
   }
   frame = current;
   known = true;
@@ -166,6 +180,7 @@ ViewDamage ViewDamageTracker::Next(const MapDocument& document, const EditorStat
   currentSlot = document.currentSlot;
   paletteSlots = document.paletteSlots;
   cameraMarker = marker;
+  startPosition = document.startPosition;
   return damage;
 }
 

@@ -30,10 +30,11 @@ class ViewDamageTracker {
   // What RedrawView will change when it composes from this state on a surface
   // of `surfaceWidth` x `surfaceHeight`. Cells, the selection frame, the palette
   // and the camera mark count by their parts; a scroll, a zoom, another layer, a
-  // new size or a changed texture table count as everything.
+  // new size, a changed texture table, an overlay switched or a preview count
+  // as everything.
   ViewDamage Next(const MapDocument& document, const EditorState& editor, const ViewGeometry& view,
-                  const ScaledPictureCache* scaledPictures, const CameraMarkerState& cameraMarker, int32_t surfaceWidth,
-                  int32_t surfaceHeight);
+                  const ScaledPictureCache* scaledPictures, const CameraMarkerState& cameraMarker,
+                  const PlanOverlays& overlays, int32_t surfaceWidth, int32_t surfaceHeight);
 
   // The next picture counts as new everywhere: after the pictures behind the
   // view changed in a way the state does not show (zoomed pictures rebuilt).
@@ -59,12 +60,15 @@ class ViewDamageTracker {
     int32_t textureCount = 0;
     std::array<PictureKey, MaxTextures> thumbnails{};  // frame 0 of each texture, or none
     std::array<PictureKey, CellTypeCount> symbols{};
+    bool heights = false, startPosition = false, previewing = false;
+    uint64_t previewRevision = 0;
+    HeightSpan heightSpan;  // the colour ramp's ends, which any cell can move
     bool operator==(const Frame&) const = default;
   };
 
   static void Capture(const MapDocument& document, const EditorState& editor, const ViewGeometry& view,
-                      const ScaledPictureCache* scaledPictures, int32_t surfaceWidth, int32_t surfaceHeight,
-                      Frame& frame);
+                      const ScaledPictureCache* scaledPictures, const PlanOverlays& overlays, int32_t surfaceWidth,
+                      int32_t surfaceHeight, Frame& frame);
   void AddCells(const MapDocument& document, const EditorState& editor, std::vector<ViewRect>& parts) const;
 
   bool known = false;
@@ -75,6 +79,7 @@ class ViewDamageTracker {
   int32_t currentSlot = 0;
   std::array<PaletteSlot, PaletteSlotCount> paletteSlots{};
   CameraMarkerState cameraMarker;
+  StartPosition startPosition;
 };
 
 }  // namespace tessmoor

@@ -86,12 +86,25 @@ void EditFeature::DocumentChanged(const DocumentChange& change) {
 }
 
 // The dialog starts from the last ramp asked for, so a series of slopes needs few edits.
+// While it is open the plan shows the heights the ramp would give.
 void EditFeature::Ramp() {
+  const CellRange range = SelectedCells(context_.session.Editor().selection);
   TFrmRamp dialog(context_.window);
+  dialog.OnChange = [this, range](const RampSettings& ramp) { ShowRampPreview(range, &ramp); };
   const std::optional<RampSettings> ramp = dialog.AskRamp(lastRamp_);
+  ShowRampPreview(range, nullptr);
   if (!ramp) return;
   lastRamp_ = *ramp;
-  ApplyRamp(context_.session.Model(), SelectedCells(context_.session.Editor().selection), *ramp);
+  ApplyRamp(context_.session.Model(), range, *ramp);
+}
+
+void EditFeature::ShowRampPreview(const CellRange& range, const RampSettings* ramp) {
+  HeightPreview& preview = context_.session.MapView().overlays.preview;
+  preview.range = range;
+  preview.cells = ramp ? RampBlock(context_.session.Map(), range, *ramp) : nullptr;
+  preview.surface = ramp && ramp->surface == RampSurface::Floor ? HeightSurface::Floor : HeightSurface::Ceiling;
+  ++preview.revision;
+  context_.view.RedrawMapView();
 }
 
 // Writes the block at once at the selection's top-left cell; the selection

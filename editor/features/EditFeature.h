@@ -28,6 +28,8 @@ class EditFeature : public QObject, public DocumentObserver {
   void Paste();
   void PasteWithPreview();
   void Ramp();
+  // Shows `ramp` over `range` in the plan, or ends the preview when it is null.
+  void ShowRampPreview(const CellRange& range, const RampSettings* ramp);
 
   FeatureContext context_;
   BlockPlacementTool& placement_;

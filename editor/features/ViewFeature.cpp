@@ -2,6 +2,7 @@
 
 #include <QActionGroup>
 
+#include "editor/ProgramSettings.h"
 #include "editor/commands/CommandRegistry.h"
 #include "view/ViewColours.h"
 #include "view/Zoom.h"
@@ -12,11 +13,15 @@ namespace {
 
 QKeySequence Ctrl(Qt::Key key) { return QKeySequence(Qt::CTRL | key); }
 
+constexpr const char* HeightsSetting = "Ansicht/HoehenAnzeigen";
+constexpr const char* StartSetting = "Ansicht/StartpositionZeigen";
+
 }  // namespace
 
 ViewFeature::ViewFeature(const FeatureContext& context) : context_(context) {
   RegisterLayers();
   RegisterZoom();
+  RegisterOverlays();
 }
 
 void ViewFeature::RegisterLayers() {
@@ -69,6 +74,29 @@ void ViewFeature::RegisterZoom() {
 QPoint ViewFeature::MapAreaCentre() const {
   const ViewRect area = MapArea(context_.view.Geometry());
   return {(area.left + area.right) / 2, (area.top + area.bottom) / 2};
+}
+
+}  // namespace tessmoor
+
+namespace tessmoor {
+
+// Each overlay is a switch kept in the settings: off until the user turns it on.
+void ViewFeature::RegisterOverlays() {
+  PlanOverlays& overlays = context_.session.MapView().overlays;
+  const auto addSwitch = [this](const char* id, const char* text, QList<QKeySequence> keys, const char* setting,
+                                bool& shown) {
+    QAction* item = context_.registry.Add({id, text, "&Ansicht", keys}, nullptr);
+    item->setCheckable(true);
+    shown = ProgramSettings().value(setting, false).toBool();
+    item->setChecked(shown);
+    connect(item, &QAction::toggled, this, [this, setting, &shown](bool on) {
+      shown = on;
+      ProgramSettings().setValue(setting, on);
+      context_.view.RedrawMapView();
+    });
+  };
+  addSwitch("ViewHeights", "&Höhen anzeigen", {Ctrl(Qt::Key_H)}, HeightsSetting, overlays.heights);
+  addSwitch("ViewStartPosition", "&Startposition zeigen", {}, StartSetting, overlays.startPosition);
 }
 
 }  // namespace tessmoor

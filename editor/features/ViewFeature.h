@@ -1,6 +1,7 @@
 #pragma once
-// Ansicht: the five surface layers (Ctrl+F1 to Ctrl+F5) and the zoom
-// (Vergrößern, Verkleinern, Originalgröße, Ganze Karte).
+// Ansicht: the five surface layers (Ctrl+F1 to Ctrl+F5), the zoom (Vergrößern,
+// Verkleinern, Originalgröße, Ganze Karte) and what is drawn over the map
+// (Höhen anzeigen, Startposition zeigen), which the settings remember.
 
 #include <QObject>
 
@@ -22,6 +23,7 @@ class ViewFeature : public QObject {
  private:
   void RegisterLayers();
   void RegisterZoom();
+  void RegisterOverlays();
   QPoint MapAreaCentre() const;
 
   FeatureContext context_;

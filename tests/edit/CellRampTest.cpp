@@ -7,7 +7,7 @@
 #include <random>
 #include <vector>
 
-#include "compiler/CeilingPlane.h"
+#include "document/CeilingPlane.h"
 #include "edit/CellRamp.h"
 #include "view/ViewTestSupport.h"
 

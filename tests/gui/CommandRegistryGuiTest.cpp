@@ -60,9 +60,9 @@ const KeyRow TodaysKeys[] = {
     {"EditCheckMap", "&Bearbeiten", "Karte &prüfen", "F8"},
     {"ViewProperties", "&Ansicht", "&Eigenschaften", "F7"},
     {"ViewTextureEditor", "&Ansicht", "&Textur-Editor", "F6"},
-    {"ViewStamps", "&Ansicht", "&Stempel", ""},
+    {"ViewStamps", "&Ansicht", "Ste&mpel", ""},
     {"View3D", "&Ansicht", "&3D-Ansicht", "F5"},
-    {"View3DFromHere", "&Ansicht", "3D-Ansicht ab &hier", "Shift+F5"},
+    {"View3DFromHere", "&Ansicht", "3D-Ansicht ab h&ier", "Shift+F5"},
     {"ViewFloor", "&Ansicht", "&Boden", "Ctrl+F1"},
     {"ViewCeiling", "&Ansicht", "&Decke", "Ctrl+F2"},
     {"ViewWall", "&Ansicht", "&Wand", "Ctrl+F3"},
@@ -72,6 +72,8 @@ const KeyRow TodaysKeys[] = {
     {"ViewZoomOut", "&Ansicht", "Ver&kleinern", "Ctrl+-"},
     {"ViewZoomReset", "&Ansicht", "Origi&nalgröße", "Ctrl+0"},
     {"ViewZoomWhole", "&Ansicht", "Ganze K&arte", "Ctrl+9"},
+    {"ViewHeights", "&Ansicht", "&Höhen anzeigen", "Ctrl+H"},
+    {"ViewStartPosition", "&Ansicht", "&Startposition zeigen", ""},
     {"ExtrasSearchCommand", "E&xtras", "&Befehl suchen...", "Ctrl+Shift+P"},
     {"ExtrasShortcuts", "E&xtras", "&Tastenkürzel...", ""},
     {"ExtrasSettings", "E&xtras", "&Einstellungen...", ""},
@@ -169,7 +171,7 @@ TEST_F(CommandRegistryGuiTest, EveryMenuItemIsARegisteredCommandWithTodaysTextAn
 
   QList<std::pair<QString, QAction*>> items;
   for (QAction* top : window->menuBar()->actions()) CollectMenuItems(top->menu(), top->text(), items);
-  EXPECT_EQ(items.size(), 44) << "the main window's menus show every command but the 3D window's and the placing keys";
+  EXPECT_EQ(items.size(), 46) << "the main window's menus show every command but the 3D window's and the placing keys";
   for (const auto& [path, item] : items) {
     const Command* command = Registry().Find(item->objectName());
     ASSERT_NE(command, nullptr) << item->text().toStdString();

@@ -50,7 +50,8 @@ class PartialPresent : public MainWindowFixture {
   QImage FullRedraw() {
     SetSurfaceTarget(nullptr);
     const MapViewState& mapView = window->Session().MapView();
-    RedrawView(Document(), Editor(), window->Geometry(), &mapView.scaledPictures, &mapView.cameraMarker);
+    RedrawView(Document(), Editor(), window->Geometry(), &mapView.scaledPictures, &mapView.cameraMarker,
+               &mapView.overlays);
     const RenderSurface& surface = Surface();
     QImage picture(viewPort->width(), viewPort->height(), QImage::Format_RGB32);
     picture.fill(Qt::black);  // the odd column an even surface leaves out
@@ -127,10 +128,11 @@ TEST_F(PartialPresent, WindowShowsTheFullRedrawAfterEveryStep) {
                                   QKeyCombination(Qt::ControlModifier, Qt::Key_F2),
                                   QKeyCombination(Qt::ControlModifier, Qt::Key_F3),
                                   QKeyCombination(Qt::ControlModifier, Qt::Key_F4),
-                                  QKeyCombination(Qt::ControlModifier, Qt::Key_F5)};
+                                  QKeyCombination(Qt::ControlModifier, Qt::Key_F5),
+                                  QKeyCombination(Qt::ControlModifier, Qt::Key_H)};
   for (int step = 0; step < 220; ++step) {
     std::string done;
-    switch (random() % 16) {
+    switch (random() % 17) {
       case 0:
       case 1:
         Click(anyCell());  // selects, or paints with the template
@@ -210,6 +212,12 @@ TEST_F(PartialPresent, WindowShowsTheFullRedrawAfterEveryStep) {
         SearchAndRun(random() % 2 ? "ganz" : "vergr");
         done = "command search";
         break;
+      case 15: {
+        const char* id = random() % 2 ? "ViewStartPosition" : "EditStartHere";
+        window->Commands().Action(id)->trigger();
+        done = id;
+        break;
+      }
       default: {
         const QKeyCombination key = keys[random() % std::size(keys)];
         Press(key);

@@ -3,6 +3,7 @@
 // changes nothing, and smoothing meets the selection's corners in one step.
 
 #include <QDialog>
+#include <QScreen>
 #include <QTimer>
 #include <cstring>
 
@@ -62,6 +63,15 @@ class RampGuiTest : public MainWindowFixture {
     QTest::keyClicks(field, text);
   }
 
+  // The view's pixels as the window holds them.
+  QImage OnScreen() {
+    for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
+    const QPoint at = viewPort->mapTo(window.get(), QPoint(0, 0));
+    return window->screen()
+        ->grabWindow(window->winId(), at.x(), at.y(), viewPort->width(), viewPort->height())
+        .toImage();
+  }
+
   static std::vector<MapCell> Cells(const MapDocument& document) {
     return {document.cells.begin(), document.cells.end()};
   }
@@ -95,6 +105,32 @@ TEST_F(RampGuiTest, TypedCeilingRampGoesInAsOneStepAndEscapeLeavesTheMap) {
   EXPECT_EQ(std::memcmp(Document().cells.data(), ramped.data(), sizeof(MapCell) * ramped.size()), 0);
 
   PressInWindow(Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(std::memcmp(Document().cells.data(), before.data(), sizeof(MapCell) * before.size()), 0);
+}
+
+// The heights the ramp would give show in the plan while the dialog is open,
+// follow every typed change, and leave with the dialog when it is cancelled.
+TEST_F(RampGuiTest, ThePlanPreviewsTheRampWhileTheDialogIsOpen) {
+  Editor().selection = {2, 3, 6, 5};
+  window->RefreshViews();
+  const auto before = Cells(Document());
+  const QImage plain = OnScreen();
+  std::vector<QImage> previews;
+  RampByKeys([&](QDialog& dialog) {
+    previews.push_back(OnScreen());
+    TypeInFocus(dialog, "100");
+    previews.push_back(OnScreen());
+    QTest::keyClick(DialogFocus(dialog), Qt::Key_Tab);
+    TypeInFocus(dialog, "200");
+    previews.push_back(OnScreen());
+    QTest::keyClick(DialogFocus(dialog), Qt::Key_Escape);
+  });
+  ASSERT_EQ(previews.size(), 3u);
+  EXPECT_NE(previews[0], plain) << "the heights show as the dialog opens";
+  EXPECT_NE(previews[1], previews[0]) << "the start height";
+  EXPECT_NE(previews[2], previews[1]) << "the end height";
+  EXPECT_EQ(OnScreen(), plain) << "cancelled, the plan is as it was";
+  EXPECT_EQ(Model().History().StepCount(), 0u);
   EXPECT_EQ(std::memcmp(Document().cells.data(), before.data(), sizeof(MapCell) * before.size()), 0);
 }
 

@@ -355,7 +355,7 @@ TEST_F(TestPlayGuiTest, CommandsSitInTheirMenusWithTheirKeys) {
   };
   EXPECT_EQ(item("FileTest"), "&Testen F10");
   EXPECT_EQ(item("FileTestFromHere"), "Ab &hier testen Shift+F10");
-  EXPECT_EQ(item("View3DFromHere"), "3D-Ansicht ab &hier Shift+F5");
+  EXPECT_EQ(item("View3DFromHere"), "3D-Ansicht ab h&ier Shift+F5");
   EXPECT_EQ(item("ExtrasTestProfiles"), "Test&profile... ");
   const QList<QAction*> file = Control<QMenu>("MnuFile")->actions();
   EXPECT_EQ(file.indexOf(Action("FileTest")), file.indexOf(Action("FileCompile")) + 1);
