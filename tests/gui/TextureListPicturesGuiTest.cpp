@@ -5,7 +5,6 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <cstring>
-#include <vector>
 
 #include "edit/TextureCommands.h"
 #include "editor/HiColorQImage.h"
@@ -17,9 +16,6 @@ namespace {
 
 const char* const Lists[] = {"CboTexFloor",           "CboTexCeiling", "CboTexWall",   "CboTexPedestalFloor",
                              "CboTexPedestalCeiling", "CboTexture",    "CboSetTexture"};
-// In table order; "Sand" is used by no cell, so it can be deleted.
-const char* const Names[] = {"Sand", "Stein", "Wasser", "steg"};
-
 // Two frames of 64 x 64 pixels, each with a pattern of its own.
 void AddTexture(MapDocument& map, const char* name) {
   TextureEntry& entry = map.textures[static_cast<size_t>(map.textureCount)];
@@ -37,14 +33,13 @@ void AddTexture(MapDocument& map, const char* name) {
   }
 }
 
-QImage Rgb32(const QImage& image) { return image.convertToFormat(QImage::Format_RGB32); }
-
 class TextureListPicturesGuiTest : public MainWindowFixture {
  protected:
   void SetUp() override {
     MainWindowFixture::SetUp();
     Arrange([](MapDocument& map) {
-      for (const char* name : Names) AddTexture(map, name);
+      // "Sand" is used by no cell, so it can be deleted.
+      for (const char* name : {"Sand", "Stein", "Wasser", "steg"}) AddTexture(map, name);
       map.Cell(0, 0).texture[static_cast<int>(SurfaceKind::Floor)] = 2;  // Wasser: Qt's own search starts after it
     });
     Click(CellPoint(0, 0));
@@ -68,8 +63,9 @@ class TextureListPicturesGuiTest : public MainWindowFixture {
       EXPECT_TRUE(list->itemIcon(0).isNull()) << name;
       for (int row = 1; row < list->count(); ++row) {
         const HiColorImage& frame = Document().textures[list->itemData(row).toUInt()].frames[0].thumbnail;
-        const QImage shown = Rgb32(list->itemIcon(row).pixmap(32, 32).toImage());
-        EXPECT_TRUE(shown == Rgb32(ToQImage(frame).scaledToHeight(32, Qt::SmoothTransformation)))
+        const QImage shown = list->itemIcon(row).pixmap(32, 32).toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage expected = ToQImage(frame).scaledToHeight(32, Qt::SmoothTransformation);
+        EXPECT_TRUE(shown == expected.convertToFormat(QImage::Format_RGB32))
             << name << " row " << row << " after " << after;
       }
     }
