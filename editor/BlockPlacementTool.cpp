@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "editor/EditorMainForm.h"
+#include "editor/HiColorQImage.h"
 #include "editor/ViewPortWidget.h"
 #include "view/BlockPicture.h"
 #include "view/HitTesting.h"
@@ -21,16 +22,6 @@ namespace {
 // Translucent enough to see the cells beneath, solid enough to read the block.
 constexpr qreal PreviewOpacity = 0.6;
 const QColor PreviewFrame(255, 255, 0);
-
-QImage ToQImage(const HiColorImage& image) {
-  if (image.IsEmpty()) return {};
-  QImage result(image.width, image.height, QImage::Format_RGB555);
-  for (int y = 0; y < image.height; ++y) {
-    auto* row = reinterpret_cast<uint16_t*>(result.scanLine(y));
-    std::copy_n(&image.pixels[static_cast<size_t>(y * image.width)], image.width, row);
-  }
-  return result;
-}
 
 }  // namespace
 

@@ -15,6 +15,7 @@
 #include "editor/SlotTemplatesKeeper.h"
 #include "editor/StampFeature.h"
 #include "editor/TestPlay.h"
+#include "editor/TexturePictureCache.h"
 #include "editor/commands/CommandRegistry.h"
 #include "editor/features/CompileFeature.h"
 #include "editor/features/EditFeature.h"
@@ -64,6 +65,7 @@ void TFrmMain::Build(DialogLayer* injectedDialogs) {
     QMetaObject::invokeMethod(
         this, [this] { session.Dialogs().ShowError(SymbolLoadFailure); }, Qt::QueuedConnection);
   }
+  texturePictures = std::make_unique<TexturePictureCache>(session.Model());
   CreateFeatures();
   BuildMenus();
   CreateTestPlay();
@@ -93,7 +95,7 @@ TFrmMain::~TFrmMain() {
 }
 
 void TFrmMain::CreateFeatures() {
-  const FeatureContext context{session, *registry, *this, this};
+  const FeatureContext context{session, *registry, *this, this, texturePictures.get()};
   toolWindows = std::make_unique<ToolWindowsFeature>(context);
   files = std::make_unique<FileFeature>(context);
   // Paste places its block with the same tool as the stamps.

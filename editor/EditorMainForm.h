@@ -36,6 +36,7 @@ class PreferencesFeature;
 class Preview3DFeature;
 class TMapViewPanel;
 class TestPlay;
+class TexturePictureCache;
 class ToolWindowsFeature;
 class ViewFeature;
 
@@ -66,6 +67,8 @@ class TFrmMain : public QMainWindow, public DocumentObserver, public MapViewHost
   StampFeature& Stamps() { return *stampFeature; }
   FindReplaceFeature& FindReplace() { return *findReplaceFeature; }
   TestPlay& TestPlayFeature() { return *testPlay; }
+  // The pictures of every texture list in the window's windows.
+  TexturePictureCache& TexturePictures() { return *texturePictures; }
   // Gives the map view the keyboard focus, so the editor's keys act on the map.
   void FocusMap();
   // Opens a map named on the command line, as Open does once a file is chosen.
@@ -110,6 +113,8 @@ class TFrmMain : public QMainWindow, public DocumentObserver, public MapViewHost
   std::unique_ptr<DialogLayer> qtDialogs;
   bool rememberSettings = false;
   TMapViewPanel* ClientArea;
+  // Before the features: it must hear of a table change before their windows do.
+  std::unique_ptr<TexturePictureCache> texturePictures;
 
   // Made in this order and ended in the reverse one: later features use earlier ones.
   std::unique_ptr<ToolWindowsFeature> toolWindows;

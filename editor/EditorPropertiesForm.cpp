@@ -22,6 +22,7 @@
 #include "document/Windows1252.h"
 #include "editor/CellFieldNames.h"
 #include "editor/IntSpinField.h"
+#include "editor/TextureLists.h"
 
 namespace tessmoor {
 
@@ -112,8 +113,8 @@ class CeilingSquare : public QWidget {
 
 }  // namespace
 
-TFrmProperties::TFrmProperties(DocumentModel& model, QWidget* mainWindow)
-    : QDialog(mainWindow, Qt::Tool), model(model) {
+TFrmProperties::TFrmProperties(DocumentModel& model, QWidget* mainWindow, TexturePictureCache* pictures)
+    : QDialog(mainWindow, Qt::Tool), model(model), pictures(pictures) {
   setObjectName(QStringLiteral("FrmProperties"));
   model.AddObserver(this);
   setWindowTitle(QStringLiteral("Eigenschaften"));
@@ -197,6 +198,7 @@ QWidget* TFrmProperties::BuildTexturesPage() {
   auto* layout = PageLayout(page);
   for (int kind = 0; kind < SurfaceCount; ++kind) {
     CboTex[kind] = NamedList(QStringLiteral("CboTex") + SurfaceNames[kind], page);
+    MakeTextureList(CboTex[kind], pictures);
     layout->addRow(QString::fromUtf8(SurfaceLabels[kind]), CboTex[kind]);
   }
   return page;
@@ -291,8 +293,10 @@ void TFrmProperties::FillTextureList(QComboBox* list) {
   list->addItem(QString(), QVariant(static_cast<uint>(NoTexture)));
   const MapDocument& document = model.Map();
   const int count = std::clamp(document.textureCount, 0, MaxTextures);
-  for (int index = 0; index < count; ++index)
-    list->addItem(TextureName(document.textures[static_cast<size_t>(index)]), QVariant(static_cast<uint>(index)));
+  for (int index = 0; index < count; ++index) {
+    const QString name = TextureName(document.textures[static_cast<size_t>(index)]);
+    AddTextureItem(list, name, name, index, pictures);
+  }
   list->setCurrentIndex(-1);
   list->setUpdatesEnabled(true);
 }

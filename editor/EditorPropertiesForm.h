@@ -28,12 +28,14 @@ class QWidget;
 namespace tessmoor {
 
 class IntSpinField;
+class TexturePictureCache;
 
 class TFrmProperties : public QDialog, public DocumentObserver {
   Q_OBJECT
 
  public:
-  TFrmProperties(DocumentModel& model, QWidget* mainWindow);
+  // The texture lists show their pictures from `pictures`, none without.
+  TFrmProperties(DocumentModel& model, QWidget* mainWindow, TexturePictureCache* pictures = nullptr);
   ~TFrmProperties() override;
 
   // Attaches the window to a cell and loads the controls from it (typed but
@@ -44,7 +46,7 @@ class TFrmProperties : public QDialog, public DocumentObserver {
   // nothing; a list without a selection keeps its field.
   void ApplyToCell();
   // Rebuilds a texture list from the texture table: the NoTexture entry with empty text,
-  // then every texture in table order. No entry is selected afterwards.
+  // then every texture in table order with its picture. No entry is selected afterwards.
   void FillTextureList(QComboBox* list);
   // Selects the first entry carrying `value`; with none the selection stays.
   void SelectTextureItem(uint16_t value, QComboBox* list);
@@ -83,6 +85,7 @@ class TFrmProperties : public QDialog, public DocumentObserver {
   QComboBox* ListFor(CellField field) const;
 
   DocumentModel& model;
+  TexturePictureCache* pictures;
   CellBinding binding;
 
   QTabWidget* PagProperties;

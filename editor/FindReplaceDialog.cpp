@@ -21,6 +21,7 @@
 #include "editor/CountText.h"
 #include "editor/EditorMainForm.h"
 #include "editor/IntSpinField.h"
+#include "editor/TextureLists.h"
 #include "editor/ToolWindowKeys.h"
 #include "view/EditingTools.h"
 
@@ -109,6 +110,7 @@ TFrmFindReplace::TFrmFindReplace(TFrmMain& main) : QDialog(&main, Qt::Tool), mai
   CboKind = List("CboKind", conditions);
   ChkTexture = Check("&Textur:", "ChkTexture", conditions);
   CboTexture = List("CboTexture", conditions);
+  MakeTextureList(CboTexture, &main.TexturePictures());
   CboTextureLayer = List("CboTextureLayer", conditions);
   ChkFloor = Check("&Bodenhöhe:", "ChkFloor", conditions);
   SpnFloorFrom = Field("SpnFloorFrom", conditions);
@@ -167,6 +169,7 @@ TFrmFindReplace::TFrmFindReplace(TFrmMain& main) : QDialog(&main, Qt::Tool), mai
   for (const char* text : CellTypeTexts) CboSetKind->addItem(QString::fromUtf8(text));
   ChkSetTexture = Check("Te&xtur:", "ChkSetTexture", replace);
   CboSetTexture = List("CboSetTexture", replace);
+  MakeTextureList(CboSetTexture, &main.TexturePictures());
   CboSetLayer = List("CboSetLayer", replace);
   for (int s = 0; s < SurfaceCount; ++s) CboSetLayer->addItem("auf " + QString::fromUtf8(LayerTexts[s]), s);
   ChkSetFloor = Check("B&odenhöhe:", "ChkSetFloor", replace);
@@ -225,8 +228,8 @@ void TFrmFindReplace::FillTextureLists() {
     list->addItem(NoTextureText(), static_cast<uint>(NoTexture));
     const MapDocument& map = main.Document();
     for (int t = 0; t < std::clamp(map.textureCount, 0, MaxTextures); ++t) {
-      list->addItem(QString("%1: %2").arg(t).arg(TextureName(map.textures[static_cast<size_t>(t)])),
-                    static_cast<uint>(t));
+      const QString name = TextureName(map.textures[static_cast<size_t>(t)]);
+      AddTextureItem(list, QString("%1: %2").arg(t).arg(name), name, t, &main.TexturePictures());
     }
     const int again = list->findData(previous);
     list->setCurrentIndex(again >= 0 ? again : 0);

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "document/Windows1252.h"
+#include "editor/TextureLists.h"
 
 namespace tessmoor {
 
@@ -22,17 +23,20 @@ QString NameOf(const TextureEntry& entry) {
 
 }  // namespace
 
-std::optional<uint16_t> ChooseReplacementTexture(QWidget* parent, const MapDocument& document, int texture) {
+std::optional<uint16_t> ChooseReplacementTexture(QWidget* parent, const MapDocument& document, int texture,
+                                                 TexturePictureCache* pictures) {
   QDialog dialog(parent);
   dialog.setObjectName(QStringLiteral("FrmReplaceTexture"));
   dialog.setWindowTitle(QStringLiteral("Textur ersetzen"));
   auto* list = new QComboBox(&dialog);
   list->setObjectName(QStringLiteral("CboReplacement"));
+  MakeTextureList(list, pictures);
   list->addItem(QStringLiteral("(keine Textur)"), QVariant(static_cast<uint>(NoTexture)));
   const int count = std::clamp(document.textureCount, 0, MaxTextures);
   for (int index = 0; index < count; ++index) {
     if (index == texture) continue;
-    list->addItem(NameOf(document.textures[static_cast<size_t>(index)]), QVariant(static_cast<uint>(index)));
+    const QString name = NameOf(document.textures[static_cast<size_t>(index)]);
+    AddTextureItem(list, name, name, index, pictures);
   }
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
   buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("&OK"));

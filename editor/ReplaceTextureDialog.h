@@ -10,7 +10,11 @@
 
 namespace tessmoor {
 
-// The chosen texture number or NoTexture; nothing when the user cancels.
-std::optional<uint16_t> ChooseReplacementTexture(QWidget* parent, const MapDocument& document, int texture);
+class TexturePictureCache;
+
+// The chosen texture number or NoTexture; nothing when the user cancels. The
+// list shows the textures' pictures from `pictures`, none without.
+std::optional<uint16_t> ChooseReplacementTexture(QWidget* parent, const MapDocument& document, int texture,
+                                                 TexturePictureCache* pictures = nullptr);
 
 }  // namespace tessmoor

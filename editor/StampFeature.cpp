@@ -18,10 +18,11 @@
 #include "edit/CellBlocks.h"
 #include "editor/BlockPlacementTool.h"
 #include "editor/EditorMainForm.h"
+#include "editor/HiColorQImage.h"
 #include "editor/MapKeyFocus.h"
-#include "editor/ToolWindowKeys.h"
-#include "editor/TitleRoom.h"
 #include "editor/ProgramSettings.h"
+#include "editor/TitleRoom.h"
+#include "editor/ToolWindowKeys.h"
 #include "editor/commands/CommandRegistry.h"
 #include "view/BlockPicture.h"
 #include "view/EditingTools.h"
@@ -35,16 +36,6 @@ constexpr int PictureCellSize = 16;
 constexpr int IconSide = 96;
 const char* const PanelKey = "Stempel/Panel";
 const char* const MatchHeightsKey = "Stempel/HoehenAnpassen";
-
-QImage ToQImage(const HiColorImage& image) {
-  if (image.IsEmpty()) return {};
-  QImage result(image.width, image.height, QImage::Format_RGB555);
-  for (int y = 0; y < image.height; ++y) {
-    std::copy_n(&image.pixels[static_cast<size_t>(y * image.width)], image.width,
-                reinterpret_cast<uint16_t*>(result.scanLine(y)));
-  }
-  return result;
-}
 
 // A file name from the stamp's name: letters and digits kept, the rest '_', and
 // a number added until no stamp has it.

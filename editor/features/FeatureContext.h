@@ -14,6 +14,7 @@ class QWidget;
 namespace tessmoor {
 
 class CommandRegistry;
+class TexturePictureCache;
 
 // The map view, which the main window owns.
 class MapViewHost {
@@ -35,6 +36,8 @@ struct FeatureContext {
   CommandRegistry& registry;
   MapViewHost& view;
   QWidget* window;
+  // The pictures beside the names in texture lists; none without.
+  TexturePictureCache* texturePictures = nullptr;
 };
 
 }  // namespace tessmoor

@@ -7,6 +7,7 @@
 #include "editor/EditorPropertiesForm.h"
 #include "editor/EditorSetStartPosForm.h"
 #include "editor/EditorTextureEditorForm.h"
+#include "editor/ReplaceTextureDialog.h"
 #include "editor/ToolWindowKeys.h"
 #include "editor/commands/CommandRegistry.h"
 
@@ -14,7 +15,7 @@ namespace tessmoor {
 
 ToolWindowsFeature::ToolWindowsFeature(const FeatureContext& context) : context_(context) {
   EditorSession& session = context.session;
-  FrmProperties = new TFrmProperties(session.Model(), context.window);
+  FrmProperties = new TFrmProperties(session.Model(), context.window, context.texturePictures);
   KeepMnemonicsInside(FrmProperties);
 
   CommandRegistry& registry = context.registry;
@@ -42,6 +43,9 @@ TFrmTextureEditor& ToolWindowsFeature::TextureEditor() {
     EditorSession& session = context_.session;
     FrmTextureEditor = new TFrmTextureEditor(
         session.Model(), session.Editor(), session.Dialogs(), [this] { FrmProperties->hide(); }, context_.window);
+    FrmTextureEditor->SetReplacementChooser([this](int texture) {
+      return ChooseReplacementTexture(FrmTextureEditor, context_.session.Map(), texture, context_.texturePictures);
+    });
     KeepMnemonicsInside(FrmTextureEditor);
   }
   return *FrmTextureEditor;
