@@ -132,55 +132,66 @@ PlacementResult PlaceBlock(DocumentModel& model, const CellBlock& block, const P
   return result;
 }
 
-PlacementResult PlaceStamp(DocumentModel& model, const Stamp& stamp, const Placement& placement,
-                           const std::string& programDirectory, const char* stepName) {
-  PlacementResult result;
-  CellBlock cells = PlacedCells(model, stamp.block, placement);
-  if (cells.IsEmpty()) return result;
-  const MapDocument& map = model.Map();
-
-  // Only the textures the placed cells use, so a clipped stamp brings no more.
-  std::vector<int> target(stamp.textures.size(), -1);
-  std::vector<TextureEntry> added;
+StampTextureTargets TargetStampTextures(const MapDocument& map, const Stamp& stamp, const std::vector<MapCell>& cells,
+                                        const std::string& programDirectory) {
+  StampTextureTargets result;
+  std::vector<int>& target = result.target;
+  target.assign(stamp.textures.size(), -1);
   std::vector<size_t> addedFrom;  // the stamp texture each new entry stands for
-  for (const MapCell& cell : cells.cells) {
+  for (const MapCell& cell : cells) {
     for (const uint16_t texture : cell.texture) {
       if (texture == NoTexture || texture >= target.size() || target[texture] >= 0) continue;
       const StampTexture& wanted = stamp.textures[texture];
       for (int t = 0; t < map.textureCount && target[texture] < 0; ++t) {
         if (SameTexture(map.textures[static_cast<size_t>(t)], wanted)) target[texture] = t;
       }
-      for (size_t k = 0; k < added.size() && target[texture] < 0; ++k) {
+      for (size_t k = 0; k < result.added.size() && target[texture] < 0; ++k) {
         if (stamp.textures[addedFrom[k]] == wanted) target[texture] = map.textureCount + static_cast<int>(k);
       }
       if (target[texture] >= 0) continue;
-      if (map.textureCount + static_cast<int>(added.size()) >= MaxTextures) {
-        return {false, TooManyTexturesMessage, {0, 0, -1, -1}, 0};
+      if (map.textureCount + static_cast<int>(result.added.size()) >= MaxTextures) {
+        result.fits = false;
+        return result;
       }
-      target[texture] = map.textureCount + static_cast<int>(added.size());
-      added.push_back(StampTextureEntry(wanted, programDirectory));
+      target[texture] = map.textureCount + static_cast<int>(result.added.size());
+      result.added.push_back(StampTextureEntry(wanted, programDirectory));
       addedFrom.push_back(texture);
     }
   }
-  for (MapCell& cell : cells.cells) {
-    for (uint16_t& texture : cell.texture) {
-      // A reference the stamp's table does not hold was refused by the reader;
-      // one built in memory goes to no texture rather than to whatever has its number.
-      if (texture != NoTexture) texture = texture < target.size() ? static_cast<uint16_t>(target[texture]) : NoTexture;
-    }
+  return result;
+}
+
+void RenumberTextures(MapCell& cell, const std::vector<int>& target) {
+  for (uint16_t& texture : cell.texture) {
+    // A reference the stamp's table does not hold was refused by the reader;
+    // one built in memory goes to no texture rather than to whatever has its number.
+    if (texture != NoTexture) texture = texture < target.size() ? static_cast<uint16_t>(target[texture]) : NoTexture;
   }
+}
+
+std::unique_ptr<EditCommand> WithAddedTextures(const char* stepName, std::vector<TextureEntry> added,
+                                               std::unique_ptr<EditCommand> cells) {
+  if (added.empty()) return cells;
+  std::vector<std::unique_ptr<EditCommand>> parts;
+  parts.push_back(std::make_unique<AppendTexturesCommand>(std::move(added)));
+  parts.push_back(std::move(cells));
+  return std::make_unique<CompositeCommand>(stepName, std::move(parts));
+}
+
+PlacementResult PlaceStamp(DocumentModel& model, const Stamp& stamp, const Placement& placement,
+                           const std::string& programDirectory, const char* stepName) {
+  PlacementResult result;
+  CellBlock cells = PlacedCells(model, stamp.block, placement);
+  if (cells.IsEmpty()) return result;
+  // Only the textures the placed cells use, so a clipped stamp brings no more.
+  StampTextureTargets textures = TargetStampTextures(model.Map(), stamp, cells.cells, programDirectory);
+  if (!textures.fits) return {false, TooManyTexturesMessage, {0, 0, -1, -1}, 0};
+  for (MapCell& cell : cells.cells) RenumberTextures(cell, textures.target);
 
   result.range = PlacedRange(placement.at, cells.width, cells.height);
-  result.addedTextures = static_cast<int>(added.size());
-  auto block = std::make_unique<CellBlockCommand>(stepName, result.range, OwnedCells(cells));
-  if (added.empty()) {
-    model.Execute(std::move(block));
-  } else {
-    std::vector<std::unique_ptr<EditCommand>> parts;
-    parts.push_back(std::make_unique<AppendTexturesCommand>(std::move(added)));
-    parts.push_back(std::move(block));
-    model.Execute(std::make_unique<CompositeCommand>(stepName, std::move(parts)));
-  }
+  result.addedTextures = static_cast<int>(textures.added.size());
+  model.Execute(WithAddedTextures(stepName, std::move(textures.added),
+                                  std::make_unique<CellBlockCommand>(stepName, result.range, OwnedCells(cells))));
   result.ok = true;
   return result;
 }

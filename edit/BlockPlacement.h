@@ -3,12 +3,15 @@
 // turned and mirrored, as one undoable step. A stamp brings its textures: those
 // the map lacks join its table in the same step.
 
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "document/MapDocument.h"
 #include "document/Stamp.h"
 #include "edit/BlockOrientation.h"
 #include "edit/DocumentModel.h"
+#include "edit/EditCommand.h"
 
 namespace tessmoor {
 
@@ -48,6 +51,23 @@ PlacementResult PlaceBlock(DocumentModel& model, const CellBlock& block, const P
 // and the result carries the message.
 PlacementResult PlaceStamp(DocumentModel& model, const Stamp& stamp, const Placement& placement,
                            const std::string& programDirectory, const char* stepName = PlaceStampStepName);
+
+// The stamp's textures that `cells` use, numbered for this map's table: each
+// found by the same name and frame names, or given the number it gets as one
+// of `added`, the entries to append (pictures from GFX/ below
+// `programDirectory`). `fits` is false when the table cannot take them all.
+struct StampTextureTargets {
+  std::vector<int> target;  // per texture of the stamp; -1 where no cell uses it
+  std::vector<TextureEntry> added;
+  bool fits = true;
+};
+StampTextureTargets TargetStampTextures(const MapDocument& map, const Stamp& stamp, const std::vector<MapCell>& cells,
+                                        const std::string& programDirectory);
+// The cell's references to the stamp's table turned into `target`'s numbers.
+void RenumberTextures(MapCell& cell, const std::vector<int>& target);
+// `cells` as one step with `added` appended to the table before it; `cells` alone when none is added.
+std::unique_ptr<EditCommand> WithAddedTextures(const char* stepName, std::vector<TextureEntry> added,
+                                               std::unique_ptr<EditCommand> cells);
 
 // The map's entry is the stamp's texture: the same name and the same frame names.
 bool SameTexture(const TextureEntry& entry, const StampTexture& texture);

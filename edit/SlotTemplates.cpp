@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "edit/CellCommands.h"
+#include "textures/TextureTable.h"
 
 namespace tessmoor {
 
@@ -40,16 +41,33 @@ void RestoreSlot(DocumentModel& model, int slot, const Stamp& stamp) {
   model.SetSlotCell(slot, cell, complete ? nullptr : std::make_shared<const Stamp>(std::move(single)));
 }
 
-PlacementResult PaintWithSlot(DocumentModel& model, GridPoint cell, const std::string& programDirectory) {
+SlotPaint PrepareSlotPaint(const DocumentModel& model, const std::string& programDirectory) {
   const PaletteSlot& slot = CurrentSlot(model.Map());
-  if (!slot.filled) return {false, EmptySlotMessage, NoCells, 0};
-  if (slot.missing) {
-    // A copy: the step may change the slots' record while it runs.
-    const std::shared_ptr<const Stamp> stamp = slot.missing;
-    return PlaceStamp(model, *stamp, {cell, {}, false}, programDirectory, PaintStepName);
-  }
-  SetCell(model, cell, slot.cell, PaintStepName);
-  return {true, {}, {cell.x, cell.y, cell.x, cell.y}, 0};
+  if (!slot.filled) return {false, EmptySlotMessage, {}, {}};
+  if (!slot.missing) return {true, {}, slot.cell, {}};
+  const Stamp& stamp = *slot.missing;
+  StampTextureTargets textures = TargetStampTextures(model.Map(), stamp, stamp.block.cells, programDirectory);
+  if (!textures.fits) return {false, TooManyTexturesMessage, {}, {}};
+  SlotPaint paint{true, {}, stamp.block.cells.front(), std::move(textures.added)};
+  RenumberTextures(paint.cell, textures.target);
+  return paint;
+}
+
+void ExecuteSlotPaint(DocumentModel& model, const SlotPaint& paint, std::unique_ptr<EditCommand> cells) {
+  std::vector<TextureEntry> added;
+  added.reserve(paint.addedTextures.size());
+  for (const TextureEntry& entry : paint.addedTextures) added.push_back(CopyTextureEntry(entry));
+  model.Execute(WithAddedTextures(PaintStepName, std::move(added), std::move(cells)));
+}
+
+PlacementResult PaintWithSlot(DocumentModel& model, GridPoint cell, const std::string& programDirectory) {
+  if (cell.x < 0 || cell.x >= GridSize || cell.y < 0 || cell.y >= GridSize) return {};
+  const SlotPaint paint = PrepareSlotPaint(model, programDirectory);
+  if (!paint.ok) return {false, paint.message, NoCells, 0};
+  const CellRange range{cell.x, cell.y, cell.x, cell.y};
+  ExecuteSlotPaint(model, paint,
+                   std::make_unique<CellBlockCommand>(PaintStepName, range, UniformBlock(range, paint.cell)));
+  return {true, {}, range, static_cast<int>(paint.addedTextures.size())};
 }
 
 }  // namespace tessmoor

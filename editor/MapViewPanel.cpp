@@ -78,6 +78,11 @@ TMapViewPanel::TMapViewPanel(EditorSession& session, QWidget* parent) : QWidget(
     return response.redraw;
   };
   ViewPort->OnWheel = [this](QWheelEvent& event) { ViewPortWheel(event); };
+  ViewPort->OnArrow = [this](const CellStep& step) {
+    // A drag in progress owns the selection until the button is let go.
+    if (drag_.active || drag_.stroke.active) return;
+    OnResponse(MoveSelectionByKey(session_.Editor(), Geometry(), step));
+  };
 
   // Created after the view, so they lie above it.
   ScrHorizontal = MakeScrollBar(this, "ScrHorizontal", Qt::Horizontal);
@@ -172,6 +177,8 @@ void TMapViewPanel::ConnectToolBar(const CommandRegistry& registry) {
   runs(SpdFill, "EditFill");
   runs(SpdProperties, "ViewProperties");
   runs(SpdTextureEditor, "ViewTextureEditor");
+  // Enter in the map edits the selection, as the command's own key does.
+  ViewPort->OnEnter = [action = registry.Action("EditSelection")] { action->trigger(); };
   // The button shows whether the properties window is open, as the menu item's check does.
   connect(registry.Action("ViewProperties"), &QAction::toggled, SpdProperties, &QToolButton::setChecked);
 }

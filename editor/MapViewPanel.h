@@ -32,8 +32,8 @@ class TMapViewPanel : public QWidget {
   TMapViewPanel(EditorSession& session, QWidget* parent);
   ~TMapViewPanel() override;
 
-  // The tool bar's buttons run the registered commands, so a button and its
-  // menu item never part ways.
+  // The tool bar's buttons, and Enter in the map, run the registered commands,
+  // so a button, a key and the menu item never part ways.
   void ConnectToolBar(const CommandRegistry& registry);
   ViewGeometry Geometry() const;
   void ZoomTo(int level, QPoint anchor);

@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QRegion>
 #include <QWheelEvent>
+#include <optional>
 
 #include "graphics/RenderSurface.h"
 #include "graphics/Rgb32Pixels.h"
@@ -37,6 +38,31 @@ PointerInput ToPointerInput(const QMouseEvent& event) {
   input.x = position.x();
   input.y = position.y();
   return input;
+}
+
+// The cell step of an arrow key with no modifier but Shift; none for any other key.
+std::optional<CellStep> ArrowStep(const QKeyEvent& event) {
+  // The arrows of the number block carry the keypad flag and mean the same.
+  const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
+  if (modifiers != Qt::NoModifier && modifiers != Qt::ShiftModifier) return std::nullopt;
+  const bool grow = modifiers == Qt::ShiftModifier;
+  switch (event.key()) {
+    case Qt::Key_Left:
+      return CellStep{-1, 0, grow};
+    case Qt::Key_Right:
+      return CellStep{1, 0, grow};
+    case Qt::Key_Up:
+      return CellStep{0, -1, grow};
+    case Qt::Key_Down:
+      return CellStep{0, 1, grow};
+    default:
+      return std::nullopt;
+  }
+}
+
+bool IsPlainEnter(const QKeyEvent& event) {
+  const bool enter = event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
+  return enter && (event.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
 }
 
 }  // namespace
@@ -204,6 +230,8 @@ void ViewPortWidget::mouseReleaseEvent(QMouseEvent* event) {
 
 void ViewPortWidget::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier && OnEscape && OnEscape()) return;
+  if (const std::optional<CellStep> step = ArrowStep(*event); step && OnArrow) return OnArrow(*step);
+  if (IsPlainEnter(*event) && OnEnter) return OnEnter();
   QWidget::keyPressEvent(event);
 }
 

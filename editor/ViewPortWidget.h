@@ -24,6 +24,7 @@
 #include <functional>
 
 #include "view/EditingTools.h"
+#include "view/SelectionKeys.h"
 #include "view/ViewDamage.h"
 
 class QPainter;
@@ -43,6 +44,10 @@ class ViewPortWidget : public QWidget {
   std::function<void(const PointerInput&)> OnMouseUp;
   // Escape while the view has the focus; true when it was used.
   std::function<bool()> OnEscape;
+  // An arrow key, with or without Shift, while the view has the focus.
+  std::function<void(const CellStep&)> OnArrow;
+  // Enter or Return that no command of the window took (placing a block takes them).
+  std::function<void()> OnEnter;
   // Wheel turns; the handler accepts or ignores the event.
   std::function<void(QWheelEvent&)> OnWheel;
 

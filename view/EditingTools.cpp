@@ -45,7 +45,9 @@ ToolResponse PressGridCell(DocumentModel& model, EditorState& editor, SelectionD
     if (!painted.message.empty()) response.message = painted.message;
     if (!CurrentSlot(model.Map()).filled) return response;
   } else if (left && editor.toolMode == ToolMode::Brush) {
-    BeginStroke(model, drag.stroke, hit);
+    const PlacementResult painted = BeginStroke(model, drag.stroke, hit, editor.programDirectory);
+    if (!painted.message.empty()) response.message = painted.message;
+    if (!painted.ok) return response;
   } else if ((editor.toolMode == ToolMode::Select && (left || input.button == MouseButton::Right)) ||
              (left && editor.toolMode == ToolMode::Rectangle)) {
     // A rectangle to paint starts only on a cell.
@@ -160,12 +162,17 @@ ToolResponse ViewPortMouseMove(DocumentModel& model, EditorState& editor, Select
 ToolResponse ViewPortMouseUp(DocumentModel& model, EditorState& editor, SelectionDrag& drag) {
   const bool paintsRectangle = drag.active && !drag.cancelled && editor.toolMode == ToolMode::Rectangle;
   drag = {};
-  if (paintsRectangle) {
-    const CellRange range = SelectedCells(editor.selection);
-    const MapCell value = CurrentSlot(model.Map()).cell;
-    model.Execute(std::make_unique<CellBlockCommand>(PaintStepName, range, UniformBlock(range, value)));
+  if (!paintsRectangle) return {};
+  ToolResponse response;
+  const SlotPaint paint = PrepareSlotPaint(model, editor.programDirectory);
+  if (!paint.ok) {
+    response.message = paint.message;
+    return response;
   }
-  return {};
+  const CellRange range = SelectedCells(editor.selection);
+  ExecuteSlotPaint(model, paint,
+                   std::make_unique<CellBlockCommand>(PaintStepName, range, UniformBlock(range, paint.cell)));
+  return response;
 }
 
 ToolResponse CancelSelectionDrag(EditorState& editor, SelectionDrag& drag) {

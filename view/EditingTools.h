@@ -82,7 +82,8 @@ ToolResponse ViewPortMouseDown(DocumentModel& model, EditorState& editor, Select
 ToolResponse ViewPortMouseMove(DocumentModel& model, EditorState& editor, SelectionDrag& drag, const ViewGeometry& view,
                                const PointerInput& input);
 // The button's release ends a selection drag or a stroke; in Rectangle mode it
-// paints the dragged rectangle as one step.
+// paints the dragged rectangle as one step, with the textures the slot brings.
+// A slot that cannot paint leaves the map as it is and says why.
 ToolResponse ViewPortMouseUp(DocumentModel& model, EditorState& editor, SelectionDrag& drag);
 // Escape in the map view: during a selection drag it ends the drag and brings
 // back the selection from before the press; otherwise it does nothing and

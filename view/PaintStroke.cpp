@@ -37,13 +37,13 @@ void ExecuteStrokeStep(DocumentModel& model, PaintStroke& stroke) {
   const CellRange range = stroke.bounds;
   std::unique_ptr<MapCell[]> block = CopyBlock(model.Map(), range);
   const int32_t height = range.y2 - range.y1 + 1;
-  const MapCell value = CurrentSlot(model.Map()).cell;
+  const MapCell& value = stroke.paint.cell;
   for (int32_t x = range.x1; x <= range.x2; ++x) {
     for (int32_t y = range.y1; y <= range.y2; ++y) {
       if (stroke.painted[PaintedIndex({x, y})]) block[(x - range.x1) * height + (y - range.y1)] = value;
     }
   }
-  model.Execute(std::make_unique<CellBlockCommand>(PaintStepName, range, std::move(block)));
+  ExecuteSlotPaint(model, stroke.paint, std::make_unique<CellBlockCommand>(PaintStepName, range, std::move(block)));
   stroke.undoCountAfterStep = model.History().UndoCount();
 }
 
@@ -72,11 +72,15 @@ std::vector<GridPoint> CellsOnSegment(GridPoint from, GridPoint to) {
   return cells;
 }
 
-void BeginStroke(DocumentModel& model, PaintStroke& stroke, GridPoint cell) {
+PlacementResult BeginStroke(DocumentModel& model, PaintStroke& stroke, GridPoint cell,
+                            const std::string& programDirectory) {
   stroke = {};
+  stroke.paint = PrepareSlotPaint(model, programDirectory);
+  if (!stroke.paint.ok) return {false, stroke.paint.message, NoCells, 0};
   stroke.active = true;
   stroke.last = cell;
   if (AddCells(stroke, {cell})) ExecuteStrokeStep(model, stroke);
+  return {true, {}, stroke.bounds, static_cast<int>(stroke.paint.addedTextures.size())};
 }
 
 void ContinueStroke(DocumentModel& model, PaintStroke& stroke, GridPoint cell) {

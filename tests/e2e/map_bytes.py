@@ -1,4 +1,7 @@
-"""Where two .tmm files differ, in the words of the map: its header, texture table or cells."""
+"""Where two .tmm files differ, in the words of the map: its header, texture table or cells; and
+what one cell holds."""
+
+import struct
 
 GRID = 64
 CELL_BYTES = 48
@@ -34,3 +37,15 @@ def differing_cells(a, b):
         if a[start : start + CELL_BYTES] != b[start : start + CELL_BYTES]:
             found.append((index // GRID, index % GRID))
     return found
+
+
+def cell_record(data, x, y):
+    """The 48 bytes of cell (x, y) of a map file."""
+    start = len(data) - GRID_BYTES + (x * GRID + y) * CELL_BYTES
+    return data[start : start + CELL_BYTES]
+
+
+def heights(data, x, y):
+    """The floor height and the four ceiling corners of cell (x, y), as the file's floats."""
+    floor, *ceiling = struct.unpack_from("<5f", cell_record(data, x, y), 4)
+    return floor, tuple(ceiling)

@@ -22,6 +22,7 @@ class PaintToolsGuiTest : public MainWindowFixture {
     ResizeView(1000, 700);
     Arrange([](MapDocument& document) {
       document.paletteSlots[1].cell.floorHeight = PaintedHeight;
+      document.paletteSlots[1].filled = true;  // as a Shift+click fills it
       document.currentSlot = 1;
     });
   }

@@ -55,6 +55,7 @@ TEST(PaintStroke, PaintsEveryCellOnThePathAsOneStep) {
     model.Replace([&](MapDocument& document) {
       for (MapCell& cell : document.cells) cell.floorHeight = static_cast<float>(Pick(rng, 0, 200));
       document.paletteSlots[2].cell.floorHeight = PaintedHeight;
+      document.paletteSlots[2].filled = true;
       document.currentSlot = 2;
     });
     const std::vector<uint8_t> before = MapFileBytes(model.Map());
@@ -62,7 +63,7 @@ TEST(PaintStroke, PaintsEveryCellOnThePathAsOneStep) {
 
     PaintStroke stroke;
     GridPoint at{Pick(rng, 0, GridSize - 1), Pick(rng, 0, GridSize - 1)};
-    BeginStroke(model, stroke, at);
+    BeginStroke(model, stroke, at, "");
     std::set<std::pair<int, int>> expected{{at.x, at.y}};
     const int moves = Pick(rng, 0, 30);
     for (int m = 0; m < moves; ++m) {

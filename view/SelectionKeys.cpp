@@ -1,0 +1,44 @@
+#include "view/SelectionKeys.h"
+
+#include <algorithm>
+
+#include "edit/CellBlocks.h"
+#include "view/CellReveal.h"
+#include "view/Measurement.h"
+
+namespace tessmoor {
+
+namespace {
+
+int32_t OnGridAxis(int32_t value) { return std::clamp(value, 0, GridSize - 1); }
+
+std::string PositionText(GridPoint cell, const Selection& selection) {
+  const CellRange range = SelectedCells(selection);
+  const int32_t width = range.x2 - range.x1 + 1, height = range.y2 - range.y1 + 1;
+  std::string text = std::to_string(cell.x) + ": " + std::to_string(cell.y);
+  // As under the pointer: a selection of more than one cell adds its size.
+  if (width * height > 1) text += "   " + MeasurementText(width, height);
+  return text;
+}
+
+}  // namespace
+
+ToolResponse MoveSelectionByKey(EditorState& editor, const ViewGeometry& view, CellStep step) {
+  Selection& selection = editor.selection;
+  // A selection made by a drag past the edge may hold its corner off the grid.
+  const GridPoint end{OnGridAxis(OnGridAxis(selection.x2) + step.dx), OnGridAxis(OnGridAxis(selection.y2) + step.dy)};
+  if (step.grow) {
+    selection.x2 = end.x;
+    selection.y2 = end.y;
+  } else {
+    selection = {end.x, end.y, end.x, end.y};
+  }
+  editor.viewOrigin = OriginFollowing(editor, view, end);
+  ToolResponse response;
+  response.redraw = true;
+  response.bind = CellBinding::Grid(end);
+  response.positionLabel = PositionText(end, selection);
+  return response;
+}
+
+}  // namespace tessmoor
