@@ -35,6 +35,8 @@ class MainWindowFixture : public ::testing::Test {
     ASSERT_TRUE(QDir(programDirectory).mkdir("Maps"));
     // Each test starts as a fresh user: no templates kept from another test.
     ProgramSettings().remove("Vorlagen");
+    for (const char* overlay : {"Ansicht/HoehenAnzeigen", "Ansicht/StartpositionZeigen"})
+      ProgramSettings().remove(overlay);
     window = std::make_unique<TFrmMain>(&dialogs, programDirectory);
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));

@@ -79,6 +79,11 @@ TEST_F(SettingsInOneFileTest, EveryFeatureThatRemembersSomethingWritesTheProgram
   QApplication::setActiveWindow(window.get());
   QTest::keyClick(window.get(), Qt::Key_Minus, Qt::ControlModifier);
   QTest::keyClick(window.get(), Qt::Key_F2, Qt::ControlModifier);
+  // What is drawn over the plan.
+  QTest::keyClick(window.get(), Qt::Key_H, Qt::ControlModifier);
+  Trigger("ViewStartPosition");
+  // A template picked up from a cell.
+  Click(CellPoint(1, 1), Qt::LeftButton, Qt::ShiftModifier);
   dialogs.saveAsAnswers.push_back(MapPath("eins.tmm"));
   Trigger("FileSaveAs");
   // A key of the user's own.
@@ -116,7 +121,7 @@ TEST_F(SettingsInOneFileTest, EveryFeatureThatRemembersSomethingWritesTheProgram
   for (const char* key :
        {"Fenster/Geometrie", "Ansicht/Zoom", "Ansicht/Ebene", "Zuletzt", "Tastenkuerzel/ViewZoomWhole", "Stempel/Panel",
         "Stempel/HoehenAnpassen", "Testprofile/Profile/size", "3DAnsicht/Bilder pro Sekunde", "Bilder/Ordner",
-        "Sicherungen/Anzahl"})
+        "Sicherungen/Anzahl", "Ansicht/HoehenAnzeigen", "Ansicht/StartpositionZeigen", "Vorlagen/Vorlage1"})
     EXPECT_TRUE(stored.contains(key)) << key;
   EXPECT_EQ(stored.value("Testprofile/Profile/1/Programm").toString(), "/bin/true");
 }
