@@ -1,9 +1,23 @@
 #include "document/MapDocument.h"
 
 #include <algorithm>
+#include <atomic>
+#include <random>
 #include <utility>
 
 namespace tessmoor {
+
+uint64_t NewMapId() {
+  static std::atomic<uint64_t> last{0};
+  return ++last;
+}
+
+// Random, so that two processes (or two clipboards of one) never take each other's blocks for their own.
+uint64_t NewClipboardOwner() {
+  std::random_device device;
+  const uint64_t owner = (uint64_t{device()} << 32) ^ device();
+  return owner != 0 ? owner : 1;
+}
 
 CellRange Normalized(const Selection& s) {
   return {std::min(s.x1, s.x2), std::min(s.y1, s.y2), std::max(s.x1, s.x2), std::max(s.y1, s.y2)};

@@ -12,6 +12,7 @@
 #include <memory>
 #include <string>
 #include <type_traits>
+#include <vector>
 
 #include "graphics/HiColorImage.h"
 
@@ -109,6 +110,16 @@ struct TextureEntry {
   std::array<TextureFrame, MaxFrames> frames;
 };
 
+// What a map's texture entry is without its pictures: the bytes of its name
+// and frame names (Windows-1252) and its animation. Stamps and copied blocks
+// name their textures so; another map finds them by it.
+struct StampTexture {
+  std::string name;
+  AnimationType animationType = AnimationType::Repeat;
+  std::vector<std::string> frames;
+  bool operator==(const StampTexture&) const = default;
+};
+
 struct ViewRect {
   int32_t left = 0, top = 0, right = 0, bottom = 0;  // inclusive
 };
@@ -153,6 +164,9 @@ constexpr bool Contains(const CellRange& range, GridPoint cell) {
 }
 CellRange Normalized(const Selection& selection);
 
+// A number no map of this process had before.
+uint64_t NewMapId();
+
 struct MapDocument {
   // Stored in the map file.
   StartPosition startPosition;
@@ -165,19 +179,37 @@ struct MapDocument {
   int32_t currentSlot = 0;
   std::string fileName = UntitledName;
   bool modified = false;
+  // Which map this is: a copied block remembers it, so a paste can tell its
+  // own map from another. Never 0; the document model gives a new number to
+  // every map it is given (new, open, recovery).
+  uint64_t mapId = NewMapId();
 
   MapCell& Cell(int x, int y) { return cells[static_cast<size_t>(x * GridSize + y)]; }
   const MapCell& Cell(int x, int y) const { return cells[static_cast<size_t>(x * GridSize + y)]; }
   bool IsUntitled() const { return fileName == UntitledName; }
 };
 
+// A number that tells one clipboard's blocks from another's (another process's) on the system clipboard.
+uint64_t NewClipboardOwner();
+
 // A block of copied cells; block cell (i, j) is at i*height + j. It is not part
-// of the document and survives every reset.
+// of any document, survives every reset and may serve several maps at once.
 struct CellClipboard {
   std::unique_ptr<MapCell[]> cells;
   int32_t width = 0;
   int32_t height = 0;
   uint64_t generation = 0;  // a new number for every copied block, never reused
+  // What the references meant: entry n is texture n of the table the block
+  // was copied from, so another map can find or add it by name and frames.
+  std::vector<StampTexture> textures;
+  // The map the block came from (MapDocument::mapId); 0 for a block taken
+  // from another process, which no map here is.
+  uint64_t sourceMap = 0;
+  uint64_t owner = NewClipboardOwner();
+  // The last block taken from another clipboard (its owner and generation):
+  // it is taken once, so a later copy here is not covered by it again.
+  uint64_t takenOwner = 0;
+  uint64_t takenGeneration = 0;
 
   bool IsEmpty() const { return !cells || width <= 0 || height <= 0; }
 };

@@ -67,17 +67,6 @@ class ByteReader {
   ByteSource& source_;
 };
 
-StampTexture TextureOf(const TextureEntry& entry) {
-  StampTexture texture;
-  texture.name = ReadPascalString(entry.name, TextureNameCapacity);
-  texture.animationType = entry.animationType;
-  const int frames = entry.frameCount < 0 ? 0 : (entry.frameCount > MaxFrames ? MaxFrames : entry.frameCount);
-  for (int k = 0; k < frames; ++k) {
-    texture.frames.push_back(ReadPascalString(entry.frames[static_cast<size_t>(k)].fileName, FrameNameCapacity));
-  }
-  return texture;
-}
-
 bool ReferencesFit(const Stamp& stamp) {
   for (const MapCell& cell : stamp.block.cells) {
     for (const uint16_t texture : cell.texture) {
@@ -94,6 +83,17 @@ StampResult Failed(Stamp& stamp, const char* message) {
 
 }  // namespace
 
+StampTexture DescribeTexture(const TextureEntry& entry) {
+  StampTexture texture;
+  texture.name = ReadPascalString(entry.name, TextureNameCapacity);
+  texture.animationType = entry.animationType;
+  const int frames = entry.frameCount < 0 ? 0 : (entry.frameCount > MaxFrames ? MaxFrames : entry.frameCount);
+  for (int k = 0; k < frames; ++k) {
+    texture.frames.push_back(ReadPascalString(entry.frames[static_cast<size_t>(k)].fileName, FrameNameCapacity));
+  }
+  return texture;
+}
+
 namespace {
 
 // Appends `cell` to the stamp's block, its references renumbered to the
@@ -108,7 +108,7 @@ void AddCell(Stamp& stamp, std::vector<int>& local, const MapDocument& document,
     int& number = local[texture];
     if (number < 0) {
       number = static_cast<int>(stamp.textures.size());
-      stamp.textures.push_back(TextureOf(document.textures[texture]));
+      stamp.textures.push_back(DescribeTexture(document.textures[texture]));
     }
     texture = static_cast<uint16_t>(number);
   }

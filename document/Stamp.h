@@ -28,15 +28,6 @@ struct CellBlock {
   bool IsEmpty() const { return width <= 0 || height <= 0; }
 };
 
-// What a map's texture entry is without its pictures: the bytes of its name
-// and frame names (Windows-1252) and its animation.
-struct StampTexture {
-  std::string name;
-  AnimationType animationType = AnimationType::Repeat;
-  std::vector<std::string> frames;
-  bool operator==(const StampTexture&) const = default;
-};
-
 // The block's texture references number the stamp's own `textures`, not a map's table.
 struct Stamp {
   std::string name;  // UTF-8
@@ -53,6 +44,8 @@ struct StampResult {
 // renumbered by first use. A reference to a texture the table does not hold
 // becomes NoTexture: no other map could tell what it meant.
 Stamp MakeStamp(const MapDocument& document, CellRange range, std::string name);
+// The entry's name, animation and frame names (at most MaxFrames).
+StampTexture DescribeTexture(const TextureEntry& entry);
 // One cell that refers to `document`'s table, as an unnamed one-cell stamp.
 Stamp CellStamp(const MapDocument& document, const MapCell& cell);
 

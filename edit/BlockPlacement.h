@@ -30,6 +30,7 @@ struct PlacementResult {
   std::string message;               // why it was refused; empty when there is nothing to tell
   CellRange range = {0, 0, -1, -1};  // the cells written
   int addedTextures = 0;
+  explicit operator bool() const { return ok; }
 };
 
 // The cells a block of this size covers at `at`: what lies beyond column or

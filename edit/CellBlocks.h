@@ -2,6 +2,7 @@
 // Fill, copy and paste: the edits of the selection and the cell clipboard.
 
 #include "document/MapDocument.h"
+#include "edit/BlockPlacement.h"
 #include "edit/DocumentModel.h"
 
 namespace tessmoor {
@@ -10,11 +11,13 @@ namespace tessmoor {
 CellRange SelectedCells(const Selection& selection);
 // Fills the selection from the current palette slot, as one step.
 void FillSelection(DocumentModel& model, const EditorState& editor);
-// Copy the selection into the clipboard (replacing it).
+// Copy the selection into the clipboard (replacing it), with what its textures are.
 void CopySelection(const MapDocument& document, EditorState& editor);
 // Paste the clipboard at the selection's top-left cell, clipped at column and
-// row 63, as one step; the selection becomes the pasted area. False (nothing
-// changed) without a clipboard block.
-bool PasteClipboard(DocumentModel& model, EditorState& editor);
+// row 63, as one step; the selection becomes the pasted area. Into the map it
+// was copied from the block's records go as they are; into any other its
+// textures come along (ClipboardTransfer.h), and a table that cannot take them
+// refuses with the message. Not ok (nothing changed) without a clipboard block.
+PlacementResult PasteClipboard(DocumentModel& model, EditorState& editor);
 
 }  // namespace tessmoor

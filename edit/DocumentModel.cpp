@@ -55,6 +55,8 @@ bool DocumentModel::Redo() {
 
 void DocumentModel::Replace(const std::function<void(MapDocument&)>& fill, bool modified) {
   fill(*map_);
+  // Another map now, even when its file is the same: a block copied before pastes as from elsewhere.
+  map_->mapId = NewMapId();
   history_.Clear();
   if (modified) history_.SetCleanUnreachable();
   Notify({DocumentChangeFlag::CellsChanged | DocumentChangeFlag::TexturesChanged |

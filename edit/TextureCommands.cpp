@@ -7,6 +7,7 @@
 #include <memory>
 #include <utility>
 
+#include "document/Stamp.h"
 #include "textures/TextureReferences.h"
 
 namespace tessmoor {
@@ -97,7 +98,7 @@ class DeleteTextureCommand : public EditCommand {
   void Apply(MapDocument& document) override {
     // Nothing in the map refers to the texture, so no reference becomes NoTexture there.
     ForEveryReferringCell(document, [this](MapCell& cell) { RenumberReferences(cell, texture_, texture_); });
-    RenumberClipboard();
+    RenumberClipboard(document);
     // Records are moved, never copied, so every thumbnail keeps exactly one owner.
     auto first = document.textures.begin() + texture_;
     entry_ = std::move(*first);
@@ -116,7 +117,7 @@ class DeleteTextureCommand : public EditCommand {
     ++document.textureCount;
     ReindexEntries(document);
     ForEveryReferringCell(document, [this](MapCell& cell) { MakeRoomForReference(cell, texture_); });
-    RestoreClipboard();
+    RestoreClipboard(document);
   }
 
   DocumentChange Change() const override { return TableAndGridChange; }
@@ -126,11 +127,20 @@ class DeleteTextureCommand : public EditCommand {
   }
 
  private:
-  void RenumberClipboard() {
+  // A clipboard serves every map: only a block copied from this one refers to its table.
+  std::shared_ptr<CellClipboard> ClipboardOf(const MapDocument& document) const {
+    std::shared_ptr<CellClipboard> clipboard = clipboard_.lock();
+    return clipboard && !clipboard->IsEmpty() && clipboard->sourceMap == document.mapId ? clipboard : nullptr;
+  }
+
+  void RenumberClipboard(const MapDocument& document) {
     clipboardReferences_.clear();
-    const std::shared_ptr<CellClipboard> clipboard = clipboard_.lock();
-    if (!clipboard || clipboard->IsEmpty()) return;
+    const std::shared_ptr<CellClipboard> clipboard = ClipboardOf(document);
+    if (!clipboard) return;
     generation_ = clipboard->generation;
+    // What the block's references mean follows the table, for a paste into another map.
+    std::vector<StampTexture>& described = clipboard->textures;
+    if (texture_ < described.size()) described.erase(described.begin() + texture_);
     const size_t count = static_cast<size_t>(clipboard->width) * static_cast<size_t>(clipboard->height);
     for (size_t i = 0; i < count; ++i) {
       for (int s = 0; s < SurfaceCount; ++s) {
@@ -141,9 +151,13 @@ class DeleteTextureCommand : public EditCommand {
     ForEveryClipboardCell(*clipboard, [this](MapCell& cell) { RenumberReferences(cell, texture_, NoTexture); });
   }
 
-  void RestoreClipboard() {
-    const std::shared_ptr<CellClipboard> clipboard = clipboard_.lock();
-    if (!clipboard || clipboard->IsEmpty()) return;
+  void RestoreClipboard(const MapDocument& document) {
+    const std::shared_ptr<CellClipboard> clipboard = ClipboardOf(document);
+    if (!clipboard) return;
+    std::vector<StampTexture>& described = clipboard->textures;
+    if (texture_ <= described.size()) {
+      described.insert(described.begin() + texture_, DescribeTexture(document.textures[texture_]));
+    }
     ForEveryClipboardCell(*clipboard, [this](MapCell& cell) { MakeRoomForReference(cell, texture_); });
     // A block copied after the delete never referred to the deleted texture.
     if (clipboard->generation != generation_) return;

@@ -1,14 +1,18 @@
 #include "editor/features/EditFeature.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 
 #include "edit/BlockPlacement.h"
 #include "edit/CellBlocks.h"
 #include "edit/CellCommands.h"
 #include "edit/CellRamp.h"
+#include "edit/ClipboardTransfer.h"
 #include "editor/BlockPlacementTool.h"
 #include "editor/EditorPropertiesForm.h"
 #include "editor/RampDialog.h"
+#include "editor/SystemClipboard.h"
 #include "editor/commands/CommandRegistry.h"
 #include "editor/features/ToolWindowsFeature.h"
 #include "view/BlockPicture.h"
@@ -19,6 +23,11 @@ namespace tessmoor {
 namespace {
 
 QKeySequence Ctrl(Qt::Key key) { return QKeySequence(Qt::CTRL | key); }
+
+// Ours, or one another editor process copied.
+bool HasBlockToPaste(const EditorState& editor) {
+  return !editor.clipboard->IsEmpty() || SystemHoldsForeignBlock(*editor.clipboard);
+}
 
 }  // namespace
 
@@ -44,25 +53,24 @@ EditFeature::EditFeature(const FeatureContext& context, ToolWindowsFeature& tool
   registry.Add({"EditFill", "&Füllen", "&Bearbeiten", {QKeySequence(Qt::Key_Insert)}},
                [&model, &editor] { FillSelection(model, editor); });
   registry.Add({"EditCopy", "&Kopieren", "&Bearbeiten", {Ctrl(Qt::Key_Insert), Ctrl(Qt::Key_C)}},
-               [&model, &editor, &registry] {
+               [this, &model, &editor] {
                  CopySelection(model.Map(), editor);
-                 // Kept current here as well, so the paste shortcuts work without opening the menu.
-                 registry.Action("EditPaste")->setEnabled(!editor.clipboard->IsEmpty());
-                 registry.Action("EditPastePreview")->setEnabled(!editor.clipboard->IsEmpty());
+                 PublishBlock(*editor.clipboard);
+                 UpdatePasteActions();
                });
   registry.Add({"EditPaste",
                 "&Einfügen",
                 "&Bearbeiten",
                 {QKeySequence(Qt::SHIFT | Qt::Key_Delete), Ctrl(Qt::Key_V)},
                 MainWindowScope,
-                [&editor] { return !editor.clipboard->IsEmpty(); }},
+                [&editor] { return HasBlockToPaste(editor); }},
                [this] { Paste(); });
   registry.Add({"EditPastePreview",
                 "Einfügen mit &Vorschau",
                 "&Bearbeiten",
                 {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V)},
                 MainWindowScope,
-                [&editor] { return !editor.clipboard->IsEmpty(); }},
+                [&editor] { return HasBlockToPaste(editor); }},
                [this] { PasteWithPreview(); });
   registry.Add({"EditSelection", "&Auswahl bearbeiten...", "&Bearbeiten", {Ctrl(Qt::Key_E)}}, [&toolWindows, &editor] {
     toolWindows.Bind(CellBinding::Range(SelectedCells(editor.selection)));
@@ -76,6 +84,8 @@ EditFeature::EditFeature(const FeatureContext& context, ToolWindowsFeature& tool
                [&model, &editor] { SmoothCeilings(model, SelectedCells(editor.selection)); });
   registry.RefreshEnabled();
   UpdateHistoryActions();
+  // Another process's copy makes the paste keys work here without opening the menu.
+  connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &EditFeature::UpdatePasteActions);
   model.AddObserver(this);
 }
 
@@ -110,15 +120,28 @@ void EditFeature::ShowRampPreview(const CellRange& range, const RampSettings* ra
 // Writes the block at once at the selection's top-left cell; the selection
 // becomes the pasted area.
 void EditFeature::Paste() {
-  if (PasteClipboard(context_.session.Model(), context_.session.Editor())) context_.view.RefreshViews();
+  EditorState& editor = context_.session.Editor();
+  TakeBlockFromSystem(*editor.clipboard);
+  const PlacementResult result = PasteClipboard(context_.session.Model(), editor);
+  if (result.ok) context_.view.RefreshViews();
+  if (!result.message.empty()) context_.session.Dialogs().ShowError(result.message);
+}
+
+// Kept current on every copy and clipboard change, so the paste shortcuts work without opening the menu.
+void EditFeature::UpdatePasteActions() {
+  const bool enabled = HasBlockToPaste(context_.session.Editor());
+  context_.registry.Action("EditPaste")->setEnabled(enabled);
+  context_.registry.Action("EditPastePreview")->setEnabled(enabled);
 }
 
 // The block shows at the selection's top-left cell and follows the pointer; Enter
 // there writes exactly what the paste writes at once.
 void EditFeature::PasteWithPreview() {
   EditorState& editor = context_.session.Editor();
+  TakeBlockFromSystem(*editor.clipboard);
   const CellClipboard& clipboard = *editor.clipboard;
   if (clipboard.IsEmpty()) return;
+  if (!CopiedFrom(clipboard, context_.session.Map())) return PlaceFromOtherMap(ClipboardStamp(clipboard));
   CellBlock block{clipboard.width, clipboard.height,
                   std::vector<MapCell>(clipboard.cells.get(),
                                        clipboard.cells.get() + size_t(clipboard.width) * size_t(clipboard.height))};
@@ -133,6 +156,32 @@ void EditFeature::PasteWithPreview() {
         placement_.Stop();
         context_.view.RefreshViews();
       });
+}
+
+// A block from another map places as a stamp does: the preview shows its own
+// textures' pictures, and placing brings along those the map lacks.
+void EditFeature::PlaceFromOtherMap(Stamp stamp) {
+  const std::string& programDirectory = context_.session.Editor().programDirectory;
+  previewTextures_.clear();
+  for (const StampTexture& texture : stamp.textures)
+    previewTextures_.push_back(StampTextureEntry(texture, programDirectory));
+  std::vector<const HiColorImage*> thumbnails;
+  for (const TextureEntry& texture : previewTextures_) {
+    thumbnails.push_back(texture.frameCount > 0 ? &texture.frames[0].thumbnail : nullptr);
+  }
+  const CellRange selected = SelectedCells(context_.session.Editor().selection);
+  auto placed = std::make_shared<const Stamp>(std::move(stamp));
+  placement_.Start(placed->block, thumbnails, {selected.x1, selected.y1}, [this, placed](const Placement& placement) {
+    const PlacementResult result = PlaceStamp(context_.session.Model(), *placed, placement,
+                                              context_.session.Editor().programDirectory, PasteStepName);
+    if (!result.ok) {
+      if (!result.message.empty()) context_.session.Dialogs().ShowError(result.message);
+      return;
+    }
+    context_.session.Editor().selection = {result.range.x1, result.range.y1, result.range.x2, result.range.y2};
+    placement_.Stop();
+    context_.view.RefreshViews();
+  });
 }
 
 void EditFeature::UpdateHistoryActions() {

@@ -4,7 +4,9 @@
 // Auswahl bearbeiten, Rampe and Glätten. It follows the history itself, so the menu always names the next step.
 
 #include <QObject>
+#include <vector>
 
+#include "document/Stamp.h"
 #include "edit/CellRamp.h"
 #include "edit/DocumentModel.h"
 #include "editor/features/FeatureContext.h"
@@ -27,6 +29,8 @@ class EditFeature : public QObject, public DocumentObserver {
   void UpdateHistoryActions();
   void Paste();
   void PasteWithPreview();
+  void PlaceFromOtherMap(Stamp stamp);
+  void UpdatePasteActions();
   void Ramp();
   // Shows `ramp` over `range` in the plan, or ends the preview when it is null.
   void ShowRampPreview(const CellRange& range, const RampSettings* ramp);
@@ -34,6 +38,7 @@ class EditFeature : public QObject, public DocumentObserver {
   FeatureContext context_;
   BlockPlacementTool& placement_;
   RampSettings lastRamp_;
+  std::vector<TextureEntry> previewTextures_;  // the pictures a block from another map shows while placed
 };
 
 }  // namespace tessmoor

@@ -144,6 +144,7 @@ TEST(DocumentModel, UndoingADeleteGivesTheClipboardItsReferencesBackWhileItHolds
   clipboard.width = 1;
   clipboard.height = 2;
   clipboard.generation = 41;
+  clipboard.sourceMap = model.Map().mapId;  // copied from this map
   clipboard.cells = std::make_unique<MapCell[]>(2);
   for (int i = 0; i < 2; ++i) SetCellDefaults(clipboard.cells[static_cast<size_t>(i)]);
   clipboard.cells[0].texture[SurfaceKind::Wall] = 1;
@@ -170,6 +171,7 @@ TEST(DocumentModel, ADeleteStepOutlivesTheClipboardItRenumbered) {
   for (int i = 0; i < 3; ++i) AddTexture(model);
   auto clipboard = std::make_shared<CellClipboard>();
   clipboard->width = clipboard->height = 1;
+  clipboard->sourceMap = model.Map().mapId;
   clipboard->cells = std::make_unique<MapCell[]>(1);
   SetCellDefaults(clipboard->cells[0]);
   clipboard->cells[0].texture[SurfaceKind::Wall] = 2;
