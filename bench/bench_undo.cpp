@@ -1,12 +1,14 @@
 // What the undo history costs: a full-grid fill executed and undone, a
 // full-grid ceiling ramp applied and undone, a texture
-// deleted and brought back on the shipped sample map, and a single-cell paint
+// deleted and brought back on the shipped sample map, a paste from the sample
+// map that brings its 20 textures into an empty map, and a single-cell paint
 // whose change notification redraws the view at 1080p, against the redraw alone.
 #include <benchmark/benchmark.h>
 
 #include <memory>
 
 #include "document/MapFile.h"
+#include "edit/CellBlocks.h"
 #include "edit/CellCommands.h"
 #include "edit/CellRamp.h"
 #include "edit/TextureCommands.h"
@@ -70,6 +72,34 @@ void BM_SampleTextureDeleteAndUndo(benchmark::State& state) {
   state.counters["textures"] = model.Map().textureCount;
 }
 BENCHMARK(BM_SampleTextureDeleteAndUndo)->Unit(benchmark::kMicrosecond);
+
+// A block of 20 cells, cell k showing the sample's texture k, copied there and
+// pasted into a map without textures: every texture is appended, its pictures
+// read from GFX/ (or, with the argument 0, from nowhere: the table work alone).
+void BM_PasteCarryingTwentyTextures(benchmark::State& state) {
+  DocumentModel source, target;
+  MapFileResult loaded;
+  source.Replace([&](MapDocument& document) {
+    loaded = LoadMap(document, TM_BIN_DIR "/Maps/Sample.tmm", MapLoadOptions{TM_BIN_DIR "/", true});
+    for (int k = 0; k < 20; ++k) document.Cell(k, 0).texture[SurfaceKind::Floor] = static_cast<uint16_t>(k);
+  });
+  if (!loaded.ok || source.Map().textureCount < 20) {
+    state.SkipWithError("no sample map with 20 textures");
+    return;
+  }
+  EditorState sourceEditor, targetEditor;
+  sourceEditor.selection = {0, 0, 19, 0};
+  CopySelection(source.Map(), sourceEditor);
+  targetEditor.clipboard = sourceEditor.clipboard;
+  targetEditor.programDirectory = state.range(0) ? TM_BIN_DIR "/" : "/nonexistent/";
+  for (auto _ : state) {
+    targetEditor.selection = {10, 10, 10, 10};
+    PasteClipboard(target, targetEditor);
+    target.Undo();
+  }
+  state.counters["added"] = PasteClipboard(target, targetEditor).addedTextures;
+}
+BENCHMARK(BM_PasteCarryingTwentyTextures)->Arg(1)->Arg(0)->Unit(benchmark::kMicrosecond);
 
 // The view redraws itself from the document's change notification, as the main window does.
 struct RedrawingObserver : DocumentObserver {

@@ -85,6 +85,11 @@ def stamp_file(rng, name, width, height, textures):
     return out
 
 
+def clipboard_payload(owner, generation, stamp):
+    """A copied block as the system clipboard carries it: a header naming who copied it, then a stamp file."""
+    return b"TMCB" + struct.pack("<HQQ", 1, owner, generation) + stamp
+
+
 def write(target, name, data):
     folder = os.path.join(HERE, "corpus", target)
     os.makedirs(folder, exist_ok=True)
@@ -122,6 +127,14 @@ def main():
     write("fuzz_stamp", "no-textures.tms", stamp_file(rng, "", 1, 1, []))
     write("fuzz_stamp", "eight-frames.tms",
           stamp_file(rng, "Acht Bilder", 4, 4, [("Acht", 1, ["F%d.PCX" % i for i in range(8)])]))
+
+    # Its own generator, so the seeds above stay as they were.
+    rng = random.Random(29)
+    write("fuzz_clipboard", "two-textures.bin", clipboard_payload(
+        0x1234, 7, stamp_file(rng, "", 3, 2, [("Stein", 0, ["STONE.PCX"]), ("Glas \xe4", 1, ["A.PCX", "B.PCX"])])))
+    write("fuzz_clipboard", "far-corner.bin", clipboard_payload(
+        2**64 - 1, 63, stamp_file(rng, "", 5, 4, [("Acht", 1, ["F%d.PCX" % i for i in range(8)])])))
+    write("fuzz_clipboard", "no-textures.bin", clipboard_payload(1, 0, stamp_file(rng, "", 1, 1, [])))
 
 
 if __name__ == "__main__":

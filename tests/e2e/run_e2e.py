@@ -4,6 +4,7 @@
   run_e2e.py screen-truth   --bin BUILD/bin --out DIR
   run_e2e.py designer       --bin BUILD/bin --out DIR --expected-map PROGRAM
   run_e2e.py hand-tools     --bin BUILD/bin --out DIR
+  run_e2e.py cross-paste    --bin BUILD/bin --out DIR
 
 TM_E2E_SEED and TM_E2E_STEPS override the screen-truth stream's seed and length;
 TM_E2E_DISPLAY (e.g. ":12") uses that display instead of a free one; TM_E2E_KEEP=1
@@ -19,6 +20,7 @@ import tempfile
 sys.dont_write_bytecode = True  # the source tree stays as checked out
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
+import cross_paste  # noqa: E402
 import designer_session  # noqa: E402
 import hand_tools  # noqa: E402
 import screen  # noqa: E402
@@ -41,7 +43,7 @@ def keep_screen(session, path):
 
 def main():
     parser = argparse.ArgumentParser()
-    parser.add_argument("suite", choices=["screen-truth", "designer", "hand-tools"])
+    parser.add_argument("suite", choices=["screen-truth", "designer", "hand-tools", "cross-paste"])
     parser.add_argument("--bin", required=True, help="the build's bin folder with TMEdit, GFX/, TMEGfx/, Maps/")
     parser.add_argument("--out", required=True, help="where screenshots and saved maps are kept")
     parser.add_argument("--expected-map", help="the program that applies the designer's steps through the core")
@@ -65,6 +67,8 @@ def main():
                         steps = int(os.environ.get("TM_E2E_STEPS", DEFAULT_STEPS))
                         editor.start(sample)
                         screen_truth.run(editor, report, seed, steps, out)
+                    elif options.suite == "cross-paste":
+                        cross_paste.run(session, report, os.path.abspath(options.bin), sample, work, out)
                     elif options.suite == "hand-tools":
                         editor.start()
                         hand_tools.run(editor, report, sample, out)

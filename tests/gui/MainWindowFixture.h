@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QMouseEvent>
@@ -37,6 +38,8 @@ class MainWindowFixture : public ::testing::Test {
     ProgramSettings().remove("Vorlagen");
     for (const char* overlay : {"Ansicht/HoehenAnzeigen", "Ansicht/StartpositionZeigen"})
       ProgramSettings().remove(overlay);
+    // Nor a block another test copied: the system clipboard outlives every window.
+    QGuiApplication::clipboard()->clear();
     window = std::make_unique<TFrmMain>(&dialogs, programDirectory);
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
