@@ -11,6 +11,7 @@ import shutil
 import struct
 
 import map_bytes
+import screen
 from designer_session import cell_center, save
 from editor_window import Editor
 from xsession import wait_for
@@ -18,7 +19,6 @@ from xsession import wait_for
 NO_TEXTURE = 0xFFFF
 TEXTURE_FIELD = 256
 FRAME_FIELD = 13
-WINDOW = (500, 560)
 COPIED = (2, 2, 5, 5)  # the sample's room corner: walls in Ziegel and Fries, a floor, a ceiling
 PASTED_AT = (1, 3)
 DROPPED = 0  # "Ziegel", which the target lacks
@@ -72,15 +72,10 @@ def turned_round(data):
     return bytes(out)
 
 
-def start_beside(editor, path, left):
-    editor.start(path)
-    editor.xdotool("windowmove", "--sync", editor.window, left, 0)
-    editor.resize(*WINDOW)
-    editor.locate_view()
-
-
 def focus(editor):
+    """Brings the editor's window to the front with the keyboard's focus: the two windows overlap."""
     editor.xdotool("windowactivate", "--sync", editor.window)
+    editor.settle()
 
 
 def expected_target(source, target, pasted):
@@ -135,20 +130,23 @@ def run(session, report, bin_dir, sample, work, out):
 
     editors = []
     try:
-        for name, path, left in (("a", source_path, 0), ("b", target_path, 512)):
+        for name, path in (("a", source_path), ("b", target_path)):
             folder = os.path.join(work, name)
             os.makedirs(folder)
+            # The window before steps aside, so the new one shows whole while it is measured.
+            for started in editors:
+                started.xdotool("windowminimize", "--sync", started.window)
             editor = Editor(session, bin_dir, folder)
             editors.append(editor)
-            start_beside(editor, path, left)
+            editor.start(path)
         first, second = editors
 
-        first.drag(cell_center(*COPIED[:2]), cell_center(*COPIED[2:]))
         focus(first)
+        first.drag(cell_center(*COPIED[:2]), cell_center(*COPIED[2:]))
         first.key("ctrl+c")
         first.settle()
-        second.click(*cell_center(*PASTED_AT))
         focus(second)
+        second.click(*cell_center(*PASTED_AT))
         second.key("ctrl+v")
         second.settle()
 
@@ -160,6 +158,9 @@ def run(session, report, bin_dir, sample, work, out):
                      map_bytes.describe_difference(source_after, source_before))
         check_target(report, source_before, target_before, target_after)
         wait_for(lambda: all(editor.running() for editor in editors), "both editors to be running", timeout=1)
+    except Exception:
+        screen.save_png(screen.capture(session.display), os.path.join(out, "when-it-stopped.png"))
+        raise
     finally:
         for editor in editors:
             editor.stop()
