@@ -12,11 +12,14 @@ uint64_t NewMapId() {
   return ++last;
 }
 
-// Random, so that two processes (or two clipboards of one) never take each other's blocks for their own.
-uint64_t NewClipboardOwner() {
-  std::random_device device;
-  const uint64_t owner = (uint64_t{device()} << 32) ^ device();
-  return owner != 0 ? owner : 1;
+// Random, so that two processes never take each other's blocks for their own.
+uint64_t ProcessClipboardOwner() {
+  static const uint64_t owner = [] {
+    std::random_device device;
+    const uint64_t number = (uint64_t{device()} << 32) ^ device();
+    return number != 0 ? number : 1;
+  }();
+  return owner;
 }
 
 CellRange Normalized(const Selection& s) {

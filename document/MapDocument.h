@@ -189,8 +189,8 @@ struct MapDocument {
   bool IsUntitled() const { return fileName == UntitledName; }
 };
 
-// A number that tells one clipboard's blocks from another's (another process's) on the system clipboard.
-uint64_t NewClipboardOwner();
+// A random number of this process that tells its blocks on the system clipboard from another process's.
+uint64_t ProcessClipboardOwner();
 
 // A block of copied cells; block cell (i, j) is at i*height + j. It is not part
 // of any document, survives every reset and may serve several maps at once.
@@ -205,9 +205,9 @@ struct CellClipboard {
   // The map the block came from (MapDocument::mapId); 0 for a block taken
   // from another process, which no map here is.
   uint64_t sourceMap = 0;
-  uint64_t owner = NewClipboardOwner();
-  // The last block taken from another clipboard (its owner and generation):
-  // it is taken once, so a later copy here is not covered by it again.
+  uint64_t owner = ProcessClipboardOwner();
+  // The last block taken from another process (its owner and generation): it
+  // is taken once, so a later copy here is not covered by it again.
   uint64_t takenOwner = 0;
   uint64_t takenGeneration = 0;
 

@@ -55,7 +55,10 @@ std::vector<uint8_t> PublishedBlock(const CellClipboard& clipboard) {
 bool IsForeignBlock(const CellClipboard& clipboard, const uint8_t* data, size_t size) {
   uint64_t owner = 0, generation = 0;
   if (!ReadClipboardSender(owner, generation, data, size)) return false;
-  return owner != clipboard.owner && !(owner == clipboard.takenOwner && generation == clipboard.takenGeneration);
+  // Generations count through the whole process: of two clipboards here (two
+  // windows), the later copy is the newer.
+  if (owner == clipboard.owner) return generation > clipboard.generation;
+  return !(owner == clipboard.takenOwner && generation == clipboard.takenGeneration);
 }
 
 bool TakePublishedBlock(CellClipboard& clipboard, const uint8_t* data, size_t size) {

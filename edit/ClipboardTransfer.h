@@ -37,9 +37,10 @@ PlacementResult PasteIntoOtherMap(DocumentModel& model, const CellClipboard& cli
 // What the system clipboard carries for the clipboard's block; empty without one.
 std::vector<uint8_t> PublishedBlock(const CellClipboard& clipboard);
 
-// Takes a block another clipboard published (another process) into
-// `clipboard`, once: not one of its own, not the one it took last, and only
-// bytes that read as a whole block. True when `clipboard` now holds it.
+// Takes a block published elsewhere into `clipboard`: one another process
+// copied, once (not again after it was taken), or one another clipboard of
+// this process copied after the block `clipboard` holds; and only bytes that
+// read as a whole block. True when `clipboard` now holds it.
 bool TakePublishedBlock(CellClipboard& clipboard, const uint8_t* data, size_t size);
 
 // Whether TakePublishedBlock would take these bytes, without reading the block.

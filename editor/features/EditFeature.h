@@ -2,6 +2,7 @@
 // Bearbeiten: Rückgängig and Wiederherstellen named after the step they take,
 // Füllen, Kopieren, Einfügen (written at once), Einfügen mit Vorschau (placed with the block placing tool) and
 // Auswahl bearbeiten, Rampe and Glätten. It follows the history itself, so the menu always names the next step.
+// Kopieren also puts the block on the system clipboard, and both pastes take a block another process put there.
 
 #include <QObject>
 #include <vector>

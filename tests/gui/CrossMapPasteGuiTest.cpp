@@ -65,7 +65,10 @@ class CrossMapPasteGuiTest : public MainWindowFixture {
   static void Press(TFrmMain& main, Qt::Key key, Qt::KeyboardModifiers modifiers) {
     QApplication::setActiveWindow(&main);
     main.findChild<QWidget*>("ViewPort")->setFocus();
-    QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    QWidget* focused = QApplication::focusWidget();
+    ASSERT_NE(focused, nullptr);
+    ASSERT_EQ(focused->window(), &main) << "the keys go to the window the person works in";
+    QTest::keyClick(focused, key, modifiers);
   }
 
   void CopyTheTwoCells() {
@@ -73,19 +76,19 @@ class CrossMapPasteGuiTest : public MainWindowFixture {
     Press(*window, Qt::Key_C, Qt::ControlModifier);
   }
 
-  // The block pasted at (5, 6) of the target: Glas then Holz, found by name, Glas appended as texture 1.
+  // The block pasted at (4, 3) of the target: Glas then Holz, found by name, Glas appended as texture 1.
   void ExpectPastedIntoTheOther() {
     const MapDocument& map = other->Document();
-    EXPECT_EQ(TextureName(map, map.Cell(5, 6).texture[SurfaceKind::Floor]), "Glas");
-    EXPECT_EQ(TextureName(map, map.Cell(6, 6).texture[SurfaceKind::Floor]), "Holz");
-    EXPECT_EQ(map.Cell(6, 6).texture[SurfaceKind::Floor], 0) << "Holz is the target's own";
-    EXPECT_EQ(map.Cell(5, 6).floorHeight, 11);
-    EXPECT_EQ(map.Cell(6, 6).floorHeight, 21);
+    EXPECT_EQ(TextureName(map, map.Cell(4, 3).texture[SurfaceKind::Floor]), "Glas");
+    EXPECT_EQ(TextureName(map, map.Cell(5, 3).texture[SurfaceKind::Floor]), "Holz");
+    EXPECT_EQ(map.Cell(5, 3).texture[SurfaceKind::Floor], 0) << "Holz is the target's own";
+    EXPECT_EQ(map.Cell(4, 3).floorHeight, 11);
+    EXPECT_EQ(map.Cell(5, 3).floorHeight, 21);
     EXPECT_EQ(map.textureCount, 2);
     EXPECT_EQ(other->Model().History().StepCount(), 1u);
     Press(*other, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(map.textureCount, 1) << "one undo takes the paste and its texture";
-    EXPECT_EQ(map.Cell(5, 6).texture[SurfaceKind::Floor], NoTexture);
+    EXPECT_EQ(map.Cell(4, 3).texture[SurfaceKind::Floor], NoTexture);
   }
 
   // Puts bytes on the system clipboard as another editor process does.
@@ -103,7 +106,7 @@ TEST_F(CrossMapPasteGuiTest, ABlockCopiedInOneWindowPastesWithItsTexturesInAnoth
   other->Editor().clipboard = Editor().clipboard;  // as the tabs of one window share it
   CopyTheTwoCells();
   QGuiApplication::clipboard()->clear();  // only the shared clipboard carries it here
-  DragIn(*other, CellPoint(5, 6), CellPoint(5, 6));
+  DragIn(*other, CellPoint(4, 3), CellPoint(4, 3));
   Press(*other, Qt::Key_V, Qt::ControlModifier);
   ExpectPastedIntoTheOther();
 }
@@ -112,15 +115,15 @@ TEST_F(CrossMapPasteGuiTest, ABlockCopiedInOneWindowReachesAnotherWithItsOwnClip
   ASSERT_FALSE(other->findChild<QAction*>("EditPaste")->isEnabled());
   CopyTheTwoCells();
   EXPECT_TRUE(other->findChild<QAction*>("EditPaste")->isEnabled()) << "the other's paste key works at once";
-  DragIn(*other, CellPoint(5, 6), CellPoint(5, 6));
+  DragIn(*other, CellPoint(4, 3), CellPoint(4, 3));
   Press(*other, Qt::Key_Delete, Qt::ShiftModifier);
   ExpectPastedIntoTheOther();
 
   // Back in the window it came from, the block pastes its records as copied.
-  DragIn(*window, CellPoint(7, 7), CellPoint(7, 7));
+  DragIn(*window, CellPoint(5, 2), CellPoint(5, 2));
   Press(*window, Qt::Key_V, Qt::ControlModifier);
-  EXPECT_EQ(Document().Cell(7, 7).texture[SurfaceKind::Floor], 1);
-  EXPECT_EQ(Document().Cell(8, 7).texture[SurfaceKind::Floor], 2);
+  EXPECT_EQ(Document().Cell(5, 2).texture[SurfaceKind::Floor], 1);
+  EXPECT_EQ(Document().Cell(6, 2).texture[SurfaceKind::Floor], 2);
   EXPECT_EQ(Document().textureCount, 3);
 }
 
