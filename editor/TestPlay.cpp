@@ -105,10 +105,8 @@ QAction* TestPlay::NewAction(const char* name, const QString& text, const QKeySe
   return action;
 }
 
-void TestPlay::AddToMenus(QMenu* file, QAction* fileBefore, QMenu* view, QAction* viewBefore, QMenu* extras) {
-  file->insertActions(fileBefore, {FileTest, FileTestFromHere});
-  view->insertAction(viewBefore, View3DFromHere);
-  extras->addAction(ExtrasTestProfiles);
+std::vector<QAction*> TestPlay::Commands() const {
+  return {FileTest, FileTestFromHere, View3DFromHere, ExtrasTestProfiles};
 }
 
 std::optional<GridPoint> TestPlay::SelectedCell() {
@@ -192,7 +190,7 @@ void TestPlay::Start(const TestProfile& profile, std::optional<GridPoint> cell) 
   connect(process_, &QProcess::readyReadStandardOutput, this, &TestPlay::ReadOutput);
   connect(process_, &QProcess::finished, this, &TestPlay::Finished);
   FrmTestRun->Begin(CommandLine(process_->program(), arguments));
-  if (!FrmTestRun->isVisible()) MoveBeside(*FrmTestRun, *host_.owner);
+  if (!FrmTestRun->isVisible()) MoveBeside(*FrmTestRun, *host_.owner, host_.map);
   FrmTestRun->show();
 }
 
