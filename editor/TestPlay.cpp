@@ -10,6 +10,7 @@
 #include "editor/TestProfilesForm.h"
 #include "editor/TestRunForm.h"
 #include "editor/WindowPlacement.h"
+#include "texts/TestRunTexts.h"
 
 namespace tessmoor {
 
@@ -155,11 +156,13 @@ void TestPlay::Start(const TestProfile& profile, std::optional<GridPoint> cell) 
   CompileLogLines log;
   if (!compiler_) compiler_ = std::make_unique<MapCompiler>();
   bool built;
+  MapFindings errors;
   {
     const BusyCursor busy;
-    built = BuildTestModel(map, cell, modelPath, *compiler_, log);
+    built = BuildTestModel(map, cell, modelPath, *compiler_, log, errors);
   }
   if (!built) {
+    LogTestRunRefusal(errors, log);
     host_.showCompileLog(log.lines);
     return;
   }
