@@ -214,6 +214,8 @@ void TFrmMain::DocumentChanged(const DocumentChange& change) {
                         DocumentChangeFlag::PaletteChanged)) {
     RefreshViews();
   }
+  // Keys and tool bar buttons act on the enabled states too, not only an opened menu.
+  registry->RefreshEnabled();
 }
 
 void TFrmMain::CaptionChanged() { setWindowTitle(QString::fromStdString(Caption(session.Map()))); }
@@ -229,6 +231,7 @@ void TFrmMain::Respond(const ToolResponse& response) {
     ClientArea->ShowToolMessage({});
   }
   if (response.redraw) RefreshViews();
+  registry->RefreshEnabled();
 }
 
 }  // namespace tessmoor

@@ -374,3 +374,16 @@ TEST_F(CommandRegistryGuiTest, TheSearchFindsKartePruefenTypedWithoutUmlauts) {
   EXPECT_EQ(list->topLevelItem(0)->text(0), "Bearbeiten > Karte prüfen");
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
 }
+
+// A command's enabled rule is asked after every change of the map, not only
+// when a menu opens: the keys and the tool bar act on the state it gives.
+TEST_F(CommandRegistryGuiTest, EnabledStatesFollowTheMapWithoutAMenuOpening) {
+  QAction* earlier = Registry().Action("FileEarlierVersion");
+  EXPECT_FALSE(earlier->isEnabled()) << "an untitled map has no earlier versions";
+  dialogs.saveAsAnswers.push_back(MapPath("eins.tmm"));
+  Trigger("FileSaveAs");
+  EXPECT_TRUE(earlier->isEnabled());
+  dialogs.newMapAnswers.push_back(NewMapKind::EraseAll);
+  Trigger("FileNew");
+  EXPECT_FALSE(earlier->isEnabled());
+}
