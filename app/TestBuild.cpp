@@ -7,12 +7,10 @@
 
 namespace tessmoor {
 
-std::string StartCellRefusal(const MapDocument& document, GridPoint cell) {
-  if (cell.x < 0 || cell.x >= GridSize || cell.y < 0 || cell.y >= GridSize)
-    return "Die Zelle " + CellText(cell) + " liegt außerhalb der Karte.";
-  if (document.Cell(cell.x, cell.y).type == static_cast<uint8_t>(CellType::Wall))
-    return "Die Zelle " + CellText(cell) + " ist eine Wand; dort kann der Spieler nicht stehen.";
-  return std::string();
+std::optional<StartCellProblem> CheckStartCell(const MapDocument& document, GridPoint cell) {
+  if (cell.x < 0 || cell.x >= GridSize || cell.y < 0 || cell.y >= GridSize) return StartCellProblem::OutsideGrid;
+  if (document.Cell(cell.x, cell.y).type == static_cast<uint8_t>(CellType::Wall)) return StartCellProblem::Wall;
+  return std::nullopt;
 }
 
 std::string TestModelName(const MapDocument& document) {
@@ -43,7 +41,7 @@ std::unique_ptr<MapDocument> CopyForCompile(const MapDocument& document) {
 }
 
 bool BuildTestModel(const MapDocument& document, std::optional<GridPoint> startCell, const std::string& modelPath,
-                    MapCompiler& compiler, CompileLog& log) {
+                    MapCompiler& compiler, CompileLog& log, MapFindings& errors) {
   std::unique_ptr<MapDocument> moved;
   if (startCell) {
     moved = CopyForCompile(document);
@@ -51,19 +49,15 @@ bool BuildTestModel(const MapDocument& document, std::optional<GridPoint> startC
   }
   const MapDocument& compiled = moved ? *moved : document;
   // A map the engine would stumble over is not worth starting it for.
+  errors.clear();
   const MapFindings findings = CheckMap(compiled);
   if (HasErrors(findings)) {
     log.ClearLog();
     for (const MapFinding& finding : findings)
-      if (finding.severity == Severity::Error) log.AddLogLine(FindingLine(finding));
-    log.AddLogLine();
-    log.AddLogLine(TestRunCancelled);
+      if (finding.severity == Severity::Error) errors.push_back(finding);
     return false;
   }
-  if (compiler.Compile(compiled, modelPath, log)) return true;
-  log.AddLogLine();
-  log.AddLogLine(TestRunCancelled);
-  return false;
+  return compiler.Compile(compiled, modelPath, log);
 }
 
 }  // namespace tessmoor

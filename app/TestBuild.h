@@ -7,15 +7,17 @@
 #include <optional>
 #include <string>
 
+#include "check/MapFinding.h"
 #include "compiler/CompileLog.h"
 #include "compiler/CompileMap.h"
 #include "document/MapDocument.h"
 
 namespace tessmoor {
 
-// Why the player cannot start in `cell` (outside the grid, a wall), in the
-// words of the message box; empty when the cell is fine.
-std::string StartCellRefusal(const MapDocument& document, GridPoint cell);
+enum class StartCellProblem { OutsideGrid, Wall };
+
+// Why the player cannot start in `cell`; nothing when the cell is fine.
+std::optional<StartCellProblem> CheckStartCell(const MapDocument& document, GridPoint cell);
 
 // The model's file name in the run folder: the map's own name with the
 // extension "tcm", without folders.
@@ -27,12 +29,9 @@ std::unique_ptr<MapDocument> CopyForCompile(const MapDocument& document);
 
 // Compiles the document to `modelPath` with the start in `startCell` when one
 // is given (refused cells are the caller's to catch first). A map the map check
-// finds a Fehler in is not compiled: its errors go into the log. False when the
-// model was not written; the log says why.
+// finds a Fehler in is not compiled: its errors go into `errors` and the log is
+// cleared. False when the model was not written; the log or `errors` say why.
 bool BuildTestModel(const MapDocument& document, std::optional<GridPoint> startCell, const std::string& modelPath,
-                    MapCompiler& compiler, CompileLog& log);
-
-// The last line of a log whose test run did not start.
-inline constexpr const char* TestRunCancelled = "Der Testlauf wurde nicht gestartet.";
+                    MapCompiler& compiler, CompileLog& log, MapFindings& errors);
 
 }  // namespace tessmoor

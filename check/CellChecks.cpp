@@ -12,19 +12,19 @@ bool InsideGrid(int x, int y) { return x >= 0 && x < GridSize && y >= 0 && y < G
 
 bool OnGridEdge(int x, int y) { return x == 0 || y == 0 || x == GridSize - 1 || y == GridSize - 1; }
 
-// What a fixture is called when the compile drops it for want of a wall texture;
-// nullptr for cells whose wall texture is optional.
-const char* FixtureName(uint8_t type) {
+// The finding for a fixture the compile drops for want of a wall texture;
+// nothing for cells whose wall texture is optional.
+std::optional<FindingCode> FixtureWithoutWallTexture(uint8_t type) {
   switch (static_cast<CellType>(type)) {
     case CellType::Column:
-      return "Säule";
+      return FindingCode::ColumnWithoutWallTexture;
     case CellType::WaterBasin:
-      return "Wasserbecken";
+      return FindingCode::BasinWithoutWallTexture;
     case CellType::WindowHorizontal:
     case CellType::WindowVertical:
-      return "Fenster";
+      return FindingCode::WindowWithoutWallTexture;
     default:
-      return nullptr;
+      return std::nullopt;
   }
 }
 
@@ -47,21 +47,20 @@ class CellChecker {
   // may carry any texture: they show none.
   void CheckWall(const MapCell& cell, int x, int y) {
     if (cell.texture[SurfaceKind::Wall] == NoTexture && WallFacesAnOpenFloor(document_, x, y))
-      Warn("Wand ohne Wandtextur neben offener Zelle");
+      Warn(FindingCode::WallWithoutTexture);
   }
 
   void CheckOpenCell(const MapCell& cell, int x, int y) {
-    if (const char* fixture = FixtureName(cell.type); fixture && cell.texture[SurfaceKind::Wall] == NoTexture)
-      Warn(std::string(fixture) + " ohne Wandtextur");
+    const std::optional<FindingCode> fixture = FixtureWithoutWallTexture(cell.type);
+    if (fixture && cell.texture[SurfaceKind::Wall] == NoTexture) Warn(*fixture);
     const float lowest = *std::min_element(std::begin(cell.ceilingHeight), std::end(cell.ceilingHeight));
-    if (lowest < cell.floorHeight) Warn("Deckenecke unter dem Boden");
+    if (lowest < cell.floorHeight) Warn(FindingCode::CeilingBelowFloor);
     const bool basin = cell.type == static_cast<uint8_t>(CellType::WaterBasin);
-    if (basin && (cell.waterLevel < cell.floorHeight || cell.waterLevel > lowest))
-      Warn("Wasserspiegel nicht zwischen Boden und Decke");
-    if (cell.texture[SurfaceKind::Floor] != NoTexture && OnGridEdge(x, y)) Warn("Offener Boden am Kartenrand");
+    if (basin && (cell.waterLevel < cell.floorHeight || cell.waterLevel > lowest)) Warn(FindingCode::WaterOutsideRoom);
+    if (cell.texture[SurfaceKind::Floor] != NoTexture && OnGridEdge(x, y)) Warn(FindingCode::OpenFloorOnEdge);
   }
 
-  void Warn(std::string message) { findings_.push_back({Severity::Warning, at_, std::move(message)}); }
+  void Warn(FindingCode code) { findings_.push_back({Severity::Warning, at_, {code, {}}}); }
 
   const MapDocument& document_;
   MapFindings& findings_;
@@ -73,10 +72,11 @@ class CellChecker {
 void CheckStartPosition(const MapDocument& document, MapFindings& findings) {
   const StartPosition& start = document.startPosition;
   if (!InsideGrid(start.x, start.y)) {
-    findings.push_back({Severity::Error, std::nullopt,
-                        "Startposition " + CellText({start.x, start.y}) + " liegt außerhalb der Karte"});
+    findings.push_back({Severity::Error,
+                        std::nullopt,
+                        {FindingCode::StartOutsideGrid, {std::to_string(start.x), std::to_string(start.y)}}});
   } else if (document.Cell(start.x, start.y).type == WallType) {
-    findings.push_back({Severity::Error, GridPoint{start.x, start.y}, "Startposition in einer Wand"});
+    findings.push_back({Severity::Error, GridPoint{start.x, start.y}, {FindingCode::StartInWall, {}}});
   }
 }
 

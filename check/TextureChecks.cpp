@@ -4,17 +4,15 @@
 
 #include "document/PascalString.h"
 #include "document/Windows1252.h"
-#include "textures/TextureUsage.h"
 
 namespace tessmoor {
 
 namespace {
 
-// "Textur „Stein“"; a nameless texture by its number.
-std::string TextureText(const MapDocument& document, int texture) {
+// A finding about one texture of the table: its number and its name in UTF-8.
+FindingMessage AboutTexture(FindingCode code, const MapDocument& document, int texture) {
   const std::string name = ReadPascalString(document.textures[static_cast<size_t>(texture)].name, TextureNameCapacity);
-  if (name.empty()) return "Textur " + std::to_string(texture);
-  return "Textur „" + Windows1252ToUtf8(name) + "“";
+  return {code, {std::to_string(texture), Windows1252ToUtf8(name)}};
 }
 
 // The first cell, row by row, that refers to each texture of the table; the
@@ -30,7 +28,7 @@ std::array<std::optional<GridPoint>, MaxTextures> FirstUsers(const MapDocument& 
         if (texture >= document.textureCount) {
           findings.push_back(
               {Severity::Error, GridPoint{x, y},
-               "Textur " + std::to_string(texture) + " (" + SurfaceName(layer) + ") fehlt in der Tabelle"});
+               FindingMessage{FindingCode::TextureNotInTable, {std::to_string(texture), std::to_string(layer)}}});
         } else if (!first[texture]) {
           first[texture] = GridPoint{x, y};
         }
@@ -47,9 +45,9 @@ void CheckTextures(const MapDocument& document, MapFindings& findings) {
   for (int texture = 0; texture < document.textureCount && texture < MaxTextures; ++texture) {
     const std::optional<GridPoint>& user = first[static_cast<size_t>(texture)];
     if (!user) {
-      findings.push_back({Severity::Hint, std::nullopt, TextureText(document, texture) + " wird nicht benutzt"});
+      findings.push_back({Severity::Hint, std::nullopt, AboutTexture(FindingCode::TextureUnused, document, texture)});
     } else if (document.textures[static_cast<size_t>(texture)].frameCount <= 0) {
-      findings.push_back({Severity::Warning, user, TextureText(document, texture) + " hat keine Bilder"});
+      findings.push_back({Severity::Warning, user, AboutTexture(FindingCode::TextureWithoutFrames, document, texture)});
     }
   }
 }

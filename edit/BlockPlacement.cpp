@@ -122,7 +122,7 @@ CellBlock PlacedCells(const DocumentModel& model, const CellBlock& block, const 
 }
 
 PlacementResult PlaceBlock(DocumentModel& model, const CellBlock& block, const Placement& placement,
-                           const char* stepName) {
+                           StepName stepName) {
   PlacementResult result;
   const CellBlock cells = PlacedCells(model, block, placement);
   if (cells.IsEmpty()) return result;
@@ -169,7 +169,7 @@ void RenumberTextures(MapCell& cell, const std::vector<int>& target) {
   }
 }
 
-std::unique_ptr<EditCommand> WithAddedTextures(const char* stepName, std::vector<TextureEntry> added,
+std::unique_ptr<EditCommand> WithAddedTextures(StepName stepName, std::vector<TextureEntry> added,
                                                std::unique_ptr<EditCommand> cells) {
   if (added.empty()) return cells;
   std::vector<std::unique_ptr<EditCommand>> parts;
@@ -179,7 +179,7 @@ std::unique_ptr<EditCommand> WithAddedTextures(const char* stepName, std::vector
 }
 
 PlacementResult PlaceStamp(DocumentModel& model, const Stamp& stamp, const Placement& placement,
-                           const std::string& programDirectory, const char* stepName) {
+                           const std::string& programDirectory, StepName stepName) {
   PlacementResult result;
   CellBlock cells = PlacedCells(model, stamp.block, placement);
   if (cells.IsEmpty()) return result;

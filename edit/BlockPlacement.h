@@ -12,10 +12,11 @@
 #include "edit/BlockOrientation.h"
 #include "edit/DocumentModel.h"
 #include "edit/EditCommand.h"
+#include "edit/StepName.h"
 
 namespace tessmoor {
 
-inline constexpr const char* PlaceStampStepName = "Stempel setzen";
+inline constexpr StepName PlaceStampStepName = StepName::PlaceStamp;
 
 struct Placement {
   GridPoint at;  // where the oriented block's top-left cell lands
@@ -42,8 +43,7 @@ CellRange PlacedRange(GridPoint at, int32_t width, int32_t height);
 CellBlock PlacedCells(const DocumentModel& model, const CellBlock& block, const Placement& placement);
 
 // A block whose references already number this map's table (the clipboard).
-PlacementResult PlaceBlock(DocumentModel& model, const CellBlock& block, const Placement& placement,
-                           const char* stepName);
+PlacementResult PlaceBlock(DocumentModel& model, const CellBlock& block, const Placement& placement, StepName stepName);
 
 // A stamp into any map: each texture the placed cells use is found in the
 // table by the same name and the same frame names, or appended (its pictures
@@ -51,7 +51,7 @@ PlacementResult PlaceBlock(DocumentModel& model, const CellBlock& block, const P
 // without a thumbnail). When the table cannot take them all, nothing changes
 // and the result carries the message.
 PlacementResult PlaceStamp(DocumentModel& model, const Stamp& stamp, const Placement& placement,
-                           const std::string& programDirectory, const char* stepName = PlaceStampStepName);
+                           const std::string& programDirectory, StepName stepName = PlaceStampStepName);
 
 // The stamp's textures that `cells` use, numbered for this map's table: each
 // found by the same name and frame names, or given the number it gets as one
@@ -67,7 +67,7 @@ StampTextureTargets TargetStampTextures(const MapDocument& map, const Stamp& sta
 // The cell's references to the stamp's table turned into `target`'s numbers.
 void RenumberTextures(MapCell& cell, const std::vector<int>& target);
 // `cells` as one step with `added` appended to the table before it; `cells` alone when none is added.
-std::unique_ptr<EditCommand> WithAddedTextures(const char* stepName, std::vector<TextureEntry> added,
+std::unique_ptr<EditCommand> WithAddedTextures(StepName stepName, std::vector<TextureEntry> added,
                                                std::unique_ptr<EditCommand> cells);
 
 // The map's entry is the stamp's texture: the same name and the same frame names.

@@ -25,8 +25,8 @@ int Height(CellRange range) { return range.y2 - range.y1 + 1; }
 
 int BlockCellCount(CellRange range) { return (range.x2 - range.x1 + 1) * Height(range); }
 
-CellBlockCommand::CellBlockCommand(std::string name, CellRange range, std::unique_ptr<MapCell[]> cells)
-    : EditCommand(std::move(name)), range_(range), cells_(std::move(cells)) {}
+CellBlockCommand::CellBlockCommand(StepName name, CellRange range, std::unique_ptr<MapCell[]> cells)
+    : EditCommand(name), range_(range), cells_(std::move(cells)) {}
 
 size_t CellBlockCommand::MemoryCost() const {
   return sizeof(*this) + sizeof(MapCell) * static_cast<size_t>(BlockCellCount(range_));
@@ -57,7 +57,7 @@ std::unique_ptr<MapCell[]> CopyBlock(const MapDocument& document, CellRange rang
   return block;
 }
 
-void SetCell(DocumentModel& model, GridPoint cell, const MapCell& value, const char* stepName) {
+void SetCell(DocumentModel& model, GridPoint cell, const MapCell& value, StepName stepName) {
   if (cell.x < 0 || cell.x >= GridSize || cell.y < 0 || cell.y >= GridSize) return;
   const CellRange range{cell.x, cell.y, cell.x, cell.y};
   model.Execute(std::make_unique<CellBlockCommand>(stepName, range, UniformBlock(range, value)));

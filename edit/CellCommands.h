@@ -6,22 +6,23 @@
 
 #include "edit/DocumentModel.h"
 #include "edit/EditCommand.h"
+#include "edit/StepName.h"
 
 namespace tessmoor {
 
 // Step names, as the Edit menu shows them.
-inline constexpr const char* PaintStepName = "Malen";
-inline constexpr const char* FillStepName = "Füllen";
-inline constexpr const char* PasteStepName = "Einfügen";
-inline constexpr const char* PropertiesStepName = "Eigenschaften";
-inline constexpr const char* StartPositionStepName = "Startposition";
+inline constexpr StepName PaintStepName = StepName::Paint;
+inline constexpr StepName FillStepName = StepName::Fill;
+inline constexpr StepName PasteStepName = StepName::Paste;
+inline constexpr StepName PropertiesStepName = StepName::Properties;
+inline constexpr StepName StartPositionStepName = StepName::StartPosition;
 
 // A rectangle of cells replaced by a block of the same size (column by column,
 // block cell (i, j) at i * height + j). The block always holds the state that
 // is not in the grid, so the step costs one copy of the cells it touches.
 class CellBlockCommand : public EditCommand {
  public:
-  CellBlockCommand(std::string name, CellRange range, std::unique_ptr<MapCell[]> cells);
+  CellBlockCommand(StepName name, CellRange range, std::unique_ptr<MapCell[]> cells);
   void Apply(MapDocument& document) override { Swap(document); }
   void Revert(MapDocument& document) override { Swap(document); }
   DocumentChange Change() const override { return {DocumentChangeFlag::CellsChanged, range_}; }
@@ -41,7 +42,7 @@ std::unique_ptr<MapCell[]> CopyBlock(const MapDocument& document, CellRange rang
 int BlockCellCount(CellRange range);
 
 // One cell replaced: a paint, or Apply in the properties window.
-void SetCell(DocumentModel& model, GridPoint cell, const MapCell& value, const char* stepName);
+void SetCell(DocumentModel& model, GridPoint cell, const MapCell& value, StepName stepName);
 // Every cell of `range` replaced by the same record.
 void FillCells(DocumentModel& model, CellRange range, const MapCell& value);
 // Values outside the grid are stored as given: a map may start anywhere.

@@ -10,10 +10,11 @@
 
 #include "document/MapDocument.h"
 #include "edit/DocumentModel.h"
+#include "edit/StepName.h"
 
 namespace tessmoor {
 
-inline constexpr const char* EditSelectionStepName = "Auswahl bearbeiten";
+inline constexpr StepName EditSelectionStepName = StepName::EditSelection;
 
 // One entry per editable value; the arrays of the cell are one field per element.
 enum class CellField : int32_t {

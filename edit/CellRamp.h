@@ -16,11 +16,12 @@
 
 #include "document/MapDocument.h"
 #include "edit/DocumentModel.h"
+#include "edit/StepName.h"
 
 namespace tessmoor {
 
-inline constexpr const char* RampStepName = "Rampe";
-inline constexpr const char* SmoothStepName = "Glätten";
+inline constexpr StepName RampStepName = StepName::Ramp;
+inline constexpr StepName SmoothStepName = StepName::Smooth;
 
 enum class RampSurface { Floor, Ceiling };
 // Where the heights grow towards: Right runs from the range's left edge

@@ -11,10 +11,11 @@
 #include "document/MapDocument.h"
 #include "edit/CellFieldEdit.h"
 #include "edit/DocumentModel.h"
+#include "edit/StepName.h"
 
 namespace tessmoor {
 
-inline constexpr const char* ReplaceCellsStepName = "Suchen und Ersetzen";
+inline constexpr StepName ReplaceCellsStepName = StepName::ReplaceCells;
 constexpr int32_t AnyLayer = -1;
 
 // Both ends belong to the range.

@@ -4,8 +4,8 @@
 
 namespace tessmoor {
 
-CompositeCommand::CompositeCommand(std::string name, std::vector<std::unique_ptr<EditCommand>> parts)
-    : EditCommand(std::move(name)), parts_(std::move(parts)) {}
+CompositeCommand::CompositeCommand(StepName name, std::vector<std::unique_ptr<EditCommand>> parts)
+    : EditCommand(name), parts_(std::move(parts)) {}
 
 void CompositeCommand::Apply(MapDocument& document) {
   for (auto& part : parts_) part->Apply(document);

@@ -12,7 +12,7 @@ namespace tessmoor {
 
 class CompositeCommand : public EditCommand {
  public:
-  CompositeCommand(std::string name, std::vector<std::unique_ptr<EditCommand>> parts);
+  CompositeCommand(StepName name, std::vector<std::unique_ptr<EditCommand>> parts);
   void Apply(MapDocument& document) override;
   void Revert(MapDocument& document) override;
   DocumentChange Change() const override;

@@ -4,17 +4,16 @@
 // those calls finds the document exactly as the other one left it.
 
 #include <cstddef>
-#include <string>
-#include <utility>
 
 #include "document/MapDocument.h"
 #include "edit/DocumentChange.h"
+#include "edit/StepName.h"
 
 namespace tessmoor {
 
 class EditCommand {
  public:
-  explicit EditCommand(std::string name) : name_(std::move(name)) {}
+  explicit EditCommand(StepName name) : name_(name) {}
   virtual ~EditCommand() = default;
   EditCommand(const EditCommand&) = delete;
   EditCommand& operator=(const EditCommand&) = delete;
@@ -26,11 +25,11 @@ class EditCommand {
   // Bytes the step keeps alive in the history, for its memory limit.
   virtual size_t MemoryCost() const = 0;
 
-  // The step's short German name, shown in the Edit menu ("Füllen").
-  const std::string& Name() const { return name_; }
+  // What kind of step it is; the Edit menu words it.
+  StepName Name() const { return name_; }
 
  private:
-  std::string name_;
+  StepName name_;
 };
 
 }  // namespace tessmoor

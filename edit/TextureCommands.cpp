@@ -48,7 +48,7 @@ void ForEveryClipboardCell(CellClipboard& clipboard, Renumber&& renumber) {
 // One entry swapped with the state the step holds: renames, animation types, frames.
 class TextureEntryCommand : public EditCommand {
  public:
-  TextureEntryCommand(const char* name, int texture, TextureEntry entry)
+  TextureEntryCommand(StepName name, int texture, TextureEntry entry)
       : EditCommand(name), texture_(texture), entry_(std::move(entry)) {}
   void Apply(MapDocument& document) override { Swap(document); }
   void Revert(MapDocument& document) override { Swap(document); }
@@ -175,7 +175,7 @@ class DeleteTextureCommand : public EditCommand {
 
 // Builds the entry's new state on a copy; a change that refuses adds no step.
 template <typename Change>
-bool ChangeEntry(DocumentModel& model, int texture, const char* stepName, Change&& change) {
+bool ChangeEntry(DocumentModel& model, int texture, StepName stepName, Change&& change) {
   if (!IsTextureInTable(model.Map(), texture)) return false;
   TextureEntry entry = CopyTextureEntry(model.Map().textures[static_cast<size_t>(texture)]);
   if (!change(entry)) return false;

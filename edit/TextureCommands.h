@@ -8,18 +8,19 @@
 #include <vector>
 
 #include "edit/DocumentModel.h"
+#include "edit/StepName.h"
 #include "textures/TextureFrames.h"
 #include "textures/TextureTable.h"
 
 namespace tessmoor {
 
-inline constexpr const char* AddTextureStepName = "Textur hinzufügen";
-inline constexpr const char* DeleteTextureStepName = "Textur löschen";
-inline constexpr const char* RenameTextureStepName = "Textur umbenennen";
-inline constexpr const char* AnimationStepName = "Animationsart";
-inline constexpr const char* AddFramesStepName = "Bilder hinzufügen";
-inline constexpr const char* RemoveFrameStepName = "Bild entfernen";
-inline constexpr const char* MoveFrameStepName = "Bild verschieben";
+inline constexpr StepName AddTextureStepName = StepName::AddTexture;
+inline constexpr StepName DeleteTextureStepName = StepName::DeleteTexture;
+inline constexpr StepName RenameTextureStepName = StepName::RenameTexture;
+inline constexpr StepName AnimationStepName = StepName::Animation;
+inline constexpr StepName AddFramesStepName = StepName::AddFrames;
+inline constexpr StepName RemoveFrameStepName = StepName::RemoveFrame;
+inline constexpr StepName MoveFrameStepName = StepName::MoveFrame;
 
 // Appends "Neue Textur" (type Repeat, no frames) at position textureCount.
 // Refused with a message when the table is full.

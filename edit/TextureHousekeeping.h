@@ -8,11 +8,12 @@
 
 #include "document/MapDocument.h"
 #include "edit/DocumentModel.h"
+#include "edit/StepName.h"
 
 namespace tessmoor {
 
-inline constexpr const char* ReplaceTextureStepName = "Textur ersetzen";
-inline constexpr const char* DeleteUnusedStepName = "Unbenutzte Texturen löschen";
+inline constexpr StepName ReplaceTextureStepName = StepName::ReplaceTexture;
+inline constexpr StepName DeleteUnusedStepName = StepName::DeleteUnused;
 
 // Every grid reference to `texture`, on all five layers, becomes `replacement`
 // (a texture of the table or NoTexture). False, and no step, when the numbers

@@ -26,9 +26,15 @@ const EditCommand* UndoStack::Redo(MapDocument& document) {
   return &step;
 }
 
-std::string UndoStack::UndoName() const { return CanUndo() ? steps_[current_ - 1].command->Name() : std::string(); }
+std::optional<StepName> UndoStack::UndoName() const {
+  if (!CanUndo()) return std::nullopt;
+  return steps_[current_ - 1].command->Name();
+}
 
-std::string UndoStack::RedoName() const { return CanRedo() ? steps_[current_].command->Name() : std::string(); }
+std::optional<StepName> UndoStack::RedoName() const {
+  if (!CanRedo()) return std::nullopt;
+  return steps_[current_].command->Name();
+}
 
 void UndoStack::Clear() {
   steps_.clear();

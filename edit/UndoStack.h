@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <deque>
 #include <memory>
-#include <string>
+#include <optional>
 
 #include "edit/EditCommand.h"
 
@@ -29,9 +29,9 @@ class UndoStack {
 
   bool CanUndo() const { return current_ > 0; }
   bool CanRedo() const { return current_ < steps_.size(); }
-  // The names of the steps Undo and Redo would take; empty when there is none.
-  std::string UndoName() const;
-  std::string RedoName() const;
+  // The steps Undo and Redo would take; nothing when there is none.
+  std::optional<StepName> UndoName() const;
+  std::optional<StepName> RedoName() const;
 
   // The document is at the saved state.
   bool IsClean() const { return clean_ == static_cast<long>(current_); }

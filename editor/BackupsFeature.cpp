@@ -14,8 +14,8 @@
 #include <QVBoxLayout>
 
 #include "document/MapFile.h"
-#include "editor/StatusMessage.h"
 #include "editor/CountText.h"
+#include "editor/StatusMessage.h"
 #include "editor/UserSettings.h"
 
 namespace tessmoor {
@@ -97,9 +97,8 @@ std::optional<std::string> TFrmBackups::Chosen() const {
   return rows_[static_cast<size_t>(row)].backup.path;
 }
 
-BackupsFeature::BackupsFeature(QMainWindow& window, QMenu& fileMenu, QAction* after, DocumentModel& model,
-                               EditorState& editor, DialogLayer& dialogs, std::function<bool()> mayReplaceDocument,
-                               FileOps& inner)
+BackupsFeature::BackupsFeature(QMainWindow& window, DocumentModel& model, EditorState& editor, DialogLayer& dialogs,
+                               std::function<bool()> mayReplaceDocument, FileOps& inner)
     : QObject(&window),
       window_(window),
       model_(model),
@@ -112,13 +111,9 @@ BackupsFeature::BackupsFeature(QMainWindow& window, QMenu& fileMenu, QAction* af
             return BackupSettings{QFile::encodeName(BackupFolder()).toStdString(), BackupsPerMap()};
           },
           [this](const std::string& message) { ShowFailure(message); }) {
-  FileEarlierVersion = new QAction("Frühere &Version öffnen...", &fileMenu);
+  // The window puts it into its Datei menu, enabled while the map has a file.
+  FileEarlierVersion = new QAction("Frühere &Version öffnen...", this);
   FileEarlierVersion->setObjectName("FileEarlierVersion");
-  const QList<QAction*> actions = fileMenu.actions();
-  const qsizetype at = actions.indexOf(after);
-  fileMenu.insertAction(at >= 0 && at + 1 < actions.size() ? actions[at + 1] : nullptr, FileEarlierVersion);
-  // An untitled map has no earlier versions.
-  connect(&fileMenu, &QMenu::aboutToShow, this, [this] { FileEarlierVersion->setEnabled(!model_.Map().IsUntitled()); });
   connect(FileEarlierVersion, &QAction::triggered, this, &BackupsFeature::OpenEarlierVersion);
 }
 

@@ -55,16 +55,17 @@ class BackupsFeature : public QObject {
   Q_OBJECT
 
  public:
-  // Adds its command to `fileMenu` after `after`. `mayReplaceDocument` asks the
-  // unsaved-changes question and says whether to go on.
-  BackupsFeature(QMainWindow& window, QMenu& fileMenu, QAction* after, DocumentModel& model, EditorState& editor,
-                 DialogLayer& dialogs, std::function<bool()> mayReplaceDocument, FileOps& inner = RealFileOps());
+  // `mayReplaceDocument` asks the unsaved-changes question and says whether to go on.
+  BackupsFeature(QMainWindow& window, DocumentModel& model, EditorState& editor, DialogLayer& dialogs,
+                 std::function<bool()> mayReplaceDocument, FileOps& inner = RealFileOps());
 
   // The file operations the document's saves must go through.
   FileOps& SaveOps() { return ops_; }
   // Opens `backupPath` as an untitled, modified copy (after the question when
   // the current map has changes). False when it did not load.
   bool OpenBackup(const std::string& backupPath);
+  // "Frühere Version öffnen...", for the window's Datei menu.
+  QAction* EarlierVersionCommand() const { return FileEarlierVersion; }
 
  private:
   void OpenEarlierVersion();

@@ -8,6 +8,7 @@
 
 #include "editor/EditorMainForm.h"
 #include "editor/HiColorQImage.h"
+#include "editor/MapViewPanel.h"
 #include "editor/ViewPortWidget.h"
 #include "view/BlockPicture.h"
 #include "view/HitTesting.h"
@@ -60,8 +61,8 @@ class PlacementOverlay : public QWidget {
   BlockPlacementTool& tool;
 };
 
-BlockPlacementTool::BlockPlacementTool(TFrmMain& main)
-    : QObject(&main), main(main), view(main.findChild<ViewPortWidget*>("ViewPort")) {
+BlockPlacementTool::BlockPlacementTool(TFrmMain& main, TMapViewPanel& panel)
+    : QObject(&main), main(main), panel(panel), view(&panel.MapViewPort()) {
   setObjectName("BlockPlacementTool");
   overlay = new PlacementOverlay(*this, view);
   const auto addAction = [this, &main](const char* name, const QString& text, QList<QKeySequence> keys,
@@ -126,7 +127,7 @@ void BlockPlacementTool::Stop() {
   for (QAction* action : actions) action->setEnabled(false);
   overlay->hide();
   place = nullptr;
-  main.findChild<QLabel*>("LblPos")->clear();
+  panel.ShowPosition(QString());
   emit Stopped();
 }
 
@@ -155,7 +156,7 @@ void BlockPlacementTool::Orient(Orientation orientation) {
 void BlockPlacementTool::ShowSize() {
   const int width = OrientedWidth(block.width, block.height, placement.orientation);
   const int height = OrientedHeight(block.width, block.height, placement.orientation);
-  main.findChild<QLabel*>("LblPos")->setText(QString::fromStdString(MeasurementText(width, height)));
+  panel.ShowPosition(QString::fromStdString(MeasurementText(width, height)));
 }
 
 void BlockPlacementTool::PlaceHere() {

@@ -19,6 +19,7 @@ class QAction;
 namespace tessmoor {
 
 class TFrmMain;
+class TMapViewPanel;
 class ViewPortWidget;
 
 class PlacementOverlay;
@@ -29,7 +30,8 @@ class BlockPlacementTool : public QObject {
  public:
   using PlaceFunction = std::function<void(const Placement&)>;
 
-  explicit BlockPlacementTool(TFrmMain& main);
+  // Lies over the view of `panel`, and shows the block's size in its position label.
+  BlockPlacementTool(TFrmMain& main, TMapViewPanel& panel);
   ~BlockPlacementTool() override;
 
   // Starts placing `block` with its top-left cell at `at`; `thumbnails` are the
@@ -41,6 +43,8 @@ class BlockPlacementTool : public QObject {
   const Placement& Current() const { return placement; }
   // The oriented block as the preview shows it.
   const QImage& PreviewImage() const { return preview; }
+  // The placing keys (turn, mirror, place, cancel), enabled while a block is placed.
+  const std::vector<QAction*>& Commands() const { return actions; }
 
   // The map view's layer, zoom or textures changed: the preview follows.
   void Refresh();
@@ -58,6 +62,7 @@ class BlockPlacementTool : public QObject {
   QRect PreviewRect() const;
 
   TFrmMain& main;
+  TMapViewPanel& panel;
   ViewPortWidget* view;
   PlacementOverlay* overlay;
   bool active = false;

@@ -17,6 +17,7 @@
 #include "editor/TestPlay.h"
 #include "editor/TexturePictureCache.h"
 #include "editor/commands/CommandRegistry.h"
+#include "editor/commands/MenuLayout.h"
 #include "editor/features/CompileFeature.h"
 #include "editor/features/EditFeature.h"
 #include "editor/features/ExportFeature.h"
@@ -29,7 +30,6 @@
 #include "io/ProgramDirectory.h"
 #include "view/CellReveal.h"
 #include "view/HitTesting.h"
-
 
 namespace tessmoor {
 
@@ -68,7 +68,6 @@ void TFrmMain::Build(DialogLayer* injectedDialogs) {
   texturePictures = std::make_unique<TexturePictureCache>(session.Model());
   CreateFeatures();
   BuildMenus();
-  CreateTestPlay();
   ClientArea->ConnectToolBar(*registry);
   ClientArea->ShowToolMode();
   if (injectedDialogs) {
@@ -99,7 +98,7 @@ void TFrmMain::CreateFeatures() {
   toolWindows = std::make_unique<ToolWindowsFeature>(context);
   files = std::make_unique<FileFeature>(context);
   // Paste places its block with the same tool as the stamps.
-  placementTool = new BlockPlacementTool(*this);
+  placementTool = new BlockPlacementTool(*this, *ClientArea);
   edit = std::make_unique<EditFeature>(context, *toolWindows, *placementTool);
   view = std::make_unique<ViewFeature>(context);
   // The painting tools are modes of the map view, as Select and Paint are.
@@ -115,53 +114,55 @@ void TFrmMain::CreateFeatures() {
   slotTemplates = std::make_unique<SlotTemplatesKeeper>(session.Model());
 }
 
-QMenu* TFrmMain::AddMenu(const char* name, const QString& title, const QStringList& ids) {
-  QMenu* menu = menuBar()->addMenu(title);
-  menu->setObjectName(name);
-  registry->FillMenu(menu, ids);
-  // Enabled states follow what the commands can do now, as the menu opens.
-  connect(menu, &QMenu::aboutToShow, registry, &CommandRegistry::RefreshEnabled);
-  return menu;
-}
-
+// The menus are laid out as data first; the features made after the core ones
+// put their items in beside an anchor, and the bar is built once from it all.
 void TFrmMain::BuildMenus() {
-  QMenu* file =
-      AddMenu("MnuFile", "&Datei",
-              {"FileNew", "FileOpen", "FileSave", "FileSaveAs", "", "FileCompile", "FileExport", "", "FileExit"});
-  QAction* compileItem = registry->Action("FileCompile");
-  file->insertMenu(compileItem, files->RecentMenu())->setObjectName("FileRecent");
-  file->insertSeparator(compileItem);
-  AddMenu("MnuEdit", "&Bearbeiten",
-          {"EditUndo", "EditRedo", "", "EditFill", "EditCopy", "EditPaste", "EditPastePreview", "EditSelection",
-           "EditSetStartPos", "EditStartHere", "", "EditRamp", "EditSmooth", "", "EditBrush", "EditRectangle", "",
-           "EditCheckMap"});
-  AddMenu(
-      "MnuView", "&Ansicht",
-      {"ViewProperties", "ViewTextureEditor", "View3D", "", "ViewFloor", "ViewCeiling", "ViewWall", "ViewPedestalFloor",
-       "ViewPedestalCeiling", "", "ViewZoomIn", "ViewZoomOut", "ViewZoomReset", "ViewZoomWhole", "",
-       "ViewHeights", "ViewStartPosition"});
-  AddMenu("MnuExtras", "E&xtras", {"ExtrasSearchCommand", "ExtrasShortcuts"});
-  QMenu* fileMenu = menuBar()->findChild<QMenu*>("MnuFile");
-  backups = std::make_unique<BackupsFeature>(*this, *fileMenu, registry->Action("FileOpen"), session.Model(),
-                                             session.Editor(), session.Dialogs(),
+  MenuLayout menus;
+  menus.AddMenu("MnuFile", "&Datei",
+                {"FileNew", "FileOpen", "FileSave", "FileSaveAs", "", "FileRecent", "", "FileCompile", "FileExport", "",
+                 "FileExit"});
+  menus.AddSubmenu("FileRecent", files->RecentMenu());
+  menus.AddMenu("MnuEdit", "&Bearbeiten",
+                {"EditUndo", "EditRedo", "", "EditFill", "EditCopy", "EditPaste", "EditPastePreview", "EditSelection",
+                 "EditSetStartPos", "EditStartHere", "", "EditRamp", "EditSmooth", "", "EditBrush", "EditRectangle", "",
+                 "EditCheckMap"});
+  menus.AddMenu("MnuView", "&Ansicht",
+                {"ViewProperties", "ViewTextureEditor", "View3D", "", "ViewFloor", "ViewCeiling", "ViewWall",
+                 "ViewPedestalFloor", "ViewPedestalCeiling", "", "ViewZoomIn", "ViewZoomOut", "ViewZoomReset",
+                 "ViewZoomWhole", "", "ViewHeights", "ViewStartPosition"});
+  menus.AddMenu("MnuExtras", "E&xtras", {"ExtrasSearchCommand", "ExtrasShortcuts"});
+
+  backups = std::make_unique<BackupsFeature>(*this, session.Model(), session.Editor(), session.Dialogs(),
                                              [this] { return session.Files().AskSaveChanges(); });
   session.UseFileOps(backups->SaveOps());
   registry->Adopt({{}, {}, "&Datei", {}, MainWindowScope, [this] { return !session.Map().IsUntitled(); }},
-                  findChild<QAction*>("FileEarlierVersion"));
+                  backups->EarlierVersionCommand());
+  menus.InsertAfter("MnuFile", "FileOpen", {"FileEarlierVersion"});
   preferences = std::make_unique<PreferencesFeature>(*this);
-  registry->Adopt({{}, {}, "E&xtras"}, findChild<QAction*>("ExtrasSettings"));
+  registry->Adopt({{}, {}, "E&xtras"}, preferences->Command());
+  menus.InsertAfter("MnuExtras", {}, {"ExtrasSettings"});
   stampFeature = new StampFeature(*this, *placementTool);
-  registry->Adopt({{}, {}, "&Bearbeiten"}, findChild<QAction*>("EditSaveStamp"));
-  registry->Adopt({{}, {}, "&Ansicht"}, findChild<QAction*>("ViewStamps"));
+  registry->Adopt({{}, {}, "&Bearbeiten"}, stampFeature->SaveCommand());
+  registry->Adopt({{}, {}, "&Ansicht"}, stampFeature->PanelCommand());
+  menus.InsertBefore("MnuEdit", "EditSetStartPos", {"EditSaveStamp"});
+  menus.InsertBefore("MnuView", "View3D", {"ViewStamps"});
   findReplaceFeature = new FindReplaceFeature(*this);
-  registry->Adopt({{}, {}, "&Bearbeiten"}, findChild<QAction*>("EditFindReplace"));
+  registry->Adopt({{}, {}, "&Bearbeiten"}, findReplaceFeature->Command());
+  menus.InsertBefore("MnuEdit", "EditSetStartPos", {"EditFindReplace"});
   // The placing keys are in no menu; the command search finds them while a block is being placed.
-  for (const char* id : {"PlaceTurnRight", "PlaceTurnLeft", "PlaceMirrorX", "PlaceMirrorY", "PlaceHere", "PlaceCancel"})
-    registry->Adopt({{}, {}, "Platzieren", {}, MainWindowScope, [this] { return placementTool->IsActive(); }},
-                    findChild<QAction*>(id));
+  for (QAction* key : placementTool->Commands())
+    registry->Adopt({{}, {}, "Platzieren", {}, MainWindowScope, [this] { return placementTool->IsActive(); }}, key);
+  CreateTestPlay(menus);
+
+  for (QMenu* menu : menus.Build(*menuBar(), *registry)) {
+    // Enabled states follow what the commands can do now, as the menu opens.
+    connect(menu, &QMenu::aboutToShow, registry, &CommandRegistry::RefreshEnabled);
+  }
 }
 
 void TFrmMain::FocusMap() { ClientArea->FocusMap(); }
+
+QWidget& TFrmMain::MapWidget() const { return ClientArea->MapWidget(); }
 
 ViewGeometry TFrmMain::Geometry() const { return ClientArea->Geometry(); }
 
@@ -213,6 +214,8 @@ void TFrmMain::DocumentChanged(const DocumentChange& change) {
                         DocumentChangeFlag::PaletteChanged)) {
     RefreshViews();
   }
+  // Keys and tool bar buttons act on the enabled states too, not only an opened menu.
+  registry->RefreshEnabled();
 }
 
 void TFrmMain::CaptionChanged() { setWindowTitle(QString::fromStdString(Caption(session.Map()))); }
@@ -228,6 +231,7 @@ void TFrmMain::Respond(const ToolResponse& response) {
     ClientArea->ShowToolMessage({});
   }
   if (response.redraw) RefreshViews();
+  registry->RefreshEnabled();
 }
 
 }  // namespace tessmoor

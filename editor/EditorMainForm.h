@@ -21,6 +21,7 @@ class QMenu;
 namespace tessmoor {
 
 class CommandRegistry;
+class MenuLayout;
 class CompileFeature;
 class EditFeature;
 class ExportFeature;
@@ -71,6 +72,8 @@ class TFrmMain : public QMainWindow, public DocumentObserver, public MapViewHost
   TexturePictureCache& TexturePictures() { return *texturePictures; }
   // Gives the map view the keyboard focus, so the editor's keys act on the map.
   void FocusMap();
+  // The map view, where the editor's keys act.
+  QWidget& MapWidget() const override;
   // Opens a map named on the command line, as Open does once a file is chosen.
   bool OpenMapFile(const QString& path);
   bool OpenMapFile(const std::string& path);  // the file name's own bytes
@@ -100,12 +103,11 @@ class TFrmMain : public QMainWindow, public DocumentObserver, public MapViewHost
   void Build(DialogLayer* injectedDialogs);
   void CreateFeatures();
   void BuildMenus();
-  QMenu* AddMenu(const char* name, const QString& title, const QStringList& ids);
   void Respond(const ToolResponse& response);
   void CaptionChanged();
 
   // Test-play (MainTestPlay.cpp): its commands go into the menus and the registry here.
-  void CreateTestPlay();
+  void CreateTestPlay(MenuLayout& menus);
 
   std::unique_ptr<EditorSession> ownedSession;  // only when the window made its own
   EditorSession& session;

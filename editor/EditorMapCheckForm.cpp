@@ -11,6 +11,7 @@
 
 #include "check/MapCheck.h"
 #include "editor/CountText.h"
+#include "texts/CheckTexts.h"
 
 namespace tessmoor {
 
@@ -99,7 +100,7 @@ void TFrmMapCheck::FillList() {
     item->setIcon(0, style()->standardIcon(SeverityIcon(finding.severity)));
     item->setText(0, QString::fromUtf8(SeverityName(finding.severity)));
     if (finding.cell) item->setText(1, QString::fromStdString(CellText(*finding.cell)));
-    item->setText(2, QString::fromStdString(finding.message));
+    item->setText(2, QString::fromStdString(FindingText(finding.message)));
     item->setData(0, FindingRole, static_cast<int>(i));
   }
   LVFindings->resizeColumnToContents(0);

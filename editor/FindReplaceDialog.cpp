@@ -53,7 +53,7 @@ QComboBox* List(const char* name, QWidget* parent) {
 
 // A condition or a replacement switches on by itself when its value is typed into.
 void SwitchOnWhenEdited(QCheckBox* box, IntSpinField* field) {
-  QObject::connect(field->findChild<QLineEdit*>(), &QLineEdit::textEdited, box, [box] { box->setChecked(true); });
+  QObject::connect(field->Line(), &QLineEdit::textEdited, box, [box] { box->setChecked(true); });
 }
 
 void SwitchOnWhenChosen(QCheckBox* box, QComboBox* list) {
@@ -330,12 +330,11 @@ void TFrmFindReplace::LVResultsDoubleClick(QTreeWidgetItem* item) {
 
 FindReplaceFeature::FindReplaceFeature(TFrmMain& main) : QObject(&main), main(main) {
   setObjectName("FindReplaceFeature");
-  auto* action = new QAction("Suchen und Erse&tzen...", &main);
-  action->setObjectName("EditFindReplace");
-  action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
-  auto* editMenu = main.findChild<QMenu*>("MnuEdit");
-  editMenu->insertAction(main.findChild<QAction*>("EditSetStartPos"), action);
-  connect(action, &QAction::triggered, this, [this] {
+  // The window puts it into its Bearbeiten menu.
+  EditFindReplace = new QAction("Suchen und Erse&tzen...", &main);
+  EditFindReplace->setObjectName("EditFindReplace");
+  EditFindReplace->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+  connect(EditFindReplace, &QAction::triggered, this, [this] {
     TFrmFindReplace& window = Window();
     window.FillTextureLists();
     window.show();

@@ -91,9 +91,12 @@ class FindReplaceFeature : public QObject {
   explicit FindReplaceFeature(TFrmMain& main);
   // Made when first opened: the start of the editor does without it.
   TFrmFindReplace& Window();
+  // "Suchen und Ersetzen...", for the window's Bearbeiten menu.
+  QAction* Command() const { return EditFindReplace; }
 
  private:
   TFrmMain& main;
+  QAction* EditFindReplace;
   TFrmFindReplace* FrmFindReplace = nullptr;
 };
 

@@ -4,6 +4,7 @@
 // map values are typed freely and a stray letter must simply count as 0.
 
 #include <QAbstractSpinBox>
+#include <QLineEdit>
 #include <QString>
 #include <cstdint>
 
@@ -30,6 +31,8 @@ class IntSpinField : public QAbstractSpinBox {
   // loss and on re-validation, which clears the line's own modified flag
   // before a default button could ask for it.
   bool isEdited() const { return edited; }
+  // The line the user types into.
+  QLineEdit* Line() const { return lineEdit(); }
 
   // One arrow step is 1; the field stops at the ends of the 32-bit range.
   void stepBy(int steps) override;

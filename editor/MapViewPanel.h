@@ -50,6 +50,7 @@ class TMapViewPanel : public QWidget {
   void ShowToolMessage(const QString& text);
   // The map view, where the editor's keys act; FocusMap gives it the keyboard focus.
   QWidget& MapWidget() const;
+  ViewPortWidget& MapViewPort() const { return *ViewPort; }
   void FocusMap();
 
   // What the tools answered to a click, a drag or a move.

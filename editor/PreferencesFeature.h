@@ -16,10 +16,11 @@ class PreferencesFeature : public QObject {
   Q_OBJECT
 
  public:
-  // Adds Einstellungen to the Extras menu, which it makes after Ansicht when the
-  // window has none yet.
   explicit PreferencesFeature(QMainWindow& window, TFrmSettings::FolderChooser chooseFolder = {});
   ~PreferencesFeature() override;
+
+  // "Einstellungen...", for the window's Extras menu.
+  QAction* Command() const { return ExtrasSettings; }
 
  private:
   QMainWindow& window_;

@@ -69,10 +69,9 @@ struct StampFeature::Entry {
 
 StampFeature::StampFeature(TFrmMain& main, BlockPlacementTool& tool) : QObject(&main), main(main), tool(tool) {
   setObjectName("StampFeature");
-  auto* editMenu = main.findChild<QMenu*>("MnuEdit");
+  // Both commands go into the window's menus: saving into Bearbeiten, the panel into Ansicht.
   EditSaveStamp = new QAction("Als Stempel spei&chern...", &main);
   EditSaveStamp->setObjectName("EditSaveStamp");
-  editMenu->insertAction(main.findChild<QAction*>("EditSetStartPos"), EditSaveStamp);
   connect(EditSaveStamp, &QAction::triggered, this, &StampFeature::SaveSelection);
 
   DockStamps = new QDockWidget("Stempel", &main);
@@ -104,8 +103,6 @@ StampFeature::StampFeature(TFrmMain& main, BlockPlacementTool& tool) : QObject(&
   QAction* viewStamps = DockStamps->toggleViewAction();
   viewStamps->setObjectName("ViewStamps");
   viewStamps->setText("Ste&mpel");
-  auto* viewMenu = main.findChild<QMenu*>("MnuView");
-  viewMenu->insertAction(main.findChild<QAction*>("View3D"), viewStamps);
 
   connect(DockStamps, &QDockWidget::visibilityChanged, this, [this](bool visible) {
     // The clear button's icon comes from the desktop's icon theme, whose lookup
@@ -117,7 +114,7 @@ StampFeature::StampFeature(TFrmMain& main, BlockPlacementTool& tool) : QObject(&
   connect(viewStamps, &QAction::triggered, this, &StampFeature::RememberSettings);
   connect(ChkMatchHeights, &QCheckBox::toggled, this, &StampFeature::RememberSettings);
   connect(EdtStampFilter, &QLineEdit::textChanged, this, &StampFeature::ApplyFilter);
-  EscapeEmptiesField(*EdtStampFilter, *main.findChild<QWidget*>("ViewPort"));
+  EscapeEmptiesField(*EdtStampFilter, main.MapWidget());
   connect(LVStamps, &QListWidget::itemClicked, this, &StampFeature::StartPlacing);
   connect(LVStamps, &QListWidget::itemActivated, this, &StampFeature::StartPlacing);
   connect(LVStamps, &QListWidget::customContextMenuRequested, this, &StampFeature::ShowContextMenu);
@@ -128,6 +125,8 @@ StampFeature::StampFeature(TFrmMain& main, BlockPlacementTool& tool) : QObject(&
 }
 
 StampFeature::~StampFeature() = default;
+
+QAction* StampFeature::PanelCommand() const { return DockStamps->toggleViewAction(); }
 
 QString StampFeature::StampFolder() {
   return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/stamps/";

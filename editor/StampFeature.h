@@ -38,6 +38,9 @@ class StampFeature : public QObject {
   // Redraws the pictures (the view's layer changed).
   void RedrawPictures();
   QDockWidget* Dock() const { return DockStamps; }
+  // "Als Stempel speichern..." for the window's Bearbeiten menu, "Stempel" for Ansicht.
+  QAction* SaveCommand() const { return EditSaveStamp; }
+  QAction* PanelCommand() const;
   // Brings back the panel and the height check box as they were left, and from
   // then on remembers them (as the main window does with its own settings).
   void RestoreSettings();

@@ -10,6 +10,7 @@
 #include "editor/TestProfilesForm.h"
 #include "editor/TestRunForm.h"
 #include "editor/WindowPlacement.h"
+#include "texts/TestRunTexts.h"
 
 namespace tessmoor {
 
@@ -105,10 +106,8 @@ QAction* TestPlay::NewAction(const char* name, const QString& text, const QKeySe
   return action;
 }
 
-void TestPlay::AddToMenus(QMenu* file, QAction* fileBefore, QMenu* view, QAction* viewBefore, QMenu* extras) {
-  file->insertActions(fileBefore, {FileTest, FileTestFromHere});
-  view->insertAction(viewBefore, View3DFromHere);
-  extras->addAction(ExtrasTestProfiles);
+std::vector<QAction*> TestPlay::Commands() const {
+  return {FileTest, FileTestFromHere, View3DFromHere, ExtrasTestProfiles};
 }
 
 std::optional<GridPoint> TestPlay::SelectedCell() {
@@ -157,11 +156,13 @@ void TestPlay::Start(const TestProfile& profile, std::optional<GridPoint> cell) 
   CompileLogLines log;
   if (!compiler_) compiler_ = std::make_unique<MapCompiler>();
   bool built;
+  MapFindings errors;
   {
     const BusyCursor busy;
-    built = BuildTestModel(map, cell, modelPath, *compiler_, log);
+    built = BuildTestModel(map, cell, modelPath, *compiler_, log, errors);
   }
   if (!built) {
+    LogTestRunRefusal(errors, log);
     host_.showCompileLog(log.lines);
     return;
   }
@@ -192,7 +193,7 @@ void TestPlay::Start(const TestProfile& profile, std::optional<GridPoint> cell) 
   connect(process_, &QProcess::readyReadStandardOutput, this, &TestPlay::ReadOutput);
   connect(process_, &QProcess::finished, this, &TestPlay::Finished);
   FrmTestRun->Begin(CommandLine(process_->program(), arguments));
-  if (!FrmTestRun->isVisible()) MoveBeside(*FrmTestRun, *host_.owner);
+  if (!FrmTestRun->isVisible()) MoveBeside(*FrmTestRun, *host_.owner, host_.map);
   FrmTestRun->show();
 }
 

@@ -15,10 +15,10 @@
 #include <string>
 #include <vector>
 
+#include "app/DialogLayer.h"
 #include "app/TestProfile.h"
 #include "app/TestRunFolder.h"
 #include "compiler/CompileMap.h"
-#include "app/DialogLayer.h"
 #include "edit/DocumentModel.h"
 
 class QAction;
@@ -31,7 +31,8 @@ class TFrmTestRun;
 
 // What test-play needs of the editor around it.
 struct TestPlayHost {
-  QWidget* owner = nullptr;  // the main window: it owns the windows and the boxes
+  QWidget* owner = nullptr;      // the main window: it owns the windows and the boxes
+  const QWidget* map = nullptr;  // the owner's map view, below its bars
   const DocumentModel* model = nullptr;
   const EditorState* editor = nullptr;
   DialogLayer* dialogs = nullptr;
@@ -55,9 +56,9 @@ class TestPlay : public QObject {
   // Ends a program still running and removes its folder.
   ~TestPlay() override;
 
-  // "&Testen" and "Ab &hier testen" go before `fileBefore` in the file menu,
-  // "3D-Ansicht ab h&ier" before `viewBefore`, "&Testprofile..." into `extras`.
-  void AddToMenus(QMenu* file, QAction* fileBefore, QMenu* view, QAction* viewBefore, QMenu* extras);
+  // "&Testen", "Ab &hier testen", "3D-Ansicht ab h&ier" and "&Testprofile...",
+  // each named by its command id, for the window's menus.
+  std::vector<QAction*> Commands() const;
 
   bool IsRunning() const { return process_ != nullptr; }
   TFrmTestRun& RunWindow() { return *FrmTestRun; }

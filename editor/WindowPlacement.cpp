@@ -29,17 +29,16 @@ QRect PlaceBeside(const QRect& owner, int ownerBarsBottom, const QSize& frame, c
   return {QPoint(std::max(screen.left(), left), std::max(top, ownerBarsBottom + 1)), frame};
 }
 
-QRect PlaceBeside(const QWidget& owner, const QSize& size) {
-  const QWidget* bars = owner.findChild<const QWidget*>("PnlToolBar");
-  const int barsBottom = bars ? bars->mapToGlobal(QPoint(0, bars->height() - 1)).y() : owner.geometry().top();
+QRect PlaceBeside(const QWidget& owner, const QWidget* map, const QSize& size) {
+  const int barsBottom = map ? map->mapToGlobal(QPoint(0, 0)).y() - 1 : owner.geometry().top();
   // A window not shown yet has no frame; it will get one like its owner's.
   const QSize frame = size + (owner.frameGeometry().size() - owner.geometry().size());
   const QScreen* screen = owner.screen();
   return PlaceBeside(owner.frameGeometry(), barsBottom, frame, screen ? screen->availableGeometry() : QRect());
 }
 
-void MoveBeside(QWidget& window, const QWidget& owner) {
-  const QRect place = PlaceBeside(owner, window.size());
+void MoveBeside(QWidget& window, const QWidget& owner, const QWidget* map) {
+  const QRect place = PlaceBeside(owner, map, window.size());
   const int frameWidth = owner.frameGeometry().width() - owner.geometry().width();
   window.move(place.topLeft());
   if (place.width() - frameWidth < window.width()) window.resize(place.width() - frameWidth, window.height());

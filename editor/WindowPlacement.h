@@ -17,10 +17,11 @@ namespace tessmoor {
 QRect PlaceBeside(const QRect& owner, int ownerBarsBottom, const QSize& frame, const QRect& screen);
 
 // The same for a window of client size `size` beside the main window `owner`
-// on the owner's screen, whose bars end with its tool bar.
-QRect PlaceBeside(const QWidget& owner, const QSize& size);
+// on the owner's screen, whose bars end right above `map`, the owner's map view
+// (without it, at the owner's top).
+QRect PlaceBeside(const QWidget& owner, const QWidget* map, const QSize& size);
 
 // Moves the top-level `window` beside `owner`, narrower where the screen is short.
-void MoveBeside(QWidget& window, const QWidget& owner);
+void MoveBeside(QWidget& window, const QWidget& owner, const QWidget* map);
 
 }  // namespace tessmoor

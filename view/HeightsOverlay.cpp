@@ -15,7 +15,8 @@ namespace {
 constexpr RGB555 HeightWhite = 0x7FFF;
 constexpr RGB555 WaterCyan = 0x03FF;
 constexpr RGB555 FoldOrange = 0x7E00;
-constexpr RGB555 StartGreen = 0x03E0;
+// Magenta: the heights ramp never reaches it, so the mark stands out on any cell.
+constexpr RGB555 StartMagenta = 0x7C1F;
 
 bool IsWater(const MapCell& cell) { return cell.type == static_cast<uint8_t>(CellType::WaterBasin); }
 
@@ -127,18 +128,18 @@ void DrawStartMarker(const MapDocument& document, const EditorState& editor, int
   const CellBox box = BoxOf(editor, zoomLevel, start.x, start.y);
   const int32_t l = box.left, t = box.top, r = box.left + box.size - 1, b = box.top + box.size - 1;
   if (box.size < 16) {
-    FillRect(l + 1, t + 1, r - 1, b - 1, StartGreen);
+    FillRect(l + 1, t + 1, r - 1, b - 1, StartMagenta);
     return;
   }
   const int32_t inset = box.size / 16;
-  for (int32_t i = 0; i < 2; ++i) DrawRect(l + inset + i, t + inset + i, r - inset - i, b - inset - i, StartGreen);
+  for (int32_t i = 0; i < 2; ++i) DrawRect(l + inset + i, t + inset + i, r - inset - i, b - inset - i, StartMagenta);
   // The arrow points the way the player looks at the start.
   const int32_t cx = l + box.size / 2, head = box.size / 6;
   const int32_t tail = t + box.size / 4, tip = b - box.size / 4;
   for (int32_t d = -1; d <= 1; ++d) {
-    DrawLine(cx + d, tail, cx + d, tip, StartGreen);
-    DrawLine(cx - head, tip - head + d, cx, tip + d, StartGreen);
-    DrawLine(cx + head, tip - head + d, cx, tip + d, StartGreen);
+    DrawLine(cx + d, tail, cx + d, tip, StartMagenta);
+    DrawLine(cx - head, tip - head + d, cx, tip + d, StartMagenta);
+    DrawLine(cx + head, tip - head + d, cx, tip + d, StartMagenta);
   }
 }
 

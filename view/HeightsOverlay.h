@@ -13,7 +13,7 @@ namespace tessmoor {
 void DrawHeightsOverlay(const MapDocument& document, const EditorState& editor, int32_t zoomLevel,
                         const PlanOverlays& overlays);
 
-// Draws the start cell's mark: a green frame with an arrow the way the player
+// Draws the start cell's mark: a magenta frame with an arrow the way the player
 // first looks (towards growing rows). Nothing when the cell is out of sight.
 void DrawStartMarker(const MapDocument& document, const EditorState& editor, int32_t zoomLevel);
 

@@ -15,6 +15,7 @@
 #include "editor/SystemClipboard.h"
 #include "editor/commands/CommandRegistry.h"
 #include "editor/features/ToolWindowsFeature.h"
+#include "texts/StepTexts.h"
 #include "view/BlockPicture.h"
 #include "view/EditingTools.h"
 
@@ -190,8 +191,8 @@ void EditFeature::UpdateHistoryActions() {
   QAction* redo = context_.registry.Action("EditRedo");
   undo->setEnabled(history.CanUndo());
   redo->setEnabled(history.CanRedo());
-  const auto withStep = [](const char* text, const std::string& step) {
-    return step.empty() ? QString(text) : QString("%1: %2").arg(text, QString::fromStdString(step));
+  const auto withStep = [](const char* text, std::optional<StepName> step) {
+    return step ? QString("%1: %2").arg(text, QString::fromStdString(StepText(*step))) : QString(text);
   };
   undo->setText(withStep("&Rückgängig", history.UndoName()));
   redo->setText(withStep("&Wiederherstellen", history.RedoName()));

@@ -29,6 +29,8 @@ class MapViewHost {
   // To zoom `level` (view/Zoom.h), keeping the cell under `anchor` (view pixels) in place.
   virtual void ZoomTo(int level, QPoint anchor) = 0;
   virtual ViewGeometry Geometry() const = 0;
+  // The map view's widget, below the window's menu and tool bars.
+  virtual QWidget& MapWidget() const = 0;
 };
 
 struct FeatureContext {

@@ -118,7 +118,7 @@ bool Preview3DFeature::Create3DView() {
   for (int rate : AnimationRates) rates << context_.registry.Action(RateId(rate));
   Frm3DView->SetAnimationActions(rates);
   Frm3DView->SetWindowActions({context_.registry.Action("View3DKeys"), context_.registry.Action("View3DClose")});
-  Frm3DView->RestorePlace(PlaceBeside(*context_.window, Frm3DView->size()));
+  Frm3DView->RestorePlace(PlaceBeside(*context_.window, &context_.view.MapWidget(), Frm3DView->size()));
   connect(Frm3DView, &TFrm3DView::cellPicked, this, [this](int x, int y) { context_.view.ShowCell({x, y}); });
   connect(Frm3DView, &TFrm3DView::cameraMoved, this, &Preview3DFeature::PreviewCameraMoved);
   connect(Frm3DView, &TFrm3DView::visibilityChanged, this, &Preview3DFeature::Preview3DVisible);

@@ -10,6 +10,7 @@
 #include "editor/ReplaceTextureDialog.h"
 #include "editor/ToolWindowKeys.h"
 #include "editor/commands/CommandRegistry.h"
+#include "texts/TestRunTexts.h"
 
 namespace tessmoor {
 

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <random>
@@ -12,6 +13,7 @@
 #include "app/TestRunFolder.h"
 #include "check/CheckTestMaps.h"
 #include "support/TempDir.h"
+#include "texts/TestRunTexts.h"
 
 using namespace tessmoor;
 using Args = std::vector<std::string>;
@@ -103,13 +105,14 @@ class TestBuildTest : public ::testing::Test {
   std::vector<unsigned char> Compile(const MapDocument& document, std::optional<GridPoint> start, bool* built) {
     const std::string path = dir.File("Raum.tcm");
     std::filesystem::remove(path);
-    *built = BuildTestModel(document, start, path, compiler, log);
+    *built = BuildTestModel(document, start, path, compiler, log, errors);
     return ReadFileBytes(path);
   }
 
   TempDir dir;
   MapCompiler compiler;
   CompileLogLines log;
+  MapFindings errors;
 };
 
 TEST_F(TestBuildTest, PlayFromHereCompilesTheMovedStartAndLeavesTheDocument) {
@@ -139,6 +142,10 @@ TEST_F(TestBuildTest, AMapWithErrorsIsNotCompiledAndTheLogSaysWhy) {
   bool built = true;
   EXPECT_TRUE(Compile(*map, std::nullopt, &built).empty());
   EXPECT_FALSE(built);
+  ASSERT_FALSE(errors.empty());
+  EXPECT_TRUE(
+      std::all_of(errors.begin(), errors.end(), [](const MapFinding& f) { return f.severity == Severity::Error; }));
+  LogTestRunRefusal(errors, log);
   ASSERT_GE(log.lines.size(), 2u);
   EXPECT_EQ(log.lines.front().rfind("Fehler", 0), 0u) << log.lines.front();
   EXPECT_EQ(log.lines.back(), TestRunCancelled);

@@ -10,6 +10,7 @@
 #include "check/MapCheck.h"
 #include "compiler/CellGeometry.h"
 #include "document/MapFile.h"
+#include "texts/CheckTexts.h"
 #include "tools/tmgen/CourtyardMap.h"
 #include "tools/tmgen/SampleMap.h"
 
@@ -22,14 +23,38 @@ void PrintTo(const MapFinding& finding, std::ostream* out) { *out << FindingLine
 
 namespace {
 
+// A finding as the user reads it: the rows below name each finding by its words,
+// so they check the code, its arguments and the text together.
+struct WordedFinding {
+  Severity severity = Severity::Hint;
+  std::optional<GridPoint> cell;
+  std::string text;
+
+  bool operator==(const WordedFinding&) const = default;
+};
+
+void PrintTo(const WordedFinding& finding, std::ostream* out) {
+  *out << SeverityName(finding.severity) << (finding.cell ? " " + CellText(*finding.cell) : "") << ": " << finding.text;
+}
+
+WordedFinding Worded(const MapFinding& finding) {
+  return {finding.severity, finding.cell, FindingText(finding.message)};
+}
+
+std::vector<WordedFinding> Worded(const MapFindings& findings) {
+  std::vector<WordedFinding> worded;
+  for (const MapFinding& finding : findings) worded.push_back(Worded(finding));
+  return worded;
+}
+
 struct SpoiltMap {
   const char* name;
   std::function<void(MapDocument&)> spoil;
-  MapFindings expected;
+  std::vector<WordedFinding> expected;
 };
 
-MapFinding At(Severity severity, int x, int y, const char* message) { return {severity, GridPoint{x, y}, message}; }
-MapFinding Anywhere(Severity severity, const char* message) { return {severity, std::nullopt, message}; }
+WordedFinding At(Severity severity, int x, int y, const char* text) { return {severity, GridPoint{x, y}, text}; }
+WordedFinding Anywhere(Severity severity, const char* text) { return {severity, std::nullopt, text}; }
 
 const Severity E = Severity::Error, W = Severity::Warning, H = Severity::Hint;
 
@@ -126,14 +151,17 @@ TEST(MapCheckTest, EachSpoiltMapGivesExactlyItsFindings) {
   for (const SpoiltMap& row : SpoiltMaps) {
     auto map = CleanRoom();
     row.spoil(*map);
-    EXPECT_EQ(CheckMap(*map), row.expected) << row.name;
+    EXPECT_EQ(Worded(CheckMap(*map)), row.expected) << row.name;
   }
 }
 
 TEST(MapCheckTest, FindingLinesNameSeverityCellAndMessage) {
-  EXPECT_EQ(FindingLine(At(W, 12, 40, "Säule ohne Wandtextur")), "Warnung 12: 40: Säule ohne Wandtextur");
-  EXPECT_EQ(FindingLine(Anywhere(H, "Textur 4 wird nicht benutzt")), "Hinweis: Textur 4 wird nicht benutzt");
-  EXPECT_EQ(FindingLine(Anywhere(E, "x")), "Fehler: x");
+  const MapFinding column{W, GridPoint{12, 40}, {FindingCode::ColumnWithoutWallTexture, {}}};
+  EXPECT_EQ(FindingLine(column), "Warnung 12: 40: Säule ohne Wandtextur");
+  const MapFinding unused{H, std::nullopt, {FindingCode::TextureUnused, {"4", ""}}};
+  EXPECT_EQ(FindingLine(unused), "Hinweis: Textur 4 wird nicht benutzt");
+  const MapFinding start{E, std::nullopt, {FindingCode::StartOutsideGrid, {"64", "3"}}};
+  EXPECT_EQ(FindingLine(start), "Fehler: Startposition 64: 3 liegt außerhalb der Karte");
 }
 
 // Columns everywhere: twelve sides each, far beyond the polygon table, and the
@@ -147,7 +175,7 @@ TEST(MapCheckTest, TooManyPolygonsAreCountedInFull) {
   }
   const MapFindings findings = CheckMap(*map);
   ASSERT_FALSE(findings.empty());
-  EXPECT_EQ(findings[0], Anywhere(E, "49152 Polygone, höchstens 12000"));
+  EXPECT_EQ(Worded(findings[0]), Anywhere(E, "49152 Polygone, höchstens 12000"));
   EXPECT_EQ(std::count_if(findings.begin(), findings.end(), [](const MapFinding& f) { return f.severity == E; }), 1);
 }
 
@@ -167,7 +195,7 @@ TEST(MapCheckTest, TooManyTextureCoordinatesAreAnError) {
   }
   const MapFindings findings = CheckMap(*map);
   ASSERT_FALSE(findings.empty());
-  EXPECT_EQ(findings[0], Anywhere(E, "Mehr als 1000 Textur-Koordinaten, höchstens 1000"));
+  EXPECT_EQ(Worded(findings[0]), Anywhere(E, "Mehr als 1000 Textur-Koordinaten, höchstens 1000"));
   EXPECT_FALSE(findings.size() > 1 && findings[1].severity == E);
 }
 
@@ -192,10 +220,11 @@ TEST(MapCheckTest, ShippedMapsHaveNoFindings) {
 // compile build faces for it.
 // The map is dressed for the count and given back as it was.
 void ExpectBareWallsWarnedWhereTheyWouldShowAFace(MapDocument& map, const ColumnProfile& profile) {
-  const MapFindings findings = CheckMap(map);
+  const std::vector<WordedFinding> findings = Worded(CheckMap(map));
   const auto undressed = std::make_unique<std::array<MapCell, GridCells>>(map.cells);
   for (MapCell& cell : map.cells) {
-    if (cell.type == uint8_t(CellType::Wall) && cell.texture[SurfaceKind::Wall] == NoTexture) cell.texture[SurfaceKind::Wall] = 0;
+    if (cell.type == uint8_t(CellType::Wall) && cell.texture[SurfaceKind::Wall] == NoTexture)
+      cell.texture[SurfaceKind::Wall] = 0;
   }
   auto counts = std::make_unique<FaceCounts>();
   CountFaces(map, profile, *counts);
@@ -205,8 +234,8 @@ void ExpectBareWallsWarnedWhereTheyWouldShowAFace(MapDocument& map, const Column
       const MapCell& cell = map.Cell(x, y);
       const bool bare = cell.type == uint8_t(CellType::Wall) && cell.texture[SurfaceKind::Wall] == NoTexture;
       const bool wouldShow = bare && counts->cellPolygons[size_t(x * GridSize + y)] > 0;
-      const bool warned = std::count(findings.begin(), findings.end(),
-                                     At(W, x, y, "Wand ohne Wandtextur neben offener Zelle")) == 1;
+      const bool warned =
+          std::count(findings.begin(), findings.end(), At(W, x, y, "Wand ohne Wandtextur neben offener Zelle")) == 1;
       ASSERT_EQ(warned, wouldShow) << x << ":" << y;
     }
   }

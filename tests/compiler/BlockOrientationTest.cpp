@@ -64,7 +64,7 @@ struct Face {
 std::vector<Face> CompileFaces(const CellBlock& block, Orientation orientation) {
   DocumentModel model;
   model.Replace([](MapDocument& map) { map.textureCount = 5; });
-  EXPECT_TRUE(PlaceBlock(model, block, {At, orientation, false}, "Test").ok);
+  EXPECT_TRUE(PlaceBlock(model, block, {At, orientation, false}, StepName::Paste).ok);
   MeshBuilder builder;
   EXPECT_TRUE(compiler_test::BuildGeometry(model.Map(), builder));
   std::vector<Face> faces;

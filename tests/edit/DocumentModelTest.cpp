@@ -56,14 +56,14 @@ TEST(DocumentModel, ANewEditDropsTheRedoStepsAndNamesFollowTheSteps) {
   DocumentModel model;
   SetCell(model, {0, 0}, CellOfType(1), PaintStepName);
   FillCells(model, {0, 0, 3, 3}, CellOfType(2));
-  EXPECT_EQ(model.History().UndoName(), "Füllen");
+  EXPECT_EQ(model.History().UndoName(), StepName::Fill);
   model.Undo();
-  EXPECT_EQ(model.History().RedoName(), "Füllen");
-  EXPECT_EQ(model.History().UndoName(), "Malen");
+  EXPECT_EQ(model.History().RedoName(), StepName::Fill);
+  EXPECT_EQ(model.History().UndoName(), StepName::Paint);
   SetStartPosition(model, {5, 5});
   EXPECT_FALSE(model.History().CanRedo());
   EXPECT_EQ(model.History().StepCount(), 2u);
-  EXPECT_EQ(model.History().UndoName(), "Startposition");
+  EXPECT_EQ(model.History().UndoName(), StepName::StartPosition);
 }
 
 TEST(DocumentModel, TheHistoryKeepsItsMemoryLimitByDroppingTheOldest) {

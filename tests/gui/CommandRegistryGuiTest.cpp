@@ -172,6 +172,21 @@ TEST_F(CommandRegistryGuiTest, EveryMenuItemIsARegisteredCommandWithTodaysTextAn
   QList<std::pair<QString, QAction*>> items;
   for (QAction* top : window->menuBar()->actions()) CollectMenuItems(top->menu(), top->text(), items);
   EXPECT_EQ(items.size(), 46) << "the main window's menus show every command but the 3D window's and the placing keys";
+  // In the order the features' anchors give, separators as "|".
+  QStringList order;
+  for (QAction* top : window->menuBar()->actions()) {
+    for (QAction* item : top->menu()->actions())
+      order << (item->isSeparator() ? QString("|") : item->menu() ? item->menu()->title() : item->objectName());
+    order << "//";
+  }
+  EXPECT_EQ(order.join(' ').toStdString(),
+            "FileNew FileOpen FileEarlierVersion FileSave FileSaveAs | &Zuletzt geöffnet | FileCompile FileTest "
+            "FileTestFromHere FileExport | FileExit // EditUndo EditRedo | EditFill EditCopy EditPaste "
+            "EditPastePreview EditSelection EditSaveStamp EditFindReplace EditSetStartPos EditStartHere | EditRamp "
+            "EditSmooth | EditBrush EditRectangle | EditCheckMap // ViewProperties ViewTextureEditor ViewStamps "
+            "View3D View3DFromHere | ViewFloor ViewCeiling ViewWall ViewPedestalFloor ViewPedestalCeiling | "
+            "ViewZoomIn ViewZoomOut ViewZoomReset ViewZoomWhole | ViewHeights ViewStartPosition // "
+            "ExtrasSearchCommand ExtrasShortcuts ExtrasSettings ExtrasTestProfiles //");
   for (const auto& [path, item] : items) {
     const Command* command = Registry().Find(item->objectName());
     ASSERT_NE(command, nullptr) << item->text().toStdString();
@@ -213,7 +228,8 @@ TEST_F(CommandRegistryGuiTest, SearchPopupFiltersMovesRunsAndCloses) {
   // Disabled commands are not offered: nothing to undo or paste, no 3D window.
   for (int i = 0; i < list->topLevelItemCount(); ++i) {
     const QString id = list->topLevelItem(i)->data(0, Qt::UserRole).toString();
-    EXPECT_TRUE(id != "EditUndo" && id != "EditPaste" && id != "EditPastePreview" && !id.startsWith("View3DRate")) << id.toStdString();
+    EXPECT_TRUE(id != "EditUndo" && id != "EditPaste" && id != "EditPastePreview" && !id.startsWith("View3DRate"))
+        << id.toStdString();
   }
 
   QTest::keyClicks(field, "ganz");
@@ -357,4 +373,17 @@ TEST_F(CommandRegistryGuiTest, TheSearchFindsKartePruefenTypedWithoutUmlauts) {
   ASSERT_GE(list->topLevelItemCount(), 1);
   EXPECT_EQ(list->topLevelItem(0)->text(0), "Bearbeiten > Karte prüfen");
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+}
+
+// A command's enabled rule is asked after every change of the map, not only
+// when a menu opens: the keys and the tool bar act on the state it gives.
+TEST_F(CommandRegistryGuiTest, EnabledStatesFollowTheMapWithoutAMenuOpening) {
+  QAction* earlier = Registry().Action("FileEarlierVersion");
+  EXPECT_FALSE(earlier->isEnabled()) << "an untitled map has no earlier versions";
+  dialogs.saveAsAnswers.push_back(MapPath("eins.tmm"));
+  Trigger("FileSaveAs");
+  EXPECT_TRUE(earlier->isEnabled());
+  dialogs.newMapAnswers.push_back(NewMapKind::EraseAll);
+  Trigger("FileNew");
+  EXPECT_FALSE(earlier->isEnabled());
 }

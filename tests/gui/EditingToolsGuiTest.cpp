@@ -10,6 +10,7 @@
 #include "editor/IntSpinField.h"
 #include "graphics/RenderSurface.h"
 #include "gui/MainWindowFixture.h"
+#include "texts/StepTexts.h"
 
 namespace tessmoor {
 
@@ -288,7 +289,7 @@ TEST_F(EditingToolsGuiTest, PasteWritesAtOnceAndLeavesTheMouseRulesAsTheyWere) {
   EXPECT_EQ(Document().Cell(6, 3).type, 0) << "only the block's own cells";
   ExpectSelection(4, 3, 5, 5);
   EXPECT_TRUE(Document().modified);
-  EXPECT_EQ(Model().History().UndoName(), "Einfügen");
+  EXPECT_EQ(StepText(*Model().History().UndoName()), "Einfügen");
   Click(CellPoint(8, 2), Qt::RightButton);
   EXPECT_TRUE(Properties().isVisible());
   ExpectSelection(8, 2, 8, 2);

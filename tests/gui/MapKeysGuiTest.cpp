@@ -150,7 +150,7 @@ TEST_F(MapKeysGuiTest, TheEditorsKeysActOnTheMapFromEveryPlaceButATextField) {
       {"paste",
        [&] {
          Arrange([](MapDocument& map) { map.Cell(1, 2).floorHeight = 9; });
-         CopySelection(Document(), Editor());
+         Trigger("EditCopy");
          Editor().selection = {4, 4, 4, 4};
        },
        Qt::Key_V, Qt::ControlModifier,

@@ -17,6 +17,7 @@
 #include "edit/CellCommands.h"
 #include "editor/EditorPropertiesForm.h"
 #include "editor/IntSpinField.h"
+#include "texts/StepTexts.h"
 
 namespace tessmoor {
 
@@ -149,7 +150,7 @@ TEST_F(PropertiesFormTest, ApplyWritesOnlyTheBoundRecordAndOnlyAGridCellIsAStep)
   EXPECT_EQ(model.Map().paletteSlots[1].cell.opacity, 10);
   EXPECT_EQ(callbacks, 1);
   EXPECT_TRUE(model.Map().modified);
-  EXPECT_EQ(model.History().UndoName(), "Eigenschaften");
+  EXPECT_EQ(StepText(*model.History().UndoName()), "Eigenschaften");
 }
 
 TEST_F(PropertiesFormTest, UndoOfTheBoundCellShowsTheRestoredValues) {

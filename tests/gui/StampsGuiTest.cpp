@@ -18,6 +18,7 @@
 #include "editor/BlockPlacementTool.h"
 #include "editor/StampFeature.h"
 #include "gui/MainWindowFixture.h"
+#include "texts/StepTexts.h"
 
 namespace tessmoor {
 namespace {
@@ -145,7 +146,7 @@ TEST_F(StampsGuiTest, PasteWithPreviewShowsTheBlockAndEnterPastesAtTheSelection)
   QTest::keyClick(window.get(), Qt::Key_Return);
   EXPECT_TRUE(SameCell(Document().Cell(0, 3), Document().Cell(2, 1)));
   EXPECT_TRUE(SameCell(Document().Cell(2, 4), Document().Cell(4, 2)));
-  EXPECT_EQ(Model().History().UndoName(), "Einfügen");
+  EXPECT_EQ(StepText(*Model().History().UndoName()), "Einfügen");
   Click(CellPoint(5, 3), Qt::RightButton);
   EXPECT_FALSE(window->PlacementTool().IsActive());
 }

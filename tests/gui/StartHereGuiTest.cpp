@@ -4,6 +4,7 @@
 
 #include "app/TestBuild.h"
 #include "gui/MainWindowFixture.h"
+#include "texts/TestRunTexts.h"
 
 namespace tessmoor {
 namespace {

@@ -170,7 +170,7 @@ TEST_F(TestPlayGuiTest, ShiftF10MovesTheStartInTheModelOnlyAndLeavesTheMapAsItWa
   UseProfile(script, "\"" + record + "\" %m %x %y");
   const GridPoint cell = SelectOpenCellBesideTheStart();
   const StartPosition start = Document().startPosition;
-  const std::string undoName = Model().History().UndoName();
+  const auto undoName = Model().History().UndoName();
   const QByteArray saved = ReadAll(mapPath);
 
   Press(Qt::Key_F10, Qt::ShiftModifier);

@@ -20,6 +20,7 @@
 #include "editor/EditorTextureEditorForm.h"
 #include "editor/UserSettings.h"
 #include "support/ScriptedDialogs.h"
+#include "texts/StepTexts.h"
 #include "textures/TexturePictures.h"
 #include "textures/TextureTable.h"
 
@@ -308,7 +309,7 @@ TEST_F(TextureEditorFormTest, TheAnimationGroupShowsAndStoresTheSelectedTextures
   Find<QRadioButton>("RdoPingPong")->click();
   EXPECT_EQ(AnimationType::PingPong, doc.textures[1].animationType);
   EXPECT_TRUE(doc.modified) << "the texture table is part of the map";
-  EXPECT_EQ(model.History().UndoName(), "Animationsart");
+  EXPECT_EQ(StepText(*model.History().UndoName()), "Animationsart");
 }
 
 TEST_F(TextureEditorFormTest, DeletingEndsAnInPlaceEditWithoutStoringIt) {

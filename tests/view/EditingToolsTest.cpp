@@ -254,7 +254,7 @@ TEST_F(EditingToolsTest, LeftClickInPaintModeCopiesTheWholeSlotRecord) {
   Press(OnCell(7, 2));
   EXPECT_TRUE(SameBytes(edit.Cell(7, 2), MarkedCell(42)));
   EXPECT_TRUE(edit.Doc().modified);
-  EXPECT_EQ(edit.model.History().UndoName(), "Malen");
+  EXPECT_EQ(edit.model.History().UndoName(), StepName::Paint);
   EXPECT_EQ(host.bound, CellBinding::Grid({7, 2}));
   EXPECT_TRUE(host.ShowsCurrentPicture()) << "the document's change redraws";
   ExpectSelection(0, 0, 0, 0);
@@ -385,7 +385,7 @@ TEST_F(EditingToolsTest, ApplyToAGridCellIsAStepToASlotIsNot) {
   ApplyToBoundCell(edit.model, CellBinding::Grid({6, 2}), MarkedCell(4));
   EXPECT_TRUE(SameBytes(edit.Cell(6, 2), MarkedCell(4)));
   EXPECT_TRUE(edit.Doc().modified);
-  EXPECT_EQ(edit.model.History().UndoName(), "Eigenschaften");
+  EXPECT_EQ(edit.model.History().UndoName(), StepName::Properties);
   const auto cells = edit.Doc().cells;
   ApplyToBoundCell(edit.model, CellBinding::Grid({64, 0}), MarkedCell(5));  // off the grid
   ApplyToBoundCell(edit.model, CellBinding{}, MarkedCell(5));

@@ -23,7 +23,7 @@ using namespace viewtest;
 namespace {
 
 constexpr int Width = 528, Height = 294;
-constexpr RGB555 White = 0x7FFF, Cyan = 0x03FF, Orange = 0x7E00, Green = 0x03E0;
+constexpr RGB555 White = 0x7FFF, Cyan = 0x03FF, Orange = 0x7E00, Magenta = 0x7C1F;
 
 std::vector<RGB555> Picture(Editing& edit, const PlanOverlays* overlays, int zoomLevel = DefaultZoomLevel) {
   ViewGeometry view = DesignView();
@@ -164,7 +164,7 @@ TEST(StartMarker, MarksTheStartCellOnlyAndFollowsIt) {
     for (int v = 0; v < 3; ++v) {
       for (int u = 0; u < 6; ++u) {
         const bool marked = u == start.x && v == start.y;
-        EXPECT_EQ(Colours(CellPixels(shown, u, v)).count(Green), marked ? 1u : 0u) << u << "," << v;
+        EXPECT_EQ(Colours(CellPixels(shown, u, v)).count(Magenta), marked ? 1u : 0u) << u << "," << v;
         if (!marked) EXPECT_EQ(CellPixels(shown, u, v), CellPixels(plain, u, v));
       }
     }

@@ -21,6 +21,7 @@
 #include "export/MapExport.h"
 #include "export/ObjWriter.h"
 #include "io/ProgramDirectory.h"
+#include "texts/CheckTexts.h"
 
 using namespace tessmoor;
 
