@@ -25,11 +25,6 @@ namespace {
 
 QKeySequence Ctrl(Qt::Key key) { return QKeySequence(Qt::CTRL | key); }
 
-// Ours, or one another editor process copied.
-bool HasBlockToPaste(const EditorState& editor) {
-  return !editor.clipboard->IsEmpty() || SystemHoldsForeignBlock(*editor.clipboard);
-}
-
 }  // namespace
 
 EditFeature::EditFeature(const FeatureContext& context, ToolWindowsFeature& toolWindows, BlockPlacementTool& placement)
@@ -64,14 +59,14 @@ EditFeature::EditFeature(const FeatureContext& context, ToolWindowsFeature& tool
                 "&Bearbeiten",
                 {QKeySequence(Qt::SHIFT | Qt::Key_Delete), Ctrl(Qt::Key_V)},
                 MainWindowScope,
-                [&editor] { return HasBlockToPaste(editor); }},
+                [this] { return HasBlockToPaste(); }},
                [this] { Paste(); });
   registry.Add({"EditPastePreview",
                 "Einfügen mit &Vorschau",
                 "&Bearbeiten",
                 {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V)},
                 MainWindowScope,
-                [&editor] { return HasBlockToPaste(editor); }},
+                [this] { return HasBlockToPaste(); }},
                [this] { PasteWithPreview(); });
   registry.Add({"EditSelection", "&Auswahl bearbeiten...", "&Bearbeiten", {Ctrl(Qt::Key_E)}}, [&toolWindows, &editor] {
     toolWindows.Bind(CellBinding::Range(SelectedCells(editor.selection)));
@@ -87,6 +82,7 @@ EditFeature::EditFeature(const FeatureContext& context, ToolWindowsFeature& tool
   UpdateHistoryActions();
   // Another process's copy makes the paste keys work here without opening the menu.
   connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &EditFeature::UpdatePasteActions);
+  UpdatePasteActions();
   model.AddObserver(this);
 }
 
@@ -122,15 +118,21 @@ void EditFeature::ShowRampPreview(const CellRange& range, const RampSettings* ra
 // becomes the pasted area.
 void EditFeature::Paste() {
   EditorState& editor = context_.session.Editor();
-  TakeBlockFromSystem(*editor.clipboard);
+  if (TakeBlockFromSystem(*editor.clipboard)) foreignBlockWaiting_ = false;
   const PlacementResult result = PasteClipboard(context_.session.Model(), editor);
   if (result.ok) context_.view.RefreshViews();
   if (!result.message.empty()) context_.session.Dialogs().ShowError(result.message);
 }
 
-// Kept current on every copy and clipboard change, so the paste shortcuts work without opening the menu.
+bool EditFeature::HasBlockToPaste() const {
+  return !context_.session.Editor().clipboard->IsEmpty() || foreignBlockWaiting_;
+}
+
+// Kept current on every copy, paste and clipboard change, so the paste shortcuts work without opening
+// the menu. Reading the system clipboard may ask another process, so the enabled rules read the answer kept here.
 void EditFeature::UpdatePasteActions() {
-  const bool enabled = HasBlockToPaste(context_.session.Editor());
+  foreignBlockWaiting_ = SystemHoldsForeignBlock(*context_.session.Editor().clipboard);
+  const bool enabled = HasBlockToPaste();
   context_.registry.Action("EditPaste")->setEnabled(enabled);
   context_.registry.Action("EditPastePreview")->setEnabled(enabled);
 }
@@ -139,7 +141,7 @@ void EditFeature::UpdatePasteActions() {
 // there writes exactly what the paste writes at once.
 void EditFeature::PasteWithPreview() {
   EditorState& editor = context_.session.Editor();
-  TakeBlockFromSystem(*editor.clipboard);
+  if (TakeBlockFromSystem(*editor.clipboard)) foreignBlockWaiting_ = false;
   const CellClipboard& clipboard = *editor.clipboard;
   if (clipboard.IsEmpty()) return;
   if (!CopiedFrom(clipboard, context_.session.Map())) return PlaceFromOtherMap(ClipboardStamp(clipboard));

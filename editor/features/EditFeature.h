@@ -32,6 +32,7 @@ class EditFeature : public QObject, public DocumentObserver {
   void PasteWithPreview();
   void PlaceFromOtherMap(Stamp stamp);
   void UpdatePasteActions();
+  bool HasBlockToPaste() const;
   void Ramp();
   // Shows `ramp` over `range` in the plan, or ends the preview when it is null.
   void ShowRampPreview(const CellRange& range, const RampSettings* ramp);
@@ -39,6 +40,7 @@ class EditFeature : public QObject, public DocumentObserver {
   FeatureContext context_;
   BlockPlacementTool& placement_;
   RampSettings lastRamp_;
+  bool foreignBlockWaiting_ = false;           // the system clipboard holds a block this clipboard has not got
   std::vector<TextureEntry> previewTextures_;  // the pictures a block from another map shows while placed
 };
 

@@ -184,6 +184,7 @@ TEST_F(TextureTableTest, ClipboardReferencesFollowTheTableAndLoseADeletedTexture
   CellClipboard& clipboard = *editor.clipboard;
   clipboard.width = 1;
   clipboard.height = 2;
+  clipboard.sourceMap = model.Map().mapId;  // copied from this map
   clipboard.cells = std::make_unique<MapCell[]>(2);
   SetCellDefaults(clipboard.cells[0]);
   SetCellDefaults(clipboard.cells[1]);
