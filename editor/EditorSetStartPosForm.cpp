@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "editor/IntSpinField.h"
+#include "editor/OkCancelLayout.h"
 
 namespace tessmoor {
 
@@ -35,15 +36,7 @@ TFrmSetStartPos::TFrmSetStartPos(QWidget* parent) : QDialog(parent) {
   fields->addWidget(SpnPosX);
   fields->addWidget(separator);
   fields->addWidget(SpnPosY);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(BtnOK);
-  buttons->addWidget(BtnCancel);
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(fields);
-  layout->addSpacing(8);
-  layout->addLayout(buttons);
-  layout->setSizeConstraint(QLayout::SetFixedSize);
+  LayOutWithOkCancel(*this, fields, BtnOK, BtnCancel);
 }
 
 std::optional<StartPosition> TFrmSetStartPos::EditStartPosition(const StartPosition& position) {

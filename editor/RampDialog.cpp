@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "editor/OkCancelLayout.h"
+
 namespace tessmoor {
 
 namespace {
@@ -48,15 +50,7 @@ TFrmRamp::TFrmRamp(QWidget* parent) : QDialog(parent) {
   fields->addRow(QStringLiteral("&Richtung:"), CboDirection);
   fields->addRow(QStringLiteral("&Starthöhe:"), SpnStart);
   fields->addRow(QStringLiteral("&Endhöhe:"), SpnEnd);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(BtnOK);
-  buttons->addWidget(BtnCancel);
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(fields);
-  layout->addSpacing(8);
-  layout->addLayout(buttons);
-  layout->setSizeConstraint(QLayout::SetFixedSize);
+  LayOutWithOkCancel(*this, fields, BtnOK, BtnCancel);
 
   connect(CboSurface, &QComboBox::currentIndexChanged, this, &TFrmRamp::Changed);
   connect(CboDirection, &QComboBox::currentIndexChanged, this, &TFrmRamp::Changed);
