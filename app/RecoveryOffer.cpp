@@ -1,5 +1,7 @@
 #include "app/RecoveryOffer.h"
 
+#include <optional>
+
 #include "document/RecoveryFile.h"
 #include "document/RecoveryFolder.h"
 
@@ -28,8 +30,13 @@ MapFileResult RestoreRecoveryCopy(const std::string& copyPath, DocumentModel& mo
   return loaded.map;
 }
 
-bool OfferOrphanedCopies(const std::string& folder, DocumentModel& model, EditorState& editor, DialogLayer& dialogs,
-                         const std::string& adoptAs) {
+namespace {
+
+// Offers the copies, all of them or up to the first restored; returns how many were restored.
+int OfferCopies(const std::string& folder, DialogLayer& dialogs, const std::function<RecoveryTarget()>& nextTarget,
+                bool stopAfterFirst) {
+  int restored = 0;
+  std::optional<RecoveryTarget> target;
   for (const std::unique_ptr<OrphanedCopy>& orphan : ClaimOrphanedCopies(folder)) {
     // A copy cut short or not ours stays where it is; it is never offered.
     const std::optional<std::string> originalPath = RecoveryOriginalPath(orphan->Path());
@@ -41,17 +48,37 @@ bool OfferOrphanedCopies(const std::string& folder, DocumentModel& model, Editor
       case RecoveryAnswer::Keep:
         break;
       case RecoveryAnswer::Restore: {
-        const MapFileResult result = RestoreRecoveryCopy(orphan->Path(), model, editor);
+        if (!target) target.emplace(nextTarget());
+        const MapFileResult result = RestoreRecoveryCopy(orphan->Path(), target->model, target->editor);
         if (!result.ok) {
           if (!result.message.empty()) dialogs.ShowError(result.message);
           continue;
         }
-        orphan->MoveTo(adoptAs);
-        return true;
+        orphan->MoveTo(target->adoptAs);
+        target.reset();
+        ++restored;
+        if (stopAfterFirst) return restored;
       }
     }
   }
-  return false;
+  return restored;
+}
+
+}  // namespace
+
+bool OfferOrphanedCopies(const std::string& folder, DocumentModel& model, EditorState& editor, DialogLayer& dialogs,
+                         const std::string& adoptAs) {
+  return OfferCopies(
+             folder, dialogs,
+             [&] {
+               return RecoveryTarget{model, editor, adoptAs};
+             },
+             true) > 0;
+}
+
+int OfferEveryOrphanedCopy(const std::string& folder, DialogLayer& dialogs,
+                           const std::function<RecoveryTarget()>& nextTarget) {
+  return OfferCopies(folder, dialogs, nextTarget, false);
 }
 
 }  // namespace tessmoor

@@ -27,6 +27,7 @@
 #include "editor/features/Preview3DFeature.h"
 #include "editor/features/ToolWindowsFeature.h"
 #include "editor/features/ViewFeature.h"
+#include "editor/tabs/TabCommands.h"
 #include "io/ProgramDirectory.h"
 #include "view/CellReveal.h"
 #include "view/HitTesting.h"
@@ -47,14 +48,16 @@ std::string ProgramDirectory(const QString& given) {
   return directory.toStdString();
 }
 
-TFrmMain::TFrmMain(DialogLayer* injectedDialogs, const QString& programDirectory)
+TFrmMain::TFrmMain(DialogLayer* injectedDialogs, const QString& programDirectory, TabHost* tabs)
     : ownedSession(std::make_unique<EditorSession>(ProgramDirectory(programDirectory))), session(*ownedSession) {
-  Build(injectedDialogs);
+  Build(injectedDialogs, tabs);
 }
 
-TFrmMain::TFrmMain(EditorSession& shown, DialogLayer* injectedDialogs) : session(shown) { Build(injectedDialogs); }
+TFrmMain::TFrmMain(EditorSession& shown, DialogLayer* injectedDialogs) : session(shown) {
+  Build(injectedDialogs, nullptr);
+}
 
-void TFrmMain::Build(DialogLayer* injectedDialogs) {
+void TFrmMain::Build(DialogLayer* injectedDialogs, TabHost* tabs) {
   setObjectName("FrmMain");
   ClientArea = new TMapViewPanel(session, this);
   setCentralWidget(ClientArea);
@@ -67,7 +70,7 @@ void TFrmMain::Build(DialogLayer* injectedDialogs) {
   }
   texturePictures = std::make_unique<TexturePictureCache>(session.Model());
   CreateFeatures();
-  BuildMenus();
+  BuildMenus(tabs);
   ClientArea->ConnectToolBar(*registry);
   ClientArea->ShowToolMode();
   if (injectedDialogs) {
@@ -116,7 +119,7 @@ void TFrmMain::CreateFeatures() {
 
 // The menus are laid out as data first; the features made after the core ones
 // put their items in beside an anchor, and the bar is built once from it all.
-void TFrmMain::BuildMenus() {
+void TFrmMain::BuildMenus(TabHost* tabs) {
   MenuLayout menus;
   menus.AddMenu("MnuFile", "&Datei",
                 {"FileNew", "FileOpen", "FileSave", "FileSaveAs", "", "FileRecent", "", "FileCompile", "FileExport", "",
@@ -153,6 +156,7 @@ void TFrmMain::BuildMenus() {
   for (QAction* key : placementTool->Commands())
     registry->Adopt({{}, {}, "Platzieren", {}, MainWindowScope, [this] { return placementTool->IsActive(); }}, key);
   CreateTestPlay(menus);
+  if (tabs) AddTabCommands(*registry, menus, *tabs);
 
   for (QMenu* menu : menus.Build(*menuBar(), *registry)) {
     // Enabled states follow what the commands can do now, as the menu opens.
@@ -192,10 +196,14 @@ bool TFrmMain::OpenMapFile(const QString& path) { return OpenMapFile(path.toStdS
 
 bool TFrmMain::OpenMapFile(const std::string& path) { return files->Open(path); }
 
-void TFrmMain::closeEvent(QCloseEvent* event) {
+bool TFrmMain::MayClose() {
   // The log window lets window-system events through while a compile runs; the
   // window must outlive the compile that is writing into its log.
-  if (compile->Busy() || !session.Files().ConfirmClose()) {
+  return !compile->Busy() && session.Files().ConfirmClose();
+}
+
+void TFrmMain::closeEvent(QCloseEvent* event) {
+  if (!MayClose()) {
     event->ignore();
     return;
   }

@@ -44,6 +44,8 @@ class ViewFeature;
 // The program's directory with a trailing '/': `given`, or the executable's.
 std::string ProgramDirectory(const QString& given = QString());
 
+class TabHost;
+
 class TFrmMain : public QMainWindow, public DocumentObserver, public MapViewHost {
   Q_OBJECT
 
@@ -51,7 +53,9 @@ class TFrmMain : public QMainWindow, public DocumentObserver, public MapViewHost
   // A window with a session of its own. Without `dialogs` the program's own Qt
   // dialogs are used; tests pass a scripted layer. Without `programDirectory`
   // (with a trailing '/') the executable's directory is used.
-  explicit TFrmMain(DialogLayer* dialogs = nullptr, const QString& programDirectory = QString());
+  // Inside a window of tabs, `tabs` is that window, and the tab commands join the menus.
+  explicit TFrmMain(DialogLayer* dialogs = nullptr, const QString& programDirectory = QString(),
+                    TabHost* tabs = nullptr);
   // A window over a session that someone else keeps; the session outlives it.
   explicit TFrmMain(EditorSession& session, DialogLayer* dialogs = nullptr);
   ~TFrmMain() override;
@@ -81,6 +85,11 @@ class TFrmMain : public QMainWindow, public DocumentObserver, public MapViewHost
   // and from then on remembers them. Without it the window starts at its design size.
   void RestoreSettings();
   void StoreSettings();
+  // The keys and recent maps that another tab may have changed meanwhile.
+  void ReloadSharedSettings();
+  // Before the map goes away: false while a compile runs, or when the
+  // unsaved-changes question was not answered with a way on.
+  bool MayClose();
 
   // The map view (MapViewHost).
   void RefreshViews() override;
@@ -100,9 +109,9 @@ class TFrmMain : public QMainWindow, public DocumentObserver, public MapViewHost
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  void Build(DialogLayer* injectedDialogs);
+  void Build(DialogLayer* injectedDialogs, TabHost* tabs);
   void CreateFeatures();
-  void BuildMenus();
+  void BuildMenus(TabHost* tabs);
   void Respond(const ToolResponse& response);
   void CaptionChanged();
 

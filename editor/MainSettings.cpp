@@ -25,16 +25,23 @@ void TFrmMain::RestoreSettings() {
   registry->UseSettings(SettingsOrganization(), SettingsApplication());
   files->UseSettings(SettingsOrganization(), SettingsApplication());
   const QSettings settings = ProgramSettings();
-  if (settings.contains(GeometryKey)) restoreGeometry(settings.value(GeometryKey).toByteArray());
+  // A tab's place is its window's, which keeps it.
+  if (isWindow() && settings.contains(GeometryKey)) restoreGeometry(settings.value(GeometryKey).toByteArray());
   view->ShowLayer(settings.value(LayerKey, static_cast<int>(session.Editor().currentLayer)).toInt());
   ZoomTo(settings.value(ZoomKey, DefaultZoomLevel).toInt(), QPoint(0, 0));
   stampFeature->RestoreSettings();
 }
 
+void TFrmMain::ReloadSharedSettings() {
+  if (!rememberSettings) return;
+  registry->UseSettings(SettingsOrganization(), SettingsApplication());
+  files->UseSettings(SettingsOrganization(), SettingsApplication());
+}
+
 void TFrmMain::StoreSettings() {
   if (!rememberSettings) return;
   QSettings settings = ProgramSettings();
-  settings.setValue(GeometryKey, saveGeometry());
+  if (isWindow()) settings.setValue(GeometryKey, saveGeometry());
   settings.setValue(ZoomKey, session.MapView().zoomLevel);
   settings.setValue(LayerKey, static_cast<int>(session.Editor().currentLayer));
   settings.setValue(RecentKey, files->RecentPaths());

@@ -1,16 +1,38 @@
-// The program entry: the application, the session of the open map, the main
-// window over it (which creates every other window in turn) and the event loop
-// until the main window closes.
+// The program entry: the application, the window of tabs (each tab a map
+// window with its own session, which creates every other window in turn) and
+// the event loop until the window closes. A start while another editor of the
+// same user and display runs hands its maps over to it and ends.
 
 #include <QApplication>
+#include <QFile>
 
-#include "app/RecoveryOffer.h"
 #include "editor/CommandLineMap.h"
 #include "editor/EditorMainForm.h"
 #include "editor/GermanQtTexts.h"
 #include "editor/RecoveryKeeper.h"
+#include "editor/tabs/MapTabsWindow.h"
+#include "editor/tabs/SingleInstance.h"
 
 using namespace tessmoor;
+
+namespace {
+
+QByteArrayList AsBytes(const std::vector<std::string>& paths) {
+  QByteArrayList list;
+  for (const std::string& path : paths) list.append(QByteArray::fromStdString(path));
+  return list;
+}
+
+// Maps handed over by a later start go into new tabs; a start without maps
+// only brings the window forward.
+void TakeOver(MapTabsWindow& window, const QByteArrayList& paths) {
+  for (const QByteArray& path : paths) window.OpenInNewTab(path.toStdString());
+  window.show();
+  window.raise();
+  window.activateWindow();
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
@@ -19,19 +41,29 @@ int main(int argc, char** argv) {
   // an organization it alone names the settings and the recovery folder
   // (~/.local/share/Tessmoor-Editor/recovery/).
   QApplication::setApplicationName("Tessmoor-Editor");
+  const EditorCommandLine commandLine = ParseEditorCommandLine(argc, argv);
+  const QString instanceName = SingleInstance::DefaultName();
+  if (!commandLine.newInstance && SingleInstance::HandOver(instanceName, AsBytes(commandLine.maps))) return 0;
   InstallGermanQtTexts(application);
-  // The session comes before the window and outlives it.
-  tessmoor::EditorSession session(ProgramDirectory());
-  TFrmMain mainWindow(session);
+
+  MapTabsWindow mainWindow;
   mainWindow.RestoreSettings();
   mainWindow.show();
-  // Declared after the window, so it ends first: a normal exit removes the copy.
-  RecoveryKeeper recovery(session.Model(), RecoveryKeeper::DefaultFolder());
-  const bool recovered = OfferOrphanedCopies(RecoveryKeeper::DefaultFolder().toStdString(), session.Model(),
-                                             session.Editor(), session.Dialogs(), recovery.CopyPath());
-  // A map named on the command line (as the start script does with the sample map)
-  // is opened right away unless a recovered map took its place; one that cannot
-  // be opened gets the Open command's message.
-  if (const auto path = CommandLineMapPath(argc, argv); path && !recovered) mainWindow.OpenMapFile(*path);
+  mainWindow.KeepRecoveryCopies(RecoveryKeeper::DefaultFolder());
+  mainWindow.OfferRecovery();
+  // Maps named on the command line (as the start script does with the sample
+  // map) open in tabs of their own beside any recovered ones; the first takes
+  // the empty start tab. One that cannot be opened gets the Open command's message.
+  for (const std::string& path : commandLine.maps) {
+    if (mainWindow.TabCount() == 1 && mainWindow.Current().Document().IsUntitled() &&
+        !mainWindow.Current().Model().IsModified()) {
+      mainWindow.Current().OpenMapFile(path);
+    } else {
+      mainWindow.OpenInNewTab(path);
+    }
+  }
+  SingleInstance instance;
+  if (!commandLine.newInstance)
+    instance.Listen(instanceName, [&mainWindow](const QByteArrayList& paths) { TakeOver(mainWindow, paths); });
   return application.exec();
 }

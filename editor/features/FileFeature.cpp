@@ -35,7 +35,10 @@ FileFeature::FileFeature(const FeatureContext& context)
   registry.Add({"FileSaveAs", "Speichern &unter...", "&Datei"}, [this, &session] {
     if (session.Files().SaveDocumentAs()) RememberCurrentFile();
   });
-  registry.Add({"FileExit", "&Beenden", "&Datei"}, [window = context.window] { window->close(); });
+  registry.Add({"FileExit", "&Beenden", "&Datei"}, [window = context.window] {
+    // As a tab, the map's window is the one that holds every tab.
+    window->window()->close();
+  });
 
   MnuRecent = new QMenu("&Zuletzt geöffnet", context.window);
   MnuRecent->setObjectName("MnuRecent");
