@@ -23,15 +23,6 @@ QByteArrayList AsBytes(const std::vector<std::string>& paths) {
   return list;
 }
 
-// Maps handed over by a later start go into new tabs; a start without maps
-// only brings the window forward.
-void TakeOver(MapTabsWindow& window, const QByteArrayList& paths) {
-  for (const QByteArray& path : paths) window.OpenInNewTab(path.toStdString());
-  window.show();
-  window.raise();
-  window.activateWindow();
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -62,8 +53,6 @@ int main(int argc, char** argv) {
       mainWindow.OpenInNewTab(path);
     }
   }
-  SingleInstance instance;
-  if (!commandLine.newInstance)
-    instance.Listen(instanceName, [&mainWindow](const QByteArrayList& paths) { TakeOver(mainWindow, paths); });
+  if (!commandLine.newInstance) mainWindow.ListenForLaterStarts(instanceName);
   return application.exec();
 }

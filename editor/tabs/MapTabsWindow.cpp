@@ -17,6 +17,7 @@
 #include "editor/ProgramSettings.h"
 #include "editor/RecoveryKeeper.h"
 #include "editor/commands/CommandRegistry.h"
+#include "editor/tabs/SingleInstance.h"
 
 namespace tessmoor {
 
@@ -184,6 +185,17 @@ bool MapTabsWindow::OpenInNewTab(const std::string& path) {
 
 void MapTabsWindow::OpenInNewTabs(const QStringList& paths) {
   for (const QString& path : paths) OpenInNewTab(QFile::encodeName(path).toStdString());
+}
+
+bool MapTabsWindow::ListenForLaterStarts(const QString& name) {
+  if (!laterStarts_) laterStarts_ = new SingleInstance(this);
+  return laterStarts_->Listen(name, [this](const QByteArrayList& paths) {
+    for (const QByteArray& path : paths) OpenInNewTab(path.toStdString());
+    // A start without maps only brings the window forward.
+    show();
+    raise();
+    activateWindow();
+  });
 }
 
 void MapTabsWindow::NewTab() { AddTab(); }

@@ -23,6 +23,7 @@ namespace tessmoor {
 
 class DialogLayer;
 class RecoveryKeeper;
+class SingleInstance;
 class TFrmMain;
 
 class MapTabsWindow : public QMainWindow, public TabHost {
@@ -55,6 +56,11 @@ class MapTabsWindow : public QMainWindow, public TabHost {
   // back opens in a tab of its own, the first in the current tab when that
   // holds nothing yet. Returns how many came back.
   int OfferRecovery();
+
+  // From now on maps that a later start hands over at `name` open in new
+  // tabs (one open already is shown), and the window comes forward. False
+  // when the name cannot be listened at.
+  bool ListenForLaterStarts(const QString& name);
 
   // Window geometry here, and zoom, layer, recent maps and keys in every tab.
   void RestoreSettings();
@@ -93,6 +99,7 @@ class MapTabsWindow : public QMainWindow, public TabHost {
   QStackedWidget* StkMaps;
   std::vector<std::unique_ptr<MapTab>> tabs_;
   int shown_ = -1;
+  SingleInstance* laterStarts_ = nullptr;
 };
 
 // The .tmm files among dropped or pasted addresses, as local file names.
