@@ -115,6 +115,9 @@ TFrmMain& MapTabsWindow::MakeTab() {
   auto tab = std::make_unique<MapTab>();
   TFrmMain* window = new TFrmMain(dialogs_, programDirectory_, this);
   tab->window = window;
+  // One clipboard for every tab: a block copied in one pastes in another as
+  // it is, its textures found by name there.
+  if (!tabs_.empty()) window->Editor().clipboard = Tab(0).Editor().clipboard;
   tab->changed = [this, window] { LabelTab(IndexOf(*window)); };
   window->Model().AddObserver(tab.get());
   connect(window, &QWidget::windowTitleChanged, this, [this, window](const QString& title) {
