@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "edit/CompositeCommand.h"
+
 namespace tessmoor {
 
 DocumentChange& DocumentChange::operator|=(const DocumentChange& other) {
@@ -37,23 +39,61 @@ void DocumentModel::SetCurrentSlot(int slot) {
 void DocumentModel::Execute(std::unique_ptr<EditCommand> command) {
   if (!command) return;
   const DocumentChange change = command->Change();
-  history_.Execute(*map_, std::move(command));
+  if (InTransaction()) {
+    command->Apply(*map_);
+    pending_.push_back(std::move(command));
+  } else {
+    history_.Execute(*map_, std::move(command));
+  }
   Notify(change);
 }
 
+void DocumentModel::BeginTransaction(StepName name) {
+  if (!InTransaction()) transactionName_ = name;
+  transactionMarks_.push_back(pending_.size());
+}
+
+void DocumentModel::CommitTransaction() {
+  if (!InTransaction()) return;
+  transactionMarks_.pop_back();
+  if (InTransaction() || pending_.empty()) return;
+  history_.Record(std::make_unique<CompositeCommand>(transactionName_, std::move(pending_)));
+  pending_.clear();
+  Notify({DocumentChangeFlag::None, NoCells});
+}
+
+void DocumentModel::RollbackTransaction() {
+  if (!InTransaction()) return;
+  const size_t mark = transactionMarks_.back();
+  transactionMarks_.pop_back();
+  if (pending_.size() == mark) return;
+  DocumentChange reverted{DocumentChangeFlag::None, NoCells};
+  while (pending_.size() > mark) {
+    pending_.back()->Revert(*map_);
+    reverted |= pending_.back()->Change();
+    pending_.pop_back();
+  }
+  Notify(reverted);
+}
+
 bool DocumentModel::Undo() {
+  if (InTransaction()) return false;
   const EditCommand* step = history_.Undo(*map_);
   if (step != nullptr) Notify(step->Change());
   return step != nullptr;
 }
 
 bool DocumentModel::Redo() {
+  if (InTransaction()) return false;
   const EditCommand* step = history_.Redo(*map_);
   if (step != nullptr) Notify(step->Change());
   return step != nullptr;
 }
 
 void DocumentModel::Replace(const std::function<void(MapDocument&)>& fill, bool modified) {
+  // Another map's edits have nothing to roll back or make a step of.
+  pending_.clear();
+  transactionMarks_.clear();
   fill(*map_);
   // Another map now, even when its file is the same: a block copied before pastes as from elsewhere.
   map_->mapId = NewMapId();

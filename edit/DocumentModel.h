@@ -33,14 +33,26 @@ class DocumentModel {
   void SetSlotCell(int slot, const MapCell& cell, std::shared_ptr<const Stamp> missing = nullptr);
   void SetCurrentSlot(int slot);
 
-  // Applies the command as a new step and tells the observers.
+  // Applies the command as a new step and tells the observers; inside a
+  // transaction it becomes part of the transaction's step.
   void Execute(std::unique_ptr<EditCommand> command);
+  // Neither moves while a transaction is open: false then.
   bool Undo();
   bool Redo();
+
+  // Transactions: the edits between Begin and Commit become one step named
+  // `name`, its parts in order; one that changed nothing leaves no step. They
+  // nest: an inner one adds its edits to the outer one's step, and only the
+  // outermost Commit makes the step. Rollback reverts, newest first, what the
+  // innermost open transaction did and closes it.
+  void BeginTransaction(StepName name);
+  void CommitTransaction();
+  void RollbackTransaction();
+  bool InTransaction() const { return !transactionMarks_.empty(); }
   const UndoStack& History() const { return history_; }
 
   // Not at the state of the last successful save or load.
-  bool IsModified() const { return !history_.IsClean(); }
+  bool IsModified() const { return !history_.IsClean() || !pending_.empty(); }
 
   // Replaces the whole content (new map, open, recovery): `fill` gets the record
   // to rebuild, the history is cleared and the observers hear DocumentReplaced.
@@ -62,6 +74,10 @@ class DocumentModel {
 
   std::unique_ptr<MapDocument> map_;
   UndoStack history_;
+  // The open transactions' edits, applied already, and where each transaction began among them.
+  std::vector<std::unique_ptr<EditCommand>> pending_;
+  std::vector<size_t> transactionMarks_;
+  StepName transactionName_ = StepName::EditSelection;
   std::vector<DocumentObserver*> observers_;
   bool reportedModified_ = false;
 };

@@ -3,8 +3,12 @@
 namespace tessmoor {
 
 void UndoStack::Execute(MapDocument& document, std::unique_ptr<EditCommand> command) {
-  DropRedoSteps();
   command->Apply(document);
+  Record(std::move(command));
+}
+
+void UndoStack::Record(std::unique_ptr<EditCommand> command) {
+  DropRedoSteps();
   const size_t charge = command->MemoryCost();
   bytes_ += charge;
   steps_.push_back({std::move(command), charge});

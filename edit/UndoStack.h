@@ -23,6 +23,8 @@ class UndoStack {
 
   // Applies the command and makes it the newest step; redo steps are dropped.
   void Execute(MapDocument& document, std::unique_ptr<EditCommand> command);
+  // Makes a command that was applied already the newest step; redo steps are dropped.
+  void Record(std::unique_ptr<EditCommand> applied);
   // Reverts or re-applies one step; nothing (nullptr) when there is none.
   const EditCommand* Undo(MapDocument& document);
   const EditCommand* Redo(MapDocument& document);

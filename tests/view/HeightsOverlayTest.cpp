@@ -90,7 +90,9 @@ TEST(HeightsOverlay, DrawsOnlyInsideTheCellsItDescribes) {
         for (int x = 0; x < Width; ++x) {
           const bool inCell = x > MapAreaLeft && y > MapAreaTop && (x - MapAreaLeft) % pitch != 0 &&
                               (y - MapAreaTop) % pitch != 0 && x < Width - 18 && y < Height - 18;
-          if (!inCell) ASSERT_EQ(shown[size_t(y * Width + x)], base[size_t(y * Width + x)]) << x << "," << y;
+          if (!inCell) {
+            ASSERT_EQ(shown[size_t(y * Width + x)], base[size_t(y * Width + x)]) << x << "," << y;
+          }
         }
       }
     }
@@ -165,7 +167,9 @@ TEST(StartMarker, MarksTheStartCellOnlyAndFollowsIt) {
       for (int u = 0; u < 6; ++u) {
         const bool marked = u == start.x && v == start.y;
         EXPECT_EQ(Colours(CellPixels(shown, u, v)).count(Magenta), marked ? 1u : 0u) << u << "," << v;
-        if (!marked) EXPECT_EQ(CellPixels(shown, u, v), CellPixels(plain, u, v));
+        if (!marked) {
+          EXPECT_EQ(CellPixels(shown, u, v), CellPixels(plain, u, v));
+        }
       }
     }
   }

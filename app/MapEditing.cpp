@@ -1,0 +1,155 @@
+#include "app/MapEditing.h"
+
+#include <algorithm>
+#include <string>
+
+#include "edit/CellBlocks.h"
+#include "edit/CellCommands.h"
+#include "edit/ClipboardTransfer.h"
+#include "edit/TextureCommands.h"
+#include "view/HitTesting.h"
+
+namespace tessmoor {
+
+namespace {
+
+EditResult OutOfGrid(GridPoint cell) { return {EditCode::OutOfGrid, {std::to_string(cell.x), std::to_string(cell.y)}}; }
+
+// A range is on the grid when both corners are; its corners may come in any order.
+EditResult CheckRange(CellRange range) {
+  for (const GridPoint corner : {GridPoint{range.x1, range.y1}, GridPoint{range.x2, range.y2}}) {
+    if (!IsOnGrid(corner)) return OutOfGrid(corner);
+  }
+  return {};
+}
+
+CellRange Ordered(CellRange range) {
+  return {std::min(range.x1, range.x2), std::min(range.y1, range.y2), std::max(range.x1, range.x2),
+          std::max(range.y1, range.y2)};
+}
+
+EditResult FromTable(const TextureResult& result) {
+  if (result.ok) return {};
+  return {EditCode::TableRefused, {result.message}};
+}
+
+EditResult FromPlacement(const PlacementResult& result) {
+  if (result.ok) return {};
+  return {EditCode::TableRefused, {result.message}};
+}
+
+}  // namespace
+
+MapEditing::MapEditing(DocumentModel& model, EditorState& editor) : model_(model), editor_(editor) {}
+
+EditResult MapEditing::Transaction(StepName name, const std::function<EditResult()>& body) {
+  model_.BeginTransaction(name);
+  EditResult result;
+  try {
+    result = body();
+  } catch (...) {
+    model_.RollbackTransaction();
+    throw;
+  }
+  if (result.Ok()) {
+    model_.CommitTransaction();
+  } else {
+    model_.RollbackTransaction();
+  }
+  return result;
+}
+
+EditResult MapEditing::EditFields(CellRange range, const CellFieldEdit& edit) {
+  if (EditResult checked = CheckRange(range); !checked.Ok()) return checked;
+  EditCells(model_, Ordered(range), edit);
+  return {};
+}
+
+EditResult MapEditing::Fill(CellRange range) {
+  if (EditResult checked = CheckRange(range); !checked.Ok()) return checked;
+  FillCells(model_, Ordered(range), CurrentSlot(model_.Map()).cell);
+  return {};
+}
+
+EditResult MapEditing::Copy(CellRange range) {
+  if (EditResult checked = CheckRange(range); !checked.Ok()) return checked;
+  // The clipboard takes what the selection holds; the selection itself stays.
+  const Selection kept = editor_.selection;
+  const CellRange ordered = Ordered(range);
+  editor_.selection = {ordered.x1, ordered.y1, ordered.x2, ordered.y2};
+  CopySelection(model_.Map(), editor_);
+  editor_.selection = kept;
+  return {};
+}
+
+EditResult MapEditing::Paste(GridPoint at, Orientation orientation) {
+  if (!IsOnGrid(at)) return OutOfGrid(at);
+  const CellClipboard& clipboard = *editor_.clipboard;
+  if (clipboard.IsEmpty()) return {EditCode::NoBlockToPaste};
+  const Placement placement{at, orientation};
+  if (!CopiedFrom(clipboard, model_.Map()))
+    return FromPlacement(PasteIntoOtherMap(model_, clipboard, placement, editor_.programDirectory));
+  const size_t count = static_cast<size_t>(clipboard.width) * static_cast<size_t>(clipboard.height);
+  const CellBlock block{clipboard.width, clipboard.height,
+                        std::vector<MapCell>(clipboard.cells.get(), clipboard.cells.get() + count)};
+  return FromPlacement(PlaceBlock(model_, block, placement, PasteStepName));
+}
+
+EditResult MapEditing::PlaceStamp(const Stamp& stamp, const Placement& placement) {
+  if (!IsOnGrid(placement.at)) return OutOfGrid(placement.at);
+  return FromPlacement(tessmoor::PlaceStamp(model_, stamp, placement, editor_.programDirectory, PlaceStampStepName));
+}
+
+EditResult MapEditing::SetStart(GridPoint cell) {
+  if (!IsOnGrid(cell)) return OutOfGrid(cell);
+  SetStartPosition(model_, StartPosition{cell.x, cell.y});
+  return {};
+}
+
+EditResult MapEditing::AddTexture() { return FromTable(tessmoor::AddTexture(model_)); }
+
+EditResult MapEditing::RenameTexture(int texture, const std::string& name) {
+  if (texture < 0 || texture >= model_.Map().textureCount) return {EditCode::NoSuchTexture, {std::to_string(texture)}};
+  return FromTable(tessmoor::RenameTexture(model_, texture, name));
+}
+
+EditResult MapEditing::DeleteTexture(int texture) {
+  if (texture < 0 || texture >= model_.Map().textureCount) return {EditCode::NoSuchTexture, {std::to_string(texture)}};
+  return FromTable(tessmoor::DeleteTexture(model_, texture, editor_.clipboard));
+}
+
+EditResult MapEditing::Select(CellRange range) {
+  if (EditResult checked = CheckRange(range); !checked.Ok()) return checked;
+  editor_.selection = {range.x1, range.y1, range.x2, range.y2};
+  Tell(SessionNotice::Selection);
+  return {};
+}
+
+EditResult MapEditing::SetLayer(SurfaceKind layer) {
+  editor_.currentLayer = layer;
+  Tell(SessionNotice::Layer);
+  return {};
+}
+
+EditResult MapEditing::SetTool(ToolMode mode) {
+  editor_.toolMode = mode;
+  Tell(SessionNotice::Tool);
+  return {};
+}
+
+EditResult MapEditing::SetCurrentSlot(int slot) {
+  if (slot < 0 || slot >= PaletteSlotCount) return {EditCode::NoSuchSlot, {std::to_string(slot)}};
+  model_.SetCurrentSlot(slot);
+  Tell(SessionNotice::Slot);
+  return {};
+}
+
+void MapEditing::AddObserver(SessionObserver* observer) { observers_.push_back(observer); }
+
+void MapEditing::RemoveObserver(SessionObserver* observer) { std::erase(observers_, observer); }
+
+void MapEditing::Tell(SessionNotice notice) {
+  for (SessionObserver* observer : observers_) observer->SessionChanged(notice);
+}
+
+}  // namespace tessmoor

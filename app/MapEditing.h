@@ -1,0 +1,70 @@
+#pragma once
+// The one editing interface of a session, for every caller: the windows,
+// scripts, tests and tools. Each operation checks its arguments, changes the
+// map through the document (one undoable step, or a part of the transaction
+// that is open) and answers with a coded result. The session's own state
+// (selection, layer, tool, current slot) changes only here, and each change is
+// a notice to the observers.
+
+#include <functional>
+#include <vector>
+
+#include "app/EditResult.h"
+#include "document/MapDocument.h"
+#include "document/Stamp.h"
+#include "edit/BlockPlacement.h"
+#include "edit/CellFieldEdit.h"
+#include "edit/DocumentModel.h"
+
+namespace tessmoor {
+
+enum class SessionNotice { Selection, Layer, Tool, Slot };
+
+class SessionObserver {
+ public:
+  virtual ~SessionObserver() = default;
+  virtual void SessionChanged(SessionNotice notice) = 0;
+};
+
+class MapEditing {
+ public:
+  MapEditing(DocumentModel& model, EditorState& editor);
+
+  // Runs `body` as one step named `name`: what it changes is one undo step
+  // (none when it changes nothing). A result that is not Ok, or an exception,
+  // takes back everything the body did; the exception goes on. Transactions nest.
+  EditResult Transaction(StepName name, const std::function<EditResult()>& body);
+
+  // The map.
+  EditResult EditFields(CellRange range, const CellFieldEdit& edit);
+  // From the current palette slot.
+  EditResult Fill(CellRange range);
+  EditResult Copy(CellRange range);
+  // The clipboard's block with its top-left cell at `at`, turned and mirrored
+  // as `orientation` says; into another map its textures come along.
+  EditResult Paste(GridPoint at, Orientation orientation);
+  EditResult PlaceStamp(const Stamp& stamp, const Placement& placement);
+  EditResult SetStart(GridPoint cell);
+  // The texture table.
+  EditResult AddTexture();
+  EditResult RenameTexture(int texture, const std::string& name);
+  EditResult DeleteTexture(int texture);
+
+  // The session's state.
+  EditResult Select(CellRange range);
+  EditResult SetLayer(SurfaceKind layer);
+  EditResult SetTool(ToolMode mode);
+  EditResult SetCurrentSlot(int slot);
+
+  void AddObserver(SessionObserver* observer);
+  void RemoveObserver(SessionObserver* observer);
+
+ private:
+  void Tell(SessionNotice notice);
+
+  DocumentModel& model_;
+  EditorState& editor_;
+  std::vector<SessionObserver*> observers_;
+};
+
+}  // namespace tessmoor
