@@ -3,10 +3,10 @@
 #include <QAction>
 #include <QEvent>
 #include <QLabel>
+#include <QMainWindow>
 #include <QPainter>
 #include <algorithm>
 
-#include "editor/EditorMainForm.h"
 #include "editor/HiColorQImage.h"
 #include "editor/MapViewPanel.h"
 #include "editor/ViewPortWidget.h"
@@ -46,7 +46,7 @@ class PlacementOverlay : public QWidget {
   void paintEvent(QPaintEvent*) override {
     if (!tool.active || tool.preview.isNull()) return;
     QPainter painter(this);
-    const ViewRect area = MapArea(tool.main.Geometry());
+    const ViewRect area = MapArea(tool.context.view.Geometry());
     painter.setClipRect(QRect(QPoint(area.left, area.top), QPoint(area.right, area.bottom)));
     painter.setOpacity(PreviewOpacity);
     const QRect place = tool.PreviewRect();
@@ -61,10 +61,11 @@ class PlacementOverlay : public QWidget {
   BlockPlacementTool& tool;
 };
 
-BlockPlacementTool::BlockPlacementTool(TFrmMain& main, TMapViewPanel& panel)
-    : QObject(&main), main(main), panel(panel), view(&panel.MapViewPort()) {
+BlockPlacementTool::BlockPlacementTool(const FeatureContext& context, TMapViewPanel& panel)
+    : QObject(context.window), context(context), panel(panel), view(&panel.MapViewPort()) {
   setObjectName("BlockPlacementTool");
   overlay = new PlacementOverlay(*this, view);
+  QMainWindow& main = *context.window;
   const auto addAction = [this, &main](const char* name, const QString& text, QList<QKeySequence> keys,
                                        std::function<void()> run) {
     auto* action = new QAction(text, &main);
@@ -118,7 +119,7 @@ void BlockPlacementTool::Start(CellBlock newBlock, std::vector<const HiColorImag
   // R, X, Y, Enter and Escape must reach the placing, not a list's search by
   // first letter or a text field; the window gives the view the focus back
   // whenever it is activated again.
-  main.FocusMap();
+  context.view.FocusMap();
 }
 
 void BlockPlacementTool::Stop() {
@@ -133,17 +134,17 @@ void BlockPlacementTool::Stop() {
 
 void BlockPlacementTool::Refresh() {
   if (!active) return;
-  const EditorState& editor = main.Editor();
+  const EditorState& editor = context.session.Editor();
   const CellBlock oriented = Oriented(block, placement.orientation);
-  preview = ToQImage(
-      BlockPicture(oriented, editor.currentLayer, thumbnails, editor, CellPictureSizeAt(main.Geometry().zoomLevel)));
+  preview = ToQImage(BlockPicture(oriented, editor.currentLayer, thumbnails, editor,
+                                  CellPictureSizeAt(context.view.Geometry().zoomLevel)));
   ShowSize();
   overlay->update();
 }
 
 QRect BlockPlacementTool::PreviewRect() const {
-  const EditorState& editor = main.Editor();
-  const int pitch = CellPitchAt(main.Geometry().zoomLevel);
+  const EditorState& editor = context.session.Editor();
+  const int pitch = CellPitchAt(context.view.Geometry().zoomLevel);
   return QRect(MapAreaLeft + (placement.at.x - editor.viewOrigin.x) * pitch,
                MapAreaTop + (placement.at.y - editor.viewOrigin.y) * pitch, preview.width(), preview.height());
 }
@@ -168,7 +169,7 @@ void BlockPlacementTool::PlaceHere() {
 
 bool BlockPlacementTool::MouseDown(const PointerInput& input) {
   if (!active) return false;
-  const ViewGeometry geometry = main.Geometry();
+  const ViewGeometry geometry = context.view.Geometry();
   if (!IsInsideMapArea(geometry, input.x, input.y)) {
     Stop();
     return false;
@@ -178,7 +179,8 @@ bool BlockPlacementTool::MouseDown(const PointerInput& input) {
     return true;
   }
   if (input.button != MouseButton::Left) return true;
-  if (const std::optional<GridPoint> cell = HitGridCell(main.Editor(), main.Geometry(), input.x, input.y)) {
+  if (const std::optional<GridPoint> cell =
+          HitGridCell(context.session.Editor(), context.view.Geometry(), input.x, input.y)) {
     placement.at = *cell;
     PlaceHere();
   }
@@ -187,8 +189,8 @@ bool BlockPlacementTool::MouseDown(const PointerInput& input) {
 
 bool BlockPlacementTool::MouseMove(const PointerInput& input) {
   if (!active) return false;
-  const GridPoint cell = PointerCell(main.Editor(), main.Geometry(), input.x, input.y);
-  if (IsInsideMapArea(main.Geometry(), input.x, input.y) && IsOnGrid(cell) && !(cell == placement.at)) {
+  const GridPoint cell = PointerCell(context.session.Editor(), context.view.Geometry(), input.x, input.y);
+  if (IsInsideMapArea(context.view.Geometry(), input.x, input.y) && IsOnGrid(cell) && !(cell == placement.at)) {
     placement.at = cell;
     overlay->update();
   }

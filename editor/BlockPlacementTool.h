@@ -12,13 +12,13 @@
 
 #include "document/Stamp.h"
 #include "edit/BlockPlacement.h"
+#include "editor/features/FeatureContext.h"
 #include "view/EditingTools.h"
 
 class QAction;
 
 namespace tessmoor {
 
-class TFrmMain;
 class TMapViewPanel;
 class ViewPortWidget;
 
@@ -31,7 +31,7 @@ class BlockPlacementTool : public QObject {
   using PlaceFunction = std::function<void(const Placement&)>;
 
   // Lies over the view of `panel`, and shows the block's size in its position label.
-  BlockPlacementTool(TFrmMain& main, TMapViewPanel& panel);
+  BlockPlacementTool(const FeatureContext& context, TMapViewPanel& panel);
   ~BlockPlacementTool() override;
 
   // Starts placing `block` with its top-left cell at `at`; `thumbnails` are the
@@ -61,7 +61,7 @@ class BlockPlacementTool : public QObject {
   friend class PlacementOverlay;
   QRect PreviewRect() const;
 
-  TFrmMain& main;
+  FeatureContext context;
   TMapViewPanel& panel;
   ViewPortWidget* view;
   PlacementOverlay* overlay;

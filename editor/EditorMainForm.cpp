@@ -96,12 +96,16 @@ TFrmMain::~TFrmMain() {
   session.SetDialogs(nullptr);
 }
 
+FeatureContext TFrmMain::FeatureContextOfWindow() {
+  return FeatureContext{session, *registry, *this, this, texturePictures.get()};
+}
+
 void TFrmMain::CreateFeatures() {
-  const FeatureContext context{session, *registry, *this, this, texturePictures.get()};
+  const FeatureContext context = FeatureContextOfWindow();
   toolWindows = std::make_unique<ToolWindowsFeature>(context);
   files = std::make_unique<FileFeature>(context);
   // Paste places its block with the same tool as the stamps.
-  placementTool = new BlockPlacementTool(*this, *ClientArea);
+  placementTool = new BlockPlacementTool(context, *ClientArea);
   edit = std::make_unique<EditFeature>(context, *toolWindows, *placementTool);
   view = std::make_unique<ViewFeature>(context);
   // The painting tools are modes of the map view, as Select and Paint are.
@@ -144,12 +148,12 @@ void TFrmMain::BuildMenus(TabHost* tabs) {
   preferences = std::make_unique<PreferencesFeature>(*this);
   registry->Adopt({{}, {}, "E&xtras"}, preferences->Command());
   menus.InsertAfter("MnuExtras", {}, {"ExtrasSettings"});
-  stampFeature = new StampFeature(*this, *placementTool);
+  stampFeature = new StampFeature(FeatureContextOfWindow(), *placementTool);
   registry->Adopt({{}, {}, "&Bearbeiten"}, stampFeature->SaveCommand());
   registry->Adopt({{}, {}, "&Ansicht"}, stampFeature->PanelCommand());
   menus.InsertBefore("MnuEdit", "EditSetStartPos", {"EditSaveStamp"});
   menus.InsertBefore("MnuView", "View3D", {"ViewStamps"});
-  findReplaceFeature = new FindReplaceFeature(*this);
+  findReplaceFeature = new FindReplaceFeature(FeatureContextOfWindow());
   registry->Adopt({{}, {}, "&Bearbeiten"}, findReplaceFeature->Command());
   menus.InsertBefore("MnuEdit", "EditSetStartPos", {"EditFindReplace"});
   // The placing keys are in no menu; the command search finds them while a block is being placed.

@@ -75,7 +75,7 @@ class TFrmMain : public QMainWindow, public DocumentObserver, public MapViewHost
   // The pictures of every texture list in the window's windows.
   TexturePictureCache& TexturePictures() { return *texturePictures; }
   // Gives the map view the keyboard focus, so the editor's keys act on the map.
-  void FocusMap();
+  void FocusMap() override;
   // The map view, where the editor's keys act.
   QWidget& MapWidget() const override;
   // Opens a map named on the command line, as Open does once a file is chosen.
@@ -110,6 +110,7 @@ class TFrmMain : public QMainWindow, public DocumentObserver, public MapViewHost
 
  private:
   void Build(DialogLayer* injectedDialogs, TabHost* tabs);
+  FeatureContext FeatureContextOfWindow();
   void CreateFeatures();
   void BuildMenus(TabHost* tabs);
   void Respond(const ToolResponse& response);

@@ -19,7 +19,6 @@
 #include "edit/CellBlocks.h"
 #include "editor/CellFieldNames.h"
 #include "editor/CountText.h"
-#include "editor/EditorMainForm.h"
 #include "editor/IntSpinField.h"
 #include "editor/TextureLists.h"
 #include "editor/ToolWindowKeys.h"
@@ -100,7 +99,7 @@ QString MatchingValues(const MapCell& cell, const CellQuery& query) {
 
 }  // namespace
 
-TFrmFindReplace::TFrmFindReplace(TFrmMain& main) : QDialog(&main, Qt::Tool), main(main) {
+TFrmFindReplace::TFrmFindReplace(const FeatureContext& context) : QDialog(context.window, Qt::Tool), context(context) {
   setObjectName("FrmFindReplace");
   setWindowTitle("Suchen und Ersetzen");
 
@@ -110,7 +109,7 @@ TFrmFindReplace::TFrmFindReplace(TFrmMain& main) : QDialog(&main, Qt::Tool), mai
   CboKind = List("CboKind", conditions);
   ChkTexture = Check("&Textur:", "ChkTexture", conditions);
   CboTexture = List("CboTexture", conditions);
-  MakeTextureList(CboTexture, &main.TexturePictures());
+  MakeTextureList(CboTexture, context.texturePictures);
   CboTextureLayer = List("CboTextureLayer", conditions);
   ChkFloor = Check("&Bodenhöhe:", "ChkFloor", conditions);
   SpnFloorFrom = Field("SpnFloorFrom", conditions);
@@ -169,7 +168,7 @@ TFrmFindReplace::TFrmFindReplace(TFrmMain& main) : QDialog(&main, Qt::Tool), mai
   for (const char* text : CellTypeTexts) CboSetKind->addItem(QString::fromUtf8(text));
   ChkSetTexture = Check("Te&xtur:", "ChkSetTexture", replace);
   CboSetTexture = List("CboSetTexture", replace);
-  MakeTextureList(CboSetTexture, &main.TexturePictures());
+  MakeTextureList(CboSetTexture, context.texturePictures);
   CboSetLayer = List("CboSetLayer", replace);
   for (int s = 0; s < SurfaceCount; ++s) CboSetLayer->addItem("auf " + QString::fromUtf8(LayerTexts[s]), s);
   ChkSetFloor = Check("B&odenhöhe:", "ChkSetFloor", replace);
@@ -226,10 +225,10 @@ void TFrmFindReplace::FillTextureLists() {
     const uint previous = list->currentData().toUInt();
     list->clear();
     list->addItem(NoTextureText(), static_cast<uint>(NoTexture));
-    const MapDocument& map = main.Document();
+    const MapDocument& map = context.session.Map();
     for (int t = 0; t < std::clamp(map.textureCount, 0, MaxTextures); ++t) {
       const QString name = TextureName(map.textures[static_cast<size_t>(t)]);
-      AddTextureItem(list, QString("%1: %2").arg(t).arg(name), name, t, &main.TexturePictures());
+      AddTextureItem(list, QString("%1: %2").arg(t).arg(name), name, t, context.texturePictures);
     }
     const int again = list->findData(previous);
     list->setCurrentIndex(again >= 0 ? again : 0);
@@ -252,7 +251,7 @@ CellQuery TFrmFindReplace::Query() const {
     query.opacityHigh =
         static_cast<uint8_t>(std::clamp(std::max(SpnOpacityFrom->value(), SpnOpacityTo->value()), 0, 255));
   }
-  if (ChkSelectionOnly->isChecked()) query.within = SelectedCells(main.Editor().selection);
+  if (ChkSelectionOnly->isChecked()) query.within = SelectedCells(context.session.Editor().selection);
   return query;
 }
 
@@ -291,7 +290,7 @@ CellFieldEdit TFrmFindReplace::Replacement() const {
 
 void TFrmFindReplace::BtnFindClick() {
   const CellQuery query = Query();
-  found = FindCells(main.Document(), query);
+  found = FindCells(context.session.Map(), query);
   FillResults(query);
   LblCount->setText(CountText(static_cast<long long>(found.size()), "Zelle", "Zellen") + " gefunden");
 }
@@ -300,8 +299,8 @@ void TFrmFindReplace::BtnReplaceClick() {
   // What is replaced is what the conditions find now, not an older list; the
   // list then shows those cells with their new values.
   const CellQuery query = Query();
-  found = FindCells(main.Document(), query);
-  if (!ReplaceInCells(main.Model(), found, Replacement())) found.clear();
+  found = FindCells(context.session.Map(), query);
+  if (!ReplaceInCells(context.session.Model(), found, Replacement())) found.clear();
   FillResults(query);
   LblCount->setText(CountText(static_cast<long long>(found.size()), "Zelle", "Zellen") + " ersetzt");
 }
@@ -310,7 +309,7 @@ void TFrmFindReplace::FillResults(const CellQuery& query) {
   LVResults->setUpdatesEnabled(false);
   LVResults->clear();
   for (const GridPoint cell : found) {
-    const MapCell& values = main.Document().Cell(cell.x, cell.y);
+    const MapCell& values = context.session.Map().Cell(cell.x, cell.y);
     auto* item = new QTreeWidgetItem(LVResults);
     item->setText(0, QString("%1: %2").arg(cell.x).arg(cell.y));
     item->setText(1, KindText(values.type));
@@ -325,13 +324,13 @@ void TFrmFindReplace::FillResults(const CellQuery& query) {
 void TFrmFindReplace::LVResultsDoubleClick(QTreeWidgetItem* item) {
   if (item == nullptr) return;
   const QPoint cell = item->data(0, CellRole).toPoint();
-  main.ShowCell({cell.x(), cell.y()});
+  context.view.ShowCell({cell.x(), cell.y()});
 }
 
-FindReplaceFeature::FindReplaceFeature(TFrmMain& main) : QObject(&main), main(main) {
+FindReplaceFeature::FindReplaceFeature(const FeatureContext& context) : QObject(context.window), context(context) {
   setObjectName("FindReplaceFeature");
   // The window puts it into its Bearbeiten menu.
-  EditFindReplace = new QAction("Suchen und Erse&tzen...", &main);
+  EditFindReplace = new QAction("Suchen und Erse&tzen...", context.window);
   EditFindReplace->setObjectName("EditFindReplace");
   EditFindReplace->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
   connect(EditFindReplace, &QAction::triggered, this, [this] {
@@ -345,7 +344,7 @@ FindReplaceFeature::FindReplaceFeature(TFrmMain& main) : QObject(&main), main(ma
 
 TFrmFindReplace& FindReplaceFeature::Window() {
   if (!FrmFindReplace) {
-    FrmFindReplace = new TFrmFindReplace(main);
+    FrmFindReplace = new TFrmFindReplace(context);
     KeepMnemonicsInside(FrmFindReplace);
   }
   return *FrmFindReplace;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "edit/CellSearch.h"
+#include "editor/features/FeatureContext.h"
 
 class QCheckBox;
 class QComboBox;
@@ -19,13 +20,12 @@ class QTreeWidgetItem;
 namespace tessmoor {
 
 class IntSpinField;
-class TFrmMain;
 
 class TFrmFindReplace : public QDialog {
   Q_OBJECT
 
  public:
-  explicit TFrmFindReplace(TFrmMain& main);
+  explicit TFrmFindReplace(const FeatureContext& context);
 
   // The conditions as the controls show them.
   CellQuery Query() const;
@@ -41,7 +41,7 @@ class TFrmFindReplace : public QDialog {
   void LVResultsDoubleClick(QTreeWidgetItem* item);
   void FillResults(const CellQuery& query);
 
-  TFrmMain& main;
+  FeatureContext context;
   std::vector<GridPoint> found;
 
   QCheckBox* ChkKind;
@@ -88,14 +88,14 @@ class FindReplaceFeature : public QObject {
   Q_OBJECT
 
  public:
-  explicit FindReplaceFeature(TFrmMain& main);
+  explicit FindReplaceFeature(const FeatureContext& context);
   // Made when first opened: the start of the editor does without it.
   TFrmFindReplace& Window();
   // "Suchen und Ersetzen...", for the window's Bearbeiten menu.
   QAction* Command() const { return EditFindReplace; }
 
  private:
-  TFrmMain& main;
+  FeatureContext context;
   QAction* EditFindReplace;
   TFrmFindReplace* FrmFindReplace = nullptr;
 };

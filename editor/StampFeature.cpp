@@ -17,7 +17,6 @@
 #include "edit/BlockPlacement.h"
 #include "edit/CellBlocks.h"
 #include "editor/BlockPlacementTool.h"
-#include "editor/EditorMainForm.h"
 #include "editor/HiColorQImage.h"
 #include "editor/MapKeyFocus.h"
 #include "editor/ProgramSettings.h"
@@ -67,14 +66,15 @@ struct StampFeature::Entry {
   }
 };
 
-StampFeature::StampFeature(TFrmMain& main, BlockPlacementTool& tool) : QObject(&main), main(main), tool(tool) {
+StampFeature::StampFeature(const FeatureContext& context, BlockPlacementTool& tool)
+    : QObject(context.window), context(context), tool(tool) {
   setObjectName("StampFeature");
   // Both commands go into the window's menus: saving into Bearbeiten, the panel into Ansicht.
-  EditSaveStamp = new QAction("Als Stempel spei&chern...", &main);
+  EditSaveStamp = new QAction("Als Stempel spei&chern...", context.window);
   EditSaveStamp->setObjectName("EditSaveStamp");
   connect(EditSaveStamp, &QAction::triggered, this, &StampFeature::SaveSelection);
 
-  DockStamps = new QDockWidget("Stempel", &main);
+  DockStamps = new QDockWidget("Stempel", context.window);
   DockStamps->setObjectName("DockStamps");
   auto* panel = new QWidget(DockStamps);
   EdtStampFilter = new QLineEdit(panel);
@@ -95,7 +95,7 @@ StampFeature::StampFeature(TFrmMain& main, BlockPlacementTool& tool) : QObject(&
   column->addWidget(LVStamps, 1);
   column->addWidget(ChkMatchHeights);
   DockStamps->setWidget(panel);
-  main.addDockWidget(Qt::RightDockWidgetArea, DockStamps);
+  context.window->addDockWidget(Qt::RightDockWidgetArea, DockStamps);
   DockStamps->hide();
   // Floating, the panel is a window of its own, and Alt+H must not reach the main menus.
   KeepMnemonicsInside(DockStamps);
@@ -109,16 +109,16 @@ StampFeature::StampFeature(TFrmMain& main, BlockPlacementTool& tool) : QObject(&
     // costs more than the rest of the panel: it is fetched when the panel shows.
     if (visible) EdtStampFilter->setClearButtonEnabled(true);
     // A minimised window hides its docks too; only the user's choice counts.
-    if (!this->main.isMinimized() && this->main.isVisible()) RememberSettings();
+    if (!this->context.window->window()->isMinimized() && this->context.window->isVisible()) RememberSettings();
   });
   connect(viewStamps, &QAction::triggered, this, &StampFeature::RememberSettings);
   connect(ChkMatchHeights, &QCheckBox::toggled, this, &StampFeature::RememberSettings);
   connect(EdtStampFilter, &QLineEdit::textChanged, this, &StampFeature::ApplyFilter);
-  EscapeEmptiesField(*EdtStampFilter, main.MapWidget());
+  EscapeEmptiesField(*EdtStampFilter, context.view.MapWidget());
   connect(LVStamps, &QListWidget::itemClicked, this, &StampFeature::StartPlacing);
   connect(LVStamps, &QListWidget::itemActivated, this, &StampFeature::StartPlacing);
   connect(LVStamps, &QListWidget::customContextMenuRequested, this, &StampFeature::ShowContextMenu);
-  connect(main.Commands().Action("ViewFloor")->actionGroup(), &QActionGroup::triggered, this,
+  connect(context.registry.Action("ViewFloor")->actionGroup(), &QActionGroup::triggered, this,
           &StampFeature::RedrawPictures);
   connect(&tool, &BlockPlacementTool::Stopped, this, [this] { placing = -1; });
   Reload();
@@ -158,7 +158,7 @@ void StampFeature::Reload() {
     // A damaged or foreign file is left where it is and not shown.
     if (!LoadStamp(entry->stamp, QFile::encodeName(entry->path).toStdString()).ok) continue;
     for (const StampTexture& texture : entry->stamp.textures) {
-      entry->textures.push_back(StampTextureEntry(texture, main.Editor().programDirectory));
+      entry->textures.push_back(StampTextureEntry(texture, context.session.Editor().programDirectory));
     }
     entries.push_back(std::move(entry));
   }
@@ -177,8 +177,8 @@ void StampFeature::FillItem(int index) {
   QListWidgetItem* item = LVStamps->item(index);
   const CellBlock& block = entry.stamp.block;
   item->setText(NameOf(entry.stamp) + "\n" + QString("%1 × %2").arg(block.width).arg(block.height));
-  const QImage picture =
-      ToQImage(BlockPicture(block, main.Editor().currentLayer, entry.Thumbnails(), main.Editor(), PictureCellSize));
+  const QImage picture = ToQImage(BlockPicture(block, context.session.Editor().currentLayer, entry.Thumbnails(),
+                                               context.session.Editor(), PictureCellSize));
   item->setIcon(QIcon(QPixmap::fromImage(picture.scaled(IconSide, IconSide, Qt::KeepAspectRatio))));
   item->setData(Qt::UserRole, index);
 }
@@ -195,7 +195,7 @@ void StampFeature::ApplyFilter() {
 }
 
 void StampFeature::SaveSelection() {
-  QInputDialog dialog(&main);
+  QInputDialog dialog(context.window);
   dialog.setObjectName("DlgStampName");
   dialog.setWindowTitle("Als Stempel speichern");
   dialog.setLabelText("&Name:");
@@ -205,12 +205,12 @@ void StampFeature::SaveSelection() {
   if (dialog.exec() != QDialog::Accepted) return;
   const QString name = dialog.textValue().trimmed();
   if (name.isEmpty()) return;
-  const CellRange range = SelectedCells(main.Editor().selection);
-  const Stamp stamp = MakeStamp(main.Document(), range, name.toUtf8().left(StampNameCapacity).toStdString());
+  const CellRange range = SelectedCells(context.session.Editor().selection);
+  const Stamp stamp = MakeStamp(context.session.Map(), range, name.toUtf8().left(StampNameCapacity).toStdString());
   QDir().mkpath(StampFolder());
   const StampResult result = SaveStamp(stamp, QFile::encodeName(NewFileName(name)).toStdString());
   if (!result.ok) {
-    main.Dialogs().ShowError(result.message);
+    context.session.Dialogs().ShowError(result.message);
     return;
   }
   Reload();
@@ -223,7 +223,7 @@ void StampFeature::StartPlacing(QListWidgetItem* item) {
   const int index = item->data(Qt::UserRole).toInt();
   if (index < 0 || index >= static_cast<int>(entries.size())) return;
   const Entry& entry = *entries[static_cast<size_t>(index)];
-  const EditorState& editor = main.Editor();
+  const EditorState& editor = context.session.Editor();
   const GridPoint at = IsOnGrid(editor.hoverCell)
                            ? editor.hoverCell
                            : GridPoint{SelectedCells(editor.selection).x1, SelectedCells(editor.selection).y1};
@@ -231,13 +231,14 @@ void StampFeature::StartPlacing(QListWidgetItem* item) {
   tool.Start(entry.stamp.block, entry.Thumbnails(), at, [this, placed](const Placement& where) {
     Placement placement = where;
     placement.matchHeights = ChkMatchHeights->isChecked();
-    const PlacementResult result = PlaceStamp(main.Model(), placed->stamp, placement, main.Editor().programDirectory);
+    const PlacementResult result =
+        PlaceStamp(context.session.Model(), placed->stamp, placement, context.session.Editor().programDirectory);
     if (!result.ok) {
-      if (!result.message.empty()) main.Dialogs().ShowError(result.message);
+      if (!result.message.empty()) context.session.Dialogs().ShowError(result.message);
       return;
     }
-    main.Editor().selection = {result.range.x1, result.range.y1, result.range.x2, result.range.y2};
-    main.RefreshViews();
+    context.session.Editor().selection = {result.range.x1, result.range.y1, result.range.x2, result.range.y2};
+    context.view.RefreshViews();
   });
   placing = index;
 }
@@ -259,7 +260,7 @@ void StampFeature::ShowContextMenu(const QPoint& position) {
 
 void StampFeature::Rename(int index) {
   Entry& entry = *entries[static_cast<size_t>(index)];
-  QInputDialog dialog(&main);
+  QInputDialog dialog(context.window);
   dialog.setObjectName("DlgStampName");
   dialog.setWindowTitle("Stempel umbenennen");
   dialog.setLabelText("&Name:");
@@ -275,7 +276,7 @@ void StampFeature::Rename(int index) {
   // The file keeps its name; only the stamp inside it is renamed, atomically.
   const StampResult result = SaveStamp(renamed, QFile::encodeName(entry.path).toStdString());
   if (!result.ok) {
-    main.Dialogs().ShowError(result.message);
+    context.session.Dialogs().ShowError(result.message);
     return;
   }
   Reload();

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "document/Stamp.h"
+#include "editor/features/FeatureContext.h"
 
 class QAction;
 class QCheckBox;
@@ -20,15 +21,13 @@ class QListWidgetItem;
 
 namespace tessmoor {
 
-class TFrmMain;
-
 class BlockPlacementTool;
 
 class StampFeature : public QObject {
   Q_OBJECT
 
  public:
-  StampFeature(TFrmMain& main, BlockPlacementTool& tool);
+  StampFeature(const FeatureContext& context, BlockPlacementTool& tool);
   ~StampFeature() override;
 
   // The folder the stamps live in, with a trailing '/'.
@@ -56,7 +55,7 @@ class StampFeature : public QObject {
   void RememberSettings();
   void FillItem(int entry);
 
-  TFrmMain& main;
+  FeatureContext context;
   BlockPlacementTool& tool;
   std::vector<std::unique_ptr<Entry>> entries;
   int placing = -1;  // the entry the tool places, or -1

@@ -4,12 +4,11 @@
 // and the window its own windows belong to. A feature owns its commands and its
 // windows and follows the document itself; the main window only assembles.
 
+#include <QMainWindow>
 #include <QPoint>
 
 #include "app/EditorSession.h"
 #include "view/MapView.h"
-
-class QWidget;
 
 namespace tessmoor {
 
@@ -31,13 +30,15 @@ class MapViewHost {
   virtual ViewGeometry Geometry() const = 0;
   // The map view's widget, below the window's menu and tool bars.
   virtual QWidget& MapWidget() const = 0;
+  // Gives the map view the keyboard focus, so the editor's keys act on the map.
+  virtual void FocusMap() = 0;
 };
 
 struct FeatureContext {
   EditorSession& session;
   CommandRegistry& registry;
   MapViewHost& view;
-  QWidget* window;
+  QMainWindow* window;
   // The pictures beside the names in texture lists; none without.
   TexturePictureCache* texturePictures = nullptr;
 };
