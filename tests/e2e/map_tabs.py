@@ -252,7 +252,22 @@ def crash_and_recovery(run, editor):
         next_tab(again)
     run.report.check("three tabs hold the restored maps: the fourth Ctrl+Tab is back at the first",
                      shows(again, restored[0]), f"the caption reads '{again.title()}'")
+    close_tab(run, again, restored[0])
     again.quit()
+
+
+def close_tab(run, editor, name):
+    """Ctrl+W on a saved map: the tab goes without a question and the one beside it shows its map."""
+    before = editor.capture()
+    editor.key("ctrl+w")
+    try:
+        wait_for(lambda: not shows(editor, name), f"the tab of {name} to close", timeout=WINDOW_TIMEOUT)
+        closed = True
+    except RuntimeError:
+        closed = False
+    run.report.check(f"Ctrl+W closes the tab of the saved {name}", closed, f"the caption reads '{editor.title()}'")
+    editor.park_pointer()
+    check_view(run, editor, "the tab shown after Ctrl+W", editor.settle(before), run.shot("after-ctrl-w"))
 
 
 def run(session, report, bin_dir, sample, work, out, expected_program):
