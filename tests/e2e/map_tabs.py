@@ -5,7 +5,7 @@ which must equal a fresh redraw of that tab's own map; a block copied in one tab
 another and both are saved; a later start hands its map over as a new tab, and --new-instance
 opens a window of its own. Then each tab's map is changed, the editor is killed with SIGKILL,
 and the next start must offer each map back once and restore it under its own name, byte for
-byte as it was edited. Only keys and the mouse go in; only the screen, the window titles and
+byte as it was edited; Ctrl+W closes a tab and the next one shows its map. Only keys and the mouse go in; only the screen, the window titles and
 the saved files are read back.
 """
 
@@ -30,8 +30,8 @@ QUESTION_TITLE = "Tessmoor Editor"
 HAND_OVER_TIMEOUT = 30
 # The editor writes a changed map's recovery copy within a second.
 RECOVERY_WRITTEN = 2.0
-# Where each map is changed before the kill: a wall corner and the floor beside it, so the fill
-# with the first palette slot's cell changes every one of them.
+# Where each map is changed before the kill: places where a fill with the first palette slot's
+# cell changes the map (the core's prediction is checked to differ from the file).
 FILLED = {SOURCE: (1, 1, 2, 3), TARGET: (4, 1, 6, 2), THIRD: (2, 5, 3, 6)}
 
 
@@ -76,7 +76,7 @@ def wait_for_caption(editor, name):
 
 
 def switch(run, editor, key, name, label):
-    """A tab key; checks the caption, and returns the view once the screen has settled."""
+    """A tab key; checks the caption, and returns the screen once it has settled."""
     before = editor.capture()
     editor.key(key)
     run.report.check(f"{label}: the caption names {name}", wait_for_caption(editor, name),
