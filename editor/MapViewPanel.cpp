@@ -60,9 +60,8 @@ TMapViewPanel::TMapViewPanel(EditorSession& session, QWidget* parent) : QWidget(
   setObjectName("ClientArea");
   ViewPort = new ViewPortWidget(this);
   ViewPort->setObjectName("ViewPort");
-  ViewPort->OnPaint = [this] {
-    if (Surface().created) RedrawMapView();
-  };
+  // The surface may be gone with another view (a closed tab): the redraw makes a new one.
+  ViewPort->OnPaint = [this] { RedrawMapView(); };
   ViewPort->OnMouseDown = [this](const PointerInput& input) {
     OnResponse(ViewPortMouseDown(session_.Model(), session_.Editor(), drag_, Geometry(), input));
   };
@@ -98,18 +97,35 @@ TMapViewPanel::TMapViewPanel(EditorSession& session, QWidget* parent) : QWidget(
     RedrawMapView();
   });
   BuildToolBar();
+}
 
+TMapViewPanel::~TMapViewPanel() {
+  // Every present claims the presenter first, so no other view misses it.
+  SetWinGPresenter(nullptr);
+  if (Surface().TargetDC == ViewPort) DestroySurface();
+}
+
+// The render surface and the presenter are the program's one each, and a
+// window of tabs holds a map view for each tab: the view about to draw takes
+// them over, so that it neither draws through another view's presenter nor
+// shows the picture another view left on the surface.
+void TMapViewPanel::ClaimSurface() {
   SetWinGPresenter([view = ViewPort](const WinGPresentRequest& request) {
     if (request.targetDC != view) return false;
     view->Present(request.pixels, request.width, request.height, request.rowPixels,
                   QRect(request.destX, request.destY, request.destWidth, request.destHeight));
     return true;
   });
+  if (Surface().created && Surface().TargetDC == ViewPort) return;
+  MakeSurface();
 }
 
-TMapViewPanel::~TMapViewPanel() {
-  SetWinGPresenter(nullptr);
+void TMapViewPanel::MakeSurface() {
   DestroySurface();
+  const int surfaceWidth = std::min(ViewPort->width(), 0xFFFF);
+  const int surfaceHeight = std::min(ViewPort->height(), 0xFFFF);
+  if (surfaceWidth > 0 && surfaceHeight > 0)
+    CreateSurface(static_cast<uint16_t>(surfaceWidth), static_cast<uint16_t>(surfaceHeight), ViewPort);
 }
 
 void TMapViewPanel::BuildToolBar() {
@@ -211,7 +227,7 @@ ViewGeometry TMapViewPanel::Geometry() const {
 
 void TMapViewPanel::RedrawMapView() {
   SyncScrollBars();
-  SetSurfaceTarget(ViewPort);
+  ClaimSurface();
   const MapViewState& mapView = session_.MapView();
   const RenderSurface& surface = Surface();
   if (surface.created)
@@ -258,11 +274,7 @@ void TMapViewPanel::resizeEvent(QResizeEvent* event) {
   ScrHorizontal->setPageStep(std::max(0, bars.horizontalPageStep));
   ScrVertical->setPageStep(std::max(0, bars.verticalPageStep));
 
-  DestroySurface();
-  const int surfaceWidth = std::min(ViewPort->width(), 0xFFFF);
-  const int surfaceHeight = std::min(ViewPort->height(), 0xFFFF);
-  if (surfaceWidth > 0 && surfaceHeight > 0)
-    CreateSurface(static_cast<uint16_t>(surfaceWidth), static_cast<uint16_t>(surfaceHeight), ViewPort);
+  MakeSurface();
   ApplyScrollRanges();  // ranges and page steps in cells of the current zoom
   RedrawMapView();
 }

@@ -64,6 +64,8 @@ class TMapViewPanel : public QWidget {
 
  private:
   void BuildToolBar();
+  void ClaimSurface();
+  void MakeSurface();
   void SyncScrollBars();
   void ApplyScrollRanges();
   void ViewPortWheel(QWheelEvent& event);

@@ -145,11 +145,12 @@ QRegion ViewPortWidget::UncoveredRegion() const {
 }
 
 bool ViewPortWidget::FrameIsCurrent() const {
-  // The surface is this view's alone, and every change of the view composes it
-  // anew before asking for a paint; only a destroyed or resized one is stale.
+  // Every change of the view composes the surface anew before asking for a
+  // paint; only a destroyed or resized surface is stale, or one that another
+  // view (another tab's) has drawn on since.
   const RenderSurface& surface = Surface();
-  return frame.pixels && surface.created && frame.pixels == surface.pixels && frame.width == surface.width &&
-         frame.height == surface.height && frame.rowPixels == surface.width;
+  return frame.pixels && surface.created && surface.TargetDC == this && frame.pixels == surface.pixels &&
+         frame.width == surface.width && frame.height == surface.height && frame.rowPixels == surface.width;
 }
 
 QImage* ViewPortWidget::WindowImage(QPainter& painter) const {

@@ -100,7 +100,10 @@ def expected_target(source, target, pasted):
     return table, cells
 
 
-def check_target(report, source, before, after):
+SECOND_PROCESS = "Ctrl+V in a second process pastes the block copied in the first"
+
+
+def check_target(report, source, before, after, what=SECOND_PROCESS):
     table, cells = expected_target(source, before, PASTED_AT)
     saved_table, _ = texture_table(after)
     wrong = []
@@ -115,8 +118,8 @@ def check_target(report, source, before, after):
     outside = set(map_bytes.differing_cells(grid_before, grid_after)) - set(cells)
     if outside:
         wrong.append(f"cells outside the block changed: {sorted(outside)}")
-    report.check("Ctrl+V in a second process pastes the block copied in the first: every texture found by name "
-                 "under its number there, the missing one appended, nothing else changed", not wrong,
+    report.check(what + ": every texture found by name under its number there, the missing one appended, "
+                 "nothing else changed", not wrong,
                  "; ".join(wrong[:6]))
 
 
@@ -131,6 +134,8 @@ def run(session, report, bin_dir, sample, work, out):
     editors = []
     try:
         for name, path in (("a", source_path), ("b", target_path)):
+            # A folder each: other runtime folders, so the second start opens a window of its own
+            # instead of handing its map to the first.
             folder = os.path.join(work, name)
             os.makedirs(folder)
             # The window before steps aside, so the new one shows whole while it is measured.

@@ -175,11 +175,11 @@ def open_map(editor, report, path, out, when=""):
     report.check(what, opened, f"the title reads '{title}'; see {shot}")
 
 
-def save(editor, path, keep):
-    """Ctrl+S, then a copy of what it wrote. The save replaces the file, so a new file marks its end."""
+def save(editor, path, keep, key="ctrl+s"):
+    """Ctrl+S (or F2), then a copy of what it wrote. The save replaces the file, so a new file marks its end."""
     before = os.stat(path).st_ino
-    editor.key("ctrl+s")
-    wait_for(lambda: os.path.exists(path) and os.stat(path).st_ino != before, "Ctrl+S to write the map",
+    editor.key(key)
+    wait_for(lambda: os.path.exists(path) and os.stat(path).st_ino != before, f"{key} to write the map",
              timeout=WINDOW_TIMEOUT)
     shutil.copyfile(path, keep)
     return keep

@@ -26,10 +26,13 @@ WINDOW_SIZE = (800, 600)
 
 
 class Editor:
-    def __init__(self, session, bin_dir, work_dir):
+    def __init__(self, session, bin_dir, work_dir, log_name="editor.log"):
+        """`work_dir` holds the editor's settings, data and runtime folders; two editors on one
+        work folder are one user, whose later starts meet the first."""
         self.session = session
         self.bin_dir = bin_dir
         self.work_dir = work_dir
+        self.log_name = log_name
         self.process = None
         self.window = None
         self.view = None
@@ -47,10 +50,18 @@ class Editor:
         return env
 
     def start(self, *arguments):
-        log = open(os.path.join(self.work_dir, "editor.log"), "wb")
-        self.process = subprocess.Popen([os.path.join(self.bin_dir, "TMEdit"), *arguments], env=self.environment(),
-                                        cwd=self.work_dir, stdout=log, stderr=subprocess.STDOUT,
-                                        preexec_fn=end_with_parent)
+        self.launch(*arguments)
+        self.find_main_window()
+
+    def launch(self, *arguments):
+        """Starts the process without waiting for anything on the screen."""
+        with open(os.path.join(self.work_dir, self.log_name), "wb") as log:
+            self.process = subprocess.Popen([os.path.join(self.bin_dir, "TMEdit"), *arguments],
+                                            env=self.environment(), cwd=self.work_dir, stdout=log,
+                                            stderr=subprocess.STDOUT, preexec_fn=end_with_parent)
+
+    def find_main_window(self):
+        """Waits for the main window, brings it to the test's size and finds the view in it."""
         wait_for(lambda: self._find_main_window() is not None, "the main window")
         self.window = self._find_main_window()
         self.resize(*WINDOW_SIZE)
