@@ -15,8 +15,8 @@
 
 #include "ProcessCpu.h"
 #include "edit/CellCommands.h"
-#include "editor/EditorMainForm.h"
-#include "editor/ViewPortWidget.h"
+#include "editor/main/EditorMainForm.h"
+#include "editor/mapview/ViewPortWidget.h"
 #include "support/ScriptedDialogs.h"
 
 using namespace tessmoor;

@@ -15,7 +15,7 @@
 
 #include "bench/BenchMaps.h"
 #include "document/MapFile.h"
-#include "editor/PreviewRenderer.h"
+#include "editor/preview3d/PreviewRenderer.h"
 #include "preview/PreviewModel.h"
 
 using namespace tessmoor;

@@ -28,10 +28,10 @@
 #include <vector>
 
 #include "app/RecoveryOffer.h"
-#include "editor/CommandLineMap.h"
-#include "editor/EditorMainForm.h"
-#include "editor/GermanQtTexts.h"
-#include "editor/RecoveryKeeper.h"
+#include "editor/main/CommandLineMap.h"
+#include "editor/main/EditorMainForm.h"
+#include "editor/widgets/GermanQtTexts.h"
+#include "editor/widgets/RecoveryKeeper.h"
 
 extern char** environ;
 

@@ -6,12 +6,12 @@
 #include <QApplication>
 #include <QFile>
 
-#include "editor/CommandLineMap.h"
-#include "editor/EditorMainForm.h"
-#include "editor/GermanQtTexts.h"
-#include "editor/RecoveryKeeper.h"
-#include "editor/tabs/MapTabsWindow.h"
-#include "editor/tabs/SingleInstance.h"
+#include "editor/main/CommandLineMap.h"
+#include "editor/main/EditorMainForm.h"
+#include "editor/widgets/GermanQtTexts.h"
+#include "editor/widgets/RecoveryKeeper.h"
+#include "editor/main/MapTabsWindow.h"
+#include "editor/main/SingleInstance.h"
 
 using namespace tessmoor;
 

@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
-#include "editor/PlainButton.h"
+#include "editor/widgets/PlainButton.h"
 #include "editor/commands/CommandMatch.h"
 #include "editor/commands/CommandRegistry.h"
 

@@ -2,8 +2,8 @@
 
 #include "compiler/CompileMap.h"
 #include "document/MapFile.h"
-#include "editor/BusyCursor.h"
-#include "editor/EditorCompileForm.h"
+#include "editor/widgets/BusyCursor.h"
+#include "editor/windows/EditorCompileForm.h"
 #include "editor/commands/CommandRegistry.h"
 #include "editor/features/FileFeature.h"
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "editor/features/FeatureContext.h"
+#include "editor/commands/FeatureContext.h"
 
 namespace tessmoor {
 

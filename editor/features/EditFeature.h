@@ -10,7 +10,7 @@
 #include "document/Stamp.h"
 #include "edit/CellRamp.h"
 #include "edit/DocumentModel.h"
-#include "editor/features/FeatureContext.h"
+#include "editor/commands/FeatureContext.h"
 
 namespace tessmoor {
 

@@ -2,8 +2,8 @@
 
 #include <QMainWindow>
 
-#include "editor/BusyCursor.h"
-#include "editor/StatusMessage.h"
+#include "editor/widgets/BusyCursor.h"
+#include "editor/widgets/StatusMessage.h"
 #include "editor/commands/CommandRegistry.h"
 #include "export/MapExport.h"
 

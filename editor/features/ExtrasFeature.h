@@ -3,7 +3,7 @@
 
 #include <QObject>
 
-#include "editor/features/FeatureContext.h"
+#include "editor/commands/FeatureContext.h"
 
 namespace tessmoor {
 

@@ -5,7 +5,7 @@
 #include <QSettings>
 #include <QWidget>
 
-#include "editor/RecentFiles.h"
+#include "editor/widgets/RecentFiles.h"
 #include "editor/commands/CommandRegistry.h"
 
 namespace tessmoor {

@@ -9,7 +9,7 @@
 #include <memory>
 #include <string>
 
-#include "editor/features/FeatureContext.h"
+#include "editor/commands/FeatureContext.h"
 
 class QMenu;
 

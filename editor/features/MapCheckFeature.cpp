@@ -1,7 +1,7 @@
 #include "editor/features/MapCheckFeature.h"
 
-#include "editor/EditorMapCheckForm.h"
-#include "editor/ToolWindowKeys.h"
+#include "editor/windows/EditorMapCheckForm.h"
+#include "editor/widgets/ToolWindowKeys.h"
 #include "editor/commands/CommandRegistry.h"
 
 namespace tessmoor {

@@ -5,7 +5,7 @@
 #include <QObject>
 
 #include "edit/DocumentModel.h"
-#include "editor/features/FeatureContext.h"
+#include "editor/commands/FeatureContext.h"
 
 namespace tessmoor {
 

@@ -6,9 +6,9 @@
 #include <QScreen>
 #include <QSurfaceFormat>
 
-#include "editor/Editor3DViewForm.h"
-#include "editor/PreviewView.h"
-#include "editor/WindowPlacement.h"
+#include "editor/preview3d/Editor3DViewForm.h"
+#include "editor/preview3d/PreviewView.h"
+#include "editor/widgets/WindowPlacement.h"
 #include "editor/commands/CommandRegistry.h"
 #include "preview/AnimationClock.h"
 

@@ -9,7 +9,7 @@
 #include <optional>
 
 #include "edit/DocumentModel.h"
-#include "editor/features/FeatureContext.h"
+#include "editor/commands/FeatureContext.h"
 
 namespace tessmoor {
 

@@ -4,11 +4,11 @@
 
 #include "app/TestBuild.h"
 #include "edit/CellCommands.h"
-#include "editor/EditorPropertiesForm.h"
-#include "editor/EditorSetStartPosForm.h"
-#include "editor/EditorTextureEditorForm.h"
-#include "editor/ReplaceTextureDialog.h"
-#include "editor/ToolWindowKeys.h"
+#include "editor/windows/EditorPropertiesForm.h"
+#include "editor/windows/EditorSetStartPosForm.h"
+#include "editor/windows/EditorTextureEditorForm.h"
+#include "editor/windows/ReplaceTextureDialog.h"
+#include "editor/widgets/ToolWindowKeys.h"
 #include "editor/commands/CommandRegistry.h"
 #include "texts/TestRunTexts.h"
 

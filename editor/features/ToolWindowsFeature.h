@@ -6,7 +6,7 @@
 #include <QObject>
 
 #include "edit/DocumentModel.h"
-#include "editor/features/FeatureContext.h"
+#include "editor/commands/FeatureContext.h"
 #include "view/EditingTools.h"
 
 namespace tessmoor {

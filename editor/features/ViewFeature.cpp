@@ -2,7 +2,7 @@
 
 #include <QActionGroup>
 
-#include "editor/ProgramSettings.h"
+#include "editor/widgets/ProgramSettings.h"
 #include "editor/commands/CommandRegistry.h"
 #include "view/ViewColours.h"
 #include "view/Zoom.h"

@@ -5,7 +5,7 @@
 
 #include <QObject>
 
-#include "editor/features/FeatureContext.h"
+#include "editor/commands/FeatureContext.h"
 
 class QActionGroup;
 

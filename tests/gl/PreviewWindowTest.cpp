@@ -4,9 +4,9 @@
 #include <QTimer>
 
 #include "document/PascalString.h"
-#include "editor/Editor3DViewForm.h"
-#include "editor/PreviewView.h"
-#include "editor/UserSettings.h"
+#include "editor/preview3d/Editor3DViewForm.h"
+#include "editor/preview3d/PreviewView.h"
+#include "editor/widgets/UserSettings.h"
 #include "gui/MainWindowFixture.h"
 #include "tools/tmgen/PcxWriter.h"
 

@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <functional>
 
-#include "editor/EditorMapCheckForm.h"
-#include "editor/EditorPropertiesForm.h"
+#include "editor/windows/EditorMapCheckForm.h"
+#include "editor/windows/EditorPropertiesForm.h"
 #include "gui/MainWindowFixture.h"
 
 namespace tessmoor {

@@ -10,8 +10,8 @@
 #include "MainWindowFixture.h"
 #include "document/MapFile.h"
 #include "edit/CellFieldEdit.h"
-#include "editor/EditorPropertiesForm.h"
-#include "editor/IntSpinField.h"
+#include "editor/windows/EditorPropertiesForm.h"
+#include "editor/widgets/IntSpinField.h"
 
 namespace tessmoor {
 

@@ -5,9 +5,9 @@
 #include <QPushButton>
 #include <QToolButton>
 
-#include "editor/BlockPlacementTool.h"
-#include "editor/EditorPropertiesForm.h"
-#include "editor/IntSpinField.h"
+#include "editor/mapview/BlockPlacementTool.h"
+#include "editor/windows/EditorPropertiesForm.h"
+#include "editor/widgets/IntSpinField.h"
 #include "graphics/RenderSurface.h"
 #include "gui/MainWindowFixture.h"
 #include "texts/StepTexts.h"

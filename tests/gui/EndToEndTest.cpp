@@ -9,8 +9,8 @@
 #include <fstream>
 
 #include "edit/TextureCommands.h"
-#include "editor/EditorCompileForm.h"
-#include "editor/EditorPropertiesForm.h"
+#include "editor/windows/EditorCompileForm.h"
+#include "editor/windows/EditorPropertiesForm.h"
 #include "gui/MainWindowFixture.h"
 #include "textures/TextureFrames.h"
 #include "textures/TextureTable.h"

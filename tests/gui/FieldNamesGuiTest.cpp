@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
-#include "editor/EditorPropertiesForm.h"
+#include "editor/windows/EditorPropertiesForm.h"
 #include "gui/MainWindowFixture.h"
 
 namespace tessmoor {

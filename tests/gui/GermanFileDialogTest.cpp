@@ -16,9 +16,9 @@
 #include <QTreeView>
 #include <algorithm>
 
-#include "editor/EditorNewForm.h"
-#include "editor/GermanQtTexts.h"
-#include "editor/QtDialogLayer.h"
+#include "editor/windows/EditorNewForm.h"
+#include "editor/widgets/GermanQtTexts.h"
+#include "editor/windows/QtDialogLayer.h"
 
 namespace tessmoor {
 

@@ -6,8 +6,8 @@
 #include <filesystem>
 
 #include "document/MapFile.h"
-#include "editor/CommandLineMap.h"
-#include "editor/EditorCompileForm.h"
+#include "editor/main/CommandLineMap.h"
+#include "editor/windows/EditorCompileForm.h"
 #include "gui/MainWindowFixture.h"
 #include "support/TempDir.h"
 

@@ -18,8 +18,8 @@
 #include <string>
 
 #include "edit/CellCommands.h"
-#include "editor/EditorMainForm.h"
-#include "editor/ProgramSettings.h"
+#include "editor/main/EditorMainForm.h"
+#include "editor/widgets/ProgramSettings.h"
 #include "support/ScriptedDialogs.h"
 
 namespace tessmoor {

@@ -11,8 +11,8 @@
 #include <QToolButton>
 #include <fstream>
 
-#include "editor/EditorPropertiesForm.h"
-#include "editor/IntSpinField.h"
+#include "editor/windows/EditorPropertiesForm.h"
+#include "editor/widgets/IntSpinField.h"
 #include "graphics/RenderSurface.h"
 #include "gui/MainWindowFixture.h"
 

@@ -6,8 +6,8 @@
 #include <QTreeWidget>
 
 #include "edit/TextureCommands.h"
-#include "editor/EditorMapCheckForm.h"
-#include "editor/EditorTextureEditorForm.h"
+#include "editor/windows/EditorMapCheckForm.h"
+#include "editor/windows/EditorTextureEditorForm.h"
 #include "gui/MainWindowFixture.h"
 
 namespace tessmoor {

@@ -11,8 +11,8 @@
 
 #include "document/Stamp.h"
 #include "edit/CellBlocks.h"
-#include "editor/BlockPlacementTool.h"
-#include "editor/StampFeature.h"
+#include "editor/mapview/BlockPlacementTool.h"
+#include "editor/features/StampFeature.h"
 #include "gui/MainWindowFixture.h"
 
 namespace tessmoor {

@@ -17,7 +17,7 @@
 #include "document/MapFile.h"
 #include "document/RecoveryFolder.h"
 #include "edit/CellBlocks.h"
-#include "editor/tabs/MapTabsWindow.h"
+#include "editor/main/MapTabsWindow.h"
 #include "gui/MainWindowFixture.h"
 #include "support/TempDir.h"
 #include "view/SelectionKeys.h"

@@ -14,7 +14,7 @@
 
 #include "MainWindowFixture.h"
 #include "edit/TextureCommands.h"
-#include "editor/EditorPropertiesForm.h"
+#include "editor/windows/EditorPropertiesForm.h"
 #include "editor/commands/CommandRegistry.h"
 #include "graphics/RenderSurface.h"
 

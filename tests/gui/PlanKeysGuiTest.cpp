@@ -6,9 +6,9 @@
 #include <random>
 
 #include "edit/CellBlocks.h"
-#include "editor/BlockPlacementTool.h"
-#include "editor/EditorPropertiesForm.h"
-#include "editor/IntSpinField.h"
+#include "editor/mapview/BlockPlacementTool.h"
+#include "editor/windows/EditorPropertiesForm.h"
+#include "editor/widgets/IntSpinField.h"
 #include "gui/MainWindowFixture.h"
 #include "view/Zoom.h"
 

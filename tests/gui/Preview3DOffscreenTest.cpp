@@ -1,7 +1,7 @@
 // The 3D window on a platform that may have no OpenGL at all (the offscreen one):
 // the main window works on, and F5 either opens the window or says why not.
 
-#include "editor/Editor3DViewForm.h"
+#include "editor/preview3d/Editor3DViewForm.h"
 #include "gui/MainWindowFixture.h"
 
 namespace tessmoor {

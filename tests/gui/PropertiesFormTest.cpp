@@ -15,8 +15,8 @@
 #include <string>
 
 #include "edit/CellCommands.h"
-#include "editor/EditorPropertiesForm.h"
-#include "editor/IntSpinField.h"
+#include "editor/windows/EditorPropertiesForm.h"
+#include "editor/widgets/IntSpinField.h"
 #include "texts/StepTexts.h"
 
 namespace tessmoor {

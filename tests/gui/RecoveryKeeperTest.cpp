@@ -6,7 +6,7 @@
 #include <filesystem>
 
 #include "document/RecoveryFile.h"
-#include "editor/RecoveryKeeper.h"
+#include "editor/widgets/RecoveryKeeper.h"
 #include "gui/MainWindowFixture.h"
 #include "support/FaultyFileOps.h"
 #include "support/TempDir.h"

@@ -11,7 +11,7 @@
 
 #include "app/EditorSession.h"
 #include "edit/CellCommands.h"
-#include "editor/EditorMainForm.h"
+#include "editor/main/EditorMainForm.h"
 #include "support/ScriptedDialogs.h"
 
 namespace tessmoor {

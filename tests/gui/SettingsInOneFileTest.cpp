@@ -9,9 +9,9 @@
 #include <QSpinBox>
 #include <QTimer>
 
-#include "editor/Editor3DViewForm.h"
-#include "editor/SettingsDialog.h"
-#include "editor/TestPlay.h"
+#include "editor/preview3d/Editor3DViewForm.h"
+#include "editor/windows/SettingsDialog.h"
+#include "editor/features/TestPlay.h"
 #include "editor/commands/CommandRegistry.h"
 #include "gui/MainWindowFixture.h"
 

@@ -19,10 +19,10 @@
 #include <functional>
 #include <limits>
 
-#include "editor/EditorNewForm.h"
-#include "editor/EditorSetStartPosForm.h"
-#include "editor/IntSpinField.h"
-#include "editor/QtDialogLayer.h"
+#include "editor/windows/EditorNewForm.h"
+#include "editor/windows/EditorSetStartPosForm.h"
+#include "editor/widgets/IntSpinField.h"
+#include "editor/windows/QtDialogLayer.h"
 
 namespace tessmoor {
 

@@ -15,8 +15,8 @@
 
 #include "document/MapFile.h"
 #include "edit/BlockOrientation.h"
-#include "editor/BlockPlacementTool.h"
-#include "editor/StampFeature.h"
+#include "editor/mapview/BlockPlacementTool.h"
+#include "editor/features/StampFeature.h"
 #include "gui/MainWindowFixture.h"
 #include "texts/StepTexts.h"
 

@@ -18,9 +18,9 @@
 
 #include "app/TestProfile.h"
 #include "check/MapFinding.h"
-#include "editor/EditorCompileForm.h"
-#include "editor/TestPlay.h"
-#include "editor/TestRunForm.h"
+#include "editor/windows/EditorCompileForm.h"
+#include "editor/features/TestPlay.h"
+#include "editor/windows/TestRunForm.h"
 #include "gui/MainWindowFixture.h"
 #include "support/TempDir.h"
 

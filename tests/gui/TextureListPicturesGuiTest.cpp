@@ -7,7 +7,7 @@
 #include <cstring>
 
 #include "edit/TextureCommands.h"
-#include "editor/HiColorQImage.h"
+#include "editor/widgets/HiColorQImage.h"
 #include "gui/MainWindowFixture.h"
 
 namespace tessmoor {

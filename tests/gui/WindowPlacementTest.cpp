@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "editor/WindowPlacement.h"
+#include "editor/widgets/WindowPlacement.h"
 
 namespace tessmoor {
 

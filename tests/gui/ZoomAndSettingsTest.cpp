@@ -6,7 +6,7 @@
 #include <QWheelEvent>
 #include <cstdlib>
 
-#include "editor/EditorPropertiesForm.h"
+#include "editor/windows/EditorPropertiesForm.h"
 #include "gui/MainWindowFixture.h"
 #include "view/HitTesting.h"
 #include "view/ScaledPictures.h"

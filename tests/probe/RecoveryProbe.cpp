@@ -14,8 +14,8 @@
 
 #include "app/RecoveryOffer.h"
 #include "edit/CellCommands.h"
-#include "editor/EditorMainForm.h"
-#include "editor/RecoveryKeeper.h"
+#include "editor/main/EditorMainForm.h"
+#include "editor/widgets/RecoveryKeeper.h"
 #include "support/ScriptedDialogs.h"
 
 using namespace tessmoor;

@@ -1,0 +1,103 @@
+#pragma once
+// Bearbeiten > "Suchen und Ersetzen..." (Ctrl+F): conditions on cells combined
+// with AND, the matching cells in a list like the map check's (a double click
+// selects the cell and scrolls to it), and chosen fields written into every
+// match as one step, through the field rule of "Auswahl bearbeiten".
+
+#include <QDialog>
+#include <vector>
+
+#include "edit/CellSearch.h"
+#include "editor/commands/FeatureContext.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace tessmoor {
+
+class IntSpinField;
+
+class TFrmFindReplace : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit TFrmFindReplace(const FeatureContext& context);
+
+  // The conditions as the controls show them.
+  CellQuery Query() const;
+  // The fields to write, as the controls show them.
+  CellFieldEdit Replacement() const;
+  // The texture lists follow the map's table when the window opens.
+  void FillTextureLists();
+
+  void BtnFindClick();
+  void BtnReplaceClick();
+
+ private:
+  void LVResultsDoubleClick(QTreeWidgetItem* item);
+  void FillResults(const CellQuery& query);
+
+  FeatureContext context;
+  std::vector<GridPoint> found;
+
+  QCheckBox* ChkKind;
+  QComboBox* CboKind;
+  QCheckBox* ChkTexture;
+  QComboBox* CboTexture;
+  QComboBox* CboTextureLayer;
+  QCheckBox* ChkFloor;
+  IntSpinField* SpnFloorFrom;
+  IntSpinField* SpnFloorTo;
+  QCheckBox* ChkCeiling;
+  IntSpinField* SpnCeilingFrom;
+  IntSpinField* SpnCeilingTo;
+  QCheckBox* ChkWater;
+  IntSpinField* SpnWaterFrom;
+  IntSpinField* SpnWaterTo;
+  QCheckBox* ChkOpacity;
+  IntSpinField* SpnOpacityFrom;
+  IntSpinField* SpnOpacityTo;
+  QCheckBox* ChkSelectionOnly;
+  QPushButton* BtnFind;
+  QTreeWidget* LVResults;
+  QLabel* LblCount;
+
+  QCheckBox* ChkSetKind;
+  QComboBox* CboSetKind;
+  QCheckBox* ChkSetTexture;
+  QComboBox* CboSetTexture;
+  QComboBox* CboSetLayer;
+  QCheckBox* ChkSetFloor;
+  IntSpinField* SpnSetFloor;
+  QCheckBox* ChkSetCeiling;
+  IntSpinField* SpnSetCeiling;
+  QCheckBox* ChkSetWater;
+  IntSpinField* SpnSetWater;
+  QCheckBox* ChkSetOpacity;
+  IntSpinField* SpnSetOpacity;
+  QCheckBox* ChkRelative;
+  QPushButton* BtnReplace;
+};
+
+// Owns the command and the window.
+class FindReplaceFeature : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit FindReplaceFeature(const FeatureContext& context);
+  // Made when first opened: the start of the editor does without it.
+  TFrmFindReplace& Window();
+  // "Suchen und Ersetzen...", for the window's Bearbeiten menu.
+  QAction* Command() const { return EditFindReplace; }
+
+ private:
+  FeatureContext context;
+  QAction* EditFindReplace;
+  TFrmFindReplace* FrmFindReplace = nullptr;
+};
+
+}  // namespace tessmoor

@@ -1,0 +1,290 @@
+#include "editor/features/StampFeature.h"
+
+#include <QActionGroup>
+#include <QCheckBox>
+#include <QDir>
+#include <QDockWidget>
+#include <QFile>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStandardPaths>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "edit/BlockPlacement.h"
+#include "edit/CellBlocks.h"
+#include "editor/mapview/BlockPlacementTool.h"
+#include "editor/widgets/HiColorQImage.h"
+#include "editor/widgets/MapKeyFocus.h"
+#include "editor/widgets/ProgramSettings.h"
+#include "editor/widgets/TitleRoom.h"
+#include "editor/widgets/ToolWindowKeys.h"
+#include "editor/commands/CommandRegistry.h"
+#include "view/BlockPicture.h"
+#include "view/EditingTools.h"
+#include "view/HitTesting.h"
+
+namespace tessmoor {
+
+namespace {
+
+constexpr int PictureCellSize = 16;
+constexpr int IconSide = 96;
+const char* const PanelKey = "Stempel/Panel";
+const char* const MatchHeightsKey = "Stempel/HoehenAnpassen";
+
+// A file name from the stamp's name: letters and digits kept, the rest '_', and
+// a number added until no stamp has it.
+QString NewFileName(const QString& name) {
+  QString base;
+  for (const QChar c : name) base += (c.isLetterOrNumber() || c == '-') ? c : QChar('_');
+  if (base.isEmpty()) base = "Stempel";
+  base = base.left(64);
+  const QDir folder(StampFeature::StampFolder());
+  QString file = base + StampFileExtension;
+  for (int n = 2; folder.exists(file); ++n) file = base + "-" + QString::number(n) + StampFileExtension;
+  return folder.filePath(file);
+}
+
+QString NameOf(const Stamp& stamp) { return QString::fromUtf8(stamp.name); }
+
+}  // namespace
+
+struct StampFeature::Entry {
+  QString path;
+  Stamp stamp;
+  std::vector<TextureEntry> textures;  // the stamp's textures with their pictures
+  std::vector<const HiColorImage*> Thumbnails() const {
+    std::vector<const HiColorImage*> thumbnails;
+    for (const TextureEntry& texture : textures) {
+      thumbnails.push_back(texture.frameCount > 0 ? &texture.frames[0].thumbnail : nullptr);
+    }
+    return thumbnails;
+  }
+};
+
+StampFeature::StampFeature(const FeatureContext& context, BlockPlacementTool& tool)
+    : QObject(context.window), context(context), tool(tool) {
+  setObjectName("StampFeature");
+  // Both commands go into the window's menus: saving into Bearbeiten, the panel into Ansicht.
+  EditSaveStamp = new QAction("Als Stempel spei&chern...", context.window);
+  EditSaveStamp->setObjectName("EditSaveStamp");
+  connect(EditSaveStamp, &QAction::triggered, this, &StampFeature::SaveSelection);
+
+  DockStamps = new QDockWidget("Stempel", context.window);
+  DockStamps->setObjectName("DockStamps");
+  auto* panel = new QWidget(DockStamps);
+  EdtStampFilter = new QLineEdit(panel);
+  EdtStampFilter->setObjectName("EdtStampFilter");
+  EdtStampFilter->setPlaceholderText("Filter");
+  // Only a click puts the typing here; the focus Qt hands round on its own stays with the map's keys.
+  EdtStampFilter->setFocusPolicy(Qt::ClickFocus);
+  LVStamps = new QListWidget(panel);
+  LVStamps->setObjectName("LVStamps");
+  LVStamps->setIconSize(QSize(IconSide, IconSide));
+  LVStamps->setContextMenuPolicy(Qt::CustomContextMenu);
+  LVStamps->setSelectionMode(QAbstractItemView::SingleSelection);
+  ChkMatchHeights = new QCheckBox("&Höhen an Ziel anpassen", panel);
+  ChkMatchHeights->setObjectName("ChkMatchHeights");
+  auto* column = new QVBoxLayout(panel);
+  column->setContentsMargins(4, 4, 4, 4);
+  column->addWidget(EdtStampFilter);
+  column->addWidget(LVStamps, 1);
+  column->addWidget(ChkMatchHeights);
+  DockStamps->setWidget(panel);
+  context.window->addDockWidget(Qt::RightDockWidgetArea, DockStamps);
+  DockStamps->hide();
+  // Floating, the panel is a window of its own, and Alt+H must not reach the main menus.
+  KeepMnemonicsInside(DockStamps);
+
+  QAction* viewStamps = DockStamps->toggleViewAction();
+  viewStamps->setObjectName("ViewStamps");
+  viewStamps->setText("Ste&mpel");
+
+  connect(DockStamps, &QDockWidget::visibilityChanged, this, [this](bool visible) {
+    // The clear button's icon comes from the desktop's icon theme, whose lookup
+    // costs more than the rest of the panel: it is fetched when the panel shows.
+    if (visible) EdtStampFilter->setClearButtonEnabled(true);
+    // A minimised window hides its docks too; only the user's choice counts.
+    if (!this->context.window->window()->isMinimized() && this->context.window->isVisible()) RememberSettings();
+  });
+  connect(viewStamps, &QAction::triggered, this, &StampFeature::RememberSettings);
+  connect(ChkMatchHeights, &QCheckBox::toggled, this, &StampFeature::RememberSettings);
+  connect(EdtStampFilter, &QLineEdit::textChanged, this, &StampFeature::ApplyFilter);
+  EscapeEmptiesField(*EdtStampFilter, context.view.MapWidget());
+  connect(LVStamps, &QListWidget::itemClicked, this, &StampFeature::StartPlacing);
+  connect(LVStamps, &QListWidget::itemActivated, this, &StampFeature::StartPlacing);
+  connect(LVStamps, &QListWidget::customContextMenuRequested, this, &StampFeature::ShowContextMenu);
+  connect(context.registry.Action("ViewFloor")->actionGroup(), &QActionGroup::triggered, this,
+          &StampFeature::RedrawPictures);
+  connect(&tool, &BlockPlacementTool::Stopped, this, [this] { placing = -1; });
+  Reload();
+}
+
+StampFeature::~StampFeature() = default;
+
+QAction* StampFeature::PanelCommand() const { return DockStamps->toggleViewAction(); }
+
+QString StampFeature::StampFolder() {
+  return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/stamps/";
+}
+
+void StampFeature::RestoreSettings() {
+  const QSettings settings = ProgramSettings();
+  ChkMatchHeights->setChecked(settings.value(MatchHeightsKey, false).toBool());
+  DockStamps->setVisible(settings.value(PanelKey, false).toBool());
+  remember = true;
+}
+
+void StampFeature::RememberSettings() {
+  if (!remember) return;
+  QSettings settings = ProgramSettings();
+  settings.setValue(PanelKey, DockStamps->isVisible());
+  settings.setValue(MatchHeightsKey, ChkMatchHeights->isChecked());
+}
+
+void StampFeature::Reload() {
+  tool.Stop();
+  entries.clear();
+  LVStamps->clear();
+  const QDir folder(StampFolder());
+  const QStringList files = folder.entryList({QString("*") + StampFileExtension}, QDir::Files, QDir::Name);
+  for (const QString& file : files) {
+    auto entry = std::make_unique<Entry>();
+    entry->path = folder.filePath(file);
+    // A damaged or foreign file is left where it is and not shown.
+    if (!LoadStamp(entry->stamp, QFile::encodeName(entry->path).toStdString()).ok) continue;
+    for (const StampTexture& texture : entry->stamp.textures) {
+      entry->textures.push_back(StampTextureEntry(texture, context.session.Editor().programDirectory));
+    }
+    entries.push_back(std::move(entry));
+  }
+  std::sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) {
+    return QString::localeAwareCompare(NameOf(a->stamp), NameOf(b->stamp)) < 0;
+  });
+  for (size_t k = 0; k < entries.size(); ++k) {
+    LVStamps->addItem(new QListWidgetItem());
+    FillItem(static_cast<int>(k));
+  }
+  ApplyFilter();
+}
+
+void StampFeature::FillItem(int index) {
+  const Entry& entry = *entries[static_cast<size_t>(index)];
+  QListWidgetItem* item = LVStamps->item(index);
+  const CellBlock& block = entry.stamp.block;
+  item->setText(NameOf(entry.stamp) + "\n" + QString("%1 × %2").arg(block.width).arg(block.height));
+  const QImage picture = ToQImage(BlockPicture(block, context.session.Editor().currentLayer, entry.Thumbnails(),
+                                               context.session.Editor(), PictureCellSize));
+  item->setIcon(QIcon(QPixmap::fromImage(picture.scaled(IconSide, IconSide, Qt::KeepAspectRatio))));
+  item->setData(Qt::UserRole, index);
+}
+
+void StampFeature::RedrawPictures() {
+  for (int k = 0; k < static_cast<int>(entries.size()); ++k) FillItem(k);
+}
+
+void StampFeature::ApplyFilter() {
+  const QString filter = EdtStampFilter->text().trimmed();
+  for (int k = 0; k < LVStamps->count(); ++k) {
+    LVStamps->item(k)->setHidden(!NameOf(entries[static_cast<size_t>(k)]->stamp).contains(filter, Qt::CaseInsensitive));
+  }
+}
+
+void StampFeature::SaveSelection() {
+  QInputDialog dialog(context.window);
+  dialog.setObjectName("DlgStampName");
+  dialog.setWindowTitle("Als Stempel speichern");
+  dialog.setLabelText("&Name:");
+  dialog.setOkButtonText("OK");
+  dialog.setCancelButtonText("Abbrechen");
+  MakeRoomForTitle(dialog);
+  if (dialog.exec() != QDialog::Accepted) return;
+  const QString name = dialog.textValue().trimmed();
+  if (name.isEmpty()) return;
+  const CellRange range = SelectedCells(context.session.Editor().selection);
+  const Stamp stamp = MakeStamp(context.session.Map(), range, name.toUtf8().left(StampNameCapacity).toStdString());
+  QDir().mkpath(StampFolder());
+  const StampResult result = SaveStamp(stamp, QFile::encodeName(NewFileName(name)).toStdString());
+  if (!result.ok) {
+    context.session.Dialogs().ShowError(result.message);
+    return;
+  }
+  Reload();
+  DockStamps->show();
+  RememberSettings();
+}
+
+void StampFeature::StartPlacing(QListWidgetItem* item) {
+  if (item == nullptr) return;
+  const int index = item->data(Qt::UserRole).toInt();
+  if (index < 0 || index >= static_cast<int>(entries.size())) return;
+  const Entry& entry = *entries[static_cast<size_t>(index)];
+  const EditorState& editor = context.session.Editor();
+  const GridPoint at = IsOnGrid(editor.hoverCell)
+                           ? editor.hoverCell
+                           : GridPoint{SelectedCells(editor.selection).x1, SelectedCells(editor.selection).y1};
+  const Entry* placed = &entry;
+  tool.Start(entry.stamp.block, entry.Thumbnails(), at, [this, placed](const Placement& where) {
+    Placement placement = where;
+    placement.matchHeights = ChkMatchHeights->isChecked();
+    const PlacementResult result =
+        PlaceStamp(context.session.Model(), placed->stamp, placement, context.session.Editor().programDirectory);
+    if (!result.ok) {
+      if (!result.message.empty()) context.session.Dialogs().ShowError(result.message);
+      return;
+    }
+    context.session.Editor().selection = {result.range.x1, result.range.y1, result.range.x2, result.range.y2};
+    context.view.RefreshViews();
+  });
+  placing = index;
+}
+
+void StampFeature::ShowContextMenu(const QPoint& position) {
+  QListWidgetItem* item = LVStamps->itemAt(position);
+  if (item == nullptr) return;
+  const int index = item->data(Qt::UserRole).toInt();
+  QMenu menu(LVStamps);
+  menu.setObjectName("MnuStamp");
+  QAction* rename = menu.addAction("&Umbenennen...");
+  rename->setObjectName("StampRename");
+  QAction* remove = menu.addAction("&Löschen");
+  remove->setObjectName("StampDelete");
+  QAction* chosen = menu.exec(LVStamps->viewport()->mapToGlobal(position));
+  if (chosen == rename) Rename(index);
+  if (chosen == remove) Remove(index);
+}
+
+void StampFeature::Rename(int index) {
+  Entry& entry = *entries[static_cast<size_t>(index)];
+  QInputDialog dialog(context.window);
+  dialog.setObjectName("DlgStampName");
+  dialog.setWindowTitle("Stempel umbenennen");
+  dialog.setLabelText("&Name:");
+  dialog.setTextValue(NameOf(entry.stamp));
+  dialog.setOkButtonText("OK");
+  dialog.setCancelButtonText("Abbrechen");
+  MakeRoomForTitle(dialog);
+  if (dialog.exec() != QDialog::Accepted) return;
+  const QString name = dialog.textValue().trimmed();
+  if (name.isEmpty()) return;
+  Stamp renamed = entry.stamp;
+  renamed.name = name.toUtf8().left(StampNameCapacity).toStdString();
+  // The file keeps its name; only the stamp inside it is renamed, atomically.
+  const StampResult result = SaveStamp(renamed, QFile::encodeName(entry.path).toStdString());
+  if (!result.ok) {
+    context.session.Dialogs().ShowError(result.message);
+    return;
+  }
+  Reload();
+}
+
+void StampFeature::Remove(int index) {
+  QFile::remove(entries[static_cast<size_t>(index)]->path);
+  Reload();
+}
+
+}  // namespace tessmoor

@@ -1,0 +1,249 @@
+#include "editor/main/EditorMainForm.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QMenuBar>
+
+#include "editor/features/BackupsFeature.h"
+#include "editor/mapview/BlockPlacementTool.h"
+#include "editor/windows/EditorNewForm.h"
+#include "editor/features/FindReplaceDialog.h"
+#include "editor/widgets/MapKeyFocus.h"
+#include "editor/mapview/MapViewPanel.h"
+#include "editor/features/PreferencesFeature.h"
+#include "editor/windows/QtDialogLayer.h"
+#include "editor/features/SlotTemplatesKeeper.h"
+#include "editor/features/StampFeature.h"
+#include "editor/features/TestPlay.h"
+#include "editor/widgets/TexturePictureCache.h"
+#include "editor/commands/CommandRegistry.h"
+#include "editor/commands/MenuLayout.h"
+#include "editor/features/CompileFeature.h"
+#include "editor/features/EditFeature.h"
+#include "editor/features/ExportFeature.h"
+#include "editor/features/ExtrasFeature.h"
+#include "editor/features/FileFeature.h"
+#include "editor/features/MapCheckFeature.h"
+#include "editor/features/Preview3DFeature.h"
+#include "editor/features/ToolWindowsFeature.h"
+#include "editor/features/ViewFeature.h"
+#include "editor/main/TabCommands.h"
+#include "io/ProgramDirectory.h"
+#include "view/CellReveal.h"
+#include "view/HitTesting.h"
+
+namespace tessmoor {
+
+namespace {
+
+const char* const SymbolLoadFailure = "Konnte ein oder mehrere Symbole nicht laden.";
+
+}  // namespace
+
+std::string ProgramDirectory(const QString& given) {
+  // A build keeps GFX/ beside the program; an installed copy under share/.
+  if (given.isEmpty()) return ResolveProgramDirectory(QCoreApplication::applicationDirPath().toStdString());
+  QString directory = given;
+  if (!directory.endsWith('/')) directory += '/';
+  return directory.toStdString();
+}
+
+TFrmMain::TFrmMain(DialogLayer* injectedDialogs, const QString& programDirectory, TabHost* tabs)
+    : ownedSession(std::make_unique<EditorSession>(ProgramDirectory(programDirectory))), session(*ownedSession) {
+  Build(injectedDialogs, tabs);
+}
+
+TFrmMain::TFrmMain(EditorSession& shown, DialogLayer* injectedDialogs) : session(shown) {
+  Build(injectedDialogs, nullptr);
+}
+
+void TFrmMain::Build(DialogLayer* injectedDialogs, TabHost* tabs) {
+  setObjectName("FrmMain");
+  ClientArea = new TMapViewPanel(session, this);
+  setCentralWidget(ClientArea);
+  ClientArea->OnResponse = [this](const ToolResponse& response) { Respond(response); };
+  registry = new CommandRegistry(this);
+  if (!session.LoadAssets()) {
+    // Shown once the event loop runs, so the box appears over the main window.
+    QMetaObject::invokeMethod(
+        this, [this] { session.Dialogs().ShowError(SymbolLoadFailure); }, Qt::QueuedConnection);
+  }
+  texturePictures = std::make_unique<TexturePictureCache>(session.Model());
+  CreateFeatures();
+  BuildMenus(tabs);
+  ClientArea->ConnectToolBar(*registry);
+  ClientArea->ShowToolMode();
+  if (injectedDialogs) {
+    session.SetDialogs(injectedDialogs);
+  } else {
+    qtDialogs = std::make_unique<QtDialogLayer>(this, *new TFrmNew(this));
+    session.SetDialogs(qtDialogs.get());
+  }
+  session.Model().AddObserver(this);
+  DocumentChanged(DocumentChange{DocumentChangeFlag::DocumentReplaced | DocumentChangeFlag::FileNameChanged});
+  ReturnFocusFromMenus(*menuBar(), ClientArea->MapWidget());
+  // Else the first control that takes the focus gets it when the window shows,
+  // such as the stamp panel's filter, and Ctrl+Z would undo its text.
+  FocusMap();
+  resize(DesignViewWidth, ToolBarHeight + DesignViewHeight + menuBar()->sizeHint().height());
+}
+
+TFrmMain::~TFrmMain() {
+  session.Model().RemoveObserver(this);
+  // The backups' file operations end with the window; the session's saves go on without them.
+  session.UseFileOps(RealFileOps());
+  // The session outlives the window; its questions have nobody to ask now.
+  session.SetDialogs(nullptr);
+}
+
+FeatureContext TFrmMain::FeatureContextOfWindow() {
+  return FeatureContext{session, *registry, *this, this, texturePictures.get()};
+}
+
+void TFrmMain::CreateFeatures() {
+  const FeatureContext context = FeatureContextOfWindow();
+  toolWindows = std::make_unique<ToolWindowsFeature>(context);
+  files = std::make_unique<FileFeature>(context);
+  // Paste places its block with the same tool as the stamps.
+  placementTool = new BlockPlacementTool(context, *ClientArea);
+  edit = std::make_unique<EditFeature>(context, *toolWindows, *placementTool);
+  view = std::make_unique<ViewFeature>(context);
+  // The painting tools are modes of the map view, as Select and Paint are.
+  registry->Add({"EditBrush", "Pi&nsel", "&Bearbeiten", {QKeySequence(Qt::CTRL | Qt::Key_B)}},
+                [this] { Respond(SetToolMode(session.Editor(), ToolMode::Brush)); });
+  registry->Add({"EditRectangle", "Rechteck", "&Bearbeiten", {QKeySequence(Qt::CTRL | Qt::Key_R)}},
+                [this] { Respond(SetToolMode(session.Editor(), ToolMode::Rectangle)); });
+  preview3D = std::make_unique<Preview3DFeature>(context);
+  mapCheck = std::make_unique<MapCheckFeature>(context);
+  compile = std::make_unique<CompileFeature>(context, *files);
+  exporter = std::make_unique<ExportFeature>(context);
+  extras = std::make_unique<ExtrasFeature>(context);
+  slotTemplates = std::make_unique<SlotTemplatesKeeper>(session.Model());
+}
+
+// The menus are laid out as data first; the features made after the core ones
+// put their items in beside an anchor, and the bar is built once from it all.
+void TFrmMain::BuildMenus(TabHost* tabs) {
+  MenuLayout menus;
+  menus.AddMenu("MnuFile", "&Datei",
+                {"FileNew", "FileOpen", "FileSave", "FileSaveAs", "", "FileRecent", "", "FileCompile", "FileExport", "",
+                 "FileExit"});
+  menus.AddSubmenu("FileRecent", files->RecentMenu());
+  menus.AddMenu("MnuEdit", "&Bearbeiten",
+                {"EditUndo", "EditRedo", "", "EditFill", "EditCopy", "EditPaste", "EditPastePreview", "EditSelection",
+                 "EditSetStartPos", "EditStartHere", "", "EditRamp", "EditSmooth", "", "EditBrush", "EditRectangle", "",
+                 "EditCheckMap"});
+  menus.AddMenu("MnuView", "&Ansicht",
+                {"ViewProperties", "ViewTextureEditor", "View3D", "", "ViewFloor", "ViewCeiling", "ViewWall",
+                 "ViewPedestalFloor", "ViewPedestalCeiling", "", "ViewZoomIn", "ViewZoomOut", "ViewZoomReset",
+                 "ViewZoomWhole", "", "ViewHeights", "ViewStartPosition"});
+  menus.AddMenu("MnuExtras", "E&xtras", {"ExtrasSearchCommand", "ExtrasShortcuts"});
+
+  backups = std::make_unique<BackupsFeature>(*this, session.Model(), session.Editor(), session.Dialogs(),
+                                             [this] { return session.Files().AskSaveChanges(); });
+  session.UseFileOps(backups->SaveOps());
+  registry->Adopt({{}, {}, "&Datei", {}, MainWindowScope, [this] { return !session.Map().IsUntitled(); }},
+                  backups->EarlierVersionCommand());
+  menus.InsertAfter("MnuFile", "FileOpen", {"FileEarlierVersion"});
+  preferences = std::make_unique<PreferencesFeature>(*this);
+  registry->Adopt({{}, {}, "E&xtras"}, preferences->Command());
+  menus.InsertAfter("MnuExtras", {}, {"ExtrasSettings"});
+  stampFeature = new StampFeature(FeatureContextOfWindow(), *placementTool);
+  registry->Adopt({{}, {}, "&Bearbeiten"}, stampFeature->SaveCommand());
+  registry->Adopt({{}, {}, "&Ansicht"}, stampFeature->PanelCommand());
+  menus.InsertBefore("MnuEdit", "EditSetStartPos", {"EditSaveStamp"});
+  menus.InsertBefore("MnuView", "View3D", {"ViewStamps"});
+  findReplaceFeature = new FindReplaceFeature(FeatureContextOfWindow());
+  registry->Adopt({{}, {}, "&Bearbeiten"}, findReplaceFeature->Command());
+  menus.InsertBefore("MnuEdit", "EditSetStartPos", {"EditFindReplace"});
+  // The placing keys are in no menu; the command search finds them while a block is being placed.
+  for (QAction* key : placementTool->Commands())
+    registry->Adopt({{}, {}, "Platzieren", {}, MainWindowScope, [this] { return placementTool->IsActive(); }}, key);
+  CreateTestPlay(menus);
+  if (tabs) AddTabCommands(*registry, menus, *tabs);
+
+  for (QMenu* menu : menus.Build(*menuBar(), *registry)) {
+    // Enabled states follow what the commands can do now, as the menu opens.
+    connect(menu, &QMenu::aboutToShow, registry, &CommandRegistry::RefreshEnabled);
+  }
+}
+
+void TFrmMain::FocusMap() { ClientArea->FocusMap(); }
+
+QWidget& TFrmMain::MapWidget() const { return ClientArea->MapWidget(); }
+
+ViewGeometry TFrmMain::Geometry() const { return ClientArea->Geometry(); }
+
+void TFrmMain::ZoomTo(int level, QPoint anchor) { ClientArea->ZoomTo(level, anchor); }
+
+void TFrmMain::RefreshViews() {
+  ClientArea->RedrawMapView();
+  // A block being placed follows the layer, the zoom, the scrolling and the textures.
+  if (placementTool) placementTool->Refresh();
+  // The 3D window outlines the selection.
+  preview3D->SelectionChanged();
+}
+
+void TFrmMain::RedrawMapView() { ClientArea->RedrawMapView(); }
+
+void TFrmMain::ShowCell(GridPoint cell) {
+  if (!IsOnGrid(cell)) return;
+  EditorState& editor = session.Editor();
+  editor.selection = {cell.x, cell.y, cell.x, cell.y};
+  editor.viewOrigin = OriginShowing(editor, Geometry(), cell);
+  // As a click on the cell would: the properties window follows the selection.
+  toolWindows->Bind(CellBinding::Grid(cell));
+  RefreshViews();
+}
+
+bool TFrmMain::OpenMapFile(const QString& path) { return OpenMapFile(path.toStdString()); }
+
+bool TFrmMain::OpenMapFile(const std::string& path) { return files->Open(path); }
+
+bool TFrmMain::MayClose() {
+  // The log window lets window-system events through while a compile runs; the
+  // window must outlive the compile that is writing into its log.
+  return !compile->Busy() && session.Files().ConfirmClose();
+}
+
+void TFrmMain::closeEvent(QCloseEvent* event) {
+  if (!MayClose()) {
+    event->ignore();
+    return;
+  }
+  StoreSettings();
+  event->accept();
+}
+
+void TFrmMain::DocumentChanged(const DocumentChange& change) {
+  ClientArea->ShowModified(session.Model().IsModified());
+  if (change.Has(DocumentChangeFlag::FileNameChanged)) CaptionChanged();
+  // The zoomed pictures follow the texture table; rebuilding them redraws.
+  if (change.Has(DocumentChangeFlag::TexturesChanged | DocumentChangeFlag::DocumentReplaced)) {
+    ClientArea->RebuildScaledPictures();
+    RefreshViews();
+  } else if (change.Has(DocumentChangeFlag::CellsChanged | DocumentChangeFlag::StartPositionChanged |
+                        DocumentChangeFlag::PaletteChanged)) {
+    RefreshViews();
+  }
+  // Keys and tool bar buttons act on the enabled states too, not only an opened menu.
+  registry->RefreshEnabled();
+}
+
+void TFrmMain::CaptionChanged() { setWindowTitle(QString::fromStdString(Caption(session.Map()))); }
+
+void TFrmMain::Respond(const ToolResponse& response) {
+  if (response.toolModeChanged) ClientArea->ShowToolMode();
+  if (response.bind) toolWindows->Bind(*response.bind);
+  if (response.showProperties) toolWindows->SetPropertiesVisible(true);
+  if (response.positionLabel) ClientArea->ShowPosition(QString::fromStdString(*response.positionLabel));
+  if (response.message) {
+    ClientArea->ShowToolMessage(QString::fromStdString(*response.message));
+  } else if (response.bind) {
+    ClientArea->ShowToolMessage({});
+  }
+  if (response.redraw) RefreshViews();
+  registry->RefreshEnabled();
+}
+
+}  // namespace tessmoor

@@ -1,0 +1,60 @@
+#include "editor/windows/EditorCompileForm.h"
+
+#include <QCoreApplication>
+#include <QPlainTextEdit>
+#include <QTextCursor>
+#include <QVBoxLayout>
+
+namespace tessmoor {
+
+TFrmCompile::TFrmCompile(QWidget* mainWindow) : QWidget(mainWindow, Qt::Window) {
+  setObjectName("FrmCompile");
+  setWindowTitle("Compilieren...");
+  MmoCompile = new QPlainTextEdit(this);
+  MmoCompile->setObjectName("MmoCompile");
+  MmoCompile->setReadOnly(true);
+  MmoCompile->setLineWrapMode(QPlainTextEdit::NoWrap);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(MmoCompile);
+  resize(441, 301);
+}
+
+void TFrmCompile::ClearLog() {
+  MmoCompile->clear();
+  lineCount = 0;
+}
+
+void TFrmCompile::AddLogLine(const std::string& text) {
+  const QString line = QString::fromStdString(text);
+  if (lineCount == 0)
+    MmoCompile->setPlainText(line);
+  else
+    MmoCompile->appendPlainText(line);
+  ++lineCount;
+  ShowProgress();
+}
+
+void TFrmCompile::ExtendLastLine(const std::string& text) {
+  if (lineCount == 0) {
+    AddLogLine(text);
+    return;
+  }
+  QTextCursor cursor(MmoCompile->document());
+  cursor.movePosition(QTextCursor::End);
+  cursor.insertText(QString::fromStdString(text));
+  ShowProgress();
+}
+
+QStringList TFrmCompile::Lines() const {
+  if (lineCount == 0) return {};
+  return MmoCompile->toPlainText().split(QChar('\n'));
+}
+
+void TFrmCompile::ShowProgress() {
+  if (!isVisible()) return;
+  MmoCompile->moveCursor(QTextCursor::End);
+  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+}  // namespace tessmoor

@@ -1,0 +1,127 @@
+#include "editor/windows/SettingsDialog.h"
+
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include "editor/widgets/GermanFileDialog.h"
+#include "editor/widgets/PlainButton.h"
+#include "editor/widgets/UserSettings.h"
+
+namespace tessmoor {
+
+namespace {
+
+// Qt's own dialog, as for every other file the program asks for.
+QString ChooseFolderWithQt(QWidget* parent) {
+  QFileDialog dialog(parent, "Bilderordner hinzufügen");
+  dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::ShowDirsOnly);
+  dialog.setFileMode(QFileDialog::Directory);
+  SpeakGerman(dialog);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
+  return dialog.selectedFiles().constFirst();
+}
+
+}  // namespace
+
+TFrmSettings::TFrmSettings(QWidget* parent, FolderChooser chooseFolder)
+    : QDialog(parent), chooseFolder_(chooseFolder ? std::move(chooseFolder) : ChooseFolderWithQt) {
+  setObjectName("FrmSettings");
+  setWindowTitle("Einstellungen");
+  auto* layout = new QVBoxLayout(this);
+
+  auto* ownFolder = new QLabel("Eigene Bilder (zuerst durchsucht):\n" + UserPictureFolder(), this);
+  ownFolder->setObjectName("LblUserFolder");
+  ownFolder->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  layout->addWidget(ownFolder);
+
+  auto* foldersLabel = new QLabel("&Weitere Bilderordner, in dieser Reihenfolge vor GFX/ des Programms:", this);
+  layout->addWidget(foldersLabel);
+  auto* folders = new QGridLayout;
+  LstPictureFolders = new QListWidget(this);
+  LstPictureFolders->setObjectName("LstPictureFolders");
+  LstPictureFolders->addItems(ExtraPictureFolders());
+  foldersLabel->setBuddy(LstPictureFolders);
+  BtnAddFolder = MakePlainButton("BtnAddFolder", "&Hinzufügen...", this);
+  BtnRemoveFolder = MakePlainButton("BtnRemoveFolder", "&Entfernen", this);
+  BtnFolderUp = MakePlainButton("BtnFolderUp", "Nach &oben", this);
+  BtnFolderDown = MakePlainButton("BtnFolderDown", "Nach &unten", this);
+  folders->addWidget(LstPictureFolders, 0, 0, 5, 1);
+  folders->addWidget(BtnAddFolder, 0, 1);
+  folders->addWidget(BtnRemoveFolder, 1, 1);
+  folders->addWidget(BtnFolderUp, 2, 1);
+  folders->addWidget(BtnFolderDown, 3, 1);
+  layout->addLayout(folders);
+
+  auto* backups = new QHBoxLayout;
+  auto* backupsLabel = new QLabel("&Sicherungen früherer Versionen je Karte (0: keine):", this);
+  SpnBackups = new QSpinBox(this);
+  SpnBackups->setObjectName("SpnBackups");
+  SpnBackups->setRange(0, MaxBackupsPerMap);
+  SpnBackups->setValue(BackupsPerMap());
+  backupsLabel->setBuddy(SpnBackups);
+  backups->addWidget(backupsLabel);
+  backups->addWidget(SpnBackups);
+  backups->addStretch();
+  layout->addLayout(backups);
+
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+  buttons->button(QDialogButtonBox::Ok)->setText("OK");
+  buttons->button(QDialogButtonBox::Cancel)->setText("Abbrechen");
+  layout->addWidget(buttons);
+
+  connect(buttons, &QDialogButtonBox::accepted, this, [this] {
+    Store();
+    accept();
+  });
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  connect(BtnAddFolder, &QPushButton::clicked, this, &TFrmSettings::AddFolder);
+  connect(BtnRemoveFolder, &QPushButton::clicked, this, [this] {
+    delete LstPictureFolders->takeItem(LstPictureFolders->currentRow());
+    UpdateButtons();
+  });
+  connect(BtnFolderUp, &QPushButton::clicked, this, [this] { MoveCurrent(-1); });
+  connect(BtnFolderDown, &QPushButton::clicked, this, [this] { MoveCurrent(1); });
+  connect(LstPictureFolders, &QListWidget::currentRowChanged, this, &TFrmSettings::UpdateButtons);
+  UpdateButtons();
+}
+
+void TFrmSettings::Store() const {
+  QStringList folders;
+  for (int row = 0; row < LstPictureFolders->count(); ++row) folders << LstPictureFolders->item(row)->text();
+  SetExtraPictureFolders(folders);
+  SetBackupsPerMap(SpnBackups->value());
+  ApplyPictureFolders();
+}
+
+void TFrmSettings::AddFolder() {
+  const QString folder = chooseFolder_(this);
+  if (folder.isEmpty()) return;
+  // A folder listed twice would only be searched twice.
+  const QList<QListWidgetItem*> listed = LstPictureFolders->findItems(folder, Qt::MatchExactly);
+  if (listed.isEmpty()) LstPictureFolders->addItem(folder);
+  LstPictureFolders->setCurrentRow(listed.isEmpty() ? LstPictureFolders->count() - 1
+                                                    : LstPictureFolders->row(listed.first()));
+}
+
+void TFrmSettings::MoveCurrent(int step) {
+  const int row = LstPictureFolders->currentRow();
+  const int target = row + step;
+  if (row < 0 || target < 0 || target >= LstPictureFolders->count()) return;
+  LstPictureFolders->insertItem(target, LstPictureFolders->takeItem(row));
+  LstPictureFolders->setCurrentRow(target);
+}
+
+void TFrmSettings::UpdateButtons() {
+  const int row = LstPictureFolders->currentRow();
+  BtnRemoveFolder->setEnabled(row >= 0);
+  BtnFolderUp->setEnabled(row > 0);
+  BtnFolderDown->setEnabled(row >= 0 && row + 1 < LstPictureFolders->count());
+}
+
+}  // namespace tessmoor
