@@ -53,6 +53,11 @@ QScrollBar* MakeScrollBar(QWidget* parent, const char* name, Qt::Orientation ori
   return bar;
 }
 
+// The render surface and the WinG presenter exist once in the process. With
+// several maps in one window the view that redraws takes them over, so a map
+// never shows another's picture and closing one map never blanks another.
+TMapViewPanel* surfaceOwner = nullptr;
+
 }  // namespace
 
 TMapViewPanel::TMapViewPanel(EditorSession& session, QWidget* parent) : QWidget(parent), session_(session) {
@@ -60,9 +65,7 @@ TMapViewPanel::TMapViewPanel(EditorSession& session, QWidget* parent) : QWidget(
   setObjectName("ClientArea");
   ViewPort = new ViewPortWidget(this);
   ViewPort->setObjectName("ViewPort");
-  ViewPort->OnPaint = [this] {
-    if (Surface().created) RedrawMapView();
-  };
+  ViewPort->OnPaint = [this] { RedrawMapView(); };
   ViewPort->OnMouseDown = [this](const PointerInput& input) {
     OnResponse(ViewPortMouseDown(session_.Model(), session_.Editor(), drag_, Geometry(), input));
   };
@@ -98,18 +101,41 @@ TMapViewPanel::TMapViewPanel(EditorSession& session, QWidget* parent) : QWidget(
     RedrawMapView();
   });
   BuildToolBar();
+}
 
+TMapViewPanel::~TMapViewPanel() {
+  if (surfaceOwner != this) return;
+  surfaceOwner = nullptr;
+  SetWinGPresenter(nullptr);
+  DestroySurface();
+}
+
+bool TMapViewPanel::TakeSurface() {
+  if (surfaceOwner == this) return true;
+  // A hidden view has nothing to show: it composes once it is shown and paints.
+  if (!sized_ || !ViewPort->isVisible()) return false;
+  if (surfaceOwner) surfaceOwner->ViewPort->ForgetFrame();
+  surfaceOwner = this;
   SetWinGPresenter([view = ViewPort](const WinGPresentRequest& request) {
     if (request.targetDC != view) return false;
     view->Present(request.pixels, request.width, request.height, request.rowPixels,
                   QRect(request.destX, request.destY, request.destWidth, request.destHeight));
     return true;
   });
+  // What the surface holds is another view's picture.
+  ViewPort->DamageTracker().Invalidate();
+  const RenderSurface& surface = Surface();
+  if (!surface.created || surface.width != (ViewPort->width() & ~1) || surface.height != ViewPort->height())
+    MakeSurface();
+  return true;
 }
 
-TMapViewPanel::~TMapViewPanel() {
-  SetWinGPresenter(nullptr);
+void TMapViewPanel::MakeSurface() {
   DestroySurface();
+  const int surfaceWidth = std::min(ViewPort->width(), 0xFFFF);
+  const int surfaceHeight = std::min(ViewPort->height(), 0xFFFF);
+  if (surfaceWidth > 0 && surfaceHeight > 0)
+    CreateSurface(static_cast<uint16_t>(surfaceWidth), static_cast<uint16_t>(surfaceHeight), ViewPort);
 }
 
 void TMapViewPanel::BuildToolBar() {
@@ -211,6 +237,7 @@ ViewGeometry TMapViewPanel::Geometry() const {
 
 void TMapViewPanel::RedrawMapView() {
   SyncScrollBars();
+  if (!TakeSurface()) return ShowHeightLegend();
   SetSurfaceTarget(ViewPort);
   const MapViewState& mapView = session_.MapView();
   const RenderSurface& surface = Surface();
@@ -258,11 +285,8 @@ void TMapViewPanel::resizeEvent(QResizeEvent* event) {
   ScrHorizontal->setPageStep(std::max(0, bars.horizontalPageStep));
   ScrVertical->setPageStep(std::max(0, bars.verticalPageStep));
 
-  DestroySurface();
-  const int surfaceWidth = std::min(ViewPort->width(), 0xFFFF);
-  const int surfaceHeight = std::min(ViewPort->height(), 0xFFFF);
-  if (surfaceWidth > 0 && surfaceHeight > 0)
-    CreateSurface(static_cast<uint16_t>(surfaceWidth), static_cast<uint16_t>(surfaceHeight), ViewPort);
+  sized_ = true;
+  if (TakeSurface()) MakeSurface();
   ApplyScrollRanges();  // ranges and page steps in cells of the current zoom
   RedrawMapView();
 }

@@ -68,6 +68,11 @@ class TMapViewPanel : public QWidget {
   void ApplyScrollRanges();
   void ViewPortWheel(QWheelEvent& event);
   void ShowHeightLegend();
+  // Makes the process's one render surface and presenter this view's; false
+  // while the view is hidden or has no size yet, when it has nothing to show.
+  bool TakeSurface();
+  // A surface of the view's size, all black.
+  void MakeSurface();
 
   EditorSession& session_;
   SelectionDrag drag_;
@@ -92,6 +97,7 @@ class TMapViewPanel : public QWidget {
   GridPoint wantedOrigin_{0, 0};
   // The origin the scroll ranges last left; any other means someone moved the view.
   GridPoint appliedOrigin_{0, 0};
+  bool sized_ = false;  // the view has had its first size
 };
 
 }  // namespace tessmoor

@@ -83,6 +83,11 @@ void ViewPortWidget::ExpectDamage(const tessmoor::ViewDamage& damage) {
     damageRegion += QRect(QPoint(part.left, part.top), QPoint(part.right, part.bottom));
 }
 
+void ViewPortWidget::ForgetFrame() {
+  frame = ShownFrame{};
+  damageTracker.Invalidate();
+}
+
 void ViewPortWidget::Present(const uint16_t* pixels, int32_t width, int32_t height, int32_t rowPixels,
                              const QRect& target) {
   const QRect whole(0, 0, width, height);

@@ -68,6 +68,9 @@ class ViewPortWidget : public QWidget {
   // the next present outside a paint hands only `damage` to the window system.
   tessmoor::ViewDamageTracker& DamageTracker() { return damageTracker; }
   void ExpectDamage(const tessmoor::ViewDamage& damage);
+  // Another view composes into the one render surface from now on: the last
+  // frame's pixels are no longer this view's, so its next paint composes anew.
+  void ForgetFrame();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
