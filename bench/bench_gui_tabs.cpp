@@ -68,7 +68,6 @@ bool SwitchUntilPainted(MapTabsWindow& window) {
   window.StepTab(1);
   // The window system's paint comes as a posted update request.
   for (int round = 0; round < 100 && coming.PresentedFrames() == before; ++round) QCoreApplication::processEvents();
-  if (coming.PresentedFrames() == before) std::fprintf(stderr, "to %d: frames %d visible %d size %dx%d\n", window.CurrentIndex(), before, coming.isVisible(), coming.width(), coming.height());
   return coming.PresentedFrames() != before;
 }
 
