@@ -19,6 +19,7 @@
 #include <string>
 
 #include "editor/EditorMainForm.h"
+#include "editor/ViewPortWidget.h"
 #include "editor/tabs/MapTabsWindow.h"
 #include "graphics/RenderSurface.h"
 #include "support/ScriptedDialogs.h"
@@ -85,10 +86,25 @@ class MapTabsPicture : public ::testing::Test {
     return picture;
   }
 
-  // The first pixel where the window differs from a full redraw of the current tab, or "".
+  // The current view painted into a 24-bit picture of its own, as a print or
+  // an export of the widget would: a paint into anything but the window
+  // system's 32-bit image goes through the view's 32-bit copy of its picture.
+  QImage Grabbed() {
+    QImage picture(View().size(), QImage::Format_RGB888);
+    View().render(&picture);
+    return picture.convertToFormat(QImage::Format_RGB32);
+  }
+
+  // The first pixel where the window, and the view painted on its own, differ
+  // from a full redraw of the current tab, or "".
   std::string FirstDifference() {
     for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
-    const QImage shown = OnScreen(), full = FullRedraw();
+    const std::string window = FirstDifference(OnScreen());
+    return window.empty() ? FirstDifference(Grabbed()) : "window " + window;
+  }
+
+  std::string FirstDifference(const QImage& shown) {
+    const QImage full = FullRedraw();
     if (shown.size() != full.size()) return "sizes differ";
     QRegion covered;  // the scroll bars lie over the view
     for (const QScrollBar* bar : window->Current().findChildren<QScrollBar*>())
@@ -138,6 +154,23 @@ TEST_F(MapTabsPicture, TheWindowShowsTheCurrentTabsMapAfterEveryTabAction) {
       EXPECT_EQ(file.substr(file.find_last_of('/') + 1), step.current);
     }
     EXPECT_EQ(FirstDifference(), "");
+  }
+}
+
+TEST_F(MapTabsPicture, AHiddenTabKeepsNoCopyOfItsPictureAndShowsItExactlyAgain) {
+  window->resize(1600, 1000);
+  ASSERT_TRUE(window->Current().OpenMapFile(MapPath("Sample.tmm")));
+  ASSERT_TRUE(window->OpenInNewTab(MapPath("Courtyard.tmm")));
+  auto& sample = static_cast<ViewPortWidget&>(window->Tab(0).MapWidget());
+  auto& courtyard = static_cast<ViewPortWidget&>(window->Tab(1).MapWidget());
+  for (int round = 0; round < 2; ++round) {
+    Key(Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(FirstDifference(), "");
+    EXPECT_EQ(sample.ConvertedSize(), QSize(sample.width() & ~1, sample.height()));
+    EXPECT_TRUE(courtyard.ConvertedSize().isEmpty());
+    Key(Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(FirstDifference(), "");
+    EXPECT_TRUE(sample.ConvertedSize().isEmpty());
   }
 }
 
