@@ -53,6 +53,11 @@ QScrollBar* MakeScrollBar(QWidget* parent, const char* name, Qt::Orientation ori
   return bar;
 }
 
+// The render surface and the WinG presenter exist once in the process. With
+// several maps in one window the view that redraws takes them over, so a map
+// never shows another's picture and closing one map never blanks another.
+TMapViewPanel* surfaceOwner = nullptr;
+
 }  // namespace
 
 TMapViewPanel::TMapViewPanel(EditorSession& session, QWidget* parent) : QWidget(parent), session_(session) {
@@ -60,7 +65,6 @@ TMapViewPanel::TMapViewPanel(EditorSession& session, QWidget* parent) : QWidget(
   setObjectName("ClientArea");
   ViewPort = new ViewPortWidget(this);
   ViewPort->setObjectName("ViewPort");
-  // The surface may be gone with another view (a closed tab): the redraw makes a new one.
   ViewPort->OnPaint = [this] { RedrawMapView(); };
   ViewPort->OnMouseDown = [this](const PointerInput& input) {
     OnResponse(ViewPortMouseDown(session_.Model(), session_.Editor(), drag_, Geometry(), input));
@@ -100,24 +104,30 @@ TMapViewPanel::TMapViewPanel(EditorSession& session, QWidget* parent) : QWidget(
 }
 
 TMapViewPanel::~TMapViewPanel() {
-  // Every present claims the presenter first, so no other view misses it.
+  if (surfaceOwner != this) return;
+  surfaceOwner = nullptr;
   SetWinGPresenter(nullptr);
-  if (Surface().TargetDC == ViewPort) DestroySurface();
+  DestroySurface();
 }
 
-// The render surface and the presenter are the program's one each, and a
-// window of tabs holds a map view for each tab: the view about to draw takes
-// them over, so that it neither draws through another view's presenter nor
-// shows the picture another view left on the surface.
-void TMapViewPanel::ClaimSurface() {
+bool TMapViewPanel::TakeSurface() {
+  if (surfaceOwner == this) return true;
+  // A hidden view has nothing to show: it composes once it is shown and paints.
+  if (!sized_ || !ViewPort->isVisible()) return false;
+  if (surfaceOwner) surfaceOwner->ViewPort->ForgetFrame();
+  surfaceOwner = this;
   SetWinGPresenter([view = ViewPort](const WinGPresentRequest& request) {
     if (request.targetDC != view) return false;
     view->Present(request.pixels, request.width, request.height, request.rowPixels,
                   QRect(request.destX, request.destY, request.destWidth, request.destHeight));
     return true;
   });
-  if (Surface().created && Surface().TargetDC == ViewPort) return;
-  MakeSurface();
+  // What the surface holds is another view's picture.
+  ViewPort->DamageTracker().Invalidate();
+  const RenderSurface& surface = Surface();
+  if (!surface.created || surface.width != (ViewPort->width() & ~1) || surface.height != ViewPort->height())
+    MakeSurface();
+  return true;
 }
 
 void TMapViewPanel::MakeSurface() {
@@ -227,7 +237,8 @@ ViewGeometry TMapViewPanel::Geometry() const {
 
 void TMapViewPanel::RedrawMapView() {
   SyncScrollBars();
-  ClaimSurface();
+  if (!TakeSurface()) return ShowHeightLegend();
+  SetSurfaceTarget(ViewPort);
   const MapViewState& mapView = session_.MapView();
   const RenderSurface& surface = Surface();
   if (surface.created)
@@ -274,7 +285,8 @@ void TMapViewPanel::resizeEvent(QResizeEvent* event) {
   ScrHorizontal->setPageStep(std::max(0, bars.horizontalPageStep));
   ScrVertical->setPageStep(std::max(0, bars.verticalPageStep));
 
-  MakeSurface();
+  sized_ = true;
+  if (TakeSurface()) MakeSurface();
   ApplyScrollRanges();  // ranges and page steps in cells of the current zoom
   RedrawMapView();
 }

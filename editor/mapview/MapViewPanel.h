@@ -64,12 +64,15 @@ class TMapViewPanel : public QWidget {
 
  private:
   void BuildToolBar();
-  void ClaimSurface();
-  void MakeSurface();
   void SyncScrollBars();
   void ApplyScrollRanges();
   void ViewPortWheel(QWheelEvent& event);
   void ShowHeightLegend();
+  // Makes the process's one render surface and presenter this view's; false
+  // while the view is hidden or has no size yet, when it has nothing to show.
+  bool TakeSurface();
+  // A surface of the view's size, all black.
+  void MakeSurface();
 
   EditorSession& session_;
   SelectionDrag drag_;
@@ -94,6 +97,7 @@ class TMapViewPanel : public QWidget {
   GridPoint wantedOrigin_{0, 0};
   // The origin the scroll ranges last left; any other means someone moved the view.
   GridPoint appliedOrigin_{0, 0};
+  bool sized_ = false;  // the view has had its first size
 };
 
 }  // namespace tessmoor

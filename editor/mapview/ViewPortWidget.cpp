@@ -83,6 +83,15 @@ void ViewPortWidget::ExpectDamage(const tessmoor::ViewDamage& damage) {
     damageRegion += QRect(QPoint(part.left, part.top), QPoint(part.right, part.bottom));
 }
 
+void ViewPortWidget::ForgetFrame() {
+  frame = ShownFrame{};
+  damageTracker.Invalidate();
+  // A hidden tab's view need not keep a picture as large as the screen: its
+  // next paint composes and converts anew.
+  converted = QImage();
+  staleParts = QRegion();
+}
+
 void ViewPortWidget::Present(const uint16_t* pixels, int32_t width, int32_t height, int32_t rowPixels,
                              const QRect& target) {
   const QRect whole(0, 0, width, height);
@@ -109,7 +118,8 @@ void ViewPortWidget::TakeFrame(const ShownFrame& next, const QRegion& changed) {
                            next.rowPixels == frame.rowPixels;
   frame = next;
   if (converted.width() != frame.width || converted.height() != frame.height) {
-    converted = QImage(frame.width, frame.height, QImage::Format_RGB32);
+    // Made by the first paint that needs it: one into the window's own image never does.
+    converted = QImage();
     staleParts = QRegion(0, 0, frame.width, frame.height);
     return;
   }
@@ -117,6 +127,10 @@ void ViewPortWidget::TakeFrame(const ShownFrame& next, const QRegion& changed) {
 }
 
 void ViewPortWidget::ConvertStaleParts() {
+  if (converted.width() != frame.width || converted.height() != frame.height) {
+    converted = QImage(frame.width, frame.height, QImage::Format_RGB32);
+    staleParts = QRegion(0, 0, frame.width, frame.height);
+  }
   auto* out = reinterpret_cast<uint32_t*>(converted.bits());
   const auto outRowPixels = static_cast<int32_t>(converted.bytesPerLine() / 4);
   for (const QRect& part : staleParts.intersected(QRect(0, 0, frame.width, frame.height))) {

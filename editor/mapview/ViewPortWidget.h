@@ -68,6 +68,12 @@ class ViewPortWidget : public QWidget {
   // the next present outside a paint hands only `damage` to the window system.
   tessmoor::ViewDamageTracker& DamageTracker() { return damageTracker; }
   void ExpectDamage(const tessmoor::ViewDamage& damage);
+  // Another view composes into the one render surface from now on: the last
+  // frame's pixels are no longer this view's, so its next paint composes anew;
+  // until then it keeps no copy of the picture.
+  void ForgetFrame();
+  // The size of the view's own 32-bit copy of its picture; empty while it keeps none.
+  QSize ConvertedSize() const { return converted.size(); }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
