@@ -10,6 +10,7 @@
 
 #include "app/DialogLayerProxy.h"
 #include "app/FileWorkflow.h"
+#include "app/MapEditing.h"
 #include "document/MapDocument.h"
 #include "edit/DocumentModel.h"
 #include "view/MapViewState.h"
@@ -40,6 +41,8 @@ class EditorSession {
   bool HasDialogs() const { return dialogs_.HasTarget(); }
   // New, open, save, save as and the unsaved-changes question.
   FileWorkflow& Files() { return *files_; }
+  // The one editing interface: typed operations, transactions, notices.
+  MapEditing& Editing() { return editing_; }
 
   // Saves go through `ops` from now on (the backups wrap them); it must outlive
   // its use or be replaced by RealFileOps() first.
@@ -54,6 +57,7 @@ class EditorSession {
   MapViewState mapView_;
   DialogLayerProxy dialogs_;
   std::unique_ptr<FileWorkflow> files_;
+  MapEditing editing_{model_, editor_};
 };
 
 }  // namespace tessmoor

@@ -5,6 +5,8 @@
 #include <QWidget>
 #include <cassert>
 
+#include "editor/commands/FeatureContext.h"
+
 namespace tessmoor {
 
 namespace {
@@ -30,6 +32,14 @@ QAction* CommandRegistry::Add(CommandInfo info, std::function<void()> run) {
   commands_.push_back(std::move(command));
   return commands_.back()->action;
 }
+
+QAction* CommandRegistry::Add(CommandInfo info, ContextRun run) {
+  return Add(std::move(info), [this, run = std::move(run)] {
+    if (context_) run(context_());
+  });
+}
+
+void CommandRegistry::SetContext(std::function<FeatureContext()> context) { context_ = std::move(context); }
 
 void CommandRegistry::Adopt(CommandInfo info, QAction* action) {
   assert(!Find(info.id) && "a command id is registered once");
@@ -67,6 +77,7 @@ void CommandRegistry::FillMenu(QMenu* menu, const QStringList& ids) const {
 void CommandRegistry::RefreshEnabled() const {
   for (const auto& command : commands_) {
     if (command->info.enabled) command->action->setEnabled(command->info.enabled());
+    if (command->info.enabledIn && context_) command->action->setEnabled(command->info.enabledIn(context_()));
   }
 }
 

@@ -19,6 +19,11 @@ class QWidget;
 
 namespace tessmoor {
 
+struct FeatureContext;
+// What a command does and whether it may, given what it acts on at that moment.
+using ContextRun = std::function<void(const FeatureContext&)>;
+using ContextRule = std::function<bool(const FeatureContext&)>;
+
 // Keys of commands in one scope must differ; different scopes are different
 // windows, where the same key may mean different things.
 inline const QString MainWindowScope = QStringLiteral("Hauptfenster");
@@ -32,6 +37,8 @@ struct CommandInfo {
   QString scope = MainWindowScope;
   // Without it the command is enabled unless someone disables its action.
   std::function<bool()> enabled{};
+  // The same, asked with the context the command would run in.
+  ContextRule enabledIn{};
 };
 
 struct Command {
@@ -49,6 +56,11 @@ class CommandRegistry : public QObject {
 
   // Registers a command; the id must be new. The action runs `run` when triggered.
   QAction* Add(CommandInfo info, std::function<void()> run);
+  // Registers a command that holds on to no session: it is handed the context
+  // (the session it acts on, the map view, the window) each time it runs.
+  QAction* Add(CommandInfo info, ContextRun run);
+  // Where commands get their context from when they run; the window sets it.
+  void SetContext(std::function<FeatureContext()> context);
   // Registers an action a feature made itself; its text, keys and connections stay.
   void Adopt(CommandInfo info, QAction* action);
   // Null for an unknown id.
@@ -82,6 +94,7 @@ class CommandRegistry : public QObject {
   void Store(const Command& command) const;
 
   QWidget* keyOwner_;
+  std::function<FeatureContext()> context_;
   std::vector<std::unique_ptr<Command>> commands_;
   QString organization_;
   QString application_;

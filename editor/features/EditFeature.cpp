@@ -9,12 +9,12 @@
 #include "edit/CellCommands.h"
 #include "edit/CellRamp.h"
 #include "edit/ClipboardTransfer.h"
-#include "editor/mapview/BlockPlacementTool.h"
-#include "editor/windows/EditorPropertiesForm.h"
-#include "editor/windows/RampDialog.h"
-#include "editor/widgets/SystemClipboard.h"
 #include "editor/commands/CommandRegistry.h"
 #include "editor/features/ToolWindowsFeature.h"
+#include "editor/mapview/BlockPlacementTool.h"
+#include "editor/widgets/SystemClipboard.h"
+#include "editor/windows/EditorPropertiesForm.h"
+#include "editor/windows/RampDialog.h"
 #include "texts/StepTexts.h"
 #include "view/BlockPicture.h"
 #include "view/EditingTools.h"
@@ -30,30 +30,31 @@ QKeySequence Ctrl(Qt::Key key) { return QKeySequence(Qt::CTRL | key); }
 EditFeature::EditFeature(const FeatureContext& context, ToolWindowsFeature& toolWindows, BlockPlacementTool& placement)
     : context_(context), placement_(placement) {
   CommandRegistry& registry = context.registry;
-  DocumentModel& model = context.session.Model();
-  EditorState& editor = context.session.Editor();
+  // Every command here is handed the session it acts on when it runs.
+  using Context = const FeatureContext&;
   registry.Add({"EditUndo",
                 "&Rückgängig",
                 "&Bearbeiten",
                 {Ctrl(Qt::Key_Z)},
                 MainWindowScope,
-                [&model] { return model.History().CanUndo(); }},
-               [&model] { model.Undo(); });
+                {},
+                [](Context c) { return c.session.Model().History().CanUndo(); }},
+               [](Context c) { c.session.Model().Undo(); });
   registry.Add({"EditRedo",
                 "&Wiederherstellen",
                 "&Bearbeiten",
                 {Ctrl(Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
                 MainWindowScope,
-                [&model] { return model.History().CanRedo(); }},
-               [&model] { model.Redo(); });
+                {},
+                [](Context c) { return c.session.Model().History().CanRedo(); }},
+               [](Context c) { c.session.Model().Redo(); });
   registry.Add({"EditFill", "&Füllen", "&Bearbeiten", {QKeySequence(Qt::Key_Insert)}},
-               [&model, &editor] { FillSelection(model, editor); });
-  registry.Add({"EditCopy", "&Kopieren", "&Bearbeiten", {Ctrl(Qt::Key_Insert), Ctrl(Qt::Key_C)}},
-               [this, &model, &editor] {
-                 CopySelection(model.Map(), editor);
-                 PublishBlock(*editor.clipboard);
-                 UpdatePasteActions();
-               });
+               [](Context c) { c.session.Editing().Fill(SelectedCells(c.session.Editor().selection)); });
+  registry.Add({"EditCopy", "&Kopieren", "&Bearbeiten", {Ctrl(Qt::Key_Insert), Ctrl(Qt::Key_C)}}, [this](Context c) {
+    c.session.Editing().Copy(SelectedCells(c.session.Editor().selection));
+    PublishBlock(*c.session.Editor().clipboard);
+    UpdatePasteActions();
+  });
   registry.Add({"EditPaste",
                 "&Einfügen",
                 "&Bearbeiten",
@@ -68,22 +69,23 @@ EditFeature::EditFeature(const FeatureContext& context, ToolWindowsFeature& tool
                 MainWindowScope,
                 [this] { return HasBlockToPaste(); }},
                [this] { PasteWithPreview(); });
-  registry.Add({"EditSelection", "&Auswahl bearbeiten...", "&Bearbeiten", {Ctrl(Qt::Key_E)}}, [&toolWindows, &editor] {
-    toolWindows.Bind(CellBinding::Range(SelectedCells(editor.selection)));
-    toolWindows.SetPropertiesVisible(true);
-    // The user asked to edit the selection: the typing goes there, not to the map.
-    toolWindows.ActivateProperties();
-  });
+  registry.Add({"EditSelection", "&Auswahl bearbeiten...", "&Bearbeiten", {Ctrl(Qt::Key_E)}},
+               [&toolWindows](Context c) {
+                 toolWindows.Bind(CellBinding::Range(SelectedCells(c.session.Editor().selection)));
+                 toolWindows.SetPropertiesVisible(true);
+                 // The user asked to edit the selection: the typing goes there, not to the map.
+                 toolWindows.ActivateProperties();
+               });
   registry.Add({"EditRamp", "Ra&mpe...", "&Bearbeiten", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R)}},
                [this] { Ramp(); });
   registry.Add({"EditSmooth", "&Glätten", "&Bearbeiten", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_G)}},
-               [&model, &editor] { SmoothCeilings(model, SelectedCells(editor.selection)); });
+               [](Context c) { SmoothCeilings(c.session.Model(), SelectedCells(c.session.Editor().selection)); });
   registry.RefreshEnabled();
   UpdateHistoryActions();
   // Another process's copy makes the paste keys work here without opening the menu.
   connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &EditFeature::UpdatePasteActions);
   UpdatePasteActions();
-  model.AddObserver(this);
+  context.session.Model().AddObserver(this);
 }
 
 EditFeature::~EditFeature() { context_.session.Model().RemoveObserver(this); }

@@ -5,8 +5,8 @@
 #include <QSettings>
 #include <QWidget>
 
-#include "editor/widgets/RecentFiles.h"
 #include "editor/commands/CommandRegistry.h"
+#include "editor/widgets/RecentFiles.h"
 
 namespace tessmoor {
 
@@ -22,22 +22,23 @@ FileFeature::FileFeature(const FeatureContext& context)
   recentWrite_.setInterval(1000);
   connect(&recentWrite_, &QTimer::timeout, this, &FileFeature::WriteRecentPaths);
   CommandRegistry& registry = context.registry;
-  // The session's work-flow is asked for at each run: its file operations may be replaced meanwhile.
-  EditorSession& session = context.session;
+  // Handed the session when they run; its work-flow is asked for then, as
+  // its file operations may have been replaced meanwhile.
+  using Context = const FeatureContext&;
   registry.Add({"FileNew", "&Neu", "&Datei", {QKeySequence(Qt::CTRL | Qt::Key_N)}},
-               [&session] { session.Files().NewDocument(); });
+               [](Context c) { c.session.Files().NewDocument(); });
   registry.Add({"FileOpen", "Ö&ffnen...", "&Datei", {QKeySequence(Qt::Key_F3), QKeySequence(Qt::CTRL | Qt::Key_O)}},
-               [this, &session] {
-                 if (session.Files().OpenDocument()) RememberCurrentFile();
+               [this](Context c) {
+                 if (c.session.Files().OpenDocument()) RememberCurrentFile();
                });
   registry.Add({"FileSave", "&Speichern", "&Datei", {QKeySequence(Qt::Key_F2), QKeySequence(Qt::CTRL | Qt::Key_S)}},
                [this] { Save(); });
-  registry.Add({"FileSaveAs", "Speichern &unter...", "&Datei"}, [this, &session] {
-    if (session.Files().SaveDocumentAs()) RememberCurrentFile();
+  registry.Add({"FileSaveAs", "Speichern &unter...", "&Datei"}, [this](Context c) {
+    if (c.session.Files().SaveDocumentAs()) RememberCurrentFile();
   });
-  registry.Add({"FileExit", "&Beenden", "&Datei"}, [window = context.window] {
+  registry.Add({"FileExit", "&Beenden", "&Datei"}, [](Context c) {
     // As a tab, the map's window is the one that holds every tab.
-    window->window()->close();
+    c.window->window()->close();
   });
 
   MnuRecent = new QMenu("&Zuletzt geöffnet", context.window);

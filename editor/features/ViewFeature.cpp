@@ -2,8 +2,8 @@
 
 #include <QActionGroup>
 
-#include "editor/widgets/ProgramSettings.h"
 #include "editor/commands/CommandRegistry.h"
+#include "editor/widgets/ProgramSettings.h"
 #include "view/ViewColours.h"
 #include "view/Zoom.h"
 
@@ -22,6 +22,7 @@ ViewFeature::ViewFeature(const FeatureContext& context) : context_(context) {
   RegisterLayers();
   RegisterZoom();
   RegisterOverlays();
+  context_.session.Editing().AddObserver(this);
 }
 
 void ViewFeature::RegisterLayers() {
@@ -29,7 +30,7 @@ void ViewFeature::RegisterLayers() {
   ViewLayers->setObjectName("ViewLayers");
   ViewLayers->setExclusive(true);
   const auto addLayer = [this](const char* id, const QString& text, SurfaceKind layer, Qt::Key key) {
-    QAction* item = context_.registry.Add({id, text, "&Ansicht", {Ctrl(key)}}, nullptr);
+    QAction* item = context_.registry.Add({id, text, "&Ansicht", {Ctrl(key)}}, std::function<void()>());
     item->setCheckable(true);
     item->setData(static_cast<int>(layer));
     item->setChecked(context_.session.Editor().currentLayer == layer);
@@ -41,8 +42,7 @@ void ViewFeature::RegisterLayers() {
   addLayer("ViewPedestalFloor", "Sockel - B&oden", SurfaceKind::PedestalFloor, Qt::Key_F4);
   addLayer("ViewPedestalCeiling", "Sockel - De&cke", SurfaceKind::PedestalCeiling, Qt::Key_F5);
   connect(ViewLayers, &QActionGroup::triggered, this, [this](QAction* item) {
-    context_.session.Editor().currentLayer = static_cast<SurfaceKind>(item->data().toInt());
-    context_.view.RefreshViews();
+    context_.session.Editing().SetLayer(static_cast<SurfaceKind>(item->data().toInt()));
   });
 }
 
@@ -51,6 +51,17 @@ void ViewFeature::ShowLayer(int layer) {
     if (item->data().toInt() == layer) item->trigger();
   }
 }
+
+void ViewFeature::SessionChanged(SessionNotice notice) {
+  if (notice != SessionNotice::Layer) return;
+  const int layer = static_cast<int>(context_.session.Editor().currentLayer);
+  for (QAction* item : ViewLayers->actions()) {
+    if (item->data().toInt() == layer && !item->isChecked()) item->setChecked(true);
+  }
+  context_.view.RefreshViews();
+}
+
+ViewFeature::~ViewFeature() { context_.session.Editing().RemoveObserver(this); }
 
 void ViewFeature::RegisterZoom() {
   CommandRegistry& registry = context_.registry;
@@ -85,7 +96,7 @@ void ViewFeature::RegisterOverlays() {
   PlanOverlays& overlays = context_.session.MapView().overlays;
   const auto addSwitch = [this](const char* id, const char* text, QList<QKeySequence> keys, const char* setting,
                                 bool& shown) {
-    QAction* item = context_.registry.Add({id, text, "&Ansicht", keys}, nullptr);
+    QAction* item = context_.registry.Add({id, text, "&Ansicht", keys}, std::function<void()>());
     item->setCheckable(true);
     shown = ProgramSettings().value(setting, false).toBool();
     item->setChecked(shown);

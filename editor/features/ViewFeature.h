@@ -11,11 +11,15 @@ class QActionGroup;
 
 namespace tessmoor {
 
-class ViewFeature : public QObject {
+class ViewFeature : public QObject, public SessionObserver {
   Q_OBJECT
 
  public:
   explicit ViewFeature(const FeatureContext& context);
+  ~ViewFeature() override;
+
+  // The layer menu and the views follow the session's layer, whoever set it.
+  void SessionChanged(SessionNotice notice) override;
 
   // Shows `layer` as its menu item does; an unknown layer changes nothing.
   void ShowLayer(int layer);

@@ -4,30 +4,30 @@
 #include <QCoreApplication>
 #include <QMenuBar>
 
-#include "editor/features/BackupsFeature.h"
-#include "editor/mapview/BlockPlacementTool.h"
-#include "editor/windows/EditorNewForm.h"
-#include "editor/features/FindReplaceDialog.h"
-#include "editor/widgets/MapKeyFocus.h"
-#include "editor/mapview/MapViewPanel.h"
-#include "editor/features/PreferencesFeature.h"
-#include "editor/windows/QtDialogLayer.h"
-#include "editor/features/SlotTemplatesKeeper.h"
-#include "editor/features/StampFeature.h"
-#include "editor/features/TestPlay.h"
-#include "editor/widgets/TexturePictureCache.h"
 #include "editor/commands/CommandRegistry.h"
 #include "editor/commands/MenuLayout.h"
+#include "editor/features/BackupsFeature.h"
 #include "editor/features/CompileFeature.h"
 #include "editor/features/EditFeature.h"
 #include "editor/features/ExportFeature.h"
 #include "editor/features/ExtrasFeature.h"
 #include "editor/features/FileFeature.h"
+#include "editor/features/FindReplaceDialog.h"
 #include "editor/features/MapCheckFeature.h"
+#include "editor/features/PreferencesFeature.h"
 #include "editor/features/Preview3DFeature.h"
+#include "editor/features/SlotTemplatesKeeper.h"
+#include "editor/features/StampFeature.h"
+#include "editor/features/TestPlay.h"
 #include "editor/features/ToolWindowsFeature.h"
 #include "editor/features/ViewFeature.h"
 #include "editor/main/TabCommands.h"
+#include "editor/mapview/BlockPlacementTool.h"
+#include "editor/mapview/MapViewPanel.h"
+#include "editor/widgets/MapKeyFocus.h"
+#include "editor/widgets/TexturePictureCache.h"
+#include "editor/windows/EditorNewForm.h"
+#include "editor/windows/QtDialogLayer.h"
 #include "io/ProgramDirectory.h"
 #include "view/CellReveal.h"
 #include "view/HitTesting.h"
@@ -63,6 +63,8 @@ void TFrmMain::Build(DialogLayer* injectedDialogs, TabHost* tabs) {
   setCentralWidget(ClientArea);
   ClientArea->OnResponse = [this](const ToolResponse& response) { Respond(response); };
   registry = new CommandRegistry(this);
+  // Commands are handed the window's session when they run; none holds on to it.
+  registry->SetContext([this] { return FeatureContextOfWindow(); });
   if (!session.LoadAssets()) {
     // Shown once the event loop runs, so the box appears over the main window.
     QMetaObject::invokeMethod(
@@ -110,9 +112,9 @@ void TFrmMain::CreateFeatures() {
   view = std::make_unique<ViewFeature>(context);
   // The painting tools are modes of the map view, as Select and Paint are.
   registry->Add({"EditBrush", "Pi&nsel", "&Bearbeiten", {QKeySequence(Qt::CTRL | Qt::Key_B)}},
-                [this] { Respond(SetToolMode(session.Editor(), ToolMode::Brush)); });
+                [this](const FeatureContext& c) { Respond(SetToolMode(c.session.Editor(), ToolMode::Brush)); });
   registry->Add({"EditRectangle", "Rechteck", "&Bearbeiten", {QKeySequence(Qt::CTRL | Qt::Key_R)}},
-                [this] { Respond(SetToolMode(session.Editor(), ToolMode::Rectangle)); });
+                [this](const FeatureContext& c) { Respond(SetToolMode(c.session.Editor(), ToolMode::Rectangle)); });
   preview3D = std::make_unique<Preview3DFeature>(context);
   mapCheck = std::make_unique<MapCheckFeature>(context);
   compile = std::make_unique<CompileFeature>(context, *files);
