@@ -91,6 +91,7 @@ void TFrmMain::Build(DialogLayer* injectedDialogs, TabHost* tabs) {
 }
 
 TFrmMain::~TFrmMain() {
+  while (!keptFeatures.empty()) keptFeatures.pop_back();
   session.Model().RemoveObserver(this);
   // The backups' file operations end with the window; the session's saves go on without them.
   session.UseFileOps(RealFileOps());
@@ -108,7 +109,7 @@ void TFrmMain::CreateFeatures() {
   files = std::make_unique<FileFeature>(context);
   // Paste places its block with the same tool as the stamps.
   placementTool = new BlockPlacementTool(context, *ClientArea);
-  edit = std::make_unique<EditFeature>(context, *toolWindows, *placementTool);
+  keptFeatures.push_back(std::make_shared<EditFeature>(context, *toolWindows, *placementTool));
   view = std::make_unique<ViewFeature>(context);
   // The painting tools are modes of the map view, as Select and Paint are.
   registry->Add({"EditBrush", "Pi&nsel", "&Bearbeiten", {QKeySequence(Qt::CTRL | Qt::Key_B)}},
@@ -116,11 +117,11 @@ void TFrmMain::CreateFeatures() {
   registry->Add({"EditRectangle", "Rechteck", "&Bearbeiten", {QKeySequence(Qt::CTRL | Qt::Key_R)}},
                 [this](const FeatureContext& c) { Respond(SetToolMode(c.session.Editor(), ToolMode::Rectangle)); });
   preview3D = std::make_unique<Preview3DFeature>(context);
-  mapCheck = std::make_unique<MapCheckFeature>(context);
+  keptFeatures.push_back(std::make_shared<MapCheckFeature>(context));
   compile = std::make_unique<CompileFeature>(context, *files);
-  exporter = std::make_unique<ExportFeature>(context);
-  extras = std::make_unique<ExtrasFeature>(context);
-  slotTemplates = std::make_unique<SlotTemplatesKeeper>(session.Model());
+  keptFeatures.push_back(std::make_shared<ExportFeature>(context));
+  keptFeatures.push_back(std::make_shared<ExtrasFeature>(context));
+  keptFeatures.push_back(std::make_shared<SlotTemplatesKeeper>(session.Model()));
 }
 
 // The menus are laid out as data first; the features made after the core ones

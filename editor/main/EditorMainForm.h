@@ -7,6 +7,7 @@
 #include <QString>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/EditorSession.h"
 #include "document/MapDocument.h"
@@ -131,17 +132,15 @@ class TFrmMain : public QMainWindow, public DocumentObserver, public MapViewHost
   // Made in this order and ended in the reverse one: later features use earlier ones.
   std::unique_ptr<ToolWindowsFeature> toolWindows;
   std::unique_ptr<FileFeature> files;
-  std::unique_ptr<EditFeature> edit;
   std::unique_ptr<ViewFeature> view;
   std::unique_ptr<Preview3DFeature> preview3D;
-  std::unique_ptr<MapCheckFeature> mapCheck;
   std::unique_ptr<CompileFeature> compile;
-  std::unique_ptr<ExportFeature> exporter;
-  std::unique_ptr<ExtrasFeature> extras;
-  std::unique_ptr<SlotTemplatesKeeper> slotTemplates;
   std::unique_ptr<BackupsFeature> backups;
   std::unique_ptr<PreferencesFeature> preferences;
   std::unique_ptr<TestPlay> testPlay;
+  // Features the window only keeps alive (edit, map check, export, extras,
+  // the palette's templates): ended newest first, before the ones above.
+  std::vector<std::shared_ptr<void>> keptFeatures;
   // Children of the window, which ends them.
   BlockPlacementTool* placementTool = nullptr;
   StampFeature* stampFeature = nullptr;
