@@ -35,7 +35,8 @@ Stamp SmallStamp(int width, int height) {
 std::string RandomName(std::mt19937& random) {
   static const char* const pieces[] = {"a", "Z", "7", "-", "_", " ", "ä", "€", "/", "..", "\xF0\x9F\x98\x80", "Halle"};
   std::string name;
-  const int length = std::uniform_int_distribution<int>(0, 80)(random);
+  // Mostly short, so that names meet on one file name; now and then beyond the length a file name keeps.
+  const int length = std::uniform_int_distribution<int>(0, 9)(random) == 0 ? 80 : std::uniform_int_distribution<int>(0, 3)(random);
   for (int k = 0; k < length; ++k)
     name += pieces[std::uniform_int_distribution<size_t>(0, std::size(pieces) - 1)(random)];
   return name;
@@ -55,6 +56,18 @@ TEST(StampLibrary, RandomSavesRenamesAndRemovalsLeaveTheFolderTheListingShows) {
   EXPECT_TRUE(library.List().empty()) << "no folder yet";
 
   for (int step = 0; step < 300; ++step) {
+    if (step % 50 == 10) {
+      // Files that are no stamps of the library stay where they are and are not listed.
+      fs::create_directories(folder);
+      WriteFileBytes(folder + "kaputt" + std::to_string(step) + ".tms", {1, 2, 3});
+      WriteFileBytes(folder + "notiz" + std::to_string(step) + ".txt", {'x'});
+      fs::create_directories(folder + "ordner" + std::to_string(step) + ".tms");
+      // A stamp whose file is hidden is no stamp of the library; one whose extension is in capitals is.
+      const Stamp stamp = SmallStamp(2, 1);
+      ASSERT_TRUE(SaveStamp(stamp, folder + ".versteckt" + std::to_string(step) + ".tms").ok);
+      ASSERT_TRUE(SaveStamp(stamp, folder + "GROSS" + std::to_string(step) + ".TMS").ok);
+      expected[folder + "GROSS" + std::to_string(step) + ".TMS"] = stamp.name;
+    }
     const std::vector<StoredStamp> before = library.List();
     const int operation = std::uniform_int_distribution<int>(0, before.empty() ? 0 : 3)(random);
     const std::string name = RandomName(random);
@@ -81,13 +94,6 @@ TEST(StampLibrary, RandomSavesRenamesAndRemovalsLeaveTheFolderTheListingShows) {
         expected.erase(chosen.path);
       }
     }
-    if (step % 50 == 10) {
-      // Files that are no stamps of the library stay where they are and are not listed.
-      WriteFileBytes(folder + "kaputt" + std::to_string(step) + ".tms", {1, 2, 3});
-      WriteFileBytes(folder + "notiz" + std::to_string(step) + ".txt", {'x'});
-      fs::create_directories(folder + "ordner" + std::to_string(step) + ".tms");
-    }
-
     const std::vector<StoredStamp> listed = library.List();
     std::map<std::string, std::string> shown;
     for (const StoredStamp& s : listed) shown[s.path] = s.stamp.name;
@@ -97,9 +103,9 @@ TEST(StampLibrary, RandomSavesRenamesAndRemovalsLeaveTheFolderTheListingShows) {
     for (const StoredStamp& s : listed) EXPECT_EQ(folder, s.path.substr(0, s.path.rfind('/') + 1)) << s.path;
   }
   EXPECT_TRUE(fs::exists(folder + "kaputt10.tms")) << "a damaged file is never removed";
-  // Six times a damaged file, a note and a folder: all still there beside the stamps.
+  // Six times a damaged file, a note, a folder and a hidden stamp: all still there beside the stamps.
   const auto entries = std::distance(fs::directory_iterator(folder), fs::directory_iterator());
-  EXPECT_EQ(static_cast<long>(expected.size()) + 18, entries);
+  EXPECT_EQ(static_cast<long>(expected.size()) + 24, entries);
 }
 
 TEST(StampLibrary, FileNamesAndFailuresAsTheUserInterfaceShowsThem) {
