@@ -36,7 +36,8 @@ std::string RandomName(std::mt19937& random) {
   static const char* const pieces[] = {"a", "Z", "7", "-", "_", " ", "ä", "€", "/", "..", "\xF0\x9F\x98\x80", "Halle"};
   std::string name;
   // Mostly short, so that names meet on one file name; now and then beyond the length a file name keeps.
-  const int length = std::uniform_int_distribution<int>(0, 9)(random) == 0 ? 80 : std::uniform_int_distribution<int>(0, 3)(random);
+  const int length =
+      std::uniform_int_distribution<int>(0, 9)(random) == 0 ? 80 : std::uniform_int_distribution<int>(0, 3)(random);
   for (int k = 0; k < length; ++k)
     name += pieces[std::uniform_int_distribution<size_t>(0, std::size(pieces) - 1)(random)];
   return name;
