@@ -13,7 +13,6 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "document/MapFile.h"
 #include "editor/widgets/CountText.h"
 #include "editor/widgets/StatusMessage.h"
 #include "editor/widgets/UserSettings.h"
@@ -42,15 +41,6 @@ QString FileName(const std::string& path) {
 }
 
 }  // namespace
-
-std::vector<BackupRow> BackupRows(const std::string& folder, const std::string& mapName, const MapDocument& open) {
-  std::vector<BackupRow> rows;
-  for (MapBackup& backup : ListBackups(folder, mapName)) {
-    std::optional<MapDifference> difference = CompareWithFile(open, backup.path);
-    rows.push_back({std::move(backup), difference});
-  }
-  return rows;
-}
 
 TFrmBackups::TFrmBackups(const std::string& mapName, std::vector<BackupRow> rows, QWidget* parent)
     : QDialog(parent), rows_(std::move(rows)) {
@@ -128,19 +118,8 @@ void BackupsFeature::OpenEarlierVersion() {
 
 bool BackupsFeature::OpenBackup(const std::string& backupPath) {
   if (model_.IsModified() && !mayReplaceDocument_()) return false;
-  MapFileResult result;
-  // Untitled and modified: Speichern asks for a name instead of writing into the backups.
-  model_.Replace(
-      [&](MapDocument& document) {
-        ResetDocument(document, editor_, true);
-        result = LoadMap(document, backupPath, MapLoadOptions{editor_.programDirectory, true});
-        document.fileName = UntitledName;
-      },
-      true);
-  if (!result.ok) {
-    model_.Replace([&](MapDocument& document) { ResetDocument(document, editor_, true); });
-    if (!result.message.empty()) dialogs_.ShowError(result.message);
-  }
+  const MapFileResult result = OpenBackupAsCopy(model_, editor_, backupPath);
+  if (!result.ok && !result.message.empty()) dialogs_.ShowError(result.message);
   return result.ok;
 }
 

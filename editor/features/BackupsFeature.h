@@ -12,11 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "app/BackupPolicy.h"
 #include "app/DialogLayer.h"
-#include "document/MapDifference.h"
-#include "document/MapDocument.h"
-#include "edit/DocumentModel.h"
-#include "io/MapBackups.h"
 
 class QAction;
 class QMainWindow;
@@ -24,16 +21,6 @@ class QMenu;
 class QTreeWidget;
 
 namespace tessmoor {
-
-// A backup and how far the open map has moved from it; no difference when the
-// backup cannot be read.
-struct BackupRow {
-  MapBackup backup;
-  std::optional<MapDifference> difference;
-};
-
-// The backups of `mapName` in `folder`, newest first, each compared with `open`.
-std::vector<BackupRow> BackupRows(const std::string& folder, const std::string& mapName, const MapDocument& open);
 
 // The list of a map's backups, newest first, with the time of the save that
 // replaced each, how many cells and textures of the open map differ from it,

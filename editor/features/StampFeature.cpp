@@ -2,7 +2,6 @@
 
 #include <QActionGroup>
 #include <QCheckBox>
-#include <QDir>
 #include <QDockWidget>
 #include <QFile>
 #include <QInputDialog>
@@ -12,17 +11,18 @@
 #include <QMenuBar>
 #include <QStandardPaths>
 #include <QVBoxLayout>
-#include <algorithm>
 
+#include "app/StampLibrary.h"
 #include "edit/BlockPlacement.h"
 #include "edit/CellBlocks.h"
+#include "editor/commands/CommandRegistry.h"
 #include "editor/mapview/BlockPlacementTool.h"
 #include "editor/widgets/HiColorQImage.h"
 #include "editor/widgets/MapKeyFocus.h"
 #include "editor/widgets/ProgramSettings.h"
 #include "editor/widgets/TitleRoom.h"
 #include "editor/widgets/ToolWindowKeys.h"
-#include "editor/commands/CommandRegistry.h"
+#include "texts/StampTexts.h"
 #include "view/BlockPicture.h"
 #include "view/EditingTools.h"
 #include "view/HitTesting.h"
@@ -36,17 +36,16 @@ constexpr int IconSide = 96;
 const char* const PanelKey = "Stempel/Panel";
 const char* const MatchHeightsKey = "Stempel/HoehenAnpassen";
 
-// A file name from the stamp's name: letters and digits kept, the rest '_', and
-// a number added until no stamp has it.
-QString NewFileName(const QString& name) {
-  QString base;
-  for (const QChar c : name) base += (c.isLetterOrNumber() || c == '-') ? c : QChar('_');
-  if (base.isEmpty()) base = "Stempel";
-  base = base.left(64);
-  const QDir folder(StampFeature::StampFolder());
-  QString file = base + StampFileExtension;
-  for (int n = 2; folder.exists(file); ++n) file = base + "-" + QString::number(n) + StampFileExtension;
-  return folder.filePath(file);
+// Names as the user's language orders and spells them.
+StampNameRules GermanNameRules() {
+  return {[](const std::string& a, const std::string& b) {
+            return QString::localeAwareCompare(QString::fromUtf8(a), QString::fromUtf8(b)) < 0;
+          },
+          [](char32_t c) { return QChar::isLetterOrNumber(c); }};
+}
+
+StampLibrary Library() {
+  return StampLibrary(QFile::encodeName(StampFeature::StampFolder()).toStdString(), GermanNameRules());
 }
 
 QString NameOf(const Stamp& stamp) { return QString::fromUtf8(stamp.name); }
@@ -54,8 +53,7 @@ QString NameOf(const Stamp& stamp) { return QString::fromUtf8(stamp.name); }
 }  // namespace
 
 struct StampFeature::Entry {
-  QString path;
-  Stamp stamp;
+  StoredStamp stored;
   std::vector<TextureEntry> textures;  // the stamp's textures with their pictures
   std::vector<const HiColorImage*> Thumbnails() const {
     std::vector<const HiColorImage*> thumbnails;
@@ -150,21 +148,14 @@ void StampFeature::Reload() {
   tool.Stop();
   entries.clear();
   LVStamps->clear();
-  const QDir folder(StampFolder());
-  const QStringList files = folder.entryList({QString("*") + StampFileExtension}, QDir::Files, QDir::Name);
-  for (const QString& file : files) {
+  for (StoredStamp& stored : Library().List()) {
     auto entry = std::make_unique<Entry>();
-    entry->path = folder.filePath(file);
-    // A damaged or foreign file is left where it is and not shown.
-    if (!LoadStamp(entry->stamp, QFile::encodeName(entry->path).toStdString()).ok) continue;
-    for (const StampTexture& texture : entry->stamp.textures) {
+    entry->stored = std::move(stored);
+    for (const StampTexture& texture : entry->stored.stamp.textures) {
       entry->textures.push_back(StampTextureEntry(texture, context.session.Editor().programDirectory));
     }
     entries.push_back(std::move(entry));
   }
-  std::sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) {
-    return QString::localeAwareCompare(NameOf(a->stamp), NameOf(b->stamp)) < 0;
-  });
   for (size_t k = 0; k < entries.size(); ++k) {
     LVStamps->addItem(new QListWidgetItem());
     FillItem(static_cast<int>(k));
@@ -175,8 +166,8 @@ void StampFeature::Reload() {
 void StampFeature::FillItem(int index) {
   const Entry& entry = *entries[static_cast<size_t>(index)];
   QListWidgetItem* item = LVStamps->item(index);
-  const CellBlock& block = entry.stamp.block;
-  item->setText(NameOf(entry.stamp) + "\n" + QString("%1 × %2").arg(block.width).arg(block.height));
+  const CellBlock& block = entry.stored.stamp.block;
+  item->setText(NameOf(entry.stored.stamp) + "\n" + QString("%1 × %2").arg(block.width).arg(block.height));
   const QImage picture = ToQImage(BlockPicture(block, context.session.Editor().currentLayer, entry.Thumbnails(),
                                                context.session.Editor(), PictureCellSize));
   item->setIcon(QIcon(QPixmap::fromImage(picture.scaled(IconSide, IconSide, Qt::KeepAspectRatio))));
@@ -190,7 +181,8 @@ void StampFeature::RedrawPictures() {
 void StampFeature::ApplyFilter() {
   const QString filter = EdtStampFilter->text().trimmed();
   for (int k = 0; k < LVStamps->count(); ++k) {
-    LVStamps->item(k)->setHidden(!NameOf(entries[static_cast<size_t>(k)]->stamp).contains(filter, Qt::CaseInsensitive));
+    LVStamps->item(k)->setHidden(
+        !NameOf(entries[static_cast<size_t>(k)]->stored.stamp).contains(filter, Qt::CaseInsensitive));
   }
 }
 
@@ -206,11 +198,9 @@ void StampFeature::SaveSelection() {
   const QString name = dialog.textValue().trimmed();
   if (name.isEmpty()) return;
   const CellRange range = SelectedCells(context.session.Editor().selection);
-  const Stamp stamp = MakeStamp(context.session.Map(), range, name.toUtf8().left(StampNameCapacity).toStdString());
-  QDir().mkpath(StampFolder());
-  const StampResult result = SaveStamp(stamp, QFile::encodeName(NewFileName(name)).toStdString());
-  if (!result.ok) {
-    context.session.Dialogs().ShowError(result.message);
+  const StampOutcome outcome = Library().Add(MakeStamp(context.session.Map(), range, {}), name.toStdString());
+  if (!outcome.Ok()) {
+    context.session.Dialogs().ShowError(StampText(outcome));
     return;
   }
   Reload();
@@ -228,11 +218,11 @@ void StampFeature::StartPlacing(QListWidgetItem* item) {
                            ? editor.hoverCell
                            : GridPoint{SelectedCells(editor.selection).x1, SelectedCells(editor.selection).y1};
   const Entry* placed = &entry;
-  tool.Start(entry.stamp.block, entry.Thumbnails(), at, [this, placed](const Placement& where) {
+  tool.Start(entry.stored.stamp.block, entry.Thumbnails(), at, [this, placed](const Placement& where) {
     Placement placement = where;
     placement.matchHeights = ChkMatchHeights->isChecked();
     const PlacementResult result =
-        PlaceStamp(context.session.Model(), placed->stamp, placement, context.session.Editor().programDirectory);
+        PlaceStamp(context.session.Model(), placed->stored.stamp, placement, context.session.Editor().programDirectory);
     if (!result.ok) {
       if (!result.message.empty()) context.session.Dialogs().ShowError(result.message);
       return;
@@ -264,26 +254,24 @@ void StampFeature::Rename(int index) {
   dialog.setObjectName("DlgStampName");
   dialog.setWindowTitle("Stempel umbenennen");
   dialog.setLabelText("&Name:");
-  dialog.setTextValue(NameOf(entry.stamp));
+  dialog.setTextValue(NameOf(entry.stored.stamp));
   dialog.setOkButtonText("OK");
   dialog.setCancelButtonText("Abbrechen");
   MakeRoomForTitle(dialog);
   if (dialog.exec() != QDialog::Accepted) return;
   const QString name = dialog.textValue().trimmed();
   if (name.isEmpty()) return;
-  Stamp renamed = entry.stamp;
-  renamed.name = name.toUtf8().left(StampNameCapacity).toStdString();
-  // The file keeps its name; only the stamp inside it is renamed, atomically.
-  const StampResult result = SaveStamp(renamed, QFile::encodeName(entry.path).toStdString());
-  if (!result.ok) {
-    context.session.Dialogs().ShowError(result.message);
+  const StampOutcome outcome = Library().Rename(entry.stored, name.toStdString());
+  if (!outcome.Ok()) {
+    context.session.Dialogs().ShowError(StampText(outcome));
     return;
   }
   Reload();
 }
 
 void StampFeature::Remove(int index) {
-  QFile::remove(entries[static_cast<size_t>(index)]->path);
+  // A file that cannot be removed stays in the list, as it stays in the folder.
+  Library().Remove(entries[static_cast<size_t>(index)]->stored);
   Reload();
 }
 

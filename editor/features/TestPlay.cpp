@@ -5,20 +5,18 @@
 
 #include "app/TestArguments.h"
 #include "app/TestBuild.h"
+#include "app/TestProfileStore.h"
 #include "editor/widgets/BusyCursor.h"
 #include "editor/widgets/ProgramSettings.h"
+#include "editor/widgets/SettingsKeyValues.h"
+#include "editor/widgets/WindowPlacement.h"
 #include "editor/windows/TestProfilesForm.h"
 #include "editor/windows/TestRunForm.h"
-#include "editor/widgets/WindowPlacement.h"
 #include "texts/TestRunTexts.h"
 
 namespace tessmoor {
 
 namespace {
-
-const char* const ProfilesGroup = "Testprofile";
-const char* const ProfilesArray = "Profile";
-const char* const DefaultKey = "Standard";
 
 QString FromUtf8(const std::string& text) { return QString::fromStdString(text); }
 
@@ -31,57 +29,21 @@ QString CommandLine(const QString& program, const QStringList& arguments) {
   return shown.join(' ');
 }
 
-// Earlier versions kept the profiles apart from every other setting, in the file
-// Qt names when a program sets no organization. The first read that finds none in
-// the program's file takes them over from there; the old file stays as it was.
-void TakeOverEarlierProfiles(QSettings& settings) {
-  if (settings.childGroups().contains(ProfilesGroup)) return;
-  QSettings earlier(QStringLiteral("Unknown Organization"), SettingsApplication());
-  earlier.beginGroup(ProfilesGroup);
-  for (const QString& key : earlier.allKeys())
-    settings.setValue(QString(ProfilesGroup) + '/' + key, earlier.value(key));
-}
-
 }  // namespace
 
 TestProfiles LoadTestProfiles() {
   QSettings settings = ProgramSettings();
-  TakeOverEarlierProfiles(settings);
-  settings.beginGroup(ProfilesGroup);
-  TestProfiles list;
-  const int count = settings.beginReadArray(ProfilesArray);
-  for (int i = 0; i < count; ++i) {
-    settings.setArrayIndex(i);
-    TestProfile profile;
-    profile.name = settings.value("Name").toString().toStdString();
-    profile.program = settings.value("Programm").toString().toStdString();
-    profile.arguments = settings.value("Argumente").toString().toStdString();
-    profile.workingFolder = settings.value("Arbeitsordner").toString().toStdString();
-    profile.saveFirst = settings.value("VorherSpeichern").toBool();
-    list.profiles.push_back(profile);
-  }
-  settings.endArray();
-  list.defaultIndex = settings.value(DefaultKey, 0).toInt();
-  NormalizeProfiles(list);
-  return list;
+  SettingsKeyValues store(settings);
+  // Earlier versions kept the profiles in the file Qt names when a program sets no organization.
+  QSettings earlier(QStringLiteral("Unknown Organization"), SettingsApplication());
+  TakeOverEarlierProfiles(store, SettingsKeyValues(earlier));
+  return LoadTestProfiles(store);
 }
 
 void StoreTestProfiles(const TestProfiles& list) {
   QSettings settings = ProgramSettings();
-  settings.remove(ProfilesGroup);  // a shorter list leaves no old entries behind
-  settings.beginGroup(ProfilesGroup);
-  settings.beginWriteArray(ProfilesArray, static_cast<int>(list.profiles.size()));
-  for (size_t i = 0; i < list.profiles.size(); ++i) {
-    const TestProfile& profile = list.profiles[i];
-    settings.setArrayIndex(static_cast<int>(i));
-    settings.setValue("Name", FromUtf8(profile.name));
-    settings.setValue("Programm", FromUtf8(profile.program));
-    settings.setValue("Argumente", FromUtf8(profile.arguments));
-    settings.setValue("Arbeitsordner", FromUtf8(profile.workingFolder));
-    settings.setValue("VorherSpeichern", profile.saveFirst);
-  }
-  settings.endArray();
-  settings.setValue(DefaultKey, list.defaultIndex);
+  SettingsKeyValues store(settings);
+  StoreTestProfiles(store, list);
 }
 
 TestPlay::TestPlay(TestPlayHost host) : QObject(host.owner), host_(std::move(host)), decoder_(QStringDecoder::System) {

@@ -44,7 +44,8 @@ struct TestPlayHost {
   std::function<void(std::optional<GridPoint> cell)> show3DView;
 };
 
-// The profiles as the settings keep them; the list is normalized.
+// The profiles as the settings file keeps them (app/TestProfileStore.h), taken
+// over once from an earlier version's file; the list is normalized.
 TestProfiles LoadTestProfiles();
 void StoreTestProfiles(const TestProfiles& profiles);
 

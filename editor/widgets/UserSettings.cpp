@@ -3,7 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
-#include <algorithm>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -43,8 +43,8 @@ void SetLastPictureFolder(const QString& folder) { ProgramSettings().setValue(La
 
 int BackupsPerMap() {
   bool ok = false;
-  const int count = ProgramSettings().value(BackupsKey, DefaultBackupsPerMap).toInt(&ok);
-  return ok ? std::clamp(count, 0, MaxBackupsPerMap) : DefaultBackupsPerMap;
+  const int count = ProgramSettings().value(BackupsKey).toInt(&ok);
+  return BackupsToKeep(ok ? std::optional<int>(count) : std::nullopt);
 }
 
 void SetBackupsPerMap(int count) { ProgramSettings().setValue(BackupsKey, count); }

@@ -6,12 +6,10 @@
 #include <QString>
 #include <QStringList>
 
+#include "app/BackupPolicy.h"
 #include "editor/widgets/ProgramSettings.h"
 
 namespace tessmoor {
-
-inline constexpr int DefaultBackupsPerMap = 10;
-inline constexpr int MaxBackupsPerMap = 999;
 
 // The user's own picture folder, looked up before every other; with a trailing '/'.
 QString UserPictureFolder();
@@ -23,7 +21,7 @@ void SetExtraPictureFolders(const QStringList& folders);
 // The folder the texture editor's picture dialog chose from last; empty before the first choice.
 QString LastPictureFolder();
 void SetLastPictureFolder(const QString& folder);
-// How many backups are kept per map; 0 makes none.
+// How many backups are kept per map (see BackupsToKeep); 0 makes none.
 int BackupsPerMap();
 void SetBackupsPerMap(int count);
 QString BackupFolder();
