@@ -82,6 +82,7 @@ void TFrmMain::Build(DialogLayer* injectedDialogs, TabHost* tabs) {
     session.SetDialogs(qtDialogs.get());
   }
   session.Model().AddObserver(this);
+  session.Editing().AddObserver(this);
   DocumentChanged(DocumentChange{DocumentChangeFlag::DocumentReplaced | DocumentChangeFlag::FileNameChanged});
   ReturnFocusFromMenus(*menuBar(), ClientArea->MapWidget());
   // Else the first control that takes the focus gets it when the window shows,
@@ -93,6 +94,7 @@ void TFrmMain::Build(DialogLayer* injectedDialogs, TabHost* tabs) {
 TFrmMain::~TFrmMain() {
   while (!keptFeatures.empty()) keptFeatures.pop_back();
   session.Model().RemoveObserver(this);
+  session.Editing().RemoveObserver(this);
   // The backups' file operations end with the window; the session's saves go on without them.
   session.UseFileOps(RealFileOps());
   // The session outlives the window; its questions have nobody to ask now.
@@ -232,6 +234,8 @@ void TFrmMain::DocumentChanged(const DocumentChange& change) {
   // Keys and tool bar buttons act on the enabled states too, not only an opened menu.
   registry->RefreshEnabled();
 }
+
+void TFrmMain::SessionChanged(SessionNotice) { registry->RefreshEnabled(); }
 
 void TFrmMain::CaptionChanged() { setWindowTitle(QString::fromStdString(Caption(session.Map()))); }
 

@@ -47,7 +47,7 @@ std::string ProgramDirectory(const QString& given = QString());
 
 class TabHost;
 
-class TFrmMain : public QMainWindow, public DocumentObserver, public MapViewHost {
+class TFrmMain : public QMainWindow, public DocumentObserver, public SessionObserver, public MapViewHost {
   Q_OBJECT
 
  public:
@@ -100,6 +100,8 @@ class TFrmMain : public QMainWindow, public DocumentObserver, public MapViewHost
   ViewGeometry Geometry() const override;
 
   void DocumentChanged(const DocumentChange& change) override;
+  // What the commands may do follows the session's state too.
+  void SessionChanged(SessionNotice notice) override;
 
   static constexpr int ToolBarHeight = 25;
   static constexpr int ScrollBarThickness = 16;
