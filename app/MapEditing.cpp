@@ -86,7 +86,8 @@ EditResult MapEditing::Paste(GridPoint at, Orientation orientation) {
   if (!IsOnGrid(at)) return OutOfGrid(at);
   const CellClipboard& clipboard = *editor_.clipboard;
   if (clipboard.IsEmpty()) return {EditCode::NoBlockToPaste};
-  const Placement placement{at, orientation};
+  // A caller may count turns as it likes; the block knows four.
+  const Placement placement{at, Orientation{((orientation.turns % 4) + 4) % 4, orientation.mirrored}};
   if (!CopiedFrom(clipboard, model_.Map()))
     return FromPlacement(PasteIntoOtherMap(model_, clipboard, placement, editor_.programDirectory));
   const size_t count = static_cast<size_t>(clipboard.width) * static_cast<size_t>(clipboard.height);

@@ -65,7 +65,7 @@ class MapEditingTest : public ::testing::Test {
       case 2:
         return editing.Copy(AnyRange(off));
       case 3:
-        return editing.Paste(AnyCell(off), Orientation(random() % 8));
+        return editing.Paste(AnyCell(off), Orientation{int32_t(random() % 11) - 5, random() % 2 == 0});
       case 4:
         return editing.SetStart(AnyCell(off));
       case 5:
