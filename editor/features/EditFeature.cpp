@@ -151,16 +151,16 @@ void EditFeature::PasteWithPreview() {
                   std::vector<MapCell>(clipboard.cells.get(),
                                        clipboard.cells.get() + size_t(clipboard.width) * size_t(clipboard.height))};
   const CellRange selected = SelectedCells(editor.selection);
-  placement_.Start(
-      block, MapThumbnails(context_.session.Map()), {selected.x1, selected.y1},
-      [this, block](const Placement& placement) {
-        const PlacementResult result = PlaceBlock(context_.session.Model(), block, placement, PasteStepName);
-        if (!result.ok) return;
-        context_.session.Editor().selection = {result.range.x1, result.range.y1, result.range.x2, result.range.y2};
-        // A paste is placed once; a stamp stays for the next placement.
-        placement_.Stop();
-        context_.view.RefreshViews();
-      });
+  placement_.Start(block, MapThumbnails(context_.session.Map()), {selected.x1, selected.y1},
+                   [this, block](const Placement& placement) {
+                     const PlacementResult result =
+                         PlaceBlock(context_.session.Model(), block, placement, PasteStepName);
+                     if (!result.ok) return;
+                     context_.session.Editing().Select(result.range);
+                     // A paste is placed once; a stamp stays for the next placement.
+                     placement_.Stop();
+                     context_.view.RefreshViews();
+                   });
 }
 
 // A block from another map places as a stamp does: the preview shows its own
@@ -183,7 +183,7 @@ void EditFeature::PlaceFromOtherMap(Stamp stamp) {
       if (!result.message.empty()) context_.session.Dialogs().ShowError(result.message);
       return;
     }
-    context_.session.Editor().selection = {result.range.x1, result.range.y1, result.range.x2, result.range.y2};
+    context_.session.Editing().Select(result.range);
     placement_.Stop();
     context_.view.RefreshViews();
   });

@@ -227,7 +227,7 @@ void StampFeature::StartPlacing(QListWidgetItem* item) {
       if (!result.message.empty()) context.session.Dialogs().ShowError(result.message);
       return;
     }
-    context.session.Editor().selection = {result.range.x1, result.range.y1, result.range.x2, result.range.y2};
+    context.session.Editing().Select(result.range);
     context.view.RefreshViews();
   });
   placing = index;

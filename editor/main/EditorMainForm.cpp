@@ -193,8 +193,8 @@ void TFrmMain::RedrawMapView() { ClientArea->RedrawMapView(); }
 
 void TFrmMain::ShowCell(GridPoint cell) {
   if (!IsOnGrid(cell)) return;
+  session.Editing().Select({cell.x, cell.y, cell.x, cell.y});
   EditorState& editor = session.Editor();
-  editor.selection = {cell.x, cell.y, cell.x, cell.y};
   editor.viewOrigin = OriginShowing(editor, Geometry(), cell);
   // As a click on the cell would: the properties window follows the selection.
   toolWindows->Bind(CellBinding::Grid(cell));
