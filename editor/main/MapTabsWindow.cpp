@@ -13,11 +13,11 @@
 #include <QVBoxLayout>
 
 #include "app/RecoveryOffer.h"
+#include "editor/commands/CommandRegistry.h"
 #include "editor/main/EditorMainForm.h"
+#include "editor/main/SingleInstance.h"
 #include "editor/widgets/ProgramSettings.h"
 #include "editor/widgets/RecoveryKeeper.h"
-#include "editor/commands/CommandRegistry.h"
-#include "editor/main/SingleInstance.h"
 
 namespace tessmoor {
 
@@ -81,6 +81,8 @@ MapTabsWindow::MapTabsWindow(DialogLayer* dialogs, const QString& programDirecto
   TabMaps->setTabsClosable(true);
   TabMaps->setDocumentMode(true);
   TabMaps->setExpanding(false);
+  // Tabs are dragged into the order the designer likes; Ctrl+Tab follows it.
+  TabMaps->setMovable(true);
   // Clicking a tab must not take the keyboard from the map.
   TabMaps->setFocusPolicy(Qt::NoFocus);
   StkMaps = new QStackedWidget(tabsAndMap);
@@ -89,6 +91,7 @@ MapTabsWindow::MapTabsWindow(DialogLayer* dialogs, const QString& programDirecto
   column->addWidget(StkMaps, 1);
   connect(TabMaps, &QTabBar::currentChanged, this, &MapTabsWindow::TabChanged);
   connect(TabMaps, &QTabBar::tabCloseRequested, this, [this](int index) { CloseTab(index); });
+  connect(TabMaps, &QTabBar::tabMoved, this, &MapTabsWindow::TabMoved);
   AddTab();
   resize(Current().size());
 }
@@ -241,6 +244,16 @@ void MapTabsWindow::RemoveTab(int index) {
   delete tab->window;
   // Last: the bar makes another tab current, which finds the lists in order.
   TabMaps->removeTab(index);
+}
+
+void MapTabsWindow::TabMoved(int from, int to) {
+  std::unique_ptr<MapTab> moved = std::move(tabs_.at(static_cast<size_t>(from)));
+  tabs_.erase(tabs_.begin() + from);
+  tabs_.insert(tabs_.begin() + to, std::move(moved));
+  // The tab on screen stays; only its place in the row changed.
+  for (int i = 0; i < TabCount(); ++i) {
+    if (tabs_[static_cast<size_t>(i)]->window == StkMaps->currentWidget()) shown_ = i;
+  }
 }
 
 void MapTabsWindow::TabChanged(int index) {

@@ -85,6 +85,7 @@ class MapTabsWindow : public QMainWindow, public TabHost {
   void RemoveTab(int index);
   void ShowTab(int index);
   void TabChanged(int index);
+  void TabMoved(int from, int to);
   void LabelTab(int index);
   int IndexOf(const TFrmMain& window) const;
   int IndexOfFile(const std::string& path) const;

@@ -276,6 +276,34 @@ TEST_F(MapTabsGuiTest, TabKeysOpenCloseAndKeepEachMapsWindowsToItself) {
   EXPECT_TRUE(Bar().isHidden()) << "one map shows no tab bar";
 }
 
+TEST_F(MapTabsGuiTest, DraggedTabsKeepTheirMapsAndCtrlTabFollowsTheNewOrder) {
+  const std::vector<std::string> paths = {SampleCopy("Sample.tmm", "Eins.tmm"), SampleCopy("Courtyard.tmm", "Zwei.tmm"),
+                                          SampleCopy("Sample.tmm", "Drei.tmm")};
+  ASSERT_TRUE(tabs->Current().OpenMapFile(paths[0]));
+  for (size_t i = 1; i < paths.size(); ++i) ASSERT_TRUE(tabs->OpenInNewTab(paths[i]));
+  tabs->SetCurrent(1);
+  // What a drag of the first tab to the end does.
+  Bar().moveTab(0, 2);
+  const std::vector<std::string> order = {paths[1], paths[2], paths[0]};
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(tabs->Tab(i).Document().fileName, order[size_t(i)]);
+    EXPECT_EQ(Bar().tabText(i).toStdString(), order[size_t(i)].substr(order[size_t(i)].rfind('/') + 1));
+  }
+  EXPECT_EQ(tabs->CurrentIndex(), 0);
+  EXPECT_TRUE(tabs->Tab(0).isVisible()) << "the tab on screen stays on screen";
+  for (int step = 1; step <= 3; ++step) {
+    Press(Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(tabs->Current().Document().fileName, order[size_t(step % 3)]);
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(tabs->Tab(i).isVisible(), i == step % 3);
+  }
+  // Closing a moved tab closes that map.
+  ASSERT_TRUE(tabs->CloseTab(2));
+  EXPECT_EQ(tabs->TabCount(), 2);
+  EXPECT_EQ(tabs->Tab(0).Document().fileName, paths[1]);
+  EXPECT_EQ(tabs->Tab(1).Document().fileName, paths[2]);
+  EXPECT_EQ(tabs->windowTitle().toStdString(), Caption(tabs->Current().Document()));
+}
+
 TEST_F(MapTabsGuiTest, DroppedMapsOpenInTabsAndOtherFilesAreRefused) {
   const std::string first = SampleCopy("Sample.tmm", "Eins.tmm"), second = SampleCopy("Courtyard.tmm", "ZWEI.TMM");
   QMimeData data;
