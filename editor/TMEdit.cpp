@@ -8,10 +8,10 @@
 
 #include "editor/main/CommandLineMap.h"
 #include "editor/main/EditorMainForm.h"
-#include "editor/widgets/GermanQtTexts.h"
-#include "editor/widgets/RecoveryKeeper.h"
 #include "editor/main/MapTabsWindow.h"
 #include "editor/main/SingleInstance.h"
+#include "editor/widgets/GermanQtTexts.h"
+#include "editor/widgets/RecoveryKeeper.h"
 
 using namespace tessmoor;
 
@@ -45,14 +45,7 @@ int main(int argc, char** argv) {
   // Maps named on the command line (as the start script does with the sample
   // map) open in tabs of their own beside any recovered ones; the first takes
   // the empty start tab. One that cannot be opened gets the Open command's message.
-  for (const std::string& path : commandLine.maps) {
-    if (mainWindow.TabCount() == 1 && mainWindow.Current().Document().IsUntitled() &&
-        !mainWindow.Current().Model().IsModified()) {
-      mainWindow.Current().OpenMapFile(path);
-    } else {
-      mainWindow.OpenInNewTab(path);
-    }
-  }
+  for (const std::string& path : commandLine.maps) mainWindow.OpenMap(path);
   if (!commandLine.newInstance) mainWindow.ListenForLaterStarts(instanceName);
   return application.exec();
 }

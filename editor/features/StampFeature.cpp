@@ -186,16 +186,22 @@ void StampFeature::ApplyFilter() {
   }
 }
 
-void StampFeature::SaveSelection() {
+// The name a stamp is saved or renamed under; empty when cancelled or blank.
+QString StampFeature::AskName(const QString& title, const QString& current) {
   QInputDialog dialog(context.window);
   dialog.setObjectName("DlgStampName");
-  dialog.setWindowTitle("Als Stempel speichern");
+  dialog.setWindowTitle(title);
   dialog.setLabelText("&Name:");
+  dialog.setTextValue(current);
   dialog.setOkButtonText("OK");
   dialog.setCancelButtonText("Abbrechen");
   MakeRoomForTitle(dialog);
-  if (dialog.exec() != QDialog::Accepted) return;
-  const QString name = dialog.textValue().trimmed();
+  if (dialog.exec() != QDialog::Accepted) return {};
+  return dialog.textValue().trimmed();
+}
+
+void StampFeature::SaveSelection() {
+  const QString name = AskName("Als Stempel speichern", {});
   if (name.isEmpty()) return;
   const CellRange range = SelectedCells(context.session.Editor().selection);
   const StampOutcome outcome = Library().Add(MakeStamp(context.session.Map(), range, {}), name.toStdString());
@@ -250,16 +256,7 @@ void StampFeature::ShowContextMenu(const QPoint& position) {
 
 void StampFeature::Rename(int index) {
   Entry& entry = *entries[static_cast<size_t>(index)];
-  QInputDialog dialog(context.window);
-  dialog.setObjectName("DlgStampName");
-  dialog.setWindowTitle("Stempel umbenennen");
-  dialog.setLabelText("&Name:");
-  dialog.setTextValue(NameOf(entry.stored.stamp));
-  dialog.setOkButtonText("OK");
-  dialog.setCancelButtonText("Abbrechen");
-  MakeRoomForTitle(dialog);
-  if (dialog.exec() != QDialog::Accepted) return;
-  const QString name = dialog.textValue().trimmed();
+  const QString name = AskName("Stempel umbenennen", NameOf(entry.stored.stamp));
   if (name.isEmpty()) return;
   const StampOutcome outcome = Library().Rename(entry.stored, name.toStdString());
   if (!outcome.Ok()) {

@@ -46,6 +46,7 @@ class StampFeature : public QObject {
 
  private:
   struct Entry;
+  QString AskName(const QString& title, const QString& current);
   void SaveSelection();
   void ApplyFilter();
   void StartPlacing(QListWidgetItem* item);

@@ -189,6 +189,11 @@ bool MapTabsWindow::OpenInNewTab(const std::string& path) {
   return true;
 }
 
+bool MapTabsWindow::OpenMap(const std::string& path) {
+  if (IsBlank(Current())) return Current().OpenMapFile(path);
+  return OpenInNewTab(path);
+}
+
 void MapTabsWindow::OpenInNewTabs(const QStringList& paths) {
   for (const QString& path : paths) OpenInNewTab(QFile::encodeName(path).toStdString());
 }

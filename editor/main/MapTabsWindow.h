@@ -47,6 +47,8 @@ class MapTabsWindow : public QMainWindow, public TabHost {
   // gets Open's message, and no tab is left behind.
   bool OpenInNewTab(const std::string& path);
   void OpenInNewTabs(const QStringList& paths);
+  // As OpenInNewTab, but into the current tab while that holds nothing yet.
+  bool OpenMap(const std::string& path);
   // After the unsaved-changes question; false when the tab stays (the last one always does).
   bool CloseTab(int index);
 

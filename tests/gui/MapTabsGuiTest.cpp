@@ -19,49 +19,16 @@
 #include "edit/CellBlocks.h"
 #include "editor/main/MapTabsWindow.h"
 #include "gui/MainWindowFixture.h"
+#include "gui/MapTabsFixture.h"
 #include "support/TempDir.h"
 #include "view/SelectionKeys.h"
 
 namespace tessmoor {
 namespace {
 
-class MapTabsGuiTest : public ::testing::Test {
+class MapTabsGuiTest : public MapTabsFixture {
  protected:
-  void SetUp() override {
-    ASSERT_TRUE(temp.isValid());
-    programDirectory = temp.path() + "/";
-    for (const char* folder : {"GFX", "TMEGfx"})
-      ASSERT_TRUE(QFile::link(QString(TM_BIN_DIR) + "/" + folder, programDirectory + folder));
-    ASSERT_TRUE(QDir(programDirectory).mkdir("Maps"));
-    QGuiApplication::clipboard()->clear();
-    tabs = std::make_unique<MapTabsWindow>(&dialogs, programDirectory);
-    tabs->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(tabs.get()));
-    QApplication::setActiveWindow(tabs.get());
-  }
-
-  void TearDown() override { tabs.reset(); }
-
-  // A copy of one of the sample maps under a name of its own.
-  std::string SampleCopy(const char* sample, const char* name) {
-    const std::string path = (programDirectory + "Maps/" + name).toStdString();
-    std::filesystem::copy_file(std::string(TM_BIN_DIR) + "/Maps/" + sample, path);
-    return path;
-  }
-
-  static void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
-    QWidget* focused = QApplication::focusWidget();
-    ASSERT_NE(focused, nullptr);
-    QTest::keyClick(focused, key, modifiers);
-    QCoreApplication::processEvents();
-  }
-
   QTabBar& Bar() { return *tabs->findChild<QTabBar*>("TabMaps"); }
-
-  QTemporaryDir temp;
-  QString programDirectory;
-  ScriptedDialogs dialogs;
-  std::unique_ptr<MapTabsWindow> tabs;
 };
 
 // What the core makes of the same keys: a model and editor state per map, one

@@ -19,9 +19,10 @@
 #include <string>
 
 #include "editor/main/EditorMainForm.h"
-#include "editor/mapview/ViewPortWidget.h"
 #include "editor/main/MapTabsWindow.h"
+#include "editor/mapview/ViewPortWidget.h"
 #include "graphics/RenderSurface.h"
+#include "gui/MapTabsFixture.h"
 #include "support/ScriptedDialogs.h"
 #include "view/MapView.h"
 
@@ -29,48 +30,30 @@ namespace tessmoor {
 
 namespace {
 
-class MapTabsPicture : public ::testing::Test {
+class MapTabsPicture : public MapTabsFixture {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(temp.isValid());
-    programDirectory = temp.path() + "/";
-    for (const char* folder : {"GFX", "TMEGfx"})
-      ASSERT_TRUE(QFile::link(QString(TM_BIN_DIR) + "/" + folder, programDirectory + folder));
-    ASSERT_TRUE(QDir(programDirectory).mkdir("Maps"));
+    MapTabsFixture::SetUp();
     for (const char* map : {"Sample.tmm", "Courtyard.tmm"})
       ASSERT_TRUE(QFile::copy(QString(TM_BIN_DIR) + "/Maps/" + map, programDirectory + "Maps/" + map));
-    window = std::make_unique<MapTabsWindow>(&dialogs, programDirectory);
-    window->resize(900, 640);
-    window->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    QApplication::setActiveWindow(window.get());
+    tabs->resize(900, 640);
     QCoreApplication::processEvents();
   }
 
-  void TearDown() override { window.reset(); }
-
-  std::string MapPath(const char* name) const { return (programDirectory + "Maps/" + name).toStdString(); }
-
-  void Key(int key, Qt::KeyboardModifiers modifiers) {
-    QWidget* focus = QApplication::focusWidget();
-    ASSERT_NE(focus, nullptr);
-    QTest::keyClick(focus, Qt::Key(key), modifiers);
-  }
-
-  QWidget& View() const { return window->Current().MapWidget(); }
+  QWidget& View() const { return tabs->Current().MapWidget(); }
 
   // The current view's pixels as the window holds them.
   QImage OnScreen() {
-    const QPoint at = View().mapTo(window.get(), QPoint(0, 0));
-    return window->screen()
-        ->grabWindow(window->winId(), at.x(), at.y(), View().width(), View().height())
+    const QPoint at = View().mapTo(tabs.get(), QPoint(0, 0));
+    return tabs->screen()
+        ->grabWindow(tabs->winId(), at.x(), at.y(), View().width(), View().height())
         .toImage()
         .convertToFormat(QImage::Format_RGB32);
   }
 
   // A full redraw of the current tab, composed but shown nowhere.
   QImage FullRedraw() {
-    TFrmMain& tab = window->Current();
+    TFrmMain& tab = tabs->Current();
     SetSurfaceTarget(nullptr);
     const MapViewState& mapView = tab.Session().MapView();
     RedrawView(tab.Document(), tab.Editor(), tab.Geometry(), &mapView.scaledPictures, &mapView.cameraMarker,
@@ -107,8 +90,8 @@ class MapTabsPicture : public ::testing::Test {
     const QImage full = FullRedraw();
     if (shown.size() != full.size()) return "sizes differ";
     QRegion covered;  // the scroll bars lie over the view
-    for (const QScrollBar* bar : window->Current().findChildren<QScrollBar*>())
-      covered += QRect(View().mapFrom(window.get(), bar->mapTo(window.get(), QPoint(0, 0))), bar->size());
+    for (const QScrollBar* bar : tabs->Current().findChildren<QScrollBar*>())
+      covered += QRect(View().mapFrom(tabs.get(), bar->mapTo(tabs.get(), QPoint(0, 0))), bar->size());
     for (int y = 0; y < full.height(); ++y) {
       if (std::memcmp(shown.constScanLine(y), full.constScanLine(y), size_t(full.width()) * 4) == 0) continue;
       for (int x = 0; x < full.width(); ++x)
@@ -117,11 +100,6 @@ class MapTabsPicture : public ::testing::Test {
     }
     return "";
   }
-
-  QTemporaryDir temp;
-  QString programDirectory;
-  ScriptedDialogs dialogs;
-  std::unique_ptr<MapTabsWindow> window;
 };
 
 }  // namespace
@@ -134,22 +112,22 @@ TEST_F(MapTabsPicture, TheWindowShowsTheCurrentTabsMapAfterEveryTabAction) {
     const char* current;  // the file name the current tab holds, where it matters
   };
   const Step steps[] = {
-      {"open the sample", [&] { window->Current().OpenMapFile(MapPath("Sample.tmm")); }, 1, "Sample.tmm"},
-      {"open the courtyard in a tab", [&] { window->OpenInNewTab(MapPath("Courtyard.tmm")); }, 2, "Courtyard.tmm"},
-      {"Ctrl+Tab", [&] { Key(Qt::Key_Tab, Qt::ControlModifier); }, 2, "Sample.tmm"},
-      {"Ctrl+Tab again", [&] { Key(Qt::Key_Tab, Qt::ControlModifier); }, 2, "Courtyard.tmm"},
-      {"Ctrl+Shift+Tab", [&] { Key(Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier); }, 2, "Sample.tmm"},
-      {"a map that cannot be read", [&] { window->OpenInNewTab(MapPath("Missing.tmm")); }, 2, "Sample.tmm"},
-      {"Ctrl+T", [&] { Key(Qt::Key_T, Qt::ControlModifier); }, 3, nullptr},
-      {"Ctrl+W", [&] { Key(Qt::Key_W, Qt::ControlModifier); }, 2, nullptr},
-      {"Ctrl+Tab after the close", [&] { Key(Qt::Key_Tab, Qt::ControlModifier); }, 2, nullptr},
-      {"Ctrl+W on a map", [&] { Key(Qt::Key_W, Qt::ControlModifier); }, 1, nullptr},
+      {"open the sample", [&] { tabs->Current().OpenMapFile(MapPath("Sample.tmm")); }, 1, "Sample.tmm"},
+      {"open the courtyard in a tab", [&] { tabs->OpenInNewTab(MapPath("Courtyard.tmm")); }, 2, "Courtyard.tmm"},
+      {"Ctrl+Tab", [&] { Press(Qt::Key_Tab, Qt::ControlModifier); }, 2, "Sample.tmm"},
+      {"Ctrl+Tab again", [&] { Press(Qt::Key_Tab, Qt::ControlModifier); }, 2, "Courtyard.tmm"},
+      {"Ctrl+Shift+Tab", [&] { Press(Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier); }, 2, "Sample.tmm"},
+      {"a map that cannot be read", [&] { tabs->OpenInNewTab(MapPath("Missing.tmm")); }, 2, "Sample.tmm"},
+      {"Ctrl+T", [&] { Press(Qt::Key_T, Qt::ControlModifier); }, 3, nullptr},
+      {"Ctrl+W", [&] { Press(Qt::Key_W, Qt::ControlModifier); }, 2, nullptr},
+      {"Ctrl+Tab after the close", [&] { Press(Qt::Key_Tab, Qt::ControlModifier); }, 2, nullptr},
+      {"Ctrl+W on a map", [&] { Press(Qt::Key_W, Qt::ControlModifier); }, 1, nullptr},
   };
   for (const Step& step : steps) {
     SCOPED_TRACE(step.what);
     step.act();
-    ASSERT_EQ(window->TabCount(), step.tabs);
-    const std::string file = window->Current().Document().fileName;
+    ASSERT_EQ(tabs->TabCount(), step.tabs);
+    const std::string file = tabs->Current().Document().fileName;
     if (step.current) {
       EXPECT_EQ(file.substr(file.find_last_of('/') + 1), step.current);
     }
@@ -158,17 +136,17 @@ TEST_F(MapTabsPicture, TheWindowShowsTheCurrentTabsMapAfterEveryTabAction) {
 }
 
 TEST_F(MapTabsPicture, AHiddenTabKeepsNoCopyOfItsPictureAndShowsItExactlyAgain) {
-  window->resize(1600, 1000);
-  ASSERT_TRUE(window->Current().OpenMapFile(MapPath("Sample.tmm")));
-  ASSERT_TRUE(window->OpenInNewTab(MapPath("Courtyard.tmm")));
-  auto& sample = static_cast<ViewPortWidget&>(window->Tab(0).MapWidget());
-  auto& courtyard = static_cast<ViewPortWidget&>(window->Tab(1).MapWidget());
+  tabs->resize(1600, 1000);
+  ASSERT_TRUE(tabs->Current().OpenMapFile(MapPath("Sample.tmm")));
+  ASSERT_TRUE(tabs->OpenInNewTab(MapPath("Courtyard.tmm")));
+  auto& sample = static_cast<ViewPortWidget&>(tabs->Tab(0).MapWidget());
+  auto& courtyard = static_cast<ViewPortWidget&>(tabs->Tab(1).MapWidget());
   for (int round = 0; round < 2; ++round) {
-    Key(Qt::Key_Tab, Qt::ControlModifier);
+    Press(Qt::Key_Tab, Qt::ControlModifier);
     EXPECT_EQ(FirstDifference(), "");
     EXPECT_EQ(sample.ConvertedSize(), QSize(sample.width() & ~1, sample.height()));
     EXPECT_TRUE(courtyard.ConvertedSize().isEmpty());
-    Key(Qt::Key_Tab, Qt::ControlModifier);
+    Press(Qt::Key_Tab, Qt::ControlModifier);
     EXPECT_EQ(FirstDifference(), "");
     EXPECT_TRUE(sample.ConvertedSize().isEmpty());
   }
