@@ -121,18 +121,23 @@ EditResult MapEditing::DeleteTexture(int texture) {
 
 EditResult MapEditing::Select(CellRange range) {
   if (EditResult checked = CheckRange(range); !checked.Ok()) return checked;
-  editor_.selection = {range.x1, range.y1, range.x2, range.y2};
+  const Selection selection{range.x1, range.y1, range.x2, range.y2};
+  const Selection& now = editor_.selection;
+  if (now.x1 == selection.x1 && now.y1 == selection.y1 && now.x2 == selection.x2 && now.y2 == selection.y2) return {};
+  editor_.selection = selection;
   Tell(SessionNotice::Selection);
   return {};
 }
 
 EditResult MapEditing::SetLayer(SurfaceKind layer) {
+  if (editor_.currentLayer == layer) return {};
   editor_.currentLayer = layer;
   Tell(SessionNotice::Layer);
   return {};
 }
 
 EditResult MapEditing::SetTool(ToolMode mode) {
+  if (editor_.toolMode == mode) return {};
   editor_.toolMode = mode;
   Tell(SessionNotice::Tool);
   return {};
@@ -140,6 +145,7 @@ EditResult MapEditing::SetTool(ToolMode mode) {
 
 EditResult MapEditing::SetCurrentSlot(int slot) {
   if (slot < 0 || slot >= PaletteSlotCount) return {EditCode::NoSuchSlot, {std::to_string(slot)}};
+  if (model_.Map().currentSlot == slot) return {};
   model_.SetCurrentSlot(slot);
   Tell(SessionNotice::Slot);
   return {};

@@ -4,7 +4,7 @@
 // map through the document (one undoable step, or a part of the transaction
 // that is open) and answers with a coded result. The session's own state
 // (selection, layer, tool, current slot) changes only here, and each change is
-// a notice to the observers.
+// one notice to the observers; setting what already is tells nobody.
 
 #include <functional>
 #include <vector>
@@ -50,7 +50,7 @@ class MapEditing {
   EditResult RenameTexture(int texture, const std::string& name);
   EditResult DeleteTexture(int texture);
 
-  // The session's state.
+  // The session's state. A value equal to the session's is no change, and no notice.
   EditResult Select(CellRange range);
   EditResult SetLayer(SurfaceKind layer);
   EditResult SetTool(ToolMode mode);

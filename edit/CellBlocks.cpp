@@ -25,7 +25,7 @@ std::vector<StampTexture> DescribeTable(const MapDocument& document) {
 }
 
 // The block's records as they are, references and all: its own map means by them what it meant.
-PlacementResult PasteIntoItsMap(DocumentModel& model, EditorState& editor) {
+PlacementResult PasteIntoItsMap(DocumentModel& model, const EditorState& editor) {
   const CellClipboard& clipboard = *editor.clipboard;
   const CellRange selected = SelectedCells(editor.selection);
   // The part of the block beyond column or row 63 is dropped.
@@ -38,7 +38,6 @@ PlacementResult PasteIntoItsMap(DocumentModel& model, EditorState& editor) {
     std::copy_n(&clipboard.cells[static_cast<size_t>(i * clipboard.height)], height,
                 &block[static_cast<size_t>(i * height)]);
   }
-  editor.selection = {range.x1, range.y1, range.x2, range.y2};
   model.Execute(std::make_unique<CellBlockCommand>(PasteStepName, range, std::move(block)));
   return {true, {}, range, 0};
 }
@@ -71,13 +70,16 @@ void CopySelection(const MapDocument& document, EditorState& editor) {
   clipboard.generation = NextClipboardGeneration();
 }
 
-PlacementResult PasteClipboard(DocumentModel& model, EditorState& editor) {
+PlacementResult PasteAtSelection(DocumentModel& model, const EditorState& editor) {
   const CellClipboard& clipboard = *editor.clipboard;
   if (clipboard.IsEmpty()) return {};
   if (CopiedFrom(clipboard, model.Map())) return PasteIntoItsMap(model, editor);
   const CellRange selected = SelectedCells(editor.selection);
-  const PlacementResult result =
-      PasteIntoOtherMap(model, clipboard, {{selected.x1, selected.y1}, {}}, editor.programDirectory);
+  return PasteIntoOtherMap(model, clipboard, {{selected.x1, selected.y1}, {}}, editor.programDirectory);
+}
+
+PlacementResult PasteClipboard(DocumentModel& model, EditorState& editor) {
+  const PlacementResult result = PasteAtSelection(model, editor);
   if (result.ok) editor.selection = {result.range.x1, result.range.y1, result.range.x2, result.range.y2};
   return result;
 }

@@ -19,5 +19,7 @@ void CopySelection(const MapDocument& document, EditorState& editor);
 // textures come along (ClipboardTransfer.h), and a table that cannot take them
 // refuses with the message. Not ok (nothing changed) without a clipboard block.
 PlacementResult PasteClipboard(DocumentModel& model, EditorState& editor);
+// The same paste, leaving the selection to the caller: the range pasted comes back in the result.
+PlacementResult PasteAtSelection(DocumentModel& model, const EditorState& editor);
 
 }  // namespace tessmoor

@@ -22,18 +22,24 @@ std::string PositionText(GridPoint cell, const Selection& selection) {
   return PositionText(cell) + "   " + tessmoor::MeasurementText(width, height);
 }
 
+ToolResponse ToolChange(ToolMode mode) {
+  ToolResponse response;
+  response.session.toolMode = mode;
+  return response;
+}
+
 // A press on a palette slot makes it the paint source; the right button also
 // opens the properties window on it.
-ToolResponse PressPaletteSlot(DocumentModel& model, EditorState& editor, int32_t slot, const PointerInput& input) {
-  model.SetCurrentSlot(slot);
+ToolResponse PressPaletteSlot(const EditorState& editor, int32_t slot, const PointerInput& input) {
   // A painting tool stays; choosing a slot in Select mode starts painting per click.
-  ToolResponse response = SetToolMode(editor, PaintsFromSlot(editor.toolMode) ? editor.toolMode : ToolMode::Paint);
+  ToolResponse response = ToolChange(PaintsFromSlot(editor.toolMode) ? editor.toolMode : ToolMode::Paint);
+  response.session.slot = slot;
   response.bind = CellBinding::Palette(slot);
   response.showProperties = input.button == MouseButton::Right;
   return response;
 }
 
-ToolResponse PressGridCell(DocumentModel& model, EditorState& editor, SelectionDrag& drag, GridPoint hit,
+ToolResponse PressGridCell(DocumentModel& model, const EditorState& editor, SelectionDrag& drag, GridPoint hit,
                            const PointerInput& input) {
   ToolResponse response;
   const bool left = input.button == MouseButton::Left;
@@ -52,10 +58,9 @@ ToolResponse PressGridCell(DocumentModel& model, EditorState& editor, SelectionD
              (left && editor.toolMode == ToolMode::Rectangle)) {
     // A rectangle to paint starts only on a cell.
     if (editor.toolMode == ToolMode::Rectangle) drag = {true, false, editor.selection, {}};
-    editor.selection = {hit.x, hit.y, hit.x, hit.y};
+    response.session.selection = Selection{hit.x, hit.y, hit.x, hit.y};
     // The label's size belongs to the selection, and this one is a single cell.
-    response.positionLabel = PositionText(hit, editor.selection);
-    response.redraw = true;
+    response.positionLabel = PositionText(hit, *response.session.selection);
     response.showProperties = !left;
   } else {
     return response;
@@ -103,20 +108,12 @@ void ApplyToBoundCell(DocumentModel& model, const CellBinding& binding, const Ma
   }
 }
 
-ToolResponse SetToolMode(EditorState& editor, ToolMode mode) {
-  editor.toolMode = mode;
-  ToolResponse response;
-  response.redraw = true;
-  response.toolModeChanged = true;
-  return response;
-}
-
-ToolResponse ViewPortMouseDown(DocumentModel& model, EditorState& editor, SelectionDrag& drag, const ViewGeometry& view,
-                               const PointerInput& input) {
+ToolResponse ViewPortMouseDown(DocumentModel& model, const EditorState& editor, SelectionDrag& drag,
+                               const ViewGeometry& view, const PointerInput& input) {
   drag = {};
   if (input.button != MouseButton::Middle) {
     const int32_t slot = HitPaletteSlot(model.Map(), input.x, input.y);
-    if (slot >= 0) return PressPaletteSlot(model, editor, slot, input);
+    if (slot >= 0) return PressPaletteSlot(editor, slot, input);
   }
   // Whatever moves with the button held do to the selection from here, Escape takes back.
   if (input.button == MouseButton::Left && editor.toolMode == ToolMode::Select) {
@@ -125,7 +122,7 @@ ToolResponse ViewPortMouseDown(DocumentModel& model, EditorState& editor, Select
   }
   if (input.button == MouseButton::Right && PaintsFromSlot(editor.toolMode) &&
       IsInsideMapArea(view, input.x, input.y)) {
-    return SetToolMode(editor, ToolMode::Select);
+    return ToolChange(ToolMode::Select);
   }
   // A miss does nothing; in particular it keeps the selection.
   if (const std::optional<GridPoint> hit = HitGridCell(editor, view, input.x, input.y)) {
@@ -134,15 +131,15 @@ ToolResponse ViewPortMouseDown(DocumentModel& model, EditorState& editor, Select
   return {};
 }
 
-ToolResponse ViewPortMouseMove(DocumentModel& model, EditorState& editor, SelectionDrag& drag, const ViewGeometry& view,
-                               const PointerInput& input) {
+ToolResponse ViewPortMouseMove(DocumentModel& model, const EditorState& editor, SelectionDrag& drag,
+                               const ViewGeometry& view, const PointerInput& input) {
   ToolResponse response;
   // A release the view never saw (another window took the pointer) ends the drag here.
   if (!input.leftHeld) drag = {};
   const GridPoint cell = PointerCell(editor, view, input.x, input.y);
   ContinueStroke(model, drag.stroke, cell);
   if (cell == editor.hoverCell) return response;
-  editor.hoverCell = cell;
+  response.hoverCell = cell;
   // Over the black part of the map area beyond column or row 63 there is no cell to name.
   const bool namesCell = IsInsideMapArea(view, input.x, input.y) && IsOnGrid(cell);
   response.positionLabel = namesCell ? PositionText(cell, editor.selection) : std::string();
@@ -152,14 +149,13 @@ ToolResponse ViewPortMouseMove(DocumentModel& model, EditorState& editor, Select
   // past the grid's edge holds the end at that edge.
   const GridPoint end{std::clamp(cell.x, 0, GridSize - 1), std::clamp(cell.y, 0, GridSize - 1)};
   if (end.x == editor.selection.x2 && end.y == editor.selection.y2) return response;
-  editor.selection.x2 = end.x;
-  editor.selection.y2 = end.y;
-  if (namesCell) response.positionLabel = PositionText(cell, editor.selection);
-  response.redraw = true;
+  const Selection& dragged =
+      response.session.selection.emplace(Selection{editor.selection.x1, editor.selection.y1, end.x, end.y});
+  if (namesCell) response.positionLabel = PositionText(cell, dragged);
   return response;
 }
 
-ToolResponse ViewPortMouseUp(DocumentModel& model, EditorState& editor, SelectionDrag& drag) {
+ToolResponse ViewPortMouseUp(DocumentModel& model, const EditorState& editor, SelectionDrag& drag) {
   const bool paintsRectangle = drag.active && !drag.cancelled && editor.toolMode == ToolMode::Rectangle;
   drag = {};
   if (!paintsRectangle) return {};
@@ -175,14 +171,13 @@ ToolResponse ViewPortMouseUp(DocumentModel& model, EditorState& editor, Selectio
   return response;
 }
 
-ToolResponse CancelSelectionDrag(EditorState& editor, SelectionDrag& drag) {
+ToolResponse CancelSelectionDrag(const EditorState& editor, SelectionDrag& drag) {
   if (!drag.active) return {};
-  editor.selection = drag.before;
   drag.active = false;
   drag.cancelled = true;
   ToolResponse response;
-  response.redraw = true;
-  if (IsOnGrid(editor.hoverCell)) response.positionLabel = PositionText(editor.hoverCell, editor.selection);
+  response.session.selection = drag.before;
+  if (IsOnGrid(editor.hoverCell)) response.positionLabel = PositionText(editor.hoverCell, drag.before);
   return response;
 }
 

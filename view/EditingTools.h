@@ -53,18 +53,29 @@ bool ChangeTouchesBinding(const DocumentChange& change, const CellBinding& bindi
 // field (edit/CellFieldEdit.h), never here.
 void ApplyToBoundCell(DocumentModel& model, const CellBinding& binding, const MapCell& value);
 
+// The session's state as an event leaves it: the tools only work it out, and
+// the editor makes it so through its editing interface, which tells whoever
+// follows the selection, the tool or the slot. An empty part stays as it is.
+struct SessionChange {
+  std::optional<Selection> selection;
+  std::optional<ToolMode> toolMode;
+  std::optional<int32_t> slot;
+};
+
 // What the windows must do after an event, beyond what the document's change
 // notification already tells them.
 struct ToolResponse {
-  bool redraw = false;           // the view's own state changed: selection, tool mode
-  bool toolModeChanged = false;  // the Select button follows editor.toolMode
+  SessionChange session;
+  // The view's own state, which the view keeps: the cell under the pointer,
+  // and the origin an arrow key scrolled to.
+  std::optional<GridPoint> hoverCell;
+  std::optional<GridPoint> viewOrigin;
+  bool redraw = false;  // the origin moved
   std::optional<CellBinding> bind;
   bool showProperties = false;
   std::optional<std::string> positionLabel;
   std::optional<std::string> message;  // a passing line for the tool bar
 };
-
-ToolResponse SetToolMode(EditorState& editor, ToolMode mode);
 
 // A rectangle being dragged out with the left button, from the press to the
 // release. Escape ends it early: the selection goes back to `before`, and moves
@@ -77,17 +88,17 @@ struct SelectionDrag {
   PaintStroke stroke;
 };
 
-ToolResponse ViewPortMouseDown(DocumentModel& model, EditorState& editor, SelectionDrag& drag, const ViewGeometry& view,
-                               const PointerInput& input);
-ToolResponse ViewPortMouseMove(DocumentModel& model, EditorState& editor, SelectionDrag& drag, const ViewGeometry& view,
-                               const PointerInput& input);
+ToolResponse ViewPortMouseDown(DocumentModel& model, const EditorState& editor, SelectionDrag& drag,
+                               const ViewGeometry& view, const PointerInput& input);
+ToolResponse ViewPortMouseMove(DocumentModel& model, const EditorState& editor, SelectionDrag& drag,
+                               const ViewGeometry& view, const PointerInput& input);
 // The button's release ends a selection drag or a stroke; in Rectangle mode it
 // paints the dragged rectangle as one step, with the textures the slot brings.
 // A slot that cannot paint leaves the map as it is and says why.
-ToolResponse ViewPortMouseUp(DocumentModel& model, EditorState& editor, SelectionDrag& drag);
+ToolResponse ViewPortMouseUp(DocumentModel& model, const EditorState& editor, SelectionDrag& drag);
 // Escape in the map view: during a selection drag it ends the drag and brings
 // back the selection from before the press; otherwise it does nothing and
 // returns an empty response.
-ToolResponse CancelSelectionDrag(EditorState& editor, SelectionDrag& drag);
+ToolResponse CancelSelectionDrag(const EditorState& editor, SelectionDrag& drag);
 
 }  // namespace tessmoor

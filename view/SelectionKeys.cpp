@@ -23,19 +23,16 @@ std::string PositionText(GridPoint cell, const Selection& selection) {
 
 }  // namespace
 
-ToolResponse MoveSelectionByKey(EditorState& editor, const ViewGeometry& view, CellStep step) {
-  Selection& selection = editor.selection;
+ToolResponse MoveSelectionByKey(const EditorState& editor, const ViewGeometry& view, CellStep step) {
+  const Selection& from = editor.selection;
   // A selection made by a drag past the edge may hold its corner off the grid.
-  const GridPoint end{OnGridAxis(OnGridAxis(selection.x2) + step.dx), OnGridAxis(OnGridAxis(selection.y2) + step.dy)};
-  if (step.grow) {
-    selection.x2 = end.x;
-    selection.y2 = end.y;
-  } else {
-    selection = {end.x, end.y, end.x, end.y};
-  }
-  editor.viewOrigin = OriginFollowing(editor, view, end);
+  const GridPoint end{OnGridAxis(OnGridAxis(from.x2) + step.dx), OnGridAxis(OnGridAxis(from.y2) + step.dy)};
+  const Selection selection =
+      step.grow ? Selection{from.x1, from.y1, end.x, end.y} : Selection{end.x, end.y, end.x, end.y};
   ToolResponse response;
-  response.redraw = true;
+  response.session.selection = selection;
+  response.viewOrigin = OriginFollowing(editor, view, end);
+  response.redraw = *response.viewOrigin != editor.viewOrigin;
   response.bind = CellBinding::Grid(end);
   response.positionLabel = PositionText(end, selection);
   return response;

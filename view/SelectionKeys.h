@@ -16,6 +16,6 @@ struct CellStep {
   bool grow = false;  // Shift: only the moving corner goes
 };
 
-ToolResponse MoveSelectionByKey(EditorState& editor, const ViewGeometry& view, CellStep step);
+ToolResponse MoveSelectionByKey(const EditorState& editor, const ViewGeometry& view, CellStep step);
 
 }  // namespace tessmoor

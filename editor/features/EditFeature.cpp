@@ -121,8 +121,11 @@ void EditFeature::ShowRampPreview(const CellRange& range, const RampSettings* ra
 void EditFeature::Paste() {
   EditorState& editor = context_.session.Editor();
   if (TakeBlockFromSystem(*editor.clipboard)) foreignBlockWaiting_ = false;
-  const PlacementResult result = PasteClipboard(context_.session.Model(), editor);
-  if (result.ok) context_.view.RefreshViews();
+  const PlacementResult result = PasteAtSelection(context_.session.Model(), editor);
+  if (result.ok) {
+    context_.session.Editing().Select(result.range);
+    context_.view.RefreshViews();
+  }
   if (!result.message.empty()) context_.session.Dialogs().ShowError(result.message);
 }
 

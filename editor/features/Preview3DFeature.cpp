@@ -6,10 +6,10 @@
 #include <QScreen>
 #include <QSurfaceFormat>
 
+#include "editor/commands/CommandRegistry.h"
 #include "editor/preview3d/Editor3DViewForm.h"
 #include "editor/preview3d/PreviewView.h"
 #include "editor/widgets/WindowPlacement.h"
-#include "editor/commands/CommandRegistry.h"
 #include "preview/AnimationClock.h"
 
 namespace tessmoor {
@@ -81,6 +81,7 @@ Preview3DFeature::Preview3DFeature(const FeatureContext& context) : context_(con
                [this] { ShowKeys(); });
   registry.Add({"View3DClose", "&Schließen", "3D-Ansicht", closeKeys, PreviewScope, shown}, [this] { Close3DView(); });
   context.session.Model().AddObserver(this);
+  context.session.Editing().AddObserver(this);
 }
 
 void Preview3DFeature::Close3DView() {
@@ -93,11 +94,12 @@ void Preview3DFeature::ShowKeys() {
 
 Preview3DFeature::~Preview3DFeature() {
   context_.session.Model().RemoveObserver(this);
+  context_.session.Editing().RemoveObserver(this);
   delete Frm3DView;
 }
 
-void Preview3DFeature::SelectionChanged() {
-  if (Frm3DView) Frm3DView->SelectionChanged();
+void Preview3DFeature::SessionChanged(SessionNotice notice) {
+  if (notice == SessionNotice::Selection && Frm3DView) Frm3DView->SelectionChanged();
 }
 
 void Preview3DFeature::DocumentChanged(const DocumentChange& change) {

@@ -8,6 +8,7 @@
 #include <QObject>
 #include <optional>
 
+#include "app/MapEditing.h"
 #include "edit/DocumentModel.h"
 #include "editor/commands/FeatureContext.h"
 
@@ -15,15 +16,15 @@ namespace tessmoor {
 
 class TFrm3DView;
 
-class Preview3DFeature : public QObject, public DocumentObserver {
+class Preview3DFeature : public QObject, public DocumentObserver, public SessionObserver {
   Q_OBJECT
 
  public:
   explicit Preview3DFeature(const FeatureContext& context);
   ~Preview3DFeature() override;
 
-  // The map view's selection changed: the 3D window outlines it.
-  void SelectionChanged();
+  // The 3D window outlines the session's selection.
+  void SessionChanged(SessionNotice notice) override;
   void DocumentChanged(const DocumentChange& change) override;
   // Opens the window (if it was closed) at the start pose, or standing in `cell`.
   void Show3DViewFrom(std::optional<GridPoint> cell);

@@ -115,9 +115,9 @@ void TFrmMain::CreateFeatures() {
   view = std::make_unique<ViewFeature>(context);
   // The painting tools are modes of the map view, as Select and Paint are.
   registry->Add({"EditBrush", "Pi&nsel", "&Bearbeiten", {QKeySequence(Qt::CTRL | Qt::Key_B)}},
-                [this](const FeatureContext& c) { Respond(SetToolMode(c.session.Editor(), ToolMode::Brush)); });
+                [](const FeatureContext& c) { c.session.Editing().SetTool(ToolMode::Brush); });
   registry->Add({"EditRectangle", "Rechteck", "&Bearbeiten", {QKeySequence(Qt::CTRL | Qt::Key_R)}},
-                [this](const FeatureContext& c) { Respond(SetToolMode(c.session.Editor(), ToolMode::Rectangle)); });
+                [](const FeatureContext& c) { c.session.Editing().SetTool(ToolMode::Rectangle); });
   preview3D = std::make_unique<Preview3DFeature>(context);
   keptFeatures.push_back(std::make_shared<MapCheckFeature>(context));
   compile = std::make_unique<CompileFeature>(context, *files);
@@ -185,17 +185,16 @@ void TFrmMain::RefreshViews() {
   ClientArea->RedrawMapView();
   // A block being placed follows the layer, the zoom, the scrolling and the textures.
   if (placementTool) placementTool->Refresh();
-  // The 3D window outlines the selection.
-  preview3D->SelectionChanged();
 }
 
 void TFrmMain::RedrawMapView() { ClientArea->RedrawMapView(); }
 
 void TFrmMain::ShowCell(GridPoint cell) {
   if (!IsOnGrid(cell)) return;
-  session.Editing().Select({cell.x, cell.y, cell.x, cell.y});
+  // The view moves first, so the selection's notice redraws it there.
   EditorState& editor = session.Editor();
   editor.viewOrigin = OriginShowing(editor, Geometry(), cell);
+  session.Editing().Select({cell.x, cell.y, cell.x, cell.y});
   // As a click on the cell would: the properties window follows the selection.
   toolWindows->Bind(CellBinding::Grid(cell));
   RefreshViews();
@@ -240,7 +239,6 @@ void TFrmMain::SessionChanged(SessionNotice) { registry->RefreshEnabled(); }
 void TFrmMain::CaptionChanged() { setWindowTitle(QString::fromStdString(Caption(session.Map()))); }
 
 void TFrmMain::Respond(const ToolResponse& response) {
-  if (response.toolModeChanged) ClientArea->ShowToolMode();
   if (response.bind) toolWindows->Bind(*response.bind);
   if (response.showProperties) toolWindows->SetPropertiesVisible(true);
   if (response.positionLabel) ClientArea->ShowPosition(QString::fromStdString(*response.positionLabel));
@@ -250,7 +248,6 @@ void TFrmMain::Respond(const ToolResponse& response) {
     ClientArea->ShowToolMessage({});
   }
   if (response.redraw) RefreshViews();
-  registry->RefreshEnabled();
 }
 
 }  // namespace tessmoor

@@ -9,11 +9,12 @@
 #include <QWheelEvent>
 #include <algorithm>
 
+#include "app/ToolChanges.h"
+#include "editor/commands/CommandRegistry.h"
 #include "editor/mapview/HeightLegend.h"
 #include "editor/mapview/ModifiedMark.h"
 #include "editor/mapview/ToolBarIcons.h"
 #include "editor/mapview/ViewPortWidget.h"
-#include "editor/commands/CommandRegistry.h"
 #include "graphics/RenderSurface.h"
 #include "graphics/WinG.h"
 #include "view/ScaledPictures.h"
@@ -67,24 +68,25 @@ TMapViewPanel::TMapViewPanel(EditorSession& session, QWidget* parent) : QWidget(
   ViewPort->setObjectName("ViewPort");
   ViewPort->OnPaint = [this] { RedrawMapView(); };
   ViewPort->OnMouseDown = [this](const PointerInput& input) {
-    OnResponse(ViewPortMouseDown(session_.Model(), session_.Editor(), drag_, Geometry(), input));
+    Carry(ViewPortMouseDown(session_.Model(), session_.Editor(), drag_, Geometry(), input));
   };
   ViewPort->OnMouseMove = [this](const PointerInput& input) {
-    OnResponse(ViewPortMouseMove(session_.Model(), session_.Editor(), drag_, Geometry(), input));
+    Carry(ViewPortMouseMove(session_.Model(), session_.Editor(), drag_, Geometry(), input));
   };
   ViewPort->OnMouseUp = [this](const PointerInput&) {
-    OnResponse(ViewPortMouseUp(session_.Model(), session_.Editor(), drag_));
+    Carry(ViewPortMouseUp(session_.Model(), session_.Editor(), drag_));
   };
+  // Escape is the view's only while it ends a drag.
   ViewPort->OnEscape = [this] {
-    const ToolResponse response = CancelSelectionDrag(session_.Editor(), drag_);
-    OnResponse(response);
-    return response.redraw;
+    if (!drag_.active) return false;
+    Carry(CancelSelectionDrag(session_.Editor(), drag_));
+    return true;
   };
   ViewPort->OnWheel = [this](QWheelEvent& event) { ViewPortWheel(event); };
   ViewPort->OnArrow = [this](const CellStep& step) {
     // A drag in progress owns the selection until the button is let go.
     if (drag_.active || drag_.stroke.active) return;
-    OnResponse(MoveSelectionByKey(session_.Editor(), Geometry(), step));
+    Carry(MoveSelectionByKey(session_.Editor(), Geometry(), step));
   };
 
   // Created after the view, so they lie above it.
@@ -101,9 +103,11 @@ TMapViewPanel::TMapViewPanel(EditorSession& session, QWidget* parent) : QWidget(
     RedrawMapView();
   });
   BuildToolBar();
+  session_.Editing().AddObserver(this);
 }
 
 TMapViewPanel::~TMapViewPanel() {
+  session_.Editing().RemoveObserver(this);
   if (surfaceOwner != this) return;
   surfaceOwner = nullptr;
   SetWinGPresenter(nullptr);
@@ -188,8 +192,26 @@ void TMapViewPanel::BuildToolBar() {
   row->addSpacing(4);
 
   // Selecting is a tool mode, not a command: the button holds the mode.
-  connect(SpdSelect, &QToolButton::clicked, this,
-          [this](bool down) { OnResponse(SetToolMode(session_.Editor(), down ? ToolMode::Select : ToolMode::Paint)); });
+  connect(SpdSelect, &QToolButton::clicked, this, [this](bool down) {
+    session_.Editing().SetTool(down ? ToolMode::Select : ToolMode::Paint);
+    // The click toggled the button itself; it shows the session's mode, changed or not.
+    ShowToolMode();
+  });
+}
+
+// The view's own state first, so a redraw the session's notices bring shows it already.
+void TMapViewPanel::Carry(const ToolResponse& response) {
+  EditorState& editor = session_.Editor();
+  if (response.hoverCell) editor.hoverCell = *response.hoverCell;
+  if (response.viewOrigin) editor.viewOrigin = *response.viewOrigin;
+  ApplyToolChange(session_.Editing(), response.session);
+  OnResponse(response);
+}
+
+void TMapViewPanel::SessionChanged(SessionNotice notice) {
+  if (notice == SessionNotice::Tool) ShowToolMode();
+  // The picture shows the selection, and the tool decides whether it shows a frame.
+  if (notice == SessionNotice::Selection || notice == SessionNotice::Tool) RedrawMapView();
 }
 
 void TMapViewPanel::ConnectToolBar(const CommandRegistry& registry) {

@@ -25,7 +25,7 @@ class ViewPortWidget;
 
 class CommandRegistry;
 
-class TMapViewPanel : public QWidget {
+class TMapViewPanel : public QWidget, public SessionObserver {
   Q_OBJECT
 
  public:
@@ -41,7 +41,7 @@ class TMapViewPanel : public QWidget {
   void RedrawMapView();
   // Rebuilds the zoomed cell pictures after the texture table, a frame or the symbols changed.
   void RebuildScaledPictures();
-  // The select button follows the session's tool mode.
+  // The tool bar's mode buttons show the session's tool mode.
   void ShowToolMode();
   void ShowPosition(const QString& text);
   // "geändert" while the map has changes that are not saved.
@@ -53,8 +53,12 @@ class TMapViewPanel : public QWidget {
   ViewPortWidget& MapViewPort() const { return *ViewPort; }
   void FocusMap();
 
-  // What the tools answered to a click, a drag or a move.
+  // What the tools answered to a click, a drag or a move, once the session's
+  // state they changed is set.
   std::function<void(const ToolResponse&)> OnResponse;
+
+  // The mode buttons and the picture follow the session's tool and selection.
+  void SessionChanged(SessionNotice notice) override;
 
   static constexpr int ToolBarHeight = 25;
   static constexpr int ScrollBarThickness = 16;
@@ -64,6 +68,8 @@ class TMapViewPanel : public QWidget {
 
  private:
   void BuildToolBar();
+  // Sets what a tool changed (the session's state through its editing interface) and answers.
+  void Carry(const ToolResponse& response);
   void SyncScrollBars();
   void ApplyScrollRanges();
   void ViewPortWheel(QWheelEvent& event);

@@ -201,18 +201,18 @@ TEST_F(EditingToolsTest, EscapeOutsideASelectionDragChangesNothing) {
        [&] {
          Press(OnCell(3, 3));
          DragTo(OnCell(5, 4));
-         CancelSelectionDrag(edit.editor, drag);
+         host.Record(CancelSelectionDrag(edit.editor, drag));
        }},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.after);
-    SetToolMode(edit.editor, ToolMode::Select);
+    host.SetTool(ToolMode::Select);
     edit.editor.selection = {3, 3, 5, 4};
     host.Redraw();
     row.steps();
     const Selection before = edit.editor.selection;
     const ToolResponse response = CancelSelectionDrag(edit.editor, drag);
-    EXPECT_FALSE(response.redraw);
+    EXPECT_FALSE(response.session.selection);
     EXPECT_FALSE(response.positionLabel);
     ExpectSelection(before.x1, before.y1, before.x2, before.y2);
   }
@@ -299,7 +299,7 @@ TEST_F(EditingToolsTest, LeftClickOnASlotPaintsWithItWithoutProperties) {
 }
 
 TEST_F(EditingToolsTest, RightClickInTheMapAreaInPaintModeOnlyReturnsToSelect) {
-  host.Record(SetToolMode(edit.editor, ToolMode::Paint));
+  host.SetTool(ToolMode::Paint);
   ASSERT_FALSE(host.selectButtonDown);
   edit.editor.selection = {1, 1, 2, 2};
   Press(OnCell(5, 5, MouseButton::Right));
@@ -367,15 +367,6 @@ TEST_F(EditingToolsTest, LabelIsEmptiedOnlyWhenThePointersCellChanges) {
   EXPECT_EQ(host.label, "0: 0");
   MoveTo(73 - 70, 2 + 10);
   EXPECT_EQ(host.label, "");
-}
-
-TEST_F(EditingToolsTest, SetToolModeKeepsTheSelectButtonAndThePictureInStep) {
-  host.Record(SetToolMode(edit.editor, ToolMode::Paint));
-  EXPECT_FALSE(host.selectButtonDown);
-  EXPECT_TRUE(host.ShowsCurrentPicture());
-  host.Record(SetToolMode(edit.editor, ToolMode::Select));
-  EXPECT_TRUE(host.selectButtonDown);
-  EXPECT_TRUE(host.ShowsCurrentPicture());
 }
 
 TEST_F(EditingToolsTest, ApplyToAGridCellIsAStepToASlotIsNot) {

@@ -67,12 +67,34 @@ struct WindowState : DocumentObserver {
   }
   ~WindowState() override { model.RemoveObserver(this); }
 
+  // Sets what the tools changed, as the window does through its editing
+  // interface, and redraws where the window's notices would.
   void Record(const ToolResponse& response) {
-    if (response.toolModeChanged) selectButtonDown = editor.toolMode == ToolMode::Select;
+    if (response.hoverCell) editor.hoverCell = *response.hoverCell;
+    if (response.viewOrigin) editor.viewOrigin = *response.viewOrigin;
+    const SessionChange& change = response.session;
+    if (change.slot) model.SetCurrentSlot(*change.slot);
+    bool redraw = response.redraw;
+    if (change.toolMode) {
+      redraw = redraw || editor.toolMode != *change.toolMode;
+      editor.toolMode = *change.toolMode;
+      selectButtonDown = editor.toolMode == ToolMode::Select;
+    }
+    if (change.selection) {
+      const Selection& s = *change.selection;
+      const Selection& now = editor.selection;
+      redraw = redraw || s.x1 != now.x1 || s.y1 != now.y1 || s.x2 != now.x2 || s.y2 != now.y2;
+      editor.selection = s;
+    }
     if (response.bind) bound = *response.bind;
     if (response.showProperties) propertiesVisible = true;
     if (response.positionLabel) label = *response.positionLabel;
-    if (response.redraw) Redraw();
+    if (redraw) Redraw();
+  }
+  void SetTool(ToolMode mode) {
+    ToolResponse response;
+    response.session.toolMode = mode;
+    Record(response);
   }
   void DocumentChanged(const DocumentChange& change) override {
     if (change.Has(DocumentChangeFlag::CellsChanged | DocumentChangeFlag::TexturesChanged |
