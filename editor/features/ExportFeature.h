@@ -15,7 +15,7 @@ class ExportFeature : public QObject {
   explicit ExportFeature(const FeatureContext& context);
 
  private:
-  void FileExportClick();
+  static void FileExportClick(const FeatureContext& context);
 
   FeatureContext context_;
 };
