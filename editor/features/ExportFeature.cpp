@@ -29,7 +29,7 @@ QString WrittenMessage(const std::string& path, size_t triangles) {
 
 }  // namespace
 
-ExportFeature::ExportFeature(const FeatureContext& context) : context_(context) {
+ExportFeature::ExportFeature(const FeatureContext& context) {
   context.registry.Add({"FileExport", "E&xportieren...", "&Datei"},
                        [](const FeatureContext& c) { FileExportClick(c); });
 }

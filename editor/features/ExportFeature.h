@@ -16,8 +16,6 @@ class ExportFeature : public QObject {
 
  private:
   static void FileExportClick(const FeatureContext& context);
-
-  FeatureContext context_;
 };
 
 }  // namespace tessmoor

@@ -87,9 +87,9 @@ class CommandContextGuiTest : public MainWindowFixture {
 struct CommandRow {
   const char* id;
   // Run on both sessions before, so the command has the same to do in either.
-  std::function<void(EditorSession&)> prepare;
+  std::function<void(EditorSession&)> prepare{};
   // The answers the command's questions get.
-  std::function<void()> answer;
+  std::function<void()> answer{};
   // Triggered right after, for commands that finish in a second step.
   const char* then = nullptr;
 };
@@ -137,6 +137,7 @@ TEST_F(CommandContextGuiTest, EveryCommandActsOnTheSessionOfItsContextAlone) {
       {"FileSave", edit},
       {"FileNew", {}, answerNew},
       {"FileOpen", {}, open},
+      {"FileCompile", edit},
   };
   for (const CommandRow& row : rows) {
     for (TFrmMain* acting : {other.get(), window.get()}) {
@@ -174,6 +175,8 @@ TEST_F(CommandContextGuiTest, PasteIsEnabledByACopyThroughTheEditingInterface) {
   EXPECT_TRUE(preview->isEnabled());
   // The key works on the state the notice gave.
   editing.Select({30, 30, 30, 30});
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
   window->FocusMap();
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
   EXPECT_TRUE(SameCell(Document().Cell(30, 30), Document().Cell(2, 2)));
