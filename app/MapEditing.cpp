@@ -79,6 +79,7 @@ EditResult MapEditing::Copy(CellRange range) {
   editor_.selection = {ordered.x1, ordered.y1, ordered.x2, ordered.y2};
   CopySelection(model_.Map(), editor_);
   editor_.selection = kept;
+  Tell(SessionNotice::Clipboard);
   return {};
 }
 

@@ -18,7 +18,8 @@
 
 namespace tessmoor {
 
-enum class SessionNotice { Selection, Layer, Tool, Slot };
+// Clipboard: a block was copied, so there is something to paste now.
+enum class SessionNotice { Selection, Layer, Tool, Slot, Clipboard };
 
 class SessionObserver {
  public:

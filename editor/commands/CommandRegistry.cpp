@@ -21,33 +21,37 @@ CommandRegistry::CommandRegistry(QWidget* keyOwner) : QObject(keyOwner), keyOwne
 
 CommandRegistry::~CommandRegistry() = default;
 
-QAction* CommandRegistry::Add(CommandInfo info, std::function<void()> run) {
-  assert(!Find(info.id) && "a command id is registered once");
-  auto command = std::make_unique<Command>();
-  command->action = new QAction(info.text, keyOwner_);
-  command->action->setObjectName(info.id);
-  command->action->setShortcuts(info.defaultKeys);
-  if (run) connect(command->action, &QAction::triggered, this, [run = std::move(run)] { run(); });
-  command->info = std::move(info);
-  commands_.push_back(std::move(command));
-  return commands_.back()->action;
-}
-
 QAction* CommandRegistry::Add(CommandInfo info, ContextRun run) {
-  return Add(std::move(info), [this, run = std::move(run)] {
-    if (context_) run(context_());
-  });
+  auto* action = new QAction(info.text, keyOwner_);
+  action->setObjectName(info.id);
+  action->setShortcuts(info.defaultKeys);
+  Adopt(std::move(info), action, std::move(run));
+  return action;
 }
 
-void CommandRegistry::SetContext(std::function<FeatureContext()> context) { context_ = std::move(context); }
+void CommandRegistry::SetContext(std::function<FeatureContext()> context) {
+  context_ = std::move(context);
+  // Another session may allow other commands.
+  RefreshEnabled();
+}
 
-void CommandRegistry::Adopt(CommandInfo info, QAction* action) {
-  assert(!Find(info.id) && "a command id is registered once");
-  auto command = std::make_unique<Command>();
-  command->action = action;
+FeatureContext CommandRegistry::Context() const {
+  assert(context_ && "a context is set before it is asked for");
+  return context_();
+}
+
+void CommandRegistry::Adopt(CommandInfo info, QAction* action, ContextRun run) {
   info.id = action->objectName();
   info.text = action->text();
   info.defaultKeys = action->shortcuts();
+  assert(!Find(info.id) && "a command id is registered once");
+  // Asked for at each run, never kept: the current session may be another one by then.
+  if (run)
+    connect(action, &QAction::triggered, this, [this, run = std::move(run)] {
+      if (context_) run(context_());
+    });
+  auto command = std::make_unique<Command>();
+  command->action = action;
   command->info = std::move(info);
   commands_.push_back(std::move(command));
 }
@@ -75,9 +79,10 @@ void CommandRegistry::FillMenu(QMenu* menu, const QStringList& ids) const {
 }
 
 void CommandRegistry::RefreshEnabled() const {
+  if (!context_) return;
+  const FeatureContext context = context_();
   for (const auto& command : commands_) {
-    if (command->info.enabled) command->action->setEnabled(command->info.enabled());
-    if (command->info.enabledIn && context_) command->action->setEnabled(command->info.enabledIn(context_()));
+    if (command->info.enabledIn) command->action->setEnabled(command->info.enabledIn(context));
   }
 }
 

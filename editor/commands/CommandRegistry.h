@@ -35,9 +35,8 @@ struct CommandInfo {
   QString menuPath{};  // the menus above the item, '/' between them: "&Ansicht", "3D-Ansicht/&Animation"
   QList<QKeySequence> defaultKeys{};
   QString scope = MainWindowScope;
-  // Without it the command is enabled unless someone disables its action.
-  std::function<bool()> enabled{};
-  // The same, asked with the context the command would run in.
+  // Asked with the context the command would run in; without it the command is
+  // enabled unless someone disables its action.
   ContextRule enabledIn{};
 };
 
@@ -54,15 +53,18 @@ class CommandRegistry : public QObject {
   explicit CommandRegistry(QWidget* keyOwner);
   ~CommandRegistry() override;
 
-  // Registers a command; the id must be new. The action runs `run` when triggered.
-  QAction* Add(CommandInfo info, std::function<void()> run);
-  // Registers a command that holds on to no session: it is handed the context
-  // (the session it acts on, the map view, the window) each time it runs.
+  // Registers a command; the id must be new. A command holds on to no session:
+  // each time its action is triggered, `run` is handed the context (the session
+  // it acts on, the map view, the window) that is current then.
   QAction* Add(CommandInfo info, ContextRun run);
   // Where commands get their context from when they run; the window sets it.
   void SetContext(std::function<FeatureContext()> context);
-  // Registers an action a feature made itself; its text, keys and connections stay.
-  void Adopt(CommandInfo info, QAction* action);
+  bool HasContext() const { return bool(context_); }
+  // The context a command would run in now; only with one set.
+  FeatureContext Context() const;
+  // Registers an action a feature made itself (its text and keys stay); it runs
+  // `run` with the current context, as an added command does.
+  void Adopt(CommandInfo info, QAction* action, ContextRun run);
   // Null for an unknown id.
   QAction* Action(const QString& id) const;
   const Command* Find(const QString& id) const;

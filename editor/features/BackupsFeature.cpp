@@ -104,22 +104,28 @@ BackupsFeature::BackupsFeature(QMainWindow& window, DocumentModel& model, Editor
   // The window puts it into its Datei menu, enabled while the map has a file.
   FileEarlierVersion = new QAction("Frühere &Version öffnen...", this);
   FileEarlierVersion->setObjectName("FileEarlierVersion");
-  connect(FileEarlierVersion, &QAction::triggered, this, &BackupsFeature::OpenEarlierVersion);
 }
 
-void BackupsFeature::OpenEarlierVersion() {
-  const std::string mapName = model_.Map().fileName;
-  if (model_.Map().IsUntitled()) return;
-  TFrmBackups chooser(mapName, BackupRows(QFile::encodeName(BackupFolder()).toStdString(), mapName, model_.Map()),
-                      &window_);
+void BackupsFeature::OpenEarlierVersion(EditorSession& session) {
+  const MapDocument& map = session.Map();
+  const std::string mapName = map.fileName;
+  if (map.IsUntitled()) return;
+  TFrmBackups chooser(mapName, BackupRows(QFile::encodeName(BackupFolder()).toStdString(), mapName, map), &window_);
   if (chooser.exec() != QDialog::Accepted) return;
-  if (const std::optional<std::string> chosen = chooser.Chosen()) OpenBackup(*chosen);
+  const std::optional<std::string> chosen = chooser.Chosen();
+  if (chosen && session.Model().IsModified() && !session.Files().AskSaveChanges()) return;
+  if (chosen) OpenCopy(session.Model(), session.Editor(), session.Dialogs(), *chosen);
 }
 
 bool BackupsFeature::OpenBackup(const std::string& backupPath) {
   if (model_.IsModified() && !mayReplaceDocument_()) return false;
-  const MapFileResult result = OpenBackupAsCopy(model_, editor_, backupPath);
-  if (!result.ok && !result.message.empty()) dialogs_.ShowError(result.message);
+  return OpenCopy(model_, editor_, dialogs_, backupPath);
+}
+
+bool BackupsFeature::OpenCopy(DocumentModel& model, EditorState& editor, DialogLayer& dialogs,
+                              const std::string& backupPath) {
+  const MapFileResult result = OpenBackupAsCopy(model, editor, backupPath);
+  if (!result.ok && !result.message.empty()) dialogs.ShowError(result.message);
   return result.ok;
 }
 

@@ -14,6 +14,7 @@
 
 #include "app/BackupPolicy.h"
 #include "app/DialogLayer.h"
+#include "app/EditorSession.h"
 
 class QAction;
 class QMainWindow;
@@ -53,9 +54,11 @@ class BackupsFeature : public QObject {
   bool OpenBackup(const std::string& backupPath);
   // "Frühere Version öffnen...", for the window's Datei menu.
   QAction* EarlierVersionCommand() const { return FileEarlierVersion; }
+  // Lets the user choose one of `session`'s map's backups and opens it there.
+  void OpenEarlierVersion(EditorSession& session);
 
  private:
-  void OpenEarlierVersion();
+  static bool OpenCopy(DocumentModel& model, EditorState& editor, DialogLayer& dialogs, const std::string& backupPath);
   void ShowFailure(const std::string& message);
 
   QMainWindow& window_;

@@ -2,10 +2,10 @@
 
 #include "compiler/CompileMap.h"
 #include "document/MapFile.h"
-#include "editor/widgets/BusyCursor.h"
-#include "editor/windows/EditorCompileForm.h"
 #include "editor/commands/CommandRegistry.h"
 #include "editor/features/FileFeature.h"
+#include "editor/widgets/BusyCursor.h"
+#include "editor/windows/EditorCompileForm.h"
 
 namespace tessmoor {
 
@@ -16,11 +16,9 @@ const char* const NotSavedForCompile =
 
 }  // namespace
 
-CompileFeature::CompileFeature(const FeatureContext& context, FileFeature& files)
-    : context_(context),
-      files_(files) {
+CompileFeature::CompileFeature(const FeatureContext& context, FileFeature& files) : context_(context), files_(files) {
   context.registry.Add({"FileCompile", "Speichern und &Compilieren", "&Datei", {QKeySequence(Qt::Key_F9)}},
-                       [this] { FileCompileClick(); });
+                       [this](const FeatureContext& c) { FileCompileClick(c.session); });
 }
 
 CompileFeature::~CompileFeature() { delete FrmCompile; }
@@ -35,21 +33,21 @@ MapCompiler& CompileFeature::Compiler() {
   return *compiler_;
 }
 
-void CompileFeature::FileCompileClick() {
+void CompileFeature::FileCompileClick(EditorSession& session) {
   // The log window lets paints through while the pass runs; this keeps any event
   // that slips in from starting a second compile inside the first.
   if (compiling_) return;
   compiling_ = true;
-  CompileMap();
+  CompileMap(session);
   compiling_ = false;
 }
 
-void CompileFeature::CompileMap() {
-  if (!files_.Save()) {
-    context_.session.Dialogs().ShowError(NotSavedForCompile);
+void CompileFeature::CompileMap(EditorSession& session) {
+  if (!files_.Save(session)) {
+    session.Dialogs().ShowError(NotSavedForCompile);
     return;
   }
-  const MapDocument& map = context_.session.Map();
+  const MapDocument& map = session.Map();
   const std::string modelPath = ModelFileName(map.fileName);
   TFrmCompile& log = LogWindow();
   log.ClearLog();

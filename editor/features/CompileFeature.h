@@ -32,8 +32,8 @@ class CompileFeature : public QObject {
   // Both are made on the first compile: the start of the editor does without them.
   TFrmCompile& LogWindow();
   MapCompiler& Compiler();
-  void FileCompileClick();
-  void CompileMap();
+  void FileCompileClick(EditorSession& session);
+  void CompileMap(EditorSession& session);
 
   FeatureContext context_;
   FileFeature& files_;

@@ -37,7 +37,6 @@ EditFeature::EditFeature(const FeatureContext& context, ToolWindowsFeature& tool
                 "&Bearbeiten",
                 {Ctrl(Qt::Key_Z)},
                 MainWindowScope,
-                {},
                 [](Context c) { return c.session.Model().History().CanUndo(); }},
                [](Context c) { c.session.Model().Undo(); });
   registry.Add({"EditRedo",
@@ -45,7 +44,6 @@ EditFeature::EditFeature(const FeatureContext& context, ToolWindowsFeature& tool
                 "&Bearbeiten",
                 {Ctrl(Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
                 MainWindowScope,
-                {},
                 [](Context c) { return c.session.Model().History().CanRedo(); }},
                [](Context c) { c.session.Model().Redo(); });
   registry.Add({"EditFill", "&Füllen", "&Bearbeiten", {QKeySequence(Qt::Key_Insert)}},
@@ -55,20 +53,21 @@ EditFeature::EditFeature(const FeatureContext& context, ToolWindowsFeature& tool
     PublishBlock(*c.session.Editor().clipboard);
     UpdatePasteActions();
   });
+  const auto blockToPaste = [this](Context c) { return HasBlockToPaste(c.session); };
   registry.Add({"EditPaste",
                 "&Einfügen",
                 "&Bearbeiten",
                 {QKeySequence(Qt::SHIFT | Qt::Key_Delete), Ctrl(Qt::Key_V)},
                 MainWindowScope,
-                [this] { return HasBlockToPaste(); }},
-               [this] { Paste(); });
+                blockToPaste},
+               [this](Context c) { Paste(c); });
   registry.Add({"EditPastePreview",
                 "Einfügen mit &Vorschau",
                 "&Bearbeiten",
                 {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V)},
                 MainWindowScope,
-                [this] { return HasBlockToPaste(); }},
-               [this] { PasteWithPreview(); });
+                blockToPaste},
+               [this](Context c) { PasteWithPreview(c); });
   registry.Add({"EditSelection", "&Auswahl bearbeiten...", "&Bearbeiten", {Ctrl(Qt::Key_E)}},
                [&toolWindows](Context c) {
                  toolWindows.Bind(CellBinding::Range(SelectedCells(c.session.Editor().selection)));
@@ -77,7 +76,7 @@ EditFeature::EditFeature(const FeatureContext& context, ToolWindowsFeature& tool
                  toolWindows.ActivateProperties();
                });
   registry.Add({"EditRamp", "Ra&mpe...", "&Bearbeiten", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R)}},
-               [this] { Ramp(); });
+               [this](Context c) { Ramp(c); });
   registry.Add({"EditSmooth", "&Glätten", "&Bearbeiten", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_G)}},
                [](Context c) { SmoothCeilings(c.session.Model(), SelectedCells(c.session.Editor().selection)); });
   registry.RefreshEnabled();
@@ -96,80 +95,83 @@ void EditFeature::DocumentChanged(const DocumentChange& change) {
 
 // The dialog starts from the last ramp asked for, so a series of slopes needs few edits.
 // While it is open the plan shows the heights the ramp would give.
-void EditFeature::Ramp() {
-  const CellRange range = SelectedCells(context_.session.Editor().selection);
-  TFrmRamp dialog(context_.window);
-  dialog.OnChange = [this, range](const RampSettings& ramp) { ShowRampPreview(range, &ramp); };
+void EditFeature::Ramp(const FeatureContext& c) {
+  const CellRange range = SelectedCells(c.session.Editor().selection);
+  TFrmRamp dialog(c.window);
+  dialog.OnChange = [&c, range](const RampSettings& ramp) { ShowRampPreview(c, range, &ramp); };
   const std::optional<RampSettings> ramp = dialog.AskRamp(lastRamp_);
-  ShowRampPreview(range, nullptr);
+  ShowRampPreview(c, range, nullptr);
   if (!ramp) return;
   lastRamp_ = *ramp;
-  ApplyRamp(context_.session.Model(), range, *ramp);
+  ApplyRamp(c.session.Model(), range, *ramp);
 }
 
-void EditFeature::ShowRampPreview(const CellRange& range, const RampSettings* ramp) {
-  HeightPreview& preview = context_.session.MapView().overlays.preview;
+void EditFeature::ShowRampPreview(const FeatureContext& c, const CellRange& range, const RampSettings* ramp) {
+  HeightPreview& preview = c.session.MapView().overlays.preview;
   preview.range = range;
-  preview.cells = ramp ? RampBlock(context_.session.Map(), range, *ramp) : nullptr;
+  preview.cells = ramp ? RampBlock(c.session.Map(), range, *ramp) : nullptr;
   preview.surface = ramp && ramp->surface == RampSurface::Floor ? HeightSurface::Floor : HeightSurface::Ceiling;
   ++preview.revision;
-  context_.view.RedrawMapView();
+  c.view.RedrawMapView();
 }
 
 // Writes the block at once at the selection's top-left cell; the selection
 // becomes the pasted area.
-void EditFeature::Paste() {
-  EditorState& editor = context_.session.Editor();
+void EditFeature::Paste(const FeatureContext& c) {
+  EditorState& editor = c.session.Editor();
   if (TakeBlockFromSystem(*editor.clipboard)) foreignBlockWaiting_ = false;
-  const PlacementResult result = PasteAtSelection(context_.session.Model(), editor);
+  const PlacementResult result = PasteAtSelection(c.session.Model(), editor);
   if (result.ok) {
-    context_.session.Editing().Select(result.range);
-    context_.view.RefreshViews();
+    c.session.Editing().Select(result.range);
+    c.view.RefreshViews();
   }
-  if (!result.message.empty()) context_.session.Dialogs().ShowError(result.message);
+  if (!result.message.empty()) c.session.Dialogs().ShowError(result.message);
 }
 
-bool EditFeature::HasBlockToPaste() const {
-  return !context_.session.Editor().clipboard->IsEmpty() || foreignBlockWaiting_;
+bool EditFeature::HasBlockToPaste(const EditorSession& session) const {
+  return !session.Editor().clipboard->IsEmpty() || foreignBlockWaiting_;
 }
 
 // Kept current on every copy, paste and clipboard change, so the paste shortcuts work without opening
 // the menu. Reading the system clipboard may ask another process, so the enabled rules read the answer kept here.
 void EditFeature::UpdatePasteActions() {
-  foreignBlockWaiting_ = SystemHoldsForeignBlock(*context_.session.Editor().clipboard);
-  const bool enabled = HasBlockToPaste();
-  context_.registry.Action("EditPaste")->setEnabled(enabled);
-  context_.registry.Action("EditPastePreview")->setEnabled(enabled);
+  const FeatureContext current = context_.registry.Context();
+  foreignBlockWaiting_ = SystemHoldsForeignBlock(*current.session.Editor().clipboard);
+  context_.registry.RefreshEnabled();
 }
 
 // The block shows at the selection's top-left cell and follows the pointer; Enter
 // there writes exactly what the paste writes at once.
-void EditFeature::PasteWithPreview() {
-  EditorState& editor = context_.session.Editor();
+void EditFeature::PasteWithPreview(const FeatureContext& c) {
+  EditorState& editor = c.session.Editor();
   if (TakeBlockFromSystem(*editor.clipboard)) foreignBlockWaiting_ = false;
   const CellClipboard& clipboard = *editor.clipboard;
   if (clipboard.IsEmpty()) return;
-  if (!CopiedFrom(clipboard, context_.session.Map())) return PlaceFromOtherMap(ClipboardStamp(clipboard));
+  if (!CopiedFrom(clipboard, c.session.Map())) return PlaceFromOtherMap(c, ClipboardStamp(clipboard));
   CellBlock block{clipboard.width, clipboard.height,
                   std::vector<MapCell>(clipboard.cells.get(),
                                        clipboard.cells.get() + size_t(clipboard.width) * size_t(clipboard.height))};
   const CellRange selected = SelectedCells(editor.selection);
-  placement_.Start(block, MapThumbnails(context_.session.Map()), {selected.x1, selected.y1},
-                   [this, block](const Placement& placement) {
-                     const PlacementResult result =
-                         PlaceBlock(context_.session.Model(), block, placement, PasteStepName);
+  // The block goes where it was asked for, even should the window show another map by the time it is placed.
+  EditorSession& session = c.session;
+  MapViewHost& view = c.view;
+  placement_.Start(block, MapThumbnails(session.Map()), {selected.x1, selected.y1},
+                   [this, &session, &view, block](const Placement& placement) {
+                     const PlacementResult result = PlaceBlock(session.Model(), block, placement, PasteStepName);
                      if (!result.ok) return;
-                     context_.session.Editing().Select(result.range);
+                     session.Editing().Select(result.range);
                      // A paste is placed once; a stamp stays for the next placement.
                      placement_.Stop();
-                     context_.view.RefreshViews();
+                     view.RefreshViews();
                    });
 }
 
 // A block from another map places as a stamp does: the preview shows its own
 // textures' pictures, and placing brings along those the map lacks.
-void EditFeature::PlaceFromOtherMap(Stamp stamp) {
-  const std::string& programDirectory = context_.session.Editor().programDirectory;
+void EditFeature::PlaceFromOtherMap(const FeatureContext& c, Stamp stamp) {
+  EditorSession& session = c.session;
+  MapViewHost& view = c.view;
+  const std::string& programDirectory = session.Editor().programDirectory;
   previewTextures_.clear();
   for (const StampTexture& texture : stamp.textures)
     previewTextures_.push_back(StampTextureEntry(texture, programDirectory));
@@ -177,23 +179,25 @@ void EditFeature::PlaceFromOtherMap(Stamp stamp) {
   for (const TextureEntry& texture : previewTextures_) {
     thumbnails.push_back(texture.frameCount > 0 ? &texture.frames[0].thumbnail : nullptr);
   }
-  const CellRange selected = SelectedCells(context_.session.Editor().selection);
+  const CellRange selected = SelectedCells(session.Editor().selection);
   auto placed = std::make_shared<const Stamp>(std::move(stamp));
-  placement_.Start(placed->block, thumbnails, {selected.x1, selected.y1}, [this, placed](const Placement& placement) {
-    const PlacementResult result = PlaceStamp(context_.session.Model(), *placed, placement,
-                                              context_.session.Editor().programDirectory, PasteStepName);
-    if (!result.ok) {
-      if (!result.message.empty()) context_.session.Dialogs().ShowError(result.message);
-      return;
-    }
-    context_.session.Editing().Select(result.range);
-    placement_.Stop();
-    context_.view.RefreshViews();
-  });
+  placement_.Start(placed->block, thumbnails, {selected.x1, selected.y1},
+                   [this, &session, &view, placed](const Placement& placement) {
+                     const PlacementResult result = PlaceStamp(session.Model(), *placed, placement,
+                                                               session.Editor().programDirectory, PasteStepName);
+                     if (!result.ok) {
+                       if (!result.message.empty()) session.Dialogs().ShowError(result.message);
+                       return;
+                     }
+                     session.Editing().Select(result.range);
+                     placement_.Stop();
+                     view.RefreshViews();
+                   });
 }
 
 void EditFeature::UpdateHistoryActions() {
-  const UndoStack& history = context_.session.Model().History();
+  // The menu names the steps of the map the commands would act on now.
+  const UndoStack& history = context_.registry.Context().session.Model().History();
   QAction* undo = context_.registry.Action("EditUndo");
   QAction* redo = context_.registry.Action("EditRedo");
   undo->setEnabled(history.CanUndo());

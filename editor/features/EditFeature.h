@@ -28,14 +28,14 @@ class EditFeature : public QObject, public DocumentObserver {
 
  private:
   void UpdateHistoryActions();
-  void Paste();
-  void PasteWithPreview();
-  void PlaceFromOtherMap(Stamp stamp);
+  void Paste(const FeatureContext& c);
+  void PasteWithPreview(const FeatureContext& c);
+  void PlaceFromOtherMap(const FeatureContext& c, Stamp stamp);
   void UpdatePasteActions();
-  bool HasBlockToPaste() const;
-  void Ramp();
+  bool HasBlockToPaste(const EditorSession& session) const;
+  void Ramp(const FeatureContext& c);
   // Shows `ramp` over `range` in the plan, or ends the preview when it is null.
-  void ShowRampPreview(const CellRange& range, const RampSettings* ramp);
+  static void ShowRampPreview(const FeatureContext& c, const CellRange& range, const RampSettings* ramp);
 
   FeatureContext context_;
   BlockPlacementTool& placement_;

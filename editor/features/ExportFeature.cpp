@@ -2,9 +2,9 @@
 
 #include <QMainWindow>
 
+#include "editor/commands/CommandRegistry.h"
 #include "editor/widgets/BusyCursor.h"
 #include "editor/widgets/StatusMessage.h"
-#include "editor/commands/CommandRegistry.h"
 #include "export/MapExport.h"
 
 namespace tessmoor {
@@ -29,12 +29,13 @@ QString WrittenMessage(const std::string& path, size_t triangles) {
 
 }  // namespace
 
-ExportFeature::ExportFeature(const FeatureContext& context) : context_(context) {
-  context.registry.Add({"FileExport", "E&xportieren...", "&Datei"}, [this] { FileExportClick(); });
+ExportFeature::ExportFeature(const FeatureContext& context) {
+  context.registry.Add({"FileExport", "E&xportieren...", "&Datei"},
+                       [](const FeatureContext& c) { FileExportClick(c); });
 }
 
-void ExportFeature::FileExportClick() {
-  EditorSession& session = context_.session;
+void ExportFeature::FileExportClick(const FeatureContext& context) {
+  EditorSession& session = context.session;
   const std::optional<std::string> path =
       session.Dialogs().ChooseExportFile(ProposedExportPath(session.Map(), session.Editor()));
   if (!path) return;
@@ -49,8 +50,7 @@ void ExportFeature::FileExportClick() {
     session.Dialogs().ShowError(result.message);
     return;
   }
-  if (auto* window = qobject_cast<QMainWindow*>(context_.window))
-    ShowStatusMessage(*window, WrittenMessage(*path, result.triangles));
+  if (QMainWindow* window = context.window) ShowStatusMessage(*window, WrittenMessage(*path, result.triangles));
 }
 
 }  // namespace tessmoor

@@ -15,9 +15,7 @@ class ExportFeature : public QObject {
   explicit ExportFeature(const FeatureContext& context);
 
  private:
-  void FileExportClick();
-
-  FeatureContext context_;
+  static void FileExportClick(const FeatureContext& context);
 };
 
 }  // namespace tessmoor

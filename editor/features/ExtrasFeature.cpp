@@ -9,12 +9,12 @@ namespace tessmoor {
 ExtrasFeature::ExtrasFeature(const FeatureContext& context) : context_(context) {
   context.registry.Add(
       {"ExtrasSearchCommand", "&Befehl suchen...", "E&xtras", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P)}},
-      [this] {
-        if (!FrmCommandSearch) FrmCommandSearch = new TFrmCommandSearch(context_.registry, context_.window);
-        FrmCommandSearch->Popup(context_.window);
+      [this](const FeatureContext& c) {
+        if (!FrmCommandSearch) FrmCommandSearch = new TFrmCommandSearch(c.registry, context_.window);
+        FrmCommandSearch->Popup(c.window);
       });
-  context.registry.Add({"ExtrasShortcuts", "&Tastenkürzel...", "E&xtras"}, [this] {
-    TFrmShortcuts shortcuts(context_.registry, context_.session.Dialogs(), context_.window);
+  context.registry.Add({"ExtrasShortcuts", "&Tastenkürzel...", "E&xtras"}, [](const FeatureContext& c) {
+    TFrmShortcuts shortcuts(c.registry, c.session.Dialogs(), c.window);
     shortcuts.exec();
   });
 }

@@ -29,12 +29,12 @@ FileFeature::FileFeature(const FeatureContext& context)
                [](Context c) { c.session.Files().NewDocument(); });
   registry.Add({"FileOpen", "Ö&ffnen...", "&Datei", {QKeySequence(Qt::Key_F3), QKeySequence(Qt::CTRL | Qt::Key_O)}},
                [this](Context c) {
-                 if (c.session.Files().OpenDocument()) RememberCurrentFile();
+                 if (c.session.Files().OpenDocument()) RememberFile(c.session);
                });
   registry.Add({"FileSave", "&Speichern", "&Datei", {QKeySequence(Qt::Key_F2), QKeySequence(Qt::CTRL | Qt::Key_S)}},
-               [this] { Save(); });
+               [this](Context c) { Save(c.session); });
   registry.Add({"FileSaveAs", "Speichern &unter...", "&Datei"}, [this](Context c) {
-    if (c.session.Files().SaveDocumentAs()) RememberCurrentFile();
+    if (c.session.Files().SaveDocumentAs()) RememberFile(c.session);
   });
   registry.Add({"FileExit", "&Beenden", "&Datei"}, [](Context c) {
     // As a tab, the map's window is the one that holds every tab.
@@ -53,15 +53,15 @@ FileFeature::~FileFeature() {
   if (recentWrite_.isActive()) WriteRecentPaths();
 }
 
-bool FileFeature::Save() {
-  const bool saved = context_.session.Files().SaveDocument();
-  if (saved) RememberCurrentFile();
+bool FileFeature::Save(EditorSession& session) {
+  const bool saved = session.Files().SaveDocument();
+  if (saved) RememberFile(session);
   return saved;
 }
 
 bool FileFeature::Open(const std::string& path) {
   const bool loaded = context_.session.Files().LoadDocument(path);
-  if (loaded) RememberCurrentFile();
+  if (loaded) RememberFile(context_.session);
   return loaded;
 }
 
@@ -74,8 +74,8 @@ void FileFeature::FillRecentMenu() {
   recentFiles_->FillMenu(MnuRecent, [this](const QString& path) { OpenRecentFile(path); });
 }
 
-void FileFeature::RememberCurrentFile() {
-  const MapDocument& map = context_.session.Map();
+void FileFeature::RememberFile(const EditorSession& session) {
+  const MapDocument& map = session.Map();
   if (map.IsUntitled()) return;
   recentFiles_->Add(QString::fromStdString(map.fileName));
   FillRecentMenu();

@@ -27,7 +27,7 @@ class FileFeature : public QObject {
   // The submenu of recent maps, for the Datei menu.
   QMenu* RecentMenu() const { return MnuRecent; }
   // Saves under the current name (asking for one when untitled); true on success.
-  bool Save();
+  bool Save(EditorSession& session);
   // Loads `path` in place of the current map, as Open does once a file is chosen.
   bool Open(const std::string& path);
   // From now on the recent maps are read from and written to the settings.
@@ -36,7 +36,7 @@ class FileFeature : public QObject {
 
  private:
   void OpenRecentFile(const QString& path);
-  void RememberCurrentFile();
+  void RememberFile(const EditorSession& session);
   void FillRecentMenu();
   void WriteRecentPaths();
 

@@ -17,6 +17,7 @@
 #include "document/PascalString.h"
 #include "document/Windows1252.h"
 #include "edit/CellBlocks.h"
+#include "editor/commands/CommandRegistry.h"
 #include "editor/widgets/CellFieldNames.h"
 #include "editor/widgets/CountText.h"
 #include "editor/widgets/IntSpinField.h"
@@ -329,17 +330,16 @@ void TFrmFindReplace::LVResultsDoubleClick(QTreeWidgetItem* item) {
 
 FindReplaceFeature::FindReplaceFeature(const FeatureContext& context) : QObject(context.window), context(context) {
   setObjectName("FindReplaceFeature");
-  // The window puts it into its Bearbeiten menu.
-  EditFindReplace = new QAction("Suchen und Erse&tzen...", context.window);
-  EditFindReplace->setObjectName("EditFindReplace");
-  EditFindReplace->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
-  connect(EditFindReplace, &QAction::triggered, this, [this] {
-    TFrmFindReplace& window = Window();
-    window.FillTextureLists();
-    window.show();
-    window.raise();
-    window.activateWindow();
-  });
+  // The window is this feature's own, over the map of the window that made it.
+  context.registry.Add(
+      {"EditFindReplace", "Suchen und Erse&tzen...", "&Bearbeiten", {QKeySequence(Qt::CTRL | Qt::Key_F)}},
+      [this](const FeatureContext&) {
+        TFrmFindReplace& window = Window();
+        window.FillTextureLists();
+        window.show();
+        window.raise();
+        window.activateWindow();
+      });
 }
 
 TFrmFindReplace& FindReplaceFeature::Window() {

@@ -91,12 +91,9 @@ class FindReplaceFeature : public QObject {
   explicit FindReplaceFeature(const FeatureContext& context);
   // Made when first opened: the start of the editor does without it.
   TFrmFindReplace& Window();
-  // "Suchen und Ersetzen...", for the window's Bearbeiten menu.
-  QAction* Command() const { return EditFindReplace; }
 
  private:
   FeatureContext context;
-  QAction* EditFindReplace;
   TFrmFindReplace* FrmFindReplace = nullptr;
 };
 

@@ -1,8 +1,8 @@
 #include "editor/features/MapCheckFeature.h"
 
-#include "editor/windows/EditorMapCheckForm.h"
-#include "editor/widgets/ToolWindowKeys.h"
 #include "editor/commands/CommandRegistry.h"
+#include "editor/widgets/ToolWindowKeys.h"
+#include "editor/windows/EditorMapCheckForm.h"
 
 namespace tessmoor {
 
@@ -10,12 +10,13 @@ MapCheckFeature::MapCheckFeature(const FeatureContext& context) : context_(conte
   FrmMapCheck = new TFrmMapCheck(
       context.session.Map(), [this](GridPoint cell) { context_.view.ShowCell(cell); }, context.window);
   KeepMnemonicsInside(FrmMapCheck);
-  context.registry.Add({"EditCheckMap", "Karte &prüfen", "&Bearbeiten", {QKeySequence(Qt::Key_F8)}}, [this] {
-    FrmMapCheck->CheckDocument();
-    FrmMapCheck->show();
-    FrmMapCheck->raise();
-    FrmMapCheck->activateWindow();
-  });
+  context.registry.Add({"EditCheckMap", "Karte &prüfen", "&Bearbeiten", {QKeySequence(Qt::Key_F8)}},
+                       [this](const FeatureContext&) {
+                         FrmMapCheck->CheckDocument();
+                         FrmMapCheck->show();
+                         FrmMapCheck->raise();
+                         FrmMapCheck->activateWindow();
+                       });
   context.session.Model().AddObserver(this);
 }
 

@@ -14,10 +14,11 @@ PreferencesFeature::PreferencesFeature(QMainWindow& window, TFrmSettings::Folder
   // The window puts it into its Extras menu.
   ExtrasSettings = new QAction("&Einstellungen...", this);
   ExtrasSettings->setObjectName("ExtrasSettings");
-  connect(ExtrasSettings, &QAction::triggered, this, [this] {
-    TFrmSettings settings(&window_, chooseFolder_);
-    settings.exec();
-  });
+}
+
+void PreferencesFeature::ShowSettings() {
+  TFrmSettings settings(&window_, chooseFolder_);
+  settings.exec();
 }
 
 PreferencesFeature::~PreferencesFeature() {

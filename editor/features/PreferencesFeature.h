@@ -21,6 +21,8 @@ class PreferencesFeature : public QObject {
 
   // "Einstellungen...", for the window's Extras menu.
   QAction* Command() const { return ExtrasSettings; }
+  // The settings are the program's, the same whatever map is shown.
+  void ShowSettings();
 
  private:
   QMainWindow& window_;

@@ -56,30 +56,30 @@ QString KeysText(const QList<QKeySequence>& closeKeys) {
 
 Preview3DFeature::Preview3DFeature(const FeatureContext& context) : context_(context) {
   CommandRegistry& registry = context.registry;
-  registry.Add({"View3D", "&3D-Ansicht", "&Ansicht", {QKeySequence(Qt::Key_F5)}}, [this] { View3DClick(); })
+  using Context = const FeatureContext&;
+  registry
+      .Add({"View3D", "&3D-Ansicht", "&Ansicht", {QKeySequence(Qt::Key_F5)}}, [this](Context c) { View3DClick(c); })
       ->setCheckable(true);
+  // The window is this feature's own; whether it shows does not depend on the map.
+  const auto shown = [this](Context) { return Frm3DView && Frm3DView->isVisible(); };
   // The context menu's items; the command search reaches them while the window is open.
   auto* rates = new QActionGroup(this);
   for (int rate : AnimationRates) {
-    QAction* item = registry.Add({RateId(rate),
-                                  QString("%1 Bilder pro Sekunde").arg(rate),
-                                  "3D-Ansicht/&Animation",
-                                  {},
-                                  PreviewScope,
-                                  [this] { return Frm3DView && Frm3DView->isVisible(); }},
-                                 [this, rate] {
-                                   if (Frm3DView) Frm3DView->SetAnimationRate(rate);
-                                 });
+    QAction* item = registry.Add(
+        {RateId(rate), QString("%1 Bilder pro Sekunde").arg(rate), "3D-Ansicht/&Animation", {}, PreviewScope, shown},
+        [this, rate](Context) {
+          if (Frm3DView) Frm3DView->SetAnimationRate(rate);
+        });
     item->setCheckable(true);
     item->setData(rate);
     rates->addAction(item);
   }
   // The window's own commands: F5 there closes it, as F5 in the main window does.
-  const auto shown = [this] { return Frm3DView && Frm3DView->isVisible(); };
   const QList<QKeySequence> closeKeys = {QKeySequence(Qt::Key_F5), QKeySequence(Qt::Key_Escape)};
   registry.Add({"View3DKeys", "&Tasten...", "3D-Ansicht", {QKeySequence(Qt::Key_F1)}, PreviewScope, shown},
-               [this] { ShowKeys(); });
-  registry.Add({"View3DClose", "&Schließen", "3D-Ansicht", closeKeys, PreviewScope, shown}, [this] { Close3DView(); });
+               [](Context c) { ShowKeys(c); });
+  registry.Add({"View3DClose", "&Schließen", "3D-Ansicht", closeKeys, PreviewScope, shown},
+               [this](Context) { Close3DView(); });
   context.session.Model().AddObserver(this);
   context.session.Editing().AddObserver(this);
 }
@@ -88,8 +88,8 @@ void Preview3DFeature::Close3DView() {
   if (Frm3DView) Frm3DView->hide();
 }
 
-void Preview3DFeature::ShowKeys() {
-  context_.session.Dialogs().ShowInformation(KeysTitle, KeysText(context_.registry.Keys("View3DClose")).toStdString());
+void Preview3DFeature::ShowKeys(const FeatureContext& c) {
+  c.session.Dialogs().ShowInformation(KeysTitle, KeysText(c.registry.Keys("View3DClose")).toStdString());
 }
 
 Preview3DFeature::~Preview3DFeature() {
@@ -108,10 +108,10 @@ void Preview3DFeature::DocumentChanged(const DocumentChange& change) {
     Frm3DView->DocumentChanged();
 }
 
-bool Preview3DFeature::Create3DView() {
+bool Preview3DFeature::Create3DView(const FeatureContext& c) {
   if (Frm3DView) return true;
   if (!CanCreateCoreContext()) {
-    context_.session.Dialogs().ShowError(NoOpenGL);
+    c.session.Dialogs().ShowError(NoOpenGL);
     context_.registry.Action("View3D")->setChecked(false);
     return false;
   }
@@ -127,18 +127,18 @@ bool Preview3DFeature::Create3DView() {
   return true;
 }
 
-void Preview3DFeature::View3DClick() {
+void Preview3DFeature::View3DClick(const FeatureContext& c) {
   if (Frm3DView && Frm3DView->isVisible()) {
     Frm3DView->hide();
     return;
   }
-  if (!Create3DView()) return;
+  if (!Create3DView(c)) return;
   Frm3DView->show();
   Frm3DView->raise();
 }
 
-void Preview3DFeature::Show3DViewFrom(std::optional<GridPoint> cell) {
-  if (!Create3DView()) return;
+void Preview3DFeature::Show3DViewFrom(const FeatureContext& c, std::optional<GridPoint> cell) {
+  if (!Create3DView(c)) return;
   Frm3DView->show();
   Frm3DView->raise();
   Frm3DView->activateWindow();

@@ -27,16 +27,18 @@ class Preview3DFeature : public QObject, public DocumentObserver, public Session
   void SessionChanged(SessionNotice notice) override;
   void DocumentChanged(const DocumentChange& change) override;
   // Opens the window (if it was closed) at the start pose, or standing in `cell`.
-  void Show3DViewFrom(std::optional<GridPoint> cell);
+  // Its messages go to `c`'s session.
+  void Show3DViewFrom(const FeatureContext& c, std::optional<GridPoint> cell);
 
  private:
-  void View3DClick();
-  // False (after saying so) when OpenGL 3.3 is not available.
-  bool Create3DView();
+  void View3DClick(const FeatureContext& c);
+  // False (after saying so) when OpenGL 3.3 is not available. The window is made
+  // once, over the map of this feature's window.
+  bool Create3DView(const FeatureContext& c);
   void Preview3DVisible(bool visible);
   void PreviewCameraMoved();
   // "Tasten der 3D-Ansicht": how to walk, look and close.
-  void ShowKeys();
+  static void ShowKeys(const FeatureContext& c);
   void Close3DView();
 
   FeatureContext context_;

@@ -68,9 +68,8 @@ StampFeature::StampFeature(const FeatureContext& context, BlockPlacementTool& to
     : QObject(context.window), context(context), tool(tool) {
   setObjectName("StampFeature");
   // Both commands go into the window's menus: saving into Bearbeiten, the panel into Ansicht.
-  EditSaveStamp = new QAction("Als Stempel spei&chern...", context.window);
-  EditSaveStamp->setObjectName("EditSaveStamp");
-  connect(EditSaveStamp, &QAction::triggered, this, &StampFeature::SaveSelection);
+  context.registry.Add({"EditSaveStamp", "Als Stempel spei&chern...", "&Bearbeiten"},
+                       [this](const FeatureContext& c) { SaveSelection(c.session); });
 
   DockStamps = new QDockWidget("Stempel", context.window);
   DockStamps->setObjectName("DockStamps");
@@ -109,7 +108,8 @@ StampFeature::StampFeature(const FeatureContext& context, BlockPlacementTool& to
     // A minimised window hides its docks too; only the user's choice counts.
     if (!this->context.window->window()->isMinimized() && this->context.window->isVisible()) RememberSettings();
   });
-  connect(viewStamps, &QAction::triggered, this, &StampFeature::RememberSettings);
+  // The panel is this window's own: showing it changes no map.
+  context.registry.Adopt({{}, {}, "&Ansicht"}, viewStamps, [this](const FeatureContext&) { RememberSettings(); });
   connect(ChkMatchHeights, &QCheckBox::toggled, this, &StampFeature::RememberSettings);
   connect(EdtStampFilter, &QLineEdit::textChanged, this, &StampFeature::ApplyFilter);
   EscapeEmptiesField(*EdtStampFilter, context.view.MapWidget());
@@ -123,8 +123,6 @@ StampFeature::StampFeature(const FeatureContext& context, BlockPlacementTool& to
 }
 
 StampFeature::~StampFeature() = default;
-
-QAction* StampFeature::PanelCommand() const { return DockStamps->toggleViewAction(); }
 
 QString StampFeature::StampFolder() {
   return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/stamps/";
@@ -200,13 +198,13 @@ QString StampFeature::AskName(const QString& title, const QString& current) {
   return dialog.textValue().trimmed();
 }
 
-void StampFeature::SaveSelection() {
+void StampFeature::SaveSelection(EditorSession& session) {
   const QString name = AskName("Als Stempel speichern", {});
   if (name.isEmpty()) return;
-  const CellRange range = SelectedCells(context.session.Editor().selection);
-  const StampOutcome outcome = Library().Add(MakeStamp(context.session.Map(), range, {}), name.toStdString());
+  const CellRange range = SelectedCells(session.Editor().selection);
+  const StampOutcome outcome = Library().Add(MakeStamp(session.Map(), range, {}), name.toStdString());
   if (!outcome.Ok()) {
-    context.session.Dialogs().ShowError(StampText(outcome));
+    session.Dialogs().ShowError(StampText(outcome));
     return;
   }
   Reload();

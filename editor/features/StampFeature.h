@@ -37,9 +37,6 @@ class StampFeature : public QObject {
   // Redraws the pictures (the view's layer changed).
   void RedrawPictures();
   QDockWidget* Dock() const { return DockStamps; }
-  // "Als Stempel speichern..." for the window's Bearbeiten menu, "Stempel" for Ansicht.
-  QAction* SaveCommand() const { return EditSaveStamp; }
-  QAction* PanelCommand() const;
   // Brings back the panel and the height check box as they were left, and from
   // then on remembers them (as the main window does with its own settings).
   void RestoreSettings();
@@ -47,7 +44,7 @@ class StampFeature : public QObject {
  private:
   struct Entry;
   QString AskName(const QString& title, const QString& current);
-  void SaveSelection();
+  void SaveSelection(EditorSession& session);
   void ApplyFilter();
   void StartPlacing(QListWidgetItem* item);
   void ShowContextMenu(const QPoint& position);
@@ -62,7 +59,6 @@ class StampFeature : public QObject {
   int placing = -1;  // the entry the tool places, or -1
   bool remember = false;
 
-  QAction* EditSaveStamp;
   QDockWidget* DockStamps;
   QLineEdit* EdtStampFilter;
   QListWidget* LVStamps;

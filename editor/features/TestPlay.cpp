@@ -6,6 +6,7 @@
 #include "app/TestArguments.h"
 #include "app/TestBuild.h"
 #include "app/TestProfileStore.h"
+#include "editor/commands/CommandRegistry.h"
 #include "editor/widgets/BusyCursor.h"
 #include "editor/widgets/ProgramSettings.h"
 #include "editor/widgets/SettingsKeyValues.h"
@@ -49,71 +50,63 @@ void StoreTestProfiles(const TestProfiles& list) {
 TestPlay::TestPlay(TestPlayHost host) : QObject(host.owner), host_(std::move(host)), decoder_(QStringDecoder::System) {
   setObjectName("TestPlay");
   FrmTestRun = new TFrmTestRun(host_.owner);
-  FileTest = NewAction("FileTest", "&Testen", QKeySequence(Qt::Key_F10));
-  FileTestFromHere = NewAction("FileTestFromHere", "Ab &hier testen", QKeySequence(Qt::SHIFT | Qt::Key_F10));
-  View3DFromHere = NewAction("View3DFromHere", "3D-Ansicht ab h&ier", QKeySequence(Qt::SHIFT | Qt::Key_F5));
-  ExtrasTestProfiles = NewAction("ExtrasTestProfiles", "Test&profile...", QKeySequence());
-  connect(FileTest, &QAction::triggered, this, [this] { Test(false); });
-  connect(FileTestFromHere, &QAction::triggered, this, [this] { Test(true); });
-  connect(View3DFromHere, &QAction::triggered, this, &TestPlay::View3DFromSelection);
-  connect(ExtrasTestProfiles, &QAction::triggered, this, &TestPlay::EditProfiles);
 }
 
 TestPlay::~TestPlay() { EndRun(); }
 
-QAction* TestPlay::NewAction(const char* name, const QString& text, const QKeySequence& key) {
-  auto* action = new QAction(text, this);
-  action->setObjectName(name);
-  if (!key.isEmpty()) action->setShortcut(key);
-  return action;
+void TestPlay::AddCommands(CommandRegistry& registry) {
+  using Context = const FeatureContext&;
+  registry.Add({"FileTest", "&Testen", "&Datei", {QKeySequence(Qt::Key_F10)}}, [this](Context c) { Test(c, false); });
+  registry.Add({"FileTestFromHere", "Ab &hier testen", "&Datei", {QKeySequence(Qt::SHIFT | Qt::Key_F10)}},
+               [this](Context c) { Test(c, true); });
+  registry.Add({"View3DFromHere", "3D-Ansicht ab h&ier", "&Ansicht", {QKeySequence(Qt::SHIFT | Qt::Key_F5)}},
+               [this](Context c) { View3DFromSelection(c); });
+  registry.Add({"ExtrasTestProfiles", "Test&profile...", "E&xtras"},
+               [this](Context c) { EditProfiles(c.session.Dialogs()); });
 }
 
-std::vector<QAction*> TestPlay::Commands() const {
-  return {FileTest, FileTestFromHere, View3DFromHere, ExtrasTestProfiles};
-}
-
-std::optional<GridPoint> TestPlay::SelectedCell() {
+std::optional<GridPoint> TestPlay::SelectedCell(EditorSession& session) {
   // The first corner: where the selecting click was.
-  const GridPoint cell{host_.editor->selection.x1, host_.editor->selection.y1};
-  const std::string refusal = StartCellRefusal(host_.model->Map(), cell);
+  const GridPoint cell{session.Editor().selection.x1, session.Editor().selection.y1};
+  const std::string refusal = StartCellRefusal(session.Map(), cell);
   if (refusal.empty()) return cell;
-  host_.dialogs->ShowError(refusal);
+  session.Dialogs().ShowError(refusal);
   return std::nullopt;
 }
 
-void TestPlay::EditProfiles() {
-  TFrmTestProfiles dialog(host_.owner, *host_.dialogs);
+void TestPlay::EditProfiles(DialogLayer& dialogs) {
+  TFrmTestProfiles dialog(host_.owner, dialogs);
   if (std::optional<TestProfiles> edited = dialog.Edit(LoadTestProfiles())) StoreTestProfiles(*edited);
 }
 
-void TestPlay::View3DFromSelection() {
-  if (const std::optional<GridPoint> cell = SelectedCell()) host_.show3DView(cell);
+void TestPlay::View3DFromSelection(const FeatureContext& context) {
+  if (const std::optional<GridPoint> cell = SelectedCell(context.session)) host_.show3DView(context, cell);
 }
 
-void TestPlay::Test(bool fromSelection) {
+void TestPlay::Test(const FeatureContext& context, bool fromSelection) {
   std::optional<GridPoint> cell;
-  if (fromSelection && !(cell = SelectedCell())) return;
+  if (fromSelection && !(cell = SelectedCell(context.session))) return;
   // Read afresh: another editor may have changed them since.
   const TestProfiles profiles = LoadTestProfiles();
   if (!profiles.Default()) {
-    host_.show3DView(cell);
+    host_.show3DView(context, cell);
     return;
   }
   if (IsRunning()) {
-    if (!host_.dialogs->AskRestartTestRun()) return;
+    if (!context.session.Dialogs().AskRestartTestRun()) return;
     EndRun();
   }
-  Start(*profiles.Default(), cell);
+  Start(context.session, *profiles.Default(), cell);
 }
 
-void TestPlay::Start(const TestProfile& profile, std::optional<GridPoint> cell) {
-  if (profile.saveFirst && !host_.saveMap()) return;
+void TestPlay::Start(EditorSession& session, const TestProfile& profile, std::optional<GridPoint> cell) {
+  if (profile.saveFirst && !host_.saveMap(session)) return;
   auto folder = std::make_unique<TestRunFolder>();
   if (folder->Path().empty()) {
-    host_.dialogs->ShowError("Der Ordner für den Testlauf konnte nicht angelegt werden: " + folder->Error());
+    session.Dialogs().ShowError("Der Ordner für den Testlauf konnte nicht angelegt werden: " + folder->Error());
     return;
   }
-  const MapDocument& map = host_.model->Map();
+  const MapDocument& map = session.Map();
   const std::string modelPath = folder->File(TestModelName(map));
   CompileLogLines log;
   if (!compiler_) compiler_ = std::make_unique<MapCompiler>();
@@ -131,7 +124,7 @@ void TestPlay::Start(const TestProfile& profile, std::optional<GridPoint> cell) 
 
   const StartPosition start = cell ? StartPosition{cell->x, cell->y} : map.startPosition;
   const PlaceholderValues values{modelPath, map.IsUntitled() ? std::string() : map.fileName,
-                                 host_.editor->programDirectory + "GFX", start.x, start.y};
+                                 session.Editor().programDirectory + "GFX", start.x, start.y};
   QStringList arguments;
   for (const std::string& argument : ExpandArguments(profile.arguments, values)) arguments << FromUtf8(argument);
   auto process = std::make_unique<QProcess>();
@@ -143,8 +136,8 @@ void TestPlay::Start(const TestProfile& profile, std::optional<GridPoint> cell) 
   process->setStandardInputFile(QProcess::nullDevice());
   process->start();
   if (!process->waitForStarted(-1)) {
-    host_.dialogs->ShowError("Das Programm „" + profile.program +
-                             "“ konnte nicht gestartet werden: " + process->errorString().toStdString());
+    session.Dialogs().ShowError("Das Programm „" + profile.program +
+                                "“ konnte nicht gestartet werden: " + process->errorString().toStdString());
     return;
   }
 

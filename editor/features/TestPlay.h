@@ -20,6 +20,7 @@
 #include "app/TestRunFolder.h"
 #include "compiler/CompileMap.h"
 #include "edit/DocumentModel.h"
+#include "editor/commands/FeatureContext.h"
 
 class QAction;
 class QMenu;
@@ -29,19 +30,17 @@ namespace tessmoor {
 
 class TFrmTestRun;
 
-// What test-play needs of the editor around it.
+// What test-play needs of the editor around it. The map it tests is the one
+// its command is handed when it runs.
 struct TestPlayHost {
   QWidget* owner = nullptr;      // the main window: it owns the windows and the boxes
   const QWidget* map = nullptr;  // the owner's map view, below its bars
-  const DocumentModel* model = nullptr;
-  const EditorState* editor = nullptr;
-  DialogLayer* dialogs = nullptr;
-  // Saves the map as Speichern does; false when it was not saved.
-  std::function<bool()> saveMap;
+  // Saves the session's map as Speichern does; false when it was not saved.
+  std::function<bool(EditorSession& session)> saveMap;
   // Shows a compile log in the compile window.
   std::function<void(const std::vector<std::string>& lines)> showCompileLog;
   // Opens the 3D view at the start position, or standing in the cell.
-  std::function<void(std::optional<GridPoint> cell)> show3DView;
+  std::function<void(const FeatureContext& context, std::optional<GridPoint> cell)> show3DView;
 };
 
 // The profiles as the settings file keeps them (app/TestProfileStore.h), taken
@@ -58,19 +57,18 @@ class TestPlay : public QObject {
   ~TestPlay() override;
 
   // "&Testen", "Ab &hier testen", "3D-Ansicht ab h&ier" and "&Testprofile...",
-  // each named by its command id, for the window's menus.
-  std::vector<QAction*> Commands() const;
+  // registered with what they run.
+  void AddCommands(CommandRegistry& registry);
 
   bool IsRunning() const { return process_ != nullptr; }
   TFrmTestRun& RunWindow() { return *FrmTestRun; }
 
  private:
-  QAction* NewAction(const char* name, const QString& text, const QKeySequence& key);
-  std::optional<GridPoint> SelectedCell();
-  void EditProfiles();
-  void Test(bool fromSelection);
-  void View3DFromSelection();
-  void Start(const TestProfile& profile, std::optional<GridPoint> cell);
+  static std::optional<GridPoint> SelectedCell(EditorSession& session);
+  void EditProfiles(DialogLayer& dialogs);
+  void Test(const FeatureContext& context, bool fromSelection);
+  void View3DFromSelection(const FeatureContext& context);
+  void Start(EditorSession& session, const TestProfile& profile, std::optional<GridPoint> cell);
   void ReadOutput();
   void Finished(int exitCode, QProcess::ExitStatus status);
   void EndRun();
@@ -81,10 +79,6 @@ class TestPlay : public QObject {
   std::unique_ptr<TestRunFolder> folder_;
   QStringDecoder decoder_;
   TFrmTestRun* FrmTestRun;
-  QAction* FileTest;
-  QAction* FileTestFromHere;
-  QAction* View3DFromHere;
-  QAction* ExtrasTestProfiles;
 };
 
 }  // namespace tessmoor

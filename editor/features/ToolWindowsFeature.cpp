@@ -4,12 +4,12 @@
 
 #include "app/TestBuild.h"
 #include "edit/CellCommands.h"
+#include "editor/commands/CommandRegistry.h"
+#include "editor/widgets/ToolWindowKeys.h"
 #include "editor/windows/EditorPropertiesForm.h"
 #include "editor/windows/EditorSetStartPosForm.h"
 #include "editor/windows/EditorTextureEditorForm.h"
 #include "editor/windows/ReplaceTextureDialog.h"
-#include "editor/widgets/ToolWindowKeys.h"
-#include "editor/commands/CommandRegistry.h"
 #include "texts/TestRunTexts.h"
 
 namespace tessmoor {
@@ -20,13 +20,17 @@ ToolWindowsFeature::ToolWindowsFeature(const FeatureContext& context) : context_
   KeepMnemonicsInside(FrmProperties);
 
   CommandRegistry& registry = context.registry;
+  using Context = const FeatureContext&;
+  // The windows are this feature's own; the start is set in the session the command is handed.
   QAction* properties = registry.Add({"ViewProperties", "&Eigenschaften", "&Ansicht", {QKeySequence(Qt::Key_F7)}},
-                                     [this] { SetPropertiesVisible(!FrmProperties->isVisible()); });
+                                     [this](Context) { SetPropertiesVisible(!FrmProperties->isVisible()); });
   properties->setCheckable(true);
   registry.Add({"ViewTextureEditor", "&Textur-Editor", "&Ansicht", {QKeySequence(Qt::Key_F6)}},
-               [this] { TextureEditor().exec(); });
-  registry.Add({"EditSetStartPos", "&Startposition festlegen...", "&Bearbeiten"}, [this] { EditSetStartPosClick(); });
-  registry.Add({"EditStartHere", "Startposition &hierher", "&Bearbeiten"}, [this] { EditStartHereClick(); });
+               [this](Context) { TextureEditor().exec(); });
+  registry.Add({"EditSetStartPos", "&Startposition festlegen...", "&Bearbeiten"},
+               [this](Context c) { EditSetStartPosClick(c.session); });
+  registry.Add({"EditStartHere", "Startposition &hierher", "&Bearbeiten"},
+               [](Context c) { EditStartHereClick(c.session); });
   connect(FrmProperties, &TFrmProperties::visibilityChanged, properties, &QAction::setChecked);
   session.Model().AddObserver(this);
 }
@@ -81,15 +85,14 @@ void ToolWindowsFeature::DocumentChanged(const DocumentChange& change) {
   if (change.Has(DocumentChangeFlag::DocumentReplaced)) FrmProperties->hide();
 }
 
-void ToolWindowsFeature::EditSetStartPosClick() {
-  DocumentModel& model = context_.session.Model();
+void ToolWindowsFeature::EditSetStartPosClick(EditorSession& session) {
+  DocumentModel& model = session.Model();
   const StartPosition current = model.Map().startPosition;
   const std::optional<StartPosition> chosen = StartPositionDialog().EditStartPosition(current);
   if (chosen && (chosen->x != current.x || chosen->y != current.y)) SetStartPosition(model, *chosen);
 }
 
-void ToolWindowsFeature::EditStartHereClick() {
-  EditorSession& session = context_.session;
+void ToolWindowsFeature::EditStartHereClick(EditorSession& session) {
   const CellRange selected = Normalized(session.Editor().selection);
   const GridPoint cell{selected.x1, selected.y1};
   // The same refusal test-play gives, so a start set here is one it accepts.

@@ -33,9 +33,9 @@ class ToolWindowsFeature : public QObject, public DocumentObserver {
   // The modal dialogs are made when first opened: the start of the editor does without them.
   TFrmTextureEditor& TextureEditor();
   TFrmSetStartPos& StartPositionDialog();
-  void EditSetStartPosClick();
+  void EditSetStartPosClick(EditorSession& session);
   // The start goes to the selected cell (its top-left one) as one step; a wall is refused.
-  void EditStartHereClick();
+  static void EditStartHereClick(EditorSession& session);
 
   FeatureContext context_;
   TFrmProperties* FrmProperties;

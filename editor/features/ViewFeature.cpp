@@ -30,7 +30,8 @@ void ViewFeature::RegisterLayers() {
   ViewLayers->setObjectName("ViewLayers");
   ViewLayers->setExclusive(true);
   const auto addLayer = [this](const char* id, const QString& text, SurfaceKind layer, Qt::Key key) {
-    QAction* item = context_.registry.Add({id, text, "&Ansicht", {Ctrl(key)}}, std::function<void()>());
+    QAction* item = context_.registry.Add({id, text, "&Ansicht", {Ctrl(key)}},
+                                          [layer](const FeatureContext& c) { c.session.Editing().SetLayer(layer); });
     item->setCheckable(true);
     item->setData(static_cast<int>(layer));
     item->setChecked(context_.session.Editor().currentLayer == layer);
@@ -41,9 +42,6 @@ void ViewFeature::RegisterLayers() {
   addLayer("ViewWall", "&Wand", SurfaceKind::Wall, Qt::Key_F3);
   addLayer("ViewPedestalFloor", "Sockel - B&oden", SurfaceKind::PedestalFloor, Qt::Key_F4);
   addLayer("ViewPedestalCeiling", "Sockel - De&cke", SurfaceKind::PedestalCeiling, Qt::Key_F5);
-  connect(ViewLayers, &QActionGroup::triggered, this, [this](QAction* item) {
-    context_.session.Editing().SetLayer(static_cast<SurfaceKind>(item->data().toInt()));
-  });
 }
 
 void ViewFeature::ShowLayer(int layer) {
@@ -65,25 +63,26 @@ ViewFeature::~ViewFeature() { context_.session.Editing().RemoveObserver(this); }
 
 void ViewFeature::RegisterZoom() {
   CommandRegistry& registry = context_.registry;
-  MapViewHost& view = context_.view;
+  using Context = const FeatureContext&;
   registry.Add({"ViewZoomIn",
                 "Ver&größern",
                 "&Ansicht",
                 {Ctrl(Qt::Key_Plus), Ctrl(Qt::Key_Equal),
                  // where "+" is a shifted key, the key arrives with Shift held
                  QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Plus)}},
-               [this, &view] { view.ZoomTo(view.Geometry().zoomLevel - 1, MapAreaCentre()); });
+               [](Context c) { c.view.ZoomTo(c.view.Geometry().zoomLevel - 1, MapAreaCentre(c.view)); });
   registry.Add({"ViewZoomOut", "Ver&kleinern", "&Ansicht", {Ctrl(Qt::Key_Minus)}},
-               [this, &view] { view.ZoomTo(view.Geometry().zoomLevel + 1, MapAreaCentre()); });
+               [](Context c) { c.view.ZoomTo(c.view.Geometry().zoomLevel + 1, MapAreaCentre(c.view)); });
   // Back at the original size from the whole map, the view starts where the map starts, as it first did.
   registry.Add({"ViewZoomReset", "Origi&nalgröße", "&Ansicht", {Ctrl(Qt::Key_0)}},
-               [&view] { view.ZoomTo(DefaultZoomLevel, QPoint(MapAreaLeft, MapAreaTop)); });
-  registry.Add({"ViewZoomWhole", "Ganze K&arte", "&Ansicht", {Ctrl(Qt::Key_9)}},
-               [&view] { view.ZoomTo(WholeGridZoomLevel(view.Geometry()), QPoint(MapAreaLeft, MapAreaTop)); });
+               [](Context c) { c.view.ZoomTo(DefaultZoomLevel, QPoint(MapAreaLeft, MapAreaTop)); });
+  registry.Add({"ViewZoomWhole", "Ganze K&arte", "&Ansicht", {Ctrl(Qt::Key_9)}}, [](Context c) {
+    c.view.ZoomTo(WholeGridZoomLevel(c.view.Geometry()), QPoint(MapAreaLeft, MapAreaTop));
+  });
 }
 
-QPoint ViewFeature::MapAreaCentre() const {
-  const ViewRect area = MapArea(context_.view.Geometry());
+QPoint ViewFeature::MapAreaCentre(const MapViewHost& view) {
+  const ViewRect area = MapArea(view.Geometry());
   return {(area.left + area.right) / 2, (area.top + area.bottom) / 2};
 }
 
@@ -93,21 +92,23 @@ namespace tessmoor {
 
 // Each overlay is a switch kept in the settings: off until the user turns it on.
 void ViewFeature::RegisterOverlays() {
-  PlanOverlays& overlays = context_.session.MapView().overlays;
   const auto addSwitch = [this](const char* id, const char* text, QList<QKeySequence> keys, const char* setting,
-                                bool& shown) {
-    QAction* item = context_.registry.Add({id, text, "&Ansicht", keys}, std::function<void()>());
-    item->setCheckable(true);
-    shown = ProgramSettings().value(setting, false).toBool();
-    item->setChecked(shown);
-    connect(item, &QAction::toggled, this, [this, setting, &shown](bool on) {
-      shown = on;
+                                bool PlanOverlays::*shown) {
+    // Each map has its switch; the check mark shows the one the command was handed.
+    QAction* item = context_.registry.Add({id, text, "&Ansicht", keys}, [id, setting, shown](const FeatureContext& c) {
+      const bool on = !(c.session.MapView().overlays.*shown);
+      c.session.MapView().overlays.*shown = on;
+      c.registry.Action(id)->setChecked(on);
       ProgramSettings().setValue(setting, on);
-      context_.view.RedrawMapView();
+      c.view.RedrawMapView();
     });
+    item->setCheckable(true);
+    const bool on = ProgramSettings().value(setting, false).toBool();
+    context_.session.MapView().overlays.*shown = on;
+    item->setChecked(on);
   };
-  addSwitch("ViewHeights", "&Höhen anzeigen", {Ctrl(Qt::Key_H)}, HeightsSetting, overlays.heights);
-  addSwitch("ViewStartPosition", "&Startposition zeigen", {}, StartSetting, overlays.startPosition);
+  addSwitch("ViewHeights", "&Höhen anzeigen", {Ctrl(Qt::Key_H)}, HeightsSetting, &PlanOverlays::heights);
+  addSwitch("ViewStartPosition", "&Startposition zeigen", {}, StartSetting, &PlanOverlays::startPosition);
 }
 
 }  // namespace tessmoor

@@ -28,7 +28,7 @@ class ViewFeature : public QObject, public SessionObserver {
   void RegisterLayers();
   void RegisterZoom();
   void RegisterOverlays();
-  QPoint MapAreaCentre() const;
+  static QPoint MapAreaCentre(const MapViewHost& view);
 
   FeatureContext context_;
   QActionGroup* ViewLayers;

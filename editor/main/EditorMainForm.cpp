@@ -147,23 +147,23 @@ void TFrmMain::BuildMenus(TabHost* tabs) {
   backups = std::make_unique<BackupsFeature>(*this, session.Model(), session.Editor(), session.Dialogs(),
                                              [this] { return session.Files().AskSaveChanges(); });
   session.UseFileOps(backups->SaveOps());
-  registry->Adopt({{}, {}, "&Datei", {}, MainWindowScope, [this] { return !session.Map().IsUntitled(); }},
-                  backups->EarlierVersionCommand());
+  using Context = const FeatureContext&;
+  registry->Adopt({{}, {}, "&Datei", {}, MainWindowScope, [](Context c) { return !c.session.Map().IsUntitled(); }},
+                  backups->EarlierVersionCommand(), [this](Context c) { backups->OpenEarlierVersion(c.session); });
   menus.InsertAfter("MnuFile", "FileOpen", {"FileEarlierVersion"});
   preferences = std::make_unique<PreferencesFeature>(*this);
-  registry->Adopt({{}, {}, "E&xtras"}, preferences->Command());
+  registry->Adopt({{}, {}, "E&xtras"}, preferences->Command(), [this](Context) { preferences->ShowSettings(); });
   menus.InsertAfter("MnuExtras", {}, {"ExtrasSettings"});
   stampFeature = new StampFeature(FeatureContextOfWindow(), *placementTool);
-  registry->Adopt({{}, {}, "&Bearbeiten"}, stampFeature->SaveCommand());
-  registry->Adopt({{}, {}, "&Ansicht"}, stampFeature->PanelCommand());
   menus.InsertBefore("MnuEdit", "EditSetStartPos", {"EditSaveStamp"});
   menus.InsertBefore("MnuView", "View3D", {"ViewStamps"});
   findReplaceFeature = new FindReplaceFeature(FeatureContextOfWindow());
-  registry->Adopt({{}, {}, "&Bearbeiten"}, findReplaceFeature->Command());
   menus.InsertBefore("MnuEdit", "EditSetStartPos", {"EditFindReplace"});
   // The placing keys are in no menu; the command search finds them while a block is being placed.
-  for (QAction* key : placementTool->Commands())
-    registry->Adopt({{}, {}, "Platzieren", {}, MainWindowScope, [this] { return placementTool->IsActive(); }}, key);
+  // They act on the block being placed, which the placing tool of this window holds.
+  for (const BlockPlacementTool::Key& key : placementTool->Keys())
+    registry->Adopt({{}, {}, "Platzieren", {}, MainWindowScope, [this](Context) { return placementTool->IsActive(); }},
+                    key.action, [run = key.run](Context) { run(); });
   CreateTestPlay(menus);
   if (tabs) AddTabCommands(*registry, menus, *tabs);
 

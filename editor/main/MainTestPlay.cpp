@@ -3,13 +3,13 @@
 
 #include <QMenuBar>
 
-#include "editor/main/EditorMainForm.h"
-#include "editor/features/TestPlay.h"
 #include "editor/commands/CommandRegistry.h"
 #include "editor/commands/MenuLayout.h"
 #include "editor/features/CompileFeature.h"
 #include "editor/features/FileFeature.h"
 #include "editor/features/Preview3DFeature.h"
+#include "editor/features/TestPlay.h"
+#include "editor/main/EditorMainForm.h"
 
 using namespace tessmoor;
 
@@ -17,22 +17,13 @@ void TFrmMain::CreateTestPlay(MenuLayout& menus) {
   TestPlayHost host;
   host.owner = this;
   host.map = &MapWidget();
-  host.model = &session.Model();
-  host.editor = &session.Editor();
-  host.dialogs = &session.Dialogs();
-  host.saveMap = [this] { return files->Save(); };
+  host.saveMap = [this](EditorSession& saved) { return files->Save(saved); };
   host.showCompileLog = [this](const std::vector<std::string>& lines) { compile->ShowLog(lines); };
-  host.show3DView = [this](std::optional<GridPoint> cell) { preview3D->Show3DViewFrom(cell); };
+  host.show3DView = [this](const FeatureContext& context, std::optional<GridPoint> cell) {
+    preview3D->Show3DViewFrom(context, cell);
+  };
   testPlay = std::make_unique<TestPlay>(std::move(host));
-  for (QAction* command : testPlay->Commands()) {
-    const QString id = command->objectName();
-    registry->Adopt({{},
-                     {},
-                     id == "View3DFromHere"       ? "&Ansicht"
-                     : id == "ExtrasTestProfiles" ? "E&xtras"
-                                                  : "&Datei"},
-                    command);
-  }
+  testPlay->AddCommands(*registry);
   menus.InsertAfter("MnuFile", "FileCompile", {"FileTest", "FileTestFromHere"});
   menus.InsertAfter("MnuView", "View3D", {"View3DFromHere"});
   menus.InsertAfter("MnuExtras", {}, {"ExtrasTestProfiles"});

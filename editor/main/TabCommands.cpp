@@ -3,24 +3,27 @@
 #include <QKeySequence>
 
 #include "editor/commands/CommandRegistry.h"
+#include "editor/commands/FeatureContext.h"
 #include "editor/commands/MenuLayout.h"
 #include "editor/main/TabHost.h"
 
 namespace tessmoor {
 
 void AddTabCommands(CommandRegistry& registry, MenuLayout& menus, TabHost& host) {
-  const auto severalTabs = [&host] { return host.TabCount() > 1; };
+  // The tabs belong to the window that holds them, not to the map a command is handed.
+  using Context = const FeatureContext&;
+  const auto severalTabs = [&host](Context) { return host.TabCount() > 1; };
   registry.Add({"FileNewTab", "Neuer &Tab", "&Datei", {QKeySequence(Qt::CTRL | Qt::Key_T)}},
-               [&host] { host.NewTab(); });
+               [&host](Context) { host.NewTab(); });
   registry.Add({"FileOpenInTab", "In neuem Tab ö&ffnen...", "&Datei", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O)}},
-               [&host] { host.OpenInNewTab(); });
+               [&host](Context) { host.OpenInNewTab(); });
   registry.Add(
       {"FileCloseTab", "Tab &schließen", "&Datei", {QKeySequence(Qt::CTRL | Qt::Key_W)}, MainWindowScope, severalTabs},
-      [&host] { host.CloseCurrentTab(); });
+      [&host](Context) { host.CloseCurrentTab(); });
   // X reports Shift+Tab as Backtab; both spellings reach the previous tab.
   registry.Add(
       {"ViewNextTab", "Nächster Tab", "&Ansicht", {QKeySequence(Qt::CTRL | Qt::Key_Tab)}, MainWindowScope, severalTabs},
-      [&host] { host.StepTab(1); });
+      [&host](Context) { host.StepTab(1); });
   registry.Add(
       {"ViewPreviousTab",
        "Vorheriger Tab",
@@ -28,7 +31,7 @@ void AddTabCommands(CommandRegistry& registry, MenuLayout& menus, TabHost& host)
        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab)},
        MainWindowScope,
        severalTabs},
-      [&host] { host.StepTab(-1); });
+      [&host](Context) { host.StepTab(-1); });
   menus.InsertBefore("MnuFile", "FileOpen", {"FileNewTab"});
   menus.InsertAfter("MnuFile", "FileOpen", {"FileOpenInTab"});
   menus.InsertBefore("MnuFile", "FileExit", {"FileCloseTab"});

@@ -7,9 +7,9 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "editor/widgets/HiColorQImage.h"
 #include "editor/mapview/MapViewPanel.h"
 #include "editor/mapview/ViewPortWidget.h"
+#include "editor/widgets/HiColorQImage.h"
 #include "view/BlockPicture.h"
 #include "view/HitTesting.h"
 #include "view/Measurement.h"
@@ -73,8 +73,8 @@ BlockPlacementTool::BlockPlacementTool(const FeatureContext& context, TMapViewPa
     action->setShortcuts(keys);
     action->setEnabled(false);
     main.addAction(action);
-    connect(action, &QAction::triggered, this, run);
     actions.push_back(action);
+    placingKeys.push_back({action, std::move(run)});
   };
   addAction("PlaceTurnRight", "Rechts drehen", {QKeySequence(Qt::Key_R)},
             [this] { Orient(placement.orientation.TurnedClockwise()); });

@@ -43,8 +43,13 @@ class BlockPlacementTool : public QObject {
   const Placement& Current() const { return placement; }
   // The oriented block as the preview shows it.
   const QImage& PreviewImage() const { return preview; }
-  // The placing keys (turn, mirror, place, cancel), enabled while a block is placed.
-  const std::vector<QAction*>& Commands() const { return actions; }
+  // The placing keys (turn, mirror, place, cancel), enabled while a block is placed,
+  // each with what it does to the block being placed; the window's registry runs them.
+  struct Key {
+    QAction* action;
+    std::function<void()> run;
+  };
+  const std::vector<Key>& Keys() const { return placingKeys; }
 
   // The map view's layer, zoom or textures changed: the preview follows.
   void Refresh();
@@ -72,6 +77,7 @@ class BlockPlacementTool : public QObject {
   PlaceFunction place;
   QImage preview;
   std::vector<QAction*> actions;
+  std::vector<Key> placingKeys;
 };
 
 }  // namespace tessmoor
