@@ -38,7 +38,7 @@ std::string ScriptProblemText(const ScriptProblem& problem) {
     case ScriptProblemCode::Stopped:
       return "Das Skript wurde angehalten";
     case ScriptProblemCode::TimedOut:
-      return "Das Skript lief länger als " + arg(0) + " Sekunden und wurde angehalten";
+      return "Das Skript wurde nach dem Zeitlimit von " + arg(0) + " s angehalten";
   }
   return {};
 }

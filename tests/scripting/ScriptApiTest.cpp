@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <chrono>
+#include <thread>
 
 #include "document/MapFile.h"
 #include "document/PascalString.h"
@@ -111,6 +113,26 @@ TEST_F(ScriptApiTest, AThrowAfterWritesRollsEverythingBackAndNamesTheLine) {
   const ScriptOutcome outcome = Run("tessmoor.set(1, 1, 'floorHeight', 9);\ntessmoor.addTexture('Holz');\nnichtDa();");
   EXPECT_EQ(outcome.end, ScriptOutcome::End::Threw);
   EXPECT_EQ(outcome.line, 3);
+  EXPECT_EQ(MapFileBytes(session.Map()), before);
+  EXPECT_FALSE(session.Model().History().CanUndo());
+}
+
+TEST_F(ScriptApiTest, StopEndsAnEndlessLoopAtOnceAndTakesBackWhatItWrote) {
+  const std::vector<uint8_t> before = MapFileBytes(session.Map());
+  ScriptRunner runner(ScriptPlace{session, gate, nullptr, true, {}});
+  std::chrono::steady_clock::time_point stopped;
+  std::thread stopper([&] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    stopped = std::chrono::steady_clock::now();
+    runner.Stop();
+  });
+  const ScriptOutcome outcome = runner.Run({"Schleife", "tessmoor.set(1, 1, 'floorHeight', 9);\nwhile (true) {}"});
+  const auto ended = std::chrono::steady_clock::now();
+  stopper.join();
+  EXPECT_EQ(outcome.end, ScriptOutcome::End::Stopped);
+  EXPECT_EQ(outcome.message, "Das Skript wurde angehalten");
+  // A bound far above the promise, only so that a stop that never comes fails.
+  EXPECT_LT(ended - stopped, std::chrono::seconds(1));
   EXPECT_EQ(MapFileBytes(session.Map()), before);
   EXPECT_FALSE(session.Model().History().CanUndo());
 }
