@@ -46,6 +46,16 @@ bool SameTable(const MapDocument& before, const MapDocument& after) {
 
 }  // namespace
 
+void CopyMapContent(const MapDocument& from, MapDocument& to) {
+  to.startPosition = from.startPosition;
+  to.textureCount = from.textureCount;
+  for (size_t t = 0; t < from.textures.size(); ++t) to.textures[t] = CopyTextureEntry(from.textures[t]);
+  to.cells = from.cells;
+  to.paletteSlots = from.paletteSlots;
+  to.currentSlot = from.currentSlot;
+  to.fileName = from.fileName;
+}
+
 std::unique_ptr<MapContentCommand> MapContentCommand::Between(StepName name, const MapDocument& before,
                                                               const MapDocument& after) {
   std::unique_ptr<MapContentCommand> step(new MapContentCommand(name));

@@ -11,6 +11,9 @@
 
 namespace tessmoor {
 
+// `to` made a copy of `from`: the stored content, the palette and the file name.
+void CopyMapContent(const MapDocument& from, MapDocument& to);
+
 class MapContentCommand : public EditCommand {
  public:
   // Null when `after` stores exactly what `before` does.

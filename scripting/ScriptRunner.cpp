@@ -52,6 +52,19 @@ std::string Trimmed(const std::string& text) {
   return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
 }
 
+// The engine's trace has "function:line:column:file" entries, innermost first;
+// the `tessmoor` object's own frames have no file. The first frame of the
+// script is where the user looks; the column is known for syntax errors only.
+void PlaceInScript(const QStringList& trace, ScriptOutcome& outcome) {
+  for (const QString& frame : trace) {
+    const QStringList parts = frame.split(':');
+    if (parts.size() < 4 || parts.mid(3).join(':').isEmpty()) continue;
+    outcome.line = parts[1].toInt();
+    outcome.column = std::max(0, parts[2].toInt());
+    return;
+  }
+}
+
 }  // namespace
 
 ScriptRunner::ScriptRunner(ScriptPlace place) : place_(std::move(place)), engine_(std::make_unique<QJSEngine>()) {
@@ -88,8 +101,10 @@ ScriptOutcome ScriptRunner::Run(const ScriptSource& source) {
 }
 
 ScriptOutcome ScriptRunner::Evaluate(const ScriptSource& source) {
+  QStringList trace;
   const QJSValue result =
-      engine_->evaluate(QString::fromStdString(source.text), QString::fromStdString(source.name), 1);
+      engine_->evaluate(QString::fromStdString(source.text), QString::fromStdString(source.name), 1, &trace);
+
   ScriptOutcome outcome;
   if (stopped_ || engine_->isInterrupted()) {
     outcome.end = ScriptOutcome::End::Stopped;
@@ -100,7 +115,7 @@ ScriptOutcome ScriptRunner::Evaluate(const ScriptSource& source) {
     outcome.end = ScriptOutcome::End::Threw;
     outcome.message = result.property(QStringLiteral("message")).toString().toStdString();
     outcome.line = result.property(QStringLiteral("lineNumber")).toInt();
-    outcome.column = result.property(QStringLiteral("columnNumber")).toInt();
+    PlaceInScript(trace, outcome);
     return outcome;
   }
   if (!result.isUndefined()) outcome.value = result.toString().toStdString();

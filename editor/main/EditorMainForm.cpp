@@ -17,6 +17,7 @@
 #include "editor/features/PreferencesFeature.h"
 #include "editor/features/Preview3DFeature.h"
 #include "editor/features/SlotTemplatesKeeper.h"
+#include "editor/features/ScriptsFeature.h"
 #include "editor/features/StampFeature.h"
 #include "editor/features/TestPlay.h"
 #include "editor/features/ToolWindowsFeature.h"
@@ -164,6 +165,10 @@ void TFrmMain::BuildMenus(TabHost* tabs) {
   // The placing keys are in no menu; the command search finds them while a block is being placed.
   for (QAction* key : placementTool->Commands())
     registry->Adopt({{}, {}, "Platzieren", {}, MainWindowScope, [this] { return placementTool->IsActive(); }}, key);
+  auto scripts = std::make_shared<ScriptsFeature>(FeatureContextOfWindow());
+  keptFeatures.push_back(scripts);
+  menus.AddSubmenu("ExtrasScripts", scripts->ScriptsMenu());
+  menus.InsertAfter("MnuExtras", "ExtrasShortcuts", {MenuLayout::Separator, "ExtrasScripts", "ExtrasScriptConsole"});
   CreateTestPlay(menus);
   if (tabs) AddTabCommands(*registry, menus, *tabs);
 

@@ -113,6 +113,11 @@ TEST_F(ScriptApiTest, AThrowAfterWritesRollsEverythingBackAndNamesTheLine) {
   const ScriptOutcome outcome = Run("tessmoor.set(1, 1, 'floorHeight', 9);\ntessmoor.addTexture('Holz');\nnichtDa();");
   EXPECT_EQ(outcome.end, ScriptOutcome::End::Threw);
   EXPECT_EQ(outcome.line, 3);
+  const ScriptOutcome inCall = Run("let a = 1;\n  tessmoor.select(1, 2, 3, 99);");
+  EXPECT_EQ(inCall.line, 2) << "the script's line, not the interface's own";
+  const ScriptOutcome syntax = Run("let a = 1;\nlet b = ;");
+  EXPECT_EQ(syntax.line, 2);
+  EXPECT_EQ(syntax.column, 9);
   EXPECT_EQ(MapFileBytes(session.Map()), before);
   EXPECT_FALSE(session.Model().History().CanUndo());
 }

@@ -116,7 +116,8 @@ int RunHeadlessScript(const HeadlessScriptArguments& arguments, const std::strin
   if (timedOut)
     return Fail(ScriptProblemText({ScriptProblemCode::TimedOut, {std::to_string(arguments.timeoutSeconds)}}));
   if (!outcome.Ok()) {
-    const std::string where = outcome.line > 0 ? ":" + std::to_string(outcome.line) : std::string();
+    std::string where = outcome.line > 0 ? ":" + std::to_string(outcome.line) : std::string();
+    if (outcome.column > 0) where += ":" + std::to_string(outcome.column);
     return Fail(scriptName + where + ": " + outcome.message);
   }
   const std::string out = arguments.outPath.empty() ? arguments.mapPath : arguments.outPath;
