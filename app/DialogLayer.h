@@ -46,6 +46,9 @@ class DialogLayer {
   // The dialog that picks the program a test profile starts, opening in
   // `startDirectory`; nothing when cancelled.
   virtual std::optional<std::string> ChooseProgram(const std::string& startDirectory) = 0;
+  // "Das Skript „X“ möchte Dateien in „Ordner“ lesen. Erlauben?" ("schreiben"
+  // when `write`) with Ja and Nein (default); true for Ja.
+  virtual bool AskScriptFileAccess(const std::string& script, const std::string& folder, bool write) = 0;
 };
 
 }  // namespace tessmoor

@@ -42,6 +42,9 @@ class DialogLayerProxy : public DialogLayer {
   std::optional<std::string> ChooseProgram(const std::string& startDirectory) override {
     return target ? target->ChooseProgram(startDirectory) : std::nullopt;
   }
+  bool AskScriptFileAccess(const std::string& script, const std::string& folder, bool write) override {
+    return target ? target->AskScriptFileAccess(script, folder, write) : false;
+  }
 
  private:
   DialogLayer* target = nullptr;

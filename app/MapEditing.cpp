@@ -6,7 +6,9 @@
 #include "edit/CellBlocks.h"
 #include "edit/CellCommands.h"
 #include "edit/ClipboardTransfer.h"
+#include "edit/MapContentCommand.h"
 #include "edit/TextureCommands.h"
+#include "edit/TextureHousekeeping.h"
 #include "view/HitTesting.h"
 
 namespace tessmoor {
@@ -43,7 +45,11 @@ EditResult FromPlacement(const PlacementResult& result) {
 MapEditing::MapEditing(DocumentModel& model, EditorState& editor) : model_(model), editor_(editor) {}
 
 EditResult MapEditing::Transaction(StepName name, const std::function<EditResult()>& body) {
-  model_.BeginTransaction(name);
+  return Transaction(name, std::string(), body);
+}
+
+EditResult MapEditing::Transaction(StepName name, const std::string& label, const std::function<EditResult()>& body) {
+  model_.BeginTransaction(name, label);
   EditResult result;
   try {
     result = body();
@@ -118,6 +124,29 @@ EditResult MapEditing::RenameTexture(int texture, const std::string& name) {
 EditResult MapEditing::DeleteTexture(int texture) {
   if (texture < 0 || texture >= model_.Map().textureCount) return {EditCode::NoSuchTexture, {std::to_string(texture)}};
   return FromTable(tessmoor::DeleteTexture(model_, texture, editor_.clipboard));
+}
+
+EditResult MapEditing::ReplaceTexture(int texture, int replacement) {
+  const int count = model_.Map().textureCount;
+  if (texture < 0 || texture >= count) return {EditCode::NoSuchTexture, {std::to_string(texture)}};
+  if (replacement < -1 || replacement >= count) return {EditCode::NoSuchTexture, {std::to_string(replacement)}};
+  tessmoor::ReplaceTexture(model_, texture, replacement < 0 ? NoTexture : static_cast<uint16_t>(replacement));
+  return {};
+}
+
+EditResult MapEditing::AddFrames(int texture, const std::vector<std::string>& pictures) {
+  if (texture < 0 || texture >= model_.Map().textureCount) return {EditCode::NoSuchTexture, {std::to_string(texture)}};
+  const AddFramesResult added = tessmoor::AddFrames(model_, editor_.programDirectory, texture, pictures);
+  if (added.Stopped()) return {EditCode::TableRefused, {added.message}};
+  return {};
+}
+
+EditResult MapEditing::AdoptContent(const MapDocument& result, StepName name, const std::string& label) {
+  std::unique_ptr<MapContentCommand> step = MapContentCommand::Between(name, model_.Map(), result);
+  if (!step) return {};
+  step->SetLabel(label);
+  model_.Execute(std::move(step));
+  return {};
 }
 
 EditResult MapEditing::Select(CellRange range) {

@@ -35,6 +35,8 @@ class MapEditing {
   // (none when it changes nothing). A result that is not Ok, or an exception,
   // takes back everything the body did; the exception goes on. Transactions nest.
   EditResult Transaction(StepName name, const std::function<EditResult()>& body);
+  // The same, the step called `label` (a script's name) instead of by its kind.
+  EditResult Transaction(StepName name, const std::string& label, const std::function<EditResult()>& body);
 
   // The map.
   EditResult EditFields(CellRange range, const CellFieldEdit& edit);
@@ -50,6 +52,12 @@ class MapEditing {
   EditResult AddTexture();
   EditResult RenameTexture(int texture, const std::string& name);
   EditResult DeleteTexture(int texture);
+  // Every cell's reference to `texture` becomes `replacement` (-1: none).
+  EditResult ReplaceTexture(int texture, int replacement);
+  // Frame pictures by file name, found in the picture folders as the texture editor finds them.
+  EditResult AddFrames(int texture, const std::vector<std::string>& pictures);
+  // The stored content of `result`, a changed copy of this map, as one step.
+  EditResult AdoptContent(const MapDocument& result, StepName name, const std::string& label);
 
   // The session's state. A value equal to the session's is no change, and no notice.
   EditResult Select(CellRange range);

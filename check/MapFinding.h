@@ -47,5 +47,9 @@ using MapFindings = std::vector<MapFinding>;
 
 // "x: y", as the position label shows a cell.
 std::string CellText(GridPoint cell);
+// The code's name, as machine-readable reports give it: "WallWithoutTexture".
+const char* FindingCodeId(FindingCode code);
+// "error", "warning", "hint".
+const char* SeverityId(Severity severity);
 
 }  // namespace tessmoor

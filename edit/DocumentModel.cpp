@@ -48,8 +48,11 @@ void DocumentModel::Execute(std::unique_ptr<EditCommand> command) {
   Notify(change);
 }
 
-void DocumentModel::BeginTransaction(StepName name) {
-  if (!InTransaction()) transactionName_ = name;
+void DocumentModel::BeginTransaction(StepName name, std::string label) {
+  if (!InTransaction()) {
+    transactionName_ = name;
+    transactionLabel_ = std::move(label);
+  }
   transactionMarks_.push_back(pending_.size());
 }
 
@@ -57,7 +60,9 @@ void DocumentModel::CommitTransaction() {
   if (!InTransaction()) return;
   transactionMarks_.pop_back();
   if (InTransaction() || pending_.empty()) return;
-  history_.Record(std::make_unique<CompositeCommand>(transactionName_, std::move(pending_)));
+  auto step = std::make_unique<CompositeCommand>(transactionName_, std::move(pending_));
+  step->SetLabel(transactionLabel_);
+  history_.Record(std::move(step));
   pending_.clear();
   Notify({DocumentChangeFlag::None, NoCells});
 }

@@ -45,7 +45,7 @@ class DocumentModel {
   // nest: an inner one adds its edits to the outer one's step, and only the
   // outermost Commit makes the step. Rollback reverts, newest first, what the
   // innermost open transaction did and closes it.
-  void BeginTransaction(StepName name);
+  void BeginTransaction(StepName name, std::string label = {});
   void CommitTransaction();
   void RollbackTransaction();
   bool InTransaction() const { return !transactionMarks_.empty(); }
@@ -78,6 +78,7 @@ class DocumentModel {
   std::vector<std::unique_ptr<EditCommand>> pending_;
   std::vector<size_t> transactionMarks_;
   StepName transactionName_ = StepName::EditSelection;
+  std::string transactionLabel_;
   std::vector<DocumentObserver*> observers_;
   bool reportedModified_ = false;
 };

@@ -4,6 +4,8 @@
 // those calls finds the document exactly as the other one left it.
 
 #include <cstddef>
+#include <string>
+#include <utility>
 
 #include "document/MapDocument.h"
 #include "edit/DocumentChange.h"
@@ -27,9 +29,13 @@ class EditCommand {
 
   // What kind of step it is; the Edit menu words it.
   StepName Name() const { return name_; }
+  // A name of the user's own that the step carries besides its kind (a script's).
+  const std::string& Label() const { return label_; }
+  void SetLabel(std::string label) { label_ = std::move(label); }
 
  private:
   StepName name_;
+  std::string label_;
 };
 
 }  // namespace tessmoor

@@ -40,6 +40,10 @@ std::optional<StepName> UndoStack::RedoName() const {
   return steps_[current_].command->Name();
 }
 
+std::string UndoStack::UndoLabel() const { return CanUndo() ? steps_[current_ - 1].command->Label() : std::string(); }
+
+std::string UndoStack::RedoLabel() const { return CanRedo() ? steps_[current_].command->Label() : std::string(); }
+
 void UndoStack::Clear() {
   steps_.clear();
   current_ = 0;

@@ -34,6 +34,9 @@ class UndoStack {
   // The steps Undo and Redo would take; nothing when there is none.
   std::optional<StepName> UndoName() const;
   std::optional<StepName> RedoName() const;
+  // The steps' own labels; empty for none.
+  std::string UndoLabel() const;
+  std::string RedoLabel() const;
 
   // The document is at the saved state.
   bool IsClean() const { return clean_ == static_cast<long>(current_); }

@@ -5,10 +5,10 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
-  qt6-base-dev libqt6opengl6-dev libgl-dev libgl1-mesa-dri libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-base-dev qt6-declarative-dev libqt6opengl6-dev libgl-dev libgl1-mesa-dri libgtest-dev libgmock-dev libbenchmark-dev
   libsdl2-image-dev xvfb xauth libtinygltf-dev libstb-dev qt6-translations-l10n
   desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl
-  openbox xdotool x11-apps x11-utils python3
+  openbox xdotool x11-apps x11-utils python3 libxml2-utils
 )
 # The glTF test runs the Khronos validator, an npm package, with node. A node
 # from elsewhere that brings its own npm is kept.

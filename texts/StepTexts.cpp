@@ -42,8 +42,12 @@ std::string StepText(StepName step) {
       return "Unbenutzte Texturen löschen";
     case StepName::PlaceStamp:
       return "Stempel setzen";
+    case StepName::Script:
+      return "Skript";
   }
   return {};
 }
+
+std::string StepText(StepName step, const std::string& label) { return label.empty() ? StepText(step) : label; }
 
 }  // namespace tessmoor

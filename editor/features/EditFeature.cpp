@@ -202,11 +202,11 @@ void EditFeature::UpdateHistoryActions() {
   QAction* redo = context_.registry.Action("EditRedo");
   undo->setEnabled(history.CanUndo());
   redo->setEnabled(history.CanRedo());
-  const auto withStep = [](const char* text, std::optional<StepName> step) {
-    return step ? QString("%1: %2").arg(text, QString::fromStdString(StepText(*step))) : QString(text);
+  const auto withStep = [](const char* text, std::optional<StepName> step, const std::string& label) {
+    return step ? QString("%1: %2").arg(text, QString::fromStdString(StepText(*step, label))) : QString(text);
   };
-  undo->setText(withStep("&Rückgängig", history.UndoName()));
-  redo->setText(withStep("&Wiederherstellen", history.RedoName()));
+  undo->setText(withStep("&Rückgängig", history.UndoName(), history.UndoLabel()));
+  redo->setText(withStep("&Wiederherstellen", history.RedoName(), history.RedoLabel()));
 }
 
 }  // namespace tessmoor

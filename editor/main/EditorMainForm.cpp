@@ -17,6 +17,7 @@
 #include "editor/features/PreferencesFeature.h"
 #include "editor/features/Preview3DFeature.h"
 #include "editor/features/SlotTemplatesKeeper.h"
+#include "editor/features/ScriptsFeature.h"
 #include "editor/features/StampFeature.h"
 #include "editor/features/TestPlay.h"
 #include "editor/features/ToolWindowsFeature.h"
@@ -164,6 +165,10 @@ void TFrmMain::BuildMenus(TabHost* tabs) {
   for (const BlockPlacementTool::Key& key : placementTool->Keys())
     registry->Adopt({{}, {}, "Platzieren", {}, MainWindowScope, [this](Context) { return placementTool->IsActive(); }},
                     key.action, [run = key.run](Context) { run(); });
+  auto scripts = std::make_shared<ScriptsFeature>(FeatureContextOfWindow());
+  keptFeatures.push_back(scripts);
+  menus.AddSubmenu("ExtrasScripts", scripts->ScriptsMenu());
+  menus.InsertAfter("MnuExtras", "ExtrasShortcuts", {MenuLayout::Separator, "ExtrasScripts", "ExtrasScriptConsole"});
   CreateTestPlay(menus);
   if (tabs) AddTabCommands(*registry, menus, *tabs);
 

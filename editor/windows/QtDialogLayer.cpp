@@ -155,6 +155,19 @@ bool QtDialogLayer::AskRestartTestRun() {
   return box.clickedButton() == box.button(QMessageBox::Yes);
 }
 
+bool QtDialogLayer::AskScriptFileAccess(const std::string& script, const std::string& folder, bool write) {
+  const QString text = QStringLiteral("Das Skript „%1“ möchte Dateien in „%2“ %3. Erlauben?")
+                           .arg(QString::fromStdString(script), QString::fromStdString(folder),
+                                write ? QStringLiteral("schreiben") : QStringLiteral("lesen"));
+  QMessageBox box(QMessageBox::Question, ApplicationTitle, text, QMessageBox::Yes | QMessageBox::No, parent);
+  box.button(QMessageBox::Yes)->setText(QStringLiteral("&Ja"));
+  box.button(QMessageBox::No)->setText(QStringLiteral("&Nein"));
+  box.setDefaultButton(QMessageBox::No);
+  box.setEscapeButton(QMessageBox::No);
+  box.exec();
+  return box.clickedButton() == box.button(QMessageBox::Yes);
+}
+
 std::optional<std::string> QtDialogLayer::ChooseProgram(const std::string& startDirectory) {
   auto dialog = MakeFileDialog(parent, QStringLiteral("Programm wählen"), startDirectory,
                                QStringLiteral("Alle Dateien (*)"), QString());

@@ -26,6 +26,7 @@ class QtDialogLayer : public DialogLayer {
   RecoveryAnswer AskRecover(const std::string& fileName) override;
   bool AskRestartTestRun() override;
   std::optional<std::string> ChooseProgram(const std::string& startDirectory) override;
+  bool AskScriptFileAccess(const std::string& script, const std::string& folder, bool write) override;
 
  private:
   QWidget* parent;

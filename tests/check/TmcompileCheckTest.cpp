@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "check/CheckTestMaps.h"
 #include "document/MapFile.h"
@@ -72,6 +73,44 @@ TEST_F(TmcompileCheckTest, RefusesAModelPathAndMissingMaps) {
   EXPECT_EQ(Run("--check -o '" + dir.File("x.tcm") + "' '" + map + "'").exitCode, 2);
   EXPECT_EQ(Run("--check '" + dir.File("missing.tmm") + "'").exitCode, 1);
   EXPECT_FALSE(std::filesystem::exists(dir.File("x.tcm")));
+}
+
+// Three maps in one call: clean, warned, and one with a Fehler and a start in a
+// wall; plus one that does not exist. Each format reports all of them, and the
+// JUnit form passes the schema CI servers read.
+TEST_F(TmcompileCheckTest, ReportsSeveralMapsAsJsonAndJUnit) {
+  auto warned = CleanRoom();
+  SetType(warned->Cell(12, 14), CellType::Column);
+  auto walledIn = CleanRoom();
+  walledIn->startPosition = {RoomLow, 15};
+  const std::string maps = "'" + Saved(*CleanRoom(), "clean.tmm") + "' '" + Saved(*warned, "warned.tmm") + "' '" +
+                           Saved(*walledIn, "start<&>.tmm") + "' '" + dir.File("missing.tmm") + "'";
+
+  const CheckRun json = Run("--check --format json " + maps);
+  EXPECT_EQ(json.exitCode, 1);
+  EXPECT_NE(json.out.find("\"code\": \"ColumnWithoutWallTexture\", \"x\": 12, \"y\": 14, \"message\": "
+                          "\"Säule ohne Wandtextur\""),
+            std::string::npos)
+      << json.out;
+  EXPECT_NE(json.out.find("\"severity\": \"error\", \"code\": \"StartInWall\""), std::string::npos);
+  EXPECT_NE(json.out.find("\"read\": false"), std::string::npos);
+  const CheckRun python =
+      Run("--check --format json " + maps +
+          " | python3 -c 'import json,sys; m=json.load(sys.stdin)[\"maps\"]; print([x[\"errors\"] for x in m])'");
+  EXPECT_EQ(python.out, "[0, 0, 1, 1]\n");
+
+  const CheckRun junit = Run("--check --format junit " + maps);
+  EXPECT_EQ(junit.exitCode, 1);
+  EXPECT_NE(junit.out.find("tests=\"4\" failures=\"2\""), std::string::npos) << junit.out;
+  EXPECT_NE(junit.out.find("start&lt;&amp;&gt;.tmm"), std::string::npos);
+  const std::string report = dir.File("report.xml");
+  std::ofstream(report) << junit.out;
+  const std::string validate =
+      "xmllint --noout --schema '" TM_SOURCE_DIR "/tests/check/junit.xsd' '" + report + "' 2>/dev/null";
+  EXPECT_EQ(std::system(validate.c_str()), 0);
+
+  EXPECT_EQ(Run("--format junit '" + dir.File("clean.tmm") + "'").exitCode, 2) << "--format goes with --check";
+  EXPECT_EQ(Run("--check --format yaml '" + dir.File("clean.tmm") + "'").exitCode, 2);
 }
 
 }  // namespace

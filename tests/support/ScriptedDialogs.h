@@ -32,6 +32,7 @@ class ScriptedDialogs : public DialogLayer {
   std::deque<std::optional<NewMapKind>> newMapAnswers;
   std::deque<RecoveryAnswer> recoverAnswers;
   std::deque<bool> restartAnswers;
+  std::deque<bool> fileAccessAnswers;
   std::deque<std::optional<std::string>> programAnswers;
 
   void ShowError(const std::string& message) override { log.push_back("error:" + message); }
@@ -86,6 +87,11 @@ class ScriptedDialogs : public DialogLayer {
   std::optional<std::string> ChooseProgram(const std::string& startDirectory) override {
     Record("program", startDirectory);
     return Next(programAnswers, std::optional<std::string>());
+  }
+
+  bool AskScriptFileAccess(const std::string& script, const std::string& folder, bool write) override {
+    log.push_back("ask-files " + script + " " + folder + (write ? " schreiben" : " lesen"));
+    return Next(fileAccessAnswers, false);
   }
 
  private:

@@ -3,7 +3,9 @@
 // the texture pictures, which the compile does not need), prints the compile log
 // as the editor's log window shows it, and exits 0 on success, 1 on failure (the
 // reason on stderr) and 2 on wrong arguments. With --check it prints the map
-// check's findings instead, writes nothing and exits 1 when one is an error.
+// check's findings instead (as text, JSON or JUnit XML, for several maps),
+// writes nothing and exits 1 when one is an error. With --script it runs a
+// script on the map without a window and saves the result.
 
 #include <cstdio>
 #include <cstring>
@@ -12,6 +14,8 @@
 #include <string>
 #include <vector>
 
+#include "CheckReport.h"
+#include "HeadlessScript.h"
 #include "check/MapCheck.h"
 #include "compiler/CompileLog.h"
 #include "compiler/CompileMap.h"
@@ -33,7 +37,8 @@ constexpr int ExitUsage = 2;
 
 constexpr const char* Usage =
     "Usage: tmcompile [-o MODEL] MAP\n"
-    "       tmcompile --check MAP\n"
+    "       tmcompile --check [--format text|json|junit] MAP...\n"
+    "       tmcompile --script SCRIPT.js [--script-timeout SECONDS] [--allow-files DIR] [-o OUT.tmm] MAP\n"
     "       tmcompile -f glb|obj|tcm [-o OUT] MAP\n"
     "Compiles the Tessmoor map MAP (.tmm) into a model file (.tcm).\n"
     "\n"
@@ -43,18 +48,40 @@ constexpr const char* Usage =
     "              the map, with the map's extension replaced by the format's\n"
     "  --check     print the map check's findings, one per line, and write no\n"
     "              model; exit status 1 when one of them is a Fehler\n"
+    "  --format F  with --check: text (default), json, or junit (XML for CI:\n"
+    "              one test case per map, one failure per Fehler)\n"
+    "  --script S  run the JavaScript file S on the map and save the result over\n"
+    "              the map, or to -o OUT.tmm; exit status 1 when the script throws\n"
+    "  --script-timeout SECONDS\n"
+    "              stop a script that runs longer (default 60): exit status 1\n"
+    "  --allow-files DIR\n"
+    "              let the script's file functions use DIR and what lies below it\n"
+    "              (repeatable); without it a script reaches no file\n"
     "  --gfx DIR   look for frame pictures in DIR before the program's GFX/\n"
     "              folder (repeatable; searched in the order given)\n"
     "  -h, --help  show this text\n";
 
 struct Arguments {
   std::string mapPath;
-  std::string modelPath;  // empty: beside the map
+  std::vector<std::string> extraMaps;  // --check takes several
+  std::string modelPath;               // empty: beside the map
   std::string format = "tcm";
   std::vector<std::string> pictureFolders;
   bool help = false;
   bool check = false;
+  std::string reportFormat;  // empty: text
+  std::string scriptPath;
+  int scriptTimeout = 60;
+  bool timeoutGiven = false;
+  std::vector<std::string> allowedFolders;
 };
+
+// A whole number of seconds from 1 to a day.
+bool ParseSeconds(const std::string& text, int& seconds) {
+  if (text.empty() || text.size() > 5 || text.find_first_not_of("0123456789") != std::string::npos) return false;
+  seconds = std::stoi(text);
+  return seconds >= 1 && seconds <= 86400;
+}
 
 // The parsed arguments, or the complaint about them.
 struct ParseResult {
@@ -78,6 +105,24 @@ ParseResult ParseArguments(int argc, char** argv) {
       if (i + 1 >= argc) return {std::nullopt, "-o needs a model file name"};
       arguments.modelPath = argv[++i];
       haveModel = true;
+    } else if (!optionsEnded && arg == "--format") {
+      if (!arguments.reportFormat.empty()) return {std::nullopt, "--format given twice"};
+      if (i + 1 >= argc) return {std::nullopt, "--format needs text, json or junit"};
+      arguments.reportFormat = argv[++i];
+      if (arguments.reportFormat != "text" && arguments.reportFormat != "json" && arguments.reportFormat != "junit")
+        return {std::nullopt, "unknown report format " + arguments.reportFormat};
+    } else if (!optionsEnded && arg == "--script") {
+      if (!arguments.scriptPath.empty()) return {std::nullopt, "--script given twice"};
+      if (i + 1 >= argc || std::string(argv[i + 1]).empty()) return {std::nullopt, "--script needs a script file"};
+      arguments.scriptPath = argv[++i];
+    } else if (!optionsEnded && arg == "--script-timeout") {
+      if (i + 1 >= argc || !ParseSeconds(argv[i + 1], arguments.scriptTimeout))
+        return {std::nullopt, "--script-timeout needs a number of seconds from 1 to 86400"};
+      ++i;
+      arguments.timeoutGiven = true;
+    } else if (!optionsEnded && arg == "--allow-files") {
+      if (i + 1 >= argc) return {std::nullopt, "--allow-files needs a folder"};
+      arguments.allowedFolders.push_back(argv[++i]);
     } else if (!optionsEnded && arg == "--gfx") {
       if (i + 1 >= argc) return {std::nullopt, "--gfx needs a folder"};
       arguments.pictureFolders.push_back(argv[++i]);
@@ -92,13 +137,23 @@ ParseResult ParseArguments(int argc, char** argv) {
     } else if (!optionsEnded && arg.size() > 1 && arg[0] == '-') {
       return {std::nullopt, "unknown option " + arg};
     } else {
-      if (haveMap) return {std::nullopt, "only one map can be compiled at a time"};
-      arguments.mapPath = arg;
-      haveMap = true;
+      if (haveMap) {
+        arguments.extraMaps.push_back(arg);
+      } else {
+        arguments.mapPath = arg;
+        haveMap = true;
+      }
     }
   }
   if (!arguments.help && !haveMap) return {std::nullopt, "no map given"};
   if (arguments.check && haveModel) return {std::nullopt, "--check writes no model; -o is not allowed with it"};
+  if (!arguments.extraMaps.empty() && !arguments.check) return {std::nullopt, "only one map can be compiled at a time"};
+  if (!arguments.reportFormat.empty() && !arguments.check) return {std::nullopt, "--format goes with --check"};
+  const bool script = !arguments.scriptPath.empty();
+  if (script && (arguments.check || haveFormat))
+    return {std::nullopt, "--script runs alone; --check and -f are not allowed with it"};
+  if (!script && (arguments.timeoutGiven || !arguments.allowedFolders.empty()))
+    return {std::nullopt, "--script-timeout and --allow-files go with --script"};
   return {arguments, {}};
 }
 
@@ -139,16 +194,42 @@ std::string ProgramDirectory() {
   return folder.empty() ? folder : tessmoor::ResolveProgramDirectory(folder);
 }
 
+std::string ReadFailure(const MapFileResult& loaded, const std::string& path) {
+  if (loaded.systemError == 0) return loaded.message;
+  return "tmcompile: cannot open " + path + ": " + std::strerror(loaded.systemError);
+}
+
 int Fail(const std::string& message) {
   std::fprintf(stderr, "%s\n", message.c_str());
   return ExitFailed;
 }
 
-int Check(const MapDocument& document) {
-  const MapFindings findings = CheckMap(document);
-  for (const MapFinding& finding : findings) std::printf("%s\n", FindingLine(finding).c_str());
+// Every map read and checked; the text form prints as it goes, as a single map always did.
+int Check(const Arguments& arguments) {
+  std::vector<std::string> paths{arguments.mapPath};
+  paths.insert(paths.end(), arguments.extraMaps.begin(), arguments.extraMaps.end());
+  const bool text = arguments.reportFormat.empty() || arguments.reportFormat == "text";
+  std::vector<CheckedMap> checked;
+  bool failed = false;
+  for (const std::string& path : paths) {
+    auto document = std::make_unique<MapDocument>();
+    EditorState editor;
+    ResetDocument(*document, editor, true);
+    const MapFileResult loaded = LoadMap(*document, path, MapLoadOptions{ProgramDirectory(), false});
+    CheckedMap map{path, loaded.ok, loaded.ok ? std::string() : ReadFailure(loaded, path), {}};
+    if (loaded.ok) map.findings = CheckMap(*document);
+    failed = failed || !loaded.ok || HasErrors(map.findings);
+    if (text && !loaded.ok) std::fprintf(stderr, "%s\n", map.problem.c_str());
+    if (text && paths.size() > 1 && loaded.ok) std::printf("%s:\n", path.c_str());
+    if (text) {
+      for (const MapFinding& finding : map.findings) std::printf("%s\n", FindingLine(finding).c_str());
+    }
+    checked.push_back(std::move(map));
+  }
+  if (arguments.reportFormat == "json") std::fputs(CheckReportJson(checked).c_str(), stdout);
+  if (arguments.reportFormat == "junit") std::fputs(CheckReportJUnit(checked).c_str(), stdout);
   std::fflush(stdout);
-  return HasErrors(findings) ? ExitFailed : ExitOk;
+  return failed ? ExitFailed : ExitOk;
 }
 
 // glb and obj: the compile in memory, written in an exchange format.
@@ -166,16 +247,13 @@ int Export(const MapDocument& document, const Arguments& arguments) {
 }
 
 int Compile(const Arguments& arguments) {
+  if (arguments.check) return Check(arguments);
   auto document = std::make_unique<MapDocument>();
   EditorState editor;
   ResetDocument(*document, editor, true);
   const MapLoadOptions options{ProgramDirectory(), false};
   const MapFileResult loaded = LoadMap(*document, arguments.mapPath, options);
-  if (!loaded.ok) {
-    if (loaded.systemError == 0) return Fail(loaded.message);
-    return Fail("tmcompile: cannot open " + arguments.mapPath + ": " + std::strerror(loaded.systemError));
-  }
-  if (arguments.check) return Check(*document);
+  if (!loaded.ok) return Fail(ReadFailure(loaded, arguments.mapPath));
 
   if (arguments.format != "tcm") return Export(*document, arguments);
   const std::string modelPath = arguments.modelPath.empty() ? ModelFileName(arguments.mapPath) : arguments.modelPath;
@@ -203,5 +281,11 @@ int main(int argc, char** argv) {
     return ExitOk;
   }
   tessmoor::SetUserPictureFolders(parsed.arguments->pictureFolders);
+  if (!parsed.arguments->scriptPath.empty()) {
+    const Arguments& arguments = *parsed.arguments;
+    return RunHeadlessScript({arguments.scriptPath, arguments.mapPath, arguments.modelPath, arguments.scriptTimeout,
+                              arguments.allowedFolders},
+                             ProgramDirectory());
+  }
   return Compile(*parsed.arguments);
 }

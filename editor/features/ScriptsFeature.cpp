@@ -1,0 +1,140 @@
+#include "editor/features/ScriptsFeature.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include "editor/commands/CommandRegistry.h"
+#include "editor/features/ScriptJob.h"
+#include "editor/features/StampFeature.h"
+#include "editor/widgets/ProgramSettings.h"
+#include "editor/windows/ScriptConsole.h"
+
+namespace tessmoor {
+
+namespace {
+
+const QString ScriptsMenuPath = QStringLiteral("E&xtras/S&kripte");
+const QString ScriptIdPrefix = QStringLiteral("Script:");
+
+// Asks once per script text, folder and kind of access; a changed script asks again.
+class RememberedFileGate : public ScriptFileGate {
+ public:
+  RememberedFileGate(DialogLayer& dialogs, const QString& name, const QString& text)
+      : dialogs_(dialogs),
+        name_(name),
+        hash_(QCryptographicHash::hash(text.toUtf8(), QCryptographicHash::Sha256).toHex()) {}
+
+  bool Allows(const std::string& folder, bool write) override {
+    const QString folderKey =
+        QCryptographicHash::hash(QByteArray::fromStdString(folder), QCryptographicHash::Sha256).toHex().left(16);
+    const QString key = QStringLiteral("Skripte/Dateizugriff/%1-%2-%3").arg(hash_, folderKey, write ? "w" : "r");
+    QSettings settings = ProgramSettings();
+    if (settings.contains(key)) return settings.value(key).toBool();
+    const bool allowed = dialogs_.AskScriptFileAccess(name_.toStdString(), folder, write);
+    settings.setValue(key, allowed);
+    return allowed;
+  }
+
+ private:
+  DialogLayer& dialogs_;
+  QString name_;
+  QString hash_;
+};
+
+QString ReadText(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+// The folders scripts are listed from, the user's first.
+QStringList ScriptFolders(const EditorSession& session) {
+  QStringList folders{ScriptsFeature::UserScriptFolder()};
+  if (!session.Map().IsUntitled())
+    folders << QFileInfo(QString::fromStdString(session.Map().fileName)).absolutePath() + "/scripts/";
+  folders << QString::fromStdString(session.Editor().programDirectory) + "Scripts/";
+  return folders;
+}
+
+}  // namespace
+
+ScriptsFeature::ScriptsFeature(const FeatureContext& context)
+    : context_(context), menu_(new QMenu(QStringLiteral("S&kripte"), context.window)) {
+  menu_->setObjectName(QStringLiteral("MnuScripts"));
+  connect(menu_, &QMenu::aboutToShow, this, &ScriptsFeature::ReadScriptFolders);
+  context.registry.Add({"ExtrasScriptConsole", "Skript&konsole", "E&xtras"},
+                       [this](const FeatureContext&) { ShowConsole(); });
+  ReadScriptFolders();
+}
+
+ScriptsFeature::~ScriptsFeature() = default;
+
+QString ScriptsFeature::UserScriptFolder() {
+  return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/scripts/";
+}
+
+void ScriptsFeature::ReadScriptFolders() {
+  menu_->clear();
+  for (const QString& folder : ScriptFolders(context_.session)) {
+    for (const QFileInfo& file : QDir(folder).entryInfoList({"*.js"}, QDir::Files, QDir::Name)) {
+      const QString id = ScriptIdPrefix + file.absoluteFilePath();
+      QAction* action = context_.registry.Action(id);
+      if (!action) {
+        const ScriptHeader header =
+            ReadScriptHeader(ReadText(file.filePath()).toStdString(), file.completeBaseName().toStdString());
+        const QString path = file.absoluteFilePath();
+        action = context_.registry.Add({id, QString::fromStdString(header.menuText), ScriptsMenuPath},
+                                       [this, path](const FeatureContext&) { RunFile(path); });
+      }
+      menu_->addAction(action);
+    }
+  }
+  if (menu_->isEmpty()) menu_->addAction(QStringLiteral("(keine Skripte)"))->setEnabled(false);
+}
+
+void ScriptsFeature::RunFile(const QString& path) {
+  const QString text = ReadText(path);
+  const ScriptHeader header = ReadScriptHeader(text.toStdString(), QFileInfo(path).completeBaseName().toStdString());
+  RunScript(QString::fromStdString(header.name), text);
+}
+
+void ScriptsFeature::RunScript(const QString& name, const QString& text) {
+  RememberedFileGate gate(context_.session.Dialogs(), name, text);
+  const StampLibrary stamps(QFile::encodeName(StampFeature::StampFolder()).toStdString());
+  const auto log = [this](const QString& line) {
+    ShowConsole();
+    console_->Append(line);
+  };
+  const ScriptOutcome outcome =
+      RunScriptJob({context_.session, gate, &stamps, log, context_.window}, {name.toStdString(), text.toStdString()});
+  if (outcome.Ok()) {
+    if (console_ && console_->isVisible() && !outcome.value.empty())
+      console_->Append(QString::fromStdString(outcome.value));
+    return;
+  }
+  QString where = name;
+  if (outcome.line > 0) where += QStringLiteral(", Zeile %1").arg(outcome.line);
+  if (outcome.column > 0) where += QStringLiteral(", Spalte %1").arg(outcome.column);
+  const QString message = where + ": " + QString::fromStdString(outcome.message);
+  if (console_ && console_->isVisible()) {
+    console_->Append(message);
+  } else {
+    context_.session.Dialogs().ShowError(message.toStdString());
+  }
+}
+
+void ScriptsFeature::ShowConsole() {
+  if (!console_) {
+    console_ = new TFrmScriptConsole(context_.window);
+    connect(console_, &TFrmScriptConsole::RunLine, this, &ScriptsFeature::RunConsoleLine);
+  }
+  console_->show();
+  console_->raise();
+  console_->activateWindow();
+}
+
+void ScriptsFeature::RunConsoleLine(const QString& line) { RunScript(QStringLiteral("Konsole"), line); }
+
+}  // namespace tessmoor
