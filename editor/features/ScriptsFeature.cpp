@@ -1,7 +1,9 @@
 #include "editor/features/ScriptsFeature.h"
 
 #include <QCryptographicHash>
+#include <QDesktopServices>
 #include <QDir>
+#include <QUrl>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -66,6 +68,10 @@ ScriptsFeature::ScriptsFeature(const FeatureContext& context)
   connect(menu_, &QMenu::aboutToShow, this, &ScriptsFeature::ReadScriptFolders);
   context.registry.Add({"ExtrasScriptConsole", "Skript&konsole", "E&xtras"},
                        [this](const FeatureContext&) { ShowConsole(); });
+  context.registry.Add({"ExtrasOpenScriptFolder", "Skript&ordner öffnen", ScriptsMenuPath}, [](const FeatureContext&) {
+    QDir().mkpath(UserScriptFolder());
+    QDesktopServices::openUrl(QUrl::fromLocalFile(UserScriptFolder()));
+  });
   ReadScriptFolders();
 }
 
@@ -91,7 +97,8 @@ void ScriptsFeature::ReadScriptFolders() {
       menu_->addAction(action);
     }
   }
-  if (menu_->isEmpty()) menu_->addAction(QStringLiteral("(keine Skripte)"))->setEnabled(false);
+  if (!menu_->isEmpty()) menu_->addSeparator();
+  menu_->addAction(context_.registry.Action("ExtrasOpenScriptFolder"));
 }
 
 void ScriptsFeature::RunFile(const QString& path) {

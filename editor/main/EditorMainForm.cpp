@@ -168,7 +168,7 @@ void TFrmMain::BuildMenus(TabHost* tabs) {
   auto scripts = std::make_shared<ScriptsFeature>(FeatureContextOfWindow());
   keptFeatures.push_back(scripts);
   menus.AddSubmenu("ExtrasScripts", scripts->ScriptsMenu());
-  menus.InsertAfter("MnuExtras", "ExtrasShortcuts", {MenuLayout::Separator, "ExtrasScripts", "ExtrasScriptConsole"});
+  menus.InsertBefore("MnuExtras", "ExtrasSettings", {"ExtrasScripts", "ExtrasScriptConsole", MenuLayout::Separator});
   CreateTestPlay(menus);
   if (tabs) AddTabCommands(*registry, menus, *tabs);
 

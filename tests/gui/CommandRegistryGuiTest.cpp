@@ -76,6 +76,8 @@ const KeyRow TodaysKeys[] = {
     {"ViewStartPosition", "&Ansicht", "&Startposition zeigen", ""},
     {"ExtrasSearchCommand", "E&xtras", "&Befehl suchen...", "Ctrl+Shift+P"},
     {"ExtrasShortcuts", "E&xtras", "&Tastenkürzel...", ""},
+    {"ExtrasScriptConsole", "E&xtras", "Skript&konsole", ""},
+    {"ExtrasOpenScriptFolder", "E&xtras/S&kripte", "Skript&ordner öffnen", ""},
     {"ExtrasSettings", "E&xtras", "&Einstellungen...", ""},
     {"ExtrasTestProfiles", "E&xtras", "Test&profile...", ""},
     {"View3DRate4", "3D-Ansicht/&Animation", "4 Bilder pro Sekunde", ""},
@@ -171,7 +173,7 @@ TEST_F(CommandRegistryGuiTest, EveryMenuItemIsARegisteredCommandWithTodaysTextAn
 
   QList<std::pair<QString, QAction*>> items;
   for (QAction* top : window->menuBar()->actions()) CollectMenuItems(top->menu(), top->text(), items);
-  EXPECT_EQ(items.size(), 46) << "the main window's menus show every command but the 3D window's and the placing keys";
+  EXPECT_EQ(items.size(), 48) << "the main window's menus show every command but the 3D window's and the placing keys";
   // In the order the features' anchors give, separators as "|".
   QStringList order;
   for (QAction* top : window->menuBar()->actions()) {
@@ -186,7 +188,7 @@ TEST_F(CommandRegistryGuiTest, EveryMenuItemIsARegisteredCommandWithTodaysTextAn
             "EditSmooth | EditBrush EditRectangle | EditCheckMap // ViewProperties ViewTextureEditor ViewStamps "
             "View3D View3DFromHere | ViewFloor ViewCeiling ViewWall ViewPedestalFloor ViewPedestalCeiling | "
             "ViewZoomIn ViewZoomOut ViewZoomReset ViewZoomWhole | ViewHeights ViewStartPosition // "
-            "ExtrasSearchCommand ExtrasShortcuts ExtrasSettings ExtrasTestProfiles //");
+            "ExtrasSearchCommand ExtrasShortcuts S&kripte ExtrasScriptConsole | ExtrasSettings ExtrasTestProfiles //");
   for (const auto& [path, item] : items) {
     const Command* command = Registry().Find(item->objectName());
     ASSERT_NE(command, nullptr) << item->text().toStdString();
