@@ -30,12 +30,12 @@ CellRange Ordered(CellRange range) {
 
 EditResult FromTable(const TextureResult& result) {
   if (result.ok) return {};
-  return {EditCode::TableRefused, {result.message}};
+  return {EditCode::TableRefused, {}, result.message};
 }
 
 EditResult FromPlacement(const PlacementResult& result) {
   if (result.ok) return {};
-  return {EditCode::TableRefused, {result.message}};
+  return {EditCode::TableRefused, {}, result.message};
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 #include "editor/widgets/CountText.h"
 #include "editor/widgets/StatusMessage.h"
 #include "editor/widgets/UserSettings.h"
+#include "texts/CoreTexts.h"
 
 namespace tessmoor {
 
@@ -100,7 +101,7 @@ BackupsFeature::BackupsFeature(QMainWindow& window, DocumentModel& model, Editor
           [] {
             return BackupSettings{QFile::encodeName(BackupFolder()).toStdString(), BackupsPerMap()};
           },
-          [this](const std::string& message) { ShowFailure(message); }) {
+          [this](const CoreMessage& message) { ShowFailure(CoreText(message)); }) {
   // The window puts it into its Datei menu, enabled while the map has a file.
   FileEarlierVersion = new QAction("Frühere &Version öffnen...", this);
   FileEarlierVersion->setObjectName("FileEarlierVersion");
@@ -119,7 +120,7 @@ void BackupsFeature::OpenEarlierVersion() {
 bool BackupsFeature::OpenBackup(const std::string& backupPath) {
   if (model_.IsModified() && !mayReplaceDocument_()) return false;
   const MapFileResult result = OpenBackupAsCopy(model_, editor_, backupPath);
-  if (!result.ok && !result.message.empty()) dialogs_.ShowError(result.message);
+  if (!result.ok && !IsEmpty(result.message)) dialogs_.ShowError(result.message);
   return result.ok;
 }
 

@@ -2,10 +2,10 @@
 
 #include "compiler/CompileMap.h"
 #include "document/MapFile.h"
-#include "editor/widgets/BusyCursor.h"
-#include "editor/windows/EditorCompileForm.h"
 #include "editor/commands/CommandRegistry.h"
 #include "editor/features/FileFeature.h"
+#include "editor/widgets/BusyCursor.h"
+#include "editor/windows/EditorCompileForm.h"
 
 namespace tessmoor {
 
@@ -16,9 +16,7 @@ const char* const NotSavedForCompile =
 
 }  // namespace
 
-CompileFeature::CompileFeature(const FeatureContext& context, FileFeature& files)
-    : context_(context),
-      files_(files) {
+CompileFeature::CompileFeature(const FeatureContext& context, FileFeature& files) : context_(context), files_(files) {
   context.registry.Add({"FileCompile", "Speichern und &Compilieren", "&Datei", {QKeySequence(Qt::Key_F9)}},
                        [this] { FileCompileClick(); });
 }
@@ -55,7 +53,7 @@ void CompileFeature::CompileMap() {
   log.ClearLog();
   log.show();
   log.raise();
-  if (const std::string refusal = ModelOverMapMessage(map.fileName, modelPath); !refusal.empty()) {
+  if (const CoreMessage refusal = ModelOverMapMessage(map.fileName, modelPath); !IsEmpty(refusal)) {
     log.AddLogLine(refusal);
     return;
   }

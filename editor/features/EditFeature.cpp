@@ -123,7 +123,7 @@ void EditFeature::Paste() {
   if (TakeBlockFromSystem(*editor.clipboard)) foreignBlockWaiting_ = false;
   const PlacementResult result = PasteClipboard(context_.session.Model(), editor);
   if (result.ok) context_.view.RefreshViews();
-  if (!result.message.empty()) context_.session.Dialogs().ShowError(result.message);
+  if (!IsEmpty(result.message)) context_.session.Dialogs().ShowError(result.message);
 }
 
 bool EditFeature::HasBlockToPaste() const {
@@ -180,7 +180,7 @@ void EditFeature::PlaceFromOtherMap(Stamp stamp) {
     const PlacementResult result = PlaceStamp(context_.session.Model(), *placed, placement,
                                               context_.session.Editor().programDirectory, PasteStepName);
     if (!result.ok) {
-      if (!result.message.empty()) context_.session.Dialogs().ShowError(result.message);
+      if (!IsEmpty(result.message)) context_.session.Dialogs().ShowError(result.message);
       return;
     }
     context_.session.Editing().Select(result.range);

@@ -7,12 +7,12 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "editor/widgets/HiColorQImage.h"
 #include "editor/mapview/MapViewPanel.h"
 #include "editor/mapview/ViewPortWidget.h"
+#include "editor/widgets/HiColorQImage.h"
+#include "texts/CoreTexts.h"
 #include "view/BlockPicture.h"
 #include "view/HitTesting.h"
-#include "view/Measurement.h"
 #include "view/ViewColours.h"
 #include "view/Zoom.h"
 

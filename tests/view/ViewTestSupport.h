@@ -11,6 +11,7 @@
 #include "document/MapDocument.h"
 #include "edit/DocumentModel.h"
 #include "graphics/RenderSurface.h"
+#include "texts/CoreTexts.h"
 #include "view/EditingTools.h"
 
 namespace tessmoor {
@@ -71,7 +72,7 @@ struct WindowState : DocumentObserver {
     if (response.toolModeChanged) selectButtonDown = editor.toolMode == ToolMode::Select;
     if (response.bind) bound = *response.bind;
     if (response.showProperties) propertiesVisible = true;
-    if (response.positionLabel) label = *response.positionLabel;
+    if (response.positionLabel) label = PositionLabelText(*response.positionLabel);
     if (response.redraw) Redraw();
   }
   void DocumentChanged(const DocumentChange& change) override {

@@ -22,6 +22,7 @@
 #include "export/ObjWriter.h"
 #include "io/ProgramDirectory.h"
 #include "texts/CheckTexts.h"
+#include "texts/CoreTexts.h"
 
 using namespace tessmoor;
 
@@ -115,6 +116,7 @@ class StdoutLog : public CompileLog {
     lineOpen_ = true;
     lastLine_ = text;
   }
+  void AddLogLine(const CoreMessage& line) override { AddLogLine(CoreText(line)); }
   void ExtendLastLine(const std::string& text) override {
     std::fputs(text.c_str(), stdout);
     std::fflush(stdout);
@@ -160,7 +162,7 @@ int Export(const MapDocument& document, const Arguments& arguments) {
   std::fflush(stdout);
   MapExporter exporter;
   const ExportResult result = exporter.Export(document, ProgramDirectory(), format, path);
-  if (!result.ok) return Fail(result.message);
+  if (!result.ok) return Fail(CoreText(result.message));
   std::printf("Export abgeschlossen.\n");
   return ExitOk;
 }
@@ -172,15 +174,15 @@ int Compile(const Arguments& arguments) {
   const MapLoadOptions options{ProgramDirectory(), false};
   const MapFileResult loaded = LoadMap(*document, arguments.mapPath, options);
   if (!loaded.ok) {
-    if (loaded.systemError == 0) return Fail(loaded.message);
+    if (loaded.systemError == 0) return Fail(CoreText(loaded.message));
     return Fail("tmcompile: cannot open " + arguments.mapPath + ": " + std::strerror(loaded.systemError));
   }
   if (arguments.check) return Check(*document);
 
   if (arguments.format != "tcm") return Export(*document, arguments);
   const std::string modelPath = arguments.modelPath.empty() ? ModelFileName(arguments.mapPath) : arguments.modelPath;
-  if (const std::string refusal = ModelOverMapMessage(arguments.mapPath, modelPath); !refusal.empty()) {
-    return Fail(refusal);
+  if (const CoreMessage refusal = ModelOverMapMessage(arguments.mapPath, modelPath); !IsEmpty(refusal)) {
+    return Fail(CoreText(refusal));
   }
   MapCompiler compiler;
   StdoutLog log;
