@@ -60,7 +60,7 @@ TEST(CoreMessageText, EveryCodeIsWordedAsTheUserAlwaysReadIt) {
       {{CoreCode::CompileCount, {Table(MeshTable::Polygons), "7"}}, "Polygone: 7"},
       {{CoreCode::CompileCount, {Table(MeshTable::TexCoords), "0"}}, "Textur-Koord.: 0"},
       {{CoreCode::CompileCount, {Table(MeshTable::Indices), "48"}}, "Indezies: 48"},
-      {{CoreCode::TableOverflow, {Table(MeshTable::Polygons)}}, "Fehler: Zu viele Polygone (höchstens 16000)."},
+      {{CoreCode::TableOverflow, {Table(MeshTable::Polygons)}}, "Fehler: Zu viele Polygone (höchstens 12000)."},
       {{CoreCode::TableOverflow, {Table(MeshTable::TexCoords)}},
        "Fehler: Zu viele Textur-Koordinaten (höchstens " + std::to_string(Capacity(MeshTable::TexCoords)) + ")."},
       {{CoreCode::TableOverflow, {Table(MeshTable::FaceCorners)}},
