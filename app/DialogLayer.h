@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "io/CoreMessage.h"
+
 namespace tessmoor {
 
 enum class SaveChangesAnswer { Yes, No, Cancel };
@@ -19,6 +21,8 @@ class DialogLayer {
   virtual ~DialogLayer() = default;
   // An error box with one OK button.
   virtual void ShowError(const std::string& message) = 0;
+  // The same box for a message the core hands up as a code; the layer words it.
+  virtual void ShowError(const CoreMessage& message) = 0;
   // A box of information with one OK button, over the active window.
   virtual void ShowInformation(const std::string& title, const std::string& message) = 0;
   // "Die letzten Änderungen ..." with Yes / No / Cancel; closing the box is Cancel.

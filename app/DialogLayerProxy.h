@@ -17,6 +17,9 @@ class DialogLayerProxy : public DialogLayer {
   void ShowError(const std::string& message) override {
     if (target) target->ShowError(message);
   }
+  void ShowError(const CoreMessage& message) override {
+    if (target) target->ShowError(message);
+  }
   void ShowInformation(const std::string& title, const std::string& message) override {
     if (target) target->ShowInformation(title, message);
   }

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "io/CoreMessage.h"
+
 namespace tessmoor {
 
 enum class EditCode {
@@ -14,13 +16,14 @@ enum class EditCode {
   NoBlockToPaste,  // the clipboard is empty
   NoSuchTexture,   // args: the texture's number
   NoSuchSlot,      // args: the slot's number
-  TableRefused,    // args: what the texture table gave as its reason (may be empty)
+  TableRefused,    // the texture table's reason is in `reason` (None when it gave none)
   Failed,          // args: what went wrong inside a transaction's body
 };
 
 struct EditResult {
   EditCode code = EditCode::Done;
   std::vector<std::string> args{};
+  CoreMessage reason{};
 
   bool Ok() const { return code == EditCode::Done; }
 };

@@ -51,7 +51,7 @@ bool FileWorkflow::LoadDocument(const std::string& path) {
   ClearDocument(*loaded, true);
   const MapFileResult result = LoadMap(*loaded, path, MapLoadOptions{editor_.programDirectory, true});
   if (!result.ok) {
-    if (!result.message.empty()) dialogs_.ShowError(result.message);
+    if (!IsEmpty(result.message)) dialogs_.ShowError(result.message);
     return false;
   }
   loaded->fileName = path;

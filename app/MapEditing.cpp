@@ -32,12 +32,12 @@ CellRange Ordered(CellRange range) {
 
 EditResult FromTable(const TextureResult& result) {
   if (result.ok) return {};
-  return {EditCode::TableRefused, {result.message}};
+  return {EditCode::TableRefused, {}, result.message};
 }
 
 EditResult FromPlacement(const PlacementResult& result) {
   if (result.ok) return {};
-  return {EditCode::TableRefused, {result.message}};
+  return {EditCode::TableRefused, {}, result.message};
 }
 
 }  // namespace
@@ -137,7 +137,7 @@ EditResult MapEditing::ReplaceTexture(int texture, int replacement) {
 EditResult MapEditing::AddFrames(int texture, const std::vector<std::string>& pictures) {
   if (texture < 0 || texture >= model_.Map().textureCount) return {EditCode::NoSuchTexture, {std::to_string(texture)}};
   const AddFramesResult added = tessmoor::AddFrames(model_, editor_.programDirectory, texture, pictures);
-  if (added.Stopped()) return {EditCode::TableRefused, {added.message}};
+  if (added.Stopped()) return {EditCode::TableRefused, {}, added.message};
   return {};
 }
 

@@ -51,7 +51,7 @@ int OfferCopies(const std::string& folder, DialogLayer& dialogs, const std::func
         if (!target) target.emplace(nextTarget());
         const MapFileResult result = RestoreRecoveryCopy(orphan->Path(), target->model, target->editor);
         if (!result.ok) {
-          if (!result.message.empty()) dialogs.ShowError(result.message);
+          if (!IsEmpty(result.message)) dialogs.ShowError(result.message);
           continue;
         }
         orphan->MoveTo(target->adoptAs);

@@ -12,6 +12,7 @@
 #include "compiler/CellGeometry.h"
 #include "compiler/CompileMap.h"
 #include "document/MapDocument.h"
+#include "texts/CoreTexts.h"
 
 using namespace tessmoor;
 
@@ -24,6 +25,7 @@ class NullLog : public CompileLog {
  public:
   void ClearLog() override {}
   void AddLogLine(const std::string& text = "") override { last = text; }
+  void AddLogLine(const CoreMessage& line) override { last = CoreText(line); }
   void ExtendLastLine(const std::string&) override {}
   std::string last;
 };

@@ -16,6 +16,7 @@
 #include "document/MapFile.h"
 #include "export/GlbWriter.h"
 #include "export/MapExport.h"
+#include "texts/CoreTexts.h"
 
 using namespace tessmoor;
 
@@ -90,7 +91,7 @@ void GlbFile(benchmark::State& state, std::unique_ptr<MapDocument> (*makeMap)())
       std::filesystem::is_directory("/dev/shm") ? "/dev/shm/bench_export.glb" : "/tmp/bench_export.glb";
   for (auto _ : state) {
     const ExportResult result = exporter->Export(*map, ProgramDirectory(), ExportFormat::Glb, path);
-    if (!result.ok) state.SkipWithError(result.message.c_str());
+    if (!result.ok) state.SkipWithError(CoreText(result.message).c_str());
   }
   Report(state, exporter->Builder());
   std::error_code error;

@@ -13,27 +13,17 @@ std::string ModelFileName(const std::string& mapPath) {
   return mapPath + ".tcm";
 }
 
-const char* TableName(MeshTable table) {
-  switch (table) {
-    case MeshTable::Vertices:
-      return "Eckpunkte";
-    case MeshTable::Polygons:
-      return "Polygone";
-    case MeshTable::TexCoords:
-      return "Textur-Koordinaten";
-    case MeshTable::Indices:
-      return "Indizes";
-    case MeshTable::FaceCorners:
-      return "Ecken in einem Polygon";
-    case MeshTable::None:
-      break;
-  }
-  return "";
+CoreMessage OverflowMessage(MeshTable table) {
+  return {CoreCode::TableOverflow, {std::to_string(static_cast<int>(table))}};
 }
 
-std::string OverflowMessage(MeshTable table) {
-  return std::string("Fehler: Zu viele ") + TableName(table) + " (höchstens " + std::to_string(Capacity(table)) + ").";
+namespace {
+
+CoreMessage CountLine(MeshTable table, int count) {
+  return {CoreCode::CompileCount, {std::to_string(static_cast<int>(table)), std::to_string(count)}};
 }
+
+}  // namespace
 
 MapCompiler::MapCompiler() : profile_(BuildColumnProfile(ColumnRadius)) {}
 
@@ -41,15 +31,15 @@ bool MapCompiler::Compile(const MapDocument& document, const std::string& modelP
   log.ClearLog();
   log.AddLogLine("Tessmoor Compiler v1.0");
   log.AddLogLine();
-  log.AddLogLine("Erstelle 3D-Modell...");
+  log.AddLogLine(CoreMessage{CoreCode::CompileBuilding, {}});
   if (!BuildMesh(document, log)) return false;
   log.AddLogLine();
   LogCounts(log);
   log.AddLogLine();
-  log.AddLogLine("Erstelle " + modelPath + "...");
+  log.AddLogLine(CoreMessage{CoreCode::CompileWriting, {modelPath}});
   if (!WriteModel(document, modelPath, log, ops)) return false;
   log.AddLogLine();
-  log.AddLogLine("Compilierung abgeschlossen.");
+  log.AddLogLine(CoreMessage{CoreCode::CompileDone, {}});
   return true;
 }
 
@@ -62,10 +52,10 @@ bool MapCompiler::BuildMesh(const MapDocument& document, CompileLog& log) {
 }
 
 void MapCompiler::LogCounts(CompileLog& log) const {
-  log.AddLogLine("Eckpunkte: " + std::to_string(builder_.VertexCount()));
-  log.AddLogLine("Polygone: " + std::to_string(builder_.PolygonCount()));
-  log.AddLogLine("Textur-Koord.: " + std::to_string(builder_.TexCoordCount()));
-  log.AddLogLine("Indezies: " + std::to_string(builder_.IndexCount()));
+  log.AddLogLine(CountLine(MeshTable::Vertices, builder_.VertexCount()));
+  log.AddLogLine(CountLine(MeshTable::Polygons, builder_.PolygonCount()));
+  log.AddLogLine(CountLine(MeshTable::TexCoords, builder_.TexCoordCount()));
+  log.AddLogLine(CountLine(MeshTable::Indices, builder_.IndexCount()));
 }
 
 bool MapCompiler::WriteModel(const MapDocument& document, const std::string& modelPath, CompileLog& log, FileOps& ops) {
@@ -74,10 +64,10 @@ bool MapCompiler::WriteModel(const MapDocument& document, const std::string& mod
     case ModelWriteResult::Ok:
       return true;
     case ModelWriteResult::CreateFailed:
-      log.AddLogLine("Fehler beim Erstellen von " + modelPath + "!");
+      log.AddLogLine(CoreMessage{CoreCode::ModelNotCreated, {modelPath}});
       break;
     case ModelWriteResult::WriteFailed:
-      log.AddLogLine("Fehler beim Schreiben von " + modelPath + "!");
+      log.AddLogLine(CoreMessage{CoreCode::ModelNotWritten, {modelPath}});
       break;
   }
   return false;

@@ -11,6 +11,7 @@
 #include "compiler/CompileLog.h"
 #include "compiler/MeshBuilder.h"
 #include "document/MapDocument.h"
+#include "io/CoreMessage.h"
 #include "io/SaveFile.h"
 
 namespace tessmoor {
@@ -19,11 +20,8 @@ namespace tessmoor {
 // appended when the file name has no extension ('/' separates directories).
 std::string ModelFileName(const std::string& mapPath);
 
-// The table's name as the log's count lines call it ("Polygone"); empty for None.
-const char* TableName(MeshTable table);
-
 // The log line for a compile that ran out of room in `table`.
-std::string OverflowMessage(MeshTable table);
+CoreMessage OverflowMessage(MeshTable table);
 
 class MapCompiler {
  public:

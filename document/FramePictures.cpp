@@ -94,6 +94,6 @@ bool LoadFrameThumbnail(const std::string& programDirectory, const std::string& 
   }
 }
 
-std::string PictureLoadErrorMessage(const std::string& path) { return "Fehler beim Laden von \"" + path + "\"."; }
+CoreMessage PictureLoadErrorMessage(const std::string& path) { return {CoreCode::PictureNotLoaded, {path}}; }
 
 }  // namespace tessmoor

@@ -6,6 +6,7 @@
 
 #include "graphics/HiColorImage.h"
 #include "graphics/PcxLoader.h"
+#include "io/CoreMessage.h"
 
 namespace tessmoor {
 
@@ -26,7 +27,7 @@ bool LoadFrameThumbnail(const std::string& programDirectory, const std::string& 
 bool LoadFrameThumbnail(const std::string& programDirectory, const std::string& frameName, HiColorImage& thumbnail,
                         PcxLoadScratch& scratch);
 
-// "Fehler beim Laden von "<path>"."
-std::string PictureLoadErrorMessage(const std::string& path);
+// That the picture at `path` could not be loaded.
+CoreMessage PictureLoadErrorMessage(const std::string& path);
 
 }  // namespace tessmoor

@@ -54,11 +54,11 @@ std::vector<uint8_t> SerializeHeaderAndTextures(const MapDocument& document) {
   return out;
 }
 
-MapFileResult Failure(std::string message) { return {false, std::move(message)}; }
+MapFileResult Failure(CoreMessage message) { return {false, std::move(message)}; }
 
-std::string ReadErrorMessage(const std::string& path) { return "Fehler beim Einlesen von " + path + "."; }
+CoreMessage ReadErrorMessage(const std::string& path) { return {CoreCode::MapNotRead, {path}}; }
 
-std::string NotAMapMessage(const std::string& path) { return path + " ist keine TMM-Datei."; }
+CoreMessage NotAMapMessage(const std::string& path) { return {CoreCode::NotAMap, {path}}; }
 
 // Reads texture record t into its entry and queues its frames' pictures. False
 // when the record is cut short or damaged.
@@ -96,10 +96,10 @@ std::vector<uint8_t> MapFileBytes(const MapDocument& document) {
 MapFileResult SaveMap(MapDocument& document, const std::string& path, FileOps& ops) {
   const std::vector<uint8_t> head = SerializeHeaderAndTextures(document);
   SaveFile file(path, ops);
-  if (!file.Open()) return Failure("Konnte " + path + " nicht schreiben.");
+  if (!file.Open()) return Failure({CoreCode::MapNotCreated, {path}});
   file.Write(head.data(), head.size());
   file.Write(document.cells.data(), MapGridBytes);
-  if (!file.Commit()) return Failure("Fehler beim Schreiben von " + path + ".");
+  if (!file.Commit()) return Failure({CoreCode::MapNotWritten, {path}});
   document.modified = false;
   return {true, {}};
 }
@@ -112,7 +112,7 @@ MapFileResult ReadMap(MapDocument& document, ByteSource& source, const std::stri
 
   document.startPosition = {GetInt32(header + 4), GetInt32(header + 8)};
   const int32_t count = GetInt32(header + 12);
-  const auto fail = [&](std::string message) {
+  const auto fail = [&](CoreMessage message) {
     ClearDocument(document, true);
     return Failure(std::move(message));
   };
@@ -140,7 +140,7 @@ MapFileResult ReadMap(MapDocument& document, ByteSource& source, const std::stri
 MapFileResult LoadMap(MapDocument& document, const std::string& path, const MapLoadOptions& options) {
   FileSource source(path);
   if (source.OpenError() == NotARegularFile) return Failure(NotAMapMessage(path));
-  if (!source.IsOpen()) return {false, path + " kann nicht geöffnet werden.", source.OpenError()};
+  if (!source.IsOpen()) return {false, {CoreCode::MapNotOpened, {path}}, source.OpenError()};
   try {
     return ReadMap(document, source, path, options);
   } catch (const std::bad_alloc&) {
@@ -149,9 +149,9 @@ MapFileResult LoadMap(MapDocument& document, const std::string& path, const MapL
   }
 }
 
-std::string ModelOverMapMessage(const std::string& mapPath, const std::string& modelPath) {
+CoreMessage ModelOverMapMessage(const std::string& mapPath, const std::string& modelPath) {
   if (!IsSameFile(mapPath, modelPath)) return {};
-  return "Fehler: Das Modell " + modelPath + " würde die Karte " + mapPath + " überschreiben!";
+  return {CoreCode::ModelOverMap, {modelPath, mapPath}};
 }
 
 }  // namespace tessmoor

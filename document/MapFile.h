@@ -9,6 +9,7 @@
 
 #include "document/MapDocument.h"
 #include "io/ByteSource.h"
+#include "io/CoreMessage.h"
 #include "io/SaveFile.h"
 
 namespace tessmoor {
@@ -20,7 +21,7 @@ constexpr size_t MapGridBytes = sizeof(MapCell) * GridCells;  // 196,608
 // system's errno, for tools that print the system's reason.
 struct MapFileResult {
   bool ok = false;
-  std::string message;
+  CoreMessage message;
   int systemError = 0;
 };
 
@@ -38,7 +39,7 @@ std::vector<uint8_t> MapFileBytes(const MapDocument& document);
 
 // Fills a freshly reset document from `path`. On failure the document is empty
 // and untitled again (textures released). Does not set fileName. A directory or
-// special file is no map ("... ist keine TMM-Datei."); it is never waited on.
+// special file is no map (NotAMap); it is never waited on.
 // Running out of memory fails the load like a damaged file, never as an abort.
 MapFileResult LoadMap(MapDocument& document, const std::string& path, const MapLoadOptions& options);
 
@@ -47,7 +48,7 @@ MapFileResult ReadMap(MapDocument& document, ByteSource& source, const std::stri
                       const MapLoadOptions& options);
 
 // The complaint when compiling `mapPath` into `modelPath` would overwrite the map
-// itself (through any spelling of the path, a link or a hard link); empty when not.
-std::string ModelOverMapMessage(const std::string& mapPath, const std::string& modelPath);
+// itself (through any spelling of the path, a link or a hard link); None when not.
+CoreMessage ModelOverMapMessage(const std::string& mapPath, const std::string& modelPath);
 
 }  // namespace tessmoor

@@ -7,9 +7,7 @@ namespace tessmoor {
 
 namespace {
 
-RecoveryLoadResult NotACopy(const std::string& path) {
-  return {{false, path + " ist keine Wiederherstellungskopie."}, {}};
-}
+RecoveryLoadResult NotACopy(const std::string& path) { return {{false, {CoreCode::NotARecoveryCopy, {path}}}, {}}; }
 
 bool ReadHeader(ByteSource& source, std::string& originalPath) {
   char magic[sizeof RecoveryMagic];

@@ -9,9 +9,6 @@ namespace tessmoor {
 namespace {
 
 constexpr char Magic[4] = {'T', 'M', 'S', 'T'};
-constexpr const char* NoStampMessage = "Die Datei ist kein Stempel.";
-constexpr const char* NewerStampMessage = "Der Stempel stammt aus einer neueren Version des Editors.";
-constexpr const char* DamagedStampMessage = "Der Stempel ist beschädigt.";
 
 class ByteWriter {
  public:
@@ -76,9 +73,9 @@ bool ReferencesFit(const Stamp& stamp) {
   return true;
 }
 
-StampResult Failed(Stamp& stamp, const char* message) {
+StampResult Failed(Stamp& stamp, CoreCode code) {
   stamp = Stamp{};
-  return {false, message};
+  return {false, {code, {}}};
 }
 
 }  // namespace
@@ -159,7 +156,7 @@ StampResult SaveStamp(const Stamp& stamp, const std::string& path, FileOps& ops)
   const std::vector<uint8_t> bytes = StampFileBytes(stamp);
   SaveFile file(path, ops);
   if (file.Open() && file.Write(bytes.data(), bytes.size()) && file.Commit()) return {true, {}};
-  return {false, "Der Stempel kann nicht unter \"" + path + "\" gespeichert werden."};
+  return {false, {CoreCode::StampNotSaved, {path}}};
 }
 
 StampResult ReadStamp(Stamp& stamp, ByteSource& source) {
@@ -167,16 +164,16 @@ StampResult ReadStamp(Stamp& stamp, ByteSource& source) {
   ByteReader reader(source);
   char magic[sizeof Magic] = {};
   reader.Bytes(magic, sizeof magic);
-  if (!reader.ok || std::memcmp(magic, Magic, sizeof Magic) != 0) return Failed(stamp, NoStampMessage);
+  if (!reader.ok || std::memcmp(magic, Magic, sizeof Magic) != 0) return Failed(stamp, CoreCode::NotAStamp);
   const uint16_t version = reader.Number<uint16_t>();
-  if (reader.ok && version > StampFileVersion) return Failed(stamp, NewerStampMessage);
-  if (version == 0) return Failed(stamp, DamagedStampMessage);
+  if (reader.ok && version > StampFileVersion) return Failed(stamp, CoreCode::NewerStamp);
+  if (version == 0) return Failed(stamp, CoreCode::DamagedStamp);
   stamp.name = reader.Text<uint16_t>(StampNameCapacity);
   const int width = reader.Number<uint16_t>();
   const int height = reader.Number<uint16_t>();
   const int textures = reader.Number<uint16_t>();
   if (!reader.ok || width < 1 || width > GridSize || height < 1 || height > GridSize || textures > MaxTextures) {
-    return Failed(stamp, DamagedStampMessage);
+    return Failed(stamp, CoreCode::DamagedStamp);
   }
   for (int t = 0; t < textures && reader.ok; ++t) {
     StampTexture texture;
@@ -193,7 +190,7 @@ StampResult ReadStamp(Stamp& stamp, ByteSource& source) {
   stamp.block.cells.resize(static_cast<size_t>(width * height));
   reader.Bytes(stamp.block.cells.data(), stamp.block.cells.size() * sizeof(MapCell));
   // Trailing bytes mean the file is not what its header says.
-  if (!reader.ok || !reader.AtEnd() || !ReferencesFit(stamp)) return Failed(stamp, DamagedStampMessage);
+  if (!reader.ok || !reader.AtEnd() || !ReferencesFit(stamp)) return Failed(stamp, CoreCode::DamagedStamp);
   return {true, {}};
 }
 
@@ -201,10 +198,10 @@ StampResult LoadStamp(Stamp& stamp, const std::string& path) {
   FileSource source(path);
   if (!source.IsOpen()) {
     stamp = Stamp{};
-    return {false, "Der Stempel \"" + path + "\" kann nicht geöffnet werden."};
+    return {false, {CoreCode::StampNotOpened, {path}}};
   }
   StampResult result = ReadStamp(stamp, source);
-  if (!result.ok) result.message = "\"" + path + "\": " + result.message;
+  if (!result.ok) result.message.args.insert(result.message.args.begin(), path);
   return result;
 }
 

@@ -9,6 +9,7 @@
 
 #include "document/MapDocument.h"
 #include "io/ByteSource.h"
+#include "io/CoreMessage.h"
 #include "io/SaveFile.h"
 
 namespace tessmoor {
@@ -37,7 +38,7 @@ struct Stamp {
 
 struct StampResult {
   bool ok = false;
-  std::string message;
+  CoreMessage message;
 };
 
 // The cells of `range` (in order, inside the grid) with the textures they use,

@@ -28,7 +28,7 @@ struct Placement {
 
 struct PlacementResult {
   bool ok = false;
-  std::string message;               // why it was refused; empty when there is nothing to tell
+  CoreMessage message;               // why it was refused; None when there is nothing to tell
   CellRange range = {0, 0, -1, -1};  // the cells written
   int addedTextures = 0;
   explicit operator bool() const { return ok; }

@@ -15,7 +15,7 @@
 
 namespace tessmoor {
 
-inline constexpr const char* EmptySlotMessage = "Die Vorlage ist leer: Umschalt+Klick auf eine Zelle übernimmt sie.";
+inline const CoreMessage EmptySlotMessage{CoreCode::EmptySlot, {}};
 
 // The slot's cell with its textures by name and frames.
 Stamp SlotStamp(const MapDocument& document, int slot);
@@ -31,7 +31,7 @@ void RestoreSlot(DocumentModel& model, int slot, const Stamp& stamp);
 // a slot never filled or a table that cannot take the textures.
 struct SlotPaint {
   bool ok = false;
-  std::string message;
+  CoreMessage message;
   MapCell cell{};
   std::vector<TextureEntry> addedTextures;
 };

@@ -183,7 +183,7 @@ bool ChangeEntry(DocumentModel& model, int texture, StepName stepName, Change&& 
   return true;
 }
 
-TextureResult Refused(std::string message = {}) { return {false, std::move(message)}; }
+TextureResult Refused(CoreMessage message = {}) { return {false, std::move(message)}; }
 
 }  // namespace
 

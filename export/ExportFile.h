@@ -3,16 +3,17 @@
 
 #include <string>
 
+#include "io/CoreMessage.h"
 #include "io/SaveFile.h"
 
 namespace tessmoor {
 
 struct ExportResult {
   bool ok = true;
-  std::string message;  // why it failed, in the log's words
+  CoreMessage message;   // why it failed, in the log's words
   size_t triangles = 0;  // how many the written files hold
 
-  static ExportResult Failed(std::string message) { return {false, std::move(message), 0}; }
+  static ExportResult Failed(CoreMessage message) { return {false, std::move(message), 0}; }
 };
 
 // Replaces `path` atomically with `bytes`; on failure the previous file is left

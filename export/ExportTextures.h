@@ -8,6 +8,7 @@
 
 #include "document/MapDocument.h"
 #include "export/ExportScene.h"
+#include "io/CoreMessage.h"
 
 namespace tessmoor {
 
@@ -32,8 +33,8 @@ struct TexturePng {
 
 struct TexturePngs {
   std::vector<TexturePng> pictures;  // one per texture used by the scene, by index
-  std::string error;                 // the first picture that could not be loaded
-  bool Ok() const { return error.empty(); }
+  CoreMessage error;                 // the first picture that could not be loaded
+  bool Ok() const { return IsEmpty(error); }
 
   // The PNG of `texture`, or nullptr when it has none.
   const TexturePng* Find(uint16_t texture) const;

@@ -21,6 +21,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const int32_t frames = document->textures[static_cast<size_t>(t)].frameCount;
     if (frames < 0 || frames > MaxFrames) std::abort();
   }
-  if (!result.ok && (document->textureCount != 0 || result.message.empty())) std::abort();
+  if (!result.ok && (document->textureCount != 0 || result.message.code == CoreCode::None)) std::abort();
   return 0;
 }

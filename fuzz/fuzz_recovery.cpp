@@ -19,6 +19,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   if (document->textureCount < 0 || document->textureCount > MaxTextures) std::abort();
   if (result.originalPath.size() > 0xFFFF) std::abort();
-  if (!result.map.ok && result.map.message.empty()) std::abort();
+  if (!result.map.ok && result.map.message.code == CoreCode::None) std::abort();
   return 0;
 }

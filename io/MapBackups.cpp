@@ -10,7 +10,6 @@
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <memory>
 #include <new>
 
@@ -86,8 +85,9 @@ bool ParseMiddle(const std::string& middle, MapBackup& backup) {
   return true;
 }
 
-std::string SystemReason(int error) {
-  return error == NotARegularFile ? std::string("keine reguläre Datei") : std::string(std::strerror(error));
+// `folder` is named when it was the folder that failed, not the file.
+BackupOutcome NoBackup(const std::string& path, int error, const std::string& folder = {}) {
+  return {false, {CoreCode::NoBackup, {BaseName(path), folder, std::to_string(error)}}};
 }
 
 bool ReadAll(const std::string& path, std::vector<char>& bytes, int& error) {
@@ -150,14 +150,12 @@ void DropBeyond(const std::string& base, const std::string& path, int keep) {
 }
 
 BackupOutcome BackUp(const std::string& folder, const std::string& path, int keep, std::time_t when) {
-  const std::string shown = BaseName(path);
   int error = 0;
   std::vector<char> bytes;
-  if (!ReadAll(path, bytes, error)) return {false, "Keine Sicherung von " + shown + ": " + SystemReason(error)};
+  if (!ReadAll(path, bytes, error)) return NoBackup(path, error);
   std::string base = folder;
   if (!base.empty() && base.back() != '/') base += '/';
-  if (!MakeFolder(base, error))
-    return {false, "Keine Sicherung von " + shown + ": " + base + ": " + SystemReason(error)};
+  if (!MakeFolder(base, error)) return NoBackup(path, error, base);
   // A second copy of the newest backup would only push an older version out.
   const std::vector<MapBackup> existing = ListBackups(base, path);
   if (!existing.empty() && HoldsBytes(existing.front().path, bytes)) {
@@ -184,7 +182,7 @@ BackupOutcome BackUp(const std::string& folder, const std::string& path, int kee
     }
     if (error != EEXIST) break;
   }
-  return {false, "Keine Sicherung von " + shown + ": " + SystemReason(error)};
+  return NoBackup(path, error);
 }
 
 }  // namespace
@@ -193,7 +191,7 @@ BackupOutcome BackUpFile(const std::string& folder, const std::string& path, int
   try {
     return BackUp(folder, path, keep, when);
   } catch (const std::bad_alloc&) {
-    return {false, "Keine Sicherung von " + BaseName(path) + ": " + std::strerror(ENOMEM)};
+    return NoBackup(path, ENOMEM);
   }
 }
 
@@ -235,7 +233,7 @@ std::vector<MapBackup> ListBackups(const std::string& folder, const std::string&
 }
 
 BackupFileOps::BackupFileOps(FileOps& inner, std::function<BackupSettings()> settings,
-                             std::function<void(const std::string&)> failed)
+                             std::function<void(const CoreMessage&)> failed)
     : inner_(inner), settings_(std::move(settings)), failed_(std::move(failed)) {}
 
 int BackupFileOps::CreateNew(const std::string& path) { return inner_.CreateNew(path); }

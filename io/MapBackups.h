@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "io/CoreMessage.h"
 #include "io/SaveFile.h"
 
 namespace tessmoor {
@@ -24,7 +25,7 @@ struct MapBackup {
 
 struct BackupOutcome {
   bool ok = false;
-  std::string message;  // why not, for the status bar
+  CoreMessage message;  // why not, for the status bar
 };
 
 // Copies the existing file `path` into `folder` (created when missing) as the
@@ -52,7 +53,7 @@ struct BackupSettings {
 class BackupFileOps : public FileOps {
  public:
   BackupFileOps(FileOps& inner, std::function<BackupSettings()> settings,
-                std::function<void(const std::string&)> failed);
+                std::function<void(const CoreMessage&)> failed);
   int CreateNew(const std::string& path) override;
   bool WriteAll(int fd, const void* data, size_t size) override;
   bool Close(int fd) override;
@@ -62,7 +63,7 @@ class BackupFileOps : public FileOps {
  private:
   FileOps& inner_;
   std::function<BackupSettings()> settings_;
-  std::function<void(const std::string&)> failed_;
+  std::function<void(const CoreMessage&)> failed_;
 };
 
 }  // namespace tessmoor

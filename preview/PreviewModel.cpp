@@ -1,7 +1,6 @@
 #include "preview/PreviewModel.h"
 
 #include "compiler/CellGeometry.h"
-#include "compiler/CompileMap.h"
 
 namespace tessmoor {
 
@@ -13,9 +12,9 @@ void PreviewModel::Rebuild(const MapDocument& document) {
   BuildDrawBatches(builder_, batches_);
 }
 
-std::string PreviewModel::CapacityMessage() const {
-  if (overflow_ == MeshTable::None) return "";
-  return OverflowMessage(overflow_) + " Gezeigt wird, was hineinpasst.";
+CoreMessage PreviewModel::CapacityMessage() const {
+  if (overflow_ == MeshTable::None) return {};
+  return {CoreCode::PreviewOverflow, {std::to_string(static_cast<int>(overflow_))}};
 }
 
 }  // namespace tessmoor

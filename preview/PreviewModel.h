@@ -7,6 +7,7 @@
 #include "compiler/ColumnProfile.h"
 #include "compiler/MeshBuilder.h"
 #include "document/MapDocument.h"
+#include "io/CoreMessage.h"
 #include "preview/DrawBatches.h"
 
 namespace tessmoor {
@@ -23,8 +24,8 @@ class PreviewModel {
   const DrawBatches& Batches() const { return batches_; }
   // The table that ran out in the last rebuild, or None.
   MeshTable Overflow() const { return overflow_; }
-  // The window's line about an exceeded capacity; "" when everything fit.
-  std::string CapacityMessage() const;
+  // The window's line about an exceeded capacity; None when everything fit.
+  CoreMessage CapacityMessage() const;
 
  private:
   ColumnProfile profile_;

@@ -14,6 +14,7 @@
 #include "preview/PreviewModel.h"
 #include "scripting/ScriptFields.h"
 #include "texts/CheckTexts.h"
+#include "texts/CoreTexts.h"
 #include "texts/ScriptTexts.h"
 
 namespace tessmoor {

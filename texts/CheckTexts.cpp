@@ -1,7 +1,7 @@
 #include "texts/CheckTexts.h"
 
 #include "compiler/CompileMap.h"
-#include "textures/TextureUsage.h"
+#include "texts/CoreTexts.h"
 
 namespace tessmoor {
 

@@ -1,5 +1,7 @@
 #include "texts/ScriptTexts.h"
 
+#include "texts/CoreTexts.h"
+
 namespace tessmoor {
 
 namespace {
@@ -57,7 +59,7 @@ std::string EditResultText(const EditResult& result) {
     case EditCode::NoSuchSlot:
       return "Ein Palettenfeld " + arg(0) + " gibt es nicht";
     case EditCode::TableRefused:
-      return arg(0).empty() ? std::string("Die Texturtabelle lässt das nicht zu") : arg(0);
+      return IsEmpty(result.reason) ? std::string("Die Texturtabelle lässt das nicht zu") : CoreText(result.reason);
     case EditCode::Failed:
       return arg(0);
   }

@@ -5,6 +5,7 @@
 
 #include "app/TestBuild.h"
 #include "compiler/CompileLog.h"
+#include "texts/CompileLogLines.h"
 
 namespace tessmoor {
 

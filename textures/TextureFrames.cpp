@@ -25,7 +25,7 @@ bool IsFrameInTexture(const TextureEntry& entry, int position) {
 TextureFrame& FrameAt(TextureEntry& entry, int position) { return entry.frames[static_cast<size_t>(position)]; }
 
 // The message for a picture that did not load, naming the path it was looked for.
-std::string LoadFailure(const std::string& programDirectory, const std::string& frameName) {
+CoreMessage LoadFailure(const std::string& programDirectory, const std::string& frameName) {
   return PictureLoadErrorMessage(FramePicturePath(programDirectory, frameName));
 }
 

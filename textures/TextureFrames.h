@@ -7,18 +7,19 @@
 #include <vector>
 
 #include "document/MapDocument.h"
+#include "io/CoreMessage.h"
 
 namespace tessmoor {
 
-inline constexpr const char* TooManyFramesMessage = "Mehr als 8 Dateien pro Textur sind nicht zulässig.";
+inline const CoreMessage TooManyFramesMessage{CoreCode::TooManyFrames, {}};
 
 // How many frames were appended, and the message to show when the adding stopped
-// early (empty when every chosen file became a frame).
+// early (None when every chosen file became a frame).
 struct AddFramesResult {
   int added = 0;
-  std::string message;
+  CoreMessage message;
 
-  bool Stopped() const { return !message.empty(); }
+  bool Stopped() const { return !IsEmpty(message); }
 };
 
 // The stored name for a chosen file: its name without directory, as Windows-1252

@@ -6,18 +6,19 @@
 #include <string>
 
 #include "document/MapDocument.h"
+#include "io/CoreMessage.h"
 
 namespace tessmoor {
 
-inline constexpr const char* TooManyTexturesMessage = "Die Anzahl der Texturen ist auf 256 begrenzt.";
-inline constexpr const char* TextureInUseMessage = "Die Textur wird noch benutzt. Sie kann nicht gelöscht werden.";
+inline const CoreMessage TooManyTexturesMessage{CoreCode::TooManyTextures, {}};
+inline const CoreMessage TextureInUseMessage{CoreCode::TextureInUse, {}};
 inline constexpr const char* NewTextureName = "Neue Textur";
 
-// ok, or the message to show (empty when there is nothing worth telling, such as
+// ok, or the message to show (None when there is nothing worth telling, such as
 // an operation on a texture that does not exist).
 struct TextureResult {
   bool ok = true;
-  std::string message;
+  CoreMessage message;
 };
 
 bool IsTextureInTable(const MapDocument& document, int texture);

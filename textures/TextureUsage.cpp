@@ -19,9 +19,4 @@ TextureUsage CountTextureUsage(const MapDocument& document, int texture) {
   return usage;
 }
 
-const char* SurfaceName(int layer) {
-  static constexpr const char* Names[SurfaceCount] = {"Boden", "Decke", "Wand", "Sockel - Boden", "Sockel - Decke"};
-  return layer >= 0 && layer < SurfaceCount ? Names[layer] : "";
-}
-
 }  // namespace tessmoor

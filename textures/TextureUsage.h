@@ -20,7 +20,4 @@ struct TextureUsage {
 // The usage of `texture`; all zero for NoTexture or a position outside the table.
 TextureUsage CountTextureUsage(const MapDocument& document, int texture);
 
-// The layer's name as the View menu shows it, without the mnemonic ("Sockel - Boden").
-const char* SurfaceName(int layer);
-
 }  // namespace tessmoor

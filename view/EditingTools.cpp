@@ -12,14 +12,10 @@ namespace tessmoor {
 
 namespace {
 
-std::string PositionText(GridPoint cell) { return std::to_string(cell.x) + ": " + std::to_string(cell.y); }
-
 // A selection of more than one cell adds its size to the position.
-std::string PositionText(GridPoint cell, const Selection& selection) {
+PositionLabel PositionText(GridPoint cell, const Selection& selection) {
   const CellRange range = SelectedCells(selection);
-  const int32_t width = range.x2 - range.x1 + 1, height = range.y2 - range.y1 + 1;
-  if (width * height <= 1) return PositionText(cell);
-  return PositionText(cell) + "   " + tessmoor::MeasurementText(width, height);
+  return {cell, range.x2 - range.x1 + 1, range.y2 - range.y1 + 1};
 }
 
 ToolResponse ToolChange(ToolMode mode) {
@@ -48,11 +44,11 @@ ToolResponse PressGridCell(DocumentModel& model, const EditorState& editor, Sele
     model.SetSlotCell(model.Map().currentSlot, model.Map().Cell(hit.x, hit.y));
   } else if (left && editor.toolMode == ToolMode::Paint) {
     const PlacementResult painted = PaintWithSlot(model, hit, editor.programDirectory);
-    if (!painted.message.empty()) response.message = painted.message;
+    if (!IsEmpty(painted.message)) response.message = painted.message;
     if (!CurrentSlot(model.Map()).filled) return response;
   } else if (left && editor.toolMode == ToolMode::Brush) {
     const PlacementResult painted = BeginStroke(model, drag.stroke, hit, editor.programDirectory);
-    if (!painted.message.empty()) response.message = painted.message;
+    if (!IsEmpty(painted.message)) response.message = painted.message;
     if (!painted.ok) return response;
   } else if ((editor.toolMode == ToolMode::Select && (left || input.button == MouseButton::Right)) ||
              (left && editor.toolMode == ToolMode::Rectangle)) {
@@ -142,7 +138,7 @@ ToolResponse ViewPortMouseMove(DocumentModel& model, const EditorState& editor, 
   response.hoverCell = cell;
   // Over the black part of the map area beyond column or row 63 there is no cell to name.
   const bool namesCell = IsInsideMapArea(view, input.x, input.y) && IsOnGrid(cell);
-  response.positionLabel = namesCell ? PositionText(cell, editor.selection) : std::string();
+  response.positionLabel = namesCell ? PositionText(cell, editor.selection) : PositionLabel();
   const bool drags = editor.toolMode == ToolMode::Select || (editor.toolMode == ToolMode::Rectangle && drag.active);
   if (!drags || !input.leftHeld || drag.cancelled) return response;
   // Fill, copy and paste index the grid with the selection, so a drag carried

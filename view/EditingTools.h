@@ -10,7 +10,9 @@
 
 #include "document/MapDocument.h"
 #include "edit/DocumentModel.h"
+#include "io/CoreMessage.h"
 #include "view/MapView.h"
+#include "view/Measurement.h"
 #include "view/PaintStroke.h"
 
 namespace tessmoor {
@@ -73,8 +75,8 @@ struct ToolResponse {
   bool redraw = false;  // the origin moved
   std::optional<CellBinding> bind;
   bool showProperties = false;
-  std::optional<std::string> positionLabel;
-  std::optional<std::string> message;  // a passing line for the tool bar
+  std::optional<PositionLabel> positionLabel;
+  std::optional<CoreMessage> message;  // a passing line for the tool bar
 };
 
 // A rectangle being dragged out with the left button, from the press to the

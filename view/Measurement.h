@@ -1,16 +1,23 @@
 #pragma once
-// The size of a rectangle of cells as the tool bar shows it while a selection
-// is dragged or a block is about to be placed.
+// The position field of the tool bar: the cell under the pointer and, while a
+// selection of more than one cell is dragged or a block is about to be placed,
+// the size of that rectangle. texts/ words it.
 
 #include <cstdint>
-#include <string>
+#include <optional>
+
+#include "document/MapDocument.h"
 
 namespace tessmoor {
 
 constexpr int32_t CellUnits = 128;  // world units per cell side
 constexpr int32_t UnitsPerMetre = 40;
 
-// "5 × 3 Zellen, 640 × 384 Einheiten (16,0 m × 9,6 m)" (UTF-8).
-std::string MeasurementText(int32_t width, int32_t height);
+// What the field shows; without a cell it is emptied.
+struct PositionLabel {
+  std::optional<GridPoint> cell;
+  int32_t width = 1;
+  int32_t height = 1;
+};
 
 }  // namespace tessmoor

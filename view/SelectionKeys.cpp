@@ -12,13 +12,10 @@ namespace {
 
 int32_t OnGridAxis(int32_t value) { return std::clamp(value, 0, GridSize - 1); }
 
-std::string PositionText(GridPoint cell, const Selection& selection) {
+// As under the pointer: a selection of more than one cell adds its size.
+PositionLabel PositionText(GridPoint cell, const Selection& selection) {
   const CellRange range = SelectedCells(selection);
-  const int32_t width = range.x2 - range.x1 + 1, height = range.y2 - range.y1 + 1;
-  std::string text = std::to_string(cell.x) + ": " + std::to_string(cell.y);
-  // As under the pointer: a selection of more than one cell adds its size.
-  if (width * height > 1) text += "   " + MeasurementText(width, height);
-  return text;
+  return {cell, range.x2 - range.x1 + 1, range.y2 - range.y1 + 1};
 }
 
 }  // namespace

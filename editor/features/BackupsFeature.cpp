@@ -16,6 +16,7 @@
 #include "editor/widgets/CountText.h"
 #include "editor/widgets/StatusMessage.h"
 #include "editor/widgets/UserSettings.h"
+#include "texts/CoreTexts.h"
 
 namespace tessmoor {
 
@@ -100,7 +101,7 @@ BackupsFeature::BackupsFeature(QMainWindow& window, DocumentModel& model, Editor
           [] {
             return BackupSettings{QFile::encodeName(BackupFolder()).toStdString(), BackupsPerMap()};
           },
-          [this](const std::string& message) { ShowFailure(message); }) {
+          [this](const CoreMessage& message) { ShowFailure(CoreText(message)); }) {
   // The window puts it into its Datei menu, enabled while the map has a file.
   FileEarlierVersion = new QAction("Frühere &Version öffnen...", this);
   FileEarlierVersion->setObjectName("FileEarlierVersion");
@@ -125,7 +126,7 @@ bool BackupsFeature::OpenBackup(const std::string& backupPath) {
 bool BackupsFeature::OpenCopy(DocumentModel& model, EditorState& editor, DialogLayer& dialogs,
                               const std::string& backupPath) {
   const MapFileResult result = OpenBackupAsCopy(model, editor, backupPath);
-  if (!result.ok && !result.message.empty()) dialogs.ShowError(result.message);
+  if (!result.ok && !IsEmpty(result.message)) dialogs.ShowError(result.message);
   return result.ok;
 }
 

@@ -53,7 +53,7 @@ void CompileFeature::CompileMap(EditorSession& session) {
   log.ClearLog();
   log.show();
   log.raise();
-  if (const std::string refusal = ModelOverMapMessage(map.fileName, modelPath); !refusal.empty()) {
+  if (const CoreMessage refusal = ModelOverMapMessage(map.fileName, modelPath); !IsEmpty(refusal)) {
     log.AddLogLine(refusal);
     return;
   }

@@ -125,7 +125,7 @@ void EditFeature::Paste(const FeatureContext& c) {
     c.session.Editing().Select(result.range);
     c.view.RefreshViews();
   }
-  if (!result.message.empty()) c.session.Dialogs().ShowError(result.message);
+  if (!IsEmpty(result.message)) c.session.Dialogs().ShowError(result.message);
 }
 
 bool EditFeature::HasBlockToPaste(const EditorSession& session) const {
@@ -186,7 +186,7 @@ void EditFeature::PlaceFromOtherMap(const FeatureContext& c, Stamp stamp) {
                      const PlacementResult result = PlaceStamp(session.Model(), *placed, placement,
                                                                session.Editor().programDirectory, PasteStepName);
                      if (!result.ok) {
-                       if (!result.message.empty()) session.Dialogs().ShowError(result.message);
+                       if (!IsEmpty(result.message)) session.Dialogs().ShowError(result.message);
                        return;
                      }
                      session.Editing().Select(result.range);

@@ -228,7 +228,7 @@ void StampFeature::StartPlacing(QListWidgetItem* item) {
     const PlacementResult result =
         PlaceStamp(context.session.Model(), placed->stored.stamp, placement, context.session.Editor().programDirectory);
     if (!result.ok) {
-      if (!result.message.empty()) context.session.Dialogs().ShowError(result.message);
+      if (!IsEmpty(result.message)) context.session.Dialogs().ShowError(result.message);
       return;
     }
     context.session.Editing().Select(result.range);

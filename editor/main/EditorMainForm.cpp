@@ -30,6 +30,7 @@
 #include "editor/windows/EditorNewForm.h"
 #include "editor/windows/QtDialogLayer.h"
 #include "io/ProgramDirectory.h"
+#include "texts/CoreTexts.h"
 #include "view/CellReveal.h"
 #include "view/HitTesting.h"
 
@@ -246,9 +247,10 @@ void TFrmMain::CaptionChanged() { setWindowTitle(QString::fromStdString(Caption(
 void TFrmMain::Respond(const ToolResponse& response) {
   if (response.bind) toolWindows->Bind(*response.bind);
   if (response.showProperties) toolWindows->SetPropertiesVisible(true);
-  if (response.positionLabel) ClientArea->ShowPosition(QString::fromStdString(*response.positionLabel));
+  if (response.positionLabel)
+    ClientArea->ShowPosition(QString::fromStdString(PositionLabelText(*response.positionLabel)));
   if (response.message) {
-    ClientArea->ShowToolMessage(QString::fromStdString(*response.message));
+    ClientArea->ShowToolMessage(QString::fromStdString(CoreText(*response.message)));
   } else if (response.bind) {
     ClientArea->ShowToolMessage({});
   }

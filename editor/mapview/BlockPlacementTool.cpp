@@ -10,9 +10,9 @@
 #include "editor/mapview/MapViewPanel.h"
 #include "editor/mapview/ViewPortWidget.h"
 #include "editor/widgets/HiColorQImage.h"
+#include "texts/CoreTexts.h"
 #include "view/BlockPicture.h"
 #include "view/HitTesting.h"
-#include "view/Measurement.h"
 #include "view/ViewColours.h"
 #include "view/Zoom.h"
 

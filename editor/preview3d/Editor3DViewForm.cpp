@@ -9,9 +9,10 @@
 #include <QVBoxLayout>
 
 #include "editor/preview3d/PreviewView.h"
-#include "editor/widgets/UserSettings.h"
 #include "editor/widgets/ProgramSettings.h"
+#include "editor/widgets/UserSettings.h"
 #include "preview/AnimationClock.h"
+#include "texts/CoreTexts.h"
 
 namespace tessmoor {
 
@@ -84,7 +85,7 @@ void TFrm3DView::SetAnimationRate(int framesPerSecond) {
 }
 
 void TFrm3DView::ShowCapacityMessage() {
-  const std::string message = view_->Model().CapacityMessage();
+  const std::string message = CoreText(view_->Model().CapacityMessage());
   LblCapacity->setText(QString::fromStdString(message));
   LblCapacity->setVisible(!message.empty());
 }

@@ -5,6 +5,8 @@
 #include <QTextCursor>
 #include <QVBoxLayout>
 
+#include "texts/CoreTexts.h"
+
 namespace tessmoor {
 
 TFrmCompile::TFrmCompile(QWidget* mainWindow) : QWidget(mainWindow, Qt::Window) {
@@ -34,6 +36,8 @@ void TFrmCompile::AddLogLine(const std::string& text) {
   ++lineCount;
   ShowProgress();
 }
+
+void TFrmCompile::AddLogLine(const CoreMessage& line) { AddLogLine(CoreText(line)); }
 
 void TFrmCompile::ExtendLastLine(const std::string& text) {
   if (lineCount == 0) {

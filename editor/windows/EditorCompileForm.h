@@ -19,6 +19,7 @@ class TFrmCompile : public QWidget, public CompileLog {
 
   void ClearLog() override;
   void AddLogLine(const std::string& text = "") override;
+  void AddLogLine(const CoreMessage& line) override;
   void ExtendLastLine(const std::string& text) override;
 
   QStringList Lines() const;

@@ -227,7 +227,7 @@ void TFrmTextureEditor::BtnDeleteClick() {
   const int listPosition = LVTextures->indexOfTopLevelItem(LVTextures->currentItem());
   const TextureResult result = DeleteTexture(model_, texture, editor_.clipboard);
   if (!result.ok) {
-    if (!result.message.empty()) dialogs_.ShowError(result.message);
+    if (!IsEmpty(result.message)) dialogs_.ShowError(result.message);
     return;
   }
   FillTextureList();

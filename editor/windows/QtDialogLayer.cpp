@@ -9,8 +9,9 @@
 #include <QUrl>
 #include <memory>
 
-#include "editor/windows/EditorNewForm.h"
 #include "editor/widgets/GermanFileDialog.h"
+#include "editor/windows/EditorNewForm.h"
+#include "texts/CoreTexts.h"
 
 namespace tessmoor {
 
@@ -45,6 +46,8 @@ std::optional<std::string> FirstPath(QFileDialog& dialog) {
 }  // namespace
 
 QtDialogLayer::QtDialogLayer(QWidget* parent, TFrmNew& newForm) : parent(parent), newForm(newForm) {}
+
+void QtDialogLayer::ShowError(const CoreMessage& message) { ShowError(CoreText(message)); }
 
 void QtDialogLayer::ShowError(const std::string& message) {
   QMessageBox box(QMessageBox::Critical, ApplicationTitle, QString::fromStdString(message), QMessageBox::Ok, parent);

@@ -15,6 +15,7 @@ class QtDialogLayer : public DialogLayer {
   QtDialogLayer(QWidget* parent, TFrmNew& newForm);
 
   void ShowError(const std::string& message) override;
+  void ShowError(const CoreMessage& message) override;
   void ShowInformation(const std::string& title, const std::string& message) override;
   SaveChangesAnswer AskSaveChanges() override;
   std::optional<std::string> ChooseMapToOpen(const std::string& startDirectory) override;

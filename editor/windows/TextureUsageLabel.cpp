@@ -3,6 +3,7 @@
 #include <QLabel>
 
 #include "editor/widgets/CountText.h"
+#include "texts/CoreTexts.h"
 #include "textures/TextureUsage.h"
 
 namespace tessmoor {

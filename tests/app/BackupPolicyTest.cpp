@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "app/BackupPolicy.h"
+#include "support/CoreMessageText.h"
 #include "support/TempDir.h"
 
 namespace tessmoor {
@@ -45,7 +46,7 @@ TEST(BackupPolicy, TheStoredNumberDecidesWhatASeriesOfSavesKeeps) {
         [&] {
           return BackupSettings{folder, BackupsToKeep(row.stored)};
         },
-        [](const std::string& message) { ADD_FAILURE() << message; });
+        [](const CoreMessage& message) { ADD_FAILURE() << message; });
     auto map = std::make_unique<MapDocument>();
     for (int version = 0; version <= row.replacingSaves; ++version) {
       MakeVersion(*map, version);
@@ -71,7 +72,7 @@ TEST(BackupPolicy, TheStoredNumberDecidesWhatASeriesOfSavesKeeps) {
 
     const MapFileResult missing = OpenBackupAsCopy(model, editor, folder + "fehlt.tmm");
     EXPECT_FALSE(missing.ok);
-    EXPECT_FALSE(missing.message.empty());
+    EXPECT_FALSE(missing.message.code == CoreCode::None);
     EXPECT_EQ(0, model.Map().Cell(0, 0).type) << "an empty map after a failed open";
     EXPECT_FALSE(model.IsModified());
   }

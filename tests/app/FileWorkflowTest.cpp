@@ -6,6 +6,7 @@
 #include "app/FileWorkflow.h"
 #include "document/PascalString.h"
 #include "edit/CellCommands.h"
+#include "support/CoreMessageText.h"
 #include "support/FaultyFileOps.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDir.h"

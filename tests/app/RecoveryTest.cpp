@@ -12,6 +12,7 @@
 #include "document/RecoveryFile.h"
 #include "document/RecoveryFolder.h"
 #include "edit/CellCommands.h"
+#include "support/CoreMessageText.h"
 #include "support/FaultyFileOps.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDir.h"
@@ -84,7 +85,7 @@ TEST(RecoveryFile, ACutOrForeignCopyIsRefusedWithAMessage) {
     MemorySource source(whole.data(), length);
     const RecoveryLoadResult loaded = ReadRecoveryFile(document, source, "k.tmr", MapLoadOptions{"/none/", false});
     EXPECT_FALSE(loaded.map.ok) << length;
-    EXPECT_FALSE(loaded.map.message.empty()) << length;
+    EXPECT_FALSE(loaded.map.message.code == CoreCode::None) << length;
   }
 }
 

@@ -5,8 +5,10 @@
 
 #include "compiler/CompileMap.h"
 #include "compiler/CompilerTestMaps.h"
+#include "support/CoreMessageText.h"
 #include "support/FaultyFileOps.h"
 #include "support/TempDir.h"
+#include "texts/CompileLogLines.h"
 
 namespace tessmoor {
 

@@ -8,6 +8,7 @@
 #include "compiler/ModelWriter.h"
 #include "document/PascalString.h"
 #include "support/TempDir.h"
+#include "texts/CompileLogLines.h"
 
 namespace tessmoor {
 

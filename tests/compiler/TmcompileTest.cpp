@@ -13,6 +13,7 @@
 #include "document/MapFile.h"
 #include "document/PascalString.h"
 #include "support/TempDir.h"
+#include "texts/CompileLogLines.h"
 
 namespace tessmoor {
 

@@ -10,6 +10,7 @@
 #include "document/PascalString.h"
 #include "graphics/PcxTestFile.h"
 #include "support/AllocationLimit.h"
+#include "support/CoreMessageText.h"
 #include "support/FaultyFileOps.h"
 #include "support/TempDir.h"
 

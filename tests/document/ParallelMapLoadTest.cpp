@@ -13,6 +13,7 @@
 #include "document/PascalString.h"
 #include "graphics/GraphicsError.h"
 #include "graphics/PcxTestFile.h"
+#include "support/CoreMessageText.h"
 #include "support/TempDir.h"
 
 namespace tessmoor {
@@ -94,7 +95,7 @@ TEST(ParallelMapLoad, EqualsTheOneByOneLoadWithMissingAndDamagedPicturesAnywhere
         if (offset > bytes.size()) {
           expectedMessage = "Fehler beim Einlesen von " + dir.File("m.tmm") + ".";
         } else if (!LoadFrameThumbnail(dir.Dir(), name, expectedThumbnails.back())) {
-          expectedMessage = PictureLoadErrorMessage(FramePicturePath(dir.Dir(), name));
+          expectedMessage = CoreText(PictureLoadErrorMessage(FramePicturePath(dir.Dir(), name)));
         }
       }
     }

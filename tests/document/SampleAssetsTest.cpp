@@ -17,6 +17,7 @@
 #include "document/PascalString.h"
 #include "graphics/GraphicsError.h"
 #include "graphics/PcxLoader.h"
+#include "support/CoreMessageText.h"
 #include "tools/tmgen/PcxWriter.h"
 
 namespace tessmoor {

@@ -22,6 +22,7 @@
 #include "edit/CellCommands.h"
 #include "edit/CellFieldEdit.h"
 #include "edit/DocumentModel.h"
+#include "support/CoreMessageText.h"
 
 namespace tessmoor {
 namespace {

@@ -9,6 +9,7 @@
 #include "document/PascalString.h"
 #include "edit/BlockPlacement.h"
 #include "edit/CellCommands.h"
+#include "support/CoreMessageText.h"
 
 namespace tessmoor {
 namespace {

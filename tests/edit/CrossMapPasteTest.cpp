@@ -17,7 +17,9 @@
 #include "edit/CellCommands.h"
 #include "edit/ClipboardTransfer.h"
 #include "edit/TextureCommands.h"
+#include "support/CoreMessageText.h"
 #include "support/TempDir.h"
+#include "texts/CompileLogLines.h"
 #include "textures/TextureTable.h"
 
 namespace tessmoor {

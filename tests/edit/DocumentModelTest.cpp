@@ -5,6 +5,7 @@
 
 #include "edit/CellCommands.h"
 #include "edit/TextureCommands.h"
+#include "support/CoreMessageText.h"
 #include "support/TempDir.h"
 
 namespace tessmoor {

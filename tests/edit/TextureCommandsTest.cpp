@@ -6,6 +6,7 @@
 #include "document/PascalString.h"
 #include "edit/CellCommands.h"
 #include "edit/TextureCommands.h"
+#include "support/CoreMessageText.h"
 
 namespace tessmoor {
 

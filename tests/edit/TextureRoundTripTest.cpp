@@ -7,6 +7,7 @@
 #include "document/PascalString.h"
 #include "edit/CellCommands.h"
 #include "edit/TextureCommands.h"
+#include "support/CoreMessageText.h"
 #include "textures/TexturePictures.h"
 
 namespace tessmoor {

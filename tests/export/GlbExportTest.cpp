@@ -10,6 +10,7 @@
 #include "export/GlbWriter.h"
 #include "export/MapExport.h"
 #include "preview/EyePosition.h"
+#include "support/CoreMessageText.h"
 #include "support/FaultyFileOps.h"
 
 namespace tessmoor {
@@ -190,7 +191,7 @@ TEST_F(GlbExportTest, FailuresLeaveThePreviousFileAndSayWhy) {
     FaultyFileOps faulty(step);
     const ExportResult result = exporter.Export(*map, dir.Dir(), ExportFormat::Glb, path, faulty);
     EXPECT_FALSE(result.ok);
-    EXPECT_EQ(result.message.find("Fehler beim "), 0u) << result.message;
+    EXPECT_EQ(CoreText(result.message).find("Fehler beim "), 0u) << result.message;
     EXPECT_EQ(ReadFileBytes(path), (std::vector<unsigned char>{'o', 'l', 'd'}));
   }
   std::filesystem::remove(dir.File("GFX/FRAME00.PCX"));

@@ -12,6 +12,7 @@
 #include "export/MapExport.h"
 #include "export/ObjWriter.h"
 #include "graphics/PcxLoader.h"
+#include "support/CoreMessageText.h"
 
 namespace tessmoor {
 

@@ -12,6 +12,7 @@
 #include "editor/windows/EditorCompileForm.h"
 #include "editor/windows/EditorPropertiesForm.h"
 #include "gui/MainWindowFixture.h"
+#include "support/CoreMessageText.h"
 #include "textures/TextureFrames.h"
 #include "textures/TextureTable.h"
 

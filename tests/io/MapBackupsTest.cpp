@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "io/MapBackups.h"
+#include "support/CoreMessageText.h"
 #include "support/FaultyFileOps.h"
 #include "support/TempDir.h"
 
@@ -29,7 +30,7 @@ struct Saver {
   explicit Saver(const std::string& folder, int keep)
       : ops(
             RealFileOps(), [this] { return settings; },
-            [this](const std::string& message) { failures.push_back(message); }) {
+            [this](const CoreMessage& message) { failures.push_back(CoreText(message)); }) {
     settings = {folder, keep};
   }
   BackupSettings settings;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/DialogLayer.h"
+#include "texts/CoreTexts.h"
 
 namespace tessmoor {
 
@@ -36,6 +37,7 @@ class ScriptedDialogs : public DialogLayer {
   std::deque<std::optional<std::string>> programAnswers;
 
   void ShowError(const std::string& message) override { log.push_back("error:" + message); }
+  void ShowError(const CoreMessage& message) override { ShowError(CoreText(message)); }
 
   void ShowInformation(const std::string& title, const std::string& message) override {
     log.push_back("info:" + title);

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "view/Measurement.h"
+#include "texts/CoreTexts.h"
 
 namespace tessmoor {
 namespace {

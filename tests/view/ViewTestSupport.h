@@ -11,6 +11,7 @@
 #include "document/MapDocument.h"
 #include "edit/DocumentModel.h"
 #include "graphics/RenderSurface.h"
+#include "texts/CoreTexts.h"
 #include "view/EditingTools.h"
 
 namespace tessmoor {
@@ -88,7 +89,7 @@ struct WindowState : DocumentObserver {
     }
     if (response.bind) bound = *response.bind;
     if (response.showProperties) propertiesVisible = true;
-    if (response.positionLabel) label = *response.positionLabel;
+    if (response.positionLabel) label = PositionLabelText(*response.positionLabel);
     if (redraw) Redraw();
   }
   void SetTool(ToolMode mode) {

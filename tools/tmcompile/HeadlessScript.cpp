@@ -6,6 +6,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <mutex>
 #include <sstream>
@@ -13,6 +14,7 @@
 
 #include "document/MapFile.h"
 #include "scripting/ScriptRunner.h"
+#include "texts/CoreTexts.h"
 #include "texts/ScriptTexts.h"
 
 namespace tessmoor {
@@ -99,7 +101,10 @@ int RunHeadlessScript(const HeadlessScriptArguments& arguments, const std::strin
     ResetDocument(map, session.Editor(), true);
     loaded = LoadMap(map, arguments.mapPath, MapLoadOptions{programDirectory, false});
   });
-  if (!loaded.ok) return Fail(loaded.message);
+  if (!loaded.ok) {
+    if (loaded.systemError != 0) return Fail("cannot open " + arguments.mapPath + ": " + std::strerror(loaded.systemError));
+    return Fail(CoreText(loaded.message));
+  }
 
   AllowedFolders gate(arguments.allowedFolders);
   const auto print = [](const std::string& line) { std::printf("%s\n", line.c_str()); };
@@ -122,7 +127,7 @@ int RunHeadlessScript(const HeadlessScriptArguments& arguments, const std::strin
   }
   const std::string out = arguments.outPath.empty() ? arguments.mapPath : arguments.outPath;
   const MapFileResult saved = session.Model().Save(out);
-  return saved.ok ? ExitOk : Fail(saved.message);
+  return saved.ok ? ExitOk : Fail(CoreText(saved.message));
 }
 
 }  // namespace tessmoor

@@ -26,6 +26,7 @@
 #include "export/ObjWriter.h"
 #include "io/ProgramDirectory.h"
 #include "texts/CheckTexts.h"
+#include "texts/CoreTexts.h"
 
 using namespace tessmoor;
 
@@ -170,6 +171,7 @@ class StdoutLog : public CompileLog {
     lineOpen_ = true;
     lastLine_ = text;
   }
+  void AddLogLine(const CoreMessage& line) override { AddLogLine(CoreText(line)); }
   void ExtendLastLine(const std::string& text) override {
     std::fputs(text.c_str(), stdout);
     std::fflush(stdout);
@@ -195,7 +197,7 @@ std::string ProgramDirectory() {
 }
 
 std::string ReadFailure(const MapFileResult& loaded, const std::string& path) {
-  if (loaded.systemError == 0) return loaded.message;
+  if (loaded.systemError == 0) return CoreText(loaded.message);
   return "tmcompile: cannot open " + path + ": " + std::strerror(loaded.systemError);
 }
 
@@ -241,7 +243,7 @@ int Export(const MapDocument& document, const Arguments& arguments) {
   std::fflush(stdout);
   MapExporter exporter;
   const ExportResult result = exporter.Export(document, ProgramDirectory(), format, path);
-  if (!result.ok) return Fail(result.message);
+  if (!result.ok) return Fail(CoreText(result.message));
   std::printf("Export abgeschlossen.\n");
   return ExitOk;
 }
@@ -257,8 +259,8 @@ int Compile(const Arguments& arguments) {
 
   if (arguments.format != "tcm") return Export(*document, arguments);
   const std::string modelPath = arguments.modelPath.empty() ? ModelFileName(arguments.mapPath) : arguments.modelPath;
-  if (const std::string refusal = ModelOverMapMessage(arguments.mapPath, modelPath); !refusal.empty()) {
-    return Fail(refusal);
+  if (const CoreMessage refusal = ModelOverMapMessage(arguments.mapPath, modelPath); !IsEmpty(refusal)) {
+    return Fail(CoreText(refusal));
   }
   MapCompiler compiler;
   StdoutLog log;

@@ -5,6 +5,7 @@
 #include "document/MapFile.h"
 #include "edit/DocumentModel.h"
 #include "edit/TextureHousekeeping.h"
+#include "texts/CoreTexts.h"
 #include "tools/tmgen/CourtyardMap.h"
 #include "tools/tmgen/MapBuilder.h"
 #include "tools/tmgen/SampleTextures.h"
@@ -126,7 +127,7 @@ bool WriteMap(const std::string& path, void (*build)(MapDocument&), std::string&
   });
   DeleteUnusedTextures(model, nullptr);
   const MapFileResult saved = model.Save(path);
-  if (!saved.ok) error = saved.message;
+  if (!saved.ok) error = CoreText(saved.message);
   return saved.ok;
 }
 

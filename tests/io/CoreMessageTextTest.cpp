@@ -1,0 +1,92 @@
+// Every code the file, table, compile and preview work hands up, with the exact
+// words the user reads for it: the texts stayed the same when the core stopped
+// wording them.
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "io/CoreMessage.h"
+#include "io/RegularFile.h"
+#include "texts/CoreTexts.h"
+
+namespace tessmoor {
+namespace {
+
+struct Row {
+  CoreMessage message;
+  std::string text;
+};
+
+std::string Table(MeshTable table) { return std::to_string(static_cast<int>(table)); }
+
+TEST(CoreMessageText, EveryCodeIsWordedAsTheUserAlwaysReadIt) {
+  const std::string noSpace = std::strerror(ENOSPC);
+  const std::vector<Row> rows = {
+      {{CoreCode::None, {}}, ""},
+      {{CoreCode::MapNotRead, {"/m/Halle.tmm"}}, "Fehler beim Einlesen von /m/Halle.tmm."},
+      {{CoreCode::NotAMap, {"/m/Halle.tmm"}}, "/m/Halle.tmm ist keine TMM-Datei."},
+      {{CoreCode::MapNotCreated, {"/m/Halle.tmm"}}, "Konnte /m/Halle.tmm nicht schreiben."},
+      {{CoreCode::MapNotWritten, {"/m/Halle.tmm"}}, "Fehler beim Schreiben von /m/Halle.tmm."},
+      {{CoreCode::MapNotOpened, {"/m/Halle.tmm"}}, "/m/Halle.tmm kann nicht geöffnet werden."},
+      {{CoreCode::ModelOverMap, {"/m/a.tcm", "/m/a.tmm"}},
+       "Fehler: Das Modell /m/a.tcm würde die Karte /m/a.tmm überschreiben!"},
+      {{CoreCode::NotARecoveryCopy, {"/r/1.tmr"}}, "/r/1.tmr ist keine Wiederherstellungskopie."},
+      {{CoreCode::PictureNotLoaded, {"/p/GFX/A.PCX"}}, "Fehler beim Laden von \"/p/GFX/A.PCX\"."},
+      {{CoreCode::NoBackup, {"Halle.tmm", "", std::to_string(ENOSPC)}}, "Keine Sicherung von Halle.tmm: " + noSpace},
+      {{CoreCode::NoBackup, {"Halle.tmm", "/b/", std::to_string(ENOSPC)}},
+       "Keine Sicherung von Halle.tmm: /b/: " + noSpace},
+      {{CoreCode::NoBackup, {"Halle.tmm", "", std::to_string(NotARegularFile)}},
+       "Keine Sicherung von Halle.tmm: keine reguläre Datei"},
+      {{CoreCode::NotAStamp, {}}, "Die Datei ist kein Stempel."},
+      {{CoreCode::NotAStamp, {"/s/a.tms"}}, "\"/s/a.tms\": Die Datei ist kein Stempel."},
+      {{CoreCode::NewerStamp, {}}, "Der Stempel stammt aus einer neueren Version des Editors."},
+      {{CoreCode::NewerStamp, {"/s/a.tms"}}, "\"/s/a.tms\": Der Stempel stammt aus einer neueren Version des Editors."},
+      {{CoreCode::DamagedStamp, {}}, "Der Stempel ist beschädigt."},
+      {{CoreCode::DamagedStamp, {"/s/a.tms"}}, "\"/s/a.tms\": Der Stempel ist beschädigt."},
+      {{CoreCode::StampNotSaved, {"/s/a.tms"}}, "Der Stempel kann nicht unter \"/s/a.tms\" gespeichert werden."},
+      {{CoreCode::StampNotOpened, {"/s/a.tms"}}, "Der Stempel \"/s/a.tms\" kann nicht geöffnet werden."},
+      {{CoreCode::TooManyFrames, {}}, "Mehr als 8 Dateien pro Textur sind nicht zulässig."},
+      {{CoreCode::TooManyTextures, {}}, "Die Anzahl der Texturen ist auf 256 begrenzt."},
+      {{CoreCode::TextureInUse, {}}, "Die Textur wird noch benutzt. Sie kann nicht gelöscht werden."},
+      {{CoreCode::EmptySlot, {}}, "Die Vorlage ist leer: Umschalt+Klick auf eine Zelle übernimmt sie."},
+      {{CoreCode::CompileBuilding, {}}, "Erstelle 3D-Modell..."},
+      {{CoreCode::CompileWriting, {"/m/a.tcm"}}, "Erstelle /m/a.tcm..."},
+      {{CoreCode::CompileDone, {}}, "Compilierung abgeschlossen."},
+      {{CoreCode::CompileCount, {Table(MeshTable::Vertices), "12"}}, "Eckpunkte: 12"},
+      {{CoreCode::CompileCount, {Table(MeshTable::Polygons), "7"}}, "Polygone: 7"},
+      {{CoreCode::CompileCount, {Table(MeshTable::TexCoords), "0"}}, "Textur-Koord.: 0"},
+      {{CoreCode::CompileCount, {Table(MeshTable::Indices), "48"}}, "Indezies: 48"},
+      {{CoreCode::TableOverflow, {Table(MeshTable::Polygons)}}, "Fehler: Zu viele Polygone (höchstens 12000)."},
+      {{CoreCode::TableOverflow, {Table(MeshTable::TexCoords)}},
+       "Fehler: Zu viele Textur-Koordinaten (höchstens " + std::to_string(Capacity(MeshTable::TexCoords)) + ")."},
+      {{CoreCode::TableOverflow, {Table(MeshTable::FaceCorners)}},
+       "Fehler: Zu viele Ecken in einem Polygon (höchstens " + std::to_string(Capacity(MeshTable::FaceCorners)) + ")."},
+      {{CoreCode::PreviewOverflow, {Table(MeshTable::Vertices)}},
+       "Fehler: Zu viele Eckpunkte (höchstens 32000). Gezeigt wird, was hineinpasst."},
+      {{CoreCode::ModelNotCreated, {"/m/a.glb"}}, "Fehler beim Erstellen von /m/a.glb!"},
+      {{CoreCode::ModelNotWritten, {"/m/a.glb"}}, "Fehler beim Schreiben von /m/a.glb!"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(static_cast<int>(row.message.code));
+    EXPECT_EQ(CoreText(row.message), row.text);
+  }
+}
+
+TEST(CoreMessageText, NamesAndThePositionFieldReadAsBefore) {
+  const std::vector<std::string> surfaces = {"Boden", "Decke", "Wand", "Sockel - Boden", "Sockel - Decke", ""};
+  for (int layer = 0; layer < static_cast<int>(surfaces.size()); ++layer)
+    EXPECT_EQ(SurfaceName(layer), surfaces[layer]);
+  EXPECT_STREQ(SurfaceName(-1), "");
+  EXPECT_STREQ(TableName(MeshTable::Indices), "Indizes");
+  EXPECT_STREQ(TableName(MeshTable::None), "");
+  EXPECT_EQ(PositionLabelText({}), "");
+  EXPECT_EQ(PositionLabelText({GridPoint{12, 40}}), "12: 40");
+  EXPECT_EQ(PositionLabelText({GridPoint{0, 63}, 5, 3}), "0: 63   5 × 3 Zellen, 640 × 384 Einheiten (16,0 m × 9,6 m)");
+}
+
+}  // namespace
+}  // namespace tessmoor
