@@ -71,8 +71,8 @@ ScriptRunner::ScriptRunner(ScriptPlace place) : place_(std::move(place)), engine
   api_ = new ScriptApi(*engine_, place_);
   api_->setParent(engine_.get());
   QJSEngine::setObjectOwnership(api_, QJSEngine::CppOwnership);
-  const QJSValue facade = engine_->evaluate(QString::fromUtf8(FacadeSource)).call({engine_->newQObject(api_)});
-  engine_->globalObject().setProperty(QStringLiteral("tessmoor"), facade);
+  facade_ = engine_->evaluate(QString::fromUtf8(FacadeSource)).call({engine_->newQObject(api_)});
+  engine_->globalObject().setProperty(QStringLiteral("tessmoor"), facade_);
 }
 
 ScriptRunner::~ScriptRunner() = default;

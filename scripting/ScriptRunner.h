@@ -50,6 +50,9 @@ class ScriptRunner {
   ScriptPlace place_;
   std::unique_ptr<QJSEngine> engine_;
   ScriptApi* api_ = nullptr;  // owned by engine_'s parent chain: deleted with the runner
+  // Held for the runner's life: the engine gives a page of handles back to the
+  // system once its last handle goes, and every call makes and drops handles.
+  QJSValue facade_;
   std::atomic<bool> stopped_{false};
 };
 
