@@ -42,7 +42,20 @@ EditResult FromPlacement(const PlacementResult& result) {
 
 }  // namespace
 
-MapEditing::MapEditing(DocumentModel& model, EditorState& editor) : model_(model), editor_(editor) {}
+MapEditing::MapEditing(DocumentModel& model, EditorState& editor)
+    : model_(model), editor_(editor), toldSelection_(editor.selection), toldSlot_(model.Map().currentSlot) {
+  model_.AddLateObserver(this);
+}
+
+MapEditing::~MapEditing() { model_.RemoveObserver(this); }
+
+void MapEditing::DocumentChanged(const DocumentChange& change) {
+  if (!change.Has(DocumentChangeFlag::DocumentReplaced)) return;
+  const Selection& now = editor_.selection;
+  const Selection& told = toldSelection_;
+  if (now.x1 != told.x1 || now.y1 != told.y1 || now.x2 != told.x2 || now.y2 != told.y2) Tell(SessionNotice::Selection);
+  if (model_.Map().currentSlot != toldSlot_) Tell(SessionNotice::Slot);
+}
 
 EditResult MapEditing::Transaction(StepName name, const std::function<EditResult()>& body) {
   return Transaction(name, std::string(), body);
@@ -186,6 +199,8 @@ void MapEditing::AddObserver(SessionObserver* observer) { observers_.push_back(o
 void MapEditing::RemoveObserver(SessionObserver* observer) { std::erase(observers_, observer); }
 
 void MapEditing::Tell(SessionNotice notice) {
+  if (notice == SessionNotice::Selection) toldSelection_ = editor_.selection;
+  if (notice == SessionNotice::Slot) toldSlot_ = model_.Map().currentSlot;
   for (SessionObserver* observer : observers_) observer->SessionChanged(notice);
 }
 

@@ -27,9 +27,12 @@ class SessionObserver {
   virtual void SessionChanged(SessionNotice notice) = 0;
 };
 
-class MapEditing {
+class MapEditing : private DocumentObserver {
  public:
   MapEditing(DocumentModel& model, EditorState& editor);
+  ~MapEditing() override;
+  MapEditing(const MapEditing&) = delete;
+  MapEditing& operator=(const MapEditing&) = delete;
 
   // Runs `body` as one step named `name`: what it changes is one undo step
   // (none when it changes nothing). A result that is not Ok, or an exception,
@@ -69,11 +72,17 @@ class MapEditing {
   void RemoveObserver(SessionObserver* observer);
 
  private:
+  // A new, opened or recovered map starts with its own selection and slot:
+  // those that changed are told, after the windows have taken the new map in.
+  void DocumentChanged(const DocumentChange& change) override;
   void Tell(SessionNotice notice);
 
   DocumentModel& model_;
   EditorState& editor_;
   std::vector<SessionObserver*> observers_;
+  // What the observers were last told of, to tell a replaced map's changes only.
+  Selection toldSelection_;
+  int toldSlot_ = 0;
 };
 
 }  // namespace tessmoor

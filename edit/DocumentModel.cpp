@@ -128,7 +128,12 @@ void DocumentModel::SetFileName(const std::string& fileName) {
 
 void DocumentModel::AddObserver(DocumentObserver* observer) { observers_.push_back(observer); }
 
-void DocumentModel::RemoveObserver(DocumentObserver* observer) { std::erase(observers_, observer); }
+void DocumentModel::AddLateObserver(DocumentObserver* observer) { lateObservers_.push_back(observer); }
+
+void DocumentModel::RemoveObserver(DocumentObserver* observer) {
+  std::erase(observers_, observer);
+  std::erase(lateObservers_, observer);
+}
 
 void DocumentModel::Notify(DocumentChange change) {
   // Every change may move the history and the modified state; observers are
@@ -144,10 +149,11 @@ void DocumentModel::Notify(DocumentChange change) {
 
 void DocumentModel::Tell(const DocumentChange& change) {
   // An observer may add or remove observers while it is told.
-  const std::vector<DocumentObserver*> told = observers_;
-  for (DocumentObserver* observer : told) {
-    if (std::find(observers_.begin(), observers_.end(), observer) != observers_.end())
-      observer->DocumentChanged(change);
+  for (const std::vector<DocumentObserver*>* list : {&observers_, &lateObservers_}) {
+    const std::vector<DocumentObserver*> told = *list;
+    for (DocumentObserver* observer : told) {
+      if (std::find(list->begin(), list->end(), observer) != list->end()) observer->DocumentChanged(change);
+    }
   }
 }
 

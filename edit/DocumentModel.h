@@ -65,6 +65,9 @@ class DocumentModel {
   void SetFileName(const std::string& fileName);
 
   void AddObserver(DocumentObserver* observer);
+  // Told after every other observer, for those that act on what the others
+  // have rebuilt for the change (the windows' pictures of a new texture table).
+  void AddLateObserver(DocumentObserver* observer);
   void RemoveObserver(DocumentObserver* observer);
 
  private:
@@ -80,6 +83,7 @@ class DocumentModel {
   StepName transactionName_ = StepName::EditSelection;
   std::string transactionLabel_;
   std::vector<DocumentObserver*> observers_;
+  std::vector<DocumentObserver*> lateObservers_;
   bool reportedModified_ = false;
 };
 

@@ -66,7 +66,7 @@ ScriptsFeature::ScriptsFeature(const FeatureContext& context)
     : context_(context), menu_(new QMenu(QStringLiteral("S&kripte"), context.window)) {
   menu_->setObjectName(QStringLiteral("MnuScripts"));
   connect(menu_, &QMenu::aboutToShow, this, &ScriptsFeature::ReadScriptFolders);
-  context.registry.Add({"ExtrasScriptConsole", "Skript&konsole", "E&xtras"},
+  context.registry.Add({"ExtrasScriptConsole", "Skriptk&onsole", "E&xtras"},
                        [this](const FeatureContext&) { ShowConsole(); });
   context.registry.Add({"ExtrasOpenScriptFolder", "Skript&ordner öffnen", ScriptsMenuPath}, [](const FeatureContext&) {
     QDir().mkpath(UserScriptFolder());

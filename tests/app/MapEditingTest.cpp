@@ -143,6 +143,28 @@ TEST_F(MapEditingTest, TransactionsAreOneStepOrNoneAndRollBackToTheByte) {
   }
 }
 
+// A new or opened map resets the selection and the slot; the observers hear
+// of what changed, after every document observer (the windows) took the map in.
+TEST_F(MapEditingTest, AReplacedMapTellsTheSelectionAndSlotItChanged) {
+  struct LastToHear : DocumentObserver {
+    NoticeCounter* notices;
+    size_t heardBefore = 0;
+    void DocumentChanged(const DocumentChange&) override { heardBefore = notices->heard.size(); }
+  } window;
+  window.notices = &notices;
+  ASSERT_TRUE(editing.Select({2, 2, 5, 5}).Ok());
+  ASSERT_TRUE(editing.SetCurrentSlot(2).Ok());
+  model.AddObserver(&window);
+  notices.heard.clear();
+  model.Replace([&](MapDocument& map) { ResetDocument(map, editor, true); });
+  EXPECT_EQ(notices.heard, (std::vector<SessionNotice>{SessionNotice::Selection, SessionNotice::Slot}));
+  EXPECT_EQ(window.heardBefore, 0u) << "the notices come after the document's observers";
+  notices.heard.clear();
+  model.Replace([&](MapDocument& map) { ResetDocument(map, editor, true); });
+  EXPECT_TRUE(notices.heard.empty()) << "nothing changed, nothing told";
+  model.RemoveObserver(&window);
+}
+
 TEST_F(MapEditingTest, ResultsCarryTheirCodeAndArguments) {
   struct Row {
     std::function<EditResult()> call;

@@ -6,6 +6,7 @@
   run_e2e.py hand-tools     --bin BUILD/bin --out DIR
   run_e2e.py cross-paste    --bin BUILD/bin --out DIR
   run_e2e.py tabs           --bin BUILD/bin --out DIR --expected-map PROGRAM
+  run_e2e.py scripts        --bin BUILD/bin --out DIR
 
 TM_E2E_SEED and TM_E2E_STEPS override the screen-truth stream's seed and length;
 TM_E2E_DISPLAY (e.g. ":12") uses that display instead of a free one; TM_E2E_KEEP=1
@@ -27,6 +28,7 @@ import hand_tools  # noqa: E402
 import map_tabs  # noqa: E402
 import screen  # noqa: E402
 import screen_truth  # noqa: E402
+import script_console  # noqa: E402
 from editor_window import Editor  # noqa: E402
 from report import Report, abort  # noqa: E402
 from xsession import XSession  # noqa: E402
@@ -45,7 +47,7 @@ def keep_screen(session, path):
 
 def main():
     parser = argparse.ArgumentParser()
-    parser.add_argument("suite", choices=["screen-truth", "designer", "hand-tools", "cross-paste", "tabs"])
+    parser.add_argument("suite", choices=["screen-truth", "designer", "hand-tools", "cross-paste", "tabs", "scripts"])
     parser.add_argument("--bin", required=True, help="the build's bin folder with TMEdit, GFX/, TMEGfx/, Maps/")
     parser.add_argument("--out", required=True, help="where screenshots and saved maps are kept")
     parser.add_argument("--expected-map", help="the program that applies the designer's steps through the core")
@@ -74,6 +76,8 @@ def main():
                     elif options.suite == "tabs":
                         map_tabs.run(session, report, os.path.abspath(options.bin), sample, work, out,
                                      os.path.abspath(options.expected_map))
+                    elif options.suite == "scripts":
+                        script_console.run(editor, report, sample, out)
                     elif options.suite == "hand-tools":
                         editor.start()
                         hand_tools.run(editor, report, sample, out)

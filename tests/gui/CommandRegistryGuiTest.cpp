@@ -76,7 +76,7 @@ const KeyRow TodaysKeys[] = {
     {"ViewStartPosition", "&Ansicht", "&Startposition zeigen", ""},
     {"ExtrasSearchCommand", "E&xtras", "&Befehl suchen...", "Ctrl+Shift+P"},
     {"ExtrasShortcuts", "E&xtras", "&Tastenkürzel...", ""},
-    {"ExtrasScriptConsole", "E&xtras", "Skript&konsole", ""},
+    {"ExtrasScriptConsole", "E&xtras", "Skriptk&onsole", ""},
     {"ExtrasOpenScriptFolder", "E&xtras/S&kripte", "Skript&ordner öffnen", ""},
     {"ExtrasSettings", "E&xtras", "&Einstellungen...", ""},
     {"ExtrasTestProfiles", "E&xtras", "Test&profile...", ""},
@@ -197,7 +197,13 @@ TEST_F(CommandRegistryGuiTest, EveryMenuItemIsARegisteredCommandWithTodaysTextAn
   }
   // Alt and a letter must reach one item: with two, Qt only cycles between them.
   std::map<std::pair<QString, QChar>, QString> mnemonics;  // (menu, letter) -> item
-  for (const auto& [path, item] : items) {
+  // A submenu's own title takes a letter of its menu too.
+  QList<std::pair<QString, QAction*>> withSubmenus = items;
+  for (QAction* top : window->menuBar()->actions()) {
+    for (QAction* item : top->menu()->actions())
+      if (item->menu()) withSubmenus.emplace_back(top->text(), item);
+  }
+  for (const auto& [path, item] : withSubmenus) {
     const qsizetype amp = item->text().indexOf('&');
     if (amp < 0 || amp + 1 >= item->text().size()) continue;
     const auto [at, fresh] = mnemonics.emplace(std::pair(path, item->text()[amp + 1].toLower()), item->text());

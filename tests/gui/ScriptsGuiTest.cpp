@@ -4,6 +4,7 @@
 
 #include <QLineEdit>
 #include <QMenu>
+#include <QTimer>
 #include <fstream>
 
 #include "document/MapFile.h"
@@ -57,6 +58,20 @@ TEST_F(ScriptsGuiTest, AConsoleLinePaintsARowAndCtrlZTakesItBackInOneStep) {
   window->FocusMap();
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
   EXPECT_EQ(MapFileBytes(Document()), before);
+}
+
+TEST_F(ScriptsGuiTest, EscapeStopsAnEndlessLoopAndTheMapStaysAsItWas) {
+  const std::vector<uint8_t> before = MapFileBytes(Document());
+  Trigger("ExtrasScriptConsole");
+  auto& console = Window<TFrmScriptConsole>("FrmScriptConsole");
+  QApplication::setActiveWindow(&console);
+  QTest::keyClicks(QApplication::focusWidget(), "tessmoor.set(1, 1, 'type', 1); while (true) {}");
+  // Escape comes while the script runs, as the user presses it: to whatever has the focus.
+  QTimer::singleShot(300, [] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); });
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  EXPECT_TRUE(console.Output().endsWith("Konsole: Das Skript wurde angehalten")) << console.Output().toStdString();
+  EXPECT_EQ(MapFileBytes(Document()), before);
+  EXPECT_FALSE(Action("EditUndo")->isEnabled());
 }
 
 TEST_F(ScriptsGuiTest, AMenuScriptRunsFromItsKeyAndAsksForFilesOncePerText) {
