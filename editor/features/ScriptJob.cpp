@@ -6,6 +6,7 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QTimer>
+#include <limits>
 #include <mutex>
 #include <thread>
 
@@ -53,8 +54,9 @@ class InputWhileRunning : public QObject {
       case QEvent::Wheel:
       case QEvent::Shortcut:
       case QEvent::ShortcutOverride: {
+        // The window system's windows pass them on to their widgets, which are judged here.
         auto* widget = qobject_cast<QWidget*>(target);
-        return !(widget && widget->window()->isModal());
+        return widget && !widget->window()->isModal();
       }
       default:
         return false;
@@ -114,7 +116,11 @@ ScriptOutcome RunScriptJob(const ScriptJobPlace& place, const ScriptSource& sour
                              QStringLiteral("Stopp"), 0, 0, place.window);
     progress.setWindowTitle(QStringLiteral("Skript"));
     progress.setWindowModality(Qt::WindowModal);
-    progress.setMinimumDuration(ProgressDelayMs);
+    progress.setAutoReset(false);
+    progress.setAutoClose(false);
+    // Shown by hand: the dialog's own timer waits for a value that a script never reports.
+    progress.setMinimumDuration(std::numeric_limits<int>::max());
+    QTimer::singleShot(ProgressDelayMs, &progress, [&progress] { progress.show(); });
     QObject::connect(&progress, &QProgressDialog::canceled, [&shared] { shared.Stop(); });
     loop.exec();
   }

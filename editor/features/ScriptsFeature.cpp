@@ -3,10 +3,10 @@
 #include <QCryptographicHash>
 #include <QDesktopServices>
 #include <QDir>
-#include <QUrl>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QUrl>
 
 #include "editor/commands/CommandRegistry.h"
 #include "editor/features/ScriptJob.h"
@@ -84,6 +84,8 @@ QString ScriptsFeature::UserScriptFolder() {
 void ScriptsFeature::ReadScriptFolders() {
   menu_->clear();
   for (const QString& folder : ScriptFolders(context_.session)) {
+    // The user's, the map's and the shipped scripts each form a group.
+    if (!menu_->isEmpty() && !menu_->actions().last()->isSeparator()) menu_->addSeparator();
     for (const QFileInfo& file : QDir(folder).entryInfoList({"*.js"}, QDir::Files, QDir::Name)) {
       const QString id = ScriptIdPrefix + file.absoluteFilePath();
       QAction* action = context_.registry.Action(id);
@@ -97,7 +99,7 @@ void ScriptsFeature::ReadScriptFolders() {
       menu_->addAction(action);
     }
   }
-  if (!menu_->isEmpty()) menu_->addSeparator();
+  if (!menu_->isEmpty() && !menu_->actions().last()->isSeparator()) menu_->addSeparator();
   menu_->addAction(context_.registry.Action("ExtrasOpenScriptFolder"));
 }
 

@@ -38,6 +38,31 @@ def activate_main(editor):
     editor.settle()
 
 
+def progress_windows(editor):
+    """The progress window is called "Skript", which the console's title begins with too."""
+    return [w for w in editor.visible_windows("Skript") if editor.xdotool("getwindowname", w).strip() == "Skript"]
+
+
+def stop_endless_loop(editor, report, sample, out, before):
+    """An endless loop in the console: the progress window comes, a click on its "Stopp" ends
+    the script, and the map is as it was."""
+    console = editor.visible_windows("Skriptkonsole")
+    editor.xdotool("windowactivate", "--sync", console[0], check=False)
+    editor.type_text(f"tessmoor.set(0, {CONSOLE_ROW}, 'type', 1); while (true) {{}}")
+    editor.key("Return")
+    found = []
+    wait_for(lambda: found.extend(progress_windows(editor)) or found, "the progress window", timeout=WINDOW_TIMEOUT)
+    progress = found[0]
+    x, y, width, height = editor.geometry(progress)
+    editor.xdotool("mousemove", "--sync", x + width - 50, y + height - 26, "click", 1)
+    wait_for(lambda: progress not in progress_windows(editor), "Stopp to end the script",
+             timeout=WINDOW_TIMEOUT)
+    activate_main(editor)
+    stopped = read(save(editor, sample, os.path.join(out, "2b-stopped.tmm")))
+    report.check("a click on Stopp ends an endless loop, and the map stays as it was", stopped == before,
+                 map_bytes.describe_difference(before, stopped))
+
+
 def run(editor, report, sample, out):
     scripts = os.path.join(editor.work_dir, "data", "Tessmoor-Editor", "scripts")
     os.makedirs(scripts, exist_ok=True)
@@ -62,6 +87,8 @@ def run(editor, report, sample, out):
     undone = read(save(editor, sample, os.path.join(out, "2-undone.tmm")))
     report.check("one Ctrl+Z takes the whole console line back", undone == before,
                  map_bytes.describe_difference(before, undone))
+
+    stop_endless_loop(editor, report, sample, out, undone)
 
     editor.key("alt+x", "t")
     dialog = wait_for_window(editor, "Tastenkürzel")
