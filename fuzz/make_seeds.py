@@ -136,6 +136,12 @@ def main():
         2**64 - 1, 63, stamp_file(rng, "", 5, 4, [("Acht", 1, ["F%d.PCX" % i for i in range(8)])])))
     write("fuzz_clipboard", "no-textures.bin", clipboard_payload(1, 0, stamp_file(rng, "", 1, 1, [])))
 
+    # Scripts are made from the bytes call by call (function, argument count, arguments, whether
+    # it is caught); random bytes already reach every function.
+    rng = random.Random(30)
+    for i, size in enumerate((24, 96, 240, 600)):
+        write("fuzz_scripting", "calls-%d.bin" % i, bytes(rng.randrange(256) for _ in range(size)))
+
 
 if __name__ == "__main__":
     main()

@@ -248,7 +248,7 @@ void ScriptApi::setStart(const QJSValue& x, const QJSValue& y) {
 }
 
 QJSValue ScriptApi::selection() {
-  if (!place_.hasWindow) return Raise({ScriptProblemCode::NoWindow}), QJSValue();
+  if (!place_.hasWindow) return Raise({ScriptProblemCode::NoWindow, {}}), QJSValue();
   const CellRange range = Normalized(place_.session.Editor().selection);
   QJSValue object = engine_.newObject();
   object.setProperty("x1", range.x1);
@@ -259,7 +259,7 @@ QJSValue ScriptApi::selection() {
 }
 
 void ScriptApi::select(const QJSValue& x1, const QJSValue& y1, const QJSValue& x2, const QJSValue& y2) {
-  if (!place_.hasWindow) return Raise({ScriptProblemCode::NoWindow});
+  if (!place_.hasWindow) return Raise({ScriptProblemCode::NoWindow, {}});
   GridPoint from, to;
   if (Cell(x1, y1, from) && Cell(x2, y2, to)) Done(Editing().Select({from.x, from.y, to.x, to.y}));
 }

@@ -83,7 +83,12 @@ void ScriptRunner::Stop() {
 }
 
 ScriptOutcome ScriptRunner::Run(const ScriptSource& source) {
-  if (stopped_) return {ScriptOutcome::End::Stopped, ScriptProblemText({ScriptProblemCode::Stopped})};
+  if (stopped_) {
+    ScriptOutcome stopped;
+    stopped.end = ScriptOutcome::End::Stopped;
+    stopped.message = ScriptProblemText({ScriptProblemCode::Stopped, {}});
+    return stopped;
+  }
   EditorState& editor = place_.session.Editor();
   const Selection selectionBefore = editor.selection;
   ScriptOutcome outcome;
@@ -108,7 +113,7 @@ ScriptOutcome ScriptRunner::Evaluate(const ScriptSource& source) {
   ScriptOutcome outcome;
   if (stopped_ || engine_->isInterrupted()) {
     outcome.end = ScriptOutcome::End::Stopped;
-    outcome.message = ScriptProblemText({ScriptProblemCode::Stopped});
+    outcome.message = ScriptProblemText({ScriptProblemCode::Stopped, {}});
     return outcome;
   }
   if (result.isError()) {
