@@ -5,11 +5,9 @@
 #include <QFileIconProvider>
 #include <QFileSystemModel>
 #include <QFontMetrics>
-#include <QHeaderView>
 #include <QIdentityProxyModel>
 #include <QLocale>
 #include <QMimeDatabase>
-#include <QTreeView>
 #include <algorithm>
 #include <utility>
 
@@ -19,7 +17,6 @@ namespace {
 
 // The columns of QFileSystemModel.
 constexpr int SizeColumn = 1;
-constexpr int TypeColumn = 2;
 constexpr int DateColumn = 3;
 
 // Asked by the file list's own thread for every file it reads, once.
@@ -49,22 +46,19 @@ class GermanFileList : public QIdentityProxyModel {
 };
 
 // Qt sizes the detail list's columns for its English texts; the German ones are
-// longer and would be cut ("8. Dez...6 22:08").
+// longer and would be cut ("8. Dez...6 22:08"). The list is the dialog's own,
+// reached through no name of Qt's: its header takes a minimum from the style.
 void WidenColumns(QFileDialog& dialog) {
-  auto* details = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
-  if (!details) return;
-  QHeaderView* header = details->header();
-  const QFontMetrics metrics(details->font());
-  const std::pair<int, QString> widest[] = {{SizeColumn, QStringLiteral("999,99 KiB")},
-                                            {TypeColumn, QStringLiteral("Tessmoor-Modell")},
-                                            {DateColumn, QStringLiteral("28. Sept. 2026 22:08")}};
-  for (const auto& [column, text] : widest) {
-    const int wanted = metrics.horizontalAdvance(text) + 3 * metrics.averageCharWidth();
-    if (header->sectionSize(column) < wanted) header->resizeSection(column, wanted);
-  }
-  // Wide enough for every column beside the side bar, without scrolling.
+  const QFontMetrics metrics(dialog.font());
+  int widest = 0;
+  for (const QString& text : {QStringLiteral("999,99 KiB"), QStringLiteral("Tessmoor-Modell"),
+                              QStringLiteral("28. Sept. 2026 22:08")})
+    widest = std::max(widest, metrics.horizontalAdvance(text) + 3 * metrics.averageCharWidth());
+  dialog.setStyleSheet(QStringLiteral("QHeaderView { qproperty-minimumSectionSize: %1; }").arg(widest));
+  // Wide enough for the name and the three columns beside the side bar, without scrolling.
+  const int nameColumn = metrics.horizontalAdvance(QString(26, QLatin1Char('w')));
   const int sideBarAndMargins = 24 * metrics.averageCharWidth();
-  dialog.resize(std::max(dialog.width(), header->length() + sideBarAndMargins), dialog.height());
+  dialog.resize(std::max(dialog.width(), nameColumn + 3 * widest + sideBarAndMargins), dialog.height());
 }
 
 }  // namespace

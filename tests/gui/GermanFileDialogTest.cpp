@@ -8,6 +8,7 @@
 #include <QDateTime>
 #include <QFile>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QLocale>
 #include <QTemporaryDir>
 #include <QTest>
@@ -97,6 +98,16 @@ TEST_F(GermanFileDialogTest, TheOpenDialogShowsDatesSizesAndTypesInGerman) {
     lines = Lines(*list);
     for (int column = 0; column < list->model()->columnCount(); ++column)
       headers << list->model()->headerData(column, Qt::Horizontal).toString();
+    // No German size, type or date is cut: each column is as wide as its widest text.
+    const QFontMetrics metrics(list->font());
+    for (int column = 1; column < list->model()->columnCount(); ++column) {
+      int widest = 0;
+      for (int row = 0; row < list->model()->rowCount(list->rootIndex()); ++row) {
+        const QString text = list->model()->index(row, column, list->rootIndex()).data().toString();
+        widest = std::max(widest, metrics.horizontalAdvance(text));
+      }
+      EXPECT_GE(list->header()->sectionSize(column), widest) << headers.value(column).toStdString();
+    }
     dialog->reject();
   });
   EXPECT_EQ(layer.ChooseMapToOpen(folder.path().toStdString()), std::nullopt);
