@@ -19,6 +19,17 @@ namespace {
 
 const QString ApplicationTitle = QStringLiteral("Tessmoor-Editor");
 
+// "&Ja" and "&Nein", Escape for Nein; true for Ja.
+bool AskYesNo(QWidget* parent, const QString& text, QMessageBox::StandardButton defaultButton) {
+  QMessageBox box(QMessageBox::Question, ApplicationTitle, text, QMessageBox::Yes | QMessageBox::No, parent);
+  box.button(QMessageBox::Yes)->setText(QStringLiteral("&Ja"));
+  box.button(QMessageBox::No)->setText(QStringLiteral("&Nein"));
+  box.setDefaultButton(defaultButton);
+  box.setEscapeButton(QMessageBox::No);
+  box.exec();
+  return box.clickedButton() == box.button(QMessageBox::Yes);
+}
+
 // Qt's own dialog, so the default suffix and the overwrite question behave the
 // same on every desktop.
 std::unique_ptr<QFileDialog> MakeFileDialog(QWidget* parent, const QString& title, const std::string& startDirectory,
@@ -147,28 +158,15 @@ RecoveryAnswer QtDialogLayer::AskRecover(const std::string& fileName) {
 }
 
 bool QtDialogLayer::AskRestartTestRun() {
-  QMessageBox box(QMessageBox::Question, ApplicationTitle,
-                  QStringLiteral("Der Testlauf läuft noch. Beenden und neu starten?"),
-                  QMessageBox::Yes | QMessageBox::No, parent);
-  box.button(QMessageBox::Yes)->setText(QStringLiteral("&Ja"));
-  box.button(QMessageBox::No)->setText(QStringLiteral("&Nein"));
-  box.setDefaultButton(QMessageBox::Yes);
-  box.setEscapeButton(QMessageBox::No);
-  box.exec();
-  return box.clickedButton() == box.button(QMessageBox::Yes);
+  return AskYesNo(parent, QStringLiteral("Der Testlauf läuft noch. Beenden und neu starten?"), QMessageBox::Yes);
 }
 
 bool QtDialogLayer::AskScriptFileAccess(const std::string& script, const std::string& folder, bool write) {
   const QString text = QStringLiteral("Das Skript „%1“ möchte Dateien in „%2“ %3. Erlauben?")
                            .arg(QString::fromStdString(script), QString::fromStdString(folder),
                                 write ? QStringLiteral("schreiben") : QStringLiteral("lesen"));
-  QMessageBox box(QMessageBox::Question, ApplicationTitle, text, QMessageBox::Yes | QMessageBox::No, parent);
-  box.button(QMessageBox::Yes)->setText(QStringLiteral("&Ja"));
-  box.button(QMessageBox::No)->setText(QStringLiteral("&Nein"));
-  box.setDefaultButton(QMessageBox::No);
-  box.setEscapeButton(QMessageBox::No);
-  box.exec();
-  return box.clickedButton() == box.button(QMessageBox::Yes);
+  // Nothing is let through by a key pressed in passing.
+  return AskYesNo(parent, text, QMessageBox::No);
 }
 
 std::optional<std::string> QtDialogLayer::ChooseProgram(const std::string& startDirectory) {
