@@ -23,6 +23,9 @@ constexpr uint32_t Rgb555ToRgb32(RGB555 pixel) {
 // Converts `count` pixels from `source` into `dest`.
 void ConvertRgb555ToRgb32(const RGB555* source, uint32_t* dest, size_t count);
 
+// From this many pixels on, a block is converted by two threads.
+inline constexpr int64_t ParallelConversionPixels = 1 << 20;
+
 // Converts a `width` x `height` block, rows `sourceRowPixels` and `destRowPixels`
 // apart. Nothing happens for a non-positive side.
 void ConvertRgb555BlockToRgb32(const RGB555* source, int32_t sourceRowPixels, uint32_t* dest, int32_t destRowPixels,

@@ -71,4 +71,25 @@ TEST(Rgb32Pixels, BlockConvertsExactlyItsRectangle) {
   }
 }
 
+// A block as large as a 4K view is converted by two threads, each half of the
+// rows: together they write exactly the block, as one thread would.
+TEST(Rgb32Pixels, ALargeBlockSplitBetweenThreadsIsConvertedWhole) {
+  constexpr int Width = 1500, Height = 1001, Margin = 3;
+  static_assert(int64_t(Width) * Height >= ParallelConversionPixels);
+  std::mt19937 random(4096);
+  std::vector<RGB555> source(size_t(Width + Margin) * Height);
+  for (RGB555& pixel : source) pixel = RGB555(random());
+  constexpr uint32_t Untouched = 0x12345678;
+  std::vector<uint32_t> dest(size_t(Width + Margin) * (Height + 1), Untouched);
+  ConvertRgb555BlockToRgb32(source.data(), Width + Margin, dest.data(), Width + Margin, Width, Height);
+  for (int y = 0; y <= Height; ++y) {
+    for (int x = 0; x < Width + Margin; ++x) {
+      const uint32_t got = dest[size_t(y) * (Width + Margin) + size_t(x)];
+      const bool inside = x < Width && y < Height;
+      const uint32_t wanted = inside ? Rgb555ToRgb32(source[size_t(y) * (Width + Margin) + size_t(x)]) : Untouched;
+      ASSERT_EQ(got, wanted) << x << ", " << y;
+    }
+  }
+}
+
 }  // namespace tessmoor
