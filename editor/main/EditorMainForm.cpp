@@ -101,6 +101,10 @@ TFrmMain::~TFrmMain() {
   session.UseFileOps(RealFileOps());
   // The session outlives the window; its questions have nobody to ask now.
   session.SetDialogs(nullptr);
+  // The map view observes the session, which may be the window's own and go
+  // with its members, before QWidget would delete the view among the children.
+  delete ClientArea;
+  ClientArea = nullptr;
 }
 
 FeatureContext TFrmMain::FeatureContextOfWindow() {
