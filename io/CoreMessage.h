@@ -36,6 +36,7 @@ enum class CoreCode {
   CompileBuilding,
   CompileWriting,  // model path
   CompileDone,
+  ExportDone,
   CompileCount,     // MeshTable number, count
   TableOverflow,    // MeshTable number
   PreviewOverflow,  // MeshTable number

@@ -124,6 +124,8 @@ std::string CompileText(const CoreMessage& message) {
       return "Erstelle " + Arg(message, 0) + "...";
     case CoreCode::CompileDone:
       return "Compilierung abgeschlossen.";
+    case CoreCode::ExportDone:
+      return "Export abgeschlossen.";
     case CoreCode::CompileCount:
       return std::string(CountName(TableArg(message))) + ": " + Arg(message, 1);
     case CoreCode::TableOverflow:

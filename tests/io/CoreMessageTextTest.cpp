@@ -56,6 +56,7 @@ TEST(CoreMessageText, EveryCodeIsWordedAsTheUserAlwaysReadIt) {
       {{CoreCode::CompileBuilding, {}}, "Erstelle 3D-Modell..."},
       {{CoreCode::CompileWriting, {"/m/a.tcm"}}, "Erstelle /m/a.tcm..."},
       {{CoreCode::CompileDone, {}}, "Compilierung abgeschlossen."},
+      {{CoreCode::ExportDone, {}}, "Export abgeschlossen."},
       {{CoreCode::CompileCount, {Table(MeshTable::Vertices), "12"}}, "Eckpunkte: 12"},
       {{CoreCode::CompileCount, {Table(MeshTable::Polygons), "7"}}, "Polygone: 7"},
       {{CoreCode::CompileCount, {Table(MeshTable::TexCoords), "0"}}, "Textur-Koord.: 0"},

@@ -239,12 +239,12 @@ int Export(const MapDocument& document, const Arguments& arguments) {
   const std::string path =
       arguments.modelPath.empty() ? WithExtension(arguments.mapPath, arguments.format) : arguments.modelPath;
   const ExportFormat format = arguments.format == "glb" ? ExportFormat::Glb : ExportFormat::Obj;
-  std::printf("Erstelle %s...\n", path.c_str());
+  std::printf("%s\n", CoreText({CoreCode::CompileWriting, {path}}).c_str());
   std::fflush(stdout);
   MapExporter exporter;
   const ExportResult result = exporter.Export(document, ProgramDirectory(), format, path);
   if (!result.ok) return Fail(CoreText(result.message));
-  std::printf("Export abgeschlossen.\n");
+  std::printf("%s\n", CoreText({CoreCode::ExportDone, {}}).c_str());
   return ExitOk;
 }
 
