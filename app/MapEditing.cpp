@@ -53,7 +53,7 @@ void MapEditing::DocumentChanged(const DocumentChange& change) {
   if (!change.Has(DocumentChangeFlag::DocumentReplaced)) return;
   const Selection& now = editor_.selection;
   const Selection& told = toldSelection_;
-  if (now.x1 != told.x1 || now.y1 != told.y1 || now.x2 != told.x2 || now.y2 != told.y2) Tell(SessionNotice::Selection);
+  if (now != told) Tell(SessionNotice::Selection);
   if (model_.Map().currentSlot != toldSlot_) Tell(SessionNotice::Slot);
 }
 
@@ -166,7 +166,7 @@ EditResult MapEditing::Select(CellRange range) {
   if (EditResult checked = CheckRange(range); !checked.Ok()) return checked;
   const Selection selection{range.x1, range.y1, range.x2, range.y2};
   const Selection& now = editor_.selection;
-  if (now.x1 == selection.x1 && now.y1 == selection.y1 && now.x2 == selection.x2 && now.y2 == selection.y2) return {};
+  if (now == selection) return {};
   editor_.selection = selection;
   Tell(SessionNotice::Selection);
   return {};

@@ -152,6 +152,7 @@ struct GridPoint {
 // click, (x2, y2) the end that a drag moves.
 struct Selection {
   int32_t x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+  bool operator==(const Selection&) const = default;
 };
 
 // The selection with its corners put in order.

@@ -97,8 +97,7 @@ ScriptOutcome ScriptRunner::Run(const ScriptSource& source) {
     return outcome.Ok() ? EditResult{} : EditResult{EditCode::Failed, {outcome.message}};
   });
   const Selection& now = editor.selection;
-  const bool selectionMoved = now.x1 != selectionBefore.x1 || now.y1 != selectionBefore.y1 ||
-                              now.x2 != selectionBefore.x2 || now.y2 != selectionBefore.y2;
+  const bool selectionMoved = now != selectionBefore;
   if (!outcome.Ok() && selectionMoved) {
     place_.session.Editing().Select({selectionBefore.x1, selectionBefore.y1, selectionBefore.x2, selectionBefore.y2});
   }

@@ -132,7 +132,7 @@ ScriptOutcome RunScriptJob(const ScriptJobPlace& place, const ScriptSource& sour
     session.Editing().AdoptContent(copy.Map(), StepName::Script, source.name);
     const Selection& now = copy.Editor().selection;
     const Selection& was = session.Editor().selection;
-    if (now.x1 != was.x1 || now.y1 != was.y1 || now.x2 != was.x2 || now.y2 != was.y2)
+    if (now != was)
       session.Editing().Select({now.x1, now.y1, now.x2, now.y2});
   }
   return outcome;
