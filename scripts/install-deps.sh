@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
   qt6-base-dev qt6-declarative-dev libqt6opengl6-dev libgl-dev libgl1-mesa-dri libgtest-dev libgmock-dev libbenchmark-dev
-  libsdl2-image-dev xvfb xauth libtinygltf-dev libstb-dev qt6-translations-l10n
+  libsdl2-image-dev xvfb xauth libtinygltf-dev libstb-dev qt6-translations-l10n qt6-l10n-tools qt6-tools-dev
   desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl
   openbox xdotool x11-apps x11-utils python3 libxml2-utils
 )
