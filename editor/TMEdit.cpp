@@ -10,7 +10,7 @@
 #include "editor/main/EditorMainForm.h"
 #include "editor/main/MapTabsWindow.h"
 #include "editor/main/SingleInstance.h"
-#include "editor/widgets/GermanQtTexts.h"
+#include "editor/widgets/UiLanguage.h"
 #include "editor/widgets/RecoveryKeeper.h"
 
 using namespace tessmoor;
@@ -35,7 +35,8 @@ int main(int argc, char** argv) {
   const EditorCommandLine commandLine = ParseEditorCommandLine(argc, argv);
   const QString instanceName = SingleInstance::DefaultName();
   if (!commandLine.newInstance && SingleInstance::HandOver(instanceName, AsBytes(commandLine.maps))) return 0;
-  InstallGermanQtTexts(application);
+  // German unless the user chose otherwise in the settings.
+  ApplyUiLanguage(StoredUiLanguage());
 
   MapTabsWindow mainWindow;
   mainWindow.RestoreSettings();

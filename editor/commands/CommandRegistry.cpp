@@ -1,11 +1,13 @@
 #include "editor/commands/CommandRegistry.h"
 
+#include <QCoreApplication>
 #include <QMenu>
 #include <QSettings>
 #include <QWidget>
 #include <cassert>
 
 #include "editor/commands/FeatureContext.h"
+#include "editor/widgets/LanguageChange.h"
 
 namespace tessmoor {
 
@@ -15,14 +17,20 @@ const char* const KeysGroup = "Tastenkuerzel";
 
 QString SettingsKey(const QString& id) { return QString("%1/%2").arg(KeysGroup, id); }
 
+QString CommandText(const QString& source) {
+  return QCoreApplication::translate("Befehle", source.toUtf8().constData());
+}
+
 }  // namespace
 
-CommandRegistry::CommandRegistry(QWidget* keyOwner) : QObject(keyOwner), keyOwner_(keyOwner) {}
+CommandRegistry::CommandRegistry(QWidget* keyOwner) : QObject(keyOwner), keyOwner_(keyOwner) {
+  OnLanguageChange(this, [this] { Retranslate(); });
+}
 
 CommandRegistry::~CommandRegistry() = default;
 
 QAction* CommandRegistry::Add(CommandInfo info, ContextRun run) {
-  auto* action = new QAction(info.text, keyOwner_);
+  auto* action = new QAction(keyOwner_);
   action->setObjectName(info.id);
   action->setShortcuts(info.defaultKeys);
   Adopt(std::move(info), action, std::move(run));
@@ -42,7 +50,12 @@ FeatureContext CommandRegistry::Context() const {
 
 void CommandRegistry::Adopt(CommandInfo info, QAction* action, ContextRun run) {
   info.id = action->objectName();
-  info.text = action->text();
+  const bool registryText = !info.text.isEmpty();
+  if (registryText) {
+    action->setText(CommandText(info.text));
+  } else {
+    info.text = action->text();
+  }
   info.defaultKeys = action->shortcuts();
   assert(!Find(info.id) && "a command id is registered once");
   // Asked for at each run, never kept: the current session may be another one by then.
@@ -53,6 +66,7 @@ void CommandRegistry::Adopt(CommandInfo info, QAction* action, ContextRun run) {
   auto command = std::make_unique<Command>();
   command->action = action;
   command->info = std::move(info);
+  command->registryText = registryText;
   commands_.push_back(std::move(command));
 }
 
@@ -175,9 +189,26 @@ QString CommandRegistry::PlainText(const QString& text) {
 
 QString CommandRegistry::MenuPathText(const Command& command) const {
   QStringList parts;
-  for (const QString& part : command.info.menuPath.split('/', Qt::SkipEmptyParts)) parts << PlainText(part);
-  parts << PlainText(command.info.text);
+  for (const QString& part : command.info.menuPath.split('/', Qt::SkipEmptyParts)) parts << PlainText(MenuTitle(part));
+  parts << PlainText(command.action->text());
   return parts.join(" > ");
+}
+
+QStringList CommandRegistry::SearchTexts(const Command& command) {
+  QStringList texts{PlainText(command.action->text())};
+  const QString source = PlainText(command.info.text);
+  if (source != texts.front()) texts << source;
+  return texts;
+}
+
+QString CommandRegistry::MenuTitle(const QString& source) {
+  return QCoreApplication::translate("Menüs", source.toUtf8().constData());
+}
+
+void CommandRegistry::Retranslate() {
+  for (const auto& command : commands_) {
+    if (command->registryText) command->action->setText(CommandText(command->info.text));
+  }
 }
 
 }  // namespace tessmoor

@@ -1,6 +1,7 @@
 #pragma once
 // Every command of the editor, registered once: its stable id (also the
-// QAction's object name), German text with mnemonic, menu path, default keys,
+// QAction's object name), German text with mnemonic (the source of its text
+// in the current language; context "Befehle"), menu path, default keys,
 // key scope, enabled state and what it runs. Menus, tool bar, key handling,
 // the command search and the shortcut settings are all built from here, so a
 // key is defined in exactly one place.
@@ -31,8 +32,12 @@ inline const QString PreviewScope = QStringLiteral("3D-Ansicht");
 
 struct CommandInfo {
   QString id{};
-  QString text{};      // with its mnemonic, as the menu shows it
-  QString menuPath{};  // the menus above the item, '/' between them: "&Ansicht", "3D-Ansicht/&Animation"
+  // German, with its mnemonic; the menu shows its translation. Mark the
+  // literal with QT_TRANSLATE_NOOP("Befehle", ...) so that it is translated.
+  QString text{};
+  // The menus above the item, '/' between them: "&Ansicht", "3D-Ansicht/&Animation";
+  // each part is a menu title, translated in context "Menüs".
+  QString menuPath{};
   QList<QKeySequence> defaultKeys{};
   QString scope = MainWindowScope;
   // Asked with the context the command would run in; without it the command is
@@ -43,6 +48,8 @@ struct CommandInfo {
 struct Command {
   CommandInfo info;
   QAction* action = nullptr;
+  // The registry sets the action's text from `info.text` in the current language.
+  bool registryText = true;
 };
 
 class CommandRegistry : public QObject {
@@ -62,8 +69,10 @@ class CommandRegistry : public QObject {
   bool HasContext() const { return bool(context_); }
   // The context a command would run in now; only with one set.
   FeatureContext Context() const;
-  // Registers an action a feature made itself (its text and keys stay); it runs
-  // `run` with the current context, as an added command does.
+  // Registers an action a feature made itself (its keys stay); it runs `run`
+  // with the current context, as an added command does. With a text in `info`
+  // the registry sets and translates the action's text as for an added
+  // command; without, the feature keeps the text up to date itself.
   void Adopt(CommandInfo info, QAction* action, ContextRun run);
   // Null for an unknown id.
   QAction* Action(const QString& id) const;
@@ -88,12 +97,19 @@ class CommandRegistry : public QObject {
   // now, and every change written at once.
   void UseSettings(const QString& organization, const QString& application);
 
-  // "Ansicht > Ganze Karte" without the mnemonics.
+  // "Ansicht > Ganze Karte" without the mnemonics, in the current language.
   static QString PlainText(const QString& text);
   QString MenuPathText(const Command& command) const;
+  // What a search looks for: the text the menu shows now and, where that is a
+  // translation, the German text too, for users who learned the German names.
+  static QStringList SearchTexts(const Command& command);
+
+  // The title of a menu, given as its German source, in the current language.
+  static QString MenuTitle(const QString& source);
 
  private:
   void Store(const Command& command) const;
+  void Retranslate();
 
   QWidget* keyOwner_;
   std::function<FeatureContext()> context_;

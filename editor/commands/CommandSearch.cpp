@@ -21,9 +21,12 @@ QList<const Command*> SearchCommands(const CommandRegistry& registry, const QStr
   std::vector<std::pair<int, const Command*>> found;
   for (const auto& command : registry.Commands()) {
     if (!command->action->isEnabled()) continue;
-    // The item's own text counts most; the menu path lets "ansicht" list a whole menu.
-    const QString text = CommandRegistry::PlainText(command->info.text);
-    std::optional<int> rank = MatchRank(query, text);
+    // The item's own text counts most, in the language shown, then its German
+    // text; the menu path lets "ansicht" list a whole menu.
+    std::optional<int> rank;
+    for (const QString& text : CommandRegistry::SearchTexts(*command)) {
+      if (!rank) rank = MatchRank(query, text);
+    }
     if (!rank) {
       if (const auto inPath = MatchRank(query, registry.MenuPathText(*command))) rank = *inPath + 10;
     }
@@ -41,7 +44,6 @@ TFrmCommandSearch::TFrmCommandSearch(CommandRegistry& registry, QWidget* owner)
   setFrameShape(QFrame::StyledPanel);
   EdtFilter = new QLineEdit(this);
   EdtFilter->setObjectName("EdtFilter");
-  EdtFilter->setPlaceholderText("Befehl suchen");
   LstCommands = new QTreeWidget(this);
   LstCommands->setObjectName("LstCommands");
   LstCommands->setColumnCount(2);
@@ -61,6 +63,8 @@ TFrmCommandSearch::TFrmCommandSearch(CommandRegistry& registry, QWidget* owner)
 }
 
 void TFrmCommandSearch::Popup(QWidget* over) {
+  // Made once and kept: the text follows the language each time it opens.
+  EdtFilter->setPlaceholderText(tr("Befehl suchen"));
   const int width = std::max(360, over->width() * 2 / 3);
   resize(width, 300);
   const QPoint top = over->mapToGlobal(QPoint((over->width() - width) / 2, 0));

@@ -4,6 +4,7 @@
 #include <QMenuBar>
 
 #include "editor/commands/CommandRegistry.h"
+#include "editor/widgets/LanguageChange.h"
 
 namespace tessmoor {
 
@@ -40,8 +41,9 @@ void MenuLayout::AddSubmenu(const QString& id, QMenu* submenu) { submenus_[id] =
 std::vector<QMenu*> MenuLayout::Build(QMenuBar& bar, const CommandRegistry& registry) const {
   std::vector<QMenu*> built;
   for (const Menu& layout : menus_) {
-    QMenu* menu = bar.addMenu(layout.title);
+    QMenu* menu = bar.addMenu(CommandRegistry::MenuTitle(layout.title));
     menu->setObjectName(layout.name);
+    OnLanguageChange(menu, [menu, title = layout.title] { menu->setTitle(CommandRegistry::MenuTitle(title)); });
     for (const QString& item : layout.items) {
       if (item.isEmpty()) {
         menu->addSeparator();

@@ -23,7 +23,7 @@ class MenuLayout {
 
   struct Menu {
     QString name;   // the QMenu's object name, "MnuEdit"
-    QString title;  // with its mnemonic, "&Bearbeiten"
+    QString title;  // German, with its mnemonic, "&Bearbeiten"; shown translated (context "Menüs")
     QStringList items;
   };
 

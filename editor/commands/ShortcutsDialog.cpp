@@ -26,7 +26,14 @@ QString KeysText(const QList<QKeySequence>& keys) {
 
 KeyCaptureField::KeyCaptureField(QWidget* parent) : QLineEdit(parent) {
   setReadOnly(true);
-  setPlaceholderText("Taste drücken");
+  Retranslate();
+}
+
+void KeyCaptureField::Retranslate() { setPlaceholderText(tr("Taste drücken")); }
+
+void KeyCaptureField::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) Retranslate();
+  QLineEdit::changeEvent(event);
 }
 
 void KeyCaptureField::Clear() {
@@ -54,25 +61,22 @@ void KeyCaptureField::keyPressEvent(QKeyEvent* event) {
 TFrmShortcuts::TFrmShortcuts(CommandRegistry& registry, DialogLayer& dialogs, QWidget* owner)
     : QDialog(owner), registry_(registry), dialogs_(dialogs) {
   setObjectName("FrmShortcuts");
-  setWindowTitle("Tastenkürzel");
   EdtFilter = new QLineEdit(this);
   EdtFilter->setObjectName("EdtFilter");
-  EdtFilter->setPlaceholderText("Befehl suchen");
   LstCommands = new QTreeWidget(this);
   LstCommands->setObjectName("LstCommands");
-  LstCommands->setHeaderLabels({"Befehl", "Tastenkürzel"});
   LstCommands->setRootIsDecorated(false);
   LstCommands->header()->setSectionResizeMode(0, QHeaderView::Stretch);
   LstCommands->header()->setStretchLastSection(false);
   LstCommands->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
   EdtKey = new KeyCaptureField(this);
   EdtKey->setObjectName("EdtKey");
-  auto* keyLabel = new QLabel("&Neues Tastenkürzel:", this);
+  auto* keyLabel = LblKey = new QLabel(this);
   keyLabel->setBuddy(EdtKey);
-  BtnAssign = MakePlainButton("BtnAssign", "&Zuweisen", this);
-  BtnClear = MakePlainButton("BtnClear", "&Entfernen", this);
-  BtnReset = MakePlainButton("BtnReset", "&Standard", this);
-  BtnClose = MakePlainButton("BtnClose", "Schließen", this);
+  BtnAssign = MakePlainButton("BtnAssign", QString(), this);
+  BtnClear = MakePlainButton("BtnClear", QString(), this);
+  BtnReset = MakePlainButton("BtnReset", QString(), this);
+  BtnClose = MakePlainButton("BtnClose", QString(), this);
 
   auto* grid = new QGridLayout(this);
   grid->addWidget(EdtFilter, 0, 0, 1, 4);
@@ -96,7 +100,30 @@ TFrmShortcuts::TFrmShortcuts(CommandRegistry& registry, DialogLayer& dialogs, QW
   connect(BtnClear, &QPushButton::clicked, this, &TFrmShortcuts::ClearClick);
   connect(BtnReset, &QPushButton::clicked, this, &TFrmShortcuts::ResetClick);
   connect(BtnClose, &QPushButton::clicked, this, &QDialog::reject);
+  Retranslate();
+}
+
+void TFrmShortcuts::Retranslate() {
+  setWindowTitle(tr("Tastenkürzel"));
+  EdtFilter->setPlaceholderText(tr("Befehl suchen"));
+  LstCommands->setHeaderLabels({tr("Befehl"), tr("Tastenkürzel")});
+  LblKey->setText(tr("&Neues Tastenkürzel:"));
+  BtnAssign->setText(tr("&Zuweisen"));
+  BtnClear->setText(tr("&Entfernen"));
+  BtnReset->setText(tr("&Standard"));
+  BtnClose->setText(tr("Schließen"));
+  // The list shows the commands' menu paths in the language now spoken.
+  const QString current = CurrentId();
   Fill();
+  for (int row = 0; row < LstCommands->topLevelItemCount(); ++row) {
+    QTreeWidgetItem* item = LstCommands->topLevelItem(row);
+    if (item->data(0, Qt::UserRole).toString() == current) LstCommands->setCurrentItem(item);
+  }
+}
+
+void TFrmShortcuts::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) Retranslate();
+  QDialog::changeEvent(event);
 }
 
 void TFrmShortcuts::Fill() {
@@ -106,7 +133,10 @@ void TFrmShortcuts::Fill() {
   int bestRank = 0;
   for (const auto& command : registry_.Commands()) {
     const QString path = registry_.MenuPathText(*command);
-    std::optional<int> rank = MatchRank(query, CommandRegistry::PlainText(command->info.text));
+    std::optional<int> rank;
+    for (const QString& text : CommandRegistry::SearchTexts(*command)) {
+      if (!rank) rank = MatchRank(query, text);
+    }
     if (!rank) rank = MatchRank(query, path);
     if (!rank) continue;
     auto* item = new QTreeWidgetItem(LstCommands, {path, KeysText(registry_.Keys(command->info.id))});
@@ -137,7 +167,7 @@ void TFrmShortcuts::AssignClick() {
   const QKeySequence key = EdtKey->Key();
   if (id.isEmpty() || key.isEmpty()) return;
   if (const Command* owner = registry_.Conflict(id, {key})) {
-    const QString message = QString("Das Tastenkürzel %1 gehört schon zu „%2“.")
+    const QString message = tr("Das Tastenkürzel %1 gehört schon zu „%2“.")
                                 .arg(key.toString(QKeySequence::NativeText), registry_.MenuPathText(*owner));
     dialogs_.ShowError(message.toStdString());
     EdtKey->Clear();

@@ -8,6 +8,7 @@
 
 #include "app/DialogLayer.h"
 
+class QLabel;
 class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -25,12 +26,14 @@ class KeyCaptureField : public QLineEdit {
   explicit KeyCaptureField(QWidget* parent);
   QKeySequence Key() const { return key_; }
   void Clear();
+  void Retranslate();
 
  signals:
   void keyChosen();
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   QKeySequence key_;
@@ -42,7 +45,11 @@ class TFrmShortcuts : public QDialog {
  public:
   TFrmShortcuts(CommandRegistry& registry, DialogLayer& dialogs, QWidget* owner);
 
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private:
+  void Retranslate();
   void Fill();
   void ShowKeys(QTreeWidgetItem* item);
   QString CurrentId() const;
@@ -55,6 +62,7 @@ class TFrmShortcuts : public QDialog {
   QLineEdit* EdtFilter;
   QTreeWidget* LstCommands;
   KeyCaptureField* EdtKey;
+  QLabel* LblKey;
   QPushButton* BtnAssign;
   QPushButton* BtnClear;
   QPushButton* BtnReset;

@@ -5,20 +5,17 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include "editor/widgets/UiLanguage.h"
+
 namespace tessmoor {
 
-bool InstallGermanQtTexts(QCoreApplication& application) {
-  // Dates, numbers and the MIME database's type names follow the default
-  // locale, whatever the system's language is.
-  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-  auto* translator = new QTranslator(&application);
-  // qtbase holds everything a Widgets program shows of Qt's own.
-  if (!translator->load(QLocale(QLocale::German, QLocale::Germany), "qtbase", "_",
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-    delete translator;
-    return false;
-  }
-  return QCoreApplication::installTranslator(translator);
+bool InstallGermanQtTexts(QCoreApplication&) {
+  ApplyUiLanguage(UiLanguage::German);
+  // Qt's German texts come from Debian's translations package; without it
+  // Qt's own texts stay English.
+  QTranslator probe;
+  return probe.load(QLocale(QLocale::German, QLocale::Germany), "qtbase", "_",
+                    QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 }
 
 }  // namespace tessmoor

@@ -1,0 +1,256 @@
+// The editor in German and in English: every window the commands open, read
+// as a person reads it. German stays as it always read; English shows no German
+// text and keeps each Alt letter to one item; a switch while windows are open
+// leaves every text as a fresh start in that language shows it.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QXmlStreamReader>
+#include <map>
+#include <memory>
+
+#include "editor/main/EditorMainForm.h"
+#include "editor/main/MapTabsWindow.h"
+#include "editor/widgets/UiLanguage.h"
+#include "gui/ShownTexts.h"
+
+namespace tessmoor {
+namespace {
+
+// Windows that stay open beside the map: tool windows, docks, the script console.
+const char* const ToolWindowCommands[] = {"ViewProperties", "EditFindReplace", "EditCheckMap", "ExtrasScriptConsole",
+                                          "ViewStamps"};
+// Commands whose window or dialog waits for an answer; each is read, then cancelled.
+const char* const ModalCommands[] = {"FileNew",          "FileOpen",        "FileSaveAs",     "FileCompile",
+                                     "FileExport",       "ViewTextureEditor", "EditSetStartPos", "EditRamp",
+                                     "ExtrasShortcuts",  "ExtrasTestProfiles", "ExtrasSettings", "View3D"};
+
+using WindowTexts = std::map<QString, std::vector<ShownText>>;
+
+QString Normalized(QString text, const QStringList& privatePaths) {
+  for (const QString& path : privatePaths) text.replace(path, "<dir>");
+  return text;
+}
+
+class LanguageGuiTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(temp.isValid());
+    programDirectory = temp.path() + "/";
+    for (const char* folder : {"GFX", "TMEGfx"})
+      ASSERT_TRUE(QFile::link(QString(TM_BIN_DIR) + "/" + folder, programDirectory + folder));
+    ASSERT_TRUE(QDir(programDirectory).mkdir("Maps"));
+  }
+  void TearDown() override {
+    tabs.reset();
+    ForgetUiLanguage();
+  }
+
+  // A fresh start in `language`, with the real dialogs.
+  void Start(UiLanguage language) {
+    tabs.reset();
+    ApplyUiLanguage(language);
+    tabs = std::make_unique<MapTabsWindow>(nullptr, programDirectory);
+    tabs->setObjectName("MainWindow");
+    tabs->resize(1100, 700);
+    tabs->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(tabs.get()));
+    QApplication::setActiveWindow(tabs.get());
+  }
+
+  void Trigger(const char* id) {
+    QAction* action = tabs->findChild<QAction*>(id);
+    ASSERT_NE(action, nullptr) << id;
+    ASSERT_TRUE(action->isEnabled()) << id;
+    action->trigger();
+    QCoreApplication::processEvents();
+  }
+
+  void OpenToolWindows() {
+    for (const char* id : ToolWindowCommands) Trigger(id);
+  }
+
+  void Record(WindowTexts& into, QWidget& window, const QString& name) {
+    std::vector<ShownText>& texts = into[name];
+    for (ShownText shown : ShownTexts(window)) {
+      shown.text = Normalized(shown.text, {QDir::cleanPath(programDirectory), qEnvironmentVariable("XDG_DATA_HOME"),
+                                           qEnvironmentVariable("XDG_CONFIG_HOME"), QDir::homePath()});
+      shown.place = name + "|" + shown.place;
+      texts.push_back(shown);
+    }
+  }
+
+  // The texts of every visible window: the main window with its menus and
+  // docks, and each tool window.
+  WindowTexts OpenWindowsTexts() {
+    WindowTexts texts;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+      if (!window->isVisible() || qobject_cast<QMenu*>(window)) continue;
+      Record(texts, *window, window->objectName().isEmpty() ? window->metaObject()->className() : window->objectName());
+    }
+    return texts;
+  }
+
+  // Runs each modal command; whatever window waits for an answer meanwhile is
+  // read and cancelled, a message box on the way too.
+  WindowTexts ModalWindowsTexts() {
+    WindowTexts texts;
+    for (const char* id : ModalCommands) {
+      int seen = 0;
+      QTimer poll;
+      poll.setInterval(5);
+      QObject::connect(&poll, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || !modal->isVisible()) return;
+        const QString name = QString("%1#%2 %3").arg(id).arg(seen++).arg(modal->objectName().isEmpty()
+                                                                             ? modal->metaObject()->className()
+                                                                             : modal->objectName());
+        Record(texts, *modal, name);
+        mnemonicClashes << WindowMnemonicClashes(*modal);
+        if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+          dialog->reject();
+        } else {
+          modal->close();
+        }
+      });
+      poll.start();
+      Trigger(id);
+      poll.stop();
+      EXPECT_GT(seen, 0) << id << " opened no window";
+    }
+    return texts;
+  }
+
+  WindowTexts AllWindowsTexts() {
+    OpenToolWindows();
+    WindowTexts texts = OpenWindowsTexts();
+    texts.merge(ModalWindowsTexts());
+    return texts;
+  }
+
+  QTemporaryDir temp;
+  QString programDirectory;
+  std::unique_ptr<MapTabsWindow> tabs;
+  QStringList mnemonicClashes;
+};
+
+QString Line(const ShownText& shown) {
+  QString text = shown.text;
+  return shown.place + "\t" + text.replace('\\', "\\\\").replace('\n', "\\n");
+}
+
+QStringList Lines(const WindowTexts& texts) {
+  QStringList lines;
+  for (const auto& [window, shown] : texts)
+    for (const ShownText& text : shown) lines << Line(text);
+  return lines;
+}
+
+QString TodaysGermanFile() { return QString(TM_SOURCE_DIR) + "/tests/gui/data/german_texts.txt"; }
+
+TEST_F(LanguageGuiTest, EveryWindowReadsInGermanAsItAlwaysHas) {
+  Start(UiLanguage::German);
+  const QStringList lines = Lines(AllWindowsTexts());
+  QFile file(TodaysGermanFile());
+  if (qEnvironmentVariableIsSet("TM_WRITE_GERMAN_TEXTS")) {
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write((lines.join('\n') + '\n').toUtf8());
+    return;
+  }
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QStringList expected = QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
+  // Line by line, so a failure names the place.
+  for (qsizetype at = 0; at < std::max(lines.size(), expected.size()); ++at) {
+    const QString now = at < lines.size() ? lines[at] : "(none)";
+    const QString then = at < expected.size() ? expected[at] : "(none)";
+    ASSERT_EQ(now.toStdString(), then.toStdString()) << "line " << at + 1;
+  }
+}
+
+
+// The German source texts the English file translates to something else, as
+// patterns: "%1" stands for whatever the program puts there.
+std::vector<QRegularExpression> GermanSourcePatterns() {
+  QFile file(QString(TM_SOURCE_DIR) + "/translations/tessmoor_en.ts");
+  EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+  QXmlStreamReader xml(&file);
+  std::vector<QRegularExpression> patterns;
+  QString source;
+  while (xml.readNextStartElement() || !xml.atEnd()) {
+    if (!xml.isStartElement()) continue;
+    if (xml.name() == u"source") source = xml.readElementText();
+    if (xml.name() == u"translation") {
+      const QString translation = xml.readElementText();
+      // Only texts with a letter of their own say which language they are in.
+      QString letters = source;
+      letters.remove(QRegularExpression("%\\d|[^\\p{L}]"));
+      if (translation == source || letters.size() < 2) continue;
+      QString pattern = QRegularExpression::escape(source);
+      pattern.replace(QRegularExpression("%\\d"), ".*");
+      patterns.emplace_back(QRegularExpression::anchoredPattern(pattern));
+    }
+  }
+  return patterns;
+}
+
+TEST_F(LanguageGuiTest, InEnglishNoWindowShowsAGermanTextAndEachAltLetterReachesOneItem) {
+  Start(UiLanguage::English);
+  const std::vector<QRegularExpression> german = GermanSourcePatterns();
+  ASSERT_GT(german.size(), 300u);
+  const WindowTexts texts = AllWindowsTexts();
+  QStringList germanShown;
+  for (const auto& [window, shown] : texts) {
+    for (const ShownText& text : shown) {
+      for (const QRegularExpression& pattern : german) {
+        if (pattern.match(text.text).hasMatch()) {
+          germanShown << Line(text);
+          break;
+        }
+      }
+    }
+  }
+  EXPECT_TRUE(germanShown.isEmpty()) << germanShown.join("\n").toStdString();
+  for (QMenu* menu : tabs->menuBar()->findChildren<QMenu*>(Qt::FindDirectChildrenOnly))
+    mnemonicClashes << MenuMnemonicClashes(*menu);
+  for (QWidget* window : QApplication::topLevelWidgets())
+    if (window->isVisible() && window != tabs.get()) mnemonicClashes << WindowMnemonicClashes(*window);
+  EXPECT_TRUE(mnemonicClashes.isEmpty()) << mnemonicClashes.join("\n").toStdString();
+}
+
+TEST_F(LanguageGuiTest, ASwitchWithWindowsOpenReadsAsAFreshStartInThatLanguage) {
+  std::map<UiLanguage, WindowTexts> fresh;
+  for (UiLanguage language : {UiLanguage::German, UiLanguage::English}) {
+    Start(language);
+    OpenToolWindows();
+    fresh[language] = OpenWindowsTexts();
+  }
+  Start(UiLanguage::German);
+  OpenToolWindows();
+  for (UiLanguage language : {UiLanguage::English, UiLanguage::German}) {
+    SCOPED_TRACE(language == UiLanguage::English ? "to English" : "back to German");
+    ApplyUiLanguage(language);
+    QCoreApplication::processEvents();
+    const QStringList now = Lines(OpenWindowsTexts());
+    const QStringList start = Lines(fresh[language]);
+    QStringList differences;
+    for (const QString& line : now)
+      if (!start.contains(line)) differences << "now:   " + line;
+    for (const QString& line : start)
+      if (!now.contains(line)) differences << "fresh: " + line;
+    EXPECT_TRUE(differences.isEmpty()) << differences.join("\n").toStdString();
+  }
+}
+
+}  // namespace
+}  // namespace tessmoor
