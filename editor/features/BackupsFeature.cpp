@@ -1,8 +1,10 @@
 #include "editor/features/BackupsFeature.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QFile>
 #include <QHeaderView>
 #include <QLabel>
@@ -13,7 +15,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "editor/widgets/CountText.h"
+#include "editor/widgets/LanguageChange.h"
 #include "editor/widgets/StatusMessage.h"
 #include "editor/widgets/UserSettings.h"
 #include "texts/CoreTexts.h"
@@ -29,12 +31,22 @@ QString ShownTime(const MapBackup& backup) {
   return text;
 }
 
+QString CellCount(long long cells) {
+  return (cells == 1 ? TFrmBackups::tr("%1 Zelle") : TFrmBackups::tr("%1 Zellen")).arg(cells);
+}
+
+QString TextureCount(long long textures) {
+  return (textures == 1 ? TFrmBackups::tr("%1 Textur") : TFrmBackups::tr("%1 Texturen")).arg(textures);
+}
+
 // "3 Zellen, 1 Textur": what the open map changed since the backup.
 QString ShownDifference(const std::optional<MapDifference>& difference) {
-  if (!difference) return "nicht lesbar";
-  if (*difference == MapDifference{}) return "nichts";
-  return CountText(difference->cells, "Zelle", "Zellen") + ", " + CountText(difference->textures, "Textur", "Texturen");
+  if (!difference) return TFrmBackups::tr("nicht lesbar");
+  if (*difference == MapDifference{}) return TFrmBackups::tr("nichts");
+  return CellCount(difference->cells) + ", " + TextureCount(difference->textures);
 }
+
+const char* const EarlierVersionText = QT_TRANSLATE_NOOP("Befehle", "Frühere &Version öffnen...");
 
 QString FileName(const std::string& path) {
   const size_t slash = path.find_last_of('/');
@@ -44,23 +56,17 @@ QString FileName(const std::string& path) {
 }  // namespace
 
 TFrmBackups::TFrmBackups(const std::string& mapName, std::vector<BackupRow> rows, QWidget* parent)
-    : QDialog(parent), rows_(std::move(rows)) {
+    : QDialog(parent), mapName_(FileName(mapName)), rows_(std::move(rows)) {
   setObjectName("FrmBackups");
-  setWindowTitle("Frühere Version öffnen");
   auto* layout = new QVBoxLayout(this);
-  auto* label = new QLabel(rows_.empty() ? "Von " + FileName(mapName) + " gibt es keine früheren Versionen."
-                                         : "Frühere Versionen von " + FileName(mapName) + ":",
-                           this);
-  layout->addWidget(label);
+  LblBackups = new QLabel(this);
+  layout->addWidget(LblBackups);
   LVBackups = new QTreeWidget(this);
   LVBackups->setObjectName("LVBackups");
   LVBackups->setRootIsDecorated(false);
-  LVBackups->setHeaderLabels({"Gespeichert am", "Seitdem geändert", "Größe"});
-  LVBackups->headerItem()->setToolTip(1, "Zellen und Texturen, in denen die offene Karte anders ist");
-  const QLocale german(QLocale::German);
   for (const BackupRow& row : rows_) {
-    auto* item = new QTreeWidgetItem(LVBackups, {ShownTime(row.backup), ShownDifference(row.difference),
-                                                 german.toString(qulonglong(row.backup.size)) + " Bytes"});
+    auto* item = new QTreeWidgetItem(LVBackups);
+    item->setText(0, ShownTime(row.backup));
     item->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
   }
   LVBackups->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
@@ -69,17 +75,40 @@ TFrmBackups::TFrmBackups(const std::string& mapName, std::vector<BackupRow> rows
   layout->addWidget(LVBackups);
 
   auto* buttons = new QDialogButtonBox(this);
-  QPushButton* open = buttons->addButton("Ö&ffnen", QDialogButtonBox::AcceptRole);
-  open->setObjectName("BtnOpen");
-  open->setDefault(true);
-  open->setEnabled(!rows_.empty());
-  buttons->addButton("Abbrechen", QDialogButtonBox::RejectRole);
+  BtnOpen = buttons->addButton(QString(), QDialogButtonBox::AcceptRole);
+  BtnOpen->setObjectName("BtnOpen");
+  BtnOpen->setDefault(true);
+  BtnOpen->setEnabled(!rows_.empty());
+  BtnCancel = buttons->addButton(QString(), QDialogButtonBox::RejectRole);
   layout->addWidget(buttons);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   connect(LVBackups, &QTreeWidget::itemDoubleClicked, this, &QDialog::accept);
+  Retranslate();
   LVBackups->setFocus();
   resize(520, 300);
+}
+
+void TFrmBackups::Retranslate() {
+  setWindowTitle(tr("Frühere Version öffnen"));
+  LblBackups->setText(rows_.empty() ? tr("Von %1 gibt es keine früheren Versionen.").arg(mapName_)
+                                    : tr("Frühere Versionen von %1:").arg(mapName_));
+  LVBackups->setHeaderLabels({tr("Gespeichert am"), tr("Seitdem geändert"), tr("Größe")});
+  LVBackups->headerItem()->setToolTip(1, tr("Zellen und Texturen, in denen die offene Karte anders ist"));
+  const QLocale german(QLocale::German);
+  for (int k = 0; k < static_cast<int>(rows_.size()); ++k) {
+    const BackupRow& row = rows_[static_cast<size_t>(k)];
+    QTreeWidgetItem* item = LVBackups->topLevelItem(k);
+    item->setText(1, ShownDifference(row.difference));
+    item->setText(2, tr("%1 Bytes").arg(german.toString(qulonglong(row.backup.size))));
+  }
+  BtnOpen->setText(tr("Ö&ffnen"));
+  BtnCancel->setText(tr("Abbrechen"));
+}
+
+void TFrmBackups::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) Retranslate();
+  QDialog::changeEvent(event);
 }
 
 std::optional<std::string> TFrmBackups::Chosen() const {
@@ -103,8 +132,13 @@ BackupsFeature::BackupsFeature(QMainWindow& window, DocumentModel& model, Editor
           },
           [this](const CoreMessage& message) { ShowFailure(CoreText(message)); }) {
   // The window puts it into its Datei menu, enabled while the map has a file.
-  FileEarlierVersion = new QAction("Frühere &Version öffnen...", this);
+  FileEarlierVersion = new QAction(this);
   FileEarlierVersion->setObjectName("FileEarlierVersion");
+  const auto retranslate = [this] {
+    FileEarlierVersion->setText(QCoreApplication::translate("Befehle", EarlierVersionText));
+  };
+  retranslate();
+  OnLanguageChange(this, retranslate);
 }
 
 void BackupsFeature::OpenEarlierVersion(EditorSession& session) {

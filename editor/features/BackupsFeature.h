@@ -18,7 +18,9 @@
 
 class QAction;
 class QMainWindow;
+class QLabel;
 class QMenu;
+class QPushButton;
 class QTreeWidget;
 
 namespace tessmoor {
@@ -34,8 +36,17 @@ class TFrmBackups : public QDialog {
   // The backup to open once the dialog was accepted.
   std::optional<std::string> Chosen() const;
 
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private:
+  void Retranslate();
+
+  QLabel* LblBackups;
   QTreeWidget* LVBackups;
+  QPushButton* BtnOpen;
+  QPushButton* BtnCancel;
+  QString mapName_;
   std::vector<BackupRow> rows_;
 };
 

@@ -1,5 +1,7 @@
 #include "editor/features/CompileFeature.h"
 
+#include <QCoreApplication>
+
 #include "compiler/CompileMap.h"
 #include "document/MapFile.h"
 #include "editor/commands/CommandRegistry.h"
@@ -11,14 +13,15 @@ namespace tessmoor {
 
 namespace {
 
-const char* const NotSavedForCompile =
-    "Die Compilierung kann nicht durchgeführt werden, bevor die Daten gespeichert wurden.";
+const char* const NotSavedForCompile = QT_TRANSLATE_NOOP(
+    "CompileFeature", "Die Compilierung kann nicht durchgeführt werden, bevor die Daten gespeichert wurden.");
 
 }  // namespace
 
 CompileFeature::CompileFeature(const FeatureContext& context, FileFeature& files) : context_(context), files_(files) {
-  context.registry.Add({"FileCompile", "Speichern und &Compilieren", "&Datei", {QKeySequence(Qt::Key_F9)}},
-                       [this](const FeatureContext& c) { FileCompileClick(c.session); });
+  context.registry.Add(
+      {"FileCompile", QT_TRANSLATE_NOOP("Befehle", "Speichern und &Compilieren"), "&Datei", {QKeySequence(Qt::Key_F9)}},
+      [this](const FeatureContext& c) { FileCompileClick(c.session); });
 }
 
 CompileFeature::~CompileFeature() { delete FrmCompile; }
@@ -44,7 +47,7 @@ void CompileFeature::FileCompileClick(EditorSession& session) {
 
 void CompileFeature::CompileMap(EditorSession& session) {
   if (!files_.Save(session)) {
-    session.Dialogs().ShowError(NotSavedForCompile);
+    session.Dialogs().ShowError(QCoreApplication::translate("CompileFeature", NotSavedForCompile).toStdString());
     return;
   }
   const MapDocument& map = session.Map();

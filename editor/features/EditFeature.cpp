@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QGuiApplication>
 
 #include "edit/BlockPlacement.h"
@@ -12,6 +13,7 @@
 #include "editor/commands/CommandRegistry.h"
 #include "editor/features/ToolWindowsFeature.h"
 #include "editor/mapview/BlockPlacementTool.h"
+#include "editor/widgets/LanguageChange.h"
 #include "editor/widgets/SystemClipboard.h"
 #include "editor/windows/EditorPropertiesForm.h"
 #include "editor/windows/RampDialog.h"
@@ -25,6 +27,9 @@ namespace {
 
 QKeySequence Ctrl(Qt::Key key) { return QKeySequence(Qt::CTRL | key); }
 
+const char* const UndoText = QT_TRANSLATE_NOOP("Befehle", "&Rückgängig");
+const char* const RedoText = QT_TRANSLATE_NOOP("Befehle", "&Wiederherstellen");
+
 }  // namespace
 
 EditFeature::EditFeature(const FeatureContext& context, ToolWindowsFeature& toolWindows, BlockPlacementTool& placement)
@@ -33,57 +38,71 @@ EditFeature::EditFeature(const FeatureContext& context, ToolWindowsFeature& tool
   // Every command here is handed the session it acts on when it runs.
   using Context = const FeatureContext&;
   registry.Add({"EditUndo",
-                "&Rückgängig",
+                UndoText,
                 "&Bearbeiten",
                 {Ctrl(Qt::Key_Z)},
                 MainWindowScope,
                 [](Context c) { return c.session.Model().History().CanUndo(); }},
                [](Context c) { c.session.Model().Undo(); });
   registry.Add({"EditRedo",
-                "&Wiederherstellen",
+                RedoText,
                 "&Bearbeiten",
                 {Ctrl(Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
                 MainWindowScope,
                 [](Context c) { return c.session.Model().History().CanRedo(); }},
                [](Context c) { c.session.Model().Redo(); });
-  registry.Add({"EditFill", "&Füllen", "&Bearbeiten", {QKeySequence(Qt::Key_Insert)}},
+  registry.Add({"EditFill", QT_TRANSLATE_NOOP("Befehle", "&Füllen"), "&Bearbeiten", {QKeySequence(Qt::Key_Insert)}},
                [](Context c) { c.session.Editing().Fill(SelectedCells(c.session.Editor().selection)); });
-  registry.Add({"EditCopy", "&Kopieren", "&Bearbeiten", {Ctrl(Qt::Key_Insert), Ctrl(Qt::Key_C)}}, [this](Context c) {
-    c.session.Editing().Copy(SelectedCells(c.session.Editor().selection));
-    PublishBlock(*c.session.Editor().clipboard);
-    UpdatePasteActions();
-  });
+  registry.Add(
+      {"EditCopy", QT_TRANSLATE_NOOP("Befehle", "&Kopieren"), "&Bearbeiten", {Ctrl(Qt::Key_Insert), Ctrl(Qt::Key_C)}},
+      [this](Context c) {
+        c.session.Editing().Copy(SelectedCells(c.session.Editor().selection));
+        PublishBlock(*c.session.Editor().clipboard);
+        UpdatePasteActions();
+      });
   const auto blockToPaste = [this](Context c) { return HasBlockToPaste(c.session); };
   registry.Add({"EditPaste",
-                "&Einfügen",
+                QT_TRANSLATE_NOOP("Befehle", "&Einfügen"),
                 "&Bearbeiten",
                 {QKeySequence(Qt::SHIFT | Qt::Key_Delete), Ctrl(Qt::Key_V)},
                 MainWindowScope,
                 blockToPaste},
                [this](Context c) { Paste(c); });
   registry.Add({"EditPastePreview",
-                "Einfügen mit &Vorschau",
+                QT_TRANSLATE_NOOP("Befehle", "Einfügen mit &Vorschau"),
                 "&Bearbeiten",
                 {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V)},
                 MainWindowScope,
                 blockToPaste},
                [this](Context c) { PasteWithPreview(c); });
-  registry.Add({"EditSelection", "&Auswahl bearbeiten...", "&Bearbeiten", {Ctrl(Qt::Key_E)}},
-               [&toolWindows](Context c) {
-                 toolWindows.Bind(CellBinding::Range(SelectedCells(c.session.Editor().selection)));
-                 toolWindows.SetPropertiesVisible(true);
-                 // The user asked to edit the selection: the typing goes there, not to the map.
-                 toolWindows.ActivateProperties();
-               });
-  registry.Add({"EditRamp", "Ra&mpe...", "&Bearbeiten", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R)}},
+  registry.Add(
+      {"EditSelection", QT_TRANSLATE_NOOP("Befehle", "&Auswahl bearbeiten..."), "&Bearbeiten", {Ctrl(Qt::Key_E)}},
+      [&toolWindows](Context c) {
+        toolWindows.Bind(CellBinding::Range(SelectedCells(c.session.Editor().selection)));
+        toolWindows.SetPropertiesVisible(true);
+        // The user asked to edit the selection: the typing goes there, not to the map.
+        toolWindows.ActivateProperties();
+      });
+  registry.Add({"EditRamp",
+                QT_TRANSLATE_NOOP("Befehle", "Ra&mpe..."),
+                "&Bearbeiten",
+                {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R)}},
                [this](Context c) { Ramp(c); });
-  registry.Add({"EditSmooth", "&Glätten", "&Bearbeiten", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_G)}},
+  registry.Add({"EditSmooth",
+                QT_TRANSLATE_NOOP("Befehle", "&Glätten"),
+                "&Bearbeiten",
+                {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_G)}},
                [](Context c) { SmoothCeilings(c.session.Model(), SelectedCells(c.session.Editor().selection)); });
   registry.RefreshEnabled();
   UpdateHistoryActions();
   // Another process's copy makes the paste keys work here without opening the menu.
   connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &EditFeature::UpdatePasteActions);
   UpdatePasteActions();
+  // The registry sets the plain command texts anew; the steps' names follow once it has.
+  OnLanguageChange(this, [this] {
+    UpdateHistoryActions();
+    QMetaObject::invokeMethod(this, &EditFeature::UpdateHistoryActions, Qt::QueuedConnection);
+  });
   context.session.Model().AddObserver(this);
 }
 
@@ -203,10 +222,11 @@ void EditFeature::UpdateHistoryActions() {
   undo->setEnabled(history.CanUndo());
   redo->setEnabled(history.CanRedo());
   const auto withStep = [](const char* text, std::optional<StepName> step, const std::string& label) {
-    return step ? QString("%1: %2").arg(text, QString::fromStdString(StepText(*step, label))) : QString(text);
+    const QString command = QCoreApplication::translate("Befehle", text);
+    return step ? QString("%1: %2").arg(command, QString::fromStdString(StepText(*step, label))) : command;
   };
-  undo->setText(withStep("&Rückgängig", history.UndoName(), history.UndoLabel()));
-  redo->setText(withStep("&Wiederherstellen", history.RedoName(), history.RedoLabel()));
+  undo->setText(withStep(UndoText, history.UndoName(), history.UndoLabel()));
+  redo->setText(withStep(RedoText, history.RedoName(), history.RedoLabel()));
 }
 
 }  // namespace tessmoor

@@ -1,5 +1,6 @@
 #include "editor/features/ExportFeature.h"
 
+#include <QCoreApplication>
 #include <QMainWindow>
 
 #include "editor/commands/CommandRegistry.h"
@@ -23,14 +24,16 @@ std::string ProposedExportPath(const MapDocument& document, const EditorState& e
 }
 
 QString WrittenMessage(const std::string& path, size_t triangles) {
-  const QString count = triangles == 1 ? QStringLiteral("1 Dreieck") : QStringLiteral("%1 Dreiecke").arg(triangles);
-  return QStringLiteral("Exportiert nach %1: %2.").arg(QString::fromStdString(path), count);
+  const QString count = triangles == 1 ? QCoreApplication::translate("ExportFeature", "1 Dreieck")
+                                       : QCoreApplication::translate("ExportFeature", "%1 Dreiecke").arg(triangles);
+  return QCoreApplication::translate("ExportFeature", "Exportiert nach %1: %2.")
+      .arg(QString::fromStdString(path), count);
 }
 
 }  // namespace
 
 ExportFeature::ExportFeature(const FeatureContext& context) {
-  context.registry.Add({"FileExport", "E&xportieren...", "&Datei"},
+  context.registry.Add({"FileExport", QT_TRANSLATE_NOOP("Befehle", "E&xportieren..."), "&Datei"},
                        [](const FeatureContext& c) { FileExportClick(c); });
 }
 

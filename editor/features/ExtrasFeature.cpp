@@ -7,16 +7,19 @@
 namespace tessmoor {
 
 ExtrasFeature::ExtrasFeature(const FeatureContext& context) : context_(context) {
-  context.registry.Add(
-      {"ExtrasSearchCommand", "&Befehl suchen...", "E&xtras", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P)}},
-      [this](const FeatureContext& c) {
-        if (!FrmCommandSearch) FrmCommandSearch = new TFrmCommandSearch(c.registry, context_.window);
-        FrmCommandSearch->Popup(c.window);
-      });
-  context.registry.Add({"ExtrasShortcuts", "&Tastenkürzel...", "E&xtras"}, [](const FeatureContext& c) {
-    TFrmShortcuts shortcuts(c.registry, c.session.Dialogs(), c.window);
-    shortcuts.exec();
-  });
+  context.registry.Add({"ExtrasSearchCommand",
+                        QT_TRANSLATE_NOOP("Befehle", "&Befehl suchen..."),
+                        "E&xtras",
+                        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P)}},
+                       [this](const FeatureContext& c) {
+                         if (!FrmCommandSearch) FrmCommandSearch = new TFrmCommandSearch(c.registry, context_.window);
+                         FrmCommandSearch->Popup(c.window);
+                       });
+  context.registry.Add({"ExtrasShortcuts", QT_TRANSLATE_NOOP("Befehle", "&Tastenkürzel..."), "E&xtras"},
+                       [](const FeatureContext& c) {
+                         TFrmShortcuts shortcuts(c.registry, c.session.Dialogs(), c.window);
+                         shortcuts.exec();
+                       });
 }
 
 }  // namespace tessmoor

@@ -1,11 +1,13 @@
 #include "editor/features/FileFeature.h"
 
+#include <QCoreApplication>
 #include <QKeySequence>
 #include <QMenu>
 #include <QSettings>
 #include <QWidget>
 
 #include "editor/commands/CommandRegistry.h"
+#include "editor/widgets/LanguageChange.h"
 #include "editor/widgets/RecentFiles.h"
 
 namespace tessmoor {
@@ -13,6 +15,7 @@ namespace tessmoor {
 namespace {
 
 const char* const RecentKey = "Zuletzt";
+const char* const RecentTitle = QT_TRANSLATE_NOOP("Menüs", "&Zuletzt geöffnet");
 
 }  // namespace
 
@@ -25,24 +28,31 @@ FileFeature::FileFeature(const FeatureContext& context)
   // Handed the session when they run; its work-flow is asked for then, as
   // its file operations may have been replaced meanwhile.
   using Context = const FeatureContext&;
-  registry.Add({"FileNew", "&Neu", "&Datei", {QKeySequence(Qt::CTRL | Qt::Key_N)}},
+  registry.Add({"FileNew", QT_TRANSLATE_NOOP("Befehle", "&Neu"), "&Datei", {QKeySequence(Qt::CTRL | Qt::Key_N)}},
                [](Context c) { c.session.Files().NewDocument(); });
-  registry.Add({"FileOpen", "Ö&ffnen...", "&Datei", {QKeySequence(Qt::Key_F3), QKeySequence(Qt::CTRL | Qt::Key_O)}},
+  registry.Add({"FileOpen",
+                QT_TRANSLATE_NOOP("Befehle", "Ö&ffnen..."),
+                "&Datei",
+                {QKeySequence(Qt::Key_F3), QKeySequence(Qt::CTRL | Qt::Key_O)}},
                [this](Context c) {
                  if (c.session.Files().OpenDocument()) RememberFile(c.session);
                });
-  registry.Add({"FileSave", "&Speichern", "&Datei", {QKeySequence(Qt::Key_F2), QKeySequence(Qt::CTRL | Qt::Key_S)}},
+  registry.Add({"FileSave",
+                QT_TRANSLATE_NOOP("Befehle", "&Speichern"),
+                "&Datei",
+                {QKeySequence(Qt::Key_F2), QKeySequence(Qt::CTRL | Qt::Key_S)}},
                [this](Context c) { Save(c.session); });
-  registry.Add({"FileSaveAs", "Speichern &unter...", "&Datei"}, [this](Context c) {
+  registry.Add({"FileSaveAs", QT_TRANSLATE_NOOP("Befehle", "Speichern &unter..."), "&Datei"}, [this](Context c) {
     if (c.session.Files().SaveDocumentAs()) RememberFile(c.session);
   });
-  registry.Add({"FileExit", "&Beenden", "&Datei"}, [](Context c) {
+  registry.Add({"FileExit", QT_TRANSLATE_NOOP("Befehle", "&Beenden"), "&Datei"}, [](Context c) {
     // As a tab, the map's window is the one that holds every tab.
     c.window->window()->close();
   });
 
-  MnuRecent = new QMenu("&Zuletzt geöffnet", context.window);
+  MnuRecent = new QMenu(QCoreApplication::translate("Menüs", RecentTitle), context.window);
   MnuRecent->setObjectName("MnuRecent");
+  OnLanguageChange(MnuRecent, [this] { MnuRecent->setTitle(QCoreApplication::translate("Menüs", RecentTitle)); });
   // Files come and go while the program runs; the submenu is filled when it opens.
   connect(MnuRecent, &QMenu::aboutToShow, this, &FileFeature::FillRecentMenu);
   FillRecentMenu();

@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -19,7 +21,6 @@
 #include "edit/CellBlocks.h"
 #include "editor/commands/CommandRegistry.h"
 #include "editor/widgets/CellFieldNames.h"
-#include "editor/widgets/CountText.h"
 #include "editor/widgets/IntSpinField.h"
 #include "editor/widgets/TextureLists.h"
 #include "editor/widgets/ToolWindowKeys.h"
@@ -29,11 +30,24 @@ namespace tessmoor {
 
 namespace {
 
-const char* const LayerTexts[SurfaceCount] = {"Boden", "Decke", "Wand", "Sockel - Boden", "Sockel - Decke"};
+const char* const LayerTexts[SurfaceCount] = {
+    QT_TRANSLATE_NOOP("TFrmFindReplace", "Boden"), QT_TRANSLATE_NOOP("TFrmFindReplace", "Decke"),
+    QT_TRANSLATE_NOOP("TFrmFindReplace", "Wand"), QT_TRANSLATE_NOOP("TFrmFindReplace", "Sockel - Boden"),
+    QT_TRANSLATE_NOOP("TFrmFindReplace", "Sockel - Decke")};
+// "auf Boden": where a texture is looked for or written.
+const char* const OnLayerTexts[SurfaceCount] = {
+    QT_TRANSLATE_NOOP("TFrmFindReplace", "auf Boden"), QT_TRANSLATE_NOOP("TFrmFindReplace", "auf Decke"),
+    QT_TRANSLATE_NOOP("TFrmFindReplace", "auf Wand"), QT_TRANSLATE_NOOP("TFrmFindReplace", "auf Sockel - Boden"),
+    QT_TRANSLATE_NOOP("TFrmFindReplace", "auf Sockel - Decke")};
 constexpr int CellRole = Qt::UserRole;
 
-QCheckBox* Check(const QString& text, const char* name, QWidget* parent) {
-  auto* box = new QCheckBox(text, parent);
+QString Translated(const char* text) { return QCoreApplication::translate("TFrmFindReplace", text); }
+
+// The names of cell values and kinds come from the table the properties window shares.
+QString FieldName(const char* text) { return QCoreApplication::translate("CellFieldNames", text); }
+
+QCheckBox* Check(const char* name, QWidget* parent) {
+  auto* box = new QCheckBox(parent);
   box->setObjectName(name);
   return box;
 }
@@ -71,11 +85,9 @@ QString TextureName(const TextureEntry& texture) {
 
 QString Height(float value) { return QString::number(static_cast<double>(value), 'g', 7); }
 
-QString Named(const char* name, const QString& value) { return QString::fromUtf8(name) + " " + value; }
+QString Named(const char* name, const QString& value) { return FieldName(name) + " " + value; }
 
-QString KindText(uint8_t type) {
-  return type < CellTypeCount ? QString::fromUtf8(CellTypeTexts[type]) : QString::number(type);
-}
+QString KindText(uint8_t type) { return type < CellTypeCount ? FieldName(CellTypeTexts[type]) : QString::number(type); }
 
 // The values the conditions asked about, so the list shows why a cell matched.
 QString MatchingValues(const MapCell& cell, const CellQuery& query) {
@@ -83,7 +95,7 @@ QString MatchingValues(const MapCell& cell, const CellQuery& query) {
   if (query.texture) {
     for (int s = 0; s < SurfaceCount; ++s) {
       if ((query.textureLayer == AnyLayer || query.textureLayer == s) && cell.texture[s] == *query.texture)
-        values << QString::fromUtf8(LayerTexts[s]) + ": " +
+        values << Translated(LayerTexts[s]) + ": " +
                       (*query.texture == NoTexture ? NoTextureText() : QString::number(*query.texture));
     }
   }
@@ -102,39 +114,38 @@ QString MatchingValues(const MapCell& cell, const CellQuery& query) {
 
 TFrmFindReplace::TFrmFindReplace(const FeatureContext& context) : QDialog(context.window, Qt::Tool), context(context) {
   setObjectName("FrmFindReplace");
-  setWindowTitle("Suchen und Ersetzen");
 
-  auto* conditions = new QGroupBox("Suchen nach", this);
+  auto* conditions = GrpConditions = new QGroupBox(this);
   auto* grid = new QGridLayout(conditions);
-  ChkKind = Check("T&yp:", "ChkKind", conditions);
+  ChkKind = Check("ChkKind", conditions);
   CboKind = List("CboKind", conditions);
-  ChkTexture = Check("&Textur:", "ChkTexture", conditions);
+  ChkTexture = Check("ChkTexture", conditions);
   CboTexture = List("CboTexture", conditions);
   MakeTextureList(CboTexture, context.texturePictures);
   CboTextureLayer = List("CboTextureLayer", conditions);
-  ChkFloor = Check("&Bodenhöhe:", "ChkFloor", conditions);
+  ChkFloor = Check("ChkFloor", conditions);
   SpnFloorFrom = Field("SpnFloorFrom", conditions);
   SpnFloorTo = Field("SpnFloorTo", conditions);
-  ChkCeiling = Check("&Deckenhöhe (eine Ecke):", "ChkCeiling", conditions);
+  ChkCeiling = Check("ChkCeiling", conditions);
   SpnCeilingFrom = Field("SpnCeilingFrom", conditions, 128);
   SpnCeilingTo = Field("SpnCeilingTo", conditions, 128);
-  ChkWater = Check("&Wasserspiegel:", "ChkWater", conditions);
+  ChkWater = Check("ChkWater", conditions);
   SpnWaterFrom = Field("SpnWaterFrom", conditions);
   SpnWaterTo = Field("SpnWaterTo", conditions);
-  ChkOpacity = Check("Op&azität:", "ChkOpacity", conditions);
+  ChkOpacity = Check("ChkOpacity", conditions);
   SpnOpacityFrom = Field("SpnOpacityFrom", conditions, 0);
   SpnOpacityTo = Field("SpnOpacityTo", conditions, 255);
-  ChkSelectionOnly = Check("nur in der A&uswahl", "ChkSelectionOnly", conditions);
-  for (const char* text : CellTypeTexts) {
-    CboKind->addItem(QString::fromUtf8(text));
-  }
-  CboTextureLayer->addItem("auf jeder Ebene", AnyLayer);
-  for (int s = 0; s < SurfaceCount; ++s) CboTextureLayer->addItem("auf " + QString::fromUtf8(LayerTexts[s]), s);
-  const auto row = [grid, conditions](int at, QCheckBox* box, QWidget* first, QWidget* second) {
+  ChkSelectionOnly = Check("ChkSelectionOnly", conditions);
+  for (int k = 0; k < CellTypeCount; ++k) CboKind->addItem(QString());
+  CboTextureLayer->addItem(QString(), AnyLayer);
+  for (int s = 0; s < SurfaceCount; ++s) CboTextureLayer->addItem(QString(), s);
+  const auto row = [this, grid, conditions](int at, QCheckBox* box, QWidget* first, QWidget* second) {
     grid->addWidget(box, at, 0);
     grid->addWidget(first, at, 1);
     if (second) {
-      grid->addWidget(new QLabel(qobject_cast<IntSpinField*>(second) ? "bis" : "", conditions), at, 2);
+      auto* to = new QLabel(conditions);
+      if (qobject_cast<IntSpinField*>(second)) LblTo << to;
+      grid->addWidget(to, at, 2);
       grid->addWidget(second, at, 3);
     }
   };
@@ -147,14 +158,13 @@ TFrmFindReplace::TFrmFindReplace(const FeatureContext& context) : QDialog(contex
   row(4, ChkWater, SpnWaterFrom, SpnWaterTo);
   row(5, ChkOpacity, SpnOpacityFrom, SpnOpacityTo);
   grid->addWidget(ChkSelectionOnly, 6, 0, 1, 2);
-  BtnFind = new QPushButton("&Suchen", conditions);
+  BtnFind = new QPushButton(conditions);
   BtnFind->setObjectName("BtnFind");
   BtnFind->setDefault(true);
   grid->addWidget(BtnFind, 6, 3);
 
   LVResults = new QTreeWidget(this);
   LVResults->setObjectName("LVResults");
-  LVResults->setHeaderLabels({"Zelle", "Typ", "Werte"});
   LVResults->setRootIsDecorated(false);
   LVResults->setUniformRowHeights(true);
   LVResults->setAllColumnsShowFocus(true);
@@ -162,26 +172,26 @@ TFrmFindReplace::TFrmFindReplace(const FeatureContext& context) : QDialog(contex
   LblCount = new QLabel(this);
   LblCount->setObjectName("LblCount");
 
-  auto* replace = new QGroupBox("Ersetzen durch", this);
+  auto* replace = GrpReplace = new QGroupBox(this);
   auto* replaceGrid = new QGridLayout(replace);
-  ChkSetKind = Check("Ty&p:", "ChkSetKind", replace);
+  ChkSetKind = Check("ChkSetKind", replace);
   CboSetKind = List("CboSetKind", replace);
-  for (const char* text : CellTypeTexts) CboSetKind->addItem(QString::fromUtf8(text));
-  ChkSetTexture = Check("Te&xtur:", "ChkSetTexture", replace);
+  for (int k = 0; k < CellTypeCount; ++k) CboSetKind->addItem(QString());
+  ChkSetTexture = Check("ChkSetTexture", replace);
   CboSetTexture = List("CboSetTexture", replace);
   MakeTextureList(CboSetTexture, context.texturePictures);
   CboSetLayer = List("CboSetLayer", replace);
-  for (int s = 0; s < SurfaceCount; ++s) CboSetLayer->addItem("auf " + QString::fromUtf8(LayerTexts[s]), s);
-  ChkSetFloor = Check("B&odenhöhe:", "ChkSetFloor", replace);
+  for (int s = 0; s < SurfaceCount; ++s) CboSetLayer->addItem(QString(), s);
+  ChkSetFloor = Check("ChkSetFloor", replace);
   SpnSetFloor = Field("SpnSetFloor", replace);
-  ChkSetCeiling = Check("Deckenhöhe (alle Ec&ken):", "ChkSetCeiling", replace);
+  ChkSetCeiling = Check("ChkSetCeiling", replace);
   SpnSetCeiling = Field("SpnSetCeiling", replace);
-  ChkSetWater = Check("Wassersp&iegel:", "ChkSetWater", replace);
+  ChkSetWater = Check("ChkSetWater", replace);
   SpnSetWater = Field("SpnSetWater", replace);
-  ChkSetOpacity = Check("Opa&zität:", "ChkSetOpacity", replace);
+  ChkSetOpacity = Check("ChkSetOpacity", replace);
   SpnSetOpacity = Field("SpnSetOpacity", replace, 255);
-  ChkRelative = Check("re&lativ", "ChkRelative", replace);
-  BtnReplace = new QPushButton("&Ersetzen", replace);
+  ChkRelative = Check("ChkRelative", replace);
+  BtnReplace = new QPushButton(replace);
   BtnReplace->setObjectName("BtnReplace");
   replaceGrid->addWidget(ChkSetKind, 0, 0);
   replaceGrid->addWidget(CboSetKind, 0, 1);
@@ -219,6 +229,66 @@ TFrmFindReplace::TFrmFindReplace(const FeatureContext& context) : QDialog(contex
   connect(BtnFind, &QPushButton::clicked, this, &TFrmFindReplace::BtnFindClick);
   connect(BtnReplace, &QPushButton::clicked, this, &TFrmFindReplace::BtnReplaceClick);
   connect(LVResults, &QTreeWidget::itemActivated, this, &TFrmFindReplace::LVResultsDoubleClick);
+  Retranslate();
+}
+
+void TFrmFindReplace::Retranslate() {
+  setWindowTitle(tr("Suchen und Ersetzen"));
+  GrpConditions->setTitle(tr("Suchen nach"));
+  ChkKind->setText(tr("T&yp:"));
+  ChkTexture->setText(tr("&Textur:"));
+  ChkFloor->setText(tr("&Bodenhöhe:"));
+  ChkCeiling->setText(tr("&Deckenhöhe (eine Ecke):"));
+  ChkWater->setText(tr("&Wasserspiegel:"));
+  ChkOpacity->setText(tr("Op&azität:"));
+  ChkSelectionOnly->setText(tr("nur in der A&uswahl"));
+  for (QLabel* to : LblTo) to->setText(tr("bis"));
+  for (int k = 0; k < CellTypeCount; ++k) {
+    CboKind->setItemText(k, FieldName(CellTypeTexts[static_cast<size_t>(k)]));
+    CboSetKind->setItemText(k, FieldName(CellTypeTexts[static_cast<size_t>(k)]));
+  }
+  CboTextureLayer->setItemText(0, tr("auf jeder Ebene"));
+  for (int s = 0; s < SurfaceCount; ++s) {
+    CboTextureLayer->setItemText(s + 1, Translated(OnLayerTexts[s]));
+    CboSetLayer->setItemText(s, Translated(OnLayerTexts[s]));
+  }
+  BtnFind->setText(tr("&Suchen"));
+  LVResults->setHeaderLabels({tr("Zelle"), tr("Typ"), tr("Werte")});
+  GrpReplace->setTitle(tr("Ersetzen durch"));
+  ChkSetKind->setText(tr("Ty&p:"));
+  ChkSetTexture->setText(tr("Te&xtur:"));
+  ChkSetFloor->setText(tr("B&odenhöhe:"));
+  ChkSetCeiling->setText(tr("Deckenhöhe (alle Ec&ken):"));
+  ChkSetWater->setText(tr("Wassersp&iegel:"));
+  ChkSetOpacity->setText(tr("Opa&zität:"));
+  ChkRelative->setText(tr("re&lativ"));
+  BtnReplace->setText(tr("&Ersetzen"));
+  ShowCount();
+}
+
+void TFrmFindReplace::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange && BtnReplace) {
+    Retranslate();
+    // The texture lists' "(keine)" and the values the list shows are worded anew too.
+    if (CboTexture->count() > 0) FillTextureLists();
+    if (lastQuery) FillResults(*lastQuery);
+  }
+  QDialog::changeEvent(event);
+}
+
+void TFrmFindReplace::ShowCount() {
+  const long long count = static_cast<long long>(found.size());
+  switch (counted) {
+    case Counted::Nothing:
+      LblCount->clear();
+      break;
+    case Counted::Found:
+      LblCount->setText((count == 1 ? tr("%1 Zelle gefunden") : tr("%1 Zellen gefunden")).arg(count));
+      break;
+    case Counted::Replaced:
+      LblCount->setText((count == 1 ? tr("%1 Zelle ersetzt") : tr("%1 Zellen ersetzt")).arg(count));
+      break;
+  }
 }
 
 void TFrmFindReplace::FillTextureLists() {
@@ -293,7 +363,8 @@ void TFrmFindReplace::BtnFindClick() {
   const CellQuery query = Query();
   found = FindCells(context.session.Map(), query);
   FillResults(query);
-  LblCount->setText(CountText(static_cast<long long>(found.size()), "Zelle", "Zellen") + " gefunden");
+  counted = Counted::Found;
+  ShowCount();
 }
 
 void TFrmFindReplace::BtnReplaceClick() {
@@ -303,10 +374,12 @@ void TFrmFindReplace::BtnReplaceClick() {
   found = FindCells(context.session.Map(), query);
   if (!ReplaceInCells(context.session.Model(), found, Replacement())) found.clear();
   FillResults(query);
-  LblCount->setText(CountText(static_cast<long long>(found.size()), "Zelle", "Zellen") + " ersetzt");
+  counted = Counted::Replaced;
+  ShowCount();
 }
 
 void TFrmFindReplace::FillResults(const CellQuery& query) {
+  lastQuery = query;
   LVResults->setUpdatesEnabled(false);
   LVResults->clear();
   for (const GridPoint cell : found) {
@@ -331,15 +404,17 @@ void TFrmFindReplace::LVResultsDoubleClick(QTreeWidgetItem* item) {
 FindReplaceFeature::FindReplaceFeature(const FeatureContext& context) : QObject(context.window), context(context) {
   setObjectName("FindReplaceFeature");
   // The window is this feature's own, over the map of the window that made it.
-  context.registry.Add(
-      {"EditFindReplace", "Suchen und Erse&tzen...", "&Bearbeiten", {QKeySequence(Qt::CTRL | Qt::Key_F)}},
-      [this](const FeatureContext&) {
-        TFrmFindReplace& window = Window();
-        window.FillTextureLists();
-        window.show();
-        window.raise();
-        window.activateWindow();
-      });
+  context.registry.Add({"EditFindReplace",
+                        QT_TRANSLATE_NOOP("Befehle", "Suchen und Erse&tzen..."),
+                        "&Bearbeiten",
+                        {QKeySequence(Qt::CTRL | Qt::Key_F)}},
+                       [this](const FeatureContext&) {
+                         TFrmFindReplace& window = Window();
+                         window.FillTextureLists();
+                         window.show();
+                         window.raise();
+                         window.activateWindow();
+                       });
 }
 
 TFrmFindReplace& FindReplaceFeature::Window() {

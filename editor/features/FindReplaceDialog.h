@@ -5,6 +5,8 @@
 // match as one step, through the field rule of "Auswahl bearbeiten".
 
 #include <QDialog>
+#include <QList>
+#include <optional>
 #include <vector>
 
 #include "edit/CellSearch.h"
@@ -12,6 +14,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QGroupBox;
 class QLabel;
 class QPushButton;
 class QTreeWidget;
@@ -37,13 +40,26 @@ class TFrmFindReplace : public QDialog {
   void BtnFindClick();
   void BtnReplaceClick();
 
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private:
+  // What the count below the list says the cells were.
+  enum class Counted { Nothing, Found, Replaced };
+
+  void Retranslate();
+  void ShowCount();
   void LVResultsDoubleClick(QTreeWidgetItem* item);
   void FillResults(const CellQuery& query);
 
   FeatureContext context;
   std::vector<GridPoint> found;
+  Counted counted = Counted::Nothing;
+  std::optional<CellQuery> lastQuery;
 
+  QGroupBox* GrpConditions;
+  QGroupBox* GrpReplace;
+  QList<QLabel*> LblTo;
   QCheckBox* ChkKind;
   QComboBox* CboKind;
   QCheckBox* ChkTexture;
@@ -80,7 +96,7 @@ class TFrmFindReplace : public QDialog {
   QCheckBox* ChkSetOpacity;
   IntSpinField* SpnSetOpacity;
   QCheckBox* ChkRelative;
-  QPushButton* BtnReplace;
+  QPushButton* BtnReplace = nullptr;
 };
 
 // Owns the command and the window.

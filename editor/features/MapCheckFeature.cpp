@@ -1,5 +1,7 @@
 #include "editor/features/MapCheckFeature.h"
 
+#include <QtGlobal>
+
 #include "editor/commands/CommandRegistry.h"
 #include "editor/widgets/ToolWindowKeys.h"
 #include "editor/windows/EditorMapCheckForm.h"
@@ -10,13 +12,14 @@ MapCheckFeature::MapCheckFeature(const FeatureContext& context) : context_(conte
   FrmMapCheck = new TFrmMapCheck(
       context.session.Map(), [this](GridPoint cell) { context_.view.ShowCell(cell); }, context.window);
   KeepMnemonicsInside(FrmMapCheck);
-  context.registry.Add({"EditCheckMap", "Karte &prüfen", "&Bearbeiten", {QKeySequence(Qt::Key_F8)}},
-                       [this](const FeatureContext&) {
-                         FrmMapCheck->CheckDocument();
-                         FrmMapCheck->show();
-                         FrmMapCheck->raise();
-                         FrmMapCheck->activateWindow();
-                       });
+  context.registry.Add(
+      {"EditCheckMap", QT_TRANSLATE_NOOP("Befehle", "Karte &prüfen"), "&Bearbeiten", {QKeySequence(Qt::Key_F8)}},
+      [this](const FeatureContext&) {
+        FrmMapCheck->CheckDocument();
+        FrmMapCheck->show();
+        FrmMapCheck->raise();
+        FrmMapCheck->activateWindow();
+      });
   context.session.Model().AddObserver(this);
 }
 

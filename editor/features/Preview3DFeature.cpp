@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QOpenGLContext>
 #include <QScreen>
 #include <QSurfaceFormat>
@@ -16,7 +17,38 @@ namespace tessmoor {
 
 namespace {
 
-const char* const NoOpenGL = "Die 3D-Ansicht braucht OpenGL 3.3, das hier nicht zur Verfügung steht.";
+QString Translated(const char* text) { return QCoreApplication::translate("Preview3DFeature", text); }
+
+const char* const NoOpenGL =
+    QT_TRANSLATE_NOOP("Preview3DFeature", "Die 3D-Ansicht braucht OpenGL 3.3, das hier nicht zur Verfügung steht.");
+
+// The window's context menu and its submenu, as the command search names them.
+const char* const PreviewMenu = QT_TRANSLATE_NOOP("Menüs", "3D-Ansicht");
+const char* const AnimationMenu = QT_TRANSLATE_NOOP("Menüs", "&Animation");
+
+// One text per rate offered, so that each is looked up as the registry finds it.
+constexpr const char* RateText(int rate) {
+  switch (rate) {
+    case 4:
+      return QT_TRANSLATE_NOOP("Befehle", "4 Bilder pro Sekunde");
+    case 8:
+      return QT_TRANSLATE_NOOP("Befehle", "8 Bilder pro Sekunde");
+    case 12:
+      return QT_TRANSLATE_NOOP("Befehle", "12 Bilder pro Sekunde");
+    case 16:
+      return QT_TRANSLATE_NOOP("Befehle", "16 Bilder pro Sekunde");
+    default:
+      return nullptr;
+  }
+}
+
+constexpr bool EveryRateNamed() {
+  for (int rate : AnimationRates) {
+    if (RateText(rate) == nullptr) return false;
+  }
+  return true;
+}
+static_assert(EveryRateNamed(), "each animation rate offered needs its menu text");
 
 // A platform without OpenGL (the offscreen one) cannot even hold an OpenGL
 // widget in a window, so this is asked before one is made.
@@ -31,24 +63,24 @@ bool CanCreateCoreContext() {
   return made.majorVersion() > 3 || (made.majorVersion() == 3 && made.minorVersion() >= 3);
 }
 
-const char* const KeysTitle = "Tasten der 3D-Ansicht";
+const char* const KeysTitle = QT_TRANSLATE_NOOP("Preview3DFeature", "Tasten der 3D-Ansicht");
 
 QString RateId(int rate) { return QString("View3DRate%1").arg(rate); }
 
 QString KeysText(const QList<QKeySequence>& closeKeys) {
   QStringList close;
   for (const QKeySequence& key : closeKeys) close << key.toString(QKeySequence::NativeText);
-  return QString(
-             "W, S oder Pfeil auf, ab: gehen\n"
-             "A, D oder Pfeil links, rechts: drehen\n"
-             "Alt mit A, D oder Pfeil links, rechts: seitwärts gehen\n"
-             "Umschalt dazu: laufen\n"
-             "Bild auf, Bild ab: steigen, sinken\n"
-             "Pos1: zurück zum Start\n"
-             "F: frei fliegen oder dem Boden folgen\n"
-             "Ziehen mit der linken Maustaste: umsehen\n"
-             "Doppelklick: die Zelle in der Karte wählen\n"
-             "%1: schließen")
+  return QCoreApplication::translate("Preview3DFeature",
+                                     "W, S oder Pfeil auf, ab: gehen\n"
+                                     "A, D oder Pfeil links, rechts: drehen\n"
+                                     "Alt mit A, D oder Pfeil links, rechts: seitwärts gehen\n"
+                                     "Umschalt dazu: laufen\n"
+                                     "Bild auf, Bild ab: steigen, sinken\n"
+                                     "Pos1: zurück zum Start\n"
+                                     "F: frei fliegen oder dem Boden folgen\n"
+                                     "Ziehen mit der linken Maustaste: umsehen\n"
+                                     "Doppelklick: die Zelle in der Karte wählen\n"
+                                     "%1: schließen")
       .arg(close.join(QStringLiteral(", ")));
 }
 
@@ -58,16 +90,17 @@ Preview3DFeature::Preview3DFeature(const FeatureContext& context) : context_(con
   CommandRegistry& registry = context.registry;
   using Context = const FeatureContext&;
   registry
-      .Add({"View3D", "&3D-Ansicht", "&Ansicht", {QKeySequence(Qt::Key_F5)}}, [this](Context c) { View3DClick(c); })
+      .Add({"View3D", QT_TRANSLATE_NOOP("Befehle", "&3D-Ansicht"), "&Ansicht", {QKeySequence(Qt::Key_F5)}},
+           [this](Context c) { View3DClick(c); })
       ->setCheckable(true);
   // The window is this feature's own; whether it shows does not depend on the map.
   const auto shown = [this](Context) { return Frm3DView && Frm3DView->isVisible(); };
   // The context menu's items; the command search reaches them while the window is open.
+  const QString AnimationMenuPath = QString::fromUtf8(PreviewMenu) + "/" + QString::fromUtf8(AnimationMenu);
   auto* rates = new QActionGroup(this);
   for (int rate : AnimationRates) {
-    QAction* item = registry.Add(
-        {RateId(rate), QString("%1 Bilder pro Sekunde").arg(rate), "3D-Ansicht/&Animation", {}, PreviewScope, shown},
-        [this, rate](Context) {
+    QAction* item =
+        registry.Add({RateId(rate), RateText(rate), AnimationMenuPath, {}, PreviewScope, shown}, [this, rate](Context) {
           if (Frm3DView) Frm3DView->SetAnimationRate(rate);
         });
     item->setCheckable(true);
@@ -76,9 +109,14 @@ Preview3DFeature::Preview3DFeature(const FeatureContext& context) : context_(con
   }
   // The window's own commands: F5 there closes it, as F5 in the main window does.
   const QList<QKeySequence> closeKeys = {QKeySequence(Qt::Key_F5), QKeySequence(Qt::Key_Escape)};
-  registry.Add({"View3DKeys", "&Tasten...", "3D-Ansicht", {QKeySequence(Qt::Key_F1)}, PreviewScope, shown},
+  registry.Add({"View3DKeys",
+                QT_TRANSLATE_NOOP("Befehle", "&Tasten..."),
+                PreviewMenu,
+                {QKeySequence(Qt::Key_F1)},
+                PreviewScope,
+                shown},
                [](Context c) { ShowKeys(c); });
-  registry.Add({"View3DClose", "&Schließen", "3D-Ansicht", closeKeys, PreviewScope, shown},
+  registry.Add({"View3DClose", QT_TRANSLATE_NOOP("Befehle", "&Schließen"), PreviewMenu, closeKeys, PreviewScope, shown},
                [this](Context) { Close3DView(); });
   context.session.Model().AddObserver(this);
   context.session.Editing().AddObserver(this);
@@ -89,7 +127,8 @@ void Preview3DFeature::Close3DView() {
 }
 
 void Preview3DFeature::ShowKeys(const FeatureContext& c) {
-  c.session.Dialogs().ShowInformation(KeysTitle, KeysText(c.registry.Keys("View3DClose")).toStdString());
+  c.session.Dialogs().ShowInformation(Translated(KeysTitle).toStdString(),
+                                      KeysText(c.registry.Keys("View3DClose")).toStdString());
 }
 
 Preview3DFeature::~Preview3DFeature() {
@@ -111,7 +150,7 @@ void Preview3DFeature::DocumentChanged(const DocumentChange& change) {
 bool Preview3DFeature::Create3DView(const FeatureContext& c) {
   if (Frm3DView) return true;
   if (!CanCreateCoreContext()) {
-    c.session.Dialogs().ShowError(NoOpenGL);
+    c.session.Dialogs().ShowError(Translated(NoOpenGL).toStdString());
     context_.registry.Action("View3D")->setChecked(false);
     return false;
   }

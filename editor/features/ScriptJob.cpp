@@ -112,9 +112,10 @@ ScriptOutcome RunScriptJob(const ScriptJobPlace& place, const ScriptSource& sour
 
   {
     InputWhileRunning input([&shared] { shared.Stop(); });
-    QProgressDialog progress(QStringLiteral("Das Skript „%1“ läuft...").arg(QString::fromStdString(source.name)),
-                             QStringLiteral("Stopp"), 0, 0, place.window);
-    progress.setWindowTitle(QStringLiteral("Skript"));
+    QProgressDialog progress(
+        QCoreApplication::translate("ScriptJob", "Das Skript „%1“ läuft...").arg(QString::fromStdString(source.name)),
+        QCoreApplication::translate("ScriptJob", "Stopp"), 0, 0, place.window);
+    progress.setWindowTitle(QCoreApplication::translate("ScriptJob", "Skript"));
     progress.setWindowModality(Qt::WindowModal);
     progress.setAutoReset(false);
     progress.setAutoClose(false);
@@ -132,8 +133,7 @@ ScriptOutcome RunScriptJob(const ScriptJobPlace& place, const ScriptSource& sour
     session.Editing().AdoptContent(copy.Map(), StepName::Script, source.name);
     const Selection& now = copy.Editor().selection;
     const Selection& was = session.Editor().selection;
-    if (now != was)
-      session.Editing().Select({now.x1, now.y1, now.x2, now.y2});
+    if (now != was) session.Editing().Select({now.x1, now.y1, now.x2, now.y2});
   }
   return outcome;
 }

@@ -1,5 +1,6 @@
 #include "editor/features/ScriptsFeature.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDesktopServices>
 #include <QDir>
@@ -11,6 +12,7 @@
 #include "editor/commands/CommandRegistry.h"
 #include "editor/features/ScriptJob.h"
 #include "editor/features/StampFeature.h"
+#include "editor/widgets/LanguageChange.h"
 #include "editor/widgets/ProgramSettings.h"
 #include "editor/windows/ScriptConsole.h"
 
@@ -18,7 +20,8 @@ namespace tessmoor {
 
 namespace {
 
-const QString ScriptsMenuPath = QStringLiteral("E&xtras/S&kripte");
+const char* const ScriptsTitle = QT_TRANSLATE_NOOP("Menüs", "S&kripte");
+const QString ScriptsMenuPath = QStringLiteral("E&xtras/") + QString::fromUtf8(ScriptsTitle);
 const QString ScriptIdPrefix = QStringLiteral("Script:");
 
 // Asks once per script text, folder and kind of access; a changed script asks again.
@@ -46,6 +49,21 @@ class RememberedFileGate : public ScriptFileGate {
   QString hash_;
 };
 
+// Where in the script it failed and why, in one sentence.
+QString FailureText(const QString& name, const ScriptOutcome& outcome) {
+  const QString message = QString::fromStdString(outcome.message);
+  const QString line = QString::number(outcome.line);
+  const QString column = QString::number(outcome.column);
+  if (outcome.line > 0 && outcome.column > 0)
+    return QCoreApplication::translate("ScriptsFeature", "%1, Zeile %2, Spalte %3: %4")
+        .arg(name, line, column, message);
+  if (outcome.line > 0)
+    return QCoreApplication::translate("ScriptsFeature", "%1, Zeile %2: %3").arg(name, line, message);
+  if (outcome.column > 0)
+    return QCoreApplication::translate("ScriptsFeature", "%1, Spalte %2: %3").arg(name, column, message);
+  return name + ": " + message;
+}
+
 QString ReadText(const QString& path) {
   QFile file(path);
   return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
@@ -63,15 +81,18 @@ QStringList ScriptFolders(const EditorSession& session) {
 }  // namespace
 
 ScriptsFeature::ScriptsFeature(const FeatureContext& context)
-    : context_(context), menu_(new QMenu(QStringLiteral("S&kripte"), context.window)) {
+    : context_(context), menu_(new QMenu(QCoreApplication::translate("Menüs", ScriptsTitle), context.window)) {
   menu_->setObjectName(QStringLiteral("MnuScripts"));
+  OnLanguageChange(menu_, [this] { menu_->setTitle(QCoreApplication::translate("Menüs", ScriptsTitle)); });
   connect(menu_, &QMenu::aboutToShow, this, &ScriptsFeature::ReadScriptFolders);
-  context.registry.Add({"ExtrasScriptConsole", "Skriptk&onsole", "E&xtras"},
+  context.registry.Add({"ExtrasScriptConsole", QT_TRANSLATE_NOOP("Befehle", "Skriptk&onsole"), "E&xtras"},
                        [this](const FeatureContext&) { ShowConsole(); });
-  context.registry.Add({"ExtrasOpenScriptFolder", "Skript&ordner öffnen", ScriptsMenuPath}, [](const FeatureContext&) {
-    QDir().mkpath(UserScriptFolder());
-    QDesktopServices::openUrl(QUrl::fromLocalFile(UserScriptFolder()));
-  });
+  context.registry.Add(
+      {"ExtrasOpenScriptFolder", QT_TRANSLATE_NOOP("Befehle", "Skript&ordner öffnen"), ScriptsMenuPath},
+      [](const FeatureContext&) {
+        QDir().mkpath(UserScriptFolder());
+        QDesktopServices::openUrl(QUrl::fromLocalFile(UserScriptFolder()));
+      });
   ReadScriptFolders();
 }
 
@@ -123,10 +144,7 @@ void ScriptsFeature::RunScript(const QString& name, const QString& text) {
       console_->Append(QString::fromStdString(outcome.value));
     return;
   }
-  QString where = name;
-  if (outcome.line > 0) where += QStringLiteral(", Zeile %1").arg(outcome.line);
-  if (outcome.column > 0) where += QStringLiteral(", Spalte %1").arg(outcome.column);
-  const QString message = where + ": " + QString::fromStdString(outcome.message);
+  const QString message = FailureText(name, outcome);
   if (console_ && console_->isVisible()) {
     console_->Append(message);
   } else {
@@ -144,6 +162,8 @@ void ScriptsFeature::ShowConsole() {
   console_->activateWindow();
 }
 
-void ScriptsFeature::RunConsoleLine(const QString& line) { RunScript(QStringLiteral("Konsole"), line); }
+void ScriptsFeature::RunConsoleLine(const QString& line) {
+  RunScript(QCoreApplication::translate("ScriptsFeature", "Konsole"), line);
+}
 
 }  // namespace tessmoor

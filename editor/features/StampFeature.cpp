@@ -2,6 +2,7 @@
 
 #include <QActionGroup>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDockWidget>
 #include <QFile>
 #include <QInputDialog>
@@ -18,6 +19,7 @@
 #include "editor/commands/CommandRegistry.h"
 #include "editor/mapview/BlockPlacementTool.h"
 #include "editor/widgets/HiColorQImage.h"
+#include "editor/widgets/LanguageChange.h"
 #include "editor/widgets/MapKeyFocus.h"
 #include "editor/widgets/ProgramSettings.h"
 #include "editor/widgets/TitleRoom.h"
@@ -35,6 +37,7 @@ constexpr int PictureCellSize = 16;
 constexpr int IconSide = 96;
 const char* const PanelKey = "Stempel/Panel";
 const char* const MatchHeightsKey = "Stempel/HoehenAnpassen";
+const char* const ViewStampsText = QT_TRANSLATE_NOOP("Befehle", "Ste&mpel");
 
 // Names as the user's language orders and spells them.
 StampNameRules GermanNameRules() {
@@ -68,15 +71,14 @@ StampFeature::StampFeature(const FeatureContext& context, BlockPlacementTool& to
     : QObject(context.window), context(context), tool(tool) {
   setObjectName("StampFeature");
   // Both commands go into the window's menus: saving into Bearbeiten, the panel into Ansicht.
-  context.registry.Add({"EditSaveStamp", "Als Stempel spei&chern...", "&Bearbeiten"},
+  context.registry.Add({"EditSaveStamp", QT_TRANSLATE_NOOP("Befehle", "Als Stempel spei&chern..."), "&Bearbeiten"},
                        [this](const FeatureContext& c) { SaveSelection(c.session); });
 
-  DockStamps = new QDockWidget("Stempel", context.window);
+  DockStamps = new QDockWidget(context.window);
   DockStamps->setObjectName("DockStamps");
   auto* panel = new QWidget(DockStamps);
   EdtStampFilter = new QLineEdit(panel);
   EdtStampFilter->setObjectName("EdtStampFilter");
-  EdtStampFilter->setPlaceholderText("Filter");
   // Only a click puts the typing here; the focus Qt hands round on its own stays with the map's keys.
   EdtStampFilter->setFocusPolicy(Qt::ClickFocus);
   LVStamps = new QListWidget(panel);
@@ -84,7 +86,7 @@ StampFeature::StampFeature(const FeatureContext& context, BlockPlacementTool& to
   LVStamps->setIconSize(QSize(IconSide, IconSide));
   LVStamps->setContextMenuPolicy(Qt::CustomContextMenu);
   LVStamps->setSelectionMode(QAbstractItemView::SingleSelection);
-  ChkMatchHeights = new QCheckBox("&Höhen an Ziel anpassen", panel);
+  ChkMatchHeights = new QCheckBox(panel);
   ChkMatchHeights->setObjectName("ChkMatchHeights");
   auto* column = new QVBoxLayout(panel);
   column->setContentsMargins(4, 4, 4, 4);
@@ -99,7 +101,8 @@ StampFeature::StampFeature(const FeatureContext& context, BlockPlacementTool& to
 
   QAction* viewStamps = DockStamps->toggleViewAction();
   viewStamps->setObjectName("ViewStamps");
-  viewStamps->setText("Ste&mpel");
+  Retranslate();
+  OnLanguageChange(this, [this] { Retranslate(); });
 
   connect(DockStamps, &QDockWidget::visibilityChanged, this, [this](bool visible) {
     // The clear button's icon comes from the desktop's icon theme, whose lookup
@@ -123,6 +126,13 @@ StampFeature::StampFeature(const FeatureContext& context, BlockPlacementTool& to
 }
 
 StampFeature::~StampFeature() = default;
+
+void StampFeature::Retranslate() {
+  DockStamps->setWindowTitle(tr("Stempel"));
+  DockStamps->toggleViewAction()->setText(QCoreApplication::translate("Befehle", ViewStampsText));
+  EdtStampFilter->setPlaceholderText(tr("Filter"));
+  ChkMatchHeights->setText(tr("&Höhen an Ziel anpassen"));
+}
 
 QString StampFeature::StampFolder() {
   return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/stamps/";
@@ -189,17 +199,17 @@ QString StampFeature::AskName(const QString& title, const QString& current) {
   QInputDialog dialog(context.window);
   dialog.setObjectName("DlgStampName");
   dialog.setWindowTitle(title);
-  dialog.setLabelText("&Name:");
+  dialog.setLabelText(tr("&Name:"));
   dialog.setTextValue(current);
-  dialog.setOkButtonText("OK");
-  dialog.setCancelButtonText("Abbrechen");
+  dialog.setOkButtonText(tr("OK"));
+  dialog.setCancelButtonText(tr("Abbrechen"));
   MakeRoomForTitle(dialog);
   if (dialog.exec() != QDialog::Accepted) return {};
   return dialog.textValue().trimmed();
 }
 
 void StampFeature::SaveSelection(EditorSession& session) {
-  const QString name = AskName("Als Stempel speichern", {});
+  const QString name = AskName(tr("Als Stempel speichern"), {});
   if (name.isEmpty()) return;
   const CellRange range = SelectedCells(session.Editor().selection);
   const StampOutcome outcome = Library().Add(MakeStamp(session.Map(), range, {}), name.toStdString());
@@ -243,9 +253,9 @@ void StampFeature::ShowContextMenu(const QPoint& position) {
   const int index = item->data(Qt::UserRole).toInt();
   QMenu menu(LVStamps);
   menu.setObjectName("MnuStamp");
-  QAction* rename = menu.addAction("&Umbenennen...");
+  QAction* rename = menu.addAction(tr("&Umbenennen..."));
   rename->setObjectName("StampRename");
-  QAction* remove = menu.addAction("&Löschen");
+  QAction* remove = menu.addAction(tr("&Löschen"));
   remove->setObjectName("StampDelete");
   QAction* chosen = menu.exec(LVStamps->viewport()->mapToGlobal(position));
   if (chosen == rename) Rename(index);
@@ -254,7 +264,7 @@ void StampFeature::ShowContextMenu(const QPoint& position) {
 
 void StampFeature::Rename(int index) {
   Entry& entry = *entries[static_cast<size_t>(index)];
-  const QString name = AskName("Stempel umbenennen", NameOf(entry.stored.stamp));
+  const QString name = AskName(tr("Stempel umbenennen"), NameOf(entry.stored.stamp));
   if (name.isEmpty()) return;
   const StampOutcome outcome = Library().Rename(entry.stored, name.toStdString());
   if (!outcome.Ok()) {

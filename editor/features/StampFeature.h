@@ -43,6 +43,7 @@ class StampFeature : public QObject {
 
  private:
   struct Entry;
+  void Retranslate();
   QString AskName(const QString& title, const QString& current);
   void SaveSelection(EditorSession& session);
   void ApplyFilter();

@@ -56,12 +56,19 @@ TestPlay::~TestPlay() { EndRun(); }
 
 void TestPlay::AddCommands(CommandRegistry& registry) {
   using Context = const FeatureContext&;
-  registry.Add({"FileTest", "&Testen", "&Datei", {QKeySequence(Qt::Key_F10)}}, [this](Context c) { Test(c, false); });
-  registry.Add({"FileTestFromHere", "Ab &hier testen", "&Datei", {QKeySequence(Qt::SHIFT | Qt::Key_F10)}},
+  registry.Add({"FileTest", QT_TRANSLATE_NOOP("Befehle", "&Testen"), "&Datei", {QKeySequence(Qt::Key_F10)}},
+               [this](Context c) { Test(c, false); });
+  registry.Add({"FileTestFromHere",
+                QT_TRANSLATE_NOOP("Befehle", "Ab &hier testen"),
+                "&Datei",
+                {QKeySequence(Qt::SHIFT | Qt::Key_F10)}},
                [this](Context c) { Test(c, true); });
-  registry.Add({"View3DFromHere", "3D-Ansicht ab h&ier", "&Ansicht", {QKeySequence(Qt::SHIFT | Qt::Key_F5)}},
+  registry.Add({"View3DFromHere",
+                QT_TRANSLATE_NOOP("Befehle", "3D-Ansicht ab h&ier"),
+                "&Ansicht",
+                {QKeySequence(Qt::SHIFT | Qt::Key_F5)}},
                [this](Context c) { View3DFromSelection(c); });
-  registry.Add({"ExtrasTestProfiles", "Test&profile...", "E&xtras"},
+  registry.Add({"ExtrasTestProfiles", QT_TRANSLATE_NOOP("Befehle", "Test&profile..."), "E&xtras"},
                [this](Context c) { EditProfiles(c.session.Dialogs()); });
 }
 
@@ -103,7 +110,9 @@ void TestPlay::Start(EditorSession& session, const TestProfile& profile, std::op
   if (profile.saveFirst && !host_.saveMap(session)) return;
   auto folder = std::make_unique<TestRunFolder>();
   if (folder->Path().empty()) {
-    session.Dialogs().ShowError("Der Ordner für den Testlauf konnte nicht angelegt werden: " + folder->Error());
+    session.Dialogs().ShowError(tr("Der Ordner für den Testlauf konnte nicht angelegt werden: %1")
+                                    .arg(FromUtf8(folder->Error()))
+                                    .toStdString());
     return;
   }
   const MapDocument& map = session.Map();
@@ -136,8 +145,9 @@ void TestPlay::Start(EditorSession& session, const TestProfile& profile, std::op
   process->setStandardInputFile(QProcess::nullDevice());
   process->start();
   if (!process->waitForStarted(-1)) {
-    session.Dialogs().ShowError("Das Programm „" + profile.program +
-                                "“ konnte nicht gestartet werden: " + process->errorString().toStdString());
+    session.Dialogs().ShowError(tr("Das Programm „%1“ konnte nicht gestartet werden: %2")
+                                    .arg(FromUtf8(profile.program), process->errorString())
+                                    .toStdString());
     return;
   }
 
@@ -158,8 +168,8 @@ void TestPlay::ReadOutput() {
 
 void TestPlay::Finished(int exitCode, QProcess::ExitStatus status) {
   ReadOutput();
-  FrmTestRun->End(status == QProcess::NormalExit ? QString("Beendet mit Exit-Status %1.").arg(exitCode)
-                                                 : QString("Das Programm ist abgestürzt."));
+  FrmTestRun->End(status == QProcess::NormalExit ? tr("Beendet mit Exit-Status %1.").arg(exitCode)
+                                                 : tr("Das Programm ist abgestürzt."));
   process_->deleteLater();
   process_ = nullptr;
   folder_.reset();

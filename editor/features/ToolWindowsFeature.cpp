@@ -22,14 +22,16 @@ ToolWindowsFeature::ToolWindowsFeature(const FeatureContext& context) : context_
   CommandRegistry& registry = context.registry;
   using Context = const FeatureContext&;
   // The windows are this feature's own; the start is set in the session the command is handed.
-  QAction* properties = registry.Add({"ViewProperties", "&Eigenschaften", "&Ansicht", {QKeySequence(Qt::Key_F7)}},
-                                     [this](Context) { SetPropertiesVisible(!FrmProperties->isVisible()); });
+  QAction* properties = registry.Add(
+      {"ViewProperties", QT_TRANSLATE_NOOP("Befehle", "&Eigenschaften"), "&Ansicht", {QKeySequence(Qt::Key_F7)}},
+      [this](Context) { SetPropertiesVisible(!FrmProperties->isVisible()); });
   properties->setCheckable(true);
-  registry.Add({"ViewTextureEditor", "&Textur-Editor", "&Ansicht", {QKeySequence(Qt::Key_F6)}},
-               [this](Context) { TextureEditor().exec(); });
-  registry.Add({"EditSetStartPos", "&Startposition festlegen...", "&Bearbeiten"},
+  registry.Add(
+      {"ViewTextureEditor", QT_TRANSLATE_NOOP("Befehle", "&Textur-Editor"), "&Ansicht", {QKeySequence(Qt::Key_F6)}},
+      [this](Context) { TextureEditor().exec(); });
+  registry.Add({"EditSetStartPos", QT_TRANSLATE_NOOP("Befehle", "&Startposition festlegen..."), "&Bearbeiten"},
                [this](Context c) { EditSetStartPosClick(c.session); });
-  registry.Add({"EditStartHere", "Startposition &hierher", "&Bearbeiten"},
+  registry.Add({"EditStartHere", QT_TRANSLATE_NOOP("Befehle", "Startposition &hierher"), "&Bearbeiten"},
                [](Context c) { EditStartHereClick(c.session); });
   connect(FrmProperties, &TFrmProperties::visibilityChanged, properties, &QAction::setChecked);
   session.Model().AddObserver(this);

@@ -29,7 +29,7 @@ void ViewFeature::RegisterLayers() {
   ViewLayers = new QActionGroup(this);
   ViewLayers->setObjectName("ViewLayers");
   ViewLayers->setExclusive(true);
-  const auto addLayer = [this](const char* id, const QString& text, SurfaceKind layer, Qt::Key key) {
+  const auto addLayer = [this](const char* id, const char* text, SurfaceKind layer, Qt::Key key) {
     QAction* item = context_.registry.Add({id, text, "&Ansicht", {Ctrl(key)}},
                                           [layer](const FeatureContext& c) { c.session.Editing().SetLayer(layer); });
     item->setCheckable(true);
@@ -37,11 +37,13 @@ void ViewFeature::RegisterLayers() {
     item->setChecked(context_.session.Editor().currentLayer == layer);
     ViewLayers->addAction(item);
   };
-  addLayer("ViewFloor", "&Boden", SurfaceKind::Floor, Qt::Key_F1);
-  addLayer("ViewCeiling", "&Decke", SurfaceKind::Ceiling, Qt::Key_F2);
-  addLayer("ViewWall", "&Wand", SurfaceKind::Wall, Qt::Key_F3);
-  addLayer("ViewPedestalFloor", "Sockel - B&oden", SurfaceKind::PedestalFloor, Qt::Key_F4);
-  addLayer("ViewPedestalCeiling", "Sockel - De&cke", SurfaceKind::PedestalCeiling, Qt::Key_F5);
+  addLayer("ViewFloor", QT_TRANSLATE_NOOP("Befehle", "&Boden"), SurfaceKind::Floor, Qt::Key_F1);
+  addLayer("ViewCeiling", QT_TRANSLATE_NOOP("Befehle", "&Decke"), SurfaceKind::Ceiling, Qt::Key_F2);
+  addLayer("ViewWall", QT_TRANSLATE_NOOP("Befehle", "&Wand"), SurfaceKind::Wall, Qt::Key_F3);
+  addLayer("ViewPedestalFloor", QT_TRANSLATE_NOOP("Befehle", "Sockel - B&oden"), SurfaceKind::PedestalFloor,
+           Qt::Key_F4);
+  addLayer("ViewPedestalCeiling", QT_TRANSLATE_NOOP("Befehle", "Sockel - De&cke"), SurfaceKind::PedestalCeiling,
+           Qt::Key_F5);
 }
 
 void ViewFeature::ShowLayer(int layer) {
@@ -65,20 +67,20 @@ void ViewFeature::RegisterZoom() {
   CommandRegistry& registry = context_.registry;
   using Context = const FeatureContext&;
   registry.Add({"ViewZoomIn",
-                "Ver&größern",
+                QT_TRANSLATE_NOOP("Befehle", "Ver&größern"),
                 "&Ansicht",
                 {Ctrl(Qt::Key_Plus), Ctrl(Qt::Key_Equal),
                  // where "+" is a shifted key, the key arrives with Shift held
                  QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Plus)}},
                [](Context c) { c.view.ZoomTo(c.view.Geometry().zoomLevel - 1, MapAreaCentre(c.view)); });
-  registry.Add({"ViewZoomOut", "Ver&kleinern", "&Ansicht", {Ctrl(Qt::Key_Minus)}},
+  registry.Add({"ViewZoomOut", QT_TRANSLATE_NOOP("Befehle", "Ver&kleinern"), "&Ansicht", {Ctrl(Qt::Key_Minus)}},
                [](Context c) { c.view.ZoomTo(c.view.Geometry().zoomLevel + 1, MapAreaCentre(c.view)); });
   // Back at the original size from the whole map, the view starts where the map starts, as it first did.
-  registry.Add({"ViewZoomReset", "Origi&nalgröße", "&Ansicht", {Ctrl(Qt::Key_0)}},
+  registry.Add({"ViewZoomReset", QT_TRANSLATE_NOOP("Befehle", "Origi&nalgröße"), "&Ansicht", {Ctrl(Qt::Key_0)}},
                [](Context c) { c.view.ZoomTo(DefaultZoomLevel, QPoint(MapAreaLeft, MapAreaTop)); });
-  registry.Add({"ViewZoomWhole", "Ganze K&arte", "&Ansicht", {Ctrl(Qt::Key_9)}}, [](Context c) {
-    c.view.ZoomTo(WholeGridZoomLevel(c.view.Geometry()), QPoint(MapAreaLeft, MapAreaTop));
-  });
+  registry.Add(
+      {"ViewZoomWhole", QT_TRANSLATE_NOOP("Befehle", "Ganze K&arte"), "&Ansicht", {Ctrl(Qt::Key_9)}},
+      [](Context c) { c.view.ZoomTo(WholeGridZoomLevel(c.view.Geometry()), QPoint(MapAreaLeft, MapAreaTop)); });
 }
 
 QPoint ViewFeature::MapAreaCentre(const MapViewHost& view) {
@@ -107,8 +109,10 @@ void ViewFeature::RegisterOverlays() {
     context_.session.MapView().overlays.*shown = on;
     item->setChecked(on);
   };
-  addSwitch("ViewHeights", "&Höhen anzeigen", {Ctrl(Qt::Key_H)}, HeightsSetting, &PlanOverlays::heights);
-  addSwitch("ViewStartPosition", "&Startposition zeigen", {}, StartSetting, &PlanOverlays::startPosition);
+  addSwitch("ViewHeights", QT_TRANSLATE_NOOP("Befehle", "&Höhen anzeigen"), {Ctrl(Qt::Key_H)}, HeightsSetting,
+            &PlanOverlays::heights);
+  addSwitch("ViewStartPosition", QT_TRANSLATE_NOOP("Befehle", "&Startposition zeigen"), {}, StartSetting,
+            &PlanOverlays::startPosition);
 }
 
 }  // namespace tessmoor
