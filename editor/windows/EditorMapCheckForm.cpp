@@ -38,14 +38,14 @@ QString Summary(const MapFindings& findings) {
   for (const MapFinding& finding : findings) ++counts[static_cast<int>(finding.severity)];
   if (findings.empty()) return TFrmMapCheck::tr("Keine Befunde.");
   return TFrmMapCheck::tr("%1: %2, %3, %4")
-      .arg(CountText(static_cast<long long>(findings.size()), QT_TRANSLATE_NOOP3("CountText", "Befund", "singular"),
-                     QT_TRANSLATE_NOOP3("CountText", "Befunde", "plural")),
-           CountText(counts[0], QT_TRANSLATE_NOOP3("CountText", "Fehler", "singular"),
-                     QT_TRANSLATE_NOOP3("CountText", "Fehler", "plural")),
-           CountText(counts[1], QT_TRANSLATE_NOOP3("CountText", "Warnung", "singular"),
-                     QT_TRANSLATE_NOOP3("CountText", "Warnungen", "plural")),
-           CountText(counts[2], QT_TRANSLATE_NOOP3("CountText", "Hinweis", "singular"),
-                     QT_TRANSLATE_NOOP3("CountText", "Hinweise", "plural")));
+      .arg(CountText(static_cast<long long>(findings.size()), QT_TRANSLATE_NOOP("CountTextSingular", "Befund"),
+                     QT_TRANSLATE_NOOP("CountTextPlural", "Befunde")),
+           CountText(counts[0], QT_TRANSLATE_NOOP("CountTextSingular", "Fehler"),
+                     QT_TRANSLATE_NOOP("CountTextPlural", "Fehler")),
+           CountText(counts[1], QT_TRANSLATE_NOOP("CountTextSingular", "Warnung"),
+                     QT_TRANSLATE_NOOP("CountTextPlural", "Warnungen")),
+           CountText(counts[2], QT_TRANSLATE_NOOP("CountTextSingular", "Hinweis"),
+                     QT_TRANSLATE_NOOP("CountTextPlural", "Hinweise")));
 }
 
 }  // namespace

@@ -16,8 +16,8 @@ void TFrmProperties::ShowBindingKind() {
   const CellRange& cells = binding.range;
   const long long count = static_cast<long long>(cells.x2 - cells.x1 + 1) * (cells.y2 - cells.y1 + 1);
   setWindowTitle(range ? tr("Eigenschaften - %1")
-                             .arg(CountText(count, QT_TRANSLATE_NOOP3("CountText", "Zelle", "singular"),
-                                            QT_TRANSLATE_NOOP3("CountText", "Zellen", "plural")))
+                             .arg(CountText(count, QT_TRANSLATE_NOOP("CountTextSingular", "Zelle"),
+                                            QT_TRANSLATE_NOOP("CountTextPlural", "Zellen")))
                        : tr("Eigenschaften"));
   if (!range) {
     const QSignalBlocker blocker(ChkRelative);

@@ -107,56 +107,49 @@
     </message>
 </context>
 <context>
-    <name>CountText</name>
-    <message>
-        <source>Befund</source>
-        <comment>singular</comment>
-        <translation>finding</translation>
-    </message>
+    <name>CountTextPlural</name>
     <message>
         <source>Befunde</source>
-        <comment>plural</comment>
         <translation>findings</translation>
     </message>
     <message>
         <source>Fehler</source>
-        <comment>singular</comment>
-        <translation>error</translation>
-    </message>
-    <message>
-        <source>Fehler</source>
-        <comment>plural</comment>
         <translation>errors</translation>
     </message>
     <message>
-        <source>Warnung</source>
-        <comment>singular</comment>
-        <translation>warning</translation>
-    </message>
-    <message>
         <source>Warnungen</source>
-        <comment>plural</comment>
         <translation>warnings</translation>
     </message>
     <message>
-        <source>Hinweis</source>
-        <comment>singular</comment>
-        <translation>note</translation>
-    </message>
-    <message>
         <source>Hinweise</source>
-        <comment>plural</comment>
         <translation>notes</translation>
     </message>
     <message>
-        <source>Zelle</source>
-        <comment>singular</comment>
-        <translation>cell</translation>
+        <source>Zellen</source>
+        <translation>cells</translation>
+    </message>
+</context>
+<context>
+    <name>CountTextSingular</name>
+    <message>
+        <source>Befund</source>
+        <translation>finding</translation>
     </message>
     <message>
-        <source>Zellen</source>
-        <comment>plural</comment>
-        <translation>cells</translation>
+        <source>Fehler</source>
+        <translation>error</translation>
+    </message>
+    <message>
+        <source>Warnung</source>
+        <translation>warning</translation>
+    </message>
+    <message>
+        <source>Hinweis</source>
+        <translation>note</translation>
+    </message>
+    <message>
+        <source>Zelle</source>
+        <translation>cell</translation>
     </message>
 </context>
 <context>
