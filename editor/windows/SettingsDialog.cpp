@@ -103,9 +103,12 @@ void TFrmSettings::Retranslate() {
   Buttons->button(QDialogButtonBox::Cancel)->setText(tr("Abbrechen"));
 }
 
-void TFrmSettings::changeEvent(QEvent* event) {
+// After the children: the button box sets Qt's own texts on its buttons when
+// the language changes, over the ones Retranslate gives them.
+bool TFrmSettings::event(QEvent* event) {
+  const bool handled = QDialog::event(event);
   if (event->type() == QEvent::LanguageChange) Retranslate();
-  QDialog::changeEvent(event);
+  return handled;
 }
 
 void TFrmSettings::Store() const {

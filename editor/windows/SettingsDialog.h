@@ -25,7 +25,7 @@ class TFrmSettings : public QDialog {
   void Store() const;
 
  protected:
-  void changeEvent(QEvent* event) override;
+  bool event(QEvent* event) override;
 
  private:
   void Retranslate();

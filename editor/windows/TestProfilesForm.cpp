@@ -102,9 +102,12 @@ void TFrmTestProfiles::Retranslate() {
   FillList();
 }
 
-void TFrmTestProfiles::changeEvent(QEvent* event) {
+// After the children: the button box sets Qt's own texts on its buttons when
+// the language changes, over the ones Retranslate gives them.
+bool TFrmTestProfiles::event(QEvent* event) {
+  const bool handled = QDialog::event(event);
   if (event->type() == QEvent::LanguageChange) Retranslate();
-  QDialog::changeEvent(event);
+  return handled;
 }
 
 std::optional<TestProfiles> TFrmTestProfiles::Edit(const TestProfiles& profiles) {

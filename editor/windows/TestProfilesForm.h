@@ -29,7 +29,7 @@ class TFrmTestProfiles : public QDialog {
   std::optional<TestProfiles> Edit(const TestProfiles& profiles);
 
  protected:
-  void changeEvent(QEvent* event) override;
+  bool event(QEvent* event) override;
 
  private:
   void Retranslate();
