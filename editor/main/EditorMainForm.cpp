@@ -16,8 +16,8 @@
 #include "editor/features/MapCheckFeature.h"
 #include "editor/features/PreferencesFeature.h"
 #include "editor/features/Preview3DFeature.h"
-#include "editor/features/SlotTemplatesKeeper.h"
 #include "editor/features/ScriptsFeature.h"
+#include "editor/features/SlotTemplatesKeeper.h"
 #include "editor/features/StampFeature.h"
 #include "editor/features/TestPlay.h"
 #include "editor/features/ToolWindowsFeature.h"
@@ -25,6 +25,7 @@
 #include "editor/main/TabCommands.h"
 #include "editor/mapview/BlockPlacementTool.h"
 #include "editor/mapview/MapViewPanel.h"
+#include "editor/widgets/MapCaption.h"
 #include "editor/widgets/MapKeyFocus.h"
 #include "editor/widgets/TexturePictureCache.h"
 #include "editor/windows/EditorNewForm.h"
@@ -38,7 +39,7 @@ namespace tessmoor {
 
 namespace {
 
-const char* const SymbolLoadFailure = "Konnte ein oder mehrere Symbole nicht laden.";
+const char* const SymbolLoadFailure = QT_TRANSLATE_NOOP("TFrmMain", "Konnte ein oder mehrere Symbole nicht laden.");
 
 }  // namespace
 
@@ -70,7 +71,11 @@ void TFrmMain::Build(DialogLayer* injectedDialogs, TabHost* tabs) {
   if (!session.LoadAssets()) {
     // Shown once the event loop runs, so the box appears over the main window.
     QMetaObject::invokeMethod(
-        this, [this] { session.Dialogs().ShowError(SymbolLoadFailure); }, Qt::QueuedConnection);
+        this,
+        [this] {
+          session.Dialogs().ShowError(QCoreApplication::translate("TFrmMain", SymbolLoadFailure).toStdString());
+        },
+        Qt::QueuedConnection);
   }
   texturePictures = std::make_unique<TexturePictureCache>(session.Model());
   CreateFeatures();
@@ -120,10 +125,12 @@ void TFrmMain::CreateFeatures() {
   keptFeatures.push_back(std::make_shared<EditFeature>(context, *toolWindows, *placementTool));
   view = std::make_unique<ViewFeature>(context);
   // The painting tools are modes of the map view, as Select and Paint are.
-  registry->Add({"EditBrush", "Pi&nsel", "&Bearbeiten", {QKeySequence(Qt::CTRL | Qt::Key_B)}},
-                [](const FeatureContext& c) { c.session.Editing().SetTool(ToolMode::Brush); });
-  registry->Add({"EditRectangle", "Rechteck", "&Bearbeiten", {QKeySequence(Qt::CTRL | Qt::Key_R)}},
-                [](const FeatureContext& c) { c.session.Editing().SetTool(ToolMode::Rectangle); });
+  registry->Add(
+      {"EditBrush", QT_TRANSLATE_NOOP("Befehle", "Pi&nsel"), "&Bearbeiten", {QKeySequence(Qt::CTRL | Qt::Key_B)}},
+      [](const FeatureContext& c) { c.session.Editing().SetTool(ToolMode::Brush); });
+  registry->Add(
+      {"EditRectangle", QT_TRANSLATE_NOOP("Befehle", "Rechteck"), "&Bearbeiten", {QKeySequence(Qt::CTRL | Qt::Key_R)}},
+      [](const FeatureContext& c) { c.session.Editing().SetTool(ToolMode::Rectangle); });
   preview3D = std::make_unique<Preview3DFeature>(context);
   keptFeatures.push_back(std::make_shared<MapCheckFeature>(context));
   compile = std::make_unique<CompileFeature>(context, *files);
@@ -136,19 +143,19 @@ void TFrmMain::CreateFeatures() {
 // put their items in beside an anchor, and the bar is built once from it all.
 void TFrmMain::BuildMenus(TabHost* tabs) {
   MenuLayout menus;
-  menus.AddMenu("MnuFile", "&Datei",
+  menus.AddMenu("MnuFile", QT_TRANSLATE_NOOP("Menüs", "&Datei"),
                 {"FileNew", "FileOpen", "FileSave", "FileSaveAs", "", "FileRecent", "", "FileCompile", "FileExport", "",
                  "FileExit"});
   menus.AddSubmenu("FileRecent", files->RecentMenu());
-  menus.AddMenu("MnuEdit", "&Bearbeiten",
+  menus.AddMenu("MnuEdit", QT_TRANSLATE_NOOP("Menüs", "&Bearbeiten"),
                 {"EditUndo", "EditRedo", "", "EditFill", "EditCopy", "EditPaste", "EditPastePreview", "EditSelection",
                  "EditSetStartPos", "EditStartHere", "", "EditRamp", "EditSmooth", "", "EditBrush", "EditRectangle", "",
                  "EditCheckMap"});
-  menus.AddMenu("MnuView", "&Ansicht",
+  menus.AddMenu("MnuView", QT_TRANSLATE_NOOP("Menüs", "&Ansicht"),
                 {"ViewProperties", "ViewTextureEditor", "View3D", "", "ViewFloor", "ViewCeiling", "ViewWall",
                  "ViewPedestalFloor", "ViewPedestalCeiling", "", "ViewZoomIn", "ViewZoomOut", "ViewZoomReset",
                  "ViewZoomWhole", "", "ViewHeights", "ViewStartPosition"});
-  menus.AddMenu("MnuExtras", "E&xtras", {"ExtrasSearchCommand", "ExtrasShortcuts"});
+  menus.AddMenu("MnuExtras", QT_TRANSLATE_NOOP("Menüs", "E&xtras"), {"ExtrasSearchCommand", "ExtrasShortcuts"});
 
   backups = std::make_unique<BackupsFeature>(*this, session.Model(), session.Editor(), session.Dialogs(),
                                              [this] { return session.Files().AskSaveChanges(); });
@@ -246,7 +253,12 @@ void TFrmMain::DocumentChanged(const DocumentChange& change) {
 
 void TFrmMain::SessionChanged(SessionNotice) { registry->RefreshEnabled(); }
 
-void TFrmMain::CaptionChanged() { setWindowTitle(QString::fromStdString(Caption(session.Map()))); }
+void TFrmMain::CaptionChanged() { setWindowTitle(MainWindowCaption(session.Map())); }
+
+void TFrmMain::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) CaptionChanged();
+  QMainWindow::changeEvent(event);
+}
 
 void TFrmMain::Respond(const ToolResponse& response) {
   if (response.bind) toolWindows->Bind(*response.bind);

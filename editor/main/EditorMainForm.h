@@ -109,6 +109,7 @@ class TFrmMain : public QMainWindow, public DocumentObserver, public SessionObse
   static constexpr int DesignViewHeight = 294;
 
  protected:
+  void changeEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:

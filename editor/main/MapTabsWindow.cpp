@@ -16,6 +16,7 @@
 #include "editor/commands/CommandRegistry.h"
 #include "editor/main/EditorMainForm.h"
 #include "editor/main/SingleInstance.h"
+#include "editor/widgets/MapCaption.h"
 #include "editor/widgets/ProgramSettings.h"
 #include "editor/widgets/RecoveryKeeper.h"
 
@@ -41,7 +42,7 @@ QList<QWidget*> OwnWindowsOf(const QWidget& tab) {
 }
 
 QString ShownFileName(const MapDocument& map) {
-  const QString path = QFile::decodeName(QByteArray::fromStdString(map.fileName));
+  const QString path = ShownMapPath(map);
   return path.mid(path.lastIndexOf('/') + 1);
 }
 
@@ -288,12 +289,20 @@ void MapTabsWindow::ShowTab(int index) {
   coming.window->FocusMap();
 }
 
+void MapTabsWindow::changeEvent(QEvent* event) {
+  // The tabs' names of maps without a file are texts
+  if (event->type() == QEvent::LanguageChange) {
+    for (int index = 0; index < TabCount(); ++index) LabelTab(index);
+  }
+  QMainWindow::changeEvent(event);
+}
+
 void MapTabsWindow::LabelTab(int index) {
   if (index < 0 || index >= TabCount()) return;
   TFrmMain& window = Tab(index);
   const QString label = ShownFileName(window.Document()) + (window.Model().IsModified() ? " *" : "");
   if (TabMaps->tabText(index) != label) TabMaps->setTabText(index, label);
-  TabMaps->setTabToolTip(index, QFile::decodeName(QByteArray::fromStdString(window.Document().fileName)));
+  TabMaps->setTabToolTip(index, ShownMapPath(window.Document()));
 }
 
 int MapTabsWindow::IndexOf(const TFrmMain& window) const {

@@ -76,6 +76,7 @@ class MapTabsWindow : public QMainWindow, public TabHost {
   int TabCount() const override;
 
  protected:
+  void changeEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;

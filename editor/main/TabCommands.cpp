@@ -1,5 +1,6 @@
 #include "editor/main/TabCommands.h"
 
+#include <QCoreApplication>
 #include <QKeySequence>
 
 #include "editor/commands/CommandRegistry.h"
@@ -13,20 +14,32 @@ void AddTabCommands(CommandRegistry& registry, MenuLayout& menus, TabHost& host)
   // The tabs belong to the window that holds them, not to the map a command is handed.
   using Context = const FeatureContext&;
   const auto severalTabs = [&host](Context) { return host.TabCount() > 1; };
-  registry.Add({"FileNewTab", "Neuer &Tab", "&Datei", {QKeySequence(Qt::CTRL | Qt::Key_T)}},
-               [&host](Context) { host.NewTab(); });
-  registry.Add({"FileOpenInTab", "In neuem Tab ö&ffnen...", "&Datei", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O)}},
+  registry.Add(
+      {"FileNewTab", QT_TRANSLATE_NOOP("Befehle", "Neuer &Tab"), "&Datei", {QKeySequence(Qt::CTRL | Qt::Key_T)}},
+      [&host](Context) { host.NewTab(); });
+  registry.Add({"FileOpenInTab",
+                QT_TRANSLATE_NOOP("Befehle", "In neuem Tab ö&ffnen..."),
+                "&Datei",
+                {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O)}},
                [&host](Context) { host.OpenInNewTab(); });
-  registry.Add(
-      {"FileCloseTab", "Tab &schließen", "&Datei", {QKeySequence(Qt::CTRL | Qt::Key_W)}, MainWindowScope, severalTabs},
-      [&host](Context) { host.CloseCurrentTab(); });
+  registry.Add({"FileCloseTab",
+                QT_TRANSLATE_NOOP("Befehle", "Tab &schließen"),
+                "&Datei",
+                {QKeySequence(Qt::CTRL | Qt::Key_W)},
+                MainWindowScope,
+                severalTabs},
+               [&host](Context) { host.CloseCurrentTab(); });
   // X reports Shift+Tab as Backtab; both spellings reach the previous tab.
-  registry.Add(
-      {"ViewNextTab", "Nächster Tab", "&Ansicht", {QKeySequence(Qt::CTRL | Qt::Key_Tab)}, MainWindowScope, severalTabs},
-      [&host](Context) { host.StepTab(1); });
+  registry.Add({"ViewNextTab",
+                QT_TRANSLATE_NOOP("Befehle", "Nächster Tab"),
+                "&Ansicht",
+                {QKeySequence(Qt::CTRL | Qt::Key_Tab)},
+                MainWindowScope,
+                severalTabs},
+               [&host](Context) { host.StepTab(1); });
   registry.Add(
       {"ViewPreviousTab",
-       "Vorheriger Tab",
+       QT_TRANSLATE_NOOP("Befehle", "Vorheriger Tab"),
        "&Ansicht",
        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab)},
        MainWindowScope,

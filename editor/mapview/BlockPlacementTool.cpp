@@ -1,6 +1,7 @@
 #include "editor/mapview/BlockPlacementTool.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QLabel>
 #include <QMainWindow>
@@ -10,6 +11,7 @@
 #include "editor/mapview/MapViewPanel.h"
 #include "editor/mapview/ViewPortWidget.h"
 #include "editor/widgets/HiColorQImage.h"
+#include "editor/widgets/LanguageChange.h"
 #include "texts/CoreTexts.h"
 #include "view/BlockPicture.h"
 #include "view/HitTesting.h"
@@ -61,14 +63,22 @@ class PlacementOverlay : public QWidget {
   BlockPlacementTool& tool;
 };
 
+namespace {
+
+const char* const SourceTextProperty = "tmSourceText";
+
+}  // namespace
+
 BlockPlacementTool::BlockPlacementTool(const FeatureContext& context, TMapViewPanel& panel)
     : QObject(context.window), context(context), panel(panel), view(&panel.MapViewPort()) {
   setObjectName("BlockPlacementTool");
   overlay = new PlacementOverlay(*this, view);
   QMainWindow& main = *context.window;
-  const auto addAction = [this, &main](const char* name, const QString& text, QList<QKeySequence> keys,
+  const auto addAction = [this, &main](const char* name, const char* text, QList<QKeySequence> keys,
                                        std::function<void()> run) {
-    auto* action = new QAction(text, &main);
+    auto* action = new QAction(QCoreApplication::translate("BlockPlacementTool", text), &main);
+    // Retranslated by its source text: the registry keeps an adopted action's text as it is.
+    action->setProperty(SourceTextProperty, QByteArray(text));
     action->setObjectName(name);
     action->setShortcuts(keys);
     action->setEnabled(false);
@@ -76,17 +86,23 @@ BlockPlacementTool::BlockPlacementTool(const FeatureContext& context, TMapViewPa
     actions.push_back(action);
     placingKeys.push_back({action, std::move(run)});
   };
-  addAction("PlaceTurnRight", "Rechts drehen", {QKeySequence(Qt::Key_R)},
+  addAction("PlaceTurnRight", QT_TRANSLATE_NOOP("BlockPlacementTool", "Rechts drehen"), {QKeySequence(Qt::Key_R)},
             [this] { Orient(placement.orientation.TurnedClockwise()); });
-  addAction("PlaceTurnLeft", "Links drehen", {QKeySequence(Qt::SHIFT | Qt::Key_R)},
-            [this] { Orient(placement.orientation.TurnedCounterClockwise()); });
-  addAction("PlaceMirrorX", "Links-rechts spiegeln", {QKeySequence(Qt::Key_X)},
+  addAction("PlaceTurnLeft", QT_TRANSLATE_NOOP("BlockPlacementTool", "Links drehen"),
+            {QKeySequence(Qt::SHIFT | Qt::Key_R)}, [this] { Orient(placement.orientation.TurnedCounterClockwise()); });
+  addAction("PlaceMirrorX", QT_TRANSLATE_NOOP("BlockPlacementTool", "Links-rechts spiegeln"), {QKeySequence(Qt::Key_X)},
             [this] { Orient(placement.orientation.MirroredLeftRight()); });
-  addAction("PlaceMirrorY", "Oben-unten spiegeln", {QKeySequence(Qt::Key_Y)},
+  addAction("PlaceMirrorY", QT_TRANSLATE_NOOP("BlockPlacementTool", "Oben-unten spiegeln"), {QKeySequence(Qt::Key_Y)},
             [this] { Orient(placement.orientation.MirroredTopBottom()); });
-  addAction("PlaceHere", "Setzen", {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)},
-            [this] { PlaceHere(); });
-  addAction("PlaceCancel", "Abbrechen", {QKeySequence(Qt::Key_Escape)}, [this] { Stop(); });
+  addAction("PlaceHere", QT_TRANSLATE_NOOP("BlockPlacementTool", "Setzen"),
+            {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}, [this] { PlaceHere(); });
+  addAction("PlaceCancel", QT_TRANSLATE_NOOP("BlockPlacementTool", "Abbrechen"), {QKeySequence(Qt::Key_Escape)},
+            [this] { Stop(); });
+  OnLanguageChange(this, [this] {
+    for (QAction* action : actions)
+      action->setText(QCoreApplication::translate("BlockPlacementTool",
+                                                  action->property(SourceTextProperty).toByteArray().constData()));
+  });
 
   // The view's own handlers stay; the tool answers first while it is active.
   auto down = view->OnMouseDown;

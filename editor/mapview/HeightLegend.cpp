@@ -1,5 +1,6 @@
 #include "editor/mapview/HeightLegend.h"
 
+#include <QEvent>
 #include <QPainter>
 
 #include "view/HeightText.h"
@@ -31,7 +32,8 @@ HeightLegend::HeightLegend(QWidget* parent) : QWidget(parent) {
 void HeightLegend::Show(bool shown, const HeightSpan& range) {
   const bool changed = !(range == range_);
   range_ = range;
-  setToolTip(shown ? QStringLiteral("Höhen von %1 bis %2").arg(Text(range.min), Text(range.max)) : QString());
+  shown_ = shown;
+  ShowToolTip();
   if (isVisible() != shown) {
     setVisible(shown);
     updateGeometry();
@@ -39,6 +41,15 @@ void HeightLegend::Show(bool shown, const HeightSpan& range) {
     updateGeometry();
     update();
   }
+}
+
+void HeightLegend::ShowToolTip() {
+  setToolTip(shown_ ? tr("Höhen von %1 bis %2").arg(Text(range_.min), Text(range_.max)) : QString());
+}
+
+void HeightLegend::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) ShowToolTip();
+  QWidget::changeEvent(event);
 }
 
 QSize HeightLegend::sizeHint() const {

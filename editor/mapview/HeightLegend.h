@@ -21,10 +21,14 @@ class HeightLegend : public QWidget {
   QSize sizeHint() const override;
 
  protected:
+  void changeEvent(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  void ShowToolTip();
+
   HeightSpan range_;
+  bool shown_ = false;
 };
 
 }  // namespace tessmoor

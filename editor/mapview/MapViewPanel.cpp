@@ -1,6 +1,7 @@
 #include "editor/mapview/MapViewPanel.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QScrollBar>
@@ -103,7 +104,24 @@ TMapViewPanel::TMapViewPanel(EditorSession& session, QWidget* parent) : QWidget(
     RedrawMapView();
   });
   BuildToolBar();
+  Retranslate();
   session_.Editing().AddObserver(this);
+}
+
+void TMapViewPanel::Retranslate() {
+  SpdOpen->setToolTip(tr("Öffnen"));
+  SpdSave->setToolTip(tr("Speichern"));
+  SpdSelect->setToolTip(tr("Auswählen"));
+  SpdBrush->setToolTip(tr("Pinsel"));
+  SpdRectangle->setToolTip(tr("Rechteck"));
+  SpdFill->setToolTip(tr("Füllen"));
+  SpdProperties->setToolTip(tr("Eigenschaften"));
+  SpdTextureEditor->setToolTip(tr("Textur-Editor"));
+}
+
+void TMapViewPanel::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) Retranslate();
+  QWidget::changeEvent(event);
 }
 
 TMapViewPanel::~TMapViewPanel() {
@@ -148,14 +166,14 @@ void TMapViewPanel::BuildToolBar() {
   PnlToolBar->setFrameShape(QFrame::Panel);
   PnlToolBar->setFrameShadow(QFrame::Raised);
 
-  SpdOpen = MakeToolButton(PnlToolBar, "SpdOpen", "Öffnen", OpenIcon(), false);
-  SpdSave = MakeToolButton(PnlToolBar, "SpdSave", "Speichern", SaveIcon(), false);
-  SpdSelect = MakeToolButton(PnlToolBar, "SpdSelect", "Auswählen", SelectIcon(), true);
-  SpdBrush = MakeToolButton(PnlToolBar, "SpdBrush", "Pinsel", BrushIcon(), true);
-  SpdRectangle = MakeToolButton(PnlToolBar, "SpdRectangle", "Rechteck", RectangleIcon(), true);
-  SpdFill = MakeToolButton(PnlToolBar, "SpdFill", "Füllen", FillIcon(), false);
-  SpdProperties = MakeToolButton(PnlToolBar, "SpdProperties", "Eigenschaften", PropertiesIcon(), true);
-  SpdTextureEditor = MakeToolButton(PnlToolBar, "SpdTextureEditor", "Textur-Editor", TextureEditorIcon(), false);
+  SpdOpen = MakeToolButton(PnlToolBar, "SpdOpen", QString(), OpenIcon(), false);
+  SpdSave = MakeToolButton(PnlToolBar, "SpdSave", QString(), SaveIcon(), false);
+  SpdSelect = MakeToolButton(PnlToolBar, "SpdSelect", QString(), SelectIcon(), true);
+  SpdBrush = MakeToolButton(PnlToolBar, "SpdBrush", QString(), BrushIcon(), true);
+  SpdRectangle = MakeToolButton(PnlToolBar, "SpdRectangle", QString(), RectangleIcon(), true);
+  SpdFill = MakeToolButton(PnlToolBar, "SpdFill", QString(), FillIcon(), false);
+  SpdProperties = MakeToolButton(PnlToolBar, "SpdProperties", QString(), PropertiesIcon(), true);
+  SpdTextureEditor = MakeToolButton(PnlToolBar, "SpdTextureEditor", QString(), TextureEditorIcon(), false);
   LblPos = new QLabel(PnlToolBar);
   LblPos->setObjectName("LblPos");
   LblPos->setMinimumWidth(60);

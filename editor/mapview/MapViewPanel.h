@@ -64,10 +64,12 @@ class TMapViewPanel : public QWidget, public SessionObserver {
   static constexpr int ScrollBarThickness = 16;
 
  protected:
+  void changeEvent(QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
 
  private:
   void BuildToolBar();
+  void Retranslate();
   // Sets what a tool changed (the session's state through its editing interface) and answers.
   void Carry(const ToolResponse& response);
   void SyncScrollBars();

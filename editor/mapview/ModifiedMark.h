@@ -9,10 +9,19 @@
 namespace tessmoor {
 
 class ModifiedMark : public QLabel {
+  Q_OBJECT
+
  public:
   explicit ModifiedMark(QWidget* parent);
-
   void Show(bool modified);
+
+ protected:
+  void changeEvent(QEvent* event) override;
+
+ private:
+  void Retranslate();
+
+  bool modified_ = false;
 };
 
 }  // namespace tessmoor

@@ -31,7 +31,6 @@ int RememberedRate() {
 TFrm3DView::TFrm3DView(const MapDocument& document, const EditorState& editor, QWidget* owner)
     : QWidget(owner, Qt::Window), rate_(RememberedRate()) {
   setObjectName("Frm3DView");
-  setWindowTitle("3D-Ansicht");
   resize(640, 480);
   view_ = new PreviewView(document, editor, this);
   LblCapacity = new QLabel(this);
@@ -53,6 +52,18 @@ TFrm3DView::TFrm3DView(const MapDocument& document, const EditorState& editor, Q
   connect(view_, &PreviewView::cameraMoved, this, &TFrm3DView::cameraMoved);
   connect(view_, &PreviewView::modelRebuilt, this, &TFrm3DView::ShowCapacityMessage);
   SetAnimationRate(rate_);
+  Retranslate();
+}
+
+void TFrm3DView::Retranslate() {
+  setWindowTitle(tr("3D-Ansicht"));
+  // the capacity message comes from the texts library in the language of the moment
+  if (LblCapacity->isVisibleTo(this)) ShowCapacityMessage();
+}
+
+void TFrm3DView::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) Retranslate();
+  QWidget::changeEvent(event);
 }
 
 TFrm3DView::~TFrm3DView() {
@@ -120,7 +131,7 @@ void TFrm3DView::contextMenuEvent(QContextMenuEvent* event) {
   QMenu menu(this);
   menu.addActions(windowActions_);
   if (!windowActions_.isEmpty()) menu.addSeparator();
-  QMenu* speed = menu.addMenu("&Animation");
+  QMenu* speed = menu.addMenu(tr("&Animation"));
   if (!rateActions_.isEmpty()) {
     for (QAction* item : rateActions_) {
       item->setChecked(item->data().toInt() == rate_);
@@ -131,7 +142,7 @@ void TFrm3DView::contextMenuEvent(QContextMenuEvent* event) {
   }
   auto* rates = new QActionGroup(&menu);
   for (int rate : AnimationRates) {
-    QAction* item = speed->addAction(QString("%1 Bilder pro Sekunde").arg(rate));
+    QAction* item = speed->addAction(tr("%1 Bilder pro Sekunde").arg(rate));
     item->setCheckable(true);
     item->setChecked(rate == rate_);
     item->setData(rate);

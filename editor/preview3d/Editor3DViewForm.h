@@ -49,11 +49,13 @@ class TFrm3DView : public QWidget {
   void visibilityChanged(bool visible);
 
  protected:
+  void changeEvent(QEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void hideEvent(QHideEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
+  void Retranslate();
   void ShowCapacityMessage();
   void StorePlace();
 

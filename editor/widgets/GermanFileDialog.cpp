@@ -1,5 +1,6 @@
 #include "editor/widgets/GermanFileDialog.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFileDialog>
 #include <QFileIconProvider>
@@ -51,8 +52,8 @@ class GermanFileList : public QIdentityProxyModel {
 void WidenColumns(QFileDialog& dialog) {
   const QFontMetrics metrics(dialog.font());
   int widest = 0;
-  for (const QString& text : {QStringLiteral("999,99 KiB"), QStringLiteral("Tessmoor-Modell"),
-                              QStringLiteral("28. Sept. 2026 22:08")})
+  for (const QString& text :
+       {QStringLiteral("999,99 KiB"), QStringLiteral("Tessmoor-Modell"), QStringLiteral("28. Sept. 2026 22:08")})
     widest = std::max(widest, metrics.horizontalAdvance(text) + 3 * metrics.averageCharWidth());
   dialog.setStyleSheet(QStringLiteral("QHeaderView { qproperty-minimumSectionSize: %1; }").arg(widest));
   // Wide enough for the name and the three columns beside the side bar, without scrolling.
@@ -66,11 +67,12 @@ void WidenColumns(QFileDialog& dialog) {
 QString FileTypeName(const QFileInfo& file) {
   const QString suffix = file.suffix().toLower();
   // Named even where the program's MIME types are not installed (a build run in place).
-  if (suffix == "tmm") return QStringLiteral("Tessmoor-Karte");
-  if (suffix == "tcm") return QStringLiteral("Tessmoor-Modell");
+  if (suffix == "tmm") return QCoreApplication::translate("GermanFileDialog", "Tessmoor-Karte");
+  if (suffix == "tcm") return QCoreApplication::translate("GermanFileDialog", "Tessmoor-Modell");
   const QMimeType type = QMimeDatabase().mimeTypeForFile(file);
   if (!type.isDefault() && !type.comment().isEmpty()) return type.comment();
-  return suffix.isEmpty() ? QStringLiteral("Datei") : suffix.toUpper() + QStringLiteral("-Datei");
+  return suffix.isEmpty() ? QCoreApplication::translate("GermanFileDialog", "Datei")
+                          : QCoreApplication::translate("GermanFileDialog", "%1-Datei").arg(suffix.toUpper());
 }
 
 QString FileTimeText(const QDateTime& time) { return QLocale().toString(time, QStringLiteral("d. MMM yyyy HH:mm")); }

@@ -1,6 +1,7 @@
 #include "editor/widgets/RecentFiles.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
@@ -33,7 +34,7 @@ void RecentFiles::FillMenu(QMenu* menu, const std::function<void(const QString&)
     item->setEnabled(QFileInfo(path).isFile());
     QObject::connect(item, &QAction::triggered, menu, [open, path] { open(path); });
   }
-  if (paths.isEmpty()) menu->addAction(QStringLiteral("(leer)"))->setEnabled(false);
+  if (paths.isEmpty()) menu->addAction(QCoreApplication::translate("RecentFiles", "(leer)"))->setEnabled(false);
 }
 
 }  // namespace tessmoor

@@ -1,6 +1,7 @@
 #include "editor/windows/EditorCompileForm.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QPlainTextEdit>
 #include <QTextCursor>
 #include <QVBoxLayout>
@@ -11,7 +12,6 @@ namespace tessmoor {
 
 TFrmCompile::TFrmCompile(QWidget* mainWindow) : QWidget(mainWindow, Qt::Window) {
   setObjectName("FrmCompile");
-  setWindowTitle("Compilieren...");
   MmoCompile = new QPlainTextEdit(this);
   MmoCompile->setObjectName("MmoCompile");
   MmoCompile->setReadOnly(true);
@@ -20,6 +20,14 @@ TFrmCompile::TFrmCompile(QWidget* mainWindow) : QWidget(mainWindow, Qt::Window) 
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(MmoCompile);
   resize(441, 301);
+  Retranslate();
+}
+
+void TFrmCompile::Retranslate() { setWindowTitle(tr("Compilieren...")); }
+
+void TFrmCompile::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) Retranslate();
+  QWidget::changeEvent(event);
 }
 
 void TFrmCompile::ClearLog() {

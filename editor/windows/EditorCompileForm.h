@@ -24,7 +24,12 @@ class TFrmCompile : public QWidget, public CompileLog {
 
   QStringList Lines() const;
 
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private:
+  void Retranslate();
+
   // Lets the memo repaint during the compile; user input waits until the
   // compile has ended, so nothing can start a second one meanwhile.
   void ShowProgress();

@@ -1,5 +1,6 @@
 #include "editor/windows/EditorMapCheckForm.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -35,10 +36,16 @@ QStyle::StandardPixmap SeverityIcon(Severity severity) {
 QString Summary(const MapFindings& findings) {
   int counts[3] = {};
   for (const MapFinding& finding : findings) ++counts[static_cast<int>(finding.severity)];
-  if (findings.empty()) return QStringLiteral("Keine Befunde.");
-  return CountText(static_cast<long long>(findings.size()), "Befund", "Befunde") + ": " +
-         CountText(counts[0], "Fehler", "Fehler") + ", " + CountText(counts[1], "Warnung", "Warnungen") + ", " +
-         CountText(counts[2], "Hinweis", "Hinweise");
+  if (findings.empty()) return TFrmMapCheck::tr("Keine Befunde.");
+  return TFrmMapCheck::tr("%1: %2, %3, %4")
+      .arg(CountText(static_cast<long long>(findings.size()), QT_TRANSLATE_NOOP("CountTextSingular", "Befund"),
+                     QT_TRANSLATE_NOOP("CountTextPlural", "Befunde")),
+           CountText(counts[0], QT_TRANSLATE_NOOP("CountTextSingular", "Fehler"),
+                     QT_TRANSLATE_NOOP("CountTextPlural", "Fehler")),
+           CountText(counts[1], QT_TRANSLATE_NOOP("CountTextSingular", "Warnung"),
+                     QT_TRANSLATE_NOOP("CountTextPlural", "Warnungen")),
+           CountText(counts[2], QT_TRANSLATE_NOOP("CountTextSingular", "Hinweis"),
+                     QT_TRANSLATE_NOOP("CountTextPlural", "Hinweise")));
 }
 
 }  // namespace
@@ -46,19 +53,17 @@ QString Summary(const MapFindings& findings) {
 TFrmMapCheck::TFrmMapCheck(const MapDocument& document, std::function<void(GridPoint)> showCell, QWidget* parent)
     : QDialog(parent, Qt::Tool), document_(document), showCell_(std::move(showCell)) {
   setObjectName(QStringLiteral("FrmMapCheck"));
-  setWindowTitle(QStringLiteral("Karte prüfen"));
   LVFindings = new QTreeWidget(this);
   LVFindings->setObjectName(QStringLiteral("LVFindings"));
-  LVFindings->setHeaderLabels({QStringLiteral("Art"), QStringLiteral("Zelle"), QStringLiteral("Meldung")});
   LVFindings->setRootIsDecorated(false);
   LVFindings->setUniformRowHeights(true);
   LVFindings->setAllColumnsShowFocus(true);
   LVFindings->header()->setStretchLastSection(true);
   LblSummary = new QLabel(this);
   LblSummary->setObjectName(QStringLiteral("LblSummary"));
-  BtnRecheck = new QPushButton(QStringLiteral("&Erneut prüfen"), this);
+  BtnRecheck = new QPushButton(this);
   BtnRecheck->setObjectName(QStringLiteral("BtnRecheck"));
-  BtnClose = new QPushButton(QStringLiteral("&Schließen"), this);
+  BtnClose = new QPushButton(this);
   BtnClose->setObjectName(QStringLiteral("BtnClose"));
 
   auto* buttons = new QHBoxLayout;
@@ -69,10 +74,26 @@ TFrmMapCheck::TFrmMapCheck(const MapDocument& document, std::function<void(GridP
   layout->addWidget(LVFindings);
   layout->addLayout(buttons);
   resize(480, 300);
+  Retranslate();
 
   connect(LVFindings, &QTreeWidget::itemActivated, this, &TFrmMapCheck::LVFindingsDoubleClick);
   connect(BtnRecheck, &QPushButton::clicked, this, &TFrmMapCheck::CheckDocument);
   connect(BtnClose, &QPushButton::clicked, this, &QDialog::close);
+}
+
+void TFrmMapCheck::Retranslate() {
+  setWindowTitle(tr("Karte prüfen"));
+  LVFindings->setHeaderLabels({tr("Art"), tr("Zelle"), tr("Meldung")});
+  BtnRecheck->setText(tr("&Erneut prüfen"));
+  BtnClose->setText(tr("&Schließen"));
+  // the findings' words come from the texts library in the language of the moment;
+  // a window that has not checked yet shows no summary
+  if (!LblSummary->text().isEmpty()) FillList();
+}
+
+void TFrmMapCheck::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) Retranslate();
+  QDialog::changeEvent(event);
 }
 
 void TFrmMapCheck::CheckDocument() {

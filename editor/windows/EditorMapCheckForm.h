@@ -32,7 +32,11 @@ class TFrmMapCheck : public QDialog {
 
   void LVFindingsDoubleClick(QTreeWidgetItem* item);
 
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private:
+  void Retranslate();
   void FillList();
 
   const MapDocument& document_;

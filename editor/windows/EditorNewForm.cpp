@@ -1,6 +1,7 @@
 #include "editor/windows/EditorNewForm.h"
 
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -8,19 +9,17 @@
 namespace tessmoor {
 
 TFrmNew::TFrmNew(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("Neu"));
-  RdoEraseAll = new QRadioButton(QStringLiteral("&Alles neu"), this);
+  RdoEraseAll = new QRadioButton(this);
   RdoEraseAll->setObjectName(QStringLiteral("RdoEraseAll"));
   RdoEraseAll->setChecked(true);
-  RdoTakeOverTextures = new QRadioButton(QStringLiteral("&Texturen übernehmen"), this);
+  RdoTakeOverTextures = new QRadioButton(this);
   RdoTakeOverTextures->setObjectName(QStringLiteral("RdoTakeOverTextures"));
 
-  BtnOk = new QPushButton(QStringLiteral("&OK"), this);
+  BtnOk = new QPushButton(this);
   BtnOk->setObjectName(QStringLiteral("BtnOk"));
   BtnOk->setDefault(true);
-  BtnCancel = new QPushButton(QStringLiteral("&Abbrechen"), this);
+  BtnCancel = new QPushButton(this);
   BtnCancel->setObjectName(QStringLiteral("BtnCancel"));
-  BtnOk->setMinimumWidth(BtnCancel->sizeHint().width());
   connect(BtnOk, &QPushButton::clicked, this, &QDialog::accept);
   connect(BtnCancel, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -34,6 +33,21 @@ TFrmNew::TFrmNew(QWidget* parent) : QDialog(parent) {
   layout->addSpacing(8);
   layout->addLayout(buttons);
   layout->setSizeConstraint(QLayout::SetFixedSize);
+  Retranslate();
+}
+
+void TFrmNew::Retranslate() {
+  setWindowTitle(tr("Neu"));
+  RdoEraseAll->setText(tr("&Alles neu"));
+  RdoTakeOverTextures->setText(tr("&Texturen übernehmen"));
+  BtnOk->setText(tr("&OK"));
+  BtnCancel->setText(tr("&Abbrechen"));
+  BtnOk->setMinimumWidth(BtnCancel->sizeHint().width());
+}
+
+void TFrmNew::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) Retranslate();
+  QDialog::changeEvent(event);
 }
 
 std::optional<NewMapKind> TFrmNew::Choose() {

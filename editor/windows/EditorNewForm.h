@@ -21,7 +21,12 @@ class TFrmNew : public QDialog {
   // Shows the dialog modally; the chosen kind on OK, nothing otherwise.
   std::optional<NewMapKind> Choose();
 
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private:
+  void Retranslate();
+
   QRadioButton* RdoEraseAll;
   QRadioButton* RdoTakeOverTextures;
   QPushButton* BtnOk;

@@ -2,6 +2,8 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -21,6 +23,7 @@
 
 #include "document/Windows1252.h"
 #include "editor/widgets/CellFieldNames.h"
+#include "editor/widgets/FormRows.h"
 #include "editor/widgets/IntSpinField.h"
 #include "editor/widgets/TextureLists.h"
 
@@ -30,7 +33,9 @@ namespace {
 
 // The five surfaces share their labels between the texture and offset pages.
 const std::array<const char*, SurfaceCount> SurfaceLabels = {
-    "&Boden:", "&Decke:", "&Wand:", "Sockel - B&oden:", "Sockel - D&ecke:"};
+    QT_TRANSLATE_NOOP("TFrmProperties", "&Boden:"), QT_TRANSLATE_NOOP("TFrmProperties", "&Decke:"),
+    QT_TRANSLATE_NOOP("TFrmProperties", "&Wand:"), QT_TRANSLATE_NOOP("TFrmProperties", "Sockel - B&oden:"),
+    QT_TRANSLATE_NOOP("TFrmProperties", "Sockel - D&ecke:")};
 const std::array<const char*, SurfaceCount> SurfaceNames = {"Floor", "Ceiling", "Wall", "PedestalFloor",
                                                             "PedestalCeiling"};
 
@@ -70,8 +75,8 @@ QComboBox* NamedList(const QString& name, QWidget* parent) {
   return list;
 }
 
-QPushButton* NamedButton(const QString& text, const QString& name, QWidget* parent) {
-  auto* button = new QPushButton(text, parent);
+QPushButton* NamedButton(const QString& name, QWidget* parent) {
+  auto* button = new QPushButton(parent);
   button->setObjectName(name);
   return button;
 }
@@ -117,42 +122,72 @@ TFrmProperties::TFrmProperties(DocumentModel& model, QWidget* mainWindow, Textur
     : QDialog(mainWindow, Qt::Tool), model(model), pictures(pictures) {
   setObjectName(QStringLiteral("FrmProperties"));
   model.AddObserver(this);
-  setWindowTitle(QStringLiteral("Eigenschaften"));
   PagProperties = new QTabWidget(this);
   PagProperties->setObjectName(QStringLiteral("PagProperties"));
   Tab3DModel = Build3DModelPage();
   TabTextures = BuildTexturesPage();
   TabOffsets = BuildOffsetsPage();
-  PagProperties->addTab(Tab3DModel, QStringLiteral("3D-Modell"));
-  PagProperties->addTab(TabTextures, QStringLiteral("Texturen"));
-  PagProperties->addTab(TabOffsets, QStringLiteral("Offsets"));
+  PagProperties->addTab(Tab3DModel, QString());
+  PagProperties->addTab(TabTextures, QString());
+  PagProperties->addTab(TabOffsets, QString());
 
-  BtnOk = NamedButton(QStringLiteral("&OK"), QStringLiteral("BtnOk"), this);
-  BtnCancel = NamedButton(QStringLiteral("&Abbrechen"), QStringLiteral("BtnCancel"), this);
-  BtnApply = NamedButton(QStringLiteral("Ü&bernehmen"), QStringLiteral("BtnApply"), this);
+  BtnOk = NamedButton(QStringLiteral("BtnOk"), this);
+  BtnCancel = NamedButton(QStringLiteral("BtnCancel"), this);
+  BtnApply = NamedButton(QStringLiteral("BtnApply"), this);
   BtnApply->setDefault(true);
-  // Every page has a label on Alt+O and on Alt+B; the labels keep those keys,
-  // so the field of the row is always reached, never a button by chance.
-  BtnOk->setShortcut(QKeySequence());
-  BtnApply->setShortcut(QKeySequence());
   connect(BtnOk, &QPushButton::clicked, this, &TFrmProperties::BtnOkClick);
   connect(BtnCancel, &QPushButton::clicked, this, &QDialog::reject);
   connect(BtnApply, &QPushButton::clicked, this, &TFrmProperties::BtnApplyClick);
 
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
-  const int buttonWidth =
-      std::max({BtnOk->sizeHint().width(), BtnCancel->sizeHint().width(), BtnApply->sizeHint().width()});
-  for (QPushButton* button : {BtnOk, BtnCancel, BtnApply}) {
-    button->setMinimumWidth(buttonWidth);
-    buttons->addWidget(button);
-  }
+  for (QPushButton* button : {BtnOk, BtnCancel, BtnApply}) buttons->addWidget(button);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(8, 8, 8, 8);
   layout->setSpacing(8);
   layout->addWidget(PagProperties);
   layout->addLayout(buttons);
   layout->setSizeConstraint(QLayout::SetFixedSize);
+  Retranslate();
+}
+
+void TFrmProperties::Retranslate() {
+  ShowBindingKind();
+  PagProperties->setTabText(0, tr("3D-Modell"));
+  PagProperties->setTabText(1, tr("Texturen"));
+  PagProperties->setTabText(2, tr("Offsets"));
+  BtnOk->setText(tr("&OK"));
+  BtnCancel->setText(tr("&Abbrechen"));
+  BtnApply->setText(tr("Ü&bernehmen"));
+  // Every page has a label on Alt+O and on Alt+B; the labels keep those keys,
+  // so the field of the row is always reached, never a button by chance.
+  BtnOk->setShortcut(QKeySequence());
+  BtnApply->setShortcut(QKeySequence());
+  for (QPushButton* button : {BtnOk, BtnCancel, BtnApply}) button->setMinimumWidth(0);
+  const int buttonWidth =
+      std::max({BtnOk->sizeHint().width(), BtnCancel->sizeHint().width(), BtnApply->sizeHint().width()});
+  for (QPushButton* button : {BtnOk, BtnCancel, BtnApply}) button->setMinimumWidth(buttonWidth);
+
+  const int type = CboType->currentIndex();
+  for (int index = 0; index < CboType->count(); ++index)
+    CboType->setItemText(index, QCoreApplication::translate("CellFieldNames", CellTypeTexts[size_t(index)]));
+  CboType->setCurrentIndex(type);
+  ModelLabels[0]->setText(tr("&Typ:"));
+  ModelLabels[1]->setText(tr("&Wasserspiegel:"));
+  ModelLabels[2]->setText(tr("&Opazität:"));
+  ModelLabels[3]->setText(tr("&Bodenhöhe:"));
+  ModelLabels[4]->setText(tr("&Deckenhöhe:"));
+  ChkRelative->setText(tr("&relativ"));
+  ChkRelative->setToolTip(tr("Höhen werden zu den Höhen jeder Zelle addiert"));
+  for (int kind = 0; kind < SurfaceCount; ++kind) {
+    TextureLabels[size_t(kind)]->setText(QCoreApplication::translate("TFrmProperties", SurfaceLabels[size_t(kind)]));
+    OffsetLabels[size_t(kind)]->setText(QCoreApplication::translate("TFrmProperties", SurfaceLabels[size_t(kind)]));
+  }
+}
+
+void TFrmProperties::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) Retranslate();
+  QDialog::changeEvent(event);
 }
 
 QWidget* TFrmProperties::Build3DModelPage() {
@@ -160,22 +195,20 @@ QWidget* TFrmProperties::Build3DModelPage() {
   page->setObjectName(QStringLiteral("Tab3DModel"));
   CboType = new QComboBox(page);
   CboType->setObjectName(QStringLiteral("CboType"));
-  for (const char* text : CellTypeTexts) CboType->addItem(QString::fromUtf8(text));
+  for (size_t i = 0; i < CellTypeTexts.size(); ++i) CboType->addItem(QString());
   SpnWaterHeight = NamedSpinField(QStringLiteral("SpnWaterHeight"), page);
   SpnAlpha = NamedSpinField(QStringLiteral("SpnAlpha"), page);
   SpnFloorHeight = NamedSpinField(QStringLiteral("SpnFloorHeight"), page);
 
   auto* layout = PageLayout(page);
-  layout->addRow(QStringLiteral("&Typ:"), CboType);
-  layout->addRow(QStringLiteral("&Wasserspiegel:"), SpnWaterHeight);
-  layout->addRow(QStringLiteral("&Opazität:"), SpnAlpha);
-  layout->addRow(QStringLiteral("&Bodenhöhe:"), SpnFloorHeight);
-  auto* ceilingLabel = new QLabel(QStringLiteral("&Deckenhöhe:"), page);
-  layout->addRow(ceilingLabel, BuildCeilingSquare());
-  ceilingLabel->setBuddy(SpnCeilingHeight[0]);
-  ChkRelative = new QCheckBox(QStringLiteral("&relativ"), page);
+  ModelLabels[0] = AddLabeledRow(layout, CboType);
+  ModelLabels[1] = AddLabeledRow(layout, SpnWaterHeight);
+  ModelLabels[2] = AddLabeledRow(layout, SpnAlpha);
+  ModelLabels[3] = AddLabeledRow(layout, SpnFloorHeight);
+  ModelLabels[4] = AddLabeledRow(layout, BuildCeilingSquare());
+  ModelLabels[4]->setBuddy(SpnCeilingHeight[0]);
+  ChkRelative = new QCheckBox(page);
   ChkRelative->setObjectName(QStringLiteral("ChkRelative"));
-  ChkRelative->setToolTip(QStringLiteral("Höhen werden zu den Höhen jeder Zelle addiert"));
   ChkRelative->hide();  // only a rectangle of cells has heights to offset
   layout->addRow(QString(), ChkRelative);
   connect(ChkRelative, &QCheckBox::toggled, this, [this] { ShowRangeHeights(); });
@@ -199,7 +232,7 @@ QWidget* TFrmProperties::BuildTexturesPage() {
   for (int kind = 0; kind < SurfaceCount; ++kind) {
     CboTex[kind] = NamedList(QStringLiteral("CboTex") + SurfaceNames[kind], page);
     MakeTextureList(CboTex[kind], pictures);
-    layout->addRow(QString::fromUtf8(SurfaceLabels[kind]), CboTex[kind]);
+    TextureLabels[size_t(kind)] = AddLabeledRow(layout, CboTex[kind]);
   }
   return page;
 }
@@ -210,7 +243,7 @@ QWidget* TFrmProperties::BuildOffsetsPage() {
   auto* layout = PageLayout(page);
   for (int kind = 0; kind < SurfaceCount; ++kind) {
     SpnOfs[kind] = NamedSpinField(QStringLiteral("SpnOfs") + SurfaceNames[kind], page);
-    layout->addRow(QString::fromUtf8(SurfaceLabels[kind]), SpnOfs[kind]);
+    OffsetLabels[size_t(kind)] = AddLabeledRow(layout, SpnOfs[kind]);
   }
   return page;
 }

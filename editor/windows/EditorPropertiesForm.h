@@ -21,6 +21,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QPushButton;
 class QTabWidget;
 class QWidget;
@@ -58,10 +59,12 @@ class TFrmProperties : public QDialog, public DocumentObserver {
   void visibilityChanged(bool visible);
 
  protected:
+  void changeEvent(QEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void hideEvent(QHideEvent* event) override;
 
  private:
+  void Retranslate();
   QWidget* Build3DModelPage();
   QWidget* BuildTexturesPage();
   QWidget* BuildOffsetsPage();
@@ -100,6 +103,9 @@ class TFrmProperties : public QDialog, public DocumentObserver {
   std::array<QComboBox*, SurfaceCount> CboTex;     // by SurfaceKind
   std::array<IntSpinField*, SurfaceCount> SpnOfs;  // by SurfaceKind
   QCheckBox* ChkRelative;
+  std::array<QLabel*, 5> ModelLabels;  // type, water level, opacity, floor height, ceiling height
+  std::array<QLabel*, SurfaceCount> TextureLabels;
+  std::array<QLabel*, SurfaceCount> OffsetLabels;
   CellFieldSet rangeCommon;                           // the fields all bound cells share
   std::array<int, CellFieldCount> loadedListIndex{};  // what a list showed after loading
   QPushButton* BtnOk;

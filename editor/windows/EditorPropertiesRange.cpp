@@ -6,8 +6,8 @@
 #include <QSignalBlocker>
 
 #include "editor/widgets/CountText.h"
-#include "editor/windows/EditorPropertiesForm.h"
 #include "editor/widgets/IntSpinField.h"
+#include "editor/windows/EditorPropertiesForm.h"
 
 namespace tessmoor {
 
@@ -15,7 +15,10 @@ void TFrmProperties::ShowBindingKind() {
   const bool range = IsRangeBound();
   const CellRange& cells = binding.range;
   const long long count = static_cast<long long>(cells.x2 - cells.x1 + 1) * (cells.y2 - cells.y1 + 1);
-  setWindowTitle(range ? "Eigenschaften - " + CountText(count, "Zelle", "Zellen") : QStringLiteral("Eigenschaften"));
+  setWindowTitle(range ? tr("Eigenschaften - %1")
+                             .arg(CountText(count, QT_TRANSLATE_NOOP("CountTextSingular", "Zelle"),
+                                            QT_TRANSLATE_NOOP("CountTextPlural", "Zellen")))
+                       : tr("Eigenschaften"));
   if (!range) {
     const QSignalBlocker blocker(ChkRelative);
     ChkRelative->setChecked(false);

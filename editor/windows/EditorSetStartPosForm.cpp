@@ -1,5 +1,6 @@
 #include "editor/windows/EditorSetStartPosForm.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -13,30 +14,42 @@
 namespace tessmoor {
 
 TFrmSetStartPos::TFrmSetStartPos(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("Startposition festlegen"));
   SpnPosX = new IntSpinField(this);
   SpnPosX->setObjectName(QStringLiteral("SpnPosX"));
   SpnPosY = new IntSpinField(this);
   SpnPosY->setObjectName(QStringLiteral("SpnPosY"));
-  auto* caption = new QLabel(QStringLiteral("&Spieler startet an Position:"), this);
-  caption->setBuddy(SpnPosX);
+  LblCaption = new QLabel(this);
+  LblCaption->setBuddy(SpnPosX);
   auto* separator = new QLabel(QStringLiteral("/"), this);
 
-  BtnOK = new QPushButton(QStringLiteral("&OK"), this);
+  BtnOK = new QPushButton(this);
   BtnOK->setObjectName(QStringLiteral("BtnOK"));
   BtnOK->setDefault(true);
-  BtnCancel = new QPushButton(QStringLiteral("&Abbrechen"), this);
+  BtnCancel = new QPushButton(this);
   BtnCancel->setObjectName(QStringLiteral("BtnCancel"));
-  BtnOK->setMinimumWidth(BtnCancel->sizeHint().width());
   connect(BtnOK, &QPushButton::clicked, this, &QDialog::accept);
   connect(BtnCancel, &QPushButton::clicked, this, &QDialog::reject);
 
   auto* fields = new QHBoxLayout;
-  fields->addWidget(caption);
+  fields->addWidget(LblCaption);
   fields->addWidget(SpnPosX);
   fields->addWidget(separator);
   fields->addWidget(SpnPosY);
   LayOutWithOkCancel(*this, fields, BtnOK, BtnCancel);
+  Retranslate();
+}
+
+void TFrmSetStartPos::Retranslate() {
+  setWindowTitle(tr("Startposition festlegen"));
+  LblCaption->setText(tr("&Spieler startet an Position:"));
+  BtnOK->setText(tr("&OK"));
+  BtnCancel->setText(tr("&Abbrechen"));
+  BtnOK->setMinimumWidth(BtnCancel->sizeHint().width());
+}
+
+void TFrmSetStartPos::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) Retranslate();
+  QDialog::changeEvent(event);
 }
 
 std::optional<StartPosition> TFrmSetStartPos::EditStartPosition(const StartPosition& position) {

@@ -7,6 +7,7 @@
 
 #include "document/MapDocument.h"
 
+class QLabel;
 class QPushButton;
 
 namespace tessmoor {
@@ -24,11 +25,14 @@ class TFrmSetStartPos : public QDialog {
   std::optional<StartPosition> EditStartPosition(const StartPosition& position);
 
  protected:
+  void changeEvent(QEvent* event) override;
   void showEvent(QShowEvent* event) override;
 
  private:
+  void Retranslate();
   IntSpinField* SpnPosX;
   IntSpinField* SpnPosY;
+  QLabel* LblCaption;
   QPushButton* BtnOK;
   QPushButton* BtnCancel;
 };

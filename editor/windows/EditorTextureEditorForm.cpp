@@ -34,14 +34,13 @@ TFrmTextureEditor::TFrmTextureEditor(DocumentModel& model, EditorState& editor, 
       dialogs_(dialogs),
       closePropertiesWindow_(std::move(closePropertiesWindow)) {
   setObjectName(QStringLiteral("FrmTextureEditor"));
-  setWindowTitle(QStringLiteral("Textur-Editor"));
   setModal(true);
   setFixedSize(529, 385);
   CreateTextureControls();
   CreateFramePane();
   CreateAnimationGroup();
   CreateHousekeepingButtons();
-  BtnClose = MakeButton("BtnClose", QStringLiteral("&Schließen"), this, QRect(432, 352, 89, 25));
+  BtnClose = MakeButton("BtnClose", QString(), this, QRect(432, 352, 89, 25));
   ConnectHandlers();
   setTabOrder(LVTextures, BtnAdd);
   setTabOrder(BtnAdd, BtnDelete);
@@ -55,10 +54,35 @@ TFrmTextureEditor::TFrmTextureEditor(DocumentModel& model, EditorState& editor, 
   setTabOrder(BtnReplace, RdoRepeat);
   setTabOrder(RdoRepeat, RdoPingPong);
   setTabOrder(RdoPingPong, BtnClose);
+  Retranslate();
+}
+
+void TFrmTextureEditor::Retranslate() {
+  setWindowTitle(tr("Textur-Editor"));
+  LblTextures->setText(tr("&Texturen:"));
+  BtnAdd->setText(tr("&Hinzufügen"));
+  BtnDelete->setText(tr("&Löschen"));
+  LblFiles->setText(tr("&Dateien:"));
+  SpdMoveUp->setToolTip(tr("Nach oben"));
+  SpdAddFile->setToolTip(tr("Datei hinzufügen"));
+  SpdRemoveFile->setToolTip(tr("Datei entfernen"));
+  SpdMoveDown->setToolTip(tr("Nach unten"));
+  RdoAnimationType->setTitle(tr("&Art der Animation:"));
+  RdoRepeat->setText(tr("Wiederholen"));
+  RdoPingPong->setText(tr("Ping-Pong"));
+  BtnReplace->setText(tr("&Ersetzen..."));
+  BtnDeleteUnused->setText(tr("&Unbenutzte löschen"));
+  BtnClose->setText(tr("&Schließen"));
+  LblUsage->setText(TextureUsageText(Doc(), paneTexture_));
+}
+
+void TFrmTextureEditor::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) Retranslate();
+  QDialog::changeEvent(event);
 }
 
 void TFrmTextureEditor::CreateTextureControls() {
-  LblTextures = new QLabel(QStringLiteral("&Texturen:"), this);
+  LblTextures = new QLabel(this);
   LblTextures->setObjectName(QStringLiteral("LblTextures"));
   LblTextures->setGeometry(8, 8, 185, 16);
 
@@ -81,8 +105,8 @@ void TFrmTextureEditor::CreateTextureControls() {
   LVTextures->installEventFilter(this);
   LblTextures->setBuddy(LVTextures);
 
-  BtnAdd = MakeButton("BtnAdd", QStringLiteral("&Hinzufügen"), this, QRect(8, 352, 89, 25));
-  BtnDelete = MakeButton("BtnDelete", QStringLiteral("&Löschen"), this, QRect(104, 352, 89, 25));
+  BtnAdd = MakeButton("BtnAdd", QString(), this, QRect(8, 352, 89, 25));
+  BtnDelete = MakeButton("BtnDelete", QString(), this, QRect(104, 352, 89, 25));
 }
 
 void TFrmTextureEditor::CreateFramePane() {
@@ -90,7 +114,7 @@ void TFrmTextureEditor::CreateFramePane() {
   GrpTexture->setObjectName(QStringLiteral("GrpTexture"));
   GrpTexture->setGeometry(200, 8, 321, 336);
 
-  LblFiles = new QLabel(QStringLiteral("&Dateien:"), GrpTexture);
+  LblFiles = new QLabel(GrpTexture);
   LblFiles->setObjectName(QStringLiteral("LblFiles"));
   LblFiles->setGeometry(12, 18, 110, 16);
   LstFiles = new QListWidget(GrpTexture);
@@ -99,14 +123,10 @@ void TFrmTextureEditor::CreateFramePane() {
   LstFiles->setSelectionMode(QAbstractItemView::SingleSelection);
   LblFiles->setBuddy(LstFiles);
 
-  SpdMoveUp =
-      MakeToolButton("SpdMoveUp", QStringLiteral("Nach oben"), ToolShape::ArrowUp, GrpTexture, QRect(128, 36, 25, 25));
-  SpdAddFile = MakeToolButton("SpdAddFile", QStringLiteral("Datei hinzufügen"), ToolShape::Plus, GrpTexture,
-                              QRect(128, 64, 25, 25));
-  SpdRemoveFile = MakeToolButton("SpdRemoveFile", QStringLiteral("Datei entfernen"), ToolShape::Minus, GrpTexture,
-                                 QRect(128, 92, 25, 25));
-  SpdMoveDown = MakeToolButton("SpdMoveDown", QStringLiteral("Nach unten"), ToolShape::ArrowDown, GrpTexture,
-                               QRect(128, 120, 25, 25));
+  SpdMoveUp = MakeToolButton("SpdMoveUp", QString(), ToolShape::ArrowUp, GrpTexture, QRect(128, 36, 25, 25));
+  SpdAddFile = MakeToolButton("SpdAddFile", QString(), ToolShape::Plus, GrpTexture, QRect(128, 64, 25, 25));
+  SpdRemoveFile = MakeToolButton("SpdRemoveFile", QString(), ToolShape::Minus, GrpTexture, QRect(128, 92, 25, 25));
+  SpdMoveDown = MakeToolButton("SpdMoveDown", QString(), ToolShape::ArrowDown, GrpTexture, QRect(128, 120, 25, 25));
 
   auto* bevel = new QFrame(GrpTexture);
   bevel->setObjectName(QStringLiteral("BvlTexture"));
@@ -124,12 +144,12 @@ void TFrmTextureEditor::CreateFramePane() {
 }
 
 void TFrmTextureEditor::CreateAnimationGroup() {
-  RdoAnimationType = new QGroupBox(QStringLiteral("&Art der Animation:"), GrpTexture);
+  RdoAnimationType = new QGroupBox(GrpTexture);
   RdoAnimationType->setObjectName(QStringLiteral("RdoAnimationType"));
   RdoAnimationType->setGeometry(12, 264, 297, 60);
-  RdoRepeat = new QRadioButton(QStringLiteral("Wiederholen"), RdoAnimationType);
+  RdoRepeat = new QRadioButton(RdoAnimationType);
   RdoRepeat->setObjectName(QStringLiteral("RdoRepeat"));
-  RdoPingPong = new QRadioButton(QStringLiteral("Ping-Pong"), RdoAnimationType);
+  RdoPingPong = new QRadioButton(RdoAnimationType);
   RdoPingPong->setObjectName(QStringLiteral("RdoPingPong"));
   auto* columns = new QGridLayout(RdoAnimationType);
   columns->addWidget(RdoRepeat, 0, 0);

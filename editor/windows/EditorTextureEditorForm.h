@@ -62,10 +62,12 @@ class TFrmTextureEditor : public QDialog {
   void SetReplacementChooser(ReplacementChooser chooser) { chooseReplacement_ = std::move(chooser); }
 
  protected:
+  void changeEvent(QEvent* event) override;
   void showEvent(QShowEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void Retranslate();
   void CreateTextureControls();
   void CreateFramePane();
   void CreateAnimationGroup();

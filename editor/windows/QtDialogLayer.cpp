@@ -1,6 +1,7 @@
 #include "editor/windows/QtDialogLayer.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -17,13 +18,13 @@ namespace tessmoor {
 
 namespace {
 
-const QString ApplicationTitle = QStringLiteral("Tessmoor-Editor");
+QString ApplicationTitle() { return QCoreApplication::translate("QtDialogLayer", "Tessmoor-Editor"); }
 
 // "&Ja" and "&Nein", Escape for Nein; true for Ja.
 bool AskYesNo(QWidget* parent, const QString& text, QMessageBox::StandardButton defaultButton) {
-  QMessageBox box(QMessageBox::Question, ApplicationTitle, text, QMessageBox::Yes | QMessageBox::No, parent);
-  box.button(QMessageBox::Yes)->setText(QStringLiteral("&Ja"));
-  box.button(QMessageBox::No)->setText(QStringLiteral("&Nein"));
+  QMessageBox box(QMessageBox::Question, ApplicationTitle(), text, QMessageBox::Yes | QMessageBox::No, parent);
+  box.button(QMessageBox::Yes)->setText(QCoreApplication::translate("QtDialogLayer", "&Ja"));
+  box.button(QMessageBox::No)->setText(QCoreApplication::translate("QtDialogLayer", "&Nein"));
   box.setDefaultButton(defaultButton);
   box.setEscapeButton(QMessageBox::No);
   box.exec();
@@ -61,7 +62,7 @@ QtDialogLayer::QtDialogLayer(QWidget* parent, TFrmNew& newForm) : parent(parent)
 void QtDialogLayer::ShowError(const CoreMessage& message) { ShowError(CoreText(message)); }
 
 void QtDialogLayer::ShowError(const std::string& message) {
-  QMessageBox box(QMessageBox::Critical, ApplicationTitle, QString::fromStdString(message), QMessageBox::Ok, parent);
+  QMessageBox box(QMessageBox::Critical, ApplicationTitle(), QString::fromStdString(message), QMessageBox::Ok, parent);
   box.exec();
 }
 
@@ -74,13 +75,14 @@ void QtDialogLayer::ShowInformation(const std::string& title, const std::string&
 }
 
 SaveChangesAnswer QtDialogLayer::AskSaveChanges() {
-  QMessageBox box(QMessageBox::Warning, ApplicationTitle,
-                  QStringLiteral("Die letzten Änderungen wurden noch nicht gespeichert. Jetzt sichern?"),
+  QMessageBox box(QMessageBox::Warning, ApplicationTitle(),
+                  QCoreApplication::translate("QtDialogLayer",
+                                              "Die letzten Änderungen wurden noch nicht gespeichert. Jetzt sichern?"),
                   QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
   // The program speaks German even where Qt has no translation loaded.
-  box.button(QMessageBox::Yes)->setText(QStringLiteral("&Ja"));
-  box.button(QMessageBox::No)->setText(QStringLiteral("&Nein"));
-  box.button(QMessageBox::Cancel)->setText(QStringLiteral("Abbrechen"));
+  box.button(QMessageBox::Yes)->setText(QCoreApplication::translate("QtDialogLayer", "&Ja"));
+  box.button(QMessageBox::No)->setText(QCoreApplication::translate("QtDialogLayer", "&Nein"));
+  box.button(QMessageBox::Cancel)->setText(QCoreApplication::translate("QtDialogLayer", "Abbrechen"));
   box.setDefaultButton(QMessageBox::Yes);
   box.setEscapeButton(QMessageBox::Cancel);
   box.exec();
@@ -91,16 +93,18 @@ SaveChangesAnswer QtDialogLayer::AskSaveChanges() {
 }
 
 std::optional<std::string> QtDialogLayer::ChooseMapToOpen(const std::string& startDirectory) {
-  auto dialog = MakeFileDialog(parent, QStringLiteral("Öffnen"), startDirectory,
-                               QStringLiteral("Tessmoor Maps (*.tmm);;Alle Dateien (*)"), QStringLiteral("tmm"));
+  auto dialog = MakeFileDialog(parent, QCoreApplication::translate("QtDialogLayer", "Öffnen"), startDirectory,
+                               QCoreApplication::translate("QtDialogLayer", "Tessmoor Maps (*.tmm);;Alle Dateien (*)"),
+                               QStringLiteral("tmm"));
   dialog->setAcceptMode(QFileDialog::AcceptOpen);
   dialog->setFileMode(QFileDialog::ExistingFile);
   return FirstPath(*dialog);
 }
 
 std::optional<std::string> QtDialogLayer::ChooseMapToSave(const std::string& startDirectory) {
-  auto dialog = MakeFileDialog(parent, QStringLiteral("Speichern unter"), startDirectory,
-                               QStringLiteral("Tessmoor-Maps (*.tmm);;Alle Dateien (*)"), QStringLiteral("tmm"));
+  auto dialog = MakeFileDialog(parent, QCoreApplication::translate("QtDialogLayer", "Speichern unter"), startDirectory,
+                               QCoreApplication::translate("QtDialogLayer", "Tessmoor-Maps (*.tmm);;Alle Dateien (*)"),
+                               QStringLiteral("tmm"));
   dialog->setAcceptMode(QFileDialog::AcceptSave);
   dialog->setFileMode(QFileDialog::AnyFile);
   return FirstPath(*dialog);
@@ -109,8 +113,9 @@ std::optional<std::string> QtDialogLayer::ChooseMapToSave(const std::string& sta
 std::optional<std::string> QtDialogLayer::ChooseExportFile(const std::string& proposedPath) {
   const QString gltf = QStringLiteral("glTF 2.0 (*.glb)");
   const QFileInfo proposed(QString::fromStdString(proposedPath));
-  auto dialog = MakeFileDialog(parent, QStringLiteral("Exportieren"), proposed.path().toStdString(),
-                               gltf + QStringLiteral(";;Wavefront OBJ (*.obj)"), QStringLiteral("glb"));
+  auto dialog =
+      MakeFileDialog(parent, QCoreApplication::translate("QtDialogLayer", "Exportieren"), proposed.path().toStdString(),
+                     gltf + QStringLiteral(";;Wavefront OBJ (*.obj)"), QStringLiteral("glb"));
   dialog->setAcceptMode(QFileDialog::AcceptSave);
   dialog->setFileMode(QFileDialog::AnyFile);
   dialog->selectFile(proposed.fileName());
@@ -129,8 +134,9 @@ std::optional<std::string> QtDialogLayer::ChooseExportFile(const std::string& pr
 
 std::vector<std::string> QtDialogLayer::ChoosePictures(const std::string& startDirectory,
                                                        const std::vector<std::string>& sideBarFolders) {
-  auto dialog = MakeFileDialog(parent, QStringLiteral("Datei(en) der Textur hinzufügen"), startDirectory,
-                               QStringLiteral("PCX-Dateien (*.pcx);;Alle Dateien (*)"), QStringLiteral("pcx"));
+  auto dialog = MakeFileDialog(
+      parent, QCoreApplication::translate("QtDialogLayer", "Datei(en) der Textur hinzufügen"), startDirectory,
+      QCoreApplication::translate("QtDialogLayer", "PCX-Dateien (*.pcx);;Alle Dateien (*)"), QStringLiteral("pcx"));
   QList<QUrl> places = dialog->sidebarUrls();
   for (const std::string& folder : sideBarFolders) places << QUrl::fromLocalFile(QString::fromStdString(folder));
   dialog->setSidebarUrls(places);
@@ -142,13 +148,14 @@ std::vector<std::string> QtDialogLayer::ChoosePictures(const std::string& startD
 std::optional<NewMapKind> QtDialogLayer::ChooseNewMapKind() { return newForm.Choose(); }
 
 RecoveryAnswer QtDialogLayer::AskRecover(const std::string& fileName) {
-  QMessageBox box(QMessageBox::Question, QStringLiteral("Tessmoor Editor"),
-                  QStringLiteral("Der Editor wurde nicht ordnungsgemäß beendet. Ungesicherte Änderungen an %1 "
-                                 "wiederherstellen?")
+  QMessageBox box(QMessageBox::Question, QCoreApplication::translate("QtDialogLayer", "Tessmoor Editor"),
+                  QCoreApplication::translate("QtDialogLayer",
+                                              "Der Editor wurde nicht ordnungsgemäß beendet. Ungesicherte "
+                                              "Änderungen an %1 wiederherstellen?")
                       .arg(QString::fromStdString(fileName)),
                   QMessageBox::Yes | QMessageBox::No, parent);
-  box.button(QMessageBox::Yes)->setText(QStringLiteral("&Ja"));
-  box.button(QMessageBox::No)->setText(QStringLiteral("&Nein"));
+  box.button(QMessageBox::Yes)->setText(QCoreApplication::translate("QtDialogLayer", "&Ja"));
+  box.button(QMessageBox::No)->setText(QCoreApplication::translate("QtDialogLayer", "&Nein"));
   box.setDefaultButton(QMessageBox::Yes);
   box.exec();
   const QAbstractButton* clicked = box.clickedButton();
@@ -158,20 +165,24 @@ RecoveryAnswer QtDialogLayer::AskRecover(const std::string& fileName) {
 }
 
 bool QtDialogLayer::AskRestartTestRun() {
-  return AskYesNo(parent, QStringLiteral("Der Testlauf läuft noch. Beenden und neu starten?"), QMessageBox::Yes);
+  return AskYesNo(parent,
+                  QCoreApplication::translate("QtDialogLayer", "Der Testlauf läuft noch. Beenden und neu starten?"),
+                  QMessageBox::Yes);
 }
 
 bool QtDialogLayer::AskScriptFileAccess(const std::string& script, const std::string& folder, bool write) {
-  const QString text = QStringLiteral("Das Skript „%1“ möchte Dateien in „%2“ %3. Erlauben?")
-                           .arg(QString::fromStdString(script), QString::fromStdString(folder),
-                                write ? QStringLiteral("schreiben") : QStringLiteral("lesen"));
+  const QString text =
+      (write
+           ? QCoreApplication::translate("QtDialogLayer", "Das Skript „%1“ möchte Dateien in „%2“ schreiben. Erlauben?")
+           : QCoreApplication::translate("QtDialogLayer", "Das Skript „%1“ möchte Dateien in „%2“ lesen. Erlauben?"))
+          .arg(QString::fromStdString(script), QString::fromStdString(folder));
   // Nothing is let through by a key pressed in passing.
   return AskYesNo(parent, text, QMessageBox::No);
 }
 
 std::optional<std::string> QtDialogLayer::ChooseProgram(const std::string& startDirectory) {
-  auto dialog = MakeFileDialog(parent, QStringLiteral("Programm wählen"), startDirectory,
-                               QStringLiteral("Alle Dateien (*)"), QString());
+  auto dialog = MakeFileDialog(parent, QCoreApplication::translate("QtDialogLayer", "Programm wählen"), startDirectory,
+                               QCoreApplication::translate("QtDialogLayer", "Alle Dateien (*)"), QString());
   dialog->setAcceptMode(QFileDialog::AcceptOpen);
   dialog->setFileMode(QFileDialog::ExistingFile);
   return FirstPath(*dialog);

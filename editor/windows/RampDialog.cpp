@@ -2,12 +2,14 @@
 
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QEvent>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "editor/widgets/FormRows.h"
 #include "editor/widgets/OkCancelLayout.h"
 
 namespace tessmoor {
@@ -25,37 +27,55 @@ QDoubleSpinBox* HeightField(QWidget* parent, const char* name) {
 }  // namespace
 
 TFrmRamp::TFrmRamp(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("Rampe"));
   CboSurface = new QComboBox(this);
   CboSurface->setObjectName(QStringLiteral("CboSurface"));
-  CboSurface->addItems({QStringLiteral("Boden"), QStringLiteral("Decke")});
+  CboSurface->addItems({QString(), QString()});
   CboDirection = new QComboBox(this);
   CboDirection->setObjectName(QStringLiteral("CboDirection"));
   // In the order of RampDirection.
-  CboDirection->addItems({QStringLiteral("nach rechts"), QStringLiteral("nach links"), QStringLiteral("nach unten"),
-                          QStringLiteral("nach oben")});
+  CboDirection->addItems({QString(), QString(), QString(), QString()});
   SpnStart = HeightField(this, "SpnStart");
   SpnEnd = HeightField(this, "SpnEnd");
 
-  BtnOK = new QPushButton(QStringLiteral("&OK"), this);
+  BtnOK = new QPushButton(this);
   BtnOK->setObjectName(QStringLiteral("BtnOK"));
   BtnOK->setDefault(true);
-  BtnCancel = new QPushButton(QStringLiteral("&Abbrechen"), this);
+  BtnCancel = new QPushButton(this);
   BtnCancel->setObjectName(QStringLiteral("BtnCancel"));
   connect(BtnOK, &QPushButton::clicked, this, &QDialog::accept);
   connect(BtnCancel, &QPushButton::clicked, this, &QDialog::reject);
 
   auto* fields = new QFormLayout;
-  fields->addRow(QStringLiteral("&Fläche:"), CboSurface);
-  fields->addRow(QStringLiteral("&Richtung:"), CboDirection);
-  fields->addRow(QStringLiteral("&Starthöhe:"), SpnStart);
-  fields->addRow(QStringLiteral("&Endhöhe:"), SpnEnd);
+  Labels = {AddLabeledRow(fields, CboSurface), AddLabeledRow(fields, CboDirection), AddLabeledRow(fields, SpnStart),
+            AddLabeledRow(fields, SpnEnd)};
   LayOutWithOkCancel(*this, fields, BtnOK, BtnCancel);
+  Retranslate();
 
   connect(CboSurface, &QComboBox::currentIndexChanged, this, &TFrmRamp::Changed);
   connect(CboDirection, &QComboBox::currentIndexChanged, this, &TFrmRamp::Changed);
   connect(SpnStart, &QDoubleSpinBox::valueChanged, this, &TFrmRamp::Changed);
   connect(SpnEnd, &QDoubleSpinBox::valueChanged, this, &TFrmRamp::Changed);
+}
+
+void TFrmRamp::Retranslate() {
+  setWindowTitle(tr("Rampe"));
+  CboSurface->setItemText(0, tr("Boden"));
+  CboSurface->setItemText(1, tr("Decke"));
+  CboDirection->setItemText(0, tr("nach rechts"));
+  CboDirection->setItemText(1, tr("nach links"));
+  CboDirection->setItemText(2, tr("nach unten"));
+  CboDirection->setItemText(3, tr("nach oben"));
+  Labels[0]->setText(tr("&Fläche:"));
+  Labels[1]->setText(tr("&Richtung:"));
+  Labels[2]->setText(tr("&Starthöhe:"));
+  Labels[3]->setText(tr("&Endhöhe:"));
+  BtnOK->setText(tr("&OK"));
+  BtnCancel->setText(tr("&Abbrechen"));
+}
+
+void TFrmRamp::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) Retranslate();
+  QDialog::changeEvent(event);
 }
 
 void TFrmRamp::Changed() {

@@ -3,6 +3,7 @@
 // start height to which end height.
 
 #include <QDialog>
+#include <array>
 #include <functional>
 #include <optional>
 
@@ -10,6 +11,7 @@
 
 class QComboBox;
 class QDoubleSpinBox;
+class QLabel;
 class QPushButton;
 
 namespace tessmoor {
@@ -29,9 +31,11 @@ class TFrmRamp : public QDialog {
   std::function<void(const RampSettings&)> OnChange;
 
  protected:
+  void changeEvent(QEvent* event) override;
   void showEvent(QShowEvent* event) override;
 
  private:
+  void Retranslate();
   RampSettings Chosen() const;
   void Changed();
 
@@ -39,6 +43,7 @@ class TFrmRamp : public QDialog {
   QComboBox* CboDirection;
   QDoubleSpinBox* SpnStart;
   QDoubleSpinBox* SpnEnd;
+  std::array<QLabel*, 4> Labels;
   QPushButton* BtnOK;
   QPushButton* BtnCancel;
 };

@@ -1,6 +1,7 @@
 #include "editor/windows/ReplaceTextureDialog.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -27,11 +28,12 @@ std::optional<uint16_t> ChooseReplacementTexture(QWidget* parent, const MapDocum
                                                  TexturePictureCache* pictures) {
   QDialog dialog(parent);
   dialog.setObjectName(QStringLiteral("FrmReplaceTexture"));
-  dialog.setWindowTitle(QStringLiteral("Textur ersetzen"));
+  dialog.setWindowTitle(QCoreApplication::translate("ReplaceTextureDialog", "Textur ersetzen"));
   auto* list = new QComboBox(&dialog);
   list->setObjectName(QStringLiteral("CboReplacement"));
   MakeTextureList(list, pictures);
-  list->addItem(QStringLiteral("(keine Textur)"), QVariant(static_cast<uint>(NoTexture)));
+  list->addItem(QCoreApplication::translate("ReplaceTextureDialog", "(keine Textur)"),
+                QVariant(static_cast<uint>(NoTexture)));
   const int count = std::clamp(document.textureCount, 0, MaxTextures);
   for (int index = 0; index < count; ++index) {
     if (index == texture) continue;
@@ -39,16 +41,16 @@ std::optional<uint16_t> ChooseReplacementTexture(QWidget* parent, const MapDocum
     AddTextureItem(list, name, name, index, pictures);
   }
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-  buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("&OK"));
-  buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("&Abbrechen"));
+  buttons->button(QDialogButtonBox::Ok)->setText(QCoreApplication::translate("ReplaceTextureDialog", "&OK"));
+  buttons->button(QDialogButtonBox::Cancel)->setText(QCoreApplication::translate("ReplaceTextureDialog", "&Abbrechen"));
   QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
   QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
 
   auto* layout = new QFormLayout(&dialog);
-  layout->addRow(new QLabel(
-      QStringLiteral("Alle Verweise auf „%1“ ersetzen.").arg(NameOf(document.textures[static_cast<size_t>(texture)])),
-      &dialog));
-  auto* label = new QLabel(QStringLiteral("&Ersetzen durch:"), &dialog);
+  layout->addRow(new QLabel(QCoreApplication::translate("ReplaceTextureDialog", "Alle Verweise auf „%1“ ersetzen.")
+                                .arg(NameOf(document.textures[static_cast<size_t>(texture)])),
+                            &dialog));
+  auto* label = new QLabel(QCoreApplication::translate("ReplaceTextureDialog", "&Ersetzen durch:"), &dialog);
   label->setBuddy(list);
   layout->addRow(label, list);
   layout->addRow(buttons);

@@ -1,5 +1,6 @@
 #include "editor/windows/ScriptConsole.h"
 
+#include <QEvent>
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -14,29 +15,40 @@ namespace tessmoor {
 TFrmScriptConsole::TFrmScriptConsole(QWidget* parent)
     : QDialog(parent), output_(new QPlainTextEdit(this)), line_(new QLineEdit(this)) {
   setObjectName(QStringLiteral("FrmScriptConsole"));
-  setWindowTitle(QStringLiteral("Skriptkonsole"));
   output_->setObjectName(QStringLiteral("MemScriptOutput"));
   output_->setReadOnly(true);
   output_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   line_->setObjectName(QStringLiteral("EdtScriptLine"));
   line_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   line_->installEventFilter(this);
-  auto* run = new QPushButton(QStringLiteral("&Ausführen"), this);
-  run->setObjectName(QStringLiteral("BtnScriptRun"));
-  run->setAutoDefault(false);
-  auto* prompt = new QLabel(QStringLiteral("&Zeile:"), this);
-  prompt->setBuddy(line_);
+  run_ = new QPushButton(this);
+  run_->setObjectName(QStringLiteral("BtnScriptRun"));
+  run_->setAutoDefault(false);
+  prompt_ = new QLabel(this);
+  prompt_->setBuddy(line_);
   auto* input = new QHBoxLayout;
-  input->addWidget(prompt);
+  input->addWidget(prompt_);
   input->addWidget(line_, 1);
-  input->addWidget(run);
+  input->addWidget(run_);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(output_, 1);
   layout->addLayout(input);
   connect(line_, &QLineEdit::returnPressed, this, &TFrmScriptConsole::RunTypedLine);
-  connect(run, &QPushButton::clicked, this, &TFrmScriptConsole::RunTypedLine);
+  connect(run_, &QPushButton::clicked, this, &TFrmScriptConsole::RunTypedLine);
   resize(560, 320);
   line_->setFocus();
+  Retranslate();
+}
+
+void TFrmScriptConsole::Retranslate() {
+  setWindowTitle(tr("Skriptkonsole"));
+  run_->setText(tr("&Ausführen"));
+  prompt_->setText(tr("&Zeile:"));
+}
+
+void TFrmScriptConsole::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) Retranslate();
+  QDialog::changeEvent(event);
 }
 
 void TFrmScriptConsole::Append(const QString& text) { output_->appendPlainText(text); }

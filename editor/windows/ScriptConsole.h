@@ -5,7 +5,9 @@
 #include <QDialog>
 #include <QStringList>
 
+class QLabel;
 class QLineEdit;
+class QPushButton;
 class QPlainTextEdit;
 
 namespace tessmoor {
@@ -24,14 +26,18 @@ class TFrmScriptConsole : public QDialog {
   void RunLine(const QString& line);
 
  protected:
+  void changeEvent(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void Retranslate();
   void RunTypedLine();
   void Recall(int step);
 
   QPlainTextEdit* output_;
   QLineEdit* line_;
+  QPushButton* run_;
+  QLabel* prompt_;
   QStringList history_;
   int recalled_ = 0;  // history_.size() while typing a new line
 };

@@ -1,6 +1,7 @@
 #include "editor/windows/SettingsDialog.h"
 
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QLabel>
@@ -19,7 +20,7 @@ namespace {
 
 // Qt's own dialog, as for every other file the program asks for.
 QString ChooseFolderWithQt(QWidget* parent) {
-  QFileDialog dialog(parent, "Bilderordner hinzufügen");
+  QFileDialog dialog(parent, TFrmSettings::tr("Bilderordner hinzufügen"));
   dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::ShowDirsOnly);
   dialog.setFileMode(QFileDialog::Directory);
   SpeakGerman(dialog);
@@ -32,25 +33,24 @@ QString ChooseFolderWithQt(QWidget* parent) {
 TFrmSettings::TFrmSettings(QWidget* parent, FolderChooser chooseFolder)
     : QDialog(parent), chooseFolder_(chooseFolder ? std::move(chooseFolder) : ChooseFolderWithQt) {
   setObjectName("FrmSettings");
-  setWindowTitle("Einstellungen");
   auto* layout = new QVBoxLayout(this);
 
-  auto* ownFolder = new QLabel("Eigene Bilder (zuerst durchsucht):\n" + UserPictureFolder(), this);
-  ownFolder->setObjectName("LblUserFolder");
-  ownFolder->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  layout->addWidget(ownFolder);
+  LblUserFolder = new QLabel(this);
+  LblUserFolder->setObjectName("LblUserFolder");
+  LblUserFolder->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  layout->addWidget(LblUserFolder);
 
-  auto* foldersLabel = new QLabel("&Weitere Bilderordner, in dieser Reihenfolge vor GFX/ des Programms:", this);
-  layout->addWidget(foldersLabel);
+  LblFolders = new QLabel(this);
+  layout->addWidget(LblFolders);
   auto* folders = new QGridLayout;
   LstPictureFolders = new QListWidget(this);
   LstPictureFolders->setObjectName("LstPictureFolders");
   LstPictureFolders->addItems(ExtraPictureFolders());
-  foldersLabel->setBuddy(LstPictureFolders);
-  BtnAddFolder = MakePlainButton("BtnAddFolder", "&Hinzufügen...", this);
-  BtnRemoveFolder = MakePlainButton("BtnRemoveFolder", "&Entfernen", this);
-  BtnFolderUp = MakePlainButton("BtnFolderUp", "Nach &oben", this);
-  BtnFolderDown = MakePlainButton("BtnFolderDown", "Nach &unten", this);
+  LblFolders->setBuddy(LstPictureFolders);
+  BtnAddFolder = MakePlainButton("BtnAddFolder", QString(), this);
+  BtnRemoveFolder = MakePlainButton("BtnRemoveFolder", QString(), this);
+  BtnFolderUp = MakePlainButton("BtnFolderUp", QString(), this);
+  BtnFolderDown = MakePlainButton("BtnFolderDown", QString(), this);
   folders->addWidget(LstPictureFolders, 0, 0, 5, 1);
   folders->addWidget(BtnAddFolder, 0, 1);
   folders->addWidget(BtnRemoveFolder, 1, 1);
@@ -59,27 +59,25 @@ TFrmSettings::TFrmSettings(QWidget* parent, FolderChooser chooseFolder)
   layout->addLayout(folders);
 
   auto* backups = new QHBoxLayout;
-  auto* backupsLabel = new QLabel("&Sicherungen früherer Versionen je Karte (0: keine):", this);
+  LblBackups = new QLabel(this);
   SpnBackups = new QSpinBox(this);
   SpnBackups->setObjectName("SpnBackups");
   SpnBackups->setRange(0, MaxBackupsPerMap);
   SpnBackups->setValue(BackupsPerMap());
-  backupsLabel->setBuddy(SpnBackups);
-  backups->addWidget(backupsLabel);
+  LblBackups->setBuddy(SpnBackups);
+  backups->addWidget(LblBackups);
   backups->addWidget(SpnBackups);
   backups->addStretch();
   layout->addLayout(backups);
 
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  buttons->button(QDialogButtonBox::Ok)->setText("OK");
-  buttons->button(QDialogButtonBox::Cancel)->setText("Abbrechen");
-  layout->addWidget(buttons);
+  Buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+  layout->addWidget(Buttons);
 
-  connect(buttons, &QDialogButtonBox::accepted, this, [this] {
+  connect(Buttons, &QDialogButtonBox::accepted, this, [this] {
     Store();
     accept();
   });
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  connect(Buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   connect(BtnAddFolder, &QPushButton::clicked, this, &TFrmSettings::AddFolder);
   connect(BtnRemoveFolder, &QPushButton::clicked, this, [this] {
     delete LstPictureFolders->takeItem(LstPictureFolders->currentRow());
@@ -89,6 +87,28 @@ TFrmSettings::TFrmSettings(QWidget* parent, FolderChooser chooseFolder)
   connect(BtnFolderDown, &QPushButton::clicked, this, [this] { MoveCurrent(1); });
   connect(LstPictureFolders, &QListWidget::currentRowChanged, this, &TFrmSettings::UpdateButtons);
   UpdateButtons();
+  Retranslate();
+}
+
+void TFrmSettings::Retranslate() {
+  setWindowTitle(tr("Einstellungen"));
+  LblUserFolder->setText(tr("Eigene Bilder (zuerst durchsucht):\n%1").arg(UserPictureFolder()));
+  LblFolders->setText(tr("&Weitere Bilderordner, in dieser Reihenfolge vor GFX/ des Programms:"));
+  BtnAddFolder->setText(tr("&Hinzufügen..."));
+  BtnRemoveFolder->setText(tr("&Entfernen"));
+  BtnFolderUp->setText(tr("Nach &oben"));
+  BtnFolderDown->setText(tr("Nach &unten"));
+  LblBackups->setText(tr("&Sicherungen früherer Versionen je Karte (0: keine):"));
+  Buttons->button(QDialogButtonBox::Ok)->setText(tr("OK"));
+  Buttons->button(QDialogButtonBox::Cancel)->setText(tr("Abbrechen"));
+}
+
+// After the children: the button box sets Qt's own texts on its buttons when
+// the language changes, over the ones Retranslate gives them.
+bool TFrmSettings::event(QEvent* event) {
+  const bool handled = QDialog::event(event);
+  if (event->type() == QEvent::LanguageChange) Retranslate();
+  return handled;
 }
 
 void TFrmSettings::Store() const {

@@ -5,6 +5,8 @@
 #include <QDialog>
 #include <functional>
 
+class QDialogButtonBox;
+class QLabel;
 class QListWidget;
 class QPushButton;
 class QSpinBox;
@@ -22,11 +24,19 @@ class TFrmSettings : public QDialog {
   // Writes what the dialog shows into the settings and hands the folders to the lookup.
   void Store() const;
 
+ protected:
+  bool event(QEvent* event) override;
+
  private:
+  void Retranslate();
   void AddFolder();
   void MoveCurrent(int step);
   void UpdateButtons();
 
+  QLabel* LblUserFolder;
+  QLabel* LblFolders;
+  QLabel* LblBackups;
+  QDialogButtonBox* Buttons;
   QListWidget* LstPictureFolders;
   QPushButton* BtnAddFolder;
   QPushButton* BtnRemoveFolder;

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -13,15 +14,12 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "editor/widgets/FormRows.h"
 #include "editor/widgets/PlainButton.h"
 
 namespace tessmoor {
 
 namespace {
-
-const char* const PlaceholderHelp =
-    "In den Argumenten: %m Modell, %k Karte, %x %y Startzelle, %g GFX-Ordner, %% Prozentzeichen. "
-    "Jeder Platzhalter bleibt ein Argument; Leerzeichen trennen, \"...\" hält zusammen.";
 
 QLineEdit* NewField(QWidget* parent, const char* name) {
   auto* field = new QLineEdit(parent);
@@ -33,47 +31,44 @@ QLineEdit* NewField(QWidget* parent, const char* name) {
 
 TFrmTestProfiles::TFrmTestProfiles(QWidget* owner, DialogLayer& dialogs) : QDialog(owner), dialogs_(dialogs) {
   setObjectName("FrmTestProfiles");
-  setWindowTitle("Testprofile");
   LstProfiles = new QListWidget(this);
   LstProfiles->setObjectName("LstProfiles");
-  BtnNew = MakePlainButton("BtnNew", "&Neu", this);
-  BtnDelete = MakePlainButton("BtnDelete", "&Löschen", this);
-  BtnDefault = MakePlainButton("BtnDefault", "Als &Standard", this);
+  BtnNew = MakePlainButton("BtnNew", QString(), this);
+  BtnDelete = MakePlainButton("BtnDelete", QString(), this);
+  BtnDefault = MakePlainButton("BtnDefault", QString(), this);
   EdtName = NewField(this, "EdtName");
   EdtProgram = NewField(this, "EdtProgram");
   BtnProgram = MakePlainButton("BtnProgram", "...", this);
-  BtnProgram->setToolTip("Programm wählen");
   BtnProgram->setFixedWidth(BtnProgram->fontMetrics().horizontalAdvance("...") * 4);
   EdtArguments = NewField(this, "EdtArguments");
   EdtFolder = NewField(this, "EdtFolder");
-  ChkSaveFirst = new QCheckBox("&Vorher speichern", this);
+  ChkSaveFirst = new QCheckBox(this);
   ChkSaveFirst->setObjectName("ChkSaveFirst");
-  auto* help = new QLabel(PlaceholderHelp, this);
-  help->setWordWrap(true);
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  buttons->button(QDialogButtonBox::Cancel)->setText("Abbrechen");
+  LblHelp = new QLabel(this);
+  LblHelp->setWordWrap(true);
+  Buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
 
   auto* listButtons = new QHBoxLayout;
   for (QPushButton* button : {BtnNew, BtnDelete, BtnDefault}) listButtons->addWidget(button);
   listButtons->addStretch();
   auto* fields = new QFormLayout;
-  fields->addRow("Na&me:", EdtName);
+  FieldLabels[0] = AddLabeledRow(fields, EdtName);
   auto* program = new QHBoxLayout;
   program->addWidget(EdtProgram);
   program->addWidget(BtnProgram);
   // A row of a layout gets no buddy by itself, and its Alt key would show as "&".
-  auto* programLabel = new QLabel("&Programm:", this);
-  programLabel->setBuddy(EdtProgram);
-  fields->addRow(programLabel, program);
-  fields->addRow("&Argumente:", EdtArguments);
-  fields->addRow("Arbeits&ordner:", EdtFolder);
+  FieldLabels[1] = new QLabel(this);
+  FieldLabels[1]->setBuddy(EdtProgram);
+  fields->addRow(FieldLabels[1], program);
+  FieldLabels[2] = AddLabeledRow(fields, EdtArguments);
+  FieldLabels[3] = AddLabeledRow(fields, EdtFolder);
   fields->addRow(QString(), ChkSaveFirst);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(LstProfiles);
   layout->addLayout(listButtons);
   layout->addLayout(fields);
-  layout->addWidget(help);
-  layout->addWidget(buttons);
+  layout->addWidget(LblHelp);
+  layout->addWidget(Buttons);
   resize(520, 420);
 
   connect(LstProfiles, &QListWidget::currentRowChanged, this, &TFrmTestProfiles::ShowProfile);
@@ -84,8 +79,35 @@ TFrmTestProfiles::TFrmTestProfiles(QWidget* owner, DialogLayer& dialogs) : QDial
   for (QLineEdit* field : {EdtName, EdtProgram, EdtArguments, EdtFolder})
     connect(field, &QLineEdit::textEdited, this, &TFrmTestProfiles::FieldEdited);
   connect(ChkSaveFirst, &QCheckBox::toggled, this, &TFrmTestProfiles::FieldEdited);
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  connect(Buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  connect(Buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  Retranslate();
+}
+
+void TFrmTestProfiles::Retranslate() {
+  setWindowTitle(tr("Testprofile"));
+  BtnNew->setText(tr("&Neu"));
+  BtnDelete->setText(tr("&Löschen"));
+  BtnDefault->setText(tr("Als &Standard"));
+  BtnProgram->setToolTip(tr("Programm wählen"));
+  ChkSaveFirst->setText(tr("&Vorher speichern"));
+  FieldLabels[0]->setText(tr("Na&me:"));
+  FieldLabels[1]->setText(tr("&Programm:"));
+  FieldLabels[2]->setText(tr("&Argumente:"));
+  FieldLabels[3]->setText(tr("Arbeits&ordner:"));
+  LblHelp->setText(
+      tr("In den Argumenten: %m Modell, %k Karte, %x %y Startzelle, %g GFX-Ordner, %% Prozentzeichen. "
+         "Jeder Platzhalter bleibt ein Argument; Leerzeichen trennen, \"...\" hält zusammen."));
+  Buttons->button(QDialogButtonBox::Cancel)->setText(tr("Abbrechen"));
+  FillList();
+}
+
+// After the children: the button box sets Qt's own texts on its buttons when
+// the language changes, over the ones Retranslate gives them.
+bool TFrmTestProfiles::event(QEvent* event) {
+  const bool handled = QDialog::event(event);
+  if (event->type() == QEvent::LanguageChange) Retranslate();
+  return handled;
 }
 
 std::optional<TestProfiles> TFrmTestProfiles::Edit(const TestProfiles& profiles) {
@@ -111,7 +133,7 @@ void TFrmTestProfiles::FillList() {
   LstProfiles->clear();
   for (size_t i = 0; i < edited.profiles.size(); ++i) {
     QString text = QString::fromStdString(edited.profiles[i].name);
-    if (static_cast<int>(i) == edited.defaultIndex) text += " (Standard)";
+    if (static_cast<int>(i) == edited.defaultIndex) text = tr("%1 (Standard)").arg(text);
     LstProfiles->addItem(text);
   }
   LstProfiles->setCurrentRow(std::min(row, LstProfiles->count() - 1));

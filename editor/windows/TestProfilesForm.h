@@ -3,12 +3,15 @@
 // the default. Edits go into a copy that replaces the list only with OK.
 
 #include <QDialog>
+#include <array>
 #include <optional>
 
 #include "app/DialogLayer.h"
 #include "app/TestProfile.h"
 
 class QCheckBox;
+class QDialogButtonBox;
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -25,7 +28,11 @@ class TFrmTestProfiles : public QDialog {
   // Shows the dialog on `profiles`; the edited list after OK, nothing after Abbrechen.
   std::optional<TestProfiles> Edit(const TestProfiles& profiles);
 
+ protected:
+  bool event(QEvent* event) override;
+
  private:
+  void Retranslate();
   void FillList();
   void ShowProfile(int row);
   void FieldEdited();
@@ -47,6 +54,9 @@ class TFrmTestProfiles : public QDialog {
   QLineEdit* EdtArguments;
   QLineEdit* EdtFolder;
   QCheckBox* ChkSaveFirst;
+  std::array<QLabel*, 4> FieldLabels;  // name, program, arguments, working folder
+  QLabel* LblHelp;
+  QDialogButtonBox* Buttons;
 };
 
 }  // namespace tessmoor

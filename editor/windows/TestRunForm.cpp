@@ -1,5 +1,6 @@
 #include "editor/windows/TestRunForm.h"
 
+#include <QEvent>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTextCursor>
@@ -16,7 +17,6 @@ constexpr int MaximumLines = 20000;
 
 TFrmTestRun::TFrmTestRun(QWidget* mainWindow) : QWidget(mainWindow, Qt::Window) {
   setObjectName("FrmTestRun");
-  setWindowTitle("Testlauf");
   // The game takes the focus; the window comes up beside it without taking it back.
   setAttribute(Qt::WA_ShowWithoutActivating);
   MmoTestRun = new QPlainTextEdit(this);
@@ -31,6 +31,14 @@ TFrmTestRun::TFrmTestRun(QWidget* mainWindow) : QWidget(mainWindow, Qt::Window) 
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(MmoTestRun);
   resize(560, 320);
+  Retranslate();
+}
+
+void TFrmTestRun::Retranslate() { setWindowTitle(tr("Testlauf")); }
+
+void TFrmTestRun::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) Retranslate();
+  QWidget::changeEvent(event);
 }
 
 void TFrmTestRun::Begin(const QString& heading) { MmoTestRun->setPlainText(heading + '\n'); }

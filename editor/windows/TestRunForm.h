@@ -24,7 +24,11 @@ class TFrmTestRun : public QWidget {
 
   QString Text() const;
 
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private:
+  void Retranslate();
   QPlainTextEdit* MmoTestRun;
 };
 

@@ -16,9 +16,8 @@ namespace tessmoor {
 void TFrmTextureEditor::CreateHousekeepingButtons() {
   // Replacing concerns the current texture: below its usage, inside its pane.
   // Deleting the unused ones concerns the table: beside Löschen.
-  BtnReplace = MakeButton("BtnReplace", QStringLiteral("&Ersetzen..."), GrpTexture, QRect(164, 228, 89, 25));
-  BtnDeleteUnused =
-      MakeButton("BtnDeleteUnused", QStringLiteral("&Unbenutzte löschen"), this, QRect(200, 352, 129, 25));
+  BtnReplace = MakeButton("BtnReplace", QString(), GrpTexture, QRect(164, 228, 89, 25));
+  BtnDeleteUnused = MakeButton("BtnDeleteUnused", QString(), this, QRect(200, 352, 129, 25));
   chooseReplacement_ = [this](int texture) { return ChooseReplacementTexture(this, Doc(), texture); };
   connect(BtnReplace, &QPushButton::clicked, this, &TFrmTextureEditor::BtnReplaceClick);
   connect(BtnDeleteUnused, &QPushButton::clicked, this, &TFrmTextureEditor::BtnDeleteUnusedClick);

@@ -1,5 +1,6 @@
 #include "editor/windows/TextureUsageLabel.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 
 #include "editor/widgets/CountText.h"
@@ -11,7 +12,9 @@ namespace tessmoor {
 QString TextureUsageText(const MapDocument& document, int texture) {
   if (texture < 0 || texture >= document.textureCount) return {};
   const TextureUsage usage = CountTextureUsage(document, texture);
-  QString text = "In " + CountText(usage.cells, "Zelle", "Zellen") + " benutzt:";
+  QString text = QCoreApplication::translate("TextureUsageLabel", "In %1 benutzt:")
+                     .arg(CountText(usage.cells, QT_TRANSLATE_NOOP("CountTextSingular", "Zelle"),
+                                    QT_TRANSLATE_NOOP("CountTextPlural", "Zellen")));
   for (int layer = 0; layer < SurfaceCount; ++layer) {
     text += QStringLiteral("\n%1: %2").arg(QString::fromUtf8(SurfaceName(layer))).arg(usage.layerCells[size_t(layer)]);
   }
