@@ -52,7 +52,10 @@ FileFeature::FileFeature(const FeatureContext& context)
 
   MnuRecent = new QMenu(QCoreApplication::translate("Menüs", RecentTitle), context.window);
   MnuRecent->setObjectName("MnuRecent");
-  OnLanguageChange(MnuRecent, [this] { MnuRecent->setTitle(QCoreApplication::translate("Menüs", RecentTitle)); });
+  OnLanguageChange(MnuRecent, [this] {
+    MnuRecent->setTitle(QCoreApplication::translate("Menüs", RecentTitle));
+    FillRecentMenu();
+  });
   // Files come and go while the program runs; the submenu is filled when it opens.
   connect(MnuRecent, &QMenu::aboutToShow, this, &FileFeature::FillRecentMenu);
   FillRecentMenu();

@@ -26,13 +26,15 @@ my @germanWords = qw(
 my $wordPattern = join '|', @germanWords;
 
 # Stored data, never shown as a text: the untitled map's file name, a new
-# texture's and a new profile's stored names, the exported model's root node.
-my %allowed = map { $_ => 1 } ('Unbenannt.tmm', 'Neue Textur', 'Profil ', 'Karte');
+# texture's and a new profile's stored names, the exported model's root node;
+# and the file dialog's sample of its widest type name, which only measures.
+my %allowed = map { $_ => 1 } ('Unbenannt.tmm', 'Neue Textur', 'Profil ', 'Karte', 'Tessmoor-Modell');
 
 sub IsStoredName {
   my ($string) = @_;
-  # A settings key or group: "Fenster/Geometrie", "Skripte/Dateizugriff".
-  return $string =~ m{^[A-Za-z0-9]+(?:/[A-Za-z0-9%]+)+$};
+  # A settings key: a group of one word, then the key ("Fenster/Geometrie",
+  # "3DAnsicht/Bilder pro Sekunde", "Skripte/Dateizugriff/%1-%2-%3").
+  return $string =~ m{^[A-Za-z0-9]+/[^/\s][^/]*(?:/[^/\s][^/]*)*$};
 }
 
 # Whether the literal starting at `offset` is the text of a translation call.
@@ -46,22 +48,46 @@ sub IsTranslated {
   return 0;
 }
 
+sub ReadFile {
+  my ($file) = @_;
+  open my $in, '<:raw', $file or die "$file: $!";
+  my $text = do { local $/; <$in> };
+  close $in;
+  return $text;
+}
+
+my @files;
+for my $folder (@folders) { push @files, sort glob("$root/$folder/*.h $root/$folder/*.cpp"); }
+
+# A command's menu path ("&Bearbeiten", "3D-Ansicht/&Animation") is translated
+# part by part as menu titles; a path is fine when each part is a marked title.
+my %menuTitles;
+for my $file (@files) {
+  my $text = ReadFile($file);
+  $menuTitles{$1} = 1 while $text =~ /QT_TRANSLATE_NOOP\(\s*"Men\xC3\xBCs"\s*,\s*"((?:[^"\\\n]|\\.)*)"/g;
+}
+sub IsMenuPath {
+  my ($string) = @_;
+  for my $part (split m{/}, $string) { return 0 unless $menuTitles{$part}; }
+  return 1;
+}
+
 my @offences;
-for my $folder (@folders) {
-  for my $file (sort glob("$root/$folder/*.h $root/$folder/*.cpp")) {
-    (my $relative = $file) =~ s{^\Q$root\E/}{};
-    open my $in, '<:raw', $file or die "$file: $!";
-    my $text = do { local $/; <$in> };
-    close $in;
-    while ($text =~ m{ (//[^\n]*) | (/\*.*?\*/) | (?:u8|L|u|U)?"((?:[^"\\\n]|\\.)*)" | ('(?:[^'\\\n]|\\.)*') }gsx) {
-      next unless defined $3;
-      my ($string, $start) = ($3, $-[0]);
-      next if $allowed{$string} || IsStoredName($string);
-      next unless $string =~ /\xC3[\x84\x96\x9C\xA4\xB6\xBC\x9F]/ || $string =~ /(?<![A-Za-z])(?:$wordPattern)(?![A-Za-z])/;
-      next if IsTranslated($text, $start);
-      my $line = 1 + (substr($text, 0, $start) =~ tr/\n//);
-      push @offences, "$relative:$line: \"$string\"";
-    }
+for my $file (@files) {
+  (my $relative = $file) =~ s{^\Q$root\E/}{};
+  my $text = ReadFile($file);
+  # A literal right after another continues it ("a" "b") and shares its verdict.
+  my ($previousEnd, $previousTranslated) = (-1, 0);
+  while ($text =~ m{ (//[^\n]*) | (/\*.*?\*/) | (?:u8|L|u|U)?"((?:[^"\\\n]|\\.)*)" | ('(?:[^'\\\n]|\\.)*') }gsx) {
+    next unless defined $3;
+    my ($string, $start, $end) = ($3, $-[0], $+[0]);
+    my $continues = $previousEnd >= 0 && substr($text, $previousEnd, $start - $previousEnd) =~ /^\s*$/;
+    my $translated = $continues ? $previousTranslated : IsTranslated($text, $start);
+    ($previousEnd, $previousTranslated) = ($end, $translated);
+    next if $translated || $allowed{$string} || IsStoredName($string) || IsMenuPath($string);
+    next unless $string =~ /\xC3[\x84\x96\x9C\xA4\xB6\xBC\x9F]/ || $string =~ /(?<![A-Za-z])(?:$wordPattern)(?![A-Za-z])/;
+    my $line = 1 + (substr($text, 0, $start) =~ tr/\n//);
+    push @offences, "$relative:$line: \"$string\"";
   }
 }
 
