@@ -81,9 +81,9 @@ TEST(CoreMessageText, NamesAndThePositionFieldReadAsBefore) {
   const std::vector<std::string> surfaces = {"Boden", "Decke", "Wand", "Sockel - Boden", "Sockel - Decke", ""};
   for (int layer = 0; layer < static_cast<int>(surfaces.size()); ++layer)
     EXPECT_EQ(SurfaceName(layer), surfaces[layer]);
-  EXPECT_STREQ(SurfaceName(-1), "");
-  EXPECT_STREQ(TableName(MeshTable::Indices), "Indizes");
-  EXPECT_STREQ(TableName(MeshTable::None), "");
+  EXPECT_EQ(SurfaceName(-1), "");
+  EXPECT_EQ(TableName(MeshTable::Indices), "Indizes");
+  EXPECT_EQ(TableName(MeshTable::None), "");
   EXPECT_EQ(PositionLabelText({}), "");
   EXPECT_EQ(PositionLabelText({GridPoint{12, 40}}), "12: 40");
   EXPECT_EQ(PositionLabelText({GridPoint{0, 63}, 5, 3}), "0: 63   5 × 3 Zellen, 640 × 384 Einheiten (16,0 m × 9,6 m)");
