@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <regex>
 #include <sstream>
 
 #include "compiler/CompileMap.h"
@@ -275,6 +276,20 @@ TEST_F(TmcompileTest, MessagesFollowLangOrTheLocaleAndStayGermanByDefault) {
     EXPECT_EQ(lines[11], "Compile finished.");
     EXPECT_EQ(refused.err, notAMap + " is not a TMM file.\n");
   }
+}
+
+// The report's fields and codes are data for pipelines: only the messages change.
+TEST_F(TmcompileTest, CheckReportsDifferOnlyInTheirMessages) {
+  auto map = MapWithMissingPictures();
+  map->textureCount = 5;  // one texture more than the cells use, without frames
+  const std::string mapPath = SaveAsMap(*map, "level.tmm");
+  const std::regex message("\"message\": \"[^\"]*\"");
+  const ProgramRun german = Tmcompile({"--check", "--format", "json", mapPath});
+  const ProgramRun english = Tmcompile({"--lang", "en", "--check", "--format", "json", mapPath});
+  EXPECT_NE(german.out.find("\"message\": \"Textur „"), std::string::npos) << german.out;
+  EXPECT_NE(english.out.find("\"message\": \"Texture “"), std::string::npos) << english.out;
+  EXPECT_EQ(std::regex_replace(english.out, message, "m"), std::regex_replace(german.out, message, "m"));
+  EXPECT_EQ(english.exitCode, german.exitCode);
 }
 
 TEST_F(TmcompileTest, LangTakesOnlyDeOrEnOnce) {
