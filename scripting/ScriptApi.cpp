@@ -313,7 +313,7 @@ QJSValue ScriptApi::compile() {
   result.setProperty("polygons", mesh.PolygonCount());
   result.setProperty("texCoords", mesh.TexCoordCount());
   result.setProperty("indices", mesh.IndexCount());
-  result.setProperty("overflow", QString::fromUtf8(TableName(model.Overflow())));
+  result.setProperty("overflow", QString::fromStdString(TableName(model.Overflow())));
   return result;
 }
 

@@ -2,6 +2,7 @@
 
 #include "compiler/CompileMap.h"
 #include "texts/CoreTexts.h"
+#include "texts/Translation.h"
 
 namespace tessmoor {
 
@@ -17,62 +18,66 @@ int NumberArg(const FindingMessage& message, size_t index) {
   return text.empty() ? 0 : std::stoi(text);
 }
 
-// "Textur „Stein“"; a nameless texture by its number.
-std::string TextureText(const FindingMessage& message) {
+// "Textur „Stein“ …" by the sentence for a named texture; a nameless texture by its number.
+std::string TextureText(const FindingMessage& message, const std::string& numbered, const std::string& named) {
   const std::string& name = Arg(message, 1);
-  if (name.empty()) return "Textur " + Arg(message, 0);
-  return "Textur „" + name + "“";
+  return name.empty() ? Fill(numbered, {Arg(message, 0)}) : Fill(named, {name});
 }
 
-std::string OverflowText(const std::string& needed, MeshTable table) {
-  return needed + " " + TableName(table) + ", höchstens " + std::to_string(Capacity(table));
+std::string OverflowText(const std::string& pattern, const std::string& needed, MeshTable table) {
+  return Fill(pattern, {needed, TableName(table), std::to_string(Capacity(table))});
 }
 
 }  // namespace
 
-const char* SeverityName(Severity severity) {
+std::string SeverityName(Severity severity) {
   switch (severity) {
     case Severity::Error:
-      return "Fehler";
+      return Tr("Severities", "Fehler");
     case Severity::Warning:
-      return "Warnung";
+      return Tr("Severities", "Warnung");
     case Severity::Hint:
       break;
   }
-  return "Hinweis";
+  return Tr("Severities", "Hinweis");
 }
 
 std::string FindingText(const FindingMessage& message) {
   switch (message.code) {
     case FindingCode::WallWithoutTexture:
-      return "Wand ohne Wandtextur neben offener Zelle";
+      return Tr("CheckTexts", "Wand ohne Wandtextur neben offener Zelle");
     case FindingCode::ColumnWithoutWallTexture:
-      return "Säule ohne Wandtextur";
+      return Tr("CheckTexts", "Säule ohne Wandtextur");
     case FindingCode::BasinWithoutWallTexture:
-      return "Wasserbecken ohne Wandtextur";
+      return Tr("CheckTexts", "Wasserbecken ohne Wandtextur");
     case FindingCode::WindowWithoutWallTexture:
-      return "Fenster ohne Wandtextur";
+      return Tr("CheckTexts", "Fenster ohne Wandtextur");
     case FindingCode::CeilingBelowFloor:
-      return "Deckenecke unter dem Boden";
+      return Tr("CheckTexts", "Deckenecke unter dem Boden");
     case FindingCode::WaterOutsideRoom:
-      return "Wasserspiegel nicht zwischen Boden und Decke";
+      return Tr("CheckTexts", "Wasserspiegel nicht zwischen Boden und Decke");
     case FindingCode::OpenFloorOnEdge:
-      return "Offener Boden am Kartenrand";
+      return Tr("CheckTexts", "Offener Boden am Kartenrand");
     case FindingCode::StartOutsideGrid:
-      return "Startposition " + Arg(message, 0) + ": " + Arg(message, 1) + " liegt außerhalb der Karte";
+      return Fill(Tr("CheckTexts", "Startposition %1: %2 liegt außerhalb der Karte"),
+                  {Arg(message, 0), Arg(message, 1)});
     case FindingCode::StartInWall:
-      return "Startposition in einer Wand";
+      return Tr("CheckTexts", "Startposition in einer Wand");
     case FindingCode::TextureNotInTable:
-      return "Textur " + Arg(message, 0) + " (" + SurfaceName(NumberArg(message, 1)) + ") fehlt in der Tabelle";
+      return Fill(Tr("CheckTexts", "Textur %1 (%2) fehlt in der Tabelle"),
+                  {Arg(message, 0), SurfaceName(NumberArg(message, 1))});
     case FindingCode::TextureUnused:
-      return TextureText(message) + " wird nicht benutzt";
+      return TextureText(message, Tr("CheckTexts", "Textur %1 wird nicht benutzt"),
+                         Tr("CheckTexts", "Textur „%1“ wird nicht benutzt"));
     case FindingCode::TextureWithoutFrames:
-      return TextureText(message) + " hat keine Bilder";
+      return TextureText(message, Tr("CheckTexts", "Textur %1 hat keine Bilder"),
+                         Tr("CheckTexts", "Textur „%1“ hat keine Bilder"));
     case FindingCode::TableOverflow:
-      return OverflowText(Arg(message, 0), static_cast<MeshTable>(NumberArg(message, 1)));
+      return OverflowText(Tr("CheckTexts", "%1 %2, höchstens %3"), Arg(message, 0),
+                          static_cast<MeshTable>(NumberArg(message, 1)));
     case FindingCode::TableOverflowBeyond: {
       const auto table = static_cast<MeshTable>(NumberArg(message, 0));
-      return OverflowText("Mehr als " + std::to_string(Capacity(table)), table);
+      return OverflowText(Tr("CheckTexts", "Mehr als %1 %2, höchstens %3"), std::to_string(Capacity(table)), table);
     }
   }
   return {};

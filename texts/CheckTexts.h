@@ -8,7 +8,7 @@
 namespace tessmoor {
 
 // "Fehler", "Warnung", "Hinweis".
-const char* SeverityName(Severity severity);
+std::string SeverityName(Severity severity);
 
 // What was found, in UTF-8: "Säule ohne Wandtextur", "Textur „Stein“ hat keine Bilder".
 std::string FindingText(const FindingMessage& message);

@@ -1,10 +1,10 @@
 #include "texts/CoreTexts.h"
 
 #include <cstring>
-#include <iterator>
 
 #include "document/MapDocument.h"
 #include "io/RegularFile.h"
+#include "texts/Translation.h"
 #include "view/Measurement.h"
 
 namespace tessmoor {
@@ -23,31 +23,32 @@ MeshTable TableArg(const CoreMessage& message) {
 
 std::string SystemReason(const std::string& error) {
   const int number = error.empty() ? 0 : std::stoi(error);
-  return number == NotARegularFile ? std::string("keine reguläre Datei") : std::string(std::strerror(number));
+  return number == NotARegularFile ? Tr("CoreTexts", "keine reguläre Datei") : std::string(std::strerror(number));
 }
 
 std::string NoBackupText(const CoreMessage& message) {
   const std::string& folder = Arg(message, 1);
-  return "Keine Sicherung von " + Arg(message, 0) + ": " + (folder.empty() ? "" : folder + ": ") +
-         SystemReason(Arg(message, 2));
+  const std::string reason = SystemReason(Arg(message, 2));
+  if (folder.empty()) return Fill(Tr("CoreTexts", "Keine Sicherung von %1: %2"), {Arg(message, 0), reason});
+  return Fill(Tr("CoreTexts", "Keine Sicherung von %1: %2: %3"), {Arg(message, 0), folder, reason});
 }
 
 // A stamp read from a file names it first: "\"a.tms\": Der Stempel ist beschädigt."
-std::string StampText(const CoreMessage& message, const char* text) {
-  return message.args.empty() ? std::string(text) : "\"" + Arg(message, 0) + "\": " + text;
+std::string StampText(const CoreMessage& message, const std::string& text, const std::string& named) {
+  return message.args.empty() ? text : Fill(named, {Arg(message, 0)});
 }
 
 // The count lines' own short names, as the log has always written them.
-const char* CountName(MeshTable table) {
+std::string CountName(MeshTable table) {
   switch (table) {
     case MeshTable::Vertices:
-      return "Eckpunkte";
+      return Tr("CountNames", "Eckpunkte");
     case MeshTable::Polygons:
-      return "Polygone";
+      return Tr("CountNames", "Polygone");
     case MeshTable::TexCoords:
-      return "Textur-Koord.";
+      return Tr("CountNames", "Textur-Koord.");
     case MeshTable::Indices:
-      return "Indezies";
+      return Tr("CountNames", "Indezies");
     case MeshTable::FaceCorners:
     case MeshTable::None:
       break;
@@ -55,35 +56,38 @@ const char* CountName(MeshTable table) {
   return "";
 }
 
-std::string OverflowText(MeshTable table) {
-  return std::string("Fehler: Zu viele ") + TableName(table) + " (höchstens " + std::to_string(Capacity(table)) + ").";
+std::string OverflowText(MeshTable table, bool preview) {
+  const std::string pattern =
+      preview ? Tr("CoreTexts", "Fehler: Zu viele %1 (höchstens %2). Gezeigt wird, was hineinpasst.")
+              : Tr("CoreTexts", "Fehler: Zu viele %1 (höchstens %2).");
+  return Fill(pattern, {TableName(table), std::to_string(Capacity(table))});
 }
 
 std::string FileText(const CoreMessage& message) {
   const std::string& path = Arg(message, 0);
   switch (message.code) {
     case CoreCode::MapNotRead:
-      return "Fehler beim Einlesen von " + path + ".";
+      return Fill(Tr("CoreTexts", "Fehler beim Einlesen von %1."), {path});
     case CoreCode::NotAMap:
-      return path + " ist keine TMM-Datei.";
+      return Fill(Tr("CoreTexts", "%1 ist keine TMM-Datei."), {path});
     case CoreCode::MapNotCreated:
-      return "Konnte " + path + " nicht schreiben.";
+      return Fill(Tr("CoreTexts", "Konnte %1 nicht schreiben."), {path});
     case CoreCode::MapNotWritten:
-      return "Fehler beim Schreiben von " + path + ".";
+      return Fill(Tr("CoreTexts", "Fehler beim Schreiben von %1."), {path});
     case CoreCode::MapNotOpened:
-      return path + " kann nicht geöffnet werden.";
+      return Fill(Tr("CoreTexts", "%1 kann nicht geöffnet werden."), {path});
     case CoreCode::ModelOverMap:
-      return "Fehler: Das Modell " + path + " würde die Karte " + Arg(message, 1) + " überschreiben!";
+      return Fill(Tr("CoreTexts", "Fehler: Das Modell %1 würde die Karte %2 überschreiben!"), {path, Arg(message, 1)});
     case CoreCode::NotARecoveryCopy:
-      return path + " ist keine Wiederherstellungskopie.";
+      return Fill(Tr("CoreTexts", "%1 ist keine Wiederherstellungskopie."), {path});
     case CoreCode::PictureNotLoaded:
-      return "Fehler beim Laden von \"" + path + "\".";
+      return Fill(Tr("CoreTexts", "Fehler beim Laden von \"%1\"."), {path});
     case CoreCode::NoBackup:
       return NoBackupText(message);
     case CoreCode::ModelNotCreated:
-      return "Fehler beim Erstellen von " + path + "!";
+      return Fill(Tr("CoreTexts", "Fehler beim Erstellen von %1!"), {path});
     case CoreCode::ModelNotWritten:
-      return "Fehler beim Schreiben von " + path + "!";
+      return Fill(Tr("CoreTexts", "Fehler beim Schreiben von %1!"), {path});
     default:
       break;
   }
@@ -93,23 +97,26 @@ std::string FileText(const CoreMessage& message) {
 std::string StampOrTableText(const CoreMessage& message) {
   switch (message.code) {
     case CoreCode::NotAStamp:
-      return StampText(message, "Die Datei ist kein Stempel.");
+      return StampText(message, Tr("CoreTexts", "Die Datei ist kein Stempel."),
+                       Tr("CoreTexts", "\"%1\": Die Datei ist kein Stempel."));
     case CoreCode::NewerStamp:
-      return StampText(message, "Der Stempel stammt aus einer neueren Version des Editors.");
+      return StampText(message, Tr("CoreTexts", "Der Stempel stammt aus einer neueren Version des Editors."),
+                       Tr("CoreTexts", "\"%1\": Der Stempel stammt aus einer neueren Version des Editors."));
     case CoreCode::DamagedStamp:
-      return StampText(message, "Der Stempel ist beschädigt.");
+      return StampText(message, Tr("CoreTexts", "Der Stempel ist beschädigt."),
+                       Tr("CoreTexts", "\"%1\": Der Stempel ist beschädigt."));
     case CoreCode::StampNotSaved:
-      return "Der Stempel kann nicht unter \"" + Arg(message, 0) + "\" gespeichert werden.";
+      return Fill(Tr("CoreTexts", "Der Stempel kann nicht unter \"%1\" gespeichert werden."), {Arg(message, 0)});
     case CoreCode::StampNotOpened:
-      return "Der Stempel \"" + Arg(message, 0) + "\" kann nicht geöffnet werden.";
+      return Fill(Tr("CoreTexts", "Der Stempel \"%1\" kann nicht geöffnet werden."), {Arg(message, 0)});
     case CoreCode::TooManyFrames:
-      return "Mehr als " + std::to_string(MaxFrames) + " Dateien pro Textur sind nicht zulässig.";
+      return Fill(Tr("CoreTexts", "Mehr als %1 Dateien pro Textur sind nicht zulässig."), {std::to_string(MaxFrames)});
     case CoreCode::TooManyTextures:
-      return "Die Anzahl der Texturen ist auf " + std::to_string(MaxTextures) + " begrenzt.";
+      return Fill(Tr("CoreTexts", "Die Anzahl der Texturen ist auf %1 begrenzt."), {std::to_string(MaxTextures)});
     case CoreCode::TextureInUse:
-      return "Die Textur wird noch benutzt. Sie kann nicht gelöscht werden.";
+      return Tr("CoreTexts", "Die Textur wird noch benutzt. Sie kann nicht gelöscht werden.");
     case CoreCode::EmptySlot:
-      return "Die Vorlage ist leer: Umschalt+Klick auf eine Zelle übernimmt sie.";
+      return Tr("CoreTexts", "Die Vorlage ist leer: Umschalt+Klick auf eine Zelle übernimmt sie.");
     default:
       break;
   }
@@ -119,19 +126,19 @@ std::string StampOrTableText(const CoreMessage& message) {
 std::string CompileText(const CoreMessage& message) {
   switch (message.code) {
     case CoreCode::CompileBuilding:
-      return "Erstelle 3D-Modell...";
+      return Tr("CoreTexts", "Erstelle 3D-Modell...");
     case CoreCode::CompileWriting:
-      return "Erstelle " + Arg(message, 0) + "...";
+      return Fill(Tr("CoreTexts", "Erstelle %1..."), {Arg(message, 0)});
     case CoreCode::CompileDone:
-      return "Compilierung abgeschlossen.";
+      return Tr("CoreTexts", "Compilierung abgeschlossen.");
     case CoreCode::ExportDone:
-      return "Export abgeschlossen.";
+      return Tr("CoreTexts", "Export abgeschlossen.");
     case CoreCode::CompileCount:
-      return std::string(CountName(TableArg(message))) + ": " + Arg(message, 1);
+      return CountName(TableArg(message)) + ": " + Arg(message, 1);
     case CoreCode::TableOverflow:
-      return OverflowText(TableArg(message));
+      return OverflowText(TableArg(message), false);
     case CoreCode::PreviewOverflow:
-      return OverflowText(TableArg(message)) + " Gezeigt wird, was hineinpasst.";
+      return OverflowText(TableArg(message), true);
     default:
       break;
   }
@@ -146,27 +153,40 @@ std::string CoreText(const CoreMessage& message) {
   return CompileText(message);
 }
 
-const char* TableName(MeshTable table) {
+std::string TableName(MeshTable table) {
   switch (table) {
     case MeshTable::Vertices:
-      return "Eckpunkte";
+      return Tr("TableNames", "Eckpunkte");
     case MeshTable::Polygons:
-      return "Polygone";
+      return Tr("TableNames", "Polygone");
     case MeshTable::TexCoords:
-      return "Textur-Koordinaten";
+      return Tr("TableNames", "Textur-Koordinaten");
     case MeshTable::Indices:
-      return "Indizes";
+      return Tr("TableNames", "Indizes");
     case MeshTable::FaceCorners:
-      return "Ecken in einem Polygon";
+      return Tr("TableNames", "Ecken in einem Polygon");
     case MeshTable::None:
       break;
   }
   return "";
 }
 
-const char* SurfaceName(int layer) {
-  static constexpr const char* Names[] = {"Boden", "Decke", "Wand", "Sockel - Boden", "Sockel - Decke"};
-  return layer >= 0 && layer < static_cast<int>(std::size(Names)) ? Names[layer] : "";
+std::string SurfaceName(int layer) {
+  switch (layer) {
+    case 0:
+      return Tr("SurfaceNames", "Boden");
+    case 1:
+      return Tr("SurfaceNames", "Decke");
+    case 2:
+      return Tr("SurfaceNames", "Wand");
+    case 3:
+      return Tr("SurfaceNames", "Sockel - Boden");
+    case 4:
+      return Tr("SurfaceNames", "Sockel - Decke");
+    default:
+      break;
+  }
+  return {};
 }
 
 namespace {
@@ -174,15 +194,16 @@ namespace {
 // Tenths of a metre are exact: a cell is 3.2 m, so no rounding is ever needed.
 std::string Metres(int32_t units) {
   const int64_t tenths = static_cast<int64_t>(units) * 10 / UnitsPerMetre;
-  return std::to_string(tenths / 10) + "," + std::to_string(tenths % 10) + " m";
+  return Fill(Tr("CoreTexts", "%1,%2 m"), {std::to_string(tenths / 10), std::to_string(tenths % 10)});
 }
 
 }  // namespace
 
 std::string MeasurementText(int32_t width, int32_t height) {
   const int32_t unitsX = width * CellUnits, unitsY = height * CellUnits;
-  return std::to_string(width) + " × " + std::to_string(height) + " Zellen, " + std::to_string(unitsX) + " × " +
-         std::to_string(unitsY) + " Einheiten (" + Metres(unitsX) + " × " + Metres(unitsY) + ")";
+  return Fill(Tr("CoreTexts", "%1 × %2 Zellen, %3 × %4 Einheiten (%5 × %6)"),
+              {std::to_string(width), std::to_string(height), std::to_string(unitsX), std::to_string(unitsY),
+               Metres(unitsX), Metres(unitsY)});
 }
 
 std::string PositionLabelText(const PositionLabel& label) {

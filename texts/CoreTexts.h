@@ -11,14 +11,15 @@
 
 namespace tessmoor {
 
-// The message in UTF-8: "Fehler beim Einlesen von Karte.tmm."; empty for None.
+// The message in UTF-8 and the current language: "Fehler beim Einlesen von
+// Karte.tmm."; empty for None.
 std::string CoreText(const CoreMessage& message);
 
 // The table's name as the overflow lines call it ("Polygone"); empty for None.
-const char* TableName(MeshTable table);
+std::string TableName(MeshTable table);
 
 // A surface layer's name ("Boden", "Sockel - Decke"); empty for a number that is none.
-const char* SurfaceName(int layer);
+std::string SurfaceName(int layer);
 
 // The size of a block, "5 × 3 Zellen, 640 × 384 Einheiten (16,0 m × 9,6 m)".
 std::string MeasurementText(int32_t width, int32_t height);

@@ -1,6 +1,7 @@
 #include "texts/ScriptTexts.h"
 
 #include "texts/CoreTexts.h"
+#include "texts/Translation.h"
 
 namespace tessmoor {
 
@@ -14,33 +15,33 @@ std::string ScriptProblemText(const ScriptProblem& problem) {
   const auto arg = [&](size_t i) { return Arg(problem.args, i); };
   switch (problem.code) {
     case ScriptProblemCode::NotANumber:
-      return "„" + arg(0) + "“ muss eine Zahl sein";
+      return Fill(Tr("ScriptTexts", "„%1“ muss eine Zahl sein"), {arg(0)});
     case ScriptProblemCode::NotAWholeNumber:
-      return "„" + arg(0) + "“ muss eine ganze Zahl sein, nicht " + arg(1);
+      return Fill(Tr("ScriptTexts", "„%1“ muss eine ganze Zahl sein, nicht %2"), {arg(0), arg(1)});
     case ScriptProblemCode::NotAString:
-      return "„" + arg(0) + "“ muss ein Text sein";
+      return Fill(Tr("ScriptTexts", "„%1“ muss ein Text sein"), {arg(0)});
     case ScriptProblemCode::NotAnObject:
-      return "„" + arg(0) + "“ muss ein Objekt sein";
+      return Fill(Tr("ScriptTexts", "„%1“ muss ein Objekt sein"), {arg(0)});
     case ScriptProblemCode::UnknownField:
-      return "Ein Feld „" + arg(0) + "“ hat eine Zelle nicht";
+      return Fill(Tr("ScriptTexts", "Ein Feld „%1“ hat eine Zelle nicht"), {arg(0)});
     case ScriptProblemCode::BadFieldValue:
-      return arg(1) + " passt nicht in das Feld „" + arg(0) + "“";
+      return Fill(Tr("ScriptTexts", "%1 passt nicht in das Feld „%2“"), {arg(1), arg(0)});
     case ScriptProblemCode::NotStorable:
-      return "„" + arg(0) + "“ enthält ein Zeichen, das die Karte nicht speichern kann";
+      return Fill(Tr("ScriptTexts", "„%1“ enthält ein Zeichen, das die Karte nicht speichern kann"), {arg(0)});
     case ScriptProblemCode::NoWindow:
-      return "Ohne Fenster gibt es keine Auswahl";
+      return Tr("ScriptTexts", "Ohne Fenster gibt es keine Auswahl");
     case ScriptProblemCode::NoSuchStamp:
-      return "Einen Stempel „" + arg(0) + "“ gibt es nicht";
+      return Fill(Tr("ScriptTexts", "Einen Stempel „%1“ gibt es nicht"), {arg(0)});
     case ScriptProblemCode::FilesRefused:
-      return "Der Zugriff auf Dateien in „" + arg(0) + "“ ist nicht erlaubt";
+      return Fill(Tr("ScriptTexts", "Der Zugriff auf Dateien in „%1“ ist nicht erlaubt"), {arg(0)});
     case ScriptProblemCode::FileNotRead:
-      return "„" + arg(0) + "“ kann nicht gelesen werden";
+      return Fill(Tr("ScriptTexts", "„%1“ kann nicht gelesen werden"), {arg(0)});
     case ScriptProblemCode::FileNotWritten:
-      return "„" + arg(0) + "“ kann nicht geschrieben werden";
+      return Fill(Tr("ScriptTexts", "„%1“ kann nicht geschrieben werden"), {arg(0)});
     case ScriptProblemCode::Stopped:
-      return "Das Skript wurde angehalten";
+      return Tr("ScriptTexts", "Das Skript wurde angehalten");
     case ScriptProblemCode::TimedOut:
-      return "Das Skript wurde nach dem Zeitlimit von " + arg(0) + " s angehalten";
+      return Fill(Tr("ScriptTexts", "Das Skript wurde nach dem Zeitlimit von %1 s angehalten"), {arg(0)});
   }
   return {};
 }
@@ -51,15 +52,16 @@ std::string EditResultText(const EditResult& result) {
     case EditCode::Done:
       return {};
     case EditCode::OutOfGrid:
-      return "Die Zelle (" + arg(0) + ", " + arg(1) + ") liegt außerhalb der Karte";
+      return Fill(Tr("ScriptTexts", "Die Zelle (%1, %2) liegt außerhalb der Karte"), {arg(0), arg(1)});
     case EditCode::NoBlockToPaste:
-      return "Die Zwischenablage ist leer";
+      return Tr("ScriptTexts", "Die Zwischenablage ist leer");
     case EditCode::NoSuchTexture:
-      return "Eine Textur " + arg(0) + " gibt es nicht";
+      return Fill(Tr("ScriptTexts", "Eine Textur %1 gibt es nicht"), {arg(0)});
     case EditCode::NoSuchSlot:
-      return "Ein Palettenfeld " + arg(0) + " gibt es nicht";
+      return Fill(Tr("ScriptTexts", "Ein Palettenfeld %1 gibt es nicht"), {arg(0)});
     case EditCode::TableRefused:
-      return IsEmpty(result.reason) ? std::string("Die Texturtabelle lässt das nicht zu") : CoreText(result.reason);
+      return IsEmpty(result.reason) ? Tr("ScriptTexts", "Die Texturtabelle lässt das nicht zu")
+                                    : CoreText(result.reason);
     case EditCode::Failed:
       return arg(0);
   }

@@ -1,49 +1,51 @@
 #include "texts/StepTexts.h"
 
+#include "texts/Translation.h"
+
 namespace tessmoor {
 
 std::string StepText(StepName step) {
   switch (step) {
     case StepName::Paint:
-      return "Malen";
+      return Tr("StepTexts", "Malen");
     case StepName::Fill:
-      return "Füllen";
+      return Tr("StepTexts", "Füllen");
     case StepName::Paste:
-      return "Einfügen";
+      return Tr("StepTexts", "Einfügen");
     case StepName::Properties:
-      return "Eigenschaften";
+      return Tr("StepTexts", "Eigenschaften");
     case StepName::StartPosition:
-      return "Startposition";
+      return Tr("StepTexts", "Startposition");
     case StepName::EditSelection:
-      return "Auswahl bearbeiten";
+      return Tr("StepTexts", "Auswahl bearbeiten");
     case StepName::Ramp:
-      return "Rampe";
+      return Tr("StepTexts", "Rampe");
     case StepName::Smooth:
-      return "Glätten";
+      return Tr("StepTexts", "Glätten");
     case StepName::ReplaceCells:
-      return "Suchen und Ersetzen";
+      return Tr("StepTexts", "Suchen und Ersetzen");
     case StepName::AddTexture:
-      return "Textur hinzufügen";
+      return Tr("StepTexts", "Textur hinzufügen");
     case StepName::DeleteTexture:
-      return "Textur löschen";
+      return Tr("StepTexts", "Textur löschen");
     case StepName::RenameTexture:
-      return "Textur umbenennen";
+      return Tr("StepTexts", "Textur umbenennen");
     case StepName::Animation:
-      return "Animationsart";
+      return Tr("StepTexts", "Animationsart");
     case StepName::AddFrames:
-      return "Bilder hinzufügen";
+      return Tr("StepTexts", "Bilder hinzufügen");
     case StepName::RemoveFrame:
-      return "Bild entfernen";
+      return Tr("StepTexts", "Bild entfernen");
     case StepName::MoveFrame:
-      return "Bild verschieben";
+      return Tr("StepTexts", "Bild verschieben");
     case StepName::ReplaceTexture:
-      return "Textur ersetzen";
+      return Tr("StepTexts", "Textur ersetzen");
     case StepName::DeleteUnused:
-      return "Unbenutzte Texturen löschen";
+      return Tr("StepTexts", "Unbenutzte Texturen löschen");
     case StepName::PlaceStamp:
-      return "Stempel setzen";
+      return Tr("StepTexts", "Stempel setzen");
     case StepName::Script:
-      return "Skript";
+      return Tr("StepTexts", "Skript");
   }
   return {};
 }

@@ -9,8 +9,10 @@
 
 namespace tessmoor {
 
-// The last line of a log whose test run did not start.
+// The last line of a log whose test run did not start, in German (the source
+// text) and in the current language.
 inline constexpr const char* TestRunCancelled = "Der Testlauf wurde nicht gestartet.";
+std::string TestRunCancelledText();
 
 // Why the player cannot start in `cell` (outside the grid, a wall), in the
 // words of the message box; empty when the cell is fine.

@@ -28,7 +28,9 @@ class TmcompileCheckTest : public ::testing::Test {
  protected:
   CheckRun Run(const std::string& arguments) {
     const std::string out = dir.File("stdout.txt");
-    const std::string command = "'" TM_BIN_DIR "/tmcompile' " + arguments + " > '" + out + "' 2>/dev/null";
+    // German, as the tests read it, whatever the developer's locale.
+    const std::string command =
+        "env -u LC_ALL -u LC_MESSAGES -u LANG '" TM_BIN_DIR "/tmcompile' " + arguments + " > '" + out + "' 2>/dev/null";
     const int status = std::system(command.c_str());
     const std::vector<unsigned char> bytes = ReadFileBytes(out);
     std::filesystem::remove(out);

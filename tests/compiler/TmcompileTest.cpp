@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <regex>
 #include <sstream>
 
 #include "compiler/CompileMap.h"
@@ -43,8 +44,11 @@ std::vector<std::string> Lines(const std::string& text) {
 
 class TmcompileTest : public ::testing::Test {
  protected:
-  ProgramRun Tmcompile(const std::vector<std::string>& arguments) {
-    std::string command = Quoted(std::string(TM_BIN_DIR) + "/tmcompile");
+  // Without a locale of its own unless `environment` ("LANG=en_US.UTF-8") gives one,
+  // so a developer's English desktop does not change what the tests read.
+  ProgramRun Tmcompile(const std::vector<std::string>& arguments, const std::string& environment = "") {
+    std::string command =
+        "env -u LC_ALL -u LC_MESSAGES -u LANG " + environment + " " + Quoted(std::string(TM_BIN_DIR) + "/tmcompile");
     for (const std::string& argument : arguments) command += " " + Quoted(argument);
     const std::string out = dir.File("stdout.txt"), err = dir.File("stderr.txt");
     command += " > " + Quoted(out) + " 2> " + Quoted(err) + " < /dev/null";
@@ -211,6 +215,91 @@ TEST_F(TmcompileTest, HelpPrintsUsageToStdout) {
     EXPECT_EQ(run.out.rfind("Usage: tmcompile [-o MODEL] MAP\n", 0), 0u);
     EXPECT_EQ(run.err, "");
   }
+}
+
+// German stays the default (no locale, C, POSIX, German); another language in
+// the locale, or --lang, words every message in English, and only the messages.
+TEST_F(TmcompileTest, MessagesFollowLangOrTheLocaleAndStayGermanByDefault) {
+  auto map = MapWithMissingPictures();
+  const std::string mapPath = SaveAsMap(*map, "level.tmm");
+  const std::string notAMap = dir.File("notes.tmm");
+  WriteFileBytes(notAMap, {'T', 'M', 'M', '1'});
+  const ProgramRun german = Tmcompile({"-o", dir.File("german.tcm"), mapPath});
+  ASSERT_EQ(german.exitCode, 0) << german.err;
+  ASSERT_NE(german.out.find("\nCompilierung abgeschlossen.\n"), std::string::npos) << german.out;
+
+  struct Case {
+    std::string environment;
+    std::vector<std::string> options;
+    bool english;
+  };
+  const Case cases[] = {
+      {"", {}, false},
+      {"LANG=C", {}, false},
+      {"LANG=POSIX", {}, false},
+      {"LANG=C.UTF-8", {}, false},
+      {"LANG=de_DE.UTF-8", {}, false},
+      {"LANG=en_US.UTF-8", {}, true},
+      {"LANG=fr_FR.UTF-8", {}, true},
+      {"LC_ALL=de_AT.UTF-8 LANG=en_US.UTF-8", {}, false},
+      {"LC_MESSAGES=en_GB.UTF-8 LANG=de_DE.UTF-8", {}, true},
+      {"LANG=en_US.UTF-8", {"--lang", "de"}, false},
+      {"LANG=de_DE.UTF-8", {"--lang", "en"}, true},
+      {"", {"--lang", "en"}, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.environment + (c.options.empty() ? "" : " " + c.options[1]));
+    const std::string model = dir.File("model.tcm");
+    std::vector<std::string> arguments = c.options;
+    arguments.insert(arguments.end(), {"-o", model, mapPath});
+    const ProgramRun run = Tmcompile(arguments, c.environment);
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(ReadFileBytes(model), ReadFileBytes(dir.File("german.tcm")));
+    std::vector<std::string> options = c.options;
+    options.push_back(notAMap);
+    const ProgramRun refused = Tmcompile(options, c.environment);
+    EXPECT_EQ(refused.exitCode, 1);
+    if (!c.english) {
+      // Byte for byte what a German run prints, apart from the model's name.
+      std::string out = run.out;
+      out.replace(out.find(model), model.size(), dir.File("german.tcm"));
+      EXPECT_EQ(out, german.out);
+      EXPECT_EQ(refused.err, notAMap + " ist keine TMM-Datei.\n");
+      continue;
+    }
+    const std::vector<std::string> lines = Lines(run.out);
+    ASSERT_EQ(lines.size(), 12u) << run.out;
+    EXPECT_EQ(lines[2], "Building 3D model..." + std::string(64, '.'));
+    EXPECT_EQ(std::vector<std::string>(lines.begin() + 4, lines.begin() + 8),
+              (std::vector<std::string>{"Vertices: 8474", "Polygons: 8204", "Texture coords: 29", "Indices: 32816"}));
+    EXPECT_EQ(lines[9], "Writing " + model + "...");
+    EXPECT_EQ(lines[11], "Compile finished.");
+    EXPECT_EQ(refused.err, notAMap + " is not a TMM file.\n");
+  }
+}
+
+// The report's fields and codes are data for pipelines: only the messages change.
+TEST_F(TmcompileTest, CheckReportsDifferOnlyInTheirMessages) {
+  auto map = MapWithMissingPictures();
+  map->textureCount = 5;  // one texture more than the cells use, without frames
+  const std::string mapPath = SaveAsMap(*map, "level.tmm");
+  const std::regex message("\"message\": \"[^\"]*\"");
+  const ProgramRun german = Tmcompile({"--check", "--format", "json", mapPath});
+  const ProgramRun english = Tmcompile({"--lang", "en", "--check", "--format", "json", mapPath});
+  EXPECT_NE(german.out.find("\"message\": \"Textur „"), std::string::npos) << german.out;
+  EXPECT_NE(english.out.find("\"message\": \"Texture “"), std::string::npos) << english.out;
+  EXPECT_EQ(std::regex_replace(english.out, message, "m"), std::regex_replace(german.out, message, "m"));
+  EXPECT_EQ(english.exitCode, german.exitCode);
+}
+
+TEST_F(TmcompileTest, LangTakesOnlyDeOrEnOnce) {
+  for (const std::vector<std::string>& arguments : std::vector<std::vector<std::string>>{
+           {"--lang", "fr", "a.tmm"}, {"--lang"}, {"--lang", "en", "--lang", "de", "a.tmm"}}) {
+    const ProgramRun run = Tmcompile(arguments);
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_EQ(run.err.rfind("tmcompile: --lang ", 0), 0u) << run.err;
+  }
+  EXPECT_NE(Tmcompile({"--help"}).out.find("  --lang L "), std::string::npos);
 }
 
 }  // namespace tessmoor

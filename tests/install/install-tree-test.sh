@@ -27,6 +27,7 @@ expected=(
   share/tessmoor-editor/Maps/Sample.tmm share/tessmoor-editor/Maps/Courtyard.tmm
   share/applications/$id.desktop share/mime/packages/$id.xml share/metainfo/$id.metainfo.xml
   share/man/man1/TMEdit.1.gz share/man/man1/tmcompile.1.gz
+  share/man/de/man1/TMEdit.1.gz share/man/de/man1/tmcompile.1.gz
   share/doc/tessmoor-editor/copyright share/doc/tessmoor-editor/changelog.gz
 )
 for size in 16 22 24 32 48 64 128 256; do
@@ -48,6 +49,14 @@ done
 for folder in GFX TMEGfx Maps; do
   extra=$(find "$share/tessmoor-editor/$folder" -type f ! -iname '*.pcx' ! -name Sample.tmm ! -name Courtyard.tmm)
   [ -z "$extra" ] || fail "unexpected files installed: $extra"
+done
+
+# English manual pages in man1, German ones under de/, each in its own language.
+zcat "$share/man/man1/tmcompile.1.gz" | grep -q '^\.SH DESCRIPTION' || fail "man1/tmcompile.1 is not English"
+zcat "$share/man/de/man1/tmcompile.1.gz" | grep -q '^\.SH BESCHREIBUNG' || fail "de/man1/tmcompile.1 is not German"
+for page in "$share"/man/man1/*.gz "$share"/man/de/man1/*.gz; do
+  warnings=$(zcat "$page" | LC_ALL=C.UTF-8 groff -man -ww -z -K utf8 2>&1) || true
+  [ -z "$warnings" ] || fail "groff warns about $page: $warnings"
 done
 
 desktop-file-validate "$share/applications/$id.desktop" || fail "desktop-file-validate"

@@ -6,12 +6,14 @@
 
 #include <cerrno>
 #include <cstring>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "io/CoreMessage.h"
 #include "io/RegularFile.h"
 #include "texts/CoreTexts.h"
+#include "texts/Translation.h"
 
 namespace tessmoor {
 namespace {
@@ -23,7 +25,7 @@ struct Row {
 
 std::string Table(MeshTable table) { return std::to_string(static_cast<int>(table)); }
 
-TEST(CoreMessageText, EveryCodeIsWordedAsTheUserAlwaysReadIt) {
+std::vector<Row> Rows() {
   const std::string noSpace = std::strerror(ENOSPC);
   const std::vector<Row> rows = {
       {{CoreCode::None, {}}, ""},
@@ -71,19 +73,61 @@ TEST(CoreMessageText, EveryCodeIsWordedAsTheUserAlwaysReadIt) {
       {{CoreCode::ModelNotCreated, {"/m/a.glb"}}, "Fehler beim Erstellen von /m/a.glb!"},
       {{CoreCode::ModelNotWritten, {"/m/a.glb"}}, "Fehler beim Schreiben von /m/a.glb!"},
   };
-  for (const Row& row : rows) {
+  return rows;
+}
+
+TEST(CoreMessageText, EveryCodeIsWordedAsTheUserAlwaysReadIt) {
+  for (const Row& row : Rows()) {
     SCOPED_TRACE(static_cast<int>(row.message.code));
     EXPECT_EQ(CoreText(row.message), row.text);
   }
+}
+
+// A lookup that brackets what it is asked for shows how a translation sees
+// each text: a whole sentence, with the names inside it asked for on their own.
+class BracketingLookup {
+ public:
+  BracketingLookup() {
+    SetTextLookup([this](const char* context, const char* source) {
+      contexts.insert(context);
+      return std::string("<") + source + ">";
+    });
+  }
+  ~BracketingLookup() { SetTextLookup(nullptr); }
+  std::set<std::string> contexts;
+};
+
+std::string WithoutBrackets(std::string text) {
+  std::erase_if(text, [](char c) { return c == '<' || c == '>'; });
+  return text;
+}
+
+TEST(CoreMessageText, EachMessageIsOneTranslatedSentenceWithItsArgumentsFilledIn) {
+  BracketingLookup lookup;
+  for (const Row& row : Rows()) {
+    SCOPED_TRACE(row.text);
+    const std::string text = CoreText(row.message);
+    EXPECT_EQ(WithoutBrackets(text), row.text);
+    if (row.message.code == CoreCode::None) continue;
+    if (row.message.code == CoreCode::CompileCount) {
+      EXPECT_EQ(text.substr(text.find('>')), ">: " + row.message.args[1]);
+      continue;
+    }
+    EXPECT_EQ(text.front(), '<');
+    EXPECT_EQ(text.back(), '>');
+  }
+  EXPECT_EQ(MeasurementText(5, 3), "<5 × 3 Zellen, 640 × 384 Einheiten (<16,0 m> × <9,6 m>)>");
+  EXPECT_EQ(SurfaceName(3), "<Sockel - Boden>");
+  EXPECT_EQ(lookup.contexts, (std::set<std::string>{"CoreTexts", "CountNames", "SurfaceNames", "TableNames"}));
 }
 
 TEST(CoreMessageText, NamesAndThePositionFieldReadAsBefore) {
   const std::vector<std::string> surfaces = {"Boden", "Decke", "Wand", "Sockel - Boden", "Sockel - Decke", ""};
   for (int layer = 0; layer < static_cast<int>(surfaces.size()); ++layer)
     EXPECT_EQ(SurfaceName(layer), surfaces[layer]);
-  EXPECT_STREQ(SurfaceName(-1), "");
-  EXPECT_STREQ(TableName(MeshTable::Indices), "Indizes");
-  EXPECT_STREQ(TableName(MeshTable::None), "");
+  EXPECT_EQ(SurfaceName(-1), "");
+  EXPECT_EQ(TableName(MeshTable::Indices), "Indizes");
+  EXPECT_EQ(TableName(MeshTable::None), "");
   EXPECT_EQ(PositionLabelText({}), "");
   EXPECT_EQ(PositionLabelText({GridPoint{12, 40}}), "12: 40");
   EXPECT_EQ(PositionLabelText({GridPoint{0, 63}, 5, 3}), "0: 63   5 × 3 Zellen, 640 × 384 Einheiten (16,0 m × 9,6 m)");

@@ -4,12 +4,15 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QTranslator>
 #include <chrono>
 #include <thread>
 
 #include "document/MapFile.h"
 #include "document/PascalString.h"
 #include "scripting/ScriptRunner.h"
+#include "texts/Translation.h"
+#include "translations/EmbeddedTranslations.h"
 
 namespace tessmoor {
 namespace {
@@ -91,6 +94,31 @@ TEST_F(ScriptApiTest, CallsAnswerOrRefuseAsTheTableSays) {
     EXPECT_EQ(got.substr(0, std::string(row.value).size()), row.value);
     if (row.throws) EXPECT_EQ(MapFileBytes(session.Map()), before) << "a script that throws changes nothing";
   }
+}
+
+// In English the errors are English; the names a script uses stay what they are.
+TEST_F(ScriptApiTest, ErrorsSpeakTheCurrentLanguageAndFieldNamesStayTheSame) {
+  QTranslator english;
+  ASSERT_TRUE(LoadEnglishTexts(english));
+  SetTextLookup(
+      [&](const char* context, const char* source) { return english.translate(context, source).toStdString(); });
+  const std::pair<const char*, const char*> rows[] = {
+      {"tessmoor.get(64, 0, 'floorHeight')", "The cell (64, 0) lies outside the map"},
+      {"tessmoor.get(0, 0, 'höhe')", "A cell has no field “höhe”"},
+      {"tessmoor.set(0, 0, 'type', 1.5)", "1.5 does not fit in the field “type”"},
+      {"tessmoor.get('a', 0, 'type')", "“x” must be a number"},
+      {"tessmoor.renameTexture(7, 'x')", "There is no texture 7"},
+      {"tessmoor.readText('/etc/passwd')", "Access to files in “/etc” is not allowed"},
+  };
+  for (const auto& [script, message] : rows) {
+    SetUp();
+    const ScriptOutcome outcome = Run(script);
+    EXPECT_EQ(outcome.message, message) << script;
+  }
+  const ScriptOutcome fields = Run("tessmoor.cell(3, 4).floorTexture + ':' + tessmoor.get(3, 4, 'floorHeight')");
+  SetTextLookup(nullptr);
+  EXPECT_EQ(fields.value, "1:2.5") << fields.message;
+  EXPECT_EQ(Run("tessmoor.get('a', 0, 'type')").message, "„x“ muss eine Zahl sein");
 }
 
 TEST_F(ScriptApiTest, ARunIsOneStepNamedAfterTheScriptAndUndoGivesTheBytesBack) {

@@ -102,7 +102,8 @@ int RunHeadlessScript(const HeadlessScriptArguments& arguments, const std::strin
     loaded = LoadMap(map, arguments.mapPath, MapLoadOptions{programDirectory, false});
   });
   if (!loaded.ok) {
-    if (loaded.systemError != 0) return Fail("cannot open " + arguments.mapPath + ": " + std::strerror(loaded.systemError));
+    if (loaded.systemError != 0)
+      return Fail("cannot open " + arguments.mapPath + ": " + std::strerror(loaded.systemError));
     return Fail(CoreText(loaded.message));
   }
 

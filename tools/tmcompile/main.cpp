@@ -5,7 +5,8 @@
 // reason on stderr) and 2 on wrong arguments. With --check it prints the map
 // check's findings instead (as text, JSON or JUnit XML, for several maps),
 // writes nothing and exits 1 when one is an error. With --script it runs a
-// script on the map without a window and saves the result.
+// script on the map without a window and saves the result. Its messages are
+// German unless the locale or --lang asks for English.
 
 #include <cstdio>
 #include <cstring>
@@ -16,6 +17,7 @@
 
 #include "CheckReport.h"
 #include "HeadlessScript.h"
+#include "Language.h"
 #include "check/MapCheck.h"
 #include "compiler/CompileLog.h"
 #include "compiler/CompileMap.h"
@@ -41,6 +43,7 @@ constexpr const char* Usage =
     "       tmcompile --check [--format text|json|junit] MAP...\n"
     "       tmcompile --script SCRIPT.js [--script-timeout SECONDS] [--allow-files DIR] [-o OUT.tmm] MAP\n"
     "       tmcompile -f glb|obj|tcm [-o OUT] MAP\n"
+    "All forms also take --lang de|en.\n"
     "Compiles the Tessmoor map MAP (.tmm) into a model file (.tcm).\n"
     "\n"
     "  -f FORMAT   tcm (default), or export glb (glTF 2.0) or obj (Wavefront,\n"
@@ -60,6 +63,9 @@ constexpr const char* Usage =
     "              (repeatable); without it a script reaches no file\n"
     "  --gfx DIR   look for frame pictures in DIR before the program's GFX/\n"
     "              folder (repeatable; searched in the order given)\n"
+    "  --lang L    the language of the messages: de (German) or en (English);\n"
+    "              by default the locale's (LC_ALL, LC_MESSAGES, LANG): German\n"
+    "              when it is German or unset, English for any other language\n"
     "  -h, --help  show this text\n";
 
 struct Arguments {
@@ -75,6 +81,7 @@ struct Arguments {
   int scriptTimeout = 60;
   bool timeoutGiven = false;
   std::vector<std::string> allowedFolders;
+  std::optional<MessageLanguage> language;  // none: from the locale
 };
 
 // A whole number of seconds from 1 to a day.
@@ -124,6 +131,11 @@ ParseResult ParseArguments(int argc, char** argv) {
     } else if (!optionsEnded && arg == "--allow-files") {
       if (i + 1 >= argc) return {std::nullopt, "--allow-files needs a folder"};
       arguments.allowedFolders.push_back(argv[++i]);
+    } else if (!optionsEnded && arg == "--lang") {
+      if (arguments.language) return {std::nullopt, "--lang given twice"};
+      if (i + 1 >= argc || !(arguments.language = ParseMessageLanguage(argv[i + 1])))
+        return {std::nullopt, "--lang needs de or en"};
+      ++i;
     } else if (!optionsEnded && arg == "--gfx") {
       if (i + 1 >= argc) return {std::nullopt, "--gfx needs a folder"};
       arguments.pictureFolders.push_back(argv[++i]);
@@ -282,6 +294,7 @@ int main(int argc, char** argv) {
     std::fputs(Usage, stdout);
     return ExitOk;
   }
+  UseMessageLanguage(parsed.arguments->language.value_or(EnvironmentMessageLanguage()));
   tessmoor::SetUserPictureFolders(parsed.arguments->pictureFolders);
   if (!parsed.arguments->scriptPath.empty()) {
     const Arguments& arguments = *parsed.arguments;
