@@ -9,9 +9,7 @@
 
 namespace tessmoor {
 
-// The last line of a log whose test run did not start, in German (the source
-// text) and in the current language.
-inline constexpr const char* TestRunCancelled = "Der Testlauf wurde nicht gestartet.";
+// The last line of a log whose test run did not start, in the current language.
 std::string TestRunCancelledText();
 
 // Why the player cannot start in `cell` (outside the grid, a wall), in the
@@ -19,7 +17,7 @@ std::string TestRunCancelledText();
 std::string StartCellRefusal(const MapDocument& document, GridPoint cell);
 
 // The log of a test build that did not start: the map check's errors when it
-// found any, then an empty line and TestRunCancelled.
+// found any, then an empty line and TestRunCancelledText().
 void LogTestRunRefusal(const MapFindings& errors, CompileLog& log);
 
 }  // namespace tessmoor

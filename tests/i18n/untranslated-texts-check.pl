@@ -85,6 +85,12 @@ for my $file (@files) {
     my $translated = $continues ? $previousTranslated : IsTranslated($text, $start);
     ($previousEnd, $previousTranslated) = ($end, $translated);
     next if $translated || $allowed{$string} || IsStoredName($string) || IsMenuPath($string);
+    # A line may say that its words are data (a report's field values) or name
+    # such data, the same in every language.
+    my $lineStart = rindex($text, "\n", $start) + 1;
+    my $lineEnd = index($text, "\n", $start);
+    my $previousLine = rindex($text, "\n", $lineStart - 2) + 1;
+    next if substr($text, $previousLine, $lineEnd - $previousLine) =~ /\(data, not a text\)/;
     next unless $string =~ /\xC3[\x84\x96\x9C\xA4\xB6\xBC\x9F]/ || $string =~ /(?<![A-Za-z])(?:$wordPattern)(?![A-Za-z])/;
     my $line = 1 + (substr($text, 0, $start) =~ tr/\n//);
     push @offences, "$relative:$line: \"$string\"";

@@ -88,7 +88,9 @@ std::string CheckReportJUnit(const std::vector<CheckedMap>& maps) {
   std::string out = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<testsuites name=\"tmcompile --check\"" + counts +
                     ">\n  <testsuite name=\"tmcompile --check\"" + counts + ">\n";
   for (const CheckedMap& map : maps) {
+    // The report's names are the same in every language (data, not a text).
     out += "    <testcase classname=\"Kartenprüfung\" name=\"" + XmlText(map.path) + "\">\n";
+    // A failure's type is the severity's name, as CI tools read it (data, not a text).
     if (!map.read) out += "      <failure message=\"" + XmlText(map.problem) + "\" type=\"Fehler\"/>\n";
     std::string notes;
     for (const MapFinding& finding : map.findings) {

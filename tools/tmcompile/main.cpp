@@ -51,8 +51,10 @@ constexpr const char* Usage =
     "  -o MODEL    write the model to MODEL; by default it is written beside\n"
     "              the map, with the map's extension replaced by the format's\n"
     "  --check     print the map check's findings, one per line, and write no\n"
+    // "Fehler" is the severity as the findings print it (data, not a text).
     "              model; exit status 1 when one of them is a Fehler\n"
     "  --format F  with --check: text (default), json, or junit (XML for CI:\n"
+    // (data, not a text)
     "              one test case per map, one failure per Fehler)\n"
     "  --script S  run the JavaScript file S on the map and save the result over\n"
     "              the map, or to -o OUT.tmm; exit status 1 when the script throws\n"
