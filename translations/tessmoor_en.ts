@@ -137,7 +137,7 @@
     </message>
     <message>
         <source>&amp;Testen</source>
-        <translation>Test &amp;Run</translation>
+        <translation>&amp;Test</translation>
     </message>
     <message>
         <source>Ab &amp;hier testen</source>
@@ -220,15 +220,15 @@
         <translation>Rectangle</translation>
     </message>
     <message>
-        <source>Neuer &amp;Tab</source>
+        <source>Neuer T&amp;ab</source>
         <translation>New ta&amp;b</translation>
     </message>
     <message>
-        <source>In neuem Tab ö&amp;ffnen...</source>
+        <source>In n&amp;euem Tab öffnen...</source>
         <translation>Open in ne&amp;w tab...</translation>
     </message>
     <message>
-        <source>Tab &amp;schließen</source>
+        <source>Tab sch&amp;ließen</source>
         <translation>C&amp;lose tab</translation>
     </message>
     <message>

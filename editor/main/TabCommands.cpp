@@ -15,15 +15,15 @@ void AddTabCommands(CommandRegistry& registry, MenuLayout& menus, TabHost& host)
   using Context = const FeatureContext&;
   const auto severalTabs = [&host](Context) { return host.TabCount() > 1; };
   registry.Add(
-      {"FileNewTab", QT_TRANSLATE_NOOP("Befehle", "Neuer &Tab"), "&Datei", {QKeySequence(Qt::CTRL | Qt::Key_T)}},
+      {"FileNewTab", QT_TRANSLATE_NOOP("Befehle", "Neuer T&ab"), "&Datei", {QKeySequence(Qt::CTRL | Qt::Key_T)}},
       [&host](Context) { host.NewTab(); });
   registry.Add({"FileOpenInTab",
-                QT_TRANSLATE_NOOP("Befehle", "In neuem Tab ö&ffnen..."),
+                QT_TRANSLATE_NOOP("Befehle", "In n&euem Tab öffnen..."),
                 "&Datei",
                 {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O)}},
                [&host](Context) { host.OpenInNewTab(); });
   registry.Add({"FileCloseTab",
-                QT_TRANSLATE_NOOP("Befehle", "Tab &schließen"),
+                QT_TRANSLATE_NOOP("Befehle", "Tab sch&ließen"),
                 "&Datei",
                 {QKeySequence(Qt::CTRL | Qt::Key_W)},
                 MainWindowScope,

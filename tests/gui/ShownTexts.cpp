@@ -121,6 +121,8 @@ QStringList MenuMnemonicClashes(const QMenu& menu) {
   return clashes << Clashes(texts);
 }
 
+QStringList MenuMnemonicClashes(const QStringList& itemTexts) { return Clashes(itemTexts); }
+
 QStringList WindowMnemonicClashes(const QWidget& window) {
   QStringList texts;
   for (const QAbstractButton* button : window.findChildren<QAbstractButton*>())

@@ -25,6 +25,7 @@ std::vector<ShownText> ShownTexts(QWidget& window);
 // Pairs of texts in one menu (or among a window's shown buttons, buddy labels
 // and checkable groups) whose Alt letter is the same.
 QStringList MenuMnemonicClashes(const QMenu& menu);
+QStringList MenuMnemonicClashes(const QStringList& itemTexts);
 QStringList WindowMnemonicClashes(const QWidget& window);
 
 }  // namespace tessmoor
