@@ -1710,6 +1710,14 @@ Double-click: select the cell in the map
         <source>Abbrechen</source>
         <translation>Cancel</translation>
     </message>
+    <message>
+        <source>S&amp;prache:</source>
+        <translation>&amp;Language:</translation>
+    </message>
+    <message>
+        <source>Wie das System</source>
+        <translation>Same as the system</translation>
+    </message>
 </context>
 <context>
     <name>tessmoor::TFrmShortcuts</name>

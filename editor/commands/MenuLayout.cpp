@@ -41,9 +41,16 @@ void MenuLayout::AddSubmenu(const QString& id, QMenu* submenu) { submenus_[id] =
 std::vector<QMenu*> MenuLayout::Build(QMenuBar& bar, const CommandRegistry& registry) const {
   std::vector<QMenu*> built;
   for (const Menu& layout : menus_) {
-    QMenu* menu = bar.addMenu(CommandRegistry::MenuTitle(layout.title));
+    QMenu* menu = bar.addMenu(QString());
     menu->setObjectName(layout.name);
-    OnLanguageChange(menu, [menu, title = layout.title] { menu->setTitle(CommandRegistry::MenuTitle(title)); });
+    // The open menu's window carries the title too, so the window system (and
+    // whoever reads its names to the user) knows which menu is open.
+    const auto entitle = [menu, title = layout.title] {
+      menu->setTitle(CommandRegistry::MenuTitle(title));
+      menu->setWindowTitle(CommandRegistry::PlainText(menu->title()));
+    };
+    entitle();
+    OnLanguageChange(menu, entitle);
     for (const QString& item : layout.items) {
       if (item.isEmpty()) {
         menu->addSeparator();

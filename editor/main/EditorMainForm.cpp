@@ -264,9 +264,9 @@ void TFrmMain::Respond(const ToolResponse& response) {
   if (response.bind) toolWindows->Bind(*response.bind);
   if (response.showProperties) toolWindows->SetPropertiesVisible(true);
   if (response.positionLabel)
-    ClientArea->ShowPosition(QString::fromStdString(PositionLabelText(*response.positionLabel)));
+    ClientArea->ShowPosition([label = *response.positionLabel] { return QString::fromStdString(PositionLabelText(label)); });
   if (response.message) {
-    ClientArea->ShowToolMessage(QString::fromStdString(CoreText(*response.message)));
+    ClientArea->ShowToolMessage([message = *response.message] { return QString::fromStdString(CoreText(message)); });
   } else if (response.bind) {
     ClientArea->ShowToolMessage({});
   }

@@ -144,7 +144,7 @@ void BlockPlacementTool::Stop() {
   for (QAction* action : actions) action->setEnabled(false);
   overlay->hide();
   place = nullptr;
-  panel.ShowPosition(QString());
+  panel.ShowPosition({});
   emit Stopped();
 }
 
@@ -173,7 +173,7 @@ void BlockPlacementTool::Orient(Orientation orientation) {
 void BlockPlacementTool::ShowSize() {
   const int width = OrientedWidth(block.width, block.height, placement.orientation);
   const int height = OrientedHeight(block.width, block.height, placement.orientation);
-  panel.ShowPosition(QString::fromStdString(MeasurementText(width, height)));
+  panel.ShowPosition([width, height] { return QString::fromStdString(MeasurementText(width, height)); });
 }
 
 void BlockPlacementTool::PlaceHere() {

@@ -117,6 +117,8 @@ void TMapViewPanel::Retranslate() {
   SpdFill->setToolTip(tr("Füllen"));
   SpdProperties->setToolTip(tr("Eigenschaften"));
   SpdTextureEditor->setToolTip(tr("Textur-Editor"));
+  if (positionWording_) LblPos->setText(positionWording_());
+  if (toolMessageWording_) ShowToolMessage(toolMessageWording_);
 }
 
 void TMapViewPanel::changeEvent(QEvent* event) {
@@ -260,10 +262,15 @@ QWidget& TMapViewPanel::MapWidget() const { return *ViewPort; }
 
 void TMapViewPanel::FocusMap() { ViewPort->setFocus(Qt::OtherFocusReason); }
 
-void TMapViewPanel::ShowPosition(const QString& text) { LblPos->setText(text); }
+void TMapViewPanel::ShowPosition(Wording wording) {
+  positionWording_ = std::move(wording);
+  LblPos->setText(positionWording_ ? positionWording_() : QString());
+}
 
 void TMapViewPanel::ShowModified(bool modified) { LblModified->Show(modified); }
-void TMapViewPanel::ShowToolMessage(const QString& text) {
+void TMapViewPanel::ShowToolMessage(Wording wording) {
+  toolMessageWording_ = std::move(wording);
+  const QString text = toolMessageWording_ ? toolMessageWording_() : QString();
   LblToolMessage->setText(text);
   // The design-size window cuts a long line off; the tip shows all of it.
   LblToolMessage->setToolTip(text);

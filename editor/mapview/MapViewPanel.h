@@ -43,11 +43,13 @@ class TMapViewPanel : public QWidget, public SessionObserver {
   void RebuildScaledPictures();
   // The tool bar's mode buttons show the session's tool mode.
   void ShowToolMode();
-  void ShowPosition(const QString& text);
+  // The position and the passing line beside it are worded from what a tool
+  // handed up, again at each change of language; an empty text hides the line.
+  using Wording = std::function<QString()>;
+  void ShowPosition(Wording wording);
   // "geändert" while the map has changes that are not saved.
   void ShowModified(bool modified);
-  // A passing line beside the position; empty hides it.
-  void ShowToolMessage(const QString& text);
+  void ShowToolMessage(Wording wording);
   // The map view, where the editor's keys act; FocusMap gives it the keyboard focus.
   QWidget& MapWidget() const;
   ViewPortWidget& MapViewPort() const { return *ViewPort; }
@@ -87,6 +89,8 @@ class TMapViewPanel : public QWidget, public SessionObserver {
   QFrame* PnlToolBar;
   QLabel* LblPos = nullptr;
   QLabel* LblToolMessage = nullptr;
+  Wording positionWording_;
+  Wording toolMessageWording_;
   ModifiedMark* LblModified = nullptr;
   HeightLegend* LblHeightLegend = nullptr;
   QToolButton* SpdOpen;

@@ -1,5 +1,6 @@
 #include "editor/windows/SettingsDialog.h"
 
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QEvent>
 #include <QFileDialog>
@@ -12,6 +13,7 @@
 
 #include "editor/widgets/GermanFileDialog.h"
 #include "editor/widgets/PlainButton.h"
+#include "editor/widgets/UiLanguage.h"
 #include "editor/widgets/UserSettings.h"
 
 namespace tessmoor {
@@ -70,6 +72,20 @@ TFrmSettings::TFrmSettings(QWidget* parent, FolderChooser chooseFolder)
   backups->addStretch();
   layout->addLayout(backups);
 
+  // The program's language: a change shows at once, in every open window.
+  auto* language = new QHBoxLayout;
+  LblLanguage = new QLabel(this);
+  CboLanguage = new QComboBox(this);
+  CboLanguage->setObjectName("CboLanguage");
+  for (UiLanguage choice : {UiLanguage::German, UiLanguage::English, UiLanguage::System})
+    CboLanguage->addItem(QString(), static_cast<int>(choice));
+  CboLanguage->setCurrentIndex(CboLanguage->findData(static_cast<int>(StoredUiLanguage())));
+  LblLanguage->setBuddy(CboLanguage);
+  language->addWidget(LblLanguage);
+  language->addWidget(CboLanguage);
+  language->addStretch();
+  layout->addLayout(language);
+
   Buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   layout->addWidget(Buttons);
 
@@ -99,6 +115,11 @@ void TFrmSettings::Retranslate() {
   BtnFolderUp->setText(tr("Nach &oben"));
   BtnFolderDown->setText(tr("Nach &unten"));
   LblBackups->setText(tr("&Sicherungen früherer Versionen je Karte (0: keine):"));
+  LblLanguage->setText(tr("S&prache:"));
+  // Each language by its own name, whatever the program speaks.
+  CboLanguage->setItemText(0, QStringLiteral("Deutsch"));
+  CboLanguage->setItemText(1, QStringLiteral("English"));
+  CboLanguage->setItemText(2, tr("Wie das System"));
   Buttons->button(QDialogButtonBox::Ok)->setText(tr("OK"));
   Buttons->button(QDialogButtonBox::Cancel)->setText(tr("Abbrechen"));
 }
@@ -117,6 +138,9 @@ void TFrmSettings::Store() const {
   SetExtraPictureFolders(folders);
   SetBackupsPerMap(SpnBackups->value());
   ApplyPictureFolders();
+  const auto language = static_cast<UiLanguage>(CboLanguage->currentData().toInt());
+  StoreUiLanguage(language);
+  ApplyUiLanguage(language);
 }
 
 void TFrmSettings::AddFolder() {

@@ -1,12 +1,14 @@
 #pragma once
 // Extras > Einstellungen: the further picture folders, in the order they are
-// searched after the user's own, and how many backups are kept per map.
+// searched after the user's own, how many backups are kept per map, and the
+// language the program speaks.
 
 #include <QDialog>
 #include <functional>
 
 class QDialogButtonBox;
 class QLabel;
+class QComboBox;
 class QListWidget;
 class QPushButton;
 class QSpinBox;
@@ -36,6 +38,8 @@ class TFrmSettings : public QDialog {
   QLabel* LblUserFolder;
   QLabel* LblFolders;
   QLabel* LblBackups;
+  QLabel* LblLanguage;
+  QComboBox* CboLanguage;
   QDialogButtonBox* Buttons;
   QListWidget* LstPictureFolders;
   QPushButton* BtnAddFolder;

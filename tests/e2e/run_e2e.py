@@ -7,6 +7,7 @@
   run_e2e.py cross-paste    --bin BUILD/bin --out DIR
   run_e2e.py tabs           --bin BUILD/bin --out DIR --expected-map PROGRAM
   run_e2e.py scripts        --bin BUILD/bin --out DIR
+  run_e2e.py language       --bin BUILD/bin --out DIR
 
 TM_E2E_SEED and TM_E2E_STEPS override the screen-truth stream's seed and length;
 TM_E2E_DISPLAY (e.g. ":12") uses that display instead of a free one; TM_E2E_KEEP=1
@@ -28,6 +29,7 @@ import hand_tools  # noqa: E402
 import map_tabs  # noqa: E402
 import screen  # noqa: E402
 import screen_truth  # noqa: E402
+import language_switch  # noqa: E402
 import script_console  # noqa: E402
 from editor_window import Editor  # noqa: E402
 from report import Report, abort  # noqa: E402
@@ -47,7 +49,8 @@ def keep_screen(session, path):
 
 def main():
     parser = argparse.ArgumentParser()
-    parser.add_argument("suite", choices=["screen-truth", "designer", "hand-tools", "cross-paste", "tabs", "scripts"])
+    parser.add_argument("suite", choices=["screen-truth", "designer", "hand-tools", "cross-paste", "tabs", "scripts",
+                                          "language"])
     parser.add_argument("--bin", required=True, help="the build's bin folder with TMEdit, GFX/, TMEGfx/, Maps/")
     parser.add_argument("--out", required=True, help="where screenshots and saved maps are kept")
     parser.add_argument("--expected-map", help="the program that applies the designer's steps through the core")
@@ -78,6 +81,8 @@ def main():
                                      os.path.abspath(options.expected_map))
                     elif options.suite == "scripts":
                         script_console.run(editor, report, sample, out)
+                    elif options.suite == "language":
+                        language_switch.run(editor, report, sample, out)
                     elif options.suite == "hand-tools":
                         editor.start()
                         hand_tools.run(editor, report, sample, out)

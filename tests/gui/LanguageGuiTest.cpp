@@ -20,6 +20,8 @@
 #include <map>
 #include <memory>
 
+#include "editor/commands/CommandRegistry.h"
+#include "editor/commands/CommandSearch.h"
 #include "editor/main/EditorMainForm.h"
 #include "editor/main/MapTabsWindow.h"
 #include "editor/widgets/UiLanguage.h"
@@ -270,6 +272,58 @@ TEST_F(LanguageGuiTest, ASwitchWithWindowsOpenReadsAsAFreshStartInThatLanguage) 
       if (!now.contains(line)) differences << "fresh: " + line;
     EXPECT_TRUE(differences.isEmpty()) << differences.join("\n").toStdString();
   }
+}
+
+QString MenuTitles(QWidget& window) {
+  QStringList titles;
+  for (QMenuBar* bar : window.findChildren<QMenuBar*>())
+    if (bar->isVisible())
+      for (QAction* top : bar->actions()) titles << top->text();
+  return titles.join(' ');
+}
+
+TEST_F(LanguageGuiTest, TheSettingsSwitchAtOnceAndTheSearchStillKnowsTheGermanNames) {
+  Start(UiLanguage::German);
+  ASSERT_EQ(MenuTitles(*tabs), "&Datei &Bearbeiten &Ansicht E&xtras");
+  // Extras > Einstellungen, Alt+P to "Sprache" (Alt+L to "Language"), the
+  // next entry or the one before, Enter for OK. A failed step closes the
+  // dialog, or the test would wait for it.
+  const auto choose = [](Qt::Key letter, Qt::Key key) {
+    return [letter, key] {
+      QWidget* dialog = QApplication::activeModalWidget();
+      if (!dialog) return ADD_FAILURE() << "no settings";
+      QApplication::setActiveWindow(dialog);
+      QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : dialog, letter, Qt::AltModifier);
+      if (QApplication::focusWidget()->objectName() != "CboLanguage") {
+        ADD_FAILURE() << "the Alt letter missed the language";
+        static_cast<QDialog*>(dialog)->reject();
+        return;
+      }
+      QTest::keyClick(QApplication::focusWidget(), key);
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    };
+  };
+  QTimer::singleShot(0, choose(Qt::Key_P, Qt::Key_Down));
+  Trigger("ExtrasSettings");
+  EXPECT_EQ(MenuTitles(*tabs), "&File &Edit &View &Tools");
+  EXPECT_EQ(StoredUiLanguage(), UiLanguage::English);
+
+  // The search finds a command by its English text and by its German one.
+  CommandRegistry& registry = tabs->Current().Commands();
+  for (const char* query : {"check map", "Karte prüfen", "karte pruefen"}) {
+    const QList<const Command*> found = SearchCommands(registry, query);
+    ASSERT_FALSE(found.isEmpty()) << query;
+    EXPECT_EQ(found.front()->info.id, "EditCheckMap") << query;
+    EXPECT_EQ(registry.MenuPathText(*found.front()), "Edit > Check Map");
+  }
+
+  // A fresh start speaks the stored language; back to German the same way.
+  Start(StoredUiLanguage());
+  EXPECT_EQ(MenuTitles(*tabs), "&File &Edit &View &Tools");
+  QTimer::singleShot(0, choose(Qt::Key_L, Qt::Key_Up));
+  Trigger("ExtrasSettings");
+  EXPECT_EQ(MenuTitles(*tabs), "&Datei &Bearbeiten &Ansicht E&xtras");
+  EXPECT_EQ(StoredUiLanguage(), UiLanguage::German);
 }
 
 }  // namespace

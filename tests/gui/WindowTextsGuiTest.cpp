@@ -3,14 +3,8 @@
 // the German is back byte for byte. A marking translator stands in for English,
 // so the test does not depend on which English words the file holds.
 
-#include <QAbstractButton>
-#include <QComboBox>
-#include <QGroupBox>
-#include <QLabel>
 #include <QRegularExpression>
-#include <QTabWidget>
 #include <QTranslator>
-#include <QTreeWidget>
 
 #include "editor/windows/EditorNewForm.h"
 #include "editor/windows/EditorSetStartPosForm.h"
@@ -19,6 +13,7 @@
 #include "editor/windows/SettingsDialog.h"
 #include "editor/windows/TestProfilesForm.h"
 #include "gui/MainWindowFixture.h"
+#include "gui/ShownTexts.h"
 
 namespace tessmoor {
 
@@ -34,32 +29,16 @@ class MarkingTranslator : public QTranslator {
   }
 };
 
-// Every text a person reads in `window`: its caption, captions of its controls,
-// their tool tips, list entries, tab and column titles. Paths and numbers that
-// are no texts are skipped by the caller.
-QStringList ShownTexts(QWidget& window) {
-  QStringList texts{window.windowTitle()};
-  QList<QWidget*> widgets = window.findChildren<QWidget*>();
-  widgets.prepend(&window);
-  for (QWidget* widget : widgets) {
-    if (widget != &window && widget->isWindow()) continue;  // another window's texts
-    texts << widget->toolTip();
-    if (auto* label = qobject_cast<QLabel*>(widget)) texts << label->text();
-    if (auto* button = qobject_cast<QAbstractButton*>(widget)) texts << button->text();
-    if (auto* group = qobject_cast<QGroupBox*>(widget)) texts << group->title();
-    // a texture list holds the map's names, which no language changes
-    auto* list = qobject_cast<QComboBox*>(widget);
-    if (list && !list->objectName().startsWith(QStringLiteral("CboTex"))) {
-      for (int i = 0; i < list->count(); ++i) texts << list->itemText(i);
-    }
-    if (auto* tabs = qobject_cast<QTabWidget*>(widget)) {
-      for (int i = 0; i < tabs->count(); ++i) texts << tabs->tabText(i);
-    }
-    if (auto* tree = qobject_cast<QTreeWidget*>(widget)) {
-      for (int i = 0; i < tree->columnCount(); ++i) texts << tree->headerItem()->text(i);
-    }
+// What a language changes of the texts `window` shows: not the map's texture
+// names, nor the names the languages have in the language chooser.
+QStringList TranslatableTexts(QWidget& window) {
+  QStringList texts;
+  for (const ShownText& shown : ShownTexts(window)) {
+    if (shown.place.contains("CboTex") || shown.place.endsWith("CboLanguage:item0") ||
+        shown.place.endsWith("CboLanguage:item1"))
+      continue;
+    texts << shown.text;
   }
-  texts.removeAll(QString());
   return texts;
 }
 
@@ -87,7 +66,7 @@ TEST_F(WindowTextsGuiTest, EveryWindowTextFollowsTheLanguageAndGermanComesBackUn
                                          &profilesForm,
                                          &textureForm};
   std::vector<QStringList> german;
-  for (QWidget* shown : windows) german.push_back(ShownTexts(*shown));
+  for (QWidget* shown : windows) german.push_back(TranslatableTexts(*shown));
   const QString germanCaption = window->windowTitle();
 
   MarkingTranslator marking;
@@ -95,7 +74,7 @@ TEST_F(WindowTextsGuiTest, EveryWindowTextFollowsTheLanguageAndGermanComesBackUn
   QCoreApplication::processEvents();
   EXPECT_TRUE(window->windowTitle().startsWith(Mark)) << window->windowTitle().toStdString();
   for (size_t i = 0; i < windows.size(); ++i) {
-    const QStringList translated = ShownTexts(*windows[i]);
+    const QStringList translated = TranslatableTexts(*windows[i]);
     EXPECT_EQ(translated.size(), german[i].size()) << windows[i]->objectName().toStdString();
     for (const QString& text : translated) {
       if (IsText(text)) EXPECT_TRUE(text.contains(Mark)) << text.toStdString();
@@ -106,7 +85,7 @@ TEST_F(WindowTextsGuiTest, EveryWindowTextFollowsTheLanguageAndGermanComesBackUn
   QCoreApplication::processEvents();
   EXPECT_EQ(window->windowTitle(), germanCaption);
   for (size_t i = 0; i < windows.size(); ++i)
-    EXPECT_EQ(ShownTexts(*windows[i]), german[i]) << windows[i]->objectName().toStdString();
+    EXPECT_EQ(TranslatableTexts(*windows[i]), german[i]) << windows[i]->objectName().toStdString();
 }
 
 }  // namespace
