@@ -209,6 +209,7 @@ void CommandRegistry::Retranslate() {
   for (const auto& command : commands_) {
     if (command->registryText) command->action->setText(CommandText(command->info.text));
   }
+  emit TextsRetranslated();
 }
 
 }  // namespace tessmoor

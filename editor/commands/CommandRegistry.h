@@ -107,6 +107,11 @@ class CommandRegistry : public QObject {
   // The title of a menu, given as its German source, in the current language.
   static QString MenuTitle(const QString& source);
 
+ signals:
+  // After a change of language has set every command's text anew: a command
+  // whose text also says more (Undo with its step) words it again then.
+  void TextsRetranslated();
+
  private:
   void Store(const Command& command) const;
   void Retranslate();

@@ -13,7 +13,6 @@
 #include "editor/commands/CommandRegistry.h"
 #include "editor/features/ToolWindowsFeature.h"
 #include "editor/mapview/BlockPlacementTool.h"
-#include "editor/widgets/LanguageChange.h"
 #include "editor/widgets/SystemClipboard.h"
 #include "editor/windows/EditorPropertiesForm.h"
 #include "editor/windows/RampDialog.h"
@@ -99,10 +98,7 @@ EditFeature::EditFeature(const FeatureContext& context, ToolWindowsFeature& tool
   connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &EditFeature::UpdatePasteActions);
   UpdatePasteActions();
   // The registry sets the plain command texts anew; the steps' names follow once it has.
-  OnLanguageChange(this, [this] {
-    UpdateHistoryActions();
-    QMetaObject::invokeMethod(this, &EditFeature::UpdateHistoryActions, Qt::QueuedConnection);
-  });
+  connect(&registry, &CommandRegistry::TextsRetranslated, this, &EditFeature::UpdateHistoryActions);
   context.session.Model().AddObserver(this);
 }
 

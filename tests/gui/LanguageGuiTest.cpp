@@ -251,14 +251,19 @@ TEST_F(LanguageGuiTest, InEnglishNoWindowShowsAGermanTextAndEachAltLetterReaches
 }
 
 TEST_F(LanguageGuiTest, ASwitchWithWindowsOpenReadsAsAFreshStartInThatLanguage) {
+  // A step to undo, so the Edit menu names it.
+  const auto openWindowsAfterAnEdit = [this] {
+    Trigger("EditFill");
+    OpenToolWindows();
+  };
   std::map<UiLanguage, WindowTexts> fresh;
   for (UiLanguage language : {UiLanguage::German, UiLanguage::English}) {
     Start(language);
-    OpenToolWindows();
+    openWindowsAfterAnEdit();
     fresh[language] = OpenWindowsTexts();
   }
   Start(UiLanguage::German);
-  OpenToolWindows();
+  openWindowsAfterAnEdit();
   for (UiLanguage language : {UiLanguage::English, UiLanguage::German}) {
     SCOPED_TRACE(language == UiLanguage::English ? "to English" : "back to German");
     ApplyUiLanguage(language);
