@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -33,10 +34,11 @@ namespace {
 // Windows that stay open beside the map: tool windows, docks, the script console.
 const char* const ToolWindowCommands[] = {"ViewProperties", "EditFindReplace", "EditCheckMap", "ExtrasScriptConsole",
                                           "ViewStamps"};
-// Commands whose window or dialog waits for an answer; each is read, then cancelled.
-const char* const ModalCommands[] = {"FileNew",          "FileOpen",        "FileSaveAs",     "FileCompile",
-                                     "FileExport",       "ViewTextureEditor", "EditSetStartPos", "EditRamp",
-                                     "ExtrasShortcuts",  "ExtrasTestProfiles", "ExtrasSettings", "View3D"};
+// Commands that open a window or a dialog; each is read, then cancelled or closed.
+const char* const ModalCommands[] = {"FileNew",         "FileOpen",           "FileEarlierVersion", "FileSaveAs",
+                                     "FileCompile",     "FileExport",         "ViewTextureEditor",  "EditSaveStamp",
+                                     "EditSetStartPos", "EditRamp",           "ExtrasShortcuts",    "ExtrasTestProfiles",
+                                     "ExtrasSettings",  "View3D"};
 
 using WindowTexts = std::map<QString, std::vector<ShownText>>;
 
@@ -69,6 +71,13 @@ class LanguageGuiTest : public ::testing::Test {
     tabs->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(tabs.get()));
     QApplication::setActiveWindow(tabs.get());
+    // A map with a file, so the windows that need one (compile, earlier versions) open.
+    const QString map = programDirectory + "Maps/Halle.tmm";
+    QFile::remove(map);
+    ASSERT_TRUE(QFile::copy(QString(TM_BIN_DIR) + "/Maps/Sample.tmm", map));
+    QFile::setPermissions(map, QFile::ReadOwner | QFile::WriteOwner);
+    ASSERT_TRUE(tabs->OpenMap(map.toStdString()));
+    QCoreApplication::processEvents();
   }
 
   void Trigger(const char* id) {
@@ -86,9 +95,10 @@ class LanguageGuiTest : public ::testing::Test {
   void Record(WindowTexts& into, QWidget& window, const QString& name) {
     std::vector<ShownText>& texts = into[name];
     for (ShownText shown : ShownTexts(window)) {
-      shown.text = Normalized(shown.text, {QDir::cleanPath(programDirectory), qEnvironmentVariable("XDG_DATA_HOME"),
-                                           qEnvironmentVariable("XDG_CONFIG_HOME"), QDir::homePath()});
-      shown.place = name + "|" + shown.place;
+      const QStringList privatePaths{QDir::cleanPath(programDirectory), qEnvironmentVariable("XDG_DATA_HOME"),
+                                     qEnvironmentVariable("XDG_CONFIG_HOME"), QDir::homePath()};
+      shown.text = Normalized(shown.text, privatePaths);
+      shown.place = name + "|" + Normalized(shown.place, privatePaths);
       texts.push_back(shown);
     }
   }
@@ -126,10 +136,33 @@ class LanguageGuiTest : public ::testing::Test {
           modal->close();
         }
       });
+      QSet<QWidget*> shownBefore;
+      for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->isVisible()) shownBefore << window;
       poll.start();
       Trigger(id);
       poll.stop();
+      // A window that stays open beside the map (the compile log) is read and closed too.
+      for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (!window->isVisible() || shownBefore.contains(window) || qobject_cast<QMenu*>(window)) continue;
+        Record(texts, *window, QString("%1#%2 %3").arg(id).arg(seen++).arg(window->objectName()));
+        mnemonicClashes << WindowMnemonicClashes(*window);
+        window->close();
+      }
       EXPECT_GT(seen, 0) << id << " opened no window";
+    }
+    return texts;
+  }
+
+  // The command search's list, which closes as soon as it loses the keyboard.
+  WindowTexts PopupTexts() {
+    WindowTexts texts;
+    Trigger("ExtrasSearchCommand");
+    QWidget* popup = QApplication::activePopupWidget();
+    EXPECT_NE(popup, nullptr) << "no command search";
+    if (popup) {
+      Record(texts, *popup, popup->objectName());
+      popup->close();
     }
     return texts;
   }
@@ -137,6 +170,10 @@ class LanguageGuiTest : public ::testing::Test {
   WindowTexts AllWindowsTexts() {
     OpenToolWindows();
     WindowTexts texts = OpenWindowsTexts();
+    texts.merge(PopupTexts());
+    // A saved change, so the replaced file is kept as an earlier version.
+    Trigger("EditFill");
+    Trigger("FileSave");
     texts.merge(ModalWindowsTexts());
     return texts;
   }
