@@ -1,11 +1,13 @@
 #include <QContextMenuEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QOpenGLContext>
 #include <QTimer>
 
 #include "document/PascalString.h"
 #include "editor/preview3d/Editor3DViewForm.h"
 #include "editor/preview3d/PreviewView.h"
+#include "editor/widgets/UiLanguage.h"
 #include "editor/widgets/UserSettings.h"
 #include "gui/MainWindowFixture.h"
 #include "tools/tmgen/PcxWriter.h"
@@ -227,6 +229,47 @@ TEST_F(PreviewWindowTest, F1AndTheContextMenuShowTheWindowsKeys) {
   QApplication::sendEvent(view, &event);
   EXPECT_EQ(dialogs.log.size(), 2u);
   EXPECT_EQ(dialogs.informationTexts.back(), dialogs.informationTexts.front());
+}
+
+// The 3D window needs OpenGL, so the offscreen tour of every window in both
+// languages leaves it to this test: its caption, its context menu and its key
+// help follow a switch while it is open.
+TEST_F(PreviewWindowTest, TheWindowFollowsASwitchOfLanguageWhileOpen) {
+  const auto contextMenuTexts = [this] {
+    QStringList texts;
+    QTimer::singleShot(0, [&texts] {
+      auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+      if (!menu) return;
+      for (const QAction* action : menu->actions()) {
+        if (action->isSeparator()) continue;
+        texts << action->text();
+        if (action->menu())
+          for (const QAction* inner : action->menu()->actions()) texts << inner->text();
+      }
+      menu->close();
+    });
+    const QPoint middle = view->rect().center();
+    QContextMenuEvent event(QContextMenuEvent::Keyboard, middle, view->mapToGlobal(middle));
+    QApplication::sendEvent(view, &event);
+    return texts.join(" | ").toStdString();
+  };
+  const std::string german = contextMenuTexts();
+  EXPECT_EQ(preview->windowTitle(), "3D-Ansicht");
+  // Each window hears of the change in an event of its own.
+  ApplyUiLanguage(UiLanguage::English);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(preview->windowTitle(), "3D View");
+  EXPECT_EQ(contextMenuTexts(),
+            "&Keys... | &Close | &Animation | 4 frames per second | 8 frames per second | 12 frames per second | "
+            "16 frames per second");
+  dialogs.log.clear();
+  PressIn3DView(Qt::Key_F1);
+  EXPECT_EQ(dialogs.log, std::vector<std::string>{"info:Keys of the 3D View"});
+  ApplyUiLanguage(UiLanguage::German);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(preview->windowTitle(), "3D-Ansicht");
+  EXPECT_EQ(contextMenuTexts(), german);
+  ForgetUiLanguage();
 }
 
 TEST_F(PreviewWindowTest, AMapBeyondACapacitySaysSoInTheWindow) {
