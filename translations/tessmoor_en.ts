@@ -1322,6 +1322,10 @@ Double-click: select the cell in the map
         <source>Abbrechen</source>
         <translation>Cancel</translation>
     </message>
+    <message>
+        <source>dd.MM.yyyy HH:mm:ss</source>
+        <translation>yyyy-MM-dd HH:mm:ss</translation>
+    </message>
 </context>
 <context>
     <name>tessmoor::TFrmCommandSearch</name>

@@ -17,6 +17,7 @@
 
 #include "editor/widgets/LanguageChange.h"
 #include "editor/widgets/StatusMessage.h"
+#include "editor/widgets/UiLanguage.h"
 #include "editor/widgets/UserSettings.h"
 #include "texts/CoreTexts.h"
 
@@ -26,7 +27,9 @@ namespace {
 
 QString ShownTime(const MapBackup& backup) {
   const QDateTime time = QDateTime::fromString(QString::fromStdString(backup.stamp), "yyyy-MM-dd_HH-mm-ss");
-  QString text = time.isValid() ? time.toString("dd.MM.yyyy HH:mm:ss") : QString::fromStdString(backup.stamp);
+  // The order of day, month and year is the language's.
+  QString text = time.isValid() ? time.toString(TFrmBackups::tr("dd.MM.yyyy HH:mm:ss"))
+                                : QString::fromStdString(backup.stamp);
   if (backup.sequence > 1) text += QString(" (%1)").arg(backup.sequence);
   return text;
 }
@@ -95,12 +98,13 @@ void TFrmBackups::Retranslate() {
                                     : tr("Frühere Versionen von %1:").arg(mapName_));
   LVBackups->setHeaderLabels({tr("Gespeichert am"), tr("Seitdem geändert"), tr("Größe")});
   LVBackups->headerItem()->setToolTip(1, tr("Zellen und Texturen, in denen die offene Karte anders ist"));
-  const QLocale german(QLocale::German);
+  const QLocale numbers = ProgramLocale();
   for (int k = 0; k < static_cast<int>(rows_.size()); ++k) {
     const BackupRow& row = rows_[static_cast<size_t>(k)];
     QTreeWidgetItem* item = LVBackups->topLevelItem(k);
+    item->setText(0, ShownTime(row.backup));
     item->setText(1, ShownDifference(row.difference));
-    item->setText(2, tr("%1 Bytes").arg(german.toString(qulonglong(row.backup.size))));
+    item->setText(2, tr("%1 Bytes").arg(numbers.toString(qulonglong(row.backup.size))));
   }
   BtnOpen->setText(tr("Ö&ffnen"));
   BtnCancel->setText(tr("Abbrechen"));

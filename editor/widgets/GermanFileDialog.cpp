@@ -77,7 +77,7 @@ QString FileTypeName(const QFileInfo& file) {
 
 QString FileTimeText(const QDateTime& time) { return QLocale().toString(time, QStringLiteral("d. MMM yyyy HH:mm")); }
 
-void SpeakGerman(QFileDialog& dialog) {
+void SpeakProgramLanguage(QFileDialog& dialog) {
   auto* list = new GermanFileList(&dialog);
   dialog.setIconProvider(&list->typeNames);
   dialog.setProxyModel(list);

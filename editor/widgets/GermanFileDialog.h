@@ -1,5 +1,5 @@
 #pragma once
-// Qt's own file dialog in German throughout. Its file list formats dates and
+// Qt's own file dialog in the program's language throughout. Its file list formats dates and
 // sizes in the system's language (an English "8 Dec 2024" under a C locale) and
 // calls every file type the MIME database does not know "unknown"; here they
 // follow the program's language, and each file has a type name.
@@ -20,6 +20,6 @@ QString FileTypeName(const QFileInfo& file);
 QString FileTimeText(const QDateTime& time);
 
 // Gives a dialog that uses Qt's own widgets the dates, sizes and type names above.
-void SpeakGerman(QFileDialog& dialog);
+void SpeakProgramLanguage(QFileDialog& dialog);
 
 }  // namespace tessmoor

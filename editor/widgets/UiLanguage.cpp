@@ -84,8 +84,7 @@ void ApplyUiLanguage(UiLanguage language) {
   installed.applied = true;
   installed.english = english;
   // Dates, numbers and the MIME database's type names follow the default locale.
-  QLocale::setDefault(english ? QLocale(QLocale::English, QLocale::UnitedStates)
-                              : QLocale(QLocale::German, QLocale::Germany));
+  QLocale::setDefault(ProgramLocale());
   // The texts library asks the application's translators, as tr() does.
   SetTextLookup([](const char* context, const char* source) {
     return QCoreApplication::translate(context, source).toStdString();
@@ -103,6 +102,10 @@ void ApplyUiLanguage(UiLanguage language) {
 }
 
 bool EnglishIsApplied() { return Installed().applied && Installed().english; }
+
+QLocale ProgramLocale() {
+  return EnglishIsApplied() ? QLocale(QLocale::English, QLocale::UnitedStates) : QLocale(QLocale::German, QLocale::Germany);
+}
 
 void ForgetUiLanguage() {
   Translators& installed = Installed();

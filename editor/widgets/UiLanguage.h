@@ -4,7 +4,7 @@
 // effect at once: installing or removing a translator sends every widget a
 // LanguageChange, and each window sets its texts again.
 
-class QCoreApplication;
+#include <QLocale>
 
 namespace tessmoor {
 
@@ -24,6 +24,10 @@ void ApplyUiLanguage(UiLanguage language);
 
 // The language the program speaks at the moment.
 bool EnglishIsApplied();
+
+// Numbers and dates as the program's language writes them ("1.234" in German
+// also before any language is applied).
+QLocale ProgramLocale();
 
 // Takes every translator out again, as before the first ApplyUiLanguage; for
 // tests that share one application.

@@ -37,7 +37,7 @@ std::unique_ptr<QFileDialog> MakeFileDialog(QWidget* parent, const QString& titl
                                             const QString& filter, const QString& suffix) {
   auto dialog = std::make_unique<QFileDialog>(parent, title, QString::fromStdString(startDirectory), filter);
   dialog->setOption(QFileDialog::DontUseNativeDialog);
-  SpeakGerman(*dialog);
+  SpeakProgramLanguage(*dialog);
   dialog->setDefaultSuffix(suffix);
   return dialog;
 }

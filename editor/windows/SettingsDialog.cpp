@@ -25,7 +25,7 @@ QString ChooseFolderWithQt(QWidget* parent) {
   QFileDialog dialog(parent, TFrmSettings::tr("Bilderordner hinzufügen"));
   dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::ShowDirsOnly);
   dialog.setFileMode(QFileDialog::Directory);
-  SpeakGerman(dialog);
+  SpeakProgramLanguage(dialog);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
   return dialog.selectedFiles().constFirst();
 }
