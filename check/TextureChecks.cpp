@@ -2,8 +2,7 @@
 
 #include <array>
 
-#include "document/PascalString.h"
-#include "document/Windows1252.h"
+#include "textures/TextureName.h"
 
 namespace tessmoor {
 
@@ -11,8 +10,7 @@ namespace {
 
 // A finding about one texture of the table: its number and its name in UTF-8.
 FindingMessage AboutTexture(FindingCode code, const MapDocument& document, int texture) {
-  const std::string name = ReadPascalString(document.textures[static_cast<size_t>(texture)].name, TextureNameCapacity);
-  return {code, {std::to_string(texture), Windows1252ToUtf8(name)}};
+  return {code, {std::to_string(texture), TextureNameText(document.textures[static_cast<size_t>(texture)])}};
 }
 
 // The first cell, row by row, that refers to each texture of the table; the

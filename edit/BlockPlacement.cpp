@@ -9,6 +9,7 @@
 #include "document/PascalString.h"
 #include "edit/CellCommands.h"
 #include "edit/CompositeCommand.h"
+#include "textures/TextureName.h"
 #include "textures/TextureTable.h"
 
 namespace tessmoor {
@@ -58,7 +59,7 @@ class AppendTexturesCommand : public EditCommand {
 }  // namespace
 
 bool SameTexture(const TextureEntry& entry, const StampTexture& texture) {
-  if (ReadPascalString(entry.name, TextureNameCapacity) != texture.name) return false;
+  if (TextureNameBytes(entry) != texture.name) return false;
   if (entry.frameCount != static_cast<int32_t>(texture.frames.size())) return false;
   for (size_t k = 0; k < texture.frames.size(); ++k) {
     if (ReadPascalString(entry.frames[k].fileName, FrameNameCapacity) != texture.frames[k]) return false;

@@ -148,6 +148,7 @@ void DocumentModel::Notify(DocumentChange change) {
 }
 
 void DocumentModel::Tell(const DocumentChange& change) {
+  if (change.Has(DocumentChangeFlag::TexturesChanged | DocumentChangeFlag::DocumentReplaced)) ++tableNotices_;
   // An observer may add or remove observers while it is told.
   for (const std::vector<DocumentObserver*>* list : {&observers_, &lateObservers_}) {
     const std::vector<DocumentObserver*> told = *list;

@@ -5,6 +5,7 @@
 // same record but are tool state: they change here too, so the observers hear
 // of them, but they never enter the history nor mark the map modified.
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -64,6 +65,12 @@ class DocumentModel {
   MapFileResult Save(const std::string& path, FileOps& ops = RealFileOps());
   void SetFileName(const std::string& fileName);
 
+  // Grows by one with every notice that touches the texture table (an edit of
+  // it or a new map), before any observer hears of it: whoever keeps the number
+  // beside what it made from the table can tell whether that is still current,
+  // whatever the order in which the observers are told.
+  uint64_t TableNoticeCount() const { return tableNotices_; }
+
   void AddObserver(DocumentObserver* observer);
   // Told after every other observer, for those that act on what the others
   // have rebuilt for the change (the windows' pictures of a new texture table).
@@ -85,6 +92,7 @@ class DocumentModel {
   std::vector<DocumentObserver*> observers_;
   std::vector<DocumentObserver*> lateObservers_;
   bool reportedModified_ = false;
+  uint64_t tableNotices_ = 0;
 };
 
 }  // namespace tessmoor

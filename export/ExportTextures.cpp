@@ -8,9 +8,9 @@
 #include "document/FramePictures.h"
 #include "document/PascalString.h"
 #include "document/PictureFolders.h"
-#include "document/Windows1252.h"
 #include "graphics/GraphicsError.h"
 #include "graphics/PcxLoader.h"
+#include "textures/TextureName.h"
 
 namespace tessmoor {
 
@@ -38,11 +38,10 @@ TextureDescription DescribeTexture(const MapDocument& document, uint16_t texture
   TextureDescription description;
   const TextureEntry* entry = EntryOf(document, texture);
   if (!entry) return description;
-  description.name = Windows1252ToUtf8(ReadPascalString(entry->name, TextureNameCapacity));
+  description.name = TextureNameText(*entry);
   description.animationType = entry->animationType;
   for (int f = 0; f < FrameCount(*entry); ++f) {
-    const std::string frame = ReadPascalString(entry->frames[size_t(f)].fileName, FrameNameCapacity);
-    description.frameNames.push_back(Windows1252ToUtf8(frame));
+    description.frameNames.push_back(FrameNameText(entry->frames[size_t(f)]));
   }
   return description;
 }

@@ -9,13 +9,13 @@
 
 #include "check/MapCheck.h"
 #include "compiler/CompileMap.h"
-#include "document/PascalString.h"
 #include "document/Windows1252.h"
 #include "preview/PreviewModel.h"
 #include "scripting/ScriptFields.h"
 #include "texts/CheckTexts.h"
 #include "texts/CoreTexts.h"
 #include "texts/ScriptTexts.h"
+#include "textures/TextureName.h"
 
 namespace tessmoor {
 
@@ -26,10 +26,6 @@ namespace {
 constexpr int Anything = 1 << 30;
 // A script reads text files, not disks.
 constexpr qint64 LargestTextFile = 64 << 20;
-
-QString FromBytes(const uint8_t* field, int capacity) {
-  return QString::fromStdString(Windows1252ToUtf8(ReadPascalString(field, capacity)));
-}
 
 }  // namespace
 
@@ -177,11 +173,11 @@ QJSValue ScriptApi::textures() {
     const TextureEntry& entry = map.textures[size_t(t)];
     QJSValue texture = engine_.newObject();
     texture.setProperty("index", t);
-    texture.setProperty("name", FromBytes(entry.name, TextureNameCapacity));
+    texture.setProperty("name", QString::fromStdString(TextureNameText(entry)));
     texture.setProperty("animation", static_cast<int>(entry.animationType));
     QJSValue frames = engine_.newArray();
     for (int f = 0; f < std::clamp(entry.frameCount, 0, MaxFrames); ++f)
-      frames.setProperty(quint32(f), FromBytes(entry.frames[size_t(f)].fileName, FrameNameCapacity));
+      frames.setProperty(quint32(f), QString::fromStdString(FrameNameText(entry.frames[size_t(f)])));
     texture.setProperty("frames", frames);
     list.setProperty(quint32(t), texture);
   }

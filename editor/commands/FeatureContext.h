@@ -13,7 +13,7 @@
 namespace tessmoor {
 
 class CommandRegistry;
-class TexturePictureCache;
+class TextureTableModel;
 
 // The map view, which the main window owns.
 class MapViewHost {
@@ -39,8 +39,8 @@ struct FeatureContext {
   CommandRegistry& registry;
   MapViewHost& view;
   QMainWindow* window;
-  // The pictures beside the names in texture lists; none without.
-  TexturePictureCache* texturePictures = nullptr;
+  // The current map's texture table, which every texture list is made from.
+  TextureTableModel* textures = nullptr;
 };
 
 }  // namespace tessmoor

@@ -16,13 +16,12 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "document/PascalString.h"
-#include "document/Windows1252.h"
 #include "edit/CellBlocks.h"
 #include "editor/commands/CommandRegistry.h"
 #include "editor/widgets/CellFieldNames.h"
 #include "editor/widgets/IntSpinField.h"
 #include "editor/widgets/TextureLists.h"
+#include "editor/widgets/TextureTableModel.h"
 #include "editor/widgets/ToolWindowKeys.h"
 #include "view/EditingTools.h"
 
@@ -79,10 +78,6 @@ HeightRange Range(const IntSpinField* from, const IntSpinField* to) {
           static_cast<float>(std::max(from->value(), to->value()))};
 }
 
-QString TextureName(const TextureEntry& texture) {
-  return QString::fromUtf8(Windows1252ToUtf8(ReadPascalString(texture.name, TextureNameCapacity)));
-}
-
 QString Height(float value) { return QString::number(static_cast<double>(value), 'g', 7); }
 
 QString Named(const char* name, const QString& value) { return FieldName(name) + " " + value; }
@@ -121,7 +116,7 @@ TFrmFindReplace::TFrmFindReplace(const FeatureContext& context) : QDialog(contex
   CboKind = List("CboKind", conditions);
   ChkTexture = Check("ChkTexture", conditions);
   CboTexture = List("CboTexture", conditions);
-  MakeTextureList(CboTexture, context.texturePictures);
+  MakeTextureList(CboTexture, *context.textures);
   CboTextureLayer = List("CboTextureLayer", conditions);
   ChkFloor = Check("ChkFloor", conditions);
   SpnFloorFrom = Field("SpnFloorFrom", conditions);
@@ -179,7 +174,7 @@ TFrmFindReplace::TFrmFindReplace(const FeatureContext& context) : QDialog(contex
   for (int k = 0; k < CellTypeCount; ++k) CboSetKind->addItem(QString());
   ChkSetTexture = Check("ChkSetTexture", replace);
   CboSetTexture = List("CboSetTexture", replace);
-  MakeTextureList(CboSetTexture, context.texturePictures);
+  MakeTextureList(CboSetTexture, *context.textures);
   CboSetLayer = List("CboSetLayer", replace);
   for (int s = 0; s < SurfaceCount; ++s) CboSetLayer->addItem(QString(), s);
   ChkSetFloor = Check("ChkSetFloor", replace);
@@ -294,13 +289,7 @@ void TFrmFindReplace::ShowCount() {
 void TFrmFindReplace::FillTextureLists() {
   for (QComboBox* list : {CboTexture, CboSetTexture}) {
     const uint previous = list->currentData().toUInt();
-    list->clear();
-    list->addItem(NoTextureText(), static_cast<uint>(NoTexture));
-    const MapDocument& map = context.session.Map();
-    for (int t = 0; t < std::clamp(map.textureCount, 0, MaxTextures); ++t) {
-      const QString name = TextureName(map.textures[static_cast<size_t>(t)]);
-      AddTextureItem(list, QString("%1: %2").arg(t).arg(name), name, t, context.texturePictures);
-    }
+    FillTextureList(list, *context.textures, {NoTextureText(), true});
     const int again = list->findData(previous);
     list->setCurrentIndex(again >= 0 ? again : 0);
   }

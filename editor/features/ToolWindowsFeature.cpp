@@ -16,7 +16,7 @@ namespace tessmoor {
 
 ToolWindowsFeature::ToolWindowsFeature(const FeatureContext& context) : context_(context) {
   EditorSession& session = context.session;
-  FrmProperties = new TFrmProperties(session.Model(), context.window, context.texturePictures);
+  FrmProperties = new TFrmProperties(session.Model(), context.window, context.textures);
   KeepMnemonicsInside(FrmProperties);
 
   CommandRegistry& registry = context.registry;
@@ -50,9 +50,8 @@ TFrmTextureEditor& ToolWindowsFeature::TextureEditor() {
     EditorSession& session = context_.session;
     FrmTextureEditor = new TFrmTextureEditor(
         session.Model(), session.Editor(), session.Dialogs(), [this] { FrmProperties->hide(); }, context_.window);
-    FrmTextureEditor->SetReplacementChooser([this](int texture) {
-      return ChooseReplacementTexture(FrmTextureEditor, context_.session.Map(), texture, context_.texturePictures);
-    });
+    FrmTextureEditor->SetReplacementChooser(
+        [this](int texture) { return ChooseReplacementTexture(FrmTextureEditor, *context_.textures, texture); });
     KeepMnemonicsInside(FrmTextureEditor);
   }
   return *FrmTextureEditor;

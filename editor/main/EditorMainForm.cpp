@@ -28,6 +28,7 @@
 #include "editor/widgets/MapCaption.h"
 #include "editor/widgets/MapKeyFocus.h"
 #include "editor/widgets/TexturePictureCache.h"
+#include "editor/widgets/TextureTableModel.h"
 #include "editor/windows/EditorNewForm.h"
 #include "editor/windows/QtDialogLayer.h"
 #include "io/ProgramDirectory.h"
@@ -78,6 +79,7 @@ void TFrmMain::Build(DialogLayer* injectedDialogs, TabHost* tabs) {
         Qt::QueuedConnection);
   }
   texturePictures = std::make_unique<TexturePictureCache>(session.Model());
+  textureTable = std::make_unique<TextureTableModel>(session.Model(), texturePictures.get());
   CreateFeatures();
   BuildMenus(tabs);
   ClientArea->ConnectToolBar(*registry);
@@ -113,7 +115,7 @@ TFrmMain::~TFrmMain() {
 }
 
 FeatureContext TFrmMain::FeatureContextOfWindow() {
-  return FeatureContext{session, *registry, *this, this, texturePictures.get()};
+  return FeatureContext{session, *registry, *this, this, textureTable.get()};
 }
 
 void TFrmMain::CreateFeatures() {
@@ -264,7 +266,8 @@ void TFrmMain::Respond(const ToolResponse& response) {
   if (response.bind) toolWindows->Bind(*response.bind);
   if (response.showProperties) toolWindows->SetPropertiesVisible(true);
   if (response.positionLabel)
-    ClientArea->ShowPosition([label = *response.positionLabel] { return QString::fromStdString(PositionLabelText(label)); });
+    ClientArea->ShowPosition(
+        [label = *response.positionLabel] { return QString::fromStdString(PositionLabelText(label)); });
   if (response.message) {
     ClientArea->ShowToolMessage([message = *response.message] { return QString::fromStdString(CoreText(message)); });
   } else if (response.bind) {

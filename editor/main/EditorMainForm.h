@@ -39,6 +39,7 @@ class Preview3DFeature;
 class TMapViewPanel;
 class TestPlay;
 class TexturePictureCache;
+class TextureTableModel;
 class ToolWindowsFeature;
 class ViewFeature;
 
@@ -75,6 +76,7 @@ class TFrmMain : public QMainWindow, public DocumentObserver, public SessionObse
   TestPlay& TestPlayFeature() { return *testPlay; }
   // The pictures of every texture list in the window's windows.
   TexturePictureCache& TexturePictures() { return *texturePictures; }
+  TextureTableModel& TextureTable() { return *textureTable; }
   // Gives the map view the keyboard focus, so the editor's keys act on the map.
   void FocusMap() override;
   // The map view, where the editor's keys act.
@@ -131,6 +133,7 @@ class TFrmMain : public QMainWindow, public DocumentObserver, public SessionObse
   TMapViewPanel* ClientArea;
   // Before the features: it must hear of a table change before their windows do.
   std::unique_ptr<TexturePictureCache> texturePictures;
+  std::unique_ptr<TextureTableModel> textureTable;  // reads the cache, so it goes first
 
   // Made in this order and ended in the reverse one: later features use earlier ones.
   std::unique_ptr<ToolWindowsFeature> toolWindows;

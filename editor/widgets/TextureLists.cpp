@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 
 #include "editor/widgets/TexturePictureCache.h"
+#include "editor/widgets/TextureTableModel.h"
 
 namespace tessmoor {
 
@@ -53,19 +54,24 @@ class NameSearch : public QObject {
 
 }  // namespace
 
-void MakeTextureList(QComboBox* list, TexturePictureCache* pictures) {
-  if (pictures) list->setIconSize(QSize(TexturePictureCache::Side, TexturePictureCache::Side));
+void MakeTextureList(QComboBox* list, const TextureTableModel& textures) {
+  if (textures.HasPictures()) list->setIconSize(QSize(TexturePictureCache::Side, TexturePictureCache::Side));
   new NameSearch(list);
 }
 
-void AddTextureItem(QComboBox* list, const QString& text, const QString& name, int index,
-                    TexturePictureCache* pictures) {
-  if (pictures) {
-    list->addItem(pictures->Picture(index), text, static_cast<uint>(index));
-  } else {
-    list->addItem(text, static_cast<uint>(index));
+void FillTextureList(QComboBox* list, TextureTableModel& textures, const TextureListItems& items) {
+  textures.Sync();
+  list->clear();
+  list->addItem(items.noTexture, static_cast<uint>(NoTexture));
+  for (int row = 0; row < textures.rowCount(); ++row) {
+    if (row == items.leftOut) continue;
+    const QModelIndex index = textures.index(row);
+    const QString name = index.data(Qt::DisplayRole).toString();
+    const QString text = items.numbered ? QString("%1: %2").arg(row).arg(name) : name;
+    const QIcon picture = qvariant_cast<QIcon>(index.data(Qt::DecorationRole));
+    list->addItem(picture, text, static_cast<uint>(row));
+    list->setItemData(list->count() - 1, name, NameRole);
   }
-  list->setItemData(list->count() - 1, name, NameRole);
 }
 
 }  // namespace tessmoor

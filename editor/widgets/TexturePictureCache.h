@@ -1,13 +1,17 @@
 #pragma once
-// The pictures beside the names in the texture lists of every window: a frame's
-// thumbnail scaled down once and shared, so refilling a list on each click costs
-// no scaling. A texture table change forgets them all; the cache must therefore
-// hear of a change before any window that refills a list in answer to it.
+// The pictures beside the names in every texture list: a frame's thumbnail
+// scaled down once and shared, so refilling a list costs no scaling. Each
+// texture has a change count that grows when its entry changes (name, frames,
+// pictures, or another texture moving into its place); a picture is kept
+// under its texture, frame and that count, so an edit re-makes the pictures of
+// the textures it touched and no others.
 
 #include <QIcon>
+#include <array>
 #include <cstdint>
 #include <map>
 #include <tuple>
+#include <vector>
 
 #include "edit/DocumentModel.h"
 
@@ -17,7 +21,7 @@ class TexturePictureCache : public DocumentObserver {
  public:
   static constexpr int Side = 32;
 
-  // Observes `model` from now on; make it before the windows that use it.
+  // Observes `model` from now on.
   explicit TexturePictureCache(DocumentModel& model);
   ~TexturePictureCache() override;
   TexturePictureCache(const TexturePictureCache&) = delete;
@@ -26,8 +30,15 @@ class TexturePictureCache : public DocumentObserver {
   // The frame's thumbnail fitted into Side x Side with its aspect kept. A null
   // icon for a texture or frame the table lacks and for a frame without picture.
   QIcon Picture(int texture, int frame = 0);
-  // Grows with every change of the texture table and every new document.
-  uint64_t ChangeCount() const { return changeCount_; }
+  // Grows whenever the entry at table position `texture` changes.
+  uint64_t ChangeCount(int texture) const;
+  // After a table notice: compares the table with what the cache last saw and
+  // counts each entry that differs as changed. Without a notice since the last
+  // call it costs nothing, so every user calls it before reading, whichever of
+  // them hears of a change first.
+  void Refresh();
+  // How many pictures the cache holds.
+  size_t Size() const { return pictures_.size(); }
 
   void DocumentChanged(const DocumentChange& change) override;
 
@@ -35,9 +46,14 @@ class TexturePictureCache : public DocumentObserver {
   using Key = std::tuple<int, int, uint64_t>;  // texture, frame, change count
 
   QIcon Make(int texture, int frame) const;
+  void Forget(int texture);
 
   DocumentModel& model_;
-  uint64_t changeCount_ = 0;
+  uint64_t lastCount_ = 0;  // the newest change count handed out
+  uint64_t seenNotices_ = 0;
+  uint64_t seenMap_ = 0;
+  std::array<uint64_t, MaxTextures> counts_{};
+  std::vector<uint64_t> seen_;  // per position: the fingerprint of the entry
   std::map<Key, QIcon> pictures_;
 };
 

@@ -21,11 +21,11 @@
 #include <string>
 #include <utility>
 
-#include "document/Windows1252.h"
 #include "editor/widgets/CellFieldNames.h"
 #include "editor/widgets/FormRows.h"
 #include "editor/widgets/IntSpinField.h"
 #include "editor/widgets/TextureLists.h"
+#include "editor/widgets/TextureTableModel.h"
 
 namespace tessmoor {
 
@@ -54,11 +54,6 @@ int32_t FieldValueOf(float value) {
   if (rounded <= std::numeric_limits<int32_t>::min()) return std::numeric_limits<int32_t>::min();
   if (rounded >= std::numeric_limits<int32_t>::max()) return std::numeric_limits<int32_t>::max();
   return static_cast<int32_t>(rounded);
-}
-
-QString TextureName(const TextureEntry& texture) {
-  const std::string bytes(reinterpret_cast<const char*>(texture.name) + 1, texture.name[0]);
-  return QString::fromUtf8(Windows1252ToUtf8(bytes));
 }
 
 IntSpinField* NamedSpinField(const QString& name, QWidget* parent) {
@@ -118,8 +113,10 @@ class CeilingSquare : public QWidget {
 
 }  // namespace
 
-TFrmProperties::TFrmProperties(DocumentModel& model, QWidget* mainWindow, TexturePictureCache* pictures)
-    : QDialog(mainWindow, Qt::Tool), model(model), pictures(pictures) {
+TFrmProperties::TFrmProperties(DocumentModel& model, QWidget* mainWindow, TextureTableModel* textures)
+    : QDialog(mainWindow, Qt::Tool),
+      model(model),
+      textures(textures ? textures : new TextureTableModel(model, nullptr, this)) {
   setObjectName(QStringLiteral("FrmProperties"));
   model.AddObserver(this);
   PagProperties = new QTabWidget(this);
@@ -231,7 +228,7 @@ QWidget* TFrmProperties::BuildTexturesPage() {
   auto* layout = PageLayout(page);
   for (int kind = 0; kind < SurfaceCount; ++kind) {
     CboTex[kind] = NamedList(QStringLiteral("CboTex") + SurfaceNames[kind], page);
-    MakeTextureList(CboTex[kind], pictures);
+    MakeTextureList(CboTex[kind], *textures);
     TextureLabels[size_t(kind)] = AddLabeledRow(layout, CboTex[kind]);
   }
   return page;
@@ -322,14 +319,7 @@ MapCell TFrmProperties::ControlValues(const MapCell& base) const {
 void TFrmProperties::FillTextureList(QComboBox* list) {
   const QSignalBlocker blocker(list);
   list->setUpdatesEnabled(false);
-  list->clear();
-  list->addItem(QString(), QVariant(static_cast<uint>(NoTexture)));
-  const MapDocument& document = model.Map();
-  const int count = std::clamp(document.textureCount, 0, MaxTextures);
-  for (int index = 0; index < count; ++index) {
-    const QString name = TextureName(document.textures[static_cast<size_t>(index)]);
-    AddTextureItem(list, name, name, index, pictures);
-  }
+  tessmoor::FillTextureList(list, *textures, {});
   list->setCurrentIndex(-1);
   list->setUpdatesEnabled(true);
 }

@@ -29,14 +29,15 @@ class QWidget;
 namespace tessmoor {
 
 class IntSpinField;
-class TexturePictureCache;
+class TextureTableModel;
 
 class TFrmProperties : public QDialog, public DocumentObserver {
   Q_OBJECT
 
  public:
-  // The texture lists show their pictures from `pictures`, none without.
-  TFrmProperties(DocumentModel& model, QWidget* mainWindow, TexturePictureCache* pictures = nullptr);
+  // The texture lists are made from `textures`; without it from a model of the
+  // window's own, which has no pictures.
+  TFrmProperties(DocumentModel& model, QWidget* mainWindow, TextureTableModel* textures = nullptr);
   ~TFrmProperties() override;
 
   // Attaches the window to a cell and loads the controls from it (typed but
@@ -88,7 +89,7 @@ class TFrmProperties : public QDialog, public DocumentObserver {
   QComboBox* ListFor(CellField field) const;
 
   DocumentModel& model;
-  TexturePictureCache* pictures;
+  TextureTableModel* textures;
   CellBinding binding;
 
   QTabWidget* PagProperties;

@@ -17,9 +17,10 @@
 #include <algorithm>
 #include <utility>
 
-#include "document/PascalString.h"
 #include "document/Windows1252.h"
 #include "edit/TextureCommands.h"
+#include "editor/widgets/HiColorQImage.h"
+#include "editor/widgets/TextureNames.h"
 #include "editor/windows/PictureDialogPlaces.h"
 #include "editor/windows/TextureEditorWidgets.h"
 #include "editor/windows/TextureUsageLabel.h"
@@ -218,7 +219,7 @@ void TFrmTextureEditor::LVTexturesEdited(QTreeWidgetItem* item) {
   if (const std::optional<std::string> bytes = Utf8ToWindows1252(item->text(0).toStdString())) {
     RenameTexture(model_, texture, *bytes);
   }
-  const QString stored = ShownName(Doc().textures[static_cast<size_t>(texture)]);
+  const QString stored = ShownTextureName(Doc().textures[static_cast<size_t>(texture)]);
   if (item->text(0) != stored) {
     fillingList_ = true;
     item->setText(0, stored);
@@ -317,7 +318,8 @@ void TFrmTextureEditor::PntTexturePaint(QPainter& painter) {
   const TextureEntry& entry = Doc().textures[static_cast<size_t>(texture)];
   if (file >= entry.frameCount) return;
   const HiColorImage& thumbnail = entry.frames[static_cast<size_t>(file)].thumbnail;
-  if (!thumbnail.IsEmpty()) painter.drawImage(QPoint(0, 0), PreviewImage(thumbnail));
+  // every pixel, black too, at 8 times its components
+  if (!thumbnail.IsEmpty()) painter.drawImage(QPoint(0, 0), ToQImage(thumbnail, Widening::TimesEight));
 }
 
 void TFrmTextureEditor::RdoAnimationTypeClick(int position) {
@@ -339,7 +341,7 @@ int TFrmTextureEditor::SelectedFile() const { return LstFiles->currentRow(); }
 QTreeWidgetItem* TFrmTextureEditor::AddListItem(int texture) {
   const bool wasFilling = std::exchange(fillingList_, true);
   auto* item = new TextureItem();
-  item->setText(0, ShownName(Doc().textures[static_cast<size_t>(texture)]));
+  item->setText(0, ShownTextureName(Doc().textures[static_cast<size_t>(texture)]));
   item->setData(0, TextureRole, texture);
   item->setFlags(item->flags() | Qt::ItemIsEditable);
   LVTextures->addTopLevelItem(item);  // sorted in by its caption

@@ -10,36 +10,20 @@
 #include <algorithm>
 #include <string>
 
-#include "document/Windows1252.h"
 #include "editor/widgets/TextureLists.h"
+#include "editor/widgets/TextureTableModel.h"
 
 namespace tessmoor {
 
-namespace {
-
-QString NameOf(const TextureEntry& entry) {
-  const std::string bytes(reinterpret_cast<const char*>(entry.name) + 1, entry.name[0]);
-  return QString::fromUtf8(Windows1252ToUtf8(bytes));
-}
-
-}  // namespace
-
-std::optional<uint16_t> ChooseReplacementTexture(QWidget* parent, const MapDocument& document, int texture,
-                                                 TexturePictureCache* pictures) {
+std::optional<uint16_t> ChooseReplacementTexture(QWidget* parent, TextureTableModel& textures, int texture) {
   QDialog dialog(parent);
   dialog.setObjectName(QStringLiteral("FrmReplaceTexture"));
   dialog.setWindowTitle(QCoreApplication::translate("ReplaceTextureDialog", "Textur ersetzen"));
   auto* list = new QComboBox(&dialog);
   list->setObjectName(QStringLiteral("CboReplacement"));
-  MakeTextureList(list, pictures);
-  list->addItem(QCoreApplication::translate("ReplaceTextureDialog", "(keine Textur)"),
-                QVariant(static_cast<uint>(NoTexture)));
-  const int count = std::clamp(document.textureCount, 0, MaxTextures);
-  for (int index = 0; index < count; ++index) {
-    if (index == texture) continue;
-    const QString name = NameOf(document.textures[static_cast<size_t>(index)]);
-    AddTextureItem(list, name, name, index, pictures);
-  }
+  MakeTextureList(list, textures);
+  FillTextureList(list, textures,
+                  {QCoreApplication::translate("ReplaceTextureDialog", "(keine Textur)"), false, texture});
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
   buttons->button(QDialogButtonBox::Ok)->setText(QCoreApplication::translate("ReplaceTextureDialog", "&OK"));
   buttons->button(QDialogButtonBox::Cancel)->setText(QCoreApplication::translate("ReplaceTextureDialog", "&Abbrechen"));
@@ -48,7 +32,7 @@ std::optional<uint16_t> ChooseReplacementTexture(QWidget* parent, const MapDocum
 
   auto* layout = new QFormLayout(&dialog);
   layout->addRow(new QLabel(QCoreApplication::translate("ReplaceTextureDialog", "Alle Verweise auf „%1“ ersetzen.")
-                                .arg(NameOf(document.textures[static_cast<size_t>(texture)])),
+                                .arg(textures.index(texture).data().toString()),
                             &dialog));
   auto* label = new QLabel(QCoreApplication::translate("ReplaceTextureDialog", "&Ersetzen durch:"), &dialog);
   label->setBuddy(list);

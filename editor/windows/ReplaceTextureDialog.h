@@ -6,15 +6,13 @@
 #include <cstdint>
 #include <optional>
 
-#include "document/MapDocument.h"
-
 namespace tessmoor {
 
-class TexturePictureCache;
+class TextureTableModel;
 
 // The chosen texture number or NoTexture; nothing when the user cancels. The
-// list shows the textures' pictures from `pictures`, none without.
-std::optional<uint16_t> ChooseReplacementTexture(QWidget* parent, const MapDocument& document, int texture,
-                                                 TexturePictureCache* pictures = nullptr);
+// list offers every texture of `textures` but `texture`, with the pictures
+// `textures` has.
+std::optional<uint16_t> ChooseReplacementTexture(QWidget* parent, TextureTableModel& textures, int texture);
 
 }  // namespace tessmoor

@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "edit/TextureHousekeeping.h"
+#include "editor/widgets/TextureTableModel.h"
 #include "editor/windows/EditorTextureEditorForm.h"
 #include "editor/windows/ReplaceTextureDialog.h"
 #include "editor/windows/TextureEditorWidgets.h"
@@ -18,7 +19,10 @@ void TFrmTextureEditor::CreateHousekeepingButtons() {
   // Deleting the unused ones concerns the table: beside Löschen.
   BtnReplace = MakeButton("BtnReplace", QString(), GrpTexture, QRect(164, 228, 89, 25));
   BtnDeleteUnused = MakeButton("BtnDeleteUnused", QString(), this, QRect(200, 352, 129, 25));
-  chooseReplacement_ = [this](int texture) { return ChooseReplacementTexture(this, Doc(), texture); };
+  chooseReplacement_ = [this](int texture) {
+    TextureTableModel textures(model_, nullptr);
+    return ChooseReplacementTexture(this, textures, texture);
+  };
   connect(BtnReplace, &QPushButton::clicked, this, &TFrmTextureEditor::BtnReplaceClick);
   connect(BtnDeleteUnused, &QPushButton::clicked, this, &TFrmTextureEditor::BtnDeleteUnusedClick);
 }

@@ -6,19 +6,13 @@
 #include <QToolButton>
 #include <utility>
 
-#include "document/PascalString.h"
 #include "document/Windows1252.h"
 #include "editor/widgets/PlainButton.h"
+#include "textures/TextureName.h"
 
 namespace tessmoor {
 
-QString ShownName(const TextureEntry& entry) {
-  return QString::fromStdString(Windows1252ToUtf8(ReadPascalString(entry.name, TextureNameCapacity)));
-}
-
-QString ShownName(const TextureFrame& frame) {
-  return QString::fromStdString(Windows1252ToUtf8(ReadPascalString(frame.fileName, FrameNameCapacity)));
-}
+QString ShownName(const TextureFrame& frame) { return QString::fromStdString(FrameNameText(frame)); }
 
 const QCollator& NameCollator() {
   static const QCollator collator(QLocale(QLocale::German, QLocale::Germany));
@@ -101,18 +95,6 @@ QPushButton* MakeButton(const char* name, const QString& text, QWidget* parent, 
   QPushButton* button = MakePlainButton(name, text, parent);
   button->setGeometry(geometry);
   return button;
-}
-
-QImage PreviewImage(const HiColorImage& thumbnail) {
-  QImage image(thumbnail.width, thumbnail.height, QImage::Format_RGB32);
-  for (int y = 0; y < thumbnail.height; ++y) {
-    for (int x = 0; x < thumbnail.width; ++x) {
-      uint8_t red = 0, green = 0, blue = 0;
-      UnpackRGB555(GetImagePixel(x, y, thumbnail), red, green, blue);
-      image.setPixel(x, y, qRgb(red * 8, green * 8, blue * 8));
-    }
-  }
-  return image;
 }
 
 }  // namespace tessmoor

@@ -26,7 +26,6 @@ constexpr int TextureRole = Qt::UserRole;
 constexpr int PreviewSize = 64;
 
 // Names as the user sees them (stored as Windows-1252 bytes).
-QString ShownName(const TextureEntry& entry);
 QString ShownName(const TextureFrame& frame);
 
 // Texture names compare as a German user expects ("apfel", "Äpfel", "Bogen"),
@@ -76,8 +75,5 @@ enum class ToolShape { ArrowUp, ArrowDown, Plus, Minus };
 QToolButton* MakeToolButton(const char* name, const QString& hint, ToolShape shape, QWidget* parent,
                             const QRect& geometry);
 QPushButton* MakeButton(const char* name, const QString& text, QWidget* parent, const QRect& geometry);
-
-// The thumbnail as 24-bit colour, black pixels included.
-QImage PreviewImage(const HiColorImage& thumbnail);
 
 }  // namespace tessmoor

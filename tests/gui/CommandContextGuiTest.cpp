@@ -77,7 +77,7 @@ class CommandContextGuiTest : public MainWindowFixture {
     TFrmMain* target = &shown;
     CommandRegistry* registry = &Registry();
     Registry().SetContext([target, registry] {
-      return FeatureContext{target->Session(), *registry, *target, target, &target->TexturePictures()};
+      return FeatureContext{target->Session(), *registry, *target, target, &target->TextureTable()};
     });
   }
 
