@@ -6,7 +6,6 @@
 #include <QAbstractButton>
 #include <QDialog>
 #include <QDockWidget>
-#include <QGroupBox>
 #include <QLabel>
 #include <QSignalBlocker>
 #include <QTimer>
@@ -14,30 +13,10 @@
 #include <set>
 
 #include "gui/MainWindowFixture.h"
+#include "gui/ShownTexts.h"
 
 namespace tessmoor {
 namespace {
-
-// Every pair of shown texts in `window` whose mnemonic letters are the same.
-QStringList MnemonicClashes(const QWidget& window) {
-  std::map<QChar, QString> owners;
-  QStringList clashes;
-  const auto add = [&](const QString& text) {
-    for (qsizetype at = text.indexOf('&'); at >= 0 && at + 1 < text.size(); at = text.indexOf('&', at + 2)) {
-      if (text[at + 1] == '&') continue;  // "&&" is a plain ampersand
-      const auto [owner, fresh] = owners.emplace(text[at + 1].toLower(), text);
-      if (!fresh) clashes << owner->second + " / " + text;
-      return;
-    }
-  };
-  for (const QAbstractButton* button : window.findChildren<QAbstractButton*>())
-    if (button->isVisibleTo(&window)) add(button->text());
-  for (const QLabel* label : window.findChildren<QLabel*>())
-    if (label->buddy() && label->isVisibleTo(&window)) add(label->text());
-  for (const QGroupBox* group : window.findChildren<QGroupBox*>())
-    if (group->isCheckable() && group->isVisibleTo(&window)) add(group->title());
-  return clashes;
-}
 
 // The controls each Alt letter of `window` reaches: a shown label's buddy, a shown button.
 std::map<int, std::set<QWidget*>> MnemonicTargets(QWidget& window) {
@@ -125,7 +104,7 @@ TEST_F(DialogMnemonicsTest, EachAltLetterReachesOneControl) {
       QWidget* shown =
           QApplication::activeModalWidget() ? QApplication::activeModalWidget() : QApplication::activeWindow();
       if (!shown || shown == window.get()) return;
-      clashes = MnemonicClashes(*shown);
+      clashes = WindowMnemonicClashes(*shown);
       if (auto* dialog = qobject_cast<QDialog*>(shown)) dialog->reject();
     };
     if (row.modal) QTimer::singleShot(0, inspect);

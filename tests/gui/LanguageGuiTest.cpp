@@ -26,6 +26,7 @@
 #include "editor/main/EditorMainForm.h"
 #include "editor/main/MapTabsWindow.h"
 #include "editor/widgets/UiLanguage.h"
+#include "gui/MapTabsFixture.h"
 #include "gui/ShownTexts.h"
 
 namespace tessmoor {
@@ -49,13 +50,7 @@ QString Normalized(QString text, const QStringList& privatePaths) {
 
 class LanguageGuiTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    ASSERT_TRUE(temp.isValid());
-    programDirectory = temp.path() + "/";
-    for (const char* folder : {"GFX", "TMEGfx"})
-      ASSERT_TRUE(QFile::link(QString(TM_BIN_DIR) + "/" + folder, programDirectory + folder));
-    ASSERT_TRUE(QDir(programDirectory).mkdir("Maps"));
-  }
+  void SetUp() override { ASSERT_NO_FATAL_FAILURE(MakeProgramDirectory(temp, programDirectory)); }
   void TearDown() override {
     tabs.reset();
     ForgetUiLanguage();

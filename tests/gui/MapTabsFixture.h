@@ -21,14 +21,19 @@
 
 namespace tessmoor {
 
+// A program directory in `temp`: the build's GFX/ and TMEGfx/ linked, an empty Maps/.
+inline void MakeProgramDirectory(const QTemporaryDir& temp, QString& programDirectory) {
+  ASSERT_TRUE(temp.isValid());
+  programDirectory = temp.path() + "/";
+  for (const char* folder : {"GFX", "TMEGfx"})
+    ASSERT_TRUE(QFile::link(QString(TM_BIN_DIR) + "/" + folder, programDirectory + folder));
+  ASSERT_TRUE(QDir(programDirectory).mkdir("Maps"));
+}
+
 class MapTabsFixture : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(temp.isValid());
-    programDirectory = temp.path() + "/";
-    for (const char* folder : {"GFX", "TMEGfx"})
-      ASSERT_TRUE(QFile::link(QString(TM_BIN_DIR) + "/" + folder, programDirectory + folder));
-    ASSERT_TRUE(QDir(programDirectory).mkdir("Maps"));
+    ASSERT_NO_FATAL_FAILURE(MakeProgramDirectory(temp, programDirectory));
     // A block another test copied must not wait on the system clipboard.
     QGuiApplication::clipboard()->clear();
     tabs = std::make_unique<MapTabsWindow>(&dialogs, programDirectory);
