@@ -84,6 +84,15 @@ EditResult MapEditing::EditFields(CellRange range, const CellFieldEdit& edit) {
   return {};
 }
 
+EditResult MapEditing::SetTexture(CellRange range, SurfaceKind layer, int texture) {
+  if (EditResult checked = CheckRange(range); !checked.Ok()) return checked;
+  if (texture < 0 || texture >= model_.Map().textureCount) return {EditCode::NoSuchTexture, {std::to_string(texture)}};
+  CellFieldEdit edit;
+  edit.changed.set(TextureField(layer));
+  edit.values.texture[layer] = static_cast<uint16_t>(texture);
+  return Transaction(StepName::SetTexture, [&] { return EditFields(range, edit); });
+}
+
 EditResult MapEditing::Fill(CellRange range) {
   if (EditResult checked = CheckRange(range); !checked.Ok()) return checked;
   FillCells(model_, Ordered(range), CurrentSlot(model_.Map()).cell);

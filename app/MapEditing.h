@@ -57,6 +57,8 @@ class MapEditing : private DocumentObserver {
   EditResult DeleteTexture(int texture);
   // Every cell's reference to `texture` becomes `replacement` (-1: none).
   EditResult ReplaceTexture(int texture, int replacement);
+  // `texture` (a table position) on the `layer` surface of every cell of `range`.
+  EditResult SetTexture(CellRange range, SurfaceKind layer, int texture);
   // Frame pictures by file name, found in the picture folders as the texture editor finds them.
   EditResult AddFrames(int texture, const std::vector<std::string>& pictures);
   // The stored content of `result`, a changed copy of this map, as one step.

@@ -24,6 +24,7 @@ enum class StepName {
   ReplaceTexture,
   DeleteUnused,
   PlaceStamp,
+  SetTexture,
   Script,  // the step keeps the script's own name as its label
 };
 

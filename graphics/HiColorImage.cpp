@@ -128,6 +128,9 @@ void MakeThumbnail(const HiColorImage& source, HiColorImage& dest) {
     thumbHeight = static_cast<int32_t>((64.0L / static_cast<long double>(w)) * static_cast<long double>(h));
   }
   ScaleImage(dest, thumbWidth, thumbHeight, source);
+  if (dest.IsEmpty()) return;
+  dest.madeFromWidth = w;
+  dest.madeFromHeight = h;
 }
 
 HiColorImage CopyImage(const HiColorImage& image) {
@@ -136,6 +139,8 @@ HiColorImage CopyImage(const HiColorImage& image) {
   const auto count = static_cast<size_t>(image.width) * static_cast<size_t>(image.height);
   copy.width = image.width;
   copy.height = image.height;
+  copy.madeFromWidth = image.madeFromWidth;
+  copy.madeFromHeight = image.madeFromHeight;
   copy.pixels = std::make_unique_for_overwrite<RGB555[]>(count);
   std::copy_n(image.pixels.get(), count, copy.pixels.get());
   return copy;

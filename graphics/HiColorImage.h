@@ -16,6 +16,9 @@ struct HiColorImage {
   int32_t width = 0;
   int32_t height = 0;
   std::unique_ptr<RGB555[]> pixels;
+  // A thumbnail's picture, whose size the lists show: 0 x 0 for any other image.
+  int32_t madeFromWidth = 0;
+  int32_t madeFromHeight = 0;
 
   bool IsEmpty() const { return !pixels; }
 };

@@ -44,6 +44,8 @@ std::string StepText(StepName step) {
       return Tr("StepTexts", "Unbenutzte Texturen löschen");
     case StepName::PlaceStamp:
       return Tr("StepTexts", "Stempel setzen");
+    case StepName::SetTexture:
+      return Tr("StepTexts", "Textur setzen");
     case StepName::Script:
       return Tr("StepTexts", "Skript");
   }

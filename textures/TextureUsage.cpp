@@ -1,5 +1,7 @@
 #include "textures/TextureUsage.h"
 
+#include <algorithm>
+
 #include "textures/TextureTable.h"
 
 namespace tessmoor {
@@ -14,6 +16,24 @@ TextureUsage CountTextureUsage(const MapDocument& document, int texture) {
       ++usage.layerCells[static_cast<size_t>(layer)];
       if (!counted) ++usage.cells;
       counted = true;
+    }
+  }
+  return usage;
+}
+
+std::vector<TextureUsage> CountEveryTextureUsage(const MapDocument& document) {
+  std::vector<TextureUsage> usage(static_cast<size_t>(std::clamp(document.textureCount, 0, MaxTextures)));
+  const size_t size = usage.size();
+  for (const MapCell& cell : document.cells) {
+    for (int layer = 0; layer < SurfaceCount; ++layer) {
+      const uint16_t texture = cell.texture[layer];
+      if (texture >= size) continue;
+      TextureUsage& entry = usage[texture];
+      ++entry.layerCells[static_cast<size_t>(layer)];
+      // A cell counts once for a texture it shows on several layers.
+      bool counted = false;
+      for (int before = 0; before < layer && !counted; ++before) counted = cell.texture[before] == texture;
+      if (!counted) ++entry.cells;
     }
   }
   return usage;

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 #include "document/MapDocument.h"
 
@@ -19,5 +20,9 @@ struct TextureUsage {
 
 // The usage of `texture`; all zero for NoTexture or a position outside the table.
 TextureUsage CountTextureUsage(const MapDocument& document, int texture);
+
+// The usage of every texture of the table at once, by table position, in one
+// pass over the grid.
+std::vector<TextureUsage> CountEveryTextureUsage(const MapDocument& document);
 
 }  // namespace tessmoor

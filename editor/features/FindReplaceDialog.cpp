@@ -356,6 +356,15 @@ void TFrmFindReplace::BtnFindClick() {
   ShowCount();
 }
 
+void TFrmFindReplace::FindTexture(int texture) {
+  FillTextureList(CboTexture, *context.textures, {NoTextureText(), true});
+  for (QCheckBox* box : {ChkKind, ChkFloor, ChkCeiling, ChkWater, ChkOpacity, ChkSelectionOnly}) box->setChecked(false);
+  ChkTexture->setChecked(true);
+  CboTexture->setCurrentIndex(std::max(0, CboTexture->findData(texture)));
+  CboTextureLayer->setCurrentIndex(std::max(0, CboTextureLayer->findData(AnyLayer)));
+  BtnFindClick();
+}
+
 void TFrmFindReplace::BtnReplaceClick() {
   // What is replaced is what the conditions find now, not an older list; the
   // list then shows those cells with their new values.

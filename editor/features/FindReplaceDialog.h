@@ -38,6 +38,8 @@ class TFrmFindReplace : public QDialog {
   void FillTextureLists();
 
   void BtnFindClick();
+  // The conditions set to "this texture on any layer" alone, and found.
+  void FindTexture(int texture);
   void BtnReplaceClick();
 
  protected:

@@ -19,6 +19,7 @@
 #include "editor/features/ScriptsFeature.h"
 #include "editor/features/SlotTemplatesKeeper.h"
 #include "editor/features/StampFeature.h"
+#include "editor/features/TextureBrowserFeature.h"
 #include "editor/features/TestPlay.h"
 #include "editor/features/ToolWindowsFeature.h"
 #include "editor/features/ViewFeature.h"
@@ -174,6 +175,7 @@ void TFrmMain::BuildMenus(TabHost* tabs) {
   menus.InsertBefore("MnuView", "View3D", {"ViewStamps"});
   findReplaceFeature = new FindReplaceFeature(FeatureContextOfWindow());
   menus.InsertBefore("MnuEdit", "EditSetStartPos", {"EditFindReplace"});
+  CreateTextureBrowser(menus);
   // The placing keys are in no menu; the command search finds them while a block is being placed.
   // They act on the block being placed, which the placing tool of this window holds.
   for (const BlockPlacementTool::Key& key : placementTool->Keys())
@@ -190,6 +192,22 @@ void TFrmMain::BuildMenus(TabHost* tabs) {
     // Enabled states follow what the commands can do now, as the menu opens.
     connect(menu, &QMenu::aboutToShow, registry, &CommandRegistry::RefreshEnabled);
   }
+}
+
+void TFrmMain::CreateTextureBrowser(MenuLayout& menus) {
+  TextureBrowserFeature::Links links;
+  links.showCells = [this](int texture) {
+    TFrmFindReplace& window = findReplaceFeature->Window();
+    window.FindTexture(texture);
+    window.show();
+    window.raise();
+  };
+  links.openInEditor = [this](int texture) {
+    registry->Action("ViewTextureEditor")->trigger();
+    (void)texture;
+  };
+  textureBrowser = new TextureBrowserFeature(FeatureContextOfWindow(), *texturePictures, links);
+  menus.InsertBefore("MnuView", "View3D", {"ViewTextures", "ViewFindTexture"});
 }
 
 void TFrmMain::FocusMap() { ClientArea->FocusMap(); }

@@ -32,6 +32,7 @@ class BackupsFeature;
 class BlockPlacementTool;
 class FindReplaceFeature;
 class StampFeature;
+class TextureBrowserFeature;
 class FileFeature;
 class MapCheckFeature;
 class PreferencesFeature;
@@ -73,6 +74,7 @@ class TFrmMain : public QMainWindow, public DocumentObserver, public SessionObse
   BlockPlacementTool& PlacementTool() { return *placementTool; }
   StampFeature& Stamps() { return *stampFeature; }
   FindReplaceFeature& FindReplace() { return *findReplaceFeature; }
+  TextureBrowserFeature& TextureBrowser() { return *textureBrowser; }
   TestPlay& TestPlayFeature() { return *testPlay; }
   // The pictures of every texture list in the window's windows.
   TexturePictureCache& TexturePictures() { return *texturePictures; }
@@ -124,6 +126,7 @@ class TFrmMain : public QMainWindow, public DocumentObserver, public SessionObse
 
   // Test-play (MainTestPlay.cpp): its commands go into the menus and the registry here.
   void CreateTestPlay(MenuLayout& menus);
+  void CreateTextureBrowser(MenuLayout& menus);
 
   std::unique_ptr<EditorSession> ownedSession;  // only when the window made its own
   EditorSession& session;
@@ -150,6 +153,7 @@ class TFrmMain : public QMainWindow, public DocumentObserver, public SessionObse
   // Children of the window, which ends them.
   BlockPlacementTool* placementTool = nullptr;
   StampFeature* stampFeature = nullptr;
+  TextureBrowserFeature* textureBrowser = nullptr;
   FindReplaceFeature* findReplaceFeature = nullptr;
 };
 

@@ -4,6 +4,7 @@
 #include "editor/main/EditorMainForm.h"
 #include "editor/widgets/ProgramSettings.h"
 #include "editor/features/StampFeature.h"
+#include "editor/features/TextureBrowserFeature.h"
 #include "editor/commands/CommandRegistry.h"
 #include "editor/features/FileFeature.h"
 #include "editor/features/ViewFeature.h"
@@ -30,6 +31,7 @@ void TFrmMain::RestoreSettings() {
   view->ShowLayer(settings.value(LayerKey, static_cast<int>(session.Editor().currentLayer)).toInt());
   ZoomTo(settings.value(ZoomKey, DefaultZoomLevel).toInt(), QPoint(0, 0));
   stampFeature->RestoreSettings();
+  textureBrowser->RestoreSettings();
 }
 
 void TFrmMain::ReloadSharedSettings() {

@@ -2,6 +2,7 @@
 
 #include <QPixmap>
 #include <algorithm>
+#include <limits>
 
 #include "editor/widgets/HiColorQImage.h"
 
@@ -33,6 +34,7 @@ uint64_t Fingerprint(const TextureEntry& entry) {
     MixBytes(hash, frame.fileName, 1u + frame.fileName[0]);
     const HiColorImage& image = frame.thumbnail;
     Mix(hash, static_cast<uint64_t>(image.width) << 32 | static_cast<uint32_t>(image.height));
+    Mix(hash, static_cast<uint64_t>(image.madeFromWidth) << 32 | static_cast<uint32_t>(image.madeFromHeight));
     if (image.IsEmpty()) continue;
     const size_t pixels = static_cast<size_t>(image.width) * static_cast<size_t>(image.height);
     for (size_t p = 0; p < pixels; ++p) Mix(hash, image.pixels[p]);
@@ -49,12 +51,22 @@ TexturePictureCache::TexturePictureCache(DocumentModel& model) : model_(model) {
 
 TexturePictureCache::~TexturePictureCache() { model_.RemoveObserver(this); }
 
-QIcon TexturePictureCache::Picture(int texture, int frame) {
+QIcon TexturePictureCache::Picture(int texture, int frame, int side) {
   Refresh();
-  const Key key{texture, frame, ChangeCount(texture)};
+  const Key key{texture, frame, side, ChangeCount(texture)};
   const auto found = pictures_.find(key);
-  if (found != pictures_.end()) return found->second;
-  return pictures_.emplace(key, Make(texture, frame)).first->second;
+  if (found != pictures_.end()) return found->second.icon;
+  if (frame > 0 && texture != animated_) {
+    Forget(animated_, true);
+    animated_ = texture;
+  }
+  return pictures_.emplace(key, Make(texture, frame, side)).first->second.icon;
+}
+
+size_t TexturePictureCache::Bytes() const {
+  size_t bytes = 0;
+  for (const auto& [key, kept] : pictures_) bytes += kept.bytes;
+  return bytes;
 }
 
 uint64_t TexturePictureCache::ChangeCount(int texture) const {
@@ -81,19 +93,22 @@ void TexturePictureCache::Refresh() {
   }
 }
 
-QIcon TexturePictureCache::Make(int texture, int frame) const {
+TexturePictureCache::Kept TexturePictureCache::Make(int texture, int frame, int side) const {
   const MapDocument& map = model_.Map();
-  if (texture < 0 || texture >= TableSize(map)) return {};
+  if (texture < 0 || texture >= TableSize(map) || side <= 0) return {};
   const TextureEntry& entry = map.textures[static_cast<size_t>(texture)];
   if (frame < 0 || frame >= std::min(entry.frameCount, MaxFrames)) return {};
   const QImage picture = ToQImage(entry.frames[static_cast<size_t>(frame)].thumbnail);
   if (picture.isNull()) return {};
-  return QIcon(QPixmap::fromImage(picture.scaled(Side, Side, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+  const QPixmap pixmap = QPixmap::fromImage(picture.scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+  return {QIcon(pixmap), static_cast<size_t>(pixmap.width()) * static_cast<size_t>(pixmap.height()) * 4u};
 }
 
-void TexturePictureCache::Forget(int texture) {
+void TexturePictureCache::Forget(int texture, bool laterFramesOnly) {
   // The old keys can never be asked for again.
-  pictures_.erase(pictures_.lower_bound({texture, 0, 0}), pictures_.lower_bound({texture + 1, 0, 0}));
+  const int firstFrame = laterFramesOnly ? 1 : std::numeric_limits<int>::min();
+  constexpr int low = std::numeric_limits<int>::min();
+  pictures_.erase(pictures_.lower_bound({texture, firstFrame, low, 0}), pictures_.lower_bound({texture + 1, low, low, 0}));
 }
 
 void TexturePictureCache::DocumentChanged(const DocumentChange&) { Refresh(); }

@@ -27,9 +27,12 @@ class TexturePictureCache : public DocumentObserver {
   TexturePictureCache(const TexturePictureCache&) = delete;
   TexturePictureCache& operator=(const TexturePictureCache&) = delete;
 
-  // The frame's thumbnail fitted into Side x Side with its aspect kept. A null
-  // icon for a texture or frame the table lacks and for a frame without picture.
-  QIcon Picture(int texture, int frame = 0);
+  // The frame's thumbnail fitted into `side` x `side` with its aspect kept. A
+  // null icon for a texture or frame the table lacks and for a frame without
+  // picture. First frames are kept until their texture changes; the later
+  // frames of one texture at a time, the one being animated, so pointing at
+  // every texture in turn does not fill the memory with all their frames.
+  QIcon Picture(int texture, int frame = 0, int side = Side);
   // Grows whenever the entry at table position `texture` changes.
   uint64_t ChangeCount(int texture) const;
   // After a table notice: compares the table with what the cache last saw and
@@ -37,16 +40,21 @@ class TexturePictureCache : public DocumentObserver {
   // call it costs nothing, so every user calls it before reading, whichever of
   // them hears of a change first.
   void Refresh();
-  // How many pictures the cache holds.
+  // How many pictures the cache holds, and their pixels' bytes.
   size_t Size() const { return pictures_.size(); }
+  size_t Bytes() const;
 
   void DocumentChanged(const DocumentChange& change) override;
 
  private:
-  using Key = std::tuple<int, int, uint64_t>;  // texture, frame, change count
+  using Key = std::tuple<int, int, int, uint64_t>;  // texture, frame, side, change count
+  struct Kept {
+    QIcon icon;
+    size_t bytes = 0;
+  };
 
-  QIcon Make(int texture, int frame) const;
-  void Forget(int texture);
+  Kept Make(int texture, int frame, int side) const;
+  void Forget(int texture, bool laterFramesOnly = false);
 
   DocumentModel& model_;
   uint64_t lastCount_ = 0;  // the newest change count handed out
@@ -54,7 +62,8 @@ class TexturePictureCache : public DocumentObserver {
   uint64_t seenMap_ = 0;
   std::array<uint64_t, MaxTextures> counts_{};
   std::vector<uint64_t> seen_;  // per position: the fingerprint of the entry
-  std::map<Key, QIcon> pictures_;
+  std::map<Key, Kept> pictures_;
+  int animated_ = -1;  // the texture whose later frames are kept
 };
 
 }  // namespace tessmoor

@@ -9,6 +9,13 @@
 
 namespace tessmoor {
 
+QSize PictureSize(const HiColorImage& thumbnail) {
+  if (thumbnail.madeFromWidth > 0 && thumbnail.madeFromHeight > 0) {
+    return {thumbnail.madeFromWidth, thumbnail.madeFromHeight};
+  }
+  return {thumbnail.width, thumbnail.height};
+}
+
 TextureTableModel::TextureTableModel(DocumentModel& model, TexturePictureCache* pictures, QObject* parent)
     : QAbstractListModel(parent),
       model_(model),
@@ -38,7 +45,7 @@ QVariant TextureTableModel::data(const QModelIndex& index, int role) const {
     case TextureRole:
       return row;
     case PictureSizeRole:
-      return frames > 0 ? QSize(entry.frames[0].thumbnail.width, entry.frames[0].thumbnail.height) : QSize();
+      return frames > 0 ? PictureSize(entry.frames[0].thumbnail) : QSize();
     case FrameCountRole:
       return frames;
     default:

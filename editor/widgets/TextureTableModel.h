@@ -15,11 +15,14 @@ namespace tessmoor {
 
 class TexturePictureCache;
 
+// The size of the picture a frame's thumbnail was made from.
+QSize PictureSize(const HiColorImage& thumbnail);
+
 class TextureTableModel : public QAbstractListModel, public DocumentObserver {
  public:
   enum Role {
     TextureRole = Qt::UserRole + 100,  // the table position, as a cell stores it
-    PictureSizeRole,                   // the first frame's stored picture (QSize); empty without one
+    PictureSizeRole,                   // the first frame's picture (QSize); empty without one
     FrameCountRole,
   };
 

@@ -6,7 +6,8 @@
 //   e2e_expected_map PROGRAM_DIR MAP PLAN
 //
 // Plan lines: "slot N", "pick X Y", "paint X Y", "select X1 Y1 X2 Y2", "fill",
-// "copy", "paste", "floor VALUE", "undo", "redo", "save PATH" and "load PATH".
+// "copy", "paste", "floor VALUE", "texture LAYER NAME" (the texture of that name
+// on that surface layer of the selected cells), "undo", "redo", "save PATH" and "load PATH".
 // "load" takes the map from a file the editor saved and keeps the tool state
 // (palette, selection, clipboard), so each part of a session can be checked on
 // its own. Anything after '#' is a comment.
@@ -23,6 +24,7 @@
 #include "edit/CellFieldEdit.h"
 #include "edit/DocumentModel.h"
 #include "support/CoreMessageText.h"
+#include "textures/TextureName.h"
 
 namespace tessmoor {
 namespace {
@@ -47,6 +49,14 @@ bool LoadKeepingTools(EditorSession& session, const std::string& path) {
   session.Editor().selection = selection;
   session.Editor().toolMode = mode;
   return true;
+}
+
+// The first texture called `name`, or -1.
+int TextureNamed(const MapDocument& map, const std::string& name) {
+  for (int t = 0; t < map.textureCount; ++t) {
+    if (TextureNameBytes(map.textures[static_cast<size_t>(t)]) == name) return t;
+  }
+  return -1;
 }
 
 bool Save(EditorSession& session, const std::string& path) {
@@ -82,6 +92,11 @@ bool ApplyStep(EditorSession& session, std::istringstream& line) {
     PasteClipboard(model, editor);
   } else if (float value = 0; step == "floor" && line >> value) {
     EditFloor(session, value);
+  } else if (int layer = 0; step == "texture" && line >> layer) {
+    std::string name;
+    line >> name;
+    const int texture = TextureNamed(model.Map(), name);
+    return session.Editing().SetTexture(SelectedCells(editor.selection), static_cast<SurfaceKind>(layer), texture).Ok();
   } else if (step == "undo") {
     model.Undo();
   } else if (step == "redo") {

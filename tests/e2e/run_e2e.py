@@ -31,6 +31,7 @@ import screen  # noqa: E402
 import screen_truth  # noqa: E402
 import language_switch  # noqa: E402
 import script_console  # noqa: E402
+import texture_browser  # noqa: E402
 from editor_window import Editor  # noqa: E402
 from report import Report, abort  # noqa: E402
 from xsession import XSession  # noqa: E402
@@ -50,7 +51,7 @@ def keep_screen(session, path):
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("suite", choices=["screen-truth", "designer", "hand-tools", "cross-paste", "tabs", "scripts",
-                                          "language"])
+                                          "language", "textures"])
     parser.add_argument("--bin", required=True, help="the build's bin folder with TMEdit, GFX/, TMEGfx/, Maps/")
     parser.add_argument("--out", required=True, help="where screenshots and saved maps are kept")
     parser.add_argument("--expected-map", help="the program that applies the designer's steps through the core")
@@ -81,6 +82,9 @@ def main():
                                      os.path.abspath(options.expected_map))
                     elif options.suite == "scripts":
                         script_console.run(editor, report, sample, out)
+                    elif options.suite == "textures":
+                        texture_browser.run(editor, report, sample, os.path.abspath(options.bin),
+                                            os.path.abspath(options.expected_map), out)
                     elif options.suite == "language":
                         language_switch.run(editor, report, sample, out)
                     elif options.suite == "hand-tools":
