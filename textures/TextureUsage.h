@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 #include "document/MapDocument.h"
 
@@ -19,5 +20,10 @@ struct TextureUsage {
 
 // The usage of `texture`; all zero for NoTexture or a position outside the table.
 TextureUsage CountTextureUsage(const MapDocument& document, int texture);
+
+// The usage of every texture of the table, entry n for table position n, in one
+// pass over the grid: cheap enough to redo after every edit. References outside
+// the table count nowhere.
+std::vector<TextureUsage> CountEveryTextureUsage(const MapDocument& document);
 
 }  // namespace tessmoor
