@@ -11,6 +11,7 @@
 #include "app/DialogLayerProxy.h"
 #include "app/FileWorkflow.h"
 #include "app/MapEditing.h"
+#include "app/RecentTextures.h"
 #include "document/MapDocument.h"
 #include "edit/DocumentModel.h"
 #include "view/MapViewState.h"
@@ -43,6 +44,9 @@ class EditorSession {
   FileWorkflow& Files() { return *files_; }
   // The one editing interface: typed operations, transactions, notices.
   MapEditing& Editing() { return editing_; }
+  // The textures set on a cell last in this map, newest first.
+  RecentTextures& Recent() { return recent_; }
+  const RecentTextures& Recent() const { return recent_; }
 
   // Saves go through `ops` from now on (the backups wrap them); it must outlive
   // its use or be replaced by RealFileOps() first.
@@ -58,6 +62,7 @@ class EditorSession {
   DialogLayerProxy dialogs_;
   std::unique_ptr<FileWorkflow> files_;
   MapEditing editing_{model_, editor_};
+  RecentTextures recent_{model_};
 };
 
 }  // namespace tessmoor

@@ -21,19 +21,28 @@ TextureUsage CountTextureUsage(const MapDocument& document, int texture) {
   return usage;
 }
 
+namespace {
+
+// Whether a layer below `layer` already names the same texture, so the cell is counted.
+bool CountedBelow(const MapCell& cell, int layer) {
+  for (int below = 0; below < layer; ++below) {
+    if (cell.texture[below] == cell.texture[layer]) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
 std::vector<TextureUsage> CountEveryTextureUsage(const MapDocument& document) {
-  std::vector<TextureUsage> usage(static_cast<size_t>(std::clamp(document.textureCount, 0, MaxTextures)));
-  const size_t size = usage.size();
+  const int count = std::clamp(document.textureCount, 0, MaxTextures);
+  std::vector<TextureUsage> usage(static_cast<size_t>(count));
   for (const MapCell& cell : document.cells) {
     for (int layer = 0; layer < SurfaceCount; ++layer) {
-      const uint16_t texture = cell.texture[layer];
-      if (texture >= size) continue;
-      TextureUsage& entry = usage[texture];
+      const int texture = cell.texture[layer];  // NoTexture lies beyond every table
+      if (texture >= count) continue;
+      TextureUsage& entry = usage[static_cast<size_t>(texture)];
       ++entry.layerCells[static_cast<size_t>(layer)];
-      // A cell counts once for a texture it shows on several layers.
-      bool counted = false;
-      for (int before = 0; before < layer && !counted; ++before) counted = cell.texture[before] == texture;
-      if (!counted) ++entry.cells;
+      if (!CountedBelow(cell, layer)) ++entry.cells;
     }
   }
   return usage;

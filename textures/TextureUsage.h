@@ -21,8 +21,9 @@ struct TextureUsage {
 // The usage of `texture`; all zero for NoTexture or a position outside the table.
 TextureUsage CountTextureUsage(const MapDocument& document, int texture);
 
-// The usage of every texture of the table at once, by table position, in one
-// pass over the grid.
+// The usage of every texture of the table, entry n for table position n, in one
+// pass over the grid: cheap enough to redo after every edit. References outside
+// the table count nowhere.
 std::vector<TextureUsage> CountEveryTextureUsage(const MapDocument& document);
 
 }  // namespace tessmoor
