@@ -19,6 +19,7 @@
 
 #include "edit/CellBlocks.h"
 #include "editor/commands/CommandRegistry.h"
+#include "editor/widgets/FavouriteTextures.h"
 #include "editor/widgets/LanguageChange.h"
 #include "editor/widgets/MapKeyFocus.h"
 #include "editor/widgets/ProgramSettings.h"
@@ -66,6 +67,10 @@ TextureBrowserFeature::TextureBrowserFeature(const FeatureContext& context, Text
   Retranslate();
   OnLanguageChange(this, [this] { Retranslate(); });
   context.session.Model().AddObserver(this);
+  connect(&FavouriteTextures::Instance(), &FavouriteTextures::Changed, this, [this] {
+    UpdateGroups();
+    for (QListView* list : {LVRecentTextures, LVFavouriteTextures, LVTextures}) list->viewport()->update();
+  });
   FillSizes();
   UpdateGroups();
 }
@@ -301,7 +306,7 @@ void TextureBrowserFeature::UpdateGroups() {
     if (IsFavourite(t)) favourites.push_back(t);
   }
   favouriteRows->SetMembers(favourites);
-  recentRows->SetMembers(std::vector<int>{}, true);
+  recentRows->SetMembers(context.session.Recent().Textures(), true);
   // A group shows as many rows of tiles as it needs, up to a few.
   for (QListView* list : {LVRecentTextures, LVFavouriteTextures}) {
     const int count = list->model()->rowCount();
@@ -325,6 +330,9 @@ void TextureBrowserFeature::ApplyTexture(const QModelIndex& index) {
   EditorSession& session = context.session;
   const CellRange cells = SelectedCells(session.Editor().selection);
   session.Editing().SetTexture(cells, session.Editor().currentLayer, texture);
+  // Chosen again for cells that have it already, it is still the one used last.
+  session.Recent().Note(texture);
+  UpdateGroups();
   context.view.RefreshViews();
 }
 
@@ -380,35 +388,17 @@ void TextureBrowserFeature::ReplaceEverywhere(int texture) {
   context.view.RefreshViews();
 }
 
-// Favourites until the per-user store lands: kept for this run, by name and frames.
-namespace {
-std::set<std::string>& FavouriteNames() {
-  static std::set<std::string> names;
-  return names;
-}
-std::string Identity(const TextureEntry& entry) {
-  std::string identity(reinterpret_cast<const char*>(entry.name), 1u + entry.name[0]);
-  for (int f = 0; f < std::clamp(entry.frameCount, 0, MaxFrames); ++f) {
-    const TextureFrame& frame = entry.frames[static_cast<size_t>(f)];
-    identity.append(reinterpret_cast<const char*>(frame.fileName), 1u + frame.fileName[0]);
-  }
-  return identity;
-}
-}  // namespace
-
 bool TextureBrowserFeature::IsFavourite(int texture) const {
   const MapDocument& map = context.session.Map();
   if (texture < 0 || texture >= std::min(map.textureCount, MaxTextures)) return false;
-  return FavouriteNames().count(Identity(map.textures[static_cast<size_t>(texture)])) > 0;
+  return FavouriteTextures::Instance().IsFavourite(map.textures[static_cast<size_t>(texture)]);
 }
 
 void TextureBrowserFeature::ToggleFavourite(int texture) {
   const MapDocument& map = context.session.Map();
   if (texture < 0 || texture >= std::min(map.textureCount, MaxTextures)) return;
-  const std::string identity = Identity(map.textures[static_cast<size_t>(texture)]);
-  if (!FavouriteNames().erase(identity)) FavouriteNames().insert(identity);
-  UpdateGroups();
-  for (QListView* list : {LVRecentTextures, LVFavouriteTextures, LVTextures}) list->viewport()->update();
+  // Every map's panel hears of it, and shows its own texture of that name and frames as one.
+  FavouriteTextures::Instance().Toggle(map.textures[static_cast<size_t>(texture)]);
 }
 
 void TextureBrowserFeature::PointAt(int texture) {
