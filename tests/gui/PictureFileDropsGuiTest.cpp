@@ -173,6 +173,7 @@ TEST_F(PictureFileDropsGuiTest, AFailedDropLeavesTheMapAndTheUserFolderAsTheyWer
   };
   for (const Case& row : cases) {
     SCOPED_TRACE(row.name);
+    fs::remove_all(userFolder);
     TempDir dir;
     EditorSession fresh(program.Dir());
     ScriptedDialogs shown;
