@@ -20,6 +20,7 @@ enum class CoreCode {
   ModelOverMap,      // model path, map path
   NotARecoveryCopy,  // path
   PictureNotLoaded,  // path
+  PictureNotCopied,  // path, folder
   NoBackup,          // file name, folder (empty when the file itself failed), errno or NotARegularFile
   // Stamps; a stamp read from a file has its path as first argument
   NotAStamp,       // [path]

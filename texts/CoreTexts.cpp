@@ -82,6 +82,8 @@ std::string FileText(const CoreMessage& message) {
       return Fill(Tr("CoreTexts", "%1 ist keine Wiederherstellungskopie."), {path});
     case CoreCode::PictureNotLoaded:
       return Fill(Tr("CoreTexts", "Fehler beim Laden von \"%1\"."), {path});
+    case CoreCode::PictureNotCopied:
+      return Fill(Tr("CoreTexts", "Fehler beim Kopieren von \"%1\" nach \"%2\"."), {path, Arg(message, 1)});
     case CoreCode::NoBackup:
       return NoBackupText(message);
     case CoreCode::ModelNotCreated:

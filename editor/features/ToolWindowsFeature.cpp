@@ -28,7 +28,7 @@ ToolWindowsFeature::ToolWindowsFeature(const FeatureContext& context) : context_
   properties->setCheckable(true);
   registry.Add(
       {"ViewTextureEditor", QT_TRANSLATE_NOOP("Befehle", "&Textur-Editor"), "&Ansicht", {QKeySequence(Qt::Key_F6)}},
-      [this](Context) { TextureEditor().exec(); });
+      [this](Context) { OpenTextureEditor(); });
   registry.Add({"EditSetStartPos", QT_TRANSLATE_NOOP("Befehle", "&Startposition festlegen..."), "&Bearbeiten"},
                [this](Context c) { EditSetStartPosClick(c.session); });
   registry.Add({"EditStartHere", QT_TRANSLATE_NOOP("Befehle", "Startposition &hierher"), "&Bearbeiten"},
@@ -49,12 +49,19 @@ TFrmTextureEditor& ToolWindowsFeature::TextureEditor() {
   if (!FrmTextureEditor) {
     EditorSession& session = context_.session;
     FrmTextureEditor = new TFrmTextureEditor(
-        session.Model(), session.Editor(), session.Dialogs(), [this] { FrmProperties->hide(); }, context_.window);
+        session.Model(), session.Editor(), session.Dialogs(), [this] { FrmProperties->hide(); }, context_.window,
+        context_.textures);
     FrmTextureEditor->SetReplacementChooser(
         [this](int texture) { return ChooseReplacementTexture(FrmTextureEditor, *context_.textures, texture); });
     KeepMnemonicsInside(FrmTextureEditor);
   }
   return *FrmTextureEditor;
+}
+
+void ToolWindowsFeature::OpenTextureEditor(int texture) {
+  TFrmTextureEditor& editor = TextureEditor();
+  editor.SelectTexture(texture);
+  editor.exec();
 }
 
 TFrmSetStartPos& ToolWindowsFeature::StartPositionDialog() {

@@ -27,6 +27,9 @@ class ToolWindowsFeature : public QObject, public DocumentObserver {
   void SetPropertiesVisible(bool visible);
   // The keyboard goes to the properties window.
   void ActivateProperties();
+  // Opens the texture editor (modal) with `texture` current; -1, or a number not
+  // in the table, opens it at the first texture by name, as F6 does.
+  void OpenTextureEditor(int texture = -1);
   void DocumentChanged(const DocumentChange& change) override;
 
  private:

@@ -13,7 +13,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QToolButton>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <algorithm>
 #include <utility>
 
@@ -21,19 +21,24 @@
 #include "edit/TextureCommands.h"
 #include "editor/widgets/HiColorQImage.h"
 #include "editor/widgets/TextureNames.h"
+#include "editor/widgets/TextureTableModel.h"
 #include "editor/windows/PictureDialogPlaces.h"
+#include "editor/windows/TextureEditorList.h"
 #include "editor/windows/TextureEditorWidgets.h"
 #include "editor/windows/TextureUsageLabel.h"
 
 namespace tessmoor {
 
 TFrmTextureEditor::TFrmTextureEditor(DocumentModel& model, EditorState& editor, DialogLayer& dialogs,
-                                     std::function<void()> closePropertiesWindow, QWidget* parent)
+                                     std::function<void()> closePropertiesWindow, QWidget* parent,
+                                     TextureTableModel* textures)
     : QDialog(parent),
       model_(model),
       editor_(editor),
       dialogs_(dialogs),
-      closePropertiesWindow_(std::move(closePropertiesWindow)) {
+      closePropertiesWindow_(std::move(closePropertiesWindow)),
+      ownTextures_(textures ? nullptr : std::make_unique<TextureTableModel>(model, nullptr)),
+      textures_(textures ? *textures : *ownTextures_) {
   setObjectName(QStringLiteral("FrmTextureEditor"));
   setModal(true);
   setFixedSize(529, 385);
@@ -56,6 +61,12 @@ TFrmTextureEditor::TFrmTextureEditor(DocumentModel& model, EditorState& editor, 
   setTabOrder(RdoRepeat, RdoPingPong);
   setTabOrder(RdoPingPong, BtnClose);
   Retranslate();
+}
+
+// The list and its view go before the model the window may own.
+TFrmTextureEditor::~TFrmTextureEditor() {
+  delete LVTextures;
+  delete list_;
 }
 
 void TFrmTextureEditor::Retranslate() {
@@ -87,10 +98,12 @@ void TFrmTextureEditor::CreateTextureControls() {
   LblTextures->setObjectName(QStringLiteral("LblTextures"));
   LblTextures->setGeometry(8, 8, 185, 16);
 
-  LVTextures = new QTreeWidget(this);
+  list_ = new TextureEditorList(
+      textures_, [this](int texture, const QString& name) { LVTexturesEdited(texture, name); }, this);
+  LVTextures = new QTreeView(this);
   LVTextures->setObjectName(QStringLiteral("LVTextures"));
   LVTextures->setGeometry(8, 26, 185, 318);
-  LVTextures->setColumnCount(1);
+  LVTextures->setModel(list_);
   LVTextures->setColumnWidth(0, 165);
   LVTextures->setHeaderHidden(true);
   LVTextures->setRootIsDecorated(false);
@@ -162,13 +175,12 @@ void TFrmTextureEditor::CreateAnimationGroup() {
 }
 
 void TFrmTextureEditor::ConnectHandlers() {
-  connect(LVTextures, &QTreeWidget::itemClicked, this, [this] { LVTexturesClick(); });
-  connect(LVTextures, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem* item) { LVTexturesEdited(item); });
-  // Any move of the current item (Home, End, Page Down, a click, a rebuild) must
-  // bring the pane along, or the frame buttons would act on another texture than
-  // the one whose frames are listed.
-  connect(LVTextures, &QTreeWidget::currentItemChanged, this, [this] {
-    if (!fillingList_ && SelectedTexture() != paneTexture_) RefreshFramePane();
+  connect(LVTextures, &QTreeView::clicked, this, [this] { LVTexturesClick(); });
+  // Any move of the current item (Home, End, Page Down, a click, a change of the
+  // table) must bring the pane along, or the frame buttons would act on another
+  // texture than the one whose frames are listed.
+  connect(LVTextures->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] {
+    if (SelectedTexture() != paneTexture_) RefreshFramePane();
   });
   connect(BtnAdd, &QPushButton::clicked, this, &TFrmTextureEditor::BtnAddClick);
   connect(BtnDelete, &QPushButton::clicked, this, &TFrmTextureEditor::BtnDeleteClick);
@@ -195,12 +207,22 @@ bool TFrmTextureEditor::eventFilter(QObject* watched, QEvent* event) {
 
 void TFrmTextureEditor::FormShow() {
   if (closePropertiesWindow_) closePropertiesWindow_();
-  FillTextureList();
-  if (LVTextures->topLevelItemCount() > 0) {
-    LVTextures->sortItems(0, Qt::AscendingOrder);
-    LVTextures->setCurrentItem(LVTextures->topLevelItem(0));
+  if (list_->Rows() > 0) {
+    const QModelIndex chosen = list_->RowOf(std::exchange(openingTexture_, -1));
+    SelectListRow(chosen.isValid() ? chosen : list_->index(0, 0));
     LVTextures->setFocus();
   }
+  RefreshFramePane();
+}
+
+void TFrmTextureEditor::SelectTexture(int texture) {
+  if (!isVisible()) {
+    openingTexture_ = texture;
+    return;
+  }
+  const QModelIndex row = list_->RowOf(texture);
+  if (!row.isValid()) return;
+  SelectListRow(row);
   RefreshFramePane();
 }
 
@@ -210,20 +232,12 @@ void TFrmTextureEditor::LVTexturesKeyUp(QKeyEvent* event) {
   if (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down) RefreshFramePane();
 }
 
-void TFrmTextureEditor::LVTexturesEdited(QTreeWidgetItem* item) {
-  if (fillingList_) return;
-  const int texture = item->data(0, TextureRole).toInt();
+void TFrmTextureEditor::LVTexturesEdited(int texture, const QString& name) {
   if (!IsTextureInTable(Doc(), texture)) return;
   // The editor's validator lets only storable text through; anything else that
-  // reaches here leaves the name as it was.
-  if (const std::optional<std::string> bytes = Utf8ToWindows1252(item->text(0).toStdString())) {
+  // reaches here leaves the name as it was, and so does the list, which shows the table.
+  if (const std::optional<std::string> bytes = Utf8ToWindows1252(name.toStdString())) {
     RenameTexture(model_, texture, *bytes);
-  }
-  const QString stored = ShownTextureName(Doc().textures[static_cast<size_t>(texture)]);
-  if (item->text(0) != stored) {
-    fillingList_ = true;
-    item->setText(0, stored);
-    fillingList_ = false;
   }
 }
 
@@ -233,10 +247,10 @@ void TFrmTextureEditor::BtnAddClick() {
     dialogs_.ShowError(result.message);
     return;
   }
-  QTreeWidgetItem* item = AddListItem(Doc().textureCount - 1);
-  LVTextures->setCurrentItem(item);
+  const QModelIndex row = list_->RowOf(Doc().textureCount - 1);
+  SelectListRow(row);
   LVTextures->setFocus();
-  LVTextures->editItem(item, 0);
+  LVTextures->edit(row);
   RefreshFramePane();
 }
 
@@ -245,18 +259,13 @@ void TFrmTextureEditor::BtnDeleteClick() {
   if (texture < 0) return;
   nameDelegate_->CancelEditing();
   if (Doc().textureCount == 0) return;
-  const int listPosition = LVTextures->indexOfTopLevelItem(LVTextures->currentItem());
+  const int listPosition = LVTextures->currentIndex().row();
   const TextureResult result = DeleteTexture(model_, texture, editor_.clipboard);
   if (!result.ok) {
     if (!IsEmpty(result.message)) dialogs_.ShowError(result.message);
     return;
   }
-  FillTextureList();
-  if (const int count = LVTextures->topLevelItemCount(); count > 0) {
-    QTreeWidgetItem* item = LVTextures->topLevelItem(std::min(listPosition, count - 1));
-    LVTextures->setCurrentItem(item);
-    LVTextures->scrollToItem(item);
-  }
+  SelectListPosition(listPosition);
   LVTextures->setFocus();
   RefreshFramePane();
 }
@@ -330,32 +339,15 @@ void TFrmTextureEditor::RdoAnimationTypeClick(int position) {
 void TFrmTextureEditor::BtnCloseClick() { close(); }
 
 int TFrmTextureEditor::SelectedTexture() const {
-  const QTreeWidgetItem* item = LVTextures->currentItem();
-  if (item == nullptr) return -1;
-  const int texture = item->data(0, TextureRole).toInt();
+  const int texture = list_->Texture(LVTextures->currentIndex());
   return IsTextureInTable(Doc(), texture) ? texture : -1;
 }
 
 int TFrmTextureEditor::SelectedFile() const { return LstFiles->currentRow(); }
 
-QTreeWidgetItem* TFrmTextureEditor::AddListItem(int texture) {
-  const bool wasFilling = std::exchange(fillingList_, true);
-  auto* item = new TextureItem();
-  item->setText(0, ShownTextureName(Doc().textures[static_cast<size_t>(texture)]));
-  item->setData(0, TextureRole, texture);
-  item->setFlags(item->flags() | Qt::ItemIsEditable);
-  LVTextures->addTopLevelItem(item);  // sorted in by its caption
-  fillingList_ = wasFilling;
-  return item;
-}
-
-void TFrmTextureEditor::FillTextureList() {
-  fillingList_ = true;
-  LVTextures->setSortingEnabled(false);
-  LVTextures->clear();
-  for (int texture = 0; texture < Doc().textureCount; ++texture) AddListItem(texture);
-  LVTextures->setSortingEnabled(true);  // sorts once, by caption
-  fillingList_ = false;
+void TFrmTextureEditor::SelectListRow(const QModelIndex& row) {
+  LVTextures->setCurrentIndex(row);
+  LVTextures->scrollTo(row);
 }
 
 void TFrmTextureEditor::RefreshFramePane() {

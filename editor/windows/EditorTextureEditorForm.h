@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <utility>
 
@@ -18,16 +19,18 @@ class QGroupBox;
 class QKeyEvent;
 class QLabel;
 class QListWidget;
+class QModelIndex;
 class QPainter;
 class QPushButton;
 class QRadioButton;
 class QToolButton;
-class QTreeWidget;
-class QTreeWidgetItem;
+class QTreeView;
 
 namespace tessmoor {
 
+class TextureEditorList;
 class TextureNameDelegate;
+class TextureTableModel;
 
 class TFrmTextureEditor : public QDialog {
   Q_OBJECT
@@ -35,14 +38,22 @@ class TFrmTextureEditor : public QDialog {
  public:
   // `closePropertiesWindow` is called each time the window opens: the properties
   // window may show texture references that the editor is about to renumber.
+  // The list shows `textures`; without it a model of the window's own.
   TFrmTextureEditor(DocumentModel& model, EditorState& editor, DialogLayer& dialogs,
-                    std::function<void()> closePropertiesWindow, QWidget* parent = nullptr);
+                    std::function<void()> closePropertiesWindow, QWidget* parent = nullptr,
+                    TextureTableModel* textures = nullptr);
+  ~TFrmTextureEditor() override;
+
+  // Makes `texture` the current one, its frames in the pane. Called before the
+  // window opens, the opening shows it in place of the first by name. A number
+  // not in the table leaves the choice to the opening.
+  void SelectTexture(int texture);
 
   // The handlers, one per user action.
   void FormShow();
   void LVTexturesClick();
   void LVTexturesKeyUp(QKeyEvent* event);
-  void LVTexturesEdited(QTreeWidgetItem* item);
+  void LVTexturesEdited(int texture, const QString& name);
   void BtnAddClick();
   void BtnDeleteClick();
   void LstFilesClick();
@@ -77,8 +88,7 @@ class TFrmTextureEditor : public QDialog {
   int SelectedTexture() const;
   // The current line of the file list, or -1.
   int SelectedFile() const;
-  QTreeWidgetItem* AddListItem(int texture);
-  void FillTextureList();
+  void SelectListRow(const QModelIndex& row);
   void RefreshFramePane();
   void ShowAnimationType(AnimationType type);
   void RepaintPreview();
@@ -94,11 +104,15 @@ class TFrmTextureEditor : public QDialog {
   std::function<void()> closePropertiesWindow_;
   // The texture whose frames the pane lists; -1 when the pane is disabled.
   int paneTexture_ = -1;
-  bool fillingList_ = false;
+  // The texture the next opening shows first; -1 for the first by name.
+  int openingTexture_ = -1;
+  std::unique_ptr<TextureTableModel> ownTextures_;
+  TextureTableModel& textures_;
+  TextureEditorList* list_;
   ReplacementChooser chooseReplacement_;
 
   QLabel* LblTextures;
-  QTreeWidget* LVTextures;
+  QTreeView* LVTextures;
   TextureNameDelegate* nameDelegate_;
   QPushButton* BtnAdd;
   QPushButton* BtnDelete;

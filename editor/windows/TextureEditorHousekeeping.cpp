@@ -3,13 +3,14 @@
 
 #include <QGroupBox>
 #include <QPushButton>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <algorithm>
 
 #include "edit/TextureHousekeeping.h"
 #include "editor/widgets/TextureTableModel.h"
 #include "editor/windows/EditorTextureEditorForm.h"
 #include "editor/windows/ReplaceTextureDialog.h"
+#include "editor/windows/TextureEditorList.h"
 #include "editor/windows/TextureEditorWidgets.h"
 
 namespace tessmoor {
@@ -19,10 +20,7 @@ void TFrmTextureEditor::CreateHousekeepingButtons() {
   // Deleting the unused ones concerns the table: beside Löschen.
   BtnReplace = MakeButton("BtnReplace", QString(), GrpTexture, QRect(164, 228, 89, 25));
   BtnDeleteUnused = MakeButton("BtnDeleteUnused", QString(), this, QRect(200, 352, 129, 25));
-  chooseReplacement_ = [this](int texture) {
-    TextureTableModel textures(model_, nullptr);
-    return ChooseReplacementTexture(this, textures, texture);
-  };
+  chooseReplacement_ = [this](int texture) { return ChooseReplacementTexture(this, textures_, texture); };
   connect(BtnReplace, &QPushButton::clicked, this, &TFrmTextureEditor::BtnReplaceClick);
   connect(BtnDeleteUnused, &QPushButton::clicked, this, &TFrmTextureEditor::BtnDeleteUnusedClick);
 }
@@ -39,19 +37,16 @@ void TFrmTextureEditor::BtnReplaceClick() {
 
 void TFrmTextureEditor::BtnDeleteUnusedClick() {
   nameDelegate_->CancelEditing();
-  const int listPosition = LVTextures->indexOfTopLevelItem(LVTextures->currentItem());
+  const int listPosition = LVTextures->currentIndex().row();
   if (DeleteUnusedTextures(model_, editor_.clipboard) == 0) return;
-  FillTextureList();
   SelectListPosition(listPosition);
   RefreshFramePane();
 }
 
 void TFrmTextureEditor::SelectListPosition(int position) {
-  const int count = LVTextures->topLevelItemCount();
+  const int count = list_->Rows();
   if (count == 0) return;
-  QTreeWidgetItem* item = LVTextures->topLevelItem(std::clamp(position, 0, count - 1));
-  LVTextures->setCurrentItem(item);
-  LVTextures->scrollToItem(item);
+  SelectListRow(list_->index(std::clamp(position, 0, count - 1), 0));
 }
 
 }  // namespace tessmoor

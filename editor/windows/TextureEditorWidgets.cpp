@@ -19,10 +19,6 @@ const QCollator& NameCollator() {
   return collator;
 }
 
-bool TextureItem::operator<(const QTreeWidgetItem& other) const {
-  return NameCollator().compare(text(0), other.text(0)) < 0;
-}
-
 QValidator::State Windows1252Validator::validate(QString& input, int&) const {
   return IsWindows1252Representable(input.toStdString()) ? Acceptable : Invalid;
 }

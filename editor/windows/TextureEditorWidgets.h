@@ -1,13 +1,12 @@
 #pragma once
-// The small widgets and helpers of the texture editor window: the sorted list
-// item, the Windows-1252 name editor, the preview box and the frame tool buttons.
+// The small widgets and helpers of the texture editor window: the name order,
+// the Windows-1252 name editor, the preview box and the frame tool buttons.
 
 #include <QCollator>
 #include <QIcon>
 #include <QImage>
 #include <QPointer>
 #include <QStyledItemDelegate>
-#include <QTreeWidgetItem>
 #include <QValidator>
 #include <QWidget>
 #include <functional>
@@ -21,8 +20,6 @@ class QToolButton;
 
 namespace tessmoor {
 
-// The item data role that holds a list item's texture index.
-constexpr int TextureRole = Qt::UserRole;
 constexpr int PreviewSize = 64;
 
 // Names as the user sees them (stored as Windows-1252 bytes).
@@ -31,12 +28,6 @@ QString ShownName(const TextureFrame& frame);
 // Texture names compare as a German user expects ("apfel", "Äpfel", "Bogen"),
 // whatever locale the program happens to run under.
 const QCollator& NameCollator();
-
-class TextureItem : public QTreeWidgetItem {
- public:
-  using QTreeWidgetItem::QTreeWidgetItem;
-  bool operator<(const QTreeWidgetItem& other) const override;
-};
 
 // Refuses any character that a map file cannot store, so the list never shows
 // a name that would come back different after saving.

@@ -38,6 +38,8 @@ std::vector<Row> Rows() {
        "Fehler: Das Modell /m/a.tcm würde die Karte /m/a.tmm überschreiben!"},
       {{CoreCode::NotARecoveryCopy, {"/r/1.tmr"}}, "/r/1.tmr ist keine Wiederherstellungskopie."},
       {{CoreCode::PictureNotLoaded, {"/p/GFX/A.PCX"}}, "Fehler beim Laden von \"/p/GFX/A.PCX\"."},
+      {{CoreCode::PictureNotCopied, {"/d/A.PCX", "/u/GFX/"}},
+       "Fehler beim Kopieren von \"/d/A.PCX\" nach \"/u/GFX/\"."},
       {{CoreCode::NoBackup, {"Halle.tmm", "", std::to_string(ENOSPC)}}, "Keine Sicherung von Halle.tmm: " + noSpace},
       {{CoreCode::NoBackup, {"Halle.tmm", "/b/", std::to_string(ENOSPC)}},
        "Keine Sicherung von Halle.tmm: /b/: " + noSpace},
