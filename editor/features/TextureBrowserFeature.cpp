@@ -22,6 +22,7 @@
 #include "editor/widgets/FavouriteTextures.h"
 #include "editor/widgets/LanguageChange.h"
 #include "editor/widgets/MapKeyFocus.h"
+#include "editor/widgets/PictureFileDrops.h"
 #include "editor/widgets/ProgramSettings.h"
 #include "editor/widgets/TextureEntryDelegate.h"
 #include "editor/widgets/TextureFilterModel.h"
@@ -143,6 +144,12 @@ void TextureBrowserFeature::BuildPanel() {
   DockTextures->setWidget(panel);
   context.window->addDockWidget(Qt::RightDockWidgetArea, DockTextures);
   DockTextures->hide();
+  // Pictures dropped from the file manager become a texture of this map.
+  const auto session = [this]() -> EditorSession& { return this->context.session; };
+  AcceptPictureFileDrops(*panel, session);
+  for (QListView* list : {LVRecentTextures, LVFavouriteTextures, LVTextures}) {
+    AcceptPictureFileDrops(*list->viewport(), session);
+  }
   // Floating, the panel is a window of its own, and its Alt letters must not reach the main menus.
   KeepMnemonicsInside(DockTextures);
 

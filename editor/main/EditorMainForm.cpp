@@ -202,10 +202,7 @@ void TFrmMain::CreateTextureBrowser(MenuLayout& menus) {
     window.show();
     window.raise();
   };
-  links.openInEditor = [this](int texture) {
-    registry->Action("ViewTextureEditor")->trigger();
-    (void)texture;
-  };
+  links.openInEditor = [this](int texture) { toolWindows->OpenTextureEditor(texture); };
   textureBrowser = new TextureBrowserFeature(FeatureContextOfWindow(), *texturePictures, links);
   menus.InsertBefore("MnuView", "View3D", {"ViewTextures", "ViewFindTexture"});
 }

@@ -77,7 +77,9 @@ TEST_F(WindowTextsGuiTest, EveryWindowTextFollowsTheLanguageAndGermanComesBackUn
     const QStringList translated = TranslatableTexts(*windows[i]);
     EXPECT_EQ(translated.size(), german[i].size()) << windows[i]->objectName().toStdString();
     for (const QString& text : translated) {
-      if (IsText(text)) EXPECT_TRUE(text.contains(Mark)) << text.toStdString();
+      if (IsText(text)) {
+        EXPECT_TRUE(text.contains(Mark)) << text.toStdString();
+      }
     }
   }
 

@@ -92,7 +92,9 @@ TEST_F(ScriptApiTest, CallsAnswerOrRefuseAsTheTableSays) {
     EXPECT_EQ(!outcome.Ok(), row.throws) << outcome.message;
     const std::string got = row.throws ? outcome.message : outcome.value;
     EXPECT_EQ(got.substr(0, std::string(row.value).size()), row.value);
-    if (row.throws) EXPECT_EQ(MapFileBytes(session.Map()), before) << "a script that throws changes nothing";
+    if (row.throws) {
+      EXPECT_EQ(MapFileBytes(session.Map()), before) << "a script that throws changes nothing";
+    }
   }
 }
 
