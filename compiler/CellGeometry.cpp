@@ -45,7 +45,9 @@ const MapCell* OpenNeighbour(const MapDocument& document, int x, int y, const Si
 }
 
 // A wall's side is built only towards a neighbour that shows a floor.
-bool TakesWallSide(const MapCell* neighbour) { return neighbour && neighbour->texture[SurfaceKind::Floor] != NoTexture; }
+bool TakesWallSide(const MapCell* neighbour) {
+  return neighbour && neighbour->texture[SurfaceKind::Floor] != NoTexture;
+}
 
 // Vertical faces: V = offset - Y at the upper corners Q1, Q2; each lower corner
 // takes its upper corner's V plus the drop, in single precision.
@@ -82,9 +84,8 @@ class CellFaces {
  private:
   void OpenCell(const MapCell& cell) {
     if (cell.texture[SurfaceKind::Floor] != NoTexture)
-      Emit(FlatQuad(cell.floorHeight), cell.texture[SurfaceKind::Floor], Opaque);
-    if (cell.texture[SurfaceKind::Ceiling] != NoTexture)
-      Emit(CeilingQuad(cell), cell.texture[SurfaceKind::Ceiling], Opaque);
+      Emit(FlatQuad(cell.floorHeight), SurfaceKind::Floor, cell, Opaque);
+    if (cell.texture[SurfaceKind::Ceiling] != NoTexture) Emit(CeilingQuad(cell), SurfaceKind::Ceiling, cell, Opaque);
     if (cell.texture[SurfaceKind::PedestalFloor] != NoTexture) FloorSteps(cell);
     if (cell.texture[SurfaceKind::PedestalCeiling] != NoTexture) CeilingSteps(cell);
     if (cell.texture[SurfaceKind::Wall] == NoTexture) return;
@@ -93,13 +94,13 @@ class CellFaces {
         ColumnFaces(cell);
         break;
       case CellType::WaterBasin:
-        Emit(FlatQuad(cell.waterLevel), cell.texture[SurfaceKind::Wall], cell.opacity);
+        Emit(FlatQuad(cell.waterLevel), SurfaceKind::Wall, cell, cell.opacity);
         break;
       case CellType::WindowHorizontal:
-        Emit(HorizontalPane(cell), cell.texture[SurfaceKind::Wall], cell.opacity);
+        Emit(HorizontalPane(cell), SurfaceKind::Wall, cell, cell.opacity);
         break;
       case CellType::WindowVertical:
-        Emit(VerticalPane(cell), cell.texture[SurfaceKind::Wall], cell.opacity);
+        Emit(VerticalPane(cell), SurfaceKind::Wall, cell, cell.opacity);
         break;
       default:
         break;
@@ -114,7 +115,7 @@ class CellFaces {
       Quad quad = SideQuad(edge, other->ceilingHeight[edge.other0], other->ceilingHeight[edge.other1],
                            other->floorHeight, other->floorHeight);
       ApplyVerticalV(quad, cell.textureOffset[SurfaceKind::Wall]);
-      Emit(quad, cell.texture[SurfaceKind::Wall], Opaque);
+      Emit(quad, SurfaceKind::Wall, cell, Opaque);
     }
   }
 
@@ -126,7 +127,7 @@ class CellFaces {
         continue;
       Quad quad = SideQuad(edge, cell.floorHeight, cell.floorHeight, other->floorHeight, other->floorHeight);
       ApplyVerticalV(quad, cell.textureOffset[SurfaceKind::PedestalFloor]);
-      Emit(quad, cell.texture[SurfaceKind::PedestalFloor], Opaque);
+      Emit(quad, SurfaceKind::PedestalFloor, cell, Opaque);
     }
   }
 
@@ -143,7 +144,7 @@ class CellFaces {
       if (!(top0 > bottom0) && !(top1 > bottom1)) continue;
       Quad quad = SideQuad(edge, top0, top1, bottom0, bottom1);
       ApplyVerticalV(quad, cell.textureOffset[SurfaceKind::PedestalCeiling]);
-      Emit(quad, cell.texture[SurfaceKind::PedestalCeiling], Opaque);
+      Emit(quad, SurfaceKind::PedestalCeiling, cell, Opaque);
     }
   }
 
@@ -160,7 +161,7 @@ class CellFaces {
       Quad quad = {FaceVertex{fromX, top, fromZ, from.pu, 0}, FaceVertex{toX, top, toZ, to.pu, 0},
                    FaceVertex{toX, bottom, toZ, to.pu, 0}, FaceVertex{fromX, bottom, fromZ, from.pu, 0}};
       ApplyVerticalV(quad, cell.textureOffset[SurfaceKind::Wall]);
-      Emit(quad, cell.texture[SurfaceKind::Wall], Opaque);
+      Emit(quad, SurfaceKind::Wall, cell, Opaque);
     }
   }
 
@@ -213,9 +214,10 @@ class CellFaces {
 
   const MapCell* Neighbour(const SideEdge& edge) const { return OpenNeighbour(document_, x_, y_, edge); }
 
-  void Emit(const Quad& quad, uint16_t texture, uint8_t opacity) {
+  // Every face wears one of its cell's surface textures; the builder keeps which.
+  void Emit(const Quad& quad, SurfaceKind surface, const MapCell& cell, uint8_t opacity) {
     if (failed_) return;
-    if (builder_.EmitPolygon(quad, texture, opacity, x_, y_) == EmitFailed) {
+    if (builder_.EmitPolygon(quad, cell.texture[surface], opacity, x_, y_, surface) == EmitFailed) {
       failed_ = true;
       return;
     }
@@ -235,7 +237,7 @@ class FaceCounter {
  public:
   explicit FaceCounter(FaceCounts& counts) : counts_(counts) {}
   void FillSummary(const MapCell&, int, int) {}
-  int EmitPolygon(const Quad& quad, uint16_t, uint8_t, int, int) {
+  int EmitPolygon(const Quad& quad, uint16_t, uint8_t, int, int, SurfaceKind) {
     ++counts_.polygons;
     counts_.indices += static_cast<int>(quad.size());
     return 0;

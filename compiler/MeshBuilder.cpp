@@ -40,6 +40,7 @@ int Capacity(MeshTable table) {
 MeshBuilder::MeshBuilder()
     : vertices_(MaxVertices),
       polygons_(MaxPolygons),
+      polygonSurfaces_(MaxPolygons),
       texCoords_(MaxTexCoords),
       vertexIndices_(MaxIndices),
       texCoordIndices_(MaxIndices),
@@ -71,7 +72,8 @@ void MeshBuilder::FillSummary(const MapCell& cell, int x, int y) {
   summary.lowestCeiling = lowest;
 }
 
-int MeshBuilder::EmitPolygon(std::span<const FaceVertex> face, uint16_t texture, uint8_t opacity, int x, int y) {
+int MeshBuilder::EmitPolygon(std::span<const FaceVertex> face, uint16_t texture, uint8_t opacity, int x, int y,
+                             SurfaceKind surface) {
   if (face.empty()) return 0;
   if (face.size() > MaxFaceVertices) {
     overflow_ = MeshTable::FaceCorners;
@@ -98,6 +100,7 @@ int MeshBuilder::EmitPolygon(std::span<const FaceVertex> face, uint16_t texture,
   record.texture = texture;
   record.opacity = opacity;
   record.translucent = opacity != 255 ? 1 : 0;
+  polygonSurfaces_[size_t(polygon)] = surface;
   AppendCorners(face, found);
 
   CellSummary& summary = summaries_[SummaryIndex(x, y)];

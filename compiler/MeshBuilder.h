@@ -82,11 +82,12 @@ class MeshBuilder {
   // Copies the cell's fields into its summary, with no polygons yet.
   void FillSummary(const MapCell& cell, int x, int y);
 
-  // Records a face of cell (x, y) and returns its polygon index. An empty face
-  // records nothing and returns 0. When any table could not take the face,
-  // nothing at all is recorded, Overflow() names the table and the result is
-  // EmitFailed.
-  int EmitPolygon(std::span<const FaceVertex> face, uint16_t texture, uint8_t opacity, int x, int y);
+  // Records a face of cell (x, y), made from the cell's `surface` texture, and
+  // returns its polygon index. An empty face records nothing and returns 0.
+  // When any table could not take the face, nothing at all is recorded,
+  // Overflow() names the table and the result is EmitFailed.
+  int EmitPolygon(std::span<const FaceVertex> face, uint16_t texture, uint8_t opacity, int x, int y,
+                  SurfaceKind surface);
   void CountPolygon(int x, int y);
 
   // The index of an equal vertex among the polygons of cell (x, y) and its
@@ -108,6 +109,9 @@ class MeshBuilder {
 
   std::span<const MeshVertex> Vertices() const { return {vertices_.data(), size_t(vertexCount_)}; }
   std::span<const MeshPolygon> Polygons() const { return {polygons_.data(), size_t(polygonCount_)}; }
+  // Which of its cell's surfaces a polygon shows. Kept beside the polygons, not
+  // in them: the model file's polygon record has no room for it.
+  SurfaceKind PolygonSurface(int polygon) const { return polygonSurfaces_[size_t(polygon)]; }
   std::span<const TexCoord> TexCoords() const { return {texCoords_.data(), size_t(texCoordCount_)}; }
   std::span<const uint16_t> VertexIndices() const { return {vertexIndices_.data(), size_t(indexCount_)}; }
   std::span<const uint16_t> TexCoordIndices() const { return {texCoordIndices_.data(), size_t(indexCount_)}; }
@@ -139,6 +143,7 @@ class MeshBuilder {
 
   std::vector<MeshVertex> vertices_;
   std::vector<MeshPolygon> polygons_;
+  std::vector<SurfaceKind> polygonSurfaces_;
   std::vector<TexCoord> texCoords_;
   std::vector<uint16_t> vertexIndices_;
   std::vector<uint16_t> texCoordIndices_;

@@ -48,7 +48,7 @@ CellPick PickCell(const MeshBuilder& builder, Vec3 origin, Vec3 direction) {
       for (size_t p = summary.firstPolygon; p < size_t(summary.firstPolygon) + summary.polygonCount; ++p) {
         if (p >= polygons.size()) break;  // the cell that overflowed counts no polygon it did not get
         const float t = HitPolygon(builder, polygons[p], origin, direction);
-        if (t > 0 && (!best.hit || t < best.distance)) best = {true, {x, y}, t};
+        if (t > 0 && (!best.hit || t < best.distance)) best = {true, {x, y}, builder.PolygonSurface(int(p)), t};
       }
     }
   }

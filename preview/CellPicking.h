@@ -1,6 +1,7 @@
 #pragma once
-// Which cell a ray from the eye meets first, found through the model's per-cell
-// polygon ranges: a wall face belongs to the wall cell that built it.
+// Which cell a ray from the eye meets first, and which of the cell's surfaces,
+// found through the model's per-cell polygon ranges: a wall face belongs to the
+// wall cell that built it, a step to the cell whose pedestal texture it wears.
 
 #include "compiler/MeshBuilder.h"
 #include "preview/PreviewMath.h"
@@ -10,6 +11,9 @@ namespace tessmoor {
 struct CellPick {
   bool hit = false;
   GridPoint cell{-1, -1};
+  // The texture layer of `cell` that the face wears: water and window panes
+  // and column sides wear the wall's, as the compile builds them.
+  SurfaceKind surface = SurfaceKind::Floor;
   float distance = 0;  // along the ray, in units of `direction`
 };
 

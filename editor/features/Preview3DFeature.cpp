@@ -10,6 +10,7 @@
 #include "editor/commands/CommandRegistry.h"
 #include "editor/preview3d/Editor3DViewForm.h"
 #include "editor/preview3d/PreviewView.h"
+#include "editor/widgets/TextureDrag.h"
 #include "editor/widgets/WindowPlacement.h"
 #include "preview/AnimationClock.h"
 
@@ -161,9 +162,18 @@ bool Preview3DFeature::Create3DView(const FeatureContext& c) {
   Frm3DView->SetWindowActions({context_.registry.Action("View3DKeys"), context_.registry.Action("View3DClose")});
   Frm3DView->RestorePlace(PlaceBeside(*context_.window, &context_.view.MapWidget(), Frm3DView->size()));
   connect(Frm3DView, &TFrm3DView::cellPicked, this, [this](int x, int y) { context_.view.ShowCell({x, y}); });
+  AcceptTextureDrops(Frm3DView->View());
   connect(Frm3DView, &TFrm3DView::cameraMoved, this, &Preview3DFeature::PreviewCameraMoved);
   connect(Frm3DView, &TFrm3DView::visibilityChanged, this, &Preview3DFeature::Preview3DVisible);
   return true;
+}
+
+void Preview3DFeature::AcceptTextureDrops(PreviewView& view) {
+  EditorSession& session = context_.session;
+  view.AcceptsDrag = [&session](const QMimeData* data) { return DroppedTexture(data, session.Model()).has_value(); };
+  view.OnSurfaceDrop = [&session](const QMimeData* data, GridPoint cell, SurfaceKind surface) {
+    return DropTexture(session, data, cell, surface);
+  };
 }
 
 void Preview3DFeature::View3DClick(const FeatureContext& c) {

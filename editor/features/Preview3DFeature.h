@@ -2,8 +2,9 @@
 // Ansicht > 3D-Ansicht (F5) and the 3D window's context menu, with its keys (F1)
 // and closing (F5, Escape inside the window). The window is made
 // on first use, so a platform without OpenGL never builds one. It follows the
-// document's changes itself; its camera shows on the map, and a double click on
-// a face selects that cell in the map view.
+// document's changes itself; its camera shows on the map, a double click on
+// a face selects that cell in the map view, and a texture of this map dropped
+// on a face becomes the texture of that surface of its cell.
 
 #include <QObject>
 #include <optional>
@@ -14,6 +15,7 @@
 
 namespace tessmoor {
 
+class PreviewView;
 class TFrm3DView;
 
 class Preview3DFeature : public QObject, public DocumentObserver, public SessionObserver {
@@ -35,6 +37,8 @@ class Preview3DFeature : public QObject, public DocumentObserver, public Session
   // False (after saying so) when OpenGL 3.3 is not available. The window is made
   // once, over the map of this feature's window.
   bool Create3DView(const FeatureContext& c);
+  // One undo step per drop; the window shows the change as it shows any edit.
+  void AcceptTextureDrops(PreviewView& view);
   void Preview3DVisible(bool visible);
   void PreviewCameraMoved();
   // "Tasten der 3D-Ansicht": how to walk, look and close.

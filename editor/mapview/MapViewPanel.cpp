@@ -16,8 +16,10 @@
 #include "editor/mapview/ModifiedMark.h"
 #include "editor/mapview/ToolBarIcons.h"
 #include "editor/mapview/ViewPortWidget.h"
+#include "editor/widgets/TextureDrag.h"
 #include "graphics/RenderSurface.h"
 #include "graphics/WinG.h"
+#include "view/HitTesting.h"
 #include "view/ScaledPictures.h"
 #include "view/ViewColours.h"
 #include "view/Zoom.h"
@@ -84,6 +86,7 @@ TMapViewPanel::TMapViewPanel(EditorSession& session, QWidget* parent) : QWidget(
     return true;
   };
   ViewPort->OnWheel = [this](QWheelEvent& event) { ViewPortWheel(event); };
+  AcceptTextureDrops();
   ViewPort->OnArrow = [this](const CellStep& step) {
     // A drag in progress owns the selection until the button is let go.
     if (drag_.active || drag_.stroke.active) return;
@@ -106,6 +109,23 @@ TMapViewPanel::TMapViewPanel(EditorSession& session, QWidget* parent) : QWidget(
   BuildToolBar();
   Retranslate();
   session_.Editing().AddObserver(this);
+}
+
+void TMapViewPanel::AcceptTextureDrops() {
+  ViewPort->AcceptsDrag = [this](const QMimeData* data) { return DroppedTexture(data, session_.Model()).has_value(); };
+  ViewPort->OnDragMove = [this](const QMimeData*, QPoint at) {
+    // The position label names the cell under the drag, as under a pointer
+    // with no button held; nothing else of the view moves with it.
+    PointerInput hover;
+    hover.x = at.x();
+    hover.y = at.y();
+    Carry(ViewPortMouseMove(session_.Model(), session_.Editor(), drag_, Geometry(), hover));
+    return HitGridCell(session_.Editor(), Geometry(), at.x(), at.y()).has_value();
+  };
+  ViewPort->OnDrop = [this](const QMimeData* data, QPoint at) {
+    const std::optional<GridPoint> cell = HitGridCell(session_.Editor(), Geometry(), at.x(), at.y());
+    return cell && DropTexture(session_, data, *cell, session_.Editor().currentLayer);
+  };
 }
 
 void TMapViewPanel::Retranslate() {

@@ -71,6 +71,9 @@ class TMapViewPanel : public QWidget, public SessionObserver {
 
  private:
   void BuildToolBar();
+  // A texture dragged from a list of this map onto a cell sets that cell's
+  // texture on the current layer, one undo step per drop.
+  void AcceptTextureDrops();
   void Retranslate();
   // Sets what a tool changed (the session's state through its editing interface) and answers.
   void Carry(const ToolResponse& response);

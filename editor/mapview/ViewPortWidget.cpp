@@ -1,5 +1,8 @@
 #include "editor/mapview/ViewPortWidget.h"
 
+#include <QDragEnterEvent>
+#include <QDragMoveEvent>
+#include <QDropEvent>
 #include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -10,6 +13,7 @@
 #include <QWheelEvent>
 #include <optional>
 
+#include "editor/widgets/TextureDrag.h"
 #include "graphics/RenderSurface.h"
 #include "graphics/Rgb32Pixels.h"
 
@@ -73,6 +77,7 @@ ViewPortWidget::ViewPortWidget(QWidget* parent) : QWidget(parent) {
   setMouseTracking(true);
   // A click on a cell or a palette slot brings the keys back from any field of the window.
   setFocusPolicy(Qt::StrongFocus);
+  setAcceptDrops(true);
 }
 
 void ViewPortWidget::ExpectDamage(const tessmoor::ViewDamage& damage) {
@@ -253,6 +258,20 @@ void ViewPortWidget::keyPressEvent(QKeyEvent* event) {
 void ViewPortWidget::wheelEvent(QWheelEvent* event) {
   if (OnWheel) return OnWheel(*event);
   QWidget::wheelEvent(event);
+}
+
+void ViewPortWidget::dragEnterEvent(QDragEnterEvent* event) {
+  // The move that always follows says whether this point takes it.
+  TakeAsCopy(*event, AcceptsDrag && AcceptsDrag(event->mimeData()));
+}
+
+void ViewPortWidget::dragMoveEvent(QDragMoveEvent* event) {
+  // No area is accepted as a whole: every move asks again for its own cell.
+  TakeAsCopy(*event, OnDragMove && OnDragMove(event->mimeData(), event->position().toPoint()));
+}
+
+void ViewPortWidget::dropEvent(QDropEvent* event) {
+  TakeAsCopy(*event, OnDrop && OnDrop(event->mimeData(), event->position().toPoint()));
 }
 
 }  // namespace tessmoor

@@ -27,6 +27,7 @@
 #include "view/SelectionKeys.h"
 #include "view/ViewDamage.h"
 
+class QMimeData;
 class QPainter;
 
 namespace tessmoor {
@@ -50,6 +51,12 @@ class ViewPortWidget : public QWidget {
   std::function<void()> OnEnter;
   // Wheel turns; the handler accepts or ignores the event.
   std::function<void(QWheelEvent&)> OnWheel;
+  // Drags from other controls: whether the view takes such data at all, then
+  // at each move whether a drop at that point would act, and the drop itself
+  // (true when it acted). Without them the view refuses every drag.
+  std::function<bool(const QMimeData*)> AcceptsDrag;
+  std::function<bool(const QMimeData*, QPoint)> OnDragMove;
+  std::function<bool(const QMimeData*, QPoint)> OnDrop;
 
   // Shows `width` x `height` RGB555 pixels (top row first, rows `rowPixels`
   // apart) scaled into `target`. Inside a paint it draws them at once; outside
@@ -82,6 +89,9 @@ class ViewPortWidget : public QWidget {
   void mouseReleaseEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   // The last picture presented: the render surface's pixels, which stay

@@ -1,13 +1,16 @@
 #include "editor/preview3d/PreviewView.h"
 
+#include <QDragEnterEvent>
+#include <QDragMoveEvent>
+#include <QDropEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QOpenGLContext>
 #include <QSurfaceFormat>
 
 #include "editor/preview3d/PreviewRenderer.h"
+#include "editor/widgets/TextureDrag.h"
 #include "preview/AnimationClock.h"
-#include "preview/CellPicking.h"
 #include "preview/SelectionOutline.h"
 
 namespace tessmoor {
@@ -30,6 +33,7 @@ PreviewView::PreviewView(const MapDocument& document, const EditorState& editor,
   format.setDepthBufferSize(24);
   setFormat(format);
   setFocusPolicy(Qt::StrongFocus);
+  setAcceptDrops(true);
   camera_.Reset(document_);
   clock_.start();
 }
@@ -180,13 +184,32 @@ void PreviewView::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void PreviewView::mouseDoubleClickEvent(QMouseEvent* event) {
-  if (event->button() != Qt::LeftButton || width() <= 0 || height() <= 0) return;
-  const QPointF at = event->position();
+  if (event->button() != Qt::LeftButton) return;
+  const CellPick pick = PickAt(event->position());
+  if (pick.hit) emit cellPicked(pick.cell.x, pick.cell.y);
+}
+
+CellPick PreviewView::PickAt(QPointF at) {
+  if (width() <= 0 || height() <= 0) return {};
   const float ndcX = float(2.0 * at.x() / width() - 1.0);
   const float ndcY = float(1.0 - 2.0 * at.y() / height());
   const float aspect = float(width()) / float(height());
-  const CellPick pick = PickCell(Model().Builder(), camera_.Eye(), camera_.RayThrough(ndcX, ndcY, aspect));
-  if (pick.hit) emit cellPicked(pick.cell.x, pick.cell.y);
+  return PickCell(Model().Builder(), camera_.Eye(), camera_.RayThrough(ndcX, ndcY, aspect));
+}
+
+void PreviewView::dragEnterEvent(QDragEnterEvent* event) {
+  // The move that always follows says whether this point takes it.
+  TakeAsCopy(*event, AcceptsDrag && AcceptsDrag(event->mimeData()));
+}
+
+void PreviewView::dragMoveEvent(QDragMoveEvent* event) {
+  // Only where a face is: the sky beyond the map takes nothing.
+  TakeAsCopy(*event, AcceptsDrag && AcceptsDrag(event->mimeData()) && PickAt(event->position()).hit);
+}
+
+void PreviewView::dropEvent(QDropEvent* event) {
+  const CellPick pick = PickAt(event->position());
+  TakeAsCopy(*event, pick.hit && OnSurfaceDrop && OnSurfaceDrop(event->mimeData(), pick.cell, pick.surface));
 }
 
 }  // namespace tessmoor

@@ -21,7 +21,7 @@ class MeshBuilderTest : public ::testing::Test {
 
   // Emits and counts, as the geometry pass does.
   int Emit(std::span<const FaceVertex> face, int x, int y, uint8_t opacity = 255) {
-    const int polygon = builder.EmitPolygon(face, 7, opacity, x, y);
+    const int polygon = builder.EmitPolygon(face, 7, opacity, x, y, SurfaceKind::Floor);
     if (polygon != EmitFailed && !face.empty()) builder.CountPolygon(x, y);
     return polygon;
   }
@@ -270,8 +270,8 @@ void EmitRandomFaces(MeshBuilder& a, MeshBuilder& b, std::mt19937& random, int f
     for (FaceVertex& corner : face) {
       corner = {values[value(random)], values[value(random)], values[value(random)], 0, 0};
     }
-    const int first = a.EmitPolygon(face, 0, 255, x, y);
-    ASSERT_EQ(b.EmitPolygon(face, 0, 255, x, y), first);
+    const int first = a.EmitPolygon(face, 0, 255, x, y, SurfaceKind::Floor);
+    ASSERT_EQ(b.EmitPolygon(face, 0, 255, x, y, SurfaceKind::Floor), first);
     if (first == EmitFailed) return;
     a.CountPolygon(x, y);
     b.CountPolygon(x, y);

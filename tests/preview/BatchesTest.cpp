@@ -92,10 +92,20 @@ TEST(PreviewModel, AMapBeyondACapacityShowsWhatFitsAndSaysWhichCapacity) {
   EXPECT_EQ(CoreText(model.CapacityMessage()), "");
 }
 
+// Around the eye: a wall cell ahead, a raised floor beyond the next column, a
+// lowered ceiling behind, water beside. A pick names the surface whose texture
+// the face wears: a step its pedestal's, water the wall's.
 TEST(CellPicking, RaysMeetTheFloorCeilingAndTheWallCellThatBuiltTheFace) {
   auto map = FlatOpenMap();
   map->Cell(3, 7).type = static_cast<uint8_t>(CellType::Wall);
   map->Cell(3, 7).texture[SurfaceKind::Wall] = WallTexture;
+  map->Cell(5, 4).floorHeight = 32;
+  map->Cell(5, 4).texture[SurfaceKind::PedestalFloor] = StepTexture;
+  for (float& corner : map->Cell(3, 2).ceilingHeight) corner = 96;
+  map->Cell(3, 2).texture[SurfaceKind::PedestalCeiling] = StepTexture;
+  map->Cell(2, 4).type = static_cast<uint8_t>(CellType::WaterBasin);
+  map->Cell(2, 4).waterLevel = 16;
+  map->Cell(2, 4).texture[SurfaceKind::Wall] = WallTexture;
   PreviewModel model;
   model.Rebuild(*map);
   Vec3 eye = CellCentre(3, 4);
@@ -104,18 +114,24 @@ TEST(CellPicking, RaysMeetTheFloorCeilingAndTheWallCellThatBuiltTheFace) {
     Vec3 direction;
     GridPoint cell;
     float distance;
+    SurfaceKind surface;
   };
+  using enum SurfaceKind;
   const Ray rays[] = {
-      {{0, -1, 0}, {3, 4}, 64},                          // the floor below
-      {{0, 1, 0}, {3, 4}, 64},                           // the ceiling above
-      {{0, 0, 1}, {3, 7}, 128 * 2 + 64},                 // the wall face two cells ahead
-      {{-1, -0.5f, 0}, {4, 4}, Length({-128, -64, 0})},  // the next column's floor (X falls as columns grow)
+      {{0, -1, 0}, {3, 4}, 64, Floor},                          // the floor below
+      {{0, 1, 0}, {3, 4}, 64, Ceiling},                         // the ceiling above
+      {{0, 0, 1}, {3, 7}, 128 * 2 + 64, Wall},                  // the wall face two cells ahead
+      {{-1, -0.5f, 0}, {4, 4}, Length({-128, -64, 0}), Floor},  // the next column's floor (X falls as columns grow)
+      {{-1, -0.25f, 0}, {5, 4}, Length({-192, -48, 0}), PedestalFloor},  // the raised floor's step, 16 up
+      {{0, 0.25f, -1}, {3, 2}, Length({0, 48, -192}), PedestalCeiling},  // the lowered ceiling's step, 112 up
+      {{1, -0.5f, 0}, {2, 4}, Length({96, -48, 0}), Wall},               // the water wears the wall texture
   };
   for (const Ray& ray : rays) {
     const CellPick pick = PickCell(model.Builder(), eye, ray.direction);
     ASSERT_TRUE(pick.hit);
     EXPECT_EQ(pick.cell, ray.cell);
     EXPECT_NEAR(pick.distance * Length(ray.direction), ray.distance, 1e-2);
+    EXPECT_EQ(pick.surface, ray.surface) << pick.cell.x << ", " << pick.cell.y;
   }
   model.Rebuild(*EmptyMap());
   EXPECT_FALSE(PickCell(model.Builder(), eye, {0, -1, 0}).hit);
