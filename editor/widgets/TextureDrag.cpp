@@ -83,10 +83,7 @@ bool DropTexture(EditorSession& session, const QMimeData* data, GridPoint cell, 
   const bool onGrid = cell.x >= 0 && cell.x < GridSize && cell.y >= 0 && cell.y < GridSize;
   if (!texture || !onGrid) return false;
   if (session.Map().Cell(cell.x, cell.y).texture[surface] == *texture) return true;
-  CellFieldEdit edit;
-  edit.changed.set(TextureField(surface));
-  edit.values.texture[surface] = static_cast<uint16_t>(*texture);
-  return session.Editing().EditFields({cell.x, cell.y, cell.x, cell.y}, edit).Ok();
+  return session.Editing().SetTexture({cell.x, cell.y, cell.x, cell.y}, surface, *texture).Ok();
 }
 
 void TakeAsCopy(QDropEvent& event, bool take) {

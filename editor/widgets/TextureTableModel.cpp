@@ -4,6 +4,7 @@
 #include <QSize>
 #include <algorithm>
 
+#include "editor/widgets/TextureDrag.h"
 #include "editor/widgets/TextureNames.h"
 #include "editor/widgets/TexturePictureCache.h"
 
@@ -51,6 +52,18 @@ QVariant TextureTableModel::data(const QModelIndex& index, int role) const {
     default:
       return {};
   }
+}
+
+Qt::ItemFlags TextureTableModel::flags(const QModelIndex& index) const {
+  const Qt::ItemFlags flags = QAbstractListModel::flags(index);
+  return index.isValid() ? flags | Qt::ItemIsDragEnabled : flags;
+}
+
+QStringList TextureTableModel::mimeTypes() const { return {QString::fromLatin1(TextureMimeType)}; }
+
+QMimeData* TextureTableModel::mimeData(const QModelIndexList& indexes) const {
+  if (indexes.isEmpty() || !indexes.front().isValid()) return nullptr;
+  return MakeTextureDragData(model_, indexes.front().row());
 }
 
 void TextureTableModel::Sync() {

@@ -34,6 +34,12 @@ class TextureTableModel : public QAbstractListModel, public DocumentObserver {
   QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
   bool HasPictures() const { return showPictures_; }
 
+  // A row dragged away carries its texture, for a drop onto this map's plan or 3D view.
+  Qt::ItemFlags flags(const QModelIndex& index) const override;
+  QStringList mimeTypes() const override;
+  QMimeData* mimeData(const QModelIndexList& indexes) const override;
+  Qt::DropActions supportedDragActions() const override { return Qt::CopyAction; }
+
   // Brings the rows up to the table; nothing to do when no table notice came
   // since the last call. Readers call it first, so it does not matter whether
   // they or the model hear of a change first.
