@@ -1,9 +1,9 @@
 #pragma once
 // Where the user guide lies for a program in `programFolder` (the folder of
 // the executable): the package's HTML below the prefix the program is
-// installed under (/usr/bin -> /usr/share/doc/tessmoor-editor/html/), or, in a
-// build, the Markdown that the build copies beside the program. English has a
-// folder of its own in both; German is the guide's source and first page.
+// installed under (/usr/bin -> /usr/share/doc/tessmoor-editor/html/de/), or, in
+// a build, the Markdown that the build copies beside the program (docs/de/).
+// Each language has a folder of its own in both.
 
 #include <QString>
 #include <QUrl>
