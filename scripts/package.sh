@@ -7,9 +7,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 # CPack asks dpkg-shlibdeps for the dependencies of the files that `file` names
-# as programs; a minimal Debian has neither tool. cmark makes the guide's HTML.
+# as programs; a minimal Debian has neither tool. cmark-gfm makes the guide's HTML.
 missing=()
-for package in dpkg-dev file cmark; do
+for package in dpkg-dev file cmark-gfm; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
 done
 if [ ${#missing[@]} -gt 0 ]; then
@@ -26,3 +26,5 @@ cmake --build build-release -j"$(nproc)" --target TMEdit tmcompile assets deskto
 rm -f build-release/tessmoor-editor_*.deb
 (cd build-release && cpack -G DEB >/dev/null)
 ls build-release/tessmoor-editor_*.deb
+# The package must pass Debian's checks without a remark; a warning fails the script.
+lintian --fail-on error,warning build-release/tessmoor-editor_*.deb
