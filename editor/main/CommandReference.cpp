@@ -15,8 +15,6 @@ namespace tessmoor {
 
 namespace {
 
-QString Tr(const char* text) { return QCoreApplication::translate("CommandReference", text); }
-
 // Script files and recent maps are the user's files, not the program's commands.
 bool IsProgramCommand(const Command& command) { return !command.info.id.startsWith(QStringLiteral("Script:")); }
 
@@ -89,9 +87,11 @@ std::optional<ReferenceRequest> ParseReferenceRequest(int argc, char** argv, QSt
 
 QString CommandReferenceMarkdown(const CommandRegistry& registry, const QMenuBar& bar) {
   QString text = QStringLiteral("# %1\n\n%2\n")
-                     .arg(Tr("Befehle"), Tr("Jeder Befehl des Editors, nach Menüs geordnet, "
-                                            "mit seinen voreingestellten Tasten. Diese Seite "
-                                            "wird aus dem Programm erzeugt."));
+                     .arg(QCoreApplication::translate("CommandReference", "Befehle"),
+                          QCoreApplication::translate("CommandReference",
+                                                      "Jeder Befehl des Editors, nach Menüs geordnet, "
+                                                      "mit seinen voreingestellten Tasten. Diese Seite "
+                                                      "wird aus dem Programm erzeugt."));
   // One table per menu, in the order the menus first appear.
   QStringList groups;
   std::map<QString, QString> rows;
@@ -103,8 +103,11 @@ QString CommandReferenceMarkdown(const CommandRegistry& registry, const QMenuBar
   }
   for (const QString& group : groups) {
     text += QStringLiteral("\n## %1\n\n| %2 | %3 | %4 | %5 |\n|---|---|---|---|\n%6")
-                .arg(CommandRegistry::PlainText(CommandRegistry::MenuTitle(group)), Tr("Menü"), Tr("Befehl"),
-                     Tr("Tasten"), Tr("Beschreibung"), rows[group]);
+                .arg(CommandRegistry::PlainText(CommandRegistry::MenuTitle(group)),
+                     QCoreApplication::translate("CommandReference", "Menü"),
+                     QCoreApplication::translate("CommandReference", "Befehl"),
+                     QCoreApplication::translate("CommandReference", "Tasten"),
+                     QCoreApplication::translate("CommandReference", "Beschreibung"), rows[group]);
   }
   return text;
 }

@@ -323,7 +323,7 @@ TEST(CommandSearchTest, WordStartsAndLettersInOrderRankBelowAPrefix) {
   CommandRegistry registry(&owner);
   for (const char* text : {"Ganze K&arte", "Sockel - B&oden", "&Speichern", "Speichern &unter...", "&Gehe zu Karte",
                            "&Ausgang", "&Rückgängig"})
-    registry.Add({QString(text).remove('&').remove(' '), text, "&Menü"}, ContextRun());
+    registry.Add({QString(text).remove('&').remove(' '), text, "Tut etwas.", "&Menü"}, ContextRun());
   registry.Action("Rückgängig")->setEnabled(false);
   const auto found = [&](const QString& query) {
     QStringList texts;

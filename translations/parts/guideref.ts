@@ -296,6 +296,33 @@
     </message>
 </context>
 <context>
+    <name>CommandReference</name>
+    <message>
+        <source>Befehle</source>
+        <translation>Commands</translation>
+    </message>
+    <message>
+        <source>Jeder Befehl des Editors, nach Menüs geordnet, mit seinen voreingestellten Tasten. Diese Seite wird aus dem Programm erzeugt.</source>
+        <translation>Every command of the editor, by menu, with its default keys. This page is generated from the program.</translation>
+    </message>
+    <message>
+        <source>Menü</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Befehl</source>
+        <translation>Command</translation>
+    </message>
+    <message>
+        <source>Tasten</source>
+        <translation>Keys</translation>
+    </message>
+    <message>
+        <source>Beschreibung</source>
+        <translation>Description</translation>
+    </message>
+</context>
+<context>
     <name>HelpFeature</name>
     <message>
         <source>Das Handbuch ist nicht installiert.</source>
