@@ -5,13 +5,15 @@
 
 #include <QApplication>
 #include <QFile>
+#include <cstdio>
 
 #include "editor/main/CommandLineMap.h"
+#include "editor/main/CommandReference.h"
 #include "editor/main/EditorMainForm.h"
 #include "editor/main/MapTabsWindow.h"
 #include "editor/main/SingleInstance.h"
-#include "editor/widgets/UiLanguage.h"
 #include "editor/widgets/RecoveryKeeper.h"
+#include "editor/widgets/UiLanguage.h"
 
 using namespace tessmoor;
 
@@ -26,12 +28,23 @@ QByteArrayList AsBytes(const std::vector<std::string>& paths) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  QString referenceError;
+  const std::optional<ReferenceRequest> reference = ParseReferenceRequest(argc, argv, referenceError);
+  // The reference is printed from a window nobody sees: no display is needed.
+  if (reference && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
   // Only the name: a display name would be appended to every window caption,
   // and the main window's caption must read exactly as the document's. Without
   // an organization it alone names the settings and the recovery folder
   // (~/.local/share/Tessmoor-Editor/recovery/).
   QApplication::setApplicationName("Tessmoor-Editor");
+  if (reference) {
+    if (!referenceError.isEmpty()) {
+      std::fprintf(stderr, "%s\n", qPrintable(referenceError));
+      return 2;
+    }
+    return PrintCommandReference(*reference);
+  }
   const EditorCommandLine commandLine = ParseEditorCommandLine(argc, argv);
   const QString instanceName = SingleInstance::DefaultName();
   if (!commandLine.newInstance && SingleInstance::HandOver(instanceName, AsBytes(commandLine.maps))) return 0;

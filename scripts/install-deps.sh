@@ -9,6 +9,7 @@ packages=(
   libsdl2-image-dev xvfb xauth libtinygltf-dev libstb-dev qt6-translations-l10n qt6-l10n-tools qt6-tools-dev
   desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl
   openbox xdotool x11-apps x11-utils python3 libxml2-utils
+  cmark-gfm lintian
 )
 # The glTF test runs the Khronos validator, an npm package, with node. A node
 # from elsewhere that brings its own npm is kept.

@@ -21,6 +21,12 @@ QString CommandText(const QString& source) {
   return QCoreApplication::translate("Befehle", source.toUtf8().constData());
 }
 
+// Hovering an item shows it in the status bar; menus hide tool tips unless asked to.
+void ShowDescription(QAction& action, const QString& description) {
+  action.setStatusTip(description);
+  action.setToolTip(description);
+}
+
 }  // namespace
 
 CommandRegistry::CommandRegistry(QWidget* keyOwner) : QObject(keyOwner), keyOwner_(keyOwner) {
@@ -57,6 +63,8 @@ void CommandRegistry::Adopt(CommandInfo info, QAction* action, ContextRun run) {
     info.text = action->text();
   }
   info.defaultKeys = action->shortcuts();
+  assert(!info.description.isEmpty() && "every command says what it does");
+  ShowDescription(*action, Description(info));
   assert(!Find(info.id) && "a command id is registered once");
   // Asked for at each run, never kept: the current session may be another one by then.
   if (run)
@@ -201,6 +209,10 @@ QStringList CommandRegistry::SearchTexts(const Command& command) {
   return texts;
 }
 
+QString CommandRegistry::Description(const CommandInfo& info) {
+  return QCoreApplication::translate("Befehlsbeschreibungen", info.description.toUtf8().constData());
+}
+
 QString CommandRegistry::MenuTitle(const QString& source) {
   return QCoreApplication::translate("Menüs", source.toUtf8().constData());
 }
@@ -208,6 +220,7 @@ QString CommandRegistry::MenuTitle(const QString& source) {
 void CommandRegistry::Retranslate() {
   for (const auto& command : commands_) {
     if (command->registryText) command->action->setText(CommandText(command->info.text));
+    ShowDescription(*command->action, Description(command->info));
   }
   emit TextsRetranslated();
 }

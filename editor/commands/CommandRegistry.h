@@ -35,6 +35,10 @@ struct CommandInfo {
   // German, with its mnemonic; the menu shows its translation. Mark the
   // literal with QT_TRANSLATE_NOOP("Befehle", ...) so that it is translated.
   QString text{};
+  // One sentence, German, on what the command does: the action's status and
+  // tool tip and the command reference. Mark the literal with
+  // QT_TRANSLATE_NOOP("Befehlsbeschreibungen", ...).
+  QString description{};
   // The menus above the item, '/' between them: "&Ansicht", "3D-Ansicht/&Animation";
   // each part is a menu title, translated in context "Menüs".
   QString menuPath{};
@@ -103,6 +107,9 @@ class CommandRegistry : public QObject {
   // What a search looks for: the text the menu shows now and, where that is a
   // translation, the German text too, for users who learned the German names.
   static QStringList SearchTexts(const Command& command);
+
+  // What the command does, in the current language.
+  static QString Description(const CommandInfo& info);
 
   // The title of a menu, given as its German source, in the current language.
   static QString MenuTitle(const QString& source);

@@ -20,7 +20,11 @@ const char* const NotSavedForCompile = QT_TRANSLATE_NOOP(
 
 CompileFeature::CompileFeature(const FeatureContext& context, FileFeature& files) : context_(context), files_(files) {
   context.registry.Add(
-      {"FileCompile", QT_TRANSLATE_NOOP("Befehle", "Speichern und &Compilieren"), "&Datei", {QKeySequence(Qt::Key_F9)}},
+      {"FileCompile",
+       QT_TRANSLATE_NOOP("Befehle", "Speichern und &Compilieren"),
+       QT_TRANSLATE_NOOP("Befehlsbeschreibungen", "Speichert die Karte und compiliert sie zum Modell (.tcm)."),
+       "&Datei",
+       {QKeySequence(Qt::Key_F9)}},
       [this](const FeatureContext& c) { FileCompileClick(c.session); });
 }
 

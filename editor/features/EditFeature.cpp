@@ -38,6 +38,7 @@ EditFeature::EditFeature(const FeatureContext& context, ToolWindowsFeature& tool
   using Context = const FeatureContext&;
   registry.Add({"EditUndo",
                 UndoText,
+                QT_TRANSLATE_NOOP("Befehlsbeschreibungen", "Nimmt den letzten Schritt zurück."),
                 "&Bearbeiten",
                 {Ctrl(Qt::Key_Z)},
                 MainWindowScope,
@@ -45,37 +46,53 @@ EditFeature::EditFeature(const FeatureContext& context, ToolWindowsFeature& tool
                [](Context c) { c.session.Model().Undo(); });
   registry.Add({"EditRedo",
                 RedoText,
+                QT_TRANSLATE_NOOP("Befehlsbeschreibungen", "Stellt den zuletzt zurückgenommenen Schritt wieder her."),
                 "&Bearbeiten",
                 {Ctrl(Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
                 MainWindowScope,
                 [](Context c) { return c.session.Model().History().CanRedo(); }},
                [](Context c) { c.session.Model().Redo(); });
-  registry.Add({"EditFill", QT_TRANSLATE_NOOP("Befehle", "&Füllen"), "&Bearbeiten", {QKeySequence(Qt::Key_Insert)}},
+  registry.Add({"EditFill",
+                QT_TRANSLATE_NOOP("Befehle", "&Füllen"),
+                QT_TRANSLATE_NOOP("Befehlsbeschreibungen", "Füllt die Auswahl mit der aktuellen Vorlage."),
+                "&Bearbeiten",
+                {QKeySequence(Qt::Key_Insert)}},
                [](Context c) { c.session.Editing().Fill(SelectedCells(c.session.Editor().selection)); });
-  registry.Add(
-      {"EditCopy", QT_TRANSLATE_NOOP("Befehle", "&Kopieren"), "&Bearbeiten", {Ctrl(Qt::Key_Insert), Ctrl(Qt::Key_C)}},
-      [this](Context c) {
-        c.session.Editing().Copy(SelectedCells(c.session.Editor().selection));
-        PublishBlock(*c.session.Editor().clipboard);
-        UpdatePasteActions();
-      });
+  registry.Add({"EditCopy",
+                QT_TRANSLATE_NOOP("Befehle", "&Kopieren"),
+                QT_TRANSLATE_NOOP("Befehlsbeschreibungen", "Kopiert die ausgewählten Zellen."),
+                "&Bearbeiten",
+                {Ctrl(Qt::Key_Insert), Ctrl(Qt::Key_C)}},
+               [this](Context c) {
+                 c.session.Editing().Copy(SelectedCells(c.session.Editor().selection));
+                 PublishBlock(*c.session.Editor().clipboard);
+                 UpdatePasteActions();
+               });
   const auto blockToPaste = [this](Context c) { return HasBlockToPaste(c.session); };
   registry.Add({"EditPaste",
                 QT_TRANSLATE_NOOP("Befehle", "&Einfügen"),
+                QT_TRANSLATE_NOOP("Befehlsbeschreibungen", "Fügt die kopierten Zellen an der Auswahl ein."),
                 "&Bearbeiten",
                 {QKeySequence(Qt::SHIFT | Qt::Key_Delete), Ctrl(Qt::Key_V)},
                 MainWindowScope,
                 blockToPaste},
                [this](Context c) { Paste(c); });
-  registry.Add({"EditPastePreview",
-                QT_TRANSLATE_NOOP("Befehle", "Einfügen mit &Vorschau"),
-                "&Bearbeiten",
-                {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V)},
-                MainWindowScope,
-                blockToPaste},
-               [this](Context c) { PasteWithPreview(c); });
   registry.Add(
-      {"EditSelection", QT_TRANSLATE_NOOP("Befehle", "&Auswahl bearbeiten..."), "&Bearbeiten", {Ctrl(Qt::Key_E)}},
+      {"EditPastePreview",
+       QT_TRANSLATE_NOOP("Befehle", "Einfügen mit &Vorschau"),
+       QT_TRANSLATE_NOOP("Befehlsbeschreibungen",
+                         "Zeigt die kopierten Zellen als Vorschau, die man drehen, spiegeln und absetzen kann."),
+       "&Bearbeiten",
+       {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V)},
+       MainWindowScope,
+       blockToPaste},
+      [this](Context c) { PasteWithPreview(c); });
+  registry.Add(
+      {"EditSelection",
+       QT_TRANSLATE_NOOP("Befehle", "&Auswahl bearbeiten..."),
+       QT_TRANSLATE_NOOP("Befehlsbeschreibungen", "Ändert Eigenschaften aller ausgewählten Zellen auf einmal."),
+       "&Bearbeiten",
+       {Ctrl(Qt::Key_E)}},
       [&toolWindows](Context c) {
         toolWindows.Bind(CellBinding::Range(SelectedCells(c.session.Editor().selection)));
         toolWindows.SetPropertiesVisible(true);
@@ -84,14 +101,17 @@ EditFeature::EditFeature(const FeatureContext& context, ToolWindowsFeature& tool
       });
   registry.Add({"EditRamp",
                 QT_TRANSLATE_NOOP("Befehle", "Ra&mpe..."),
+                QT_TRANSLATE_NOOP("Befehlsbeschreibungen", "Legt eine gleichmäßige Rampe über die Auswahl."),
                 "&Bearbeiten",
                 {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R)}},
                [this](Context c) { Ramp(c); });
-  registry.Add({"EditSmooth",
-                QT_TRANSLATE_NOOP("Befehle", "&Glätten"),
-                "&Bearbeiten",
-                {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_G)}},
-               [](Context c) { SmoothCeilings(c.session.Model(), SelectedCells(c.session.Editor().selection)); });
+  registry.Add(
+      {"EditSmooth",
+       QT_TRANSLATE_NOOP("Befehle", "&Glätten"),
+       QT_TRANSLATE_NOOP("Befehlsbeschreibungen", "Gleicht die Deckenhöhen an den Ecken der ausgewählten Zellen an."),
+       "&Bearbeiten",
+       {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_G)}},
+      [](Context c) { SmoothCeilings(c.session.Model(), SelectedCells(c.session.Editor().selection)); });
   registry.RefreshEnabled();
   UpdateHistoryActions();
   // Another process's copy makes the paste keys work here without opening the menu.

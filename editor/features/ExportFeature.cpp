@@ -33,8 +33,10 @@ QString WrittenMessage(const std::string& path, size_t triangles) {
 }  // namespace
 
 ExportFeature::ExportFeature(const FeatureContext& context) {
-  context.registry.Add({"FileExport", QT_TRANSLATE_NOOP("Befehle", "E&xportieren..."), "&Datei"},
-                       [](const FeatureContext& c) { FileExportClick(c); });
+  context.registry.Add(
+      {"FileExport", QT_TRANSLATE_NOOP("Befehle", "E&xportieren..."),
+       QT_TRANSLATE_NOOP("Befehlsbeschreibungen", "Exportiert die compilierte Karte als glTF oder OBJ."), "&Datei"},
+      [](const FeatureContext& c) { FileExportClick(c); });
 }
 
 void ExportFeature::FileExportClick(const FeatureContext& context) {

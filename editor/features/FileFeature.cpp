@@ -28,10 +28,15 @@ FileFeature::FileFeature(const FeatureContext& context)
   // Handed the session when they run; its work-flow is asked for then, as
   // its file operations may have been replaced meanwhile.
   using Context = const FeatureContext&;
-  registry.Add({"FileNew", QT_TRANSLATE_NOOP("Befehle", "&Neu"), "&Datei", {QKeySequence(Qt::CTRL | Qt::Key_N)}},
+  registry.Add({"FileNew",
+                QT_TRANSLATE_NOOP("Befehle", "&Neu"),
+                QT_TRANSLATE_NOOP("Befehlsbeschreibungen", "Legt eine neue, leere Karte an."),
+                "&Datei",
+                {QKeySequence(Qt::CTRL | Qt::Key_N)}},
                [](Context c) { c.session.Files().NewDocument(); });
   registry.Add({"FileOpen",
                 QT_TRANSLATE_NOOP("Befehle", "Ö&ffnen..."),
+                QT_TRANSLATE_NOOP("Befehlsbeschreibungen", "Öffnet eine gespeicherte Karte."),
                 "&Datei",
                 {QKeySequence(Qt::Key_F3), QKeySequence(Qt::CTRL | Qt::Key_O)}},
                [this](Context c) {
@@ -39,16 +44,24 @@ FileFeature::FileFeature(const FeatureContext& context)
                });
   registry.Add({"FileSave",
                 QT_TRANSLATE_NOOP("Befehle", "&Speichern"),
+                QT_TRANSLATE_NOOP("Befehlsbeschreibungen", "Speichert die Karte unter ihrem Dateinamen."),
                 "&Datei",
                 {QKeySequence(Qt::Key_F2), QKeySequence(Qt::CTRL | Qt::Key_S)}},
                [this](Context c) { Save(c.session); });
-  registry.Add({"FileSaveAs", QT_TRANSLATE_NOOP("Befehle", "Speichern &unter..."), "&Datei"}, [this](Context c) {
-    if (c.session.Files().SaveDocumentAs()) RememberFile(c.session);
-  });
-  registry.Add({"FileExit", QT_TRANSLATE_NOOP("Befehle", "&Beenden"), "&Datei"}, [](Context c) {
-    // As a tab, the map's window is the one that holds every tab.
-    c.window->window()->close();
-  });
+  registry.Add(
+      {"FileSaveAs", QT_TRANSLATE_NOOP("Befehle", "Speichern &unter..."),
+       QT_TRANSLATE_NOOP("Befehlsbeschreibungen", "Speichert die Karte unter einem neuen Dateinamen."), "&Datei"},
+      [this](Context c) {
+        if (c.session.Files().SaveDocumentAs()) RememberFile(c.session);
+      });
+  registry.Add(
+      {"FileExit", QT_TRANSLATE_NOOP("Befehle", "&Beenden"),
+       QT_TRANSLATE_NOOP("Befehlsbeschreibungen", "Schließt den Editor und fragt nach ungespeicherten Änderungen."),
+       "&Datei"},
+      [](Context c) {
+        // As a tab, the map's window is the one that holds every tab.
+        c.window->window()->close();
+      });
 
   MnuRecent = new QMenu(QCoreApplication::translate("Menüs", RecentTitle), context.window);
   MnuRecent->setObjectName("MnuRecent");

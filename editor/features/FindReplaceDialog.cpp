@@ -404,6 +404,7 @@ FindReplaceFeature::FindReplaceFeature(const FeatureContext& context) : QObject(
   // The window is this feature's own, over the map of the window that made it.
   context.registry.Add({"EditFindReplace",
                         QT_TRANSLATE_NOOP("Befehle", "Suchen und Erse&tzen..."),
+                        QT_TRANSLATE_NOOP("Befehlsbeschreibungen", "Sucht Zellen nach Eigenschaften und ersetzt sie."),
                         "&Bearbeiten",
                         {QKeySequence(Qt::CTRL | Qt::Key_F)}},
                        [this](const FeatureContext&) {

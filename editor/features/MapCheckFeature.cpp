@@ -12,14 +12,17 @@ MapCheckFeature::MapCheckFeature(const FeatureContext& context) : context_(conte
   FrmMapCheck = new TFrmMapCheck(
       context.session.Map(), [this](GridPoint cell) { context_.view.ShowCell(cell); }, context.window);
   KeepMnemonicsInside(FrmMapCheck);
-  context.registry.Add(
-      {"EditCheckMap", QT_TRANSLATE_NOOP("Befehle", "Karte &prüfen"), "&Bearbeiten", {QKeySequence(Qt::Key_F8)}},
-      [this](const FeatureContext&) {
-        FrmMapCheck->CheckDocument();
-        FrmMapCheck->show();
-        FrmMapCheck->raise();
-        FrmMapCheck->activateWindow();
-      });
+  context.registry.Add({"EditCheckMap",
+                        QT_TRANSLATE_NOOP("Befehle", "Karte &prüfen"),
+                        QT_TRANSLATE_NOOP("Befehlsbeschreibungen", "Prüft die Karte auf Fehler und zeigt die Befunde."),
+                        "&Bearbeiten",
+                        {QKeySequence(Qt::Key_F8)}},
+                       [this](const FeatureContext&) {
+                         FrmMapCheck->CheckDocument();
+                         FrmMapCheck->show();
+                         FrmMapCheck->raise();
+                         FrmMapCheck->activateWindow();
+                       });
   context.session.Model().AddObserver(this);
 }
 

@@ -43,13 +43,32 @@ constexpr const char* RateText(int rate) {
   }
 }
 
+constexpr const char* RateDescription(int rate) {
+  switch (rate) {
+    case 4:
+      return QT_TRANSLATE_NOOP("Befehlsbeschreibungen",
+                               "Spielt die Animationen der 3D-Ansicht mit 4 Bildern pro Sekunde.");
+    case 8:
+      return QT_TRANSLATE_NOOP("Befehlsbeschreibungen",
+                               "Spielt die Animationen der 3D-Ansicht mit 8 Bildern pro Sekunde.");
+    case 12:
+      return QT_TRANSLATE_NOOP("Befehlsbeschreibungen",
+                               "Spielt die Animationen der 3D-Ansicht mit 12 Bildern pro Sekunde.");
+    case 16:
+      return QT_TRANSLATE_NOOP("Befehlsbeschreibungen",
+                               "Spielt die Animationen der 3D-Ansicht mit 16 Bildern pro Sekunde.");
+    default:
+      return nullptr;
+  }
+}
+
 constexpr bool EveryRateNamed() {
   for (int rate : AnimationRates) {
-    if (RateText(rate) == nullptr) return false;
+    if (RateText(rate) == nullptr || RateDescription(rate) == nullptr) return false;
   }
   return true;
 }
-static_assert(EveryRateNamed(), "each animation rate offered needs its menu text");
+static_assert(EveryRateNamed(), "each animation rate offered needs its menu text and description");
 
 // A platform without OpenGL (the offscreen one) cannot even hold an OpenGL
 // widget in a window, so this is asked before one is made.
@@ -91,7 +110,11 @@ Preview3DFeature::Preview3DFeature(const FeatureContext& context) : context_(con
   CommandRegistry& registry = context.registry;
   using Context = const FeatureContext&;
   registry
-      .Add({"View3D", QT_TRANSLATE_NOOP("Befehle", "&3D-Ansicht"), "&Ansicht", {QKeySequence(Qt::Key_F5)}},
+      .Add({"View3D",
+            QT_TRANSLATE_NOOP("Befehle", "&3D-Ansicht"),
+            QT_TRANSLATE_NOOP("Befehlsbeschreibungen", "Öffnet oder schließt die 3D-Ansicht der Karte."),
+            "&Ansicht",
+            {QKeySequence(Qt::Key_F5)}},
            [this](Context c) { View3DClick(c); })
       ->setCheckable(true);
   // The window is this feature's own; whether it shows does not depend on the map.
@@ -101,9 +124,10 @@ Preview3DFeature::Preview3DFeature(const FeatureContext& context) : context_(con
   auto* rates = new QActionGroup(this);
   for (int rate : AnimationRates) {
     QAction* item =
-        registry.Add({RateId(rate), RateText(rate), AnimationMenuPath, {}, PreviewScope, shown}, [this, rate](Context) {
-          if (Frm3DView) Frm3DView->SetAnimationRate(rate);
-        });
+        registry.Add({RateId(rate), RateText(rate), RateDescription(rate), AnimationMenuPath, {}, PreviewScope, shown},
+                     [this, rate](Context) {
+                       if (Frm3DView) Frm3DView->SetAnimationRate(rate);
+                     });
     item->setCheckable(true);
     item->setData(rate);
     rates->addAction(item);
@@ -112,12 +136,15 @@ Preview3DFeature::Preview3DFeature(const FeatureContext& context) : context_(con
   const QList<QKeySequence> closeKeys = {QKeySequence(Qt::Key_F5), QKeySequence(Qt::Key_Escape)};
   registry.Add({"View3DKeys",
                 QT_TRANSLATE_NOOP("Befehle", "&Tasten..."),
+                QT_TRANSLATE_NOOP("Befehlsbeschreibungen", "Zeigt die Tasten der 3D-Ansicht."),
                 PreviewMenu,
                 {QKeySequence(Qt::Key_F1)},
                 PreviewScope,
                 shown},
                [](Context c) { ShowKeys(c); });
-  registry.Add({"View3DClose", QT_TRANSLATE_NOOP("Befehle", "&Schließen"), PreviewMenu, closeKeys, PreviewScope, shown},
+  registry.Add({"View3DClose", QT_TRANSLATE_NOOP("Befehle", "&Schließen"),
+                QT_TRANSLATE_NOOP("Befehlsbeschreibungen", "Schließt die 3D-Ansicht."), PreviewMenu, closeKeys,
+                PreviewScope, shown},
                [this](Context) { Close3DView(); });
   context.session.Model().AddObserver(this);
   context.session.Editing().AddObserver(this);

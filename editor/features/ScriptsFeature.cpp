@@ -23,6 +23,8 @@ namespace {
 const char* const ScriptsTitle = QT_TRANSLATE_NOOP("Menüs", "S&kripte");
 const QString ScriptsMenuPath = QStringLiteral("E&xtras/") + QString::fromUtf8(ScriptsTitle);
 const QString ScriptIdPrefix = QStringLiteral("Script:");
+const char* const ScriptDescription =
+    QT_TRANSLATE_NOOP("Befehlsbeschreibungen", "Führt dieses Skript auf der Karte aus.");
 
 // Asks once per script text, folder and kind of access; a changed script asks again.
 class RememberedFileGate : public ScriptFileGate {
@@ -85,10 +87,15 @@ ScriptsFeature::ScriptsFeature(const FeatureContext& context)
   menu_->setObjectName(QStringLiteral("MnuScripts"));
   OnLanguageChange(menu_, [this] { menu_->setTitle(QCoreApplication::translate("Menüs", ScriptsTitle)); });
   connect(menu_, &QMenu::aboutToShow, this, &ScriptsFeature::ReadScriptFolders);
-  context.registry.Add({"ExtrasScriptConsole", QT_TRANSLATE_NOOP("Befehle", "Skriptk&onsole"), "E&xtras"},
+  context.registry.Add({"ExtrasScriptConsole", QT_TRANSLATE_NOOP("Befehle", "Skriptk&onsole"),
+                        QT_TRANSLATE_NOOP("Befehlsbeschreibungen",
+                                          "Öffnet die Skriptkonsole, in der man Skripte schreibt und ausführt."),
+                        "E&xtras"},
                        [this](const FeatureContext&) { ShowConsole(); });
   context.registry.Add(
-      {"ExtrasOpenScriptFolder", QT_TRANSLATE_NOOP("Befehle", "Skript&ordner öffnen"), ScriptsMenuPath},
+      {"ExtrasOpenScriptFolder", QT_TRANSLATE_NOOP("Befehle", "Skript&ordner öffnen"),
+       QT_TRANSLATE_NOOP("Befehlsbeschreibungen", "Öffnet den Ordner der eigenen Skripte im Dateimanager."),
+       ScriptsMenuPath},
       [](const FeatureContext&) {
         QDir().mkpath(UserScriptFolder());
         QDesktopServices::openUrl(QUrl::fromLocalFile(UserScriptFolder()));
@@ -114,8 +121,9 @@ void ScriptsFeature::ReadScriptFolders() {
         const ScriptHeader header =
             ReadScriptHeader(ReadText(file.filePath()).toStdString(), file.completeBaseName().toStdString());
         const QString path = file.absoluteFilePath();
-        action = context_.registry.Add({id, QString::fromStdString(header.menuText), ScriptsMenuPath},
-                                       [this, path](const FeatureContext&) { RunFile(path); });
+        action =
+            context_.registry.Add({id, QString::fromStdString(header.menuText), ScriptDescription, ScriptsMenuPath},
+                                  [this, path](const FeatureContext&) { RunFile(path); });
       }
       menu_->addAction(action);
     }

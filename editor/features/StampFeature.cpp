@@ -71,8 +71,10 @@ StampFeature::StampFeature(const FeatureContext& context, BlockPlacementTool& to
     : QObject(context.window), context(context), tool(tool) {
   setObjectName("StampFeature");
   // Both commands go into the window's menus: saving into Bearbeiten, the panel into Ansicht.
-  context.registry.Add({"EditSaveStamp", QT_TRANSLATE_NOOP("Befehle", "Als Stempel spei&chern..."), "&Bearbeiten"},
-                       [this](const FeatureContext& c) { SaveSelection(c.session); });
+  context.registry.Add(
+      {"EditSaveStamp", QT_TRANSLATE_NOOP("Befehle", "Als Stempel spei&chern..."),
+       QT_TRANSLATE_NOOP("Befehlsbeschreibungen", "Speichert die ausgewählten Zellen als Stempel."), "&Bearbeiten"},
+      [this](const FeatureContext& c) { SaveSelection(c.session); });
 
   DockStamps = new QDockWidget(context.window);
   DockStamps->setObjectName("DockStamps");
@@ -112,7 +114,9 @@ StampFeature::StampFeature(const FeatureContext& context, BlockPlacementTool& to
     if (!this->context.window->window()->isMinimized() && this->context.window->isVisible()) RememberSettings();
   });
   // The panel is this window's own: showing it changes no map.
-  context.registry.Adopt({{}, {}, "&Ansicht"}, viewStamps, [this](const FeatureContext&) { RememberSettings(); });
+  context.registry.Adopt(
+      {{}, {}, QT_TRANSLATE_NOOP("Befehlsbeschreibungen", "Zeigt oder verbirgt die Stempelleiste."), "&Ansicht"},
+      viewStamps, [this](const FeatureContext&) { RememberSettings(); });
   connect(ChkMatchHeights, &QCheckBox::toggled, this, &StampFeature::RememberSettings);
   connect(EdtStampFilter, &QLineEdit::textChanged, this, &StampFeature::ApplyFilter);
   EscapeEmptiesField(*EdtStampFilter, context.view.MapWidget());

@@ -56,20 +56,30 @@ TestPlay::~TestPlay() { EndRun(); }
 
 void TestPlay::AddCommands(CommandRegistry& registry) {
   using Context = const FeatureContext&;
-  registry.Add({"FileTest", QT_TRANSLATE_NOOP("Befehle", "&Testen"), "&Datei", {QKeySequence(Qt::Key_F10)}},
+  registry.Add({"FileTest",
+                QT_TRANSLATE_NOOP("Befehle", "&Testen"),
+                QT_TRANSLATE_NOOP("Befehlsbeschreibungen",
+                                  "Compiliert die Karte und startet das Spiel mit dem gewählten Testprofil."),
+                "&Datei",
+                {QKeySequence(Qt::Key_F10)}},
                [this](Context c) { Test(c, false); });
   registry.Add({"FileTestFromHere",
                 QT_TRANSLATE_NOOP("Befehle", "Ab &hier testen"),
+                QT_TRANSLATE_NOOP("Befehlsbeschreibungen", "Startet einen Testlauf an der ausgewählten Zelle."),
                 "&Datei",
                 {QKeySequence(Qt::SHIFT | Qt::Key_F10)}},
                [this](Context c) { Test(c, true); });
   registry.Add({"View3DFromHere",
                 QT_TRANSLATE_NOOP("Befehle", "3D-Ansicht ab h&ier"),
+                QT_TRANSLATE_NOOP("Befehlsbeschreibungen", "Öffnet die 3D-Ansicht an der ausgewählten Zelle."),
                 "&Ansicht",
                 {QKeySequence(Qt::SHIFT | Qt::Key_F5)}},
                [this](Context c) { View3DFromSelection(c); });
-  registry.Add({"ExtrasTestProfiles", QT_TRANSLATE_NOOP("Befehle", "Test&profile..."), "E&xtras"},
-               [this](Context c) { EditProfiles(c.session.Dialogs()); });
+  registry.Add(
+      {"ExtrasTestProfiles", QT_TRANSLATE_NOOP("Befehle", "Test&profile..."),
+       QT_TRANSLATE_NOOP("Befehlsbeschreibungen", "Verwaltet die Profile, mit denen ein Testlauf das Spiel startet."),
+       "E&xtras"},
+      [this](Context c) { EditProfiles(c.session.Dialogs()); });
 }
 
 std::optional<GridPoint> TestPlay::SelectedCell(EditorSession& session) {

@@ -155,10 +155,15 @@ void TextureBrowserFeature::BuildPanel() {
 
   QAction* viewTextures = DockTextures->toggleViewAction();
   viewTextures->setObjectName("ViewTextures");
-  context.registry.Adopt({{}, {}, "&Ansicht"}, viewTextures, [this](const FeatureContext&) { RememberSettings(); });
+  context.registry.Adopt(
+      {{}, {}, QT_TRANSLATE_NOOP("Befehlsbeschreibungen", "Zeigt oder verbirgt die Texturleiste mit den Bildern der Texturtabelle."),
+       "&Ansicht"},
+      viewTextures, [this](const FeatureContext&) { RememberSettings(); });
   // The keyboard's way to a texture: the panel, with the typing in its filter.
   context.registry.Add({"ViewFindTexture",
                         QT_TRANSLATE_NOOP("Befehle", "Textur &finden"),
+                        QT_TRANSLATE_NOOP("Befehlsbeschreibungen",
+                                          "Zeigt die Texturleiste und setzt die Eingabe in ihren Filter."),
                         "&Ansicht",
                         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T)}},
                        [this](const FeatureContext&) {

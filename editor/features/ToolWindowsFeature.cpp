@@ -23,16 +23,27 @@ ToolWindowsFeature::ToolWindowsFeature(const FeatureContext& context) : context_
   using Context = const FeatureContext&;
   // The windows are this feature's own; the start is set in the session the command is handed.
   QAction* properties = registry.Add(
-      {"ViewProperties", QT_TRANSLATE_NOOP("Befehle", "&Eigenschaften"), "&Ansicht", {QKeySequence(Qt::Key_F7)}},
+      {"ViewProperties",
+       QT_TRANSLATE_NOOP("Befehle", "&Eigenschaften"),
+       QT_TRANSLATE_NOOP("Befehlsbeschreibungen", "Zeigt das Eigenschaftenfenster der ausgewählten Zelle."),
+       "&Ansicht",
+       {QKeySequence(Qt::Key_F7)}},
       [this](Context) { SetPropertiesVisible(!FrmProperties->isVisible()); });
   properties->setCheckable(true);
-  registry.Add(
-      {"ViewTextureEditor", QT_TRANSLATE_NOOP("Befehle", "&Textur-Editor"), "&Ansicht", {QKeySequence(Qt::Key_F6)}},
-      [this](Context) { OpenTextureEditor(); });
-  registry.Add({"EditSetStartPos", QT_TRANSLATE_NOOP("Befehle", "&Startposition festlegen..."), "&Bearbeiten"},
+  registry.Add({"ViewTextureEditor",
+                QT_TRANSLATE_NOOP("Befehle", "&Textur-Editor"),
+                QT_TRANSLATE_NOOP("Befehlsbeschreibungen", "Zeigt den Textur-Editor mit der Texturtabelle der Karte."),
+                "&Ansicht",
+                {QKeySequence(Qt::Key_F6)}},
+               [this](Context) { OpenTextureEditor(); });
+  registry.Add({"EditSetStartPos", QT_TRANSLATE_NOOP("Befehle", "&Startposition festlegen..."),
+                QT_TRANSLATE_NOOP("Befehlsbeschreibungen", "Legt die Startposition mit Zelle und Blickrichtung fest."),
+                "&Bearbeiten"},
                [this](Context c) { EditSetStartPosClick(c.session); });
-  registry.Add({"EditStartHere", QT_TRANSLATE_NOOP("Befehle", "Startposition &hierher"), "&Bearbeiten"},
-               [](Context c) { EditStartHereClick(c.session); });
+  registry.Add(
+      {"EditStartHere", QT_TRANSLATE_NOOP("Befehle", "Startposition &hierher"),
+       QT_TRANSLATE_NOOP("Befehlsbeschreibungen", "Setzt die Startposition auf die ausgewählte Zelle."), "&Bearbeiten"},
+      [](Context c) { EditStartHereClick(c.session); });
   connect(FrmProperties, &TFrmProperties::visibilityChanged, properties, &QAction::setChecked);
   session.Model().AddObserver(this);
 }

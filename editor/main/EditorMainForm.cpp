@@ -13,6 +13,7 @@
 #include "editor/features/ExtrasFeature.h"
 #include "editor/features/FileFeature.h"
 #include "editor/features/FindReplaceDialog.h"
+#include "editor/features/HelpFeature.h"
 #include "editor/features/MapCheckFeature.h"
 #include "editor/features/PreferencesFeature.h"
 #include "editor/features/Preview3DFeature.h"
@@ -129,11 +130,19 @@ void TFrmMain::CreateFeatures() {
   view = std::make_unique<ViewFeature>(context);
   // The painting tools are modes of the map view, as Select and Paint are.
   registry->Add(
-      {"EditBrush", QT_TRANSLATE_NOOP("Befehle", "Pi&nsel"), "&Bearbeiten", {QKeySequence(Qt::CTRL | Qt::Key_B)}},
+      {"EditBrush",
+       QT_TRANSLATE_NOOP("Befehle", "Pi&nsel"),
+       QT_TRANSLATE_NOOP("Befehlsbeschreibungen", "Wählt den Pinsel: er malt die Vorlage in jede überstrichene Zelle."),
+       "&Bearbeiten",
+       {QKeySequence(Qt::CTRL | Qt::Key_B)}},
       [](const FeatureContext& c) { c.session.Editing().SetTool(ToolMode::Brush); });
-  registry->Add(
-      {"EditRectangle", QT_TRANSLATE_NOOP("Befehle", "Rechteck"), "&Bearbeiten", {QKeySequence(Qt::CTRL | Qt::Key_R)}},
-      [](const FeatureContext& c) { c.session.Editing().SetTool(ToolMode::Rectangle); });
+  registry->Add({"EditRectangle",
+                 QT_TRANSLATE_NOOP("Befehle", "Rechteck"),
+                 QT_TRANSLATE_NOOP("Befehlsbeschreibungen",
+                                   "Wählt das Rechteck: es malt die Vorlage in ein aufgezogenes Rechteck."),
+                 "&Bearbeiten",
+                 {QKeySequence(Qt::CTRL | Qt::Key_R)}},
+                [](const FeatureContext& c) { c.session.Editing().SetTool(ToolMode::Rectangle); });
   preview3D = std::make_unique<Preview3DFeature>(context);
   keptFeatures.push_back(std::make_shared<MapCheckFeature>(context));
   compile = std::make_unique<CompileFeature>(context, *files);
@@ -164,11 +173,20 @@ void TFrmMain::BuildMenus(TabHost* tabs) {
                                              [this] { return session.Files().AskSaveChanges(); });
   session.UseFileOps(backups->SaveOps());
   using Context = const FeatureContext&;
-  registry->Adopt({{}, {}, "&Datei", {}, MainWindowScope, [](Context c) { return !c.session.Map().IsUntitled(); }},
-                  backups->EarlierVersionCommand(), [this](Context c) { backups->OpenEarlierVersion(c.session); });
+  registry->Adopt(
+      {{},
+       {},
+       QT_TRANSLATE_NOOP("Befehlsbeschreibungen", "Öffnet eine Sicherung dieser Karte als unbenannte Kopie."),
+       "&Datei",
+       {},
+       MainWindowScope,
+       [](Context c) { return !c.session.Map().IsUntitled(); }},
+      backups->EarlierVersionCommand(), [this](Context c) { backups->OpenEarlierVersion(c.session); });
   menus.InsertAfter("MnuFile", "FileOpen", {"FileEarlierVersion"});
   preferences = std::make_unique<PreferencesFeature>(*this);
-  registry->Adopt({{}, {}, "E&xtras"}, preferences->Command(), [this](Context) { preferences->ShowSettings(); });
+  registry->Adopt(
+      {{}, {}, QT_TRANSLATE_NOOP("Befehlsbeschreibungen", "Zeigt die Einstellungen des Editors."), "E&xtras"},
+      preferences->Command(), [this](Context) { preferences->ShowSettings(); });
   menus.InsertAfter("MnuExtras", {}, {"ExtrasSettings"});
   stampFeature = new StampFeature(FeatureContextOfWindow(), *placementTool);
   menus.InsertBefore("MnuEdit", "EditSetStartPos", {"EditSaveStamp"});
@@ -179,7 +197,13 @@ void TFrmMain::BuildMenus(TabHost* tabs) {
   // The placing keys are in no menu; the command search finds them while a block is being placed.
   // They act on the block being placed, which the placing tool of this window holds.
   for (const BlockPlacementTool::Key& key : placementTool->Keys())
-    registry->Adopt({{}, {}, "Platzieren", {}, MainWindowScope, [this](Context) { return placementTool->IsActive(); }},
+    registry->Adopt({{},
+                     {},
+                     key.description,
+                     "Platzieren",
+                     {},
+                     MainWindowScope,
+                     [this](Context) { return placementTool->IsActive(); }},
                     key.action, [run = key.run](Context) { run(); });
   auto scripts = std::make_shared<ScriptsFeature>(FeatureContextOfWindow());
   keptFeatures.push_back(scripts);
@@ -187,6 +211,8 @@ void TFrmMain::BuildMenus(TabHost* tabs) {
   menus.InsertBefore("MnuExtras", "ExtrasSettings", {"ExtrasScripts", "ExtrasScriptConsole", MenuLayout::Separator});
   CreateTestPlay(menus);
   if (tabs) AddTabCommands(*registry, menus, *tabs);
+  new HelpFeature(FeatureContextOfWindow());
+  menus.AddMenu("MnuHelp", QT_TRANSLATE_NOOP("Menüs", "&Hilfe"), HelpFeature::MenuItems());
 
   for (QMenu* menu : menus.Build(*menuBar(), *registry)) {
     // Enabled states follow what the commands can do now, as the menu opens.

@@ -74,8 +74,8 @@ BlockPlacementTool::BlockPlacementTool(const FeatureContext& context, TMapViewPa
   setObjectName("BlockPlacementTool");
   overlay = new PlacementOverlay(*this, view);
   QMainWindow& main = *context.window;
-  const auto addAction = [this, &main](const char* name, const char* text, QList<QKeySequence> keys,
-                                       std::function<void()> run) {
+  const auto addAction = [this, &main](const char* name, const char* text, const char* description,
+                                       QList<QKeySequence> keys, std::function<void()> run) {
     auto* action = new QAction(QCoreApplication::translate("BlockPlacementTool", text), &main);
     // Retranslated by its source text: the registry keeps an adopted action's text as it is.
     action->setProperty(SourceTextProperty, QByteArray(text));
@@ -84,20 +84,28 @@ BlockPlacementTool::BlockPlacementTool(const FeatureContext& context, TMapViewPa
     action->setEnabled(false);
     main.addAction(action);
     actions.push_back(action);
-    placingKeys.push_back({action, std::move(run)});
+    placingKeys.push_back({action, std::move(run), description});
   };
-  addAction("PlaceTurnRight", QT_TRANSLATE_NOOP("BlockPlacementTool", "Rechts drehen"), {QKeySequence(Qt::Key_R)},
-            [this] { Orient(placement.orientation.TurnedClockwise()); });
+  addAction("PlaceTurnRight", QT_TRANSLATE_NOOP("BlockPlacementTool", "Rechts drehen"),
+            QT_TRANSLATE_NOOP("Befehlsbeschreibungen", "Dreht den Block, der gerade platziert wird, nach rechts."),
+            {QKeySequence(Qt::Key_R)}, [this] { Orient(placement.orientation.TurnedClockwise()); });
   addAction("PlaceTurnLeft", QT_TRANSLATE_NOOP("BlockPlacementTool", "Links drehen"),
+            QT_TRANSLATE_NOOP("Befehlsbeschreibungen", "Dreht den Block, der gerade platziert wird, nach links."),
             {QKeySequence(Qt::SHIFT | Qt::Key_R)}, [this] { Orient(placement.orientation.TurnedCounterClockwise()); });
-  addAction("PlaceMirrorX", QT_TRANSLATE_NOOP("BlockPlacementTool", "Links-rechts spiegeln"), {QKeySequence(Qt::Key_X)},
-            [this] { Orient(placement.orientation.MirroredLeftRight()); });
-  addAction("PlaceMirrorY", QT_TRANSLATE_NOOP("BlockPlacementTool", "Oben-unten spiegeln"), {QKeySequence(Qt::Key_Y)},
-            [this] { Orient(placement.orientation.MirroredTopBottom()); });
+  addAction("PlaceMirrorX", QT_TRANSLATE_NOOP("BlockPlacementTool", "Links-rechts spiegeln"),
+            QT_TRANSLATE_NOOP("Befehlsbeschreibungen",
+                              "Spiegelt den Block, der gerade platziert wird, von links nach rechts."),
+            {QKeySequence(Qt::Key_X)}, [this] { Orient(placement.orientation.MirroredLeftRight()); });
+  addAction(
+      "PlaceMirrorY", QT_TRANSLATE_NOOP("BlockPlacementTool", "Oben-unten spiegeln"),
+      QT_TRANSLATE_NOOP("Befehlsbeschreibungen", "Spiegelt den Block, der gerade platziert wird, von oben nach unten."),
+      {QKeySequence(Qt::Key_Y)}, [this] { Orient(placement.orientation.MirroredTopBottom()); });
   addAction("PlaceHere", QT_TRANSLATE_NOOP("BlockPlacementTool", "Setzen"),
+            QT_TRANSLATE_NOOP("Befehlsbeschreibungen", "Setzt den Block an seine Stelle in der Karte."),
             {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}, [this] { PlaceHere(); });
-  addAction("PlaceCancel", QT_TRANSLATE_NOOP("BlockPlacementTool", "Abbrechen"), {QKeySequence(Qt::Key_Escape)},
-            [this] { Stop(); });
+  addAction("PlaceCancel", QT_TRANSLATE_NOOP("BlockPlacementTool", "Abbrechen"),
+            QT_TRANSLATE_NOOP("Befehlsbeschreibungen", "Bricht das Platzieren des Blocks ab."),
+            {QKeySequence(Qt::Key_Escape)}, [this] { Stop(); });
   OnLanguageChange(this, [this] {
     for (QAction* action : actions)
       action->setText(QCoreApplication::translate("BlockPlacementTool",

@@ -48,6 +48,7 @@ class BlockPlacementTool : public QObject {
   struct Key {
     QAction* action;
     std::function<void()> run;
+    const char* description;  // German source, context "Befehlsbeschreibungen"
   };
   const std::vector<Key>& Keys() const { return placingKeys; }
 

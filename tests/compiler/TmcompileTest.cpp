@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <regex>
+#include <set>
 #include <sstream>
 
 #include "compiler/CompileMap.h"
@@ -300,6 +301,34 @@ TEST_F(TmcompileTest, LangTakesOnlyDeOrEnOnce) {
     EXPECT_EQ(run.err.rfind("tmcompile: --lang ", 0), 0u) << run.err;
   }
   EXPECT_NE(Tmcompile({"--help"}).out.find("  --lang L "), std::string::npos);
+}
+
+}  // namespace tessmoor
+
+namespace tessmoor {
+namespace {
+
+// The options a text names, "-o", "--check", ...; in a manual page "\-" is the dash.
+std::set<std::string> OptionsNamed(std::string text) {
+  for (size_t at = text.find("\\-"); at != std::string::npos; at = text.find("\\-", at)) text.replace(at, 2, "-");
+  static const std::regex option(R"((^|[^A-Za-z0-9_-])(--?[a-z][a-z-]*))");
+  std::set<std::string> options;
+  for (auto match = std::sregex_iterator(text.begin(), text.end(), option); match != std::sregex_iterator(); ++match)
+    options.insert((*match)[2]);
+  return options;
+}
+
+}  // namespace
+
+// The help and both manual pages describe the same program: an option added
+// to one of them and not to the others fails here.
+TEST_F(TmcompileTest, HelpAndBothManualPagesNameTheSameOptions) {
+  const std::set<std::string> help = OptionsNamed(Tmcompile({"--help"}).out);
+  EXPECT_TRUE(help.count("--script-timeout") && help.count("-h") && help.count("--gfx"));
+  for (const char* page : {"/dist/tmcompile.1", "/dist/de/tmcompile.1"}) {
+    SCOPED_TRACE(page);
+    EXPECT_EQ(OptionsNamed(ReadText(std::string(TM_SOURCE_DIR) + page)), help);
+  }
 }
 
 }  // namespace tessmoor

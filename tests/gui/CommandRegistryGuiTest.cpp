@@ -80,6 +80,9 @@ const KeyRow TodaysKeys[] = {
     {"ExtrasOpenScriptFolder", "E&xtras/S&kripte", "Skript&ordner öffnen", ""},
     {"ExtrasSettings", "E&xtras", "&Einstellungen...", ""},
     {"ExtrasTestProfiles", "E&xtras", "Test&profile...", ""},
+    {"HelpManual", "&Hilfe", "&Handbuch", "F1"},
+    {"HelpShortcuts", "&Hilfe", "&Tastenkürzel", ""},
+    {"HelpAbout", "&Hilfe", "Ü&ber", ""},
     {"View3DRate4", "3D-Ansicht/&Animation", "4 Bilder pro Sekunde", ""},
     {"View3DRate8", "3D-Ansicht/&Animation", "8 Bilder pro Sekunde", ""},
     {"View3DRate12", "3D-Ansicht/&Animation", "12 Bilder pro Sekunde", ""},
@@ -173,7 +176,7 @@ TEST_F(CommandRegistryGuiTest, EveryMenuItemIsARegisteredCommandWithTodaysTextAn
 
   QList<std::pair<QString, QAction*>> items;
   for (QAction* top : window->menuBar()->actions()) CollectMenuItems(top->menu(), top->text(), items);
-  EXPECT_EQ(items.size(), 48) << "the main window's menus show every command but the 3D window's and the placing keys";
+  EXPECT_EQ(items.size(), 51) << "the main window's menus show every command but the 3D window's and the placing keys";
   // In the order the features' anchors give, separators as "|".
   QStringList order;
   for (QAction* top : window->menuBar()->actions()) {
@@ -188,7 +191,8 @@ TEST_F(CommandRegistryGuiTest, EveryMenuItemIsARegisteredCommandWithTodaysTextAn
             "EditSmooth | EditBrush EditRectangle | EditCheckMap // ViewProperties ViewTextureEditor ViewStamps "
             "View3D View3DFromHere | ViewFloor ViewCeiling ViewWall ViewPedestalFloor ViewPedestalCeiling | "
             "ViewZoomIn ViewZoomOut ViewZoomReset ViewZoomWhole | ViewHeights ViewStartPosition // "
-            "ExtrasSearchCommand ExtrasShortcuts S&kripte ExtrasScriptConsole | ExtrasSettings ExtrasTestProfiles //");
+            "ExtrasSearchCommand ExtrasShortcuts S&kripte ExtrasScriptConsole | ExtrasSettings ExtrasTestProfiles // "
+            "HelpManual HelpShortcuts | HelpAbout //");
   for (const auto& [path, item] : items) {
     const Command* command = Registry().Find(item->objectName());
     ASSERT_NE(command, nullptr) << item->text().toStdString();
@@ -319,7 +323,7 @@ TEST(CommandSearchTest, WordStartsAndLettersInOrderRankBelowAPrefix) {
   CommandRegistry registry(&owner);
   for (const char* text : {"Ganze K&arte", "Sockel - B&oden", "&Speichern", "Speichern &unter...", "&Gehe zu Karte",
                            "&Ausgang", "&Rückgängig"})
-    registry.Add({QString(text).remove('&').remove(' '), text, "&Menü"}, ContextRun());
+    registry.Add({QString(text).remove('&').remove(' '), text, "Tut etwas.", "&Menü"}, ContextRun());
   registry.Action("Rückgängig")->setEnabled(false);
   const auto found = [&](const QString& query) {
     QStringList texts;

@@ -206,7 +206,7 @@ QStringList MenuBarClashes(QWidget& window) {
     }
     clashes << MenuMnemonicClashes(titles);
   }
-  EXPECT_EQ(menus, 4);
+  EXPECT_EQ(menus, 5);
   return clashes;
 }
 
@@ -321,7 +321,7 @@ QString MenuTitles(QWidget& window) {
 
 TEST_F(LanguageGuiTest, TheSettingsSwitchAtOnceAndTheSearchStillKnowsTheGermanNames) {
   Start(UiLanguage::German);
-  ASSERT_EQ(MenuTitles(*tabs), "&Datei &Bearbeiten &Ansicht E&xtras");
+  ASSERT_EQ(MenuTitles(*tabs), "&Datei &Bearbeiten &Ansicht E&xtras &Hilfe");
   // Extras > Einstellungen, Alt+P to "Sprache" (Alt+L to "Language"), the
   // next entry or the one before, Enter for OK. A failed step closes the
   // dialog, or the test would wait for it.
@@ -342,7 +342,7 @@ TEST_F(LanguageGuiTest, TheSettingsSwitchAtOnceAndTheSearchStillKnowsTheGermanNa
   };
   QTimer::singleShot(0, choose(Qt::Key_P, Qt::Key_Down));
   Trigger("ExtrasSettings");
-  EXPECT_EQ(MenuTitles(*tabs), "&File &Edit &View &Tools");
+  EXPECT_EQ(MenuTitles(*tabs), "&File &Edit &View &Tools &Help");
   EXPECT_EQ(StoredUiLanguage(), UiLanguage::English);
 
   // The search finds a command by its English text and by its German one.
@@ -356,10 +356,10 @@ TEST_F(LanguageGuiTest, TheSettingsSwitchAtOnceAndTheSearchStillKnowsTheGermanNa
 
   // A fresh start speaks the stored language; back to German the same way.
   Start(StoredUiLanguage());
-  EXPECT_EQ(MenuTitles(*tabs), "&File &Edit &View &Tools");
+  EXPECT_EQ(MenuTitles(*tabs), "&File &Edit &View &Tools &Help");
   QTimer::singleShot(0, choose(Qt::Key_L, Qt::Key_Up));
   Trigger("ExtrasSettings");
-  EXPECT_EQ(MenuTitles(*tabs), "&Datei &Bearbeiten &Ansicht E&xtras");
+  EXPECT_EQ(MenuTitles(*tabs), "&Datei &Bearbeiten &Ansicht E&xtras &Hilfe");
   EXPECT_EQ(StoredUiLanguage(), UiLanguage::German);
 }
 
