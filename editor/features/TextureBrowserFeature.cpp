@@ -65,7 +65,6 @@ TextureBrowserFeature::TextureBrowserFeature(const FeatureContext& context, Text
     for (QListView* list : {LVRecentTextures, LVFavouriteTextures, LVTextures}) list->viewport()->update();
   });
   BuildPanel();
-  Retranslate();
   OnLanguageChange(this, [this] { Retranslate(); });
   context.session.Model().AddObserver(this);
   connect(&FavouriteTextures::Instance(), &FavouriteTextures::Changed, this, [this] {
@@ -155,6 +154,7 @@ void TextureBrowserFeature::BuildPanel() {
 
   QAction* viewTextures = DockTextures->toggleViewAction();
   viewTextures->setObjectName("ViewTextures");
+  Retranslate();  // the registry takes the command's text from the action
   context.registry.Adopt(
       {{}, {}, QT_TRANSLATE_NOOP("Befehlsbeschreibungen", "Zeigt oder verbirgt die Texturleiste mit den Bildern der Texturtabelle."),
        "&Ansicht"},
@@ -234,7 +234,7 @@ void TextureBrowserFeature::Retranslate() {
   EdtTextureFilter->setPlaceholderText(tr("Filter: Wörter im Namen"));
   ChkAnimatedOnly->setText(tr("nur animiert"));
   ChkUnusedOnly->setText(tr("nur unbenutzt"));
-  for (int order = 0; order < 3; ++order) CboTextureOrder->setItemText(order, tr(OrderTexts[order]));
+  for (int order = 0; order < 3; ++order) CboTextureOrder->setItemText(order, QCoreApplication::translate("TextureBrowserFeature", OrderTexts[order]));
   CboTextureOrder->setToolTip(tr("Reihenfolge"));
   CboTextureSize->setToolTip(tr("Größe des ersten Bildes"));
   if (CboTextureSize->count() > 0) CboTextureSize->setItemText(0, tr("Jede Größe"));

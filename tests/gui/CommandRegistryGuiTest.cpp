@@ -61,6 +61,8 @@ const KeyRow TodaysKeys[] = {
     {"ViewProperties", "&Ansicht", "&Eigenschaften", "F7"},
     {"ViewTextureEditor", "&Ansicht", "&Textur-Editor", "F6"},
     {"ViewStamps", "&Ansicht", "Ste&mpel", ""},
+    {"ViewTextures", "&Ansicht", "Te&xturen", ""},
+    {"ViewFindTexture", "&Ansicht", "Textur &finden", "Ctrl+Shift+T"},
     {"View3D", "&Ansicht", "&3D-Ansicht", "F5"},
     {"View3DFromHere", "&Ansicht", "3D-Ansicht ab h&ier", "Shift+F5"},
     {"ViewFloor", "&Ansicht", "&Boden", "Ctrl+F1"},
@@ -176,7 +178,7 @@ TEST_F(CommandRegistryGuiTest, EveryMenuItemIsARegisteredCommandWithTodaysTextAn
 
   QList<std::pair<QString, QAction*>> items;
   for (QAction* top : window->menuBar()->actions()) CollectMenuItems(top->menu(), top->text(), items);
-  EXPECT_EQ(items.size(), 51) << "the main window's menus show every command but the 3D window's and the placing keys";
+  EXPECT_EQ(items.size(), 53) << "the main window's menus show every command but the 3D window's and the placing keys";
   // In the order the features' anchors give, separators as "|".
   QStringList order;
   for (QAction* top : window->menuBar()->actions()) {
@@ -189,7 +191,7 @@ TEST_F(CommandRegistryGuiTest, EveryMenuItemIsARegisteredCommandWithTodaysTextAn
             "FileTestFromHere FileExport | FileExit // EditUndo EditRedo | EditFill EditCopy EditPaste "
             "EditPastePreview EditSelection EditSaveStamp EditFindReplace EditSetStartPos EditStartHere | EditRamp "
             "EditSmooth | EditBrush EditRectangle | EditCheckMap // ViewProperties ViewTextureEditor ViewStamps "
-            "View3D View3DFromHere | ViewFloor ViewCeiling ViewWall ViewPedestalFloor ViewPedestalCeiling | "
+            "ViewTextures ViewFindTexture View3D View3DFromHere | ViewFloor ViewCeiling ViewWall ViewPedestalFloor ViewPedestalCeiling | "
             "ViewZoomIn ViewZoomOut ViewZoomReset ViewZoomWhole | ViewHeights ViewStartPosition // "
             "ExtrasSearchCommand ExtrasShortcuts S&kripte ExtrasScriptConsole | ExtrasSettings ExtrasTestProfiles // "
             "HelpManual HelpShortcuts | HelpAbout //");
