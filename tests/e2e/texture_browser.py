@@ -1,6 +1,6 @@
 """The texture browser through the real window: found by typing, set by a double click.
 
-F1 puts the plan on the floor layer and a dragged selection takes six cells. Ctrl+Shift+T
+Ctrl+F1 puts the plan on the floor layer and a dragged selection takes six cells. Ctrl+Shift+T
 (Ansicht > Textur finden) shows the panel "Texturen" with the typing in its filter; "lav" leaves
 the one texture whose name holds it, and Down goes to it in the list, which marks it. The marked
 entry is found on the screen and double-clicked. Ctrl+S saves, and the file must equal, byte for
@@ -40,7 +40,7 @@ def run(editor, report, sample, bin_dir, expected_program, out):
     with open(sample, "rb") as source, open(core.original, "wb") as copy:
         copy.write(source.read())
     editor.start(sample)
-    editor.key("F1")
+    editor.key("ctrl+F1")
     editor.drag(cell_center(*SELECTION[:2]), cell_center(*SELECTION[2:]))
     editor.key("ctrl+shift+t")
     editor.locate_view()  # the panel takes its room from the view
