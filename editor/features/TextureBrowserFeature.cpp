@@ -123,6 +123,8 @@ void TextureBrowserFeature::BuildPanel() {
   LVTextures->setViewMode(QListView::ListMode);
   LVTextures->setWrapping(false);
   LVTextures->setFlow(QListView::TopToBottom);
+  // A list view's mode and movement switch dragging off; the entries are dragged onto the map.
+  for (QListView* list : {LVRecentTextures, LVFavouriteTextures, LVTextures}) list->setDragEnabled(true);
 
   auto* filters = new QGridLayout();
   filters->addWidget(EdtTextureFilter, 0, 0, 1, 2);
@@ -319,20 +321,19 @@ void TextureBrowserFeature::UpdateGroups() {
   }
   favouriteRows->SetMembers(favourites);
   recentRows->SetMembers(context.session.Recent().Textures(), true);
-  // A group shows as many rows of tiles as it needs, up to a few.
+  // A group shows as many rows of tiles as it needs, up to a few, and one row
+  // when empty, so the first entry of a group moves nothing under the pointer.
   for (QListView* list : {LVRecentTextures, LVFavouriteTextures}) {
     const int count = list->model()->rowCount();
-    list->setVisible(count > 0);
     if (list == LVRecentTextures) {
       LblRecentTextures->setText(count > 0 ? tr("Zuletzt benutzt") : tr("Zuletzt benutzt: noch keine"));
     } else {
       LblFavouriteTextures->setText(count > 0 ? tr("Favoriten") : tr("Favoriten: noch keine (der Stern einer Textur)"));
     }
-    if (count == 0) continue;
-    const QSize tile = list->sizeHintForIndex(list->model()->index(0, 0));
-    const int perRow = std::max(1, list->viewport()->width() / std::max(1, tile.width()));
-    const int rows = std::min(GroupRows, (count + perRow - 1) / perRow);
-    list->setFixedHeight(rows * tile.height() + 2 * list->frameWidth() + 2);
+    const int tile = TextureEntryDelegate::TilePicture + 8;
+    const int perRow = std::max(1, list->viewport()->width() / tile);
+    const int rows = std::clamp((count + perRow - 1) / perRow, 1, GroupRows);
+    list->setFixedHeight(rows * tile + 2 * list->frameWidth() + 2);
   }
 }
 

@@ -45,8 +45,8 @@ int TextureEntryDelegate::Texture(const QModelIndex& index) const {
 
 QSize TextureEntryDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const {
   if (shape_ == Shape::Tile) return {TilePicture + 2 * Margin, TilePicture + 2 * Margin};
-  // The name, the size and frames, and the usage over up to two lines.
-  const int lines = 4 * option.fontMetrics.height();
+  // The name, the size and frames, and the usage over up to three lines.
+  const int lines = 5 * option.fontMetrics.height();
   return {RowPicture + 160, std::max(RowPicture, lines) + 2 * Margin};
 }
 
@@ -120,8 +120,9 @@ void TextureEntryDelegate::PaintStar(QPainter* painter, const QRect& rect, bool 
   star.closeSubpath();
   painter->save();
   painter->setRenderHint(QPainter::Antialiasing);
-  painter->setPen(QPen(favourite ? QColor(160, 110, 0) : QColor(128, 128, 128), 1));
-  painter->setBrush(favourite ? QColor(250, 190, 20) : QColor(255, 255, 255, 160));
+  // A favourite's star is filled; any other is an outline, on every background.
+  painter->setPen(QPen(favourite ? QColor(160, 110, 0) : QColor(128, 128, 128), 1.2));
+  painter->setBrush(favourite ? QBrush(QColor(250, 190, 20)) : QBrush(Qt::NoBrush));
   painter->drawPath(star);
   painter->restore();
 }

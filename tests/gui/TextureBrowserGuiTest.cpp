@@ -14,6 +14,10 @@
 #include <cstring>
 
 #include "editor/features/TextureBrowserFeature.h"
+#include "editor/widgets/FavouriteTextures.h"
+#include "editor/widgets/TextureDrag.h"
+#include "editor/widgets/TextureEntryDelegate.h"
+#include "editor/widgets/TextureTableModel.h"
 #include "gui/MainWindowFixture.h"
 
 namespace tessmoor {
@@ -216,6 +220,34 @@ TEST_F(TextureBrowserGuiTest, DoubleClickAndEnterSetTheCurrentLayerOfEverySelect
     EXPECT_EQ(std::memcmp(Document().cells.data(), before.data(), sizeof(MapCell) * before.size()), 0) << way.how;
     Model().Redo();
   }
+}
+
+TEST_F(TextureBrowserGuiTest, EveryListOfThePanelHandsOutItsEntrysTextureToADrag) {
+  // Something in each group: Lava set on a cell, Moos starred.
+  Drag(CellPoint(1, 1), CellPoint(1, 1));
+  const QPoint lava = RowPoint("Lava");
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, lava);
+  QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, lava);
+  RowPoint("Moos");
+  const QRect moos = list->visualRect(list->indexAt(RowPoint("Moos")));
+  const QPoint star = static_cast<TextureEntryDelegate*>(list->itemDelegate())->StarRect(moos).center();
+  ASSERT_FALSE(FavouriteTextures::Instance().IsFavourite(Document().textures[3]));
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, star);
+  ASSERT_TRUE(FavouriteTextures::Instance().IsFavourite(Document().textures[3]));
+  for (const char* name : {"LVRecentTextures", "LVFavouriteTextures", "LVTextures"}) {
+    auto* shown = Control<QListView>(name);
+    ASSERT_GT(shown->model()->rowCount(), 0) << name;
+    EXPECT_TRUE(shown->dragEnabled()) << name;
+    const QModelIndex first = shown->model()->index(0, 0);
+    std::unique_ptr<QMimeData> data(shown->model()->mimeData({first}));
+    ASSERT_NE(data, nullptr) << name;
+    EXPECT_EQ(DroppedTexture(data.get(), Model()), first.data(TextureTableModel::TextureRole).toInt()) << name;
+    EXPECT_TRUE(shown->model()->supportedDragActions() & Qt::CopyAction) << name;
+  }
+  EXPECT_EQ(Control<QListView>("LVFavouriteTextures")->model()->index(0, 0).data().toString(), "Moos");
+  EXPECT_EQ(Control<QListView>("LVRecentTextures")->model()->index(0, 0).data().toString(), "Lava");
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, star);  // as it was, for the next test
+  EXPECT_FALSE(FavouriteTextures::Instance().IsFavourite(Document().textures[3]));
 }
 
 TEST_F(TextureBrowserGuiTest, TheContextMenuShowsReplacesAndRenames) {
