@@ -55,6 +55,7 @@ def run(editor, report, sample, bin_dir, expected_program, out):
     if where is None:
         return
     editor.xdotool("mousemove", "--sync", *where, "click", "--repeat", 2, "--delay", 80, 1)
+    editor.park_pointer()  # a pointer resting on an animated texture plays its frames
     shown = editor.window_picture(editor.settle(after))
     saved = save(editor, sample, os.path.join(out, "browser-editor.tmm"))
     plan = ["select %d %d %d %d" % SELECTION, f"texture {FLOOR_LAYER} {TEXTURE}"]
