@@ -34,7 +34,7 @@ namespace {
 
 // Windows that stay open beside the map: tool windows, docks, the script console.
 const char* const ToolWindowCommands[] = {"ViewProperties", "EditFindReplace", "EditCheckMap", "ExtrasScriptConsole",
-                                          "ViewStamps"};
+                                          "ViewStamps",     "ViewTextures"};
 // Commands that open a window or a dialog; each is read, then cancelled or closed.
 const char* const ModalCommands[] = {"FileNew",         "FileOpen",           "FileEarlierVersion", "FileSaveAs",
                                      "FileCompile",     "FileExport",         "ViewTextureEditor",  "EditSaveStamp",
