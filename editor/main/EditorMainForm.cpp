@@ -114,6 +114,9 @@ TFrmMain::~TFrmMain() {
   // with its members, before QWidget would delete the view among the children.
   delete ClientArea;
   ClientArea = nullptr;
+  // The texture browser observes the map as well.
+  delete textureBrowser;
+  textureBrowser = nullptr;
 }
 
 FeatureContext TFrmMain::FeatureContextOfWindow() {
