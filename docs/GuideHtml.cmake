@@ -5,7 +5,7 @@
 #   cmake -DCMARK=cmark-gfm -DSOURCE_DIR=docs -DOUTPUT_DIR=html -P GuideHtml.cmake
 file(REMOVE_RECURSE ${OUTPUT_DIR})
 file(GLOB pictures ${SOURCE_DIR}/*.png)
-file(COPY ${pictures} DESTINATION ${OUTPUT_DIR})
+file(COPY ${pictures} ${SOURCE_DIR}/first-steps DESTINATION ${OUTPUT_DIR})
 foreach(language de en)
   file(GLOB pages ${SOURCE_DIR}/${language}/*.md)
   foreach(page ${pages})

@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-declarative-dev libqt6opengl6-dev libgl-dev libgl1-mesa-dri libgtest-dev libgmock-dev libbenchmark-dev
   libsdl2-image-dev xvfb xauth libtinygltf-dev libstb-dev qt6-translations-l10n qt6-l10n-tools qt6-tools-dev
   desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl
-  openbox xdotool x11-apps x11-utils python3 libxml2-utils
+  openbox xdotool x11-apps x11-utils python3 libxml2-utils fonts-dejavu-core
   cmark-gfm lintian
 )
 # The glTF test runs the Khronos validator, an npm package, with node. A node

@@ -14,6 +14,8 @@ class Picture:
         self.pixels = pixels
 
     def __eq__(self, other):
+        if not isinstance(other, Picture):
+            return NotImplemented
         return (self.width, self.height, self.pixels) == (other.width, other.height, other.pixels)
 
     def pixel(self, x, y):
@@ -28,6 +30,19 @@ class Picture:
         )
         return Picture(width, height, b"".join(rows))
 
+    def paste(self, other, left, top):
+        """This picture with `other` laid over it at (left, top), clipped to its edges."""
+        pixels = bytearray(self.pixels)
+        stride = self.width * 3
+        for y in range(max(0, -top), min(other.height, self.height - top)):
+            start, end = max(0, -left), min(other.width, self.width - left)
+            if start >= end:
+                break
+            row = other.row(y)[start * 3 : end * 3]
+            offset = (top + y) * stride + (left + start) * 3
+            pixels[offset : offset + len(row)] = row
+        return Picture(self.width, self.height, bytes(pixels))
+
     def row(self, y):
         return self.pixels[y * self.width * 3 : (y + 1) * self.width * 3]
 
@@ -36,6 +51,14 @@ def capture(display):
     """The whole root window of `display`."""
     data = subprocess.run(["xwd", "-root", "-silent", "-display", display], check=True, capture_output=True,
                           timeout=30).stdout
+    return parse_xwd(data)
+
+
+def capture_window(display, window):
+    """One window's own pixels. Xvfb leaves a dialog's pixels out of the root window's picture
+    (it shows black there), while the window itself holds them."""
+    data = subprocess.run(["xwd", "-id", str(window), "-silent", "-display", display], check=True,
+                          capture_output=True, timeout=30).stdout
     return parse_xwd(data)
 
 
