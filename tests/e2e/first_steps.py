@@ -17,13 +17,12 @@ import os
 import re
 import shutil
 import subprocess
-import time
 
 import map_bytes
 import pictures
 import screen
 from designer_session import wait_for_window
-from editor_window import POLL_INTERVAL, QUIET_PERIOD, SETTLE_TIMEOUT
+from window_photo import photograph
 from xsession import wait_for
 
 WINDOW_TIMEOUT = 20.0
@@ -77,25 +76,7 @@ class Walk:
 
     def picture(self, title):
         """The window named `title` with its frame, once it has stopped changing."""
-        self.editor.park_pointer()
-        windows = self.editor.visible_windows(title)
-        if not windows:
-            raise RuntimeError(f"no window '{title}' to photograph")
-        window = windows[-1]
-        last, still_since = None, time.monotonic()
-        deadline = still_since + SETTLE_TIMEOUT
-        while time.monotonic() < deadline:
-            whole = self.editor.capture()
-            left, top, _, _ = self.editor.geometry(window)
-            current = whole.paste(screen.capture_window(self.editor.session.display, window), left, top)
-            if current != last:
-                last, still_since = current, time.monotonic()
-            elif time.monotonic() - still_since >= QUIET_PERIOD:
-                self.screen = current
-                self.taken = current.crop(*framed(self.editor, window))
-                return
-            time.sleep(POLL_INTERVAL)
-        raise RuntimeError(f"the window '{title}' did not settle")
+        self.taken, self.screen = photograph(self.editor, title)
 
     def open_window(self, keys, title):
         self.editor.key(*keys)
@@ -291,16 +272,6 @@ class Walk:
         self.picture(MAIN)
 
 
-def framed(editor, window):
-    """left, top, width, height on the screen of a window with the frame the window manager drew."""
-    left, top, width, height = editor.geometry(window)
-    out = subprocess.run(["xprop", "-id", str(window), "_NET_FRAME_EXTENTS"], env=editor.session.environment(),
-                         capture_output=True, text=True, timeout=30).stdout
-    extents = [int(n) for n in re.findall(r"\d+", out.split("=", 1)[-1])] if "=" in out else [0, 0, 0, 0]
-    frame_left, frame_right, frame_top, frame_bottom = extents
-    return left - frame_left, top - frame_top, width + frame_left + frame_right, height + frame_top + frame_bottom
-
-
 def fix_environment():
     """One font, one time zone, one locale for the editor and the window manager: the file dialogs
     show dates, and the pictures are to be the same on every machine."""
@@ -364,17 +335,18 @@ def check_chapters(report, docs, count):
 
 # --- the run
 
-def compare_picture(report, number, shown, docs, out, rewrite):
-    kept_path = os.path.join(docs, "first-steps", f"{number:02d}.png")
+def compare_picture(report, label, shown, kept_path, out, rewrite):
+    """The picture against the one kept in docs/, or kept anew with `rewrite`."""
     if rewrite:
         screen.save_png(shown, kept_path)
-        report.check(f"step {number}: picture rewritten", True)
+        report.check(f"{label}: picture rewritten", True)
         return
     problem = pictures.compare(shown, pictures.read_png(kept_path)) if os.path.exists(kept_path) else "none is kept"
+    shown_path = os.path.join(out, os.path.basename(kept_path))
     if problem:
-        screen.save_png(shown, os.path.join(out, f"{number:02d}.png"))
-    report.check(f"step {number}: the window looks as the chapter's picture", problem is None,
-                 f"{problem}; shown now: {out}/{number:02d}.png, the chapter's: {kept_path}")
+        screen.save_png(shown, shown_path)
+    report.check(f"{label}: the window looks as the guide's picture", problem is None,
+                 f"{problem}; shown now: {shown_path}, the guide's: {kept_path}")
 
 
 def read(path):
@@ -403,11 +375,15 @@ def check_results(report, docs, quoted, out, rewrite):
 def run(editor, report, docs, out, rewrite):
     count = len([name for name in dir(Walk) if name.startswith("step_")])
     quoted = check_chapters(report, docs, count)
+    kept = sorted(name for name in os.listdir(os.path.join(docs, "first-steps")) if name.endswith(".png"))
+    report.check("every picture in docs/first-steps is a step's", kept == [f"{n:02d}.png" for n in range(1, count + 1)],
+                 f"it holds {kept}")
     walk = Walk(editor)
     for number in range(1, count + 1):
         walk.taken = None
         getattr(walk, f"step_{number}")()
-        compare_picture(report, number, walk.taken, docs, out, rewrite)
+        compare_picture(report, f"step {number}", walk.taken, os.path.join(docs, "first-steps", f"{number:02d}.png"),
+                        out, rewrite)
         if os.environ.get("TM_E2E_KEEP"):
             screen.save_png(walk.screen, os.path.join(out, f"{number:02d}-screen.png"))
     check_results(report, docs, quoted, out, rewrite)

@@ -9,11 +9,13 @@
   run_e2e.py scripts        --bin BUILD/bin --out DIR
   run_e2e.py language       --bin BUILD/bin --out DIR
   run_e2e.py first-steps    --bin BUILD/bin --out DIR --docs SOURCE/docs [--rewrite]
+  run_e2e.py guide-pictures --bin BUILD/bin --out DIR --docs SOURCE/docs [--rewrite]
 
 TM_E2E_SEED and TM_E2E_STEPS override the screen-truth stream's seed and length;
 TM_E2E_DISPLAY (e.g. ":12") uses that display instead of a free one; TM_E2E_KEEP=1
 keeps every step's screenshot, not only those of failures. --rewrite makes the first steps'
-pictures and finished map in docs/ anew instead of comparing with them.
+pictures and finished map, or the guide's other pictures, in docs/ anew instead of comparing
+with them.
 """
 
 import argparse
@@ -28,6 +30,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import cross_paste  # noqa: E402
 import designer_session  # noqa: E402
 import first_steps  # noqa: E402
+import guide_pictures  # noqa: E402
 import hand_tools  # noqa: E402
 import map_tabs  # noqa: E402
 import screen  # noqa: E402
@@ -54,12 +57,13 @@ def keep_screen(session, path):
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("suite", choices=["screen-truth", "designer", "hand-tools", "cross-paste", "tabs", "scripts",
-                                          "language", "textures", "first-steps"])
+                                          "language", "textures", "first-steps",
+                                          "guide-pictures"])
     parser.add_argument("--bin", required=True, help="the build's bin folder with TMEdit, GFX/, TMEGfx/, Maps/")
     parser.add_argument("--out", required=True, help="where screenshots and saved maps are kept")
     parser.add_argument("--expected-map", help="the program that applies the designer's steps through the core")
     parser.add_argument("--docs", help="the user guide's folder, whose first steps are walked")
-    parser.add_argument("--rewrite", action="store_true", help="make the first steps' pictures anew")
+    parser.add_argument("--rewrite", action="store_true", help="make the guide's pictures anew")
     options = parser.parse_args()
 
     out = os.path.join(os.path.abspath(options.out), options.suite)
@@ -70,7 +74,7 @@ def main():
         home = os.path.join(work, "home")
         os.makedirs(home)
         program = os.path.abspath(options.bin)
-        if options.suite == "first-steps":  # a fixed place, one font: the pictures are kept
+        if options.suite in ("first-steps", "guide-pictures"):  # a fixed place, one font: the pictures are kept
             first_steps.prepare_program(program)
             first_steps.fix_environment()
             home, work, program = first_steps.HOME, first_steps.ROOT, first_steps.PROGRAM
@@ -95,6 +99,8 @@ def main():
                     elif options.suite == "textures":
                         texture_browser.run(editor, report, sample, os.path.abspath(options.bin),
                                             os.path.abspath(options.expected_map), out)
+                    elif options.suite == "guide-pictures":
+                        guide_pictures.run(session, report, os.path.abspath(options.docs), out, options.rewrite)
                     elif options.suite == "first-steps":
                         first_steps.run(editor, report, os.path.abspath(options.docs), out, options.rewrite)
                     elif options.suite == "language":
