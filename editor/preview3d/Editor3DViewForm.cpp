@@ -11,6 +11,7 @@
 #include "editor/preview3d/PreviewView.h"
 #include "editor/widgets/ProgramSettings.h"
 #include "editor/widgets/UserSettings.h"
+#include "editor/widgets/WindowPlacement.h"
 #include "preview/AnimationClock.h"
 #include "texts/CoreTexts.h"
 
@@ -73,8 +74,8 @@ TFrm3DView::~TFrm3DView() {
 
 void TFrm3DView::RestorePlace(const QRect& firstPlace) {
   if (restoreGeometry(ProgramSettings().value(PlaceSetting).toByteArray())) return;
-  const QSize frame = frameGeometry().size() - geometry().size();
-  resize(firstPlace.size() - frame);
+  // Not shown yet, the window has no frame of its own; it will get one like its owner's.
+  resize(firstPlace.size() - FrameSize(parentWidget() ? *parentWidget() : *this));
   move(firstPlace.topLeft());
 }
 

@@ -2,6 +2,7 @@
 
 #include <QScreen>
 #include <QWidget>
+#include <QWindow>
 #include <algorithm>
 
 namespace tessmoor {
@@ -24,24 +25,41 @@ QRect PlaceBeside(const QRect& owner, int ownerBarsBottom, const QSize& frame, c
     const int left = roomRight >= width ? owner.right() + 1 : owner.left() - width;
     return {QPoint(left, top), QSize(width, frame.height())};
   }
-  // No room beside it: it covers part of the owner's map, not its bars.
+  // No room beside it: it covers part of the owner's map, not its bars. Shorter rather than past
+  // the screen's bottom, where the window manager would place it anew, over the bars.
   const int left = roomRight >= roomLeft ? screen.right() - frame.width() + 1 : screen.left();
-  return {QPoint(std::max(screen.left(), left), std::max(top, ownerBarsBottom + 1)), frame};
+  const int below = std::max(top, ownerBarsBottom + 1);
+  const int height = std::min(frame.height(), screen.bottom() - below + 1);
+  return {QPoint(std::max(screen.left(), left), below), QSize(frame.width(), height)};
+}
+
+QSize FrameSize(const QWidget& window) {
+  // Asked of the window system: the widget's own frame geometry can lag behind the window manager.
+  const QWindow* handle = window.window()->windowHandle();
+  if (!handle) return {};
+  const QMargins margins = handle->frameMargins();
+  return {margins.left() + margins.right(), margins.top() + margins.bottom()};
 }
 
 QRect PlaceBeside(const QWidget& owner, const QWidget* map, const QSize& size) {
-  const int barsBottom = map ? map->mapToGlobal(QPoint(0, 0)).y() - 1 : owner.geometry().top();
+  // Where the window manager put the owner, asked of the window system: geometry() can still say
+  // (0, 0) when no move was reported after the window manager placed the window.
+  const QPoint ownerTopLeft = owner.mapToGlobal(QPoint(0, 0));
+  const QWindow* handle = owner.window()->windowHandle();
+  const QRect ownerFrame = QRect(ownerTopLeft, owner.size()).marginsAdded(handle ? handle->frameMargins() : QMargins());
+  const int barsBottom = map ? map->mapToGlobal(QPoint(0, 0)).y() - 1 : ownerTopLeft.y();
   // A window not shown yet has no frame; it will get one like its owner's.
-  const QSize frame = size + (owner.frameGeometry().size() - owner.geometry().size());
+  const QSize frame = size + FrameSize(owner);
   const QScreen* screen = owner.screen();
-  return PlaceBeside(owner.frameGeometry(), barsBottom, frame, screen ? screen->availableGeometry() : QRect());
+  return PlaceBeside(ownerFrame, barsBottom, frame, screen ? screen->availableGeometry() : QRect());
 }
 
 void MoveBeside(QWidget& window, const QWidget& owner, const QWidget* map) {
   const QRect place = PlaceBeside(owner, map, window.size());
-  const int frameWidth = owner.frameGeometry().width() - owner.geometry().width();
+  const QSize frame = FrameSize(owner);
   window.move(place.topLeft());
-  if (place.width() - frameWidth < window.width()) window.resize(place.width() - frameWidth, window.height());
+  window.resize(std::min(window.width(), place.width() - frame.width()),
+                std::min(window.height(), place.height() - frame.height()));
 }
 
 }  // namespace tessmoor

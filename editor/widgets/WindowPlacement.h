@@ -13,8 +13,12 @@ namespace tessmoor {
 // their window frames) on `screen`: to its right, else to its left where it
 // fits, else narrower (down to half its width) at the side with more room. With
 // less room than that it keeps its size at that side of the screen, over the
-// owner but never above `ownerBarsBottom`, the owner's last row of menu and tool bar.
+// owner but never above `ownerBarsBottom`, the owner's last row of menu and tool bar,
+// and shorter where the screen ends below it.
 QRect PlaceBeside(const QRect& owner, int ownerBarsBottom, const QSize& frame, const QRect& screen);
+
+// How much the window manager's frame adds to `window`'s size (nothing before it is shown).
+QSize FrameSize(const QWidget& window);
 
 // The same for a window of client size `size` beside the main window `owner`
 // on the owner's screen, whose bars end right above `map`, the owner's map view

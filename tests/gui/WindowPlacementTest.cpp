@@ -26,6 +26,7 @@ TEST(WindowPlacement, BesideTheOwnerWhereThereIsRoomAndNeverOverItsBars) {
       {"centred, more room left", QRect(560, 276, 529, 315), 331, QRect(0, 276, 560, 510)},
       {"no room: over the map, below the bars", QRect(120, 50, 1400, 900), 110, QRect(0, 111, 642, 510)},
       {"no room, owner left", QRect(0, 0, 1500, 900), 60, QRect(958, 61, 642, 510)},
+      {"no room, bars low: shorter, not past the screen", QRect(300, 700, 1000, 290), 765, QRect(958, 766, 642, 234)},
   };
   for (const PlacementRow& row : rows) {
     SCOPED_TRACE(row.what);
@@ -34,6 +35,7 @@ TEST(WindowPlacement, BesideTheOwnerWhereThereIsRoomAndNeverOverItsBars) {
                                     << placed.height();
     const QRect bars(row.owner.left(), row.owner.top(), row.owner.width(), row.barsBottom - row.owner.top() + 1);
     EXPECT_FALSE(placed.intersects(bars));
+    EXPECT_TRUE(screen.contains(placed));
   }
 }
 
