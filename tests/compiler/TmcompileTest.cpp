@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <map>
 #include <regex>
 #include <set>
 #include <sstream>
@@ -16,6 +17,8 @@
 #include "document/PascalString.h"
 #include "support/TempDir.h"
 #include "texts/CompileLogLines.h"
+#include "tools/tmcompile/Arguments.h"
+#include "tools/tmcompile/Manual.h"
 
 namespace tessmoor {
 
@@ -300,7 +303,7 @@ TEST_F(TmcompileTest, LangTakesOnlyDeOrEnOnce) {
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_EQ(run.err.rfind("tmcompile: --lang ", 0), 0u) << run.err;
   }
-  EXPECT_NE(Tmcompile({"--help"}).out.find("  --lang L "), std::string::npos);
+  EXPECT_NE(Tmcompile({"--help"}).out.find("\n  --lang LANGUAGE\n"), std::string::npos);
 }
 
 }  // namespace tessmoor
@@ -308,8 +311,10 @@ TEST_F(TmcompileTest, LangTakesOnlyDeOrEnOnce) {
 namespace tessmoor {
 namespace {
 
-// The options a text names, "-o", "--check", ...; in a manual page "\-" is the dash.
+// The options a text names, "-o", "--check", ...; in a manual page "\-" is the
+// dash and "\fB" and the like change the font.
 std::set<std::string> OptionsNamed(std::string text) {
+  text = std::regex_replace(text, std::regex(R"(\\f[BIRP])"), "");
   for (size_t at = text.find("\\-"); at != std::string::npos; at = text.find("\\-", at)) text.replace(at, 2, "-");
   static const std::regex option(R"((^|[^A-Za-z0-9_-])(--?[a-z][a-z-]*))");
   std::set<std::string> options;
@@ -320,15 +325,34 @@ std::set<std::string> OptionsNamed(std::string text) {
 
 }  // namespace
 
-// The help and both manual pages describe the same program: an option added
-// to one of them and not to the others fails here.
-TEST_F(TmcompileTest, HelpAndBothManualPagesNameTheSameOptions) {
+// The help and both manual pages, as the build writes them, describe the same
+// program, and that program takes every option they name.
+TEST_F(TmcompileTest, HelpAndBothManualPagesNameTheSameOptionsAndTmcompileTakesThemAll) {
   const std::set<std::string> help = OptionsNamed(Tmcompile({"--help"}).out);
   EXPECT_TRUE(help.count("--script-timeout") && help.count("-h") && help.count("--gfx"));
-  for (const char* page : {"/dist/tmcompile.1", "/dist/de/tmcompile.1"}) {
+  for (const char* page : {"/tmcompile.1.gz", "/de/tmcompile.1.gz"}) {
     SCOPED_TRACE(page);
-    EXPECT_EQ(OptionsNamed(ReadText(std::string(TM_SOURCE_DIR) + page)), help);
+    const std::string text = dir.File("page.1");
+    ASSERT_EQ(std::system(("gzip -dc " + Quoted(std::string(TM_MAN_DIR) + page) + " > " + Quoted(text)).c_str()), 0);
+    EXPECT_EQ(OptionsNamed(ReadText(text)), help);
   }
+  for (const std::string& option : help) {
+    const ProgramRun run = Tmcompile({option});
+    EXPECT_EQ(run.err.find("unknown option"), std::string::npos) << run.err;
+  }
+}
+
+// The parser takes exactly the options the manual describes, each with a value
+// when the manual names one: an option added to one and not to the other fails.
+TEST(TmcompileArguments, ParserTakesExactlyTheOptionsTheManualDescribes) {
+  std::map<std::string, bool> described, parsed;
+  for (const ManualOption& option : TmcompileManual().options) {
+    EXPECT_EQ(option.argument.en.empty(), option.argument.de.empty()) << option.names[0];
+    for (const std::string& name : option.names) described[name] = !option.argument.en.empty();
+  }
+  for (const ParsedOption& option : ParsedOptions()) parsed[option.name] = option.takesValue;
+  EXPECT_EQ(parsed, described);
+  EXPECT_TRUE(parsed.count("--") && parsed.count("--help"));
 }
 
 }  // namespace tessmoor
