@@ -324,8 +324,8 @@ std::set<std::string> OptionsNamed(std::string text) {
 }
 
 // The options a text gives an entry of their own: in the help the first column
-// of the list below "Options:", in a manual page the tag after each .TP of the
-// section after the synopsis and description.
+// of the list below "Options:", in a manual page the tag after each .TP of its
+// OPTIONS (OPTIONEN) section.
 std::set<std::string> OptionEntries(const std::string& text) {
   const bool page = text.rfind(".TH ", 0) == 0;
   std::set<std::string> entries;
