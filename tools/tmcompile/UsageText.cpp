@@ -93,13 +93,19 @@ std::string SeeAlso(const Manual& manual) {
 }  // namespace
 
 std::string UsageText(const Manual& manual) {
-  std::string out = Synopsis(manual);
-  for (const ManualText& paragraph : manual.description) out += "\n" + Filled("", PlainText(In(paragraph, English)), 0);
-  out += "\n" + Options(manual);
-  out += "\n" + Filled("Exit status: ", PlainText(In(manual.exitStatus, English)), 0);
-  out += "\n" + Entries("Environment", manual.environment);
-  out += "\n" + Entries("Files", manual.files);
-  out += "\n" + SeeAlso(manual);
+  std::vector<std::string> blocks{Synopsis(manual)};
+  for (const ManualText& paragraph : manual.description)
+    blocks.push_back(Filled("", PlainText(In(paragraph, English)), 0));
+  blocks.push_back(Options(manual));
+  blocks.push_back(Filled("Exit status: ", PlainText(In(manual.exitStatus, English)), 0));
+  blocks.push_back(Entries("Environment", manual.environment));
+  blocks.push_back(Entries("Files", manual.files));
+  blocks.push_back(SeeAlso(manual));
+  std::string out;
+  for (const std::string& block : blocks) {
+    if (!out.empty()) out += '\n';
+    out += block;
+  }
   return out;
 }
 

@@ -75,7 +75,9 @@ std::string Entries(const std::vector<ManualEntry>& entries, ManualLanguage lang
 // "TMEdit(1)": the name bold, the section as it stands.
 std::string PageReference(const std::string& page) {
   const size_t section = page.find('(');
-  return Line("*" + page.substr(0, section) + "*" + page.substr(section));
+  std::string marked(1, '*');
+  marked.append(page, 0, section).append(1, '*').append(page, section);
+  return Line(marked);
 }
 
 std::string Head(const Manual& manual, ManualLanguage language, const std::string& version) {
@@ -97,7 +99,8 @@ std::string Body(const Manual& manual, ManualLanguage language) {
   const PageWords& words = Words(language);
   std::string out = std::string(".SH ") + words.description + "\n";
   for (size_t i = 0; i < manual.description.size(); ++i) {
-    out += (i > 0 ? ".PP\n" : "") + Line(In(manual.description[i], language));
+    if (i > 0) out += ".PP\n";
+    out += Line(In(manual.description[i], language));
   }
   out += std::string(".SH ") + words.options + "\n";
   for (const ManualOption& option : manual.options) {
