@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <map>
 #include <regex>
 #include <set>
 #include <sstream>
@@ -16,6 +17,8 @@
 #include "document/PascalString.h"
 #include "support/TempDir.h"
 #include "texts/CompileLogLines.h"
+#include "tools/tmcompile/Arguments.h"
+#include "tools/tmcompile/Manual.h"
 
 namespace tessmoor {
 
@@ -300,7 +303,7 @@ TEST_F(TmcompileTest, LangTakesOnlyDeOrEnOnce) {
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_EQ(run.err.rfind("tmcompile: --lang ", 0), 0u) << run.err;
   }
-  EXPECT_NE(Tmcompile({"--help"}).out.find("  --lang L "), std::string::npos);
+  EXPECT_NE(Tmcompile({"--help"}).out.find("\n  --lang LANGUAGE\n"), std::string::npos);
 }
 
 }  // namespace tessmoor
@@ -308,8 +311,10 @@ TEST_F(TmcompileTest, LangTakesOnlyDeOrEnOnce) {
 namespace tessmoor {
 namespace {
 
-// The options a text names, "-o", "--check", ...; in a manual page "\-" is the dash.
+// The options a text names, "-o", "--check", ...; in a manual page "\-" is the
+// dash and "\fB" and the like change the font.
 std::set<std::string> OptionsNamed(std::string text) {
+  text = std::regex_replace(text, std::regex(R"(\\f[BIRP])"), "");
   for (size_t at = text.find("\\-"); at != std::string::npos; at = text.find("\\-", at)) text.replace(at, 2, "-");
   static const std::regex option(R"((^|[^A-Za-z0-9_-])(--?[a-z][a-z-]*))");
   std::set<std::string> options;
@@ -318,17 +323,60 @@ std::set<std::string> OptionsNamed(std::string text) {
   return options;
 }
 
+// The options a text gives an entry of their own: in the help the first column
+// of the list below "Options:", in a manual page the tag after each .TP of its
+// OPTIONS (OPTIONEN) section.
+std::set<std::string> OptionEntries(const std::string& text) {
+  const bool page = text.rfind(".TH ", 0) == 0;
+  std::set<std::string> entries;
+  bool inList = false, tagNext = false;
+  for (const std::string& line : Lines(text)) {
+    if (page && line.rfind(".SH ", 0) == 0) inList = line == ".SH OPTIONS" || line == ".SH OPTIONEN";
+    if (!page && (line == "Options:" || line.empty())) inList = line == "Options:";
+    if (!inList) continue;
+    if (page && tagNext) entries.merge(OptionsNamed(line));
+    if (!page && line.rfind("  -", 0) == 0) entries.merge(OptionsNamed(line.substr(0, line.find("  ", 2))));
+    tagNext = line == ".TP";
+  }
+  return entries;
+}
+
 }  // namespace
 
-// The help and both manual pages describe the same program: an option added
-// to one of them and not to the others fails here.
-TEST_F(TmcompileTest, HelpAndBothManualPagesNameTheSameOptions) {
-  const std::set<std::string> help = OptionsNamed(Tmcompile({"--help"}).out);
-  EXPECT_TRUE(help.count("--script-timeout") && help.count("-h") && help.count("--gfx"));
-  for (const char* page : {"/dist/tmcompile.1", "/dist/de/tmcompile.1"}) {
-    SCOPED_TRACE(page);
-    EXPECT_EQ(OptionsNamed(ReadText(std::string(TM_SOURCE_DIR) + page)), help);
+// The help and both manual pages, as the build writes them, list the same
+// options and name no other, and the program takes every one of them.
+TEST_F(TmcompileTest, HelpAndBothManualPagesListTheSameOptionsAndTmcompileTakesThemAll) {
+  const std::string help = Tmcompile({"--help"}).out;
+  const std::set<std::string> listed = OptionEntries(help);
+  EXPECT_TRUE(listed.count("--script-timeout") && listed.count("-h") && listed.count("--gfx"));
+  for (const char* page : {"", "/tmcompile.1.gz", "/de/tmcompile.1.gz"}) {
+    SCOPED_TRACE(*page ? page : "--help");
+    std::string text = help;
+    if (*page) {
+      const std::string file = dir.File("page.1");
+      ASSERT_EQ(std::system(("gzip -dc " + Quoted(std::string(TM_MAN_DIR) + page) + " > " + Quoted(file)).c_str()), 0);
+      text = ReadText(file);
+    }
+    EXPECT_EQ(OptionEntries(text), listed);
+    EXPECT_EQ(OptionsNamed(text), listed);
   }
+  for (const std::string& option : listed) {
+    const ProgramRun run = Tmcompile({option});
+    EXPECT_EQ(run.err.find("unknown option"), std::string::npos) << run.err;
+  }
+}
+
+// The parser takes exactly the options the manual describes, each with a value
+// when the manual names one: an option added to one and not to the other fails.
+TEST(TmcompileArguments, ParserTakesExactlyTheOptionsTheManualDescribes) {
+  std::map<std::string, bool> described, parsed;
+  for (const ManualOption& option : TmcompileManual().options) {
+    EXPECT_EQ(option.argument.en.empty(), option.argument.de.empty()) << option.names[0];
+    for (const std::string& name : option.names) described[name] = !option.argument.en.empty();
+  }
+  for (const ParsedOption& option : ParsedOptions()) parsed[option.name] = option.takesValue;
+  EXPECT_EQ(parsed, described);
+  EXPECT_TRUE(parsed.count("--") && parsed.count("--help"));
 }
 
 }  // namespace tessmoor

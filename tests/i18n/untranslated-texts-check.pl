@@ -56,8 +56,14 @@ sub ReadFile {
   return $text;
 }
 
+# tmcompile's manual holds each text in English and German side by side, and the
+# page being written picks one: its German needs no translation call.
+my %bothLanguages = map { $_ => 1 } ('tools/tmcompile/Manual.cpp');
+
 my @files;
-for my $folder (@folders) { push @files, sort glob("$root/$folder/*.h $root/$folder/*.cpp"); }
+for my $folder (@folders) {
+  push @files, grep { !$bothLanguages{substr($_, length("$root/"))} } sort glob("$root/$folder/*.h $root/$folder/*.cpp");
+}
 
 # A command's menu path ("&Bearbeiten", "3D-Ansicht/&Animation") is translated
 # part by part as menu titles; a path is fine when each part is a marked title.

@@ -11,13 +11,14 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
+#include "Arguments.h"
 #include "CheckReport.h"
 #include "HeadlessScript.h"
 #include "Language.h"
+#include "UsageText.h"
 #include "check/MapCheck.h"
 #include "compiler/CompileLog.h"
 #include "compiler/CompileMap.h"
@@ -37,140 +38,6 @@ namespace {
 constexpr int ExitOk = 0;
 constexpr int ExitFailed = 1;
 constexpr int ExitUsage = 2;
-
-constexpr const char* Usage =
-    "Usage: tmcompile [-o MODEL] MAP\n"
-    "       tmcompile --check [--format text|json|junit] MAP...\n"
-    "       tmcompile --script SCRIPT.js [--script-timeout SECONDS] [--allow-files DIR] [-o OUT.tmm] MAP\n"
-    "       tmcompile -f glb|obj|tcm [-o OUT] MAP\n"
-    "All forms also take --lang de|en.\n"
-    "Compiles the Tessmoor map MAP (.tmm) into a model file (.tcm).\n"
-    "\n"
-    "  -f FORMAT   tcm (default), or export glb (glTF 2.0) or obj (Wavefront,\n"
-    "              with .mtl and PNG files beside it)\n"
-    "  -o MODEL    write the model to MODEL; by default it is written beside\n"
-    "              the map, with the map's extension replaced by the format's\n"
-    "  --check     print the map check's findings, one per line, and write no\n"
-    // "Fehler" is the severity as the findings print it (data, not a text).
-    "              model; exit status 1 when one of them is a Fehler\n"
-    "  --format F  with --check: text (default), json, or junit (XML for CI:\n"
-    // (data, not a text)
-    "              one test case per map, one failure per Fehler)\n"
-    "  --script S  run the JavaScript file S on the map and save the result over\n"
-    "              the map, or to -o OUT.tmm; exit status 1 when the script throws\n"
-    "  --script-timeout SECONDS\n"
-    "              stop a script that runs longer (default 60): exit status 1\n"
-    "  --allow-files DIR\n"
-    "              let the script's file functions use DIR and what lies below it\n"
-    "              (repeatable); without it a script reaches no file\n"
-    "  --gfx DIR   look for frame pictures in DIR before the program's GFX/\n"
-    "              folder (repeatable; searched in the order given)\n"
-    "  --lang L    the language of the messages: de (German) or en (English);\n"
-    "              by default the locale's (LC_ALL, LC_MESSAGES, LANG): German\n"
-    "              when it is German or unset, English for any other language\n"
-    "  -h, --help  show this text\n";
-
-struct Arguments {
-  std::string mapPath;
-  std::vector<std::string> extraMaps;  // --check takes several
-  std::string modelPath;               // empty: beside the map
-  std::string format = "tcm";
-  std::vector<std::string> pictureFolders;
-  bool help = false;
-  bool check = false;
-  std::string reportFormat;  // empty: text
-  std::string scriptPath;
-  int scriptTimeout = 60;
-  bool timeoutGiven = false;
-  std::vector<std::string> allowedFolders;
-  std::optional<MessageLanguage> language;  // none: from the locale
-};
-
-// A whole number of seconds from 1 to a day.
-bool ParseSeconds(const std::string& text, int& seconds) {
-  if (text.empty() || text.size() > 5 || text.find_first_not_of("0123456789") != std::string::npos) return false;
-  seconds = std::stoi(text);
-  return seconds >= 1 && seconds <= 86400;
-}
-
-// The parsed arguments, or the complaint about them.
-struct ParseResult {
-  std::optional<Arguments> arguments;
-  std::string error;
-};
-
-ParseResult ParseArguments(int argc, char** argv) {
-  Arguments arguments;
-  bool haveMap = false, haveModel = false, haveFormat = false, optionsEnded = false;
-  for (int i = 1; i < argc; ++i) {
-    const std::string arg = argv[i];
-    if (!optionsEnded && (arg == "-h" || arg == "--help")) {
-      arguments.help = true;
-    } else if (!optionsEnded && arg == "--") {
-      optionsEnded = true;
-    } else if (!optionsEnded && arg == "--check") {
-      arguments.check = true;
-    } else if (!optionsEnded && arg == "-o") {
-      if (haveModel) return {std::nullopt, "-o given twice"};
-      if (i + 1 >= argc) return {std::nullopt, "-o needs a model file name"};
-      arguments.modelPath = argv[++i];
-      haveModel = true;
-    } else if (!optionsEnded && arg == "--format") {
-      if (!arguments.reportFormat.empty()) return {std::nullopt, "--format given twice"};
-      if (i + 1 >= argc) return {std::nullopt, "--format needs text, json or junit"};
-      arguments.reportFormat = argv[++i];
-      if (arguments.reportFormat != "text" && arguments.reportFormat != "json" && arguments.reportFormat != "junit")
-        return {std::nullopt, "unknown report format " + arguments.reportFormat};
-    } else if (!optionsEnded && arg == "--script") {
-      if (!arguments.scriptPath.empty()) return {std::nullopt, "--script given twice"};
-      if (i + 1 >= argc || std::string(argv[i + 1]).empty()) return {std::nullopt, "--script needs a script file"};
-      arguments.scriptPath = argv[++i];
-    } else if (!optionsEnded && arg == "--script-timeout") {
-      if (i + 1 >= argc || !ParseSeconds(argv[i + 1], arguments.scriptTimeout))
-        return {std::nullopt, "--script-timeout needs a number of seconds from 1 to 86400"};
-      ++i;
-      arguments.timeoutGiven = true;
-    } else if (!optionsEnded && arg == "--allow-files") {
-      if (i + 1 >= argc) return {std::nullopt, "--allow-files needs a folder"};
-      arguments.allowedFolders.push_back(argv[++i]);
-    } else if (!optionsEnded && arg == "--lang") {
-      if (arguments.language) return {std::nullopt, "--lang given twice"};
-      if (i + 1 >= argc || !(arguments.language = ParseMessageLanguage(argv[i + 1])))
-        return {std::nullopt, "--lang needs de or en"};
-      ++i;
-    } else if (!optionsEnded && arg == "--gfx") {
-      if (i + 1 >= argc) return {std::nullopt, "--gfx needs a folder"};
-      arguments.pictureFolders.push_back(argv[++i]);
-    } else if (!optionsEnded && arg == "-f") {
-      if (haveFormat) return {std::nullopt, "-f given twice"};
-      if (i + 1 >= argc) return {std::nullopt, "-f needs a format"};
-      arguments.format = argv[++i];
-      if (arguments.format != "tcm" && arguments.format != "glb" && arguments.format != "obj") {
-        return {std::nullopt, "unknown format " + arguments.format};
-      }
-      haveFormat = true;
-    } else if (!optionsEnded && arg.size() > 1 && arg[0] == '-') {
-      return {std::nullopt, "unknown option " + arg};
-    } else {
-      if (haveMap) {
-        arguments.extraMaps.push_back(arg);
-      } else {
-        arguments.mapPath = arg;
-        haveMap = true;
-      }
-    }
-  }
-  if (!arguments.help && !haveMap) return {std::nullopt, "no map given"};
-  if (arguments.check && haveModel) return {std::nullopt, "--check writes no model; -o is not allowed with it"};
-  if (!arguments.extraMaps.empty() && !arguments.check) return {std::nullopt, "only one map can be compiled at a time"};
-  if (!arguments.reportFormat.empty() && !arguments.check) return {std::nullopt, "--format goes with --check"};
-  const bool script = !arguments.scriptPath.empty();
-  if (script && (arguments.check || haveFormat))
-    return {std::nullopt, "--script runs alone; --check and -f are not allowed with it"};
-  if (!script && (arguments.timeoutGiven || !arguments.allowedFolders.empty()))
-    return {std::nullopt, "--script-timeout and --allow-files go with --script"};
-  return {arguments, {}};
-}
 
 // The log on stdout. Lines are written as they come, so the progress dots
 // appear while the compile runs.
@@ -287,13 +154,13 @@ int Compile(const Arguments& arguments) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  const ParseResult parsed = ParseArguments(argc, argv);
+  const ParseResult parsed = ParseArguments(std::vector<std::string>(argv + 1, argv + argc));
   if (!parsed.arguments) {
-    std::fprintf(stderr, "tmcompile: %s\n%s", parsed.error.c_str(), Usage);
+    std::fprintf(stderr, "tmcompile: %s\n%s", parsed.error.c_str(), UsageText(TmcompileManual()).c_str());
     return ExitUsage;
   }
   if (parsed.arguments->help) {
-    std::fputs(Usage, stdout);
+    std::fputs(UsageText(TmcompileManual()).c_str(), stdout);
     return ExitOk;
   }
   UseMessageLanguage(parsed.arguments->language.value_or(EnvironmentMessageLanguage()));
