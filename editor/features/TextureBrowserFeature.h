@@ -45,10 +45,10 @@ class TextureBrowserFeature : public QObject, private DocumentObserver {
   QDockWidget* Dock() const { return DockTextures; }
   // Brings back the panel and its order as they were left, and from then on remembers them.
   void RestoreSettings();
-  // The usage of every texture as the panel shows it.
-  const std::vector<TextureUsage>& Usage();
 
  private:
+  // The usage of every texture as the panel shows it, counted when first asked after a change.
+  const std::vector<TextureUsage>& Usage();
   void Retranslate();
   void BuildPanel();
   QListView* MakeList(const char* name, TextureFilterModel* rows, TextureEntryDelegate* delegate);

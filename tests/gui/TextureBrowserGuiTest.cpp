@@ -32,7 +32,7 @@ struct Made {
 
 // Table order differs from name order on purpose.
 constexpr Made Textures[] = {
-    {"Stein grau", 64, 64, 1, 3}, {"Lava", 64, 64, 3, 5},  {"Stein rot", 64, 32, 1, 0},
+    {"Stein grau", 64, 64, 1, 3}, {"Lava", 64, 64, 3, 5},         {"Stein rot", 64, 32, 1, 0},
     {"Moos", 0, 0, 0, 0},         {"Wasser Stein", 32, 32, 2, 1},
 };
 
@@ -187,12 +187,28 @@ TEST_F(TextureBrowserGuiTest, DoubleClickAndEnterSetTheCurrentLayerOfEverySelect
     const char* how;
     const char* texture;
     SurfaceKind layer;
-  } ways[] = {{"double click", "Lava", SurfaceKind::Floor}, {"Enter", "Stein rot", SurfaceKind::Ceiling}};
+    const char* typed;  // into the filter after Textur finden; nothing: the list itself
+  } ways[] = {{"double click", "Lava", SurfaceKind::Floor, nullptr},
+              {"Enter", "Stein rot", SurfaceKind::Ceiling, nullptr},
+              {"Textur finden, typed, Enter in the filter", "Lava", SurfaceKind::Wall, "lav"},
+              {"Textur finden, typed, Down, Enter in the list", "Stein rot", SurfaceKind::Floor, "rot"}};
   for (const auto& way : ways) {
-    if (way.layer == SurfaceKind::Ceiling) Trigger("ViewCeiling");
+    Trigger(way.layer == SurfaceKind::Ceiling ? "ViewCeiling"
+            : way.layer == SurfaceKind::Wall  ? "ViewWall"
+                                              : "ViewFloor");
     const auto before = Document().cells;
     const size_t steps = Model().History().UndoCount();
-    if (std::string(way.how) == "double click") {
+    if (way.typed) {
+      Trigger("ViewFindTexture");
+      ASSERT_EQ(QApplication::focusWidget(), Control<QLineEdit>("EdtTextureFilter")) << way.how;
+      QTest::keyClicks(QApplication::focusWidget(), way.typed);
+      if (std::strstr(way.how, "Down")) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        ASSERT_EQ(QApplication::focusWidget(), list) << way.how;
+        EXPECT_EQ(list->currentIndex().data().toString(), way.texture);
+      }
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    } else if (std::string(way.how) == "double click") {
       const QPoint at = RowPoint(way.texture);
       QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
       QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
