@@ -9,14 +9,14 @@
 #include "editor/preview3d/PreviewView.h"
 #include "editor/widgets/UiLanguage.h"
 #include "editor/widgets/UserSettings.h"
+#include "gl/ColouredRoom.h"
 #include "gui/MainWindowFixture.h"
-#include "tools/tmgen/PcxWriter.h"
 
 namespace tessmoor {
 
 namespace {
 
-constexpr uint16_t Red = 0, Blue = 1, Green = 2;
+constexpr uint16_t Red = RoomFloor, Blue = RoomCeiling, Green = RoomWall;
 
 // A 3 x 3 room at columns and rows 10..12, red floor, blue ceiling, walled in
 // green, with the start in its middle cell (11, 11).
@@ -26,27 +26,11 @@ class PreviewWindowTest : public MainWindowFixture {
     linkPictures = false;
     MainWindowFixture::SetUp();
     ASSERT_TRUE(QDir(programDirectory).mkdir("GFX"));
-    WriteSolidPicture("RED.PCX", {255, 0, 0});
-    WriteSolidPicture("BLUE.PCX", {0, 0, 255});
-    WriteSolidPicture("GREEN.PCX", {0, 255, 0});
-    Arrange([](MapDocument& document) {
-      document.textureCount = 3;
-      for (const char* name : {"RED.PCX", "BLUE.PCX", "GREEN.PCX"}) {
-        TextureEntry& entry = document.textures[name[0] == 'R' ? Red : name[0] == 'B' ? Blue : Green];
-        entry.index = static_cast<int32_t>(&entry - document.textures.data());
-        entry.frameCount = 1;
-        WritePascalString(entry.frames[0].fileName, FrameNameCapacity, name);
-      }
-      for (int x = 9; x <= 13; ++x) {
-        for (int y = 9; y <= 13; ++y) {
-          MapCell& cell = document.Cell(x, y);
-          const bool inside = x >= 10 && x <= 12 && y >= 10 && y <= 12;
-          cell.type = static_cast<uint8_t>(inside ? CellType::Nothing : CellType::Wall);
-          cell.texture[SurfaceKind::Floor] = Red;
-          cell.texture[SurfaceKind::Ceiling] = Blue;
-          cell.texture[SurfaceKind::Wall] = Green;
-        }
-      }
+    const std::vector<ColouredPicture> pictures = {
+        {"RED.PCX", {255, 0, 0}}, {"BLUE.PCX", {0, 0, 255}}, {"GREEN.PCX", {0, 255, 0}}};
+    ASSERT_TRUE(WriteColouredPictures(programDirectory + "GFX/", pictures));
+    Arrange([&pictures](MapDocument& document) {
+      BuildColouredRoom(document, pictures);
       document.startPosition = {11, 11};
     });
     // Every test opens the window for the first time.
@@ -71,14 +55,6 @@ class PreviewWindowTest : public MainWindowFixture {
     ASSERT_NE(QApplication::focusWidget(), nullptr);
     ASSERT_EQ(QApplication::focusWidget()->window(), preview);
     QTest::keyClick(QApplication::focusWidget(), key);
-  }
-
-  void WriteSolidPicture(const char* name, PaletteColour colour) {
-    IndexedPicture picture;
-    picture.width = picture.height = 64;
-    picture.indices.assign(64 * 64, 1);
-    picture.palette[1] = colour;
-    ASSERT_TRUE(WritePcx((programDirectory + "GFX/" + name).toStdString(), picture));
   }
 
   QImage Frame() { return view->grabFramebuffer(); }

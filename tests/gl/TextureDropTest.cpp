@@ -9,18 +9,19 @@
 #include <QTimer>
 #include <cstring>
 
-#include "document/PascalString.h"
 #include "editor/preview3d/Editor3DViewForm.h"
 #include "editor/preview3d/PreviewView.h"
 #include "editor/widgets/TextureDrag.h"
+#include "gl/ColouredRoom.h"
 #include "gui/MainWindowFixture.h"
-#include "tools/tmgen/PcxWriter.h"
 
 namespace tessmoor {
 
 namespace {
 
-constexpr uint16_t Red = 0, Blue = 1, Green = 2, Yellow = 3;
+constexpr uint16_t Red = RoomFloor, Blue = RoomCeiling, Green = RoomWall, Yellow = 3;
+const std::vector<ColouredPicture> Pictures = {
+    {"RED.PCX", {255, 0, 0}}, {"BLUE.PCX", {0, 0, 255}}, {"GREEN.PCX", {0, 255, 0}}, {"YELLOW.PCX", {255, 255, 0}}};
 
 // One point of the pointer's way: a widget and a point in it.
 struct Stop {
@@ -66,40 +67,13 @@ class TextureDropTest : public MainWindowFixture {
     linkPictures = false;
     MainWindowFixture::SetUp();
     ASSERT_TRUE(QDir(programDirectory).mkdir("GFX"));
-    const char* names[] = {"RED.PCX", "BLUE.PCX", "GREEN.PCX", "YELLOW.PCX"};
-    const PaletteColour colours[] = {{255, 0, 0}, {0, 0, 255}, {0, 255, 0}, {255, 255, 0}};
-    for (int i = 0; i < 4; ++i) {
-      IndexedPicture picture;
-      picture.width = picture.height = 64;
-      picture.indices.assign(64 * 64, 1);
-      picture.palette[1] = colours[i];
-      ASSERT_TRUE(WritePcx((programDirectory + "GFX/" + names[i]).toStdString(), picture));
-    }
-    Arrange([&names](MapDocument& document) { FillRoom(document, names); });
-  }
-
-  static void FillRoom(MapDocument& document, const char* const (&names)[4]) {
-    document.textureCount = 4;
-    for (int i = 0; i < 4; ++i) {
-      TextureEntry& entry = document.textures[size_t(i)];
-      entry.index = i;
-      entry.frameCount = 1;
-      WritePascalString(entry.name, TextureNameCapacity, names[i]);
-      WritePascalString(entry.frames[0].fileName, FrameNameCapacity, names[i]);
-    }
-    for (int x = 9; x <= 13; ++x) {
-      for (int y = 9; y <= 13; ++y) {
-        MapCell& cell = document.Cell(x, y);
-        const bool inside = x >= 10 && x <= 12 && y >= 10 && y <= 12;
-        cell.type = static_cast<uint8_t>(inside ? CellType::Nothing : CellType::Wall);
-        cell.texture[SurfaceKind::Floor] = Red;
-        cell.texture[SurfaceKind::Ceiling] = Blue;
-        cell.texture[SurfaceKind::Wall] = Green;
-      }
-    }
-    document.Cell(10, 12).floorHeight = 48;
-    document.Cell(10, 12).texture[SurfaceKind::PedestalFloor] = Yellow;
-    document.startPosition = {10, 11};
+    ASSERT_TRUE(WriteColouredPictures(programDirectory + "GFX/", Pictures));
+    Arrange([](MapDocument& document) {
+      BuildColouredRoom(document, Pictures);
+      document.Cell(10, 12).floorHeight = 48;
+      document.Cell(10, 12).texture[SurfaceKind::PedestalFloor] = Yellow;
+      document.startPosition = {10, 11};
+    });
   }
 
   std::vector<MapCell> Cells() const { return {Document().cells.begin(), Document().cells.end()}; }
@@ -142,7 +116,7 @@ TEST_F(TextureDropTest, DropsOffTheGridOrFromAnotherMapOrAcrossATableChangeChang
 
   // Another map with the very same table, as another tab holds it.
   DocumentModel other;
-  other.Replace([](MapDocument& document) { FillRoom(document, {"RED.PCX", "BLUE.PCX", "GREEN.PCX", "YELLOW.PCX"}); });
+  other.Replace([](MapDocument& document) { BuildColouredRoom(document, Pictures); });
   EXPECT_EQ(DragAlong(&source, MakeTextureDragData(other, Yellow), {{viewPort, CellPoint(3, 2)}}), Qt::IgnoreAction);
 
   // The dragged texture is renamed while the drag goes on.
