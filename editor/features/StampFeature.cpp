@@ -23,7 +23,7 @@
 #include "editor/widgets/MapKeyFocus.h"
 #include "editor/widgets/ProgramSettings.h"
 #include "editor/widgets/TitleRoom.h"
-#include "editor/widgets/ToolWindowKeys.h"
+#include "editor/widgets/ToolDock.h"
 #include "texts/StampTexts.h"
 #include "view/BlockPicture.h"
 #include "view/EditingTools.h"
@@ -76,13 +76,9 @@ StampFeature::StampFeature(const FeatureContext& context, BlockPlacementTool& to
        QT_TRANSLATE_NOOP("Befehlsbeschreibungen", "Speichert die ausgewählten Zellen als Stempel."), "&Bearbeiten"},
       [this](const FeatureContext& c) { SaveSelection(c.session); });
 
-  DockStamps = new QDockWidget(context.window);
-  DockStamps->setObjectName("DockStamps");
-  auto* panel = new QWidget(DockStamps);
+  auto* panel = new QWidget;
   EdtStampFilter = new QLineEdit(panel);
   EdtStampFilter->setObjectName("EdtStampFilter");
-  // Only a click puts the typing here; the focus Qt hands round on its own stays with the map's keys.
-  EdtStampFilter->setFocusPolicy(Qt::ClickFocus);
   LVStamps = new QListWidget(panel);
   LVStamps->setObjectName("LVStamps");
   LVStamps->setIconSize(QSize(IconSide, IconSide));
@@ -95,24 +91,12 @@ StampFeature::StampFeature(const FeatureContext& context, BlockPlacementTool& to
   column->addWidget(EdtStampFilter);
   column->addWidget(LVStamps, 1);
   column->addWidget(ChkMatchHeights);
-  DockStamps->setWidget(panel);
-  context.window->addDockWidget(Qt::RightDockWidgetArea, DockStamps);
-  DockStamps->hide();
-  // Floating, the panel is a window of its own, and Alt+H must not reach the main menus.
-  KeepMnemonicsInside(DockStamps);
-
+  DockStamps = AddToolDock(*context.window, "DockStamps", "ViewStamps", panel, *EdtStampFilter, *this,
+                           [this] { RememberSettings(); });
   QAction* viewStamps = DockStamps->toggleViewAction();
-  viewStamps->setObjectName("ViewStamps");
   Retranslate();
   OnLanguageChange(this, [this] { Retranslate(); });
 
-  connect(DockStamps, &QDockWidget::visibilityChanged, this, [this](bool visible) {
-    // The clear button's icon comes from the desktop's icon theme, whose lookup
-    // costs more than the rest of the panel: it is fetched when the panel shows.
-    if (visible) EdtStampFilter->setClearButtonEnabled(true);
-    // A minimised window hides its docks too; only the user's choice counts.
-    if (!this->context.window->window()->isMinimized() && this->context.window->isVisible()) RememberSettings();
-  });
   // The panel is this window's own: showing it changes no map.
   context.registry.Adopt(
       {{}, {}, QT_TRANSLATE_NOOP("Befehlsbeschreibungen", "Zeigt oder verbirgt die Stempelleiste."), "&Ansicht"},

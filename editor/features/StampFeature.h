@@ -60,7 +60,7 @@ class StampFeature : public QObject {
   int placing = -1;  // the entry the tool places, or -1
   bool remember = false;
 
-  QDockWidget* DockStamps;
+  QDockWidget* DockStamps = nullptr;
   QLineEdit* EdtStampFilter;
   QListWidget* LVStamps;
   QCheckBox* ChkMatchHeights;

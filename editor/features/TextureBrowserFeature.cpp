@@ -17,6 +17,7 @@
 #include <QVBoxLayout>
 #include <set>
 
+#include "document/Windows1252.h"
 #include "edit/CellBlocks.h"
 #include "editor/commands/CommandRegistry.h"
 #include "editor/widgets/FavouriteTextures.h"
@@ -26,14 +27,13 @@
 #include "editor/widgets/ProgramSettings.h"
 #include "editor/widgets/TextureEntryDelegate.h"
 #include "editor/widgets/TextureFilterModel.h"
+#include "editor/widgets/TextureNames.h"
 #include "editor/widgets/TexturePictureCache.h"
 #include "editor/widgets/TextureTableModel.h"
 #include "editor/widgets/TitleRoom.h"
-#include "editor/widgets/ToolWindowKeys.h"
+#include "editor/widgets/ToolDock.h"
 #include "editor/windows/ReplaceTextureDialog.h"
 #include "editor/windows/TextureEditorWidgets.h"
-#include "document/Windows1252.h"
-#include "editor/widgets/TextureNames.h"
 #include "preview/AnimationClock.h"
 
 namespace tessmoor {
@@ -78,13 +78,10 @@ TextureBrowserFeature::TextureBrowserFeature(const FeatureContext& context, Text
 TextureBrowserFeature::~TextureBrowserFeature() { context.session.Model().RemoveObserver(this); }
 
 void TextureBrowserFeature::BuildPanel() {
-  DockTextures = new QDockWidget(context.window);
-  DockTextures->setObjectName("DockTextures");
-  auto* panel = new QWidget(DockTextures);
+  auto* panel = new QWidget;
   EdtTextureFilter = new QLineEdit(panel);
   EdtTextureFilter->setObjectName("EdtTextureFilter");
-  // Only a click puts the typing here; the focus Qt hands round on its own stays with the map's keys.
-  EdtTextureFilter->setFocusPolicy(Qt::ClickFocus);
+  // As the filter (made so by its dock): only a click takes the focus, so the map keeps its keys.
   CboTextureSize = new QComboBox(panel);
   CboTextureSize->setObjectName("CboTextureSize");
   CboTextureSize->setFocusPolicy(Qt::ClickFocus);
@@ -101,7 +98,7 @@ void TextureBrowserFeature::BuildPanel() {
   const auto usageOf = [this](int texture) {
     const std::vector<TextureUsage>& counted = Usage();
     return texture >= 0 && texture < static_cast<int>(counted.size()) ? counted[static_cast<size_t>(texture)]
-                                                                       : TextureUsage{};
+                                                                      : TextureUsage{};
   };
   const TextureEntryDelegate::Sources sources{pictures, usageOf, [this](int t) { return IsFavourite(t); },
                                               [this](int t) { ToggleFavourite(t); },
@@ -113,13 +110,13 @@ void TextureBrowserFeature::BuildPanel() {
   favouriteRows = new TextureFilterModel(usage, this);
   LblRecentTextures = new QLabel(panel);
   LblRecentTextures->setObjectName("LblRecentTextures");
-  LVRecentTextures = MakeList("LVRecentTextures", recentRows, tiles);
+  LVRecentTextures = MakeList(panel, "LVRecentTextures", recentRows, tiles);
   LblFavouriteTextures = new QLabel(panel);
   LblFavouriteTextures->setObjectName("LblFavouriteTextures");
-  LVFavouriteTextures = MakeList("LVFavouriteTextures", favouriteRows, tiles);
+  LVFavouriteTextures = MakeList(panel, "LVFavouriteTextures", favouriteRows, tiles);
   LblAllTextures = new QLabel(panel);
   LblAllTextures->setObjectName("LblAllTextures");
-  LVTextures = MakeList("LVTextures", allRows, rows);
+  LVTextures = MakeList(panel, "LVTextures", allRows, rows);
   LVTextures->setViewMode(QListView::ListMode);
   LVTextures->setWrapping(false);
   LVTextures->setFlow(QListView::TopToBottom);
@@ -142,47 +139,38 @@ void TextureBrowserFeature::BuildPanel() {
   }
   column->addWidget(LVTextures, 1);
   panel->setMinimumWidth(300);
-  DockTextures->setWidget(panel);
-  context.window->addDockWidget(Qt::RightDockWidgetArea, DockTextures);
-  DockTextures->hide();
+  DockTextures = AddToolDock(*context.window, "DockTextures", "ViewTextures", panel, *EdtTextureFilter, *this,
+                             [this] { RememberSettings(); });
   // Pictures dropped from the file manager become a texture of this map.
   const auto session = [this]() -> EditorSession& { return this->context.session; };
   AcceptPictureFileDrops(*panel, session);
   for (QListView* list : {LVRecentTextures, LVFavouriteTextures, LVTextures}) {
     AcceptPictureFileDrops(*list->viewport(), session);
   }
-  // Floating, the panel is a window of its own, and its Alt letters must not reach the main menus.
-  KeepMnemonicsInside(DockTextures);
-
   QAction* viewTextures = DockTextures->toggleViewAction();
-  viewTextures->setObjectName("ViewTextures");
   Retranslate();  // the registry takes the command's text from the action
-  context.registry.Adopt(
-      {{}, {}, QT_TRANSLATE_NOOP("Befehlsbeschreibungen", "Zeigt oder verbirgt die Texturleiste mit den Bildern der Texturtabelle."),
-       "&Ansicht"},
-      viewTextures, [this](const FeatureContext&) { RememberSettings(); });
+  context.registry.Adopt({{},
+                          {},
+                          QT_TRANSLATE_NOOP("Befehlsbeschreibungen",
+                                            "Zeigt oder verbirgt die Texturleiste mit den Bildern der Texturtabelle."),
+                          "&Ansicht"},
+                         viewTextures, [this](const FeatureContext&) { RememberSettings(); });
   // The keyboard's way to a texture: the panel, with the typing in its filter.
-  context.registry.Add({"ViewFindTexture",
-                        QT_TRANSLATE_NOOP("Befehle", "Textur &finden"),
-                        QT_TRANSLATE_NOOP("Befehlsbeschreibungen",
-                                          "Zeigt die Texturleiste und setzt die Eingabe in ihren Filter."),
-                        "&Ansicht",
-                        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T)}},
-                       [this](const FeatureContext&) {
-                         DockTextures->show();
-                         DockTextures->raise();
-                         EdtTextureFilter->setFocus(Qt::ShortcutFocusReason);
-                         EdtTextureFilter->selectAll();
-                       });
+  context.registry.Add(
+      {"ViewFindTexture",
+       QT_TRANSLATE_NOOP("Befehle", "Textur &finden"),
+       QT_TRANSLATE_NOOP("Befehlsbeschreibungen", "Zeigt die Texturleiste und setzt die Eingabe in ihren Filter."),
+       "&Ansicht",
+       {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T)}},
+      [this](const FeatureContext&) {
+        DockTextures->show();
+        DockTextures->raise();
+        EdtTextureFilter->setFocus(Qt::ShortcutFocusReason);
+        EdtTextureFilter->selectAll();
+      });
   EdtTextureFilter->installEventFilter(this);
   connect(DockTextures, &QDockWidget::visibilityChanged, this, [this](bool visible) {
-    if (visible) {
-      // As the stamps' filter: the theme's clear icon costs more than the rest of the panel.
-      EdtTextureFilter->setClearButtonEnabled(true);
-      CountUsage();
-    }
-    // A minimised window hides its docks too; only the user's choice counts.
-    if (!this->context.window->window()->isMinimized() && this->context.window->isVisible()) RememberSettings();
+    if (visible) CountUsage();  // not counted while hidden
   });
   connect(EdtTextureFilter, &QLineEdit::textChanged, this, &TextureBrowserFeature::ApplyFilter);
   connect(EdtTextureFilter, &QLineEdit::returnPressed, this, [this] {
@@ -200,10 +188,10 @@ void TextureBrowserFeature::BuildPanel() {
   });
 }
 
-QListView* TextureBrowserFeature::MakeList(const char* name, TextureFilterModel* rows,
+QListView* TextureBrowserFeature::MakeList(QWidget* panel, const char* name, TextureFilterModel* rows,
                                            TextureEntryDelegate* delegate) {
   rows->setSourceModel(context.textures);
-  auto* list = new QListView(DockTextures);
+  auto* list = new QListView(panel);
   list->setObjectName(name);
   list->setModel(rows);
   list->setItemDelegate(delegate);
@@ -236,7 +224,8 @@ void TextureBrowserFeature::Retranslate() {
   EdtTextureFilter->setPlaceholderText(tr("Filter: Wörter im Namen"));
   ChkAnimatedOnly->setText(tr("nur animiert"));
   ChkUnusedOnly->setText(tr("nur unbenutzt"));
-  for (int order = 0; order < 3; ++order) CboTextureOrder->setItemText(order, QCoreApplication::translate("TextureBrowserFeature", OrderTexts[order]));
+  for (int order = 0; order < 3; ++order)
+    CboTextureOrder->setItemText(order, QCoreApplication::translate("TextureBrowserFeature", OrderTexts[order]));
   CboTextureOrder->setToolTip(tr("Reihenfolge"));
   CboTextureSize->setToolTip(tr("Größe des ersten Bildes"));
   if (CboTextureSize->count() > 0) CboTextureSize->setItemText(0, tr("Jede Größe"));
@@ -419,7 +408,8 @@ void TextureBrowserFeature::PointAt(int texture) {
   animated = texture;
   tick = 0;
   const MapDocument& map = context.session.Map();
-  const bool moves = texture >= 0 && texture < map.textureCount && map.textures[static_cast<size_t>(texture)].frameCount > 1;
+  const bool moves =
+      texture >= 0 && texture < map.textureCount && map.textures[static_cast<size_t>(texture)].frameCount > 1;
   if (moves) {
     animation->start();
   } else {

@@ -51,7 +51,7 @@ class TextureBrowserFeature : public QObject, private DocumentObserver {
   const std::vector<TextureUsage>& Usage();
   void Retranslate();
   void BuildPanel();
-  QListView* MakeList(const char* name, TextureFilterModel* rows, TextureEntryDelegate* delegate);
+  QListView* MakeList(QWidget* panel, const char* name, TextureFilterModel* rows, TextureEntryDelegate* delegate);
   void Connect(QListView* list);
   void DocumentChanged(const DocumentChange& change) override;
   void CountUsage();
@@ -83,7 +83,7 @@ class TextureBrowserFeature : public QObject, private DocumentObserver {
   TextureFilterModel* recentRows;
   TextureFilterModel* favouriteRows;
 
-  QDockWidget* DockTextures;
+  QDockWidget* DockTextures = nullptr;
   QLineEdit* EdtTextureFilter;
   QComboBox* CboTextureSize;
   QCheckBox* ChkAnimatedOnly;
