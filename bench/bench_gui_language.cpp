@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "ProcessCpu.h"
+#include "WidgetBench.h"
 #include "editor/main/EditorMainForm.h"
 #include "editor/main/MapTabsWindow.h"
 #include "editor/widgets/UiLanguage.h"
@@ -26,14 +27,8 @@ ScriptedDialogs& Dialogs() {
   return dialogs;
 }
 
-// Closed by main() while the application still exists.
-std::unique_ptr<MapTabsWindow>& WindowSlot() {
-  static std::unique_ptr<MapTabsWindow> window;
-  return window;
-}
-
 MapTabsWindow& Window() {
-  std::unique_ptr<MapTabsWindow>& window = WindowSlot();
+  std::unique_ptr<MapTabsWindow>& window = bench::BenchWindow<MapTabsWindow>();
   if (!window) {
     ApplyUiLanguage(UiLanguage::German);
     window = std::make_unique<MapTabsWindow>(&Dialogs(), QString(TM_BIN_DIR));
@@ -69,12 +64,4 @@ BENCHMARK(BM_SwitchLanguage)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication application(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  WindowSlot().reset();
-  return 0;
-}
+int main(int argc, char** argv) { return bench::RunWidgetBenchmarks<MapTabsWindow>(argc, argv); }

@@ -14,6 +14,7 @@
 #include <memory>
 
 #include "ProcessCpu.h"
+#include "WidgetBench.h"
 #include "edit/CellCommands.h"
 #include "editor/main/EditorMainForm.h"
 #include "editor/mapview/ViewPortWidget.h"
@@ -34,15 +35,8 @@ ScriptedDialogs& Dialogs() {
   return dialogs;
 }
 
-// Made on first use and closed by main() while the application still exists:
-// a window left to the static destructors would outlive QApplication.
-std::unique_ptr<TFrmMain>& WindowSlot() {
-  static std::unique_ptr<TFrmMain> window;
-  return window;
-}
-
 TFrmMain& Window() {
-  std::unique_ptr<TFrmMain>& window = WindowSlot();
+  std::unique_ptr<TFrmMain>& window = bench::BenchWindow<TFrmMain>();
   if (!window) {
     window = std::make_unique<TFrmMain>(&Dialogs(), QString(TM_BIN_DIR));
     window->show();
@@ -136,12 +130,4 @@ BENCHMARK(BM_DrawImageOfRgb555)->DenseRange(0, 2)->Unit(benchmark::kMillisecond)
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication application(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  WindowSlot().reset();
-  return 0;
-}
+int main(int argc, char** argv) { return bench::RunWidgetBenchmarks<TFrmMain>(argc, argv); }

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "ProcessCpu.h"
+#include "WidgetBench.h"
 #include "editor/main/EditorMainForm.h"
 #include "editor/mapview/ViewPortWidget.h"
 #include "editor/main/MapTabsWindow.h"
@@ -29,15 +30,9 @@ ScriptedDialogs& Dialogs() {
   return dialogs;
 }
 
-// Closed by main() while the application still exists.
-std::unique_ptr<MapTabsWindow>& WindowSlot() {
-  static std::unique_ptr<MapTabsWindow> window;
-  return window;
-}
-
 // Two tabs holding the two sample maps, the first current.
 MapTabsWindow& Window() {
-  std::unique_ptr<MapTabsWindow>& window = WindowSlot();
+  std::unique_ptr<MapTabsWindow>& window = bench::BenchWindow<MapTabsWindow>();
   if (!window) {
     window = std::make_unique<MapTabsWindow>(&Dialogs(), QString(TM_BIN_DIR));
     window->show();
@@ -92,12 +87,4 @@ BENCHMARK(BM_SwitchTab)->DenseRange(0, 2)->Unit(benchmark::kMillisecond)->UseRea
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication application(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  WindowSlot().reset();
-  return 0;
-}
+int main(int argc, char** argv) { return bench::RunWidgetBenchmarks<MapTabsWindow>(argc, argv); }

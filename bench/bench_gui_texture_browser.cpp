@@ -1,5 +1,5 @@
-// The texture browser on the largest table a map holds: 256 textures of 16
-// frames each, every frame a 128 x 128 picture. Measured: the panel shown with
+// The texture browser on the largest table a map holds: 256 textures of 8
+// frames each (the format's limit), every frame a 128 x 128 picture. Measured: the panel shown with
 // its pictures made anew, one key typed into its filter until the list is
 // drawn again, the usage counts after an edit, and the memory of the pictures
 // the browser keeps (counter "pictures_MB", after every entry was drawn and one
@@ -14,6 +14,7 @@
 #include <memory>
 
 #include "ProcessCpu.h"
+#include "WidgetBench.h"
 #include "edit/CellCommands.h"
 #include "editor/features/TextureBrowserFeature.h"
 #include "editor/main/EditorMainForm.h"
@@ -33,11 +34,6 @@ constexpr int PictureSide = 128;
 ScriptedDialogs& Dialogs() {
   static ScriptedDialogs dialogs;
   return dialogs;
-}
-
-std::unique_ptr<TFrmMain>& WindowSlot() {
-  static std::unique_ptr<TFrmMain> window;
-  return window;
 }
 
 // Every frame's thumbnail made from a picture of its own, as a load makes it.
@@ -69,7 +65,7 @@ void FillLargestTable(MapDocument& map) {
 }
 
 TFrmMain& Window() {
-  std::unique_ptr<TFrmMain>& window = WindowSlot();
+  std::unique_ptr<TFrmMain>& window = bench::BenchWindow<TFrmMain>();
   if (!window) {
     window = std::make_unique<TFrmMain>(&Dialogs(), QString(TM_BIN_DIR) + "/");
     window->resize(1920, 1080);
@@ -179,12 +175,4 @@ BENCHMARK(BM_PictureMemory)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication application(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  WindowSlot().reset();
-  return 0;
-}
+int main(int argc, char** argv) { return bench::RunWidgetBenchmarks<TFrmMain>(argc, argv); }
