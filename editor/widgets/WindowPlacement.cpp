@@ -12,6 +12,12 @@ namespace {
 // Keeps a span inside [low, high] where it fits, else starts it at `low`.
 int Fit(int start, int length, int low, int high) { return std::max(low, std::min(start, high - length + 1)); }
 
+// Asked of the window system: the widget's own frame geometry can lag behind the window manager.
+QMargins FrameMargins(const QWidget& window) {
+  const QWindow* handle = window.window()->windowHandle();
+  return handle ? handle->frameMargins() : QMargins();
+}
+
 }  // namespace
 
 QRect PlaceBeside(const QRect& owner, int ownerBarsBottom, const QSize& frame, const QRect& screen) {
@@ -34,10 +40,7 @@ QRect PlaceBeside(const QRect& owner, int ownerBarsBottom, const QSize& frame, c
 }
 
 QSize FrameSize(const QWidget& window) {
-  // Asked of the window system: the widget's own frame geometry can lag behind the window manager.
-  const QWindow* handle = window.window()->windowHandle();
-  if (!handle) return {};
-  const QMargins margins = handle->frameMargins();
+  const QMargins margins = FrameMargins(window);
   return {margins.left() + margins.right(), margins.top() + margins.bottom()};
 }
 
@@ -45,8 +48,7 @@ QRect PlaceBeside(const QWidget& owner, const QWidget* map, const QSize& size) {
   // Where the window manager put the owner, asked of the window system: geometry() can still say
   // (0, 0) when no move was reported after the window manager placed the window.
   const QPoint ownerTopLeft = owner.mapToGlobal(QPoint(0, 0));
-  const QWindow* handle = owner.window()->windowHandle();
-  const QRect ownerFrame = QRect(ownerTopLeft, owner.size()).marginsAdded(handle ? handle->frameMargins() : QMargins());
+  const QRect ownerFrame = QRect(ownerTopLeft, owner.size()).marginsAdded(FrameMargins(owner));
   const int barsBottom = map ? map->mapToGlobal(QPoint(0, 0)).y() - 1 : ownerTopLeft.y();
   // A window not shown yet has no frame; it will get one like its owner's.
   const QSize frame = size + FrameSize(owner);

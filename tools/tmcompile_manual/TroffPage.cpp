@@ -1,5 +1,6 @@
 #include "TroffPage.h"
 
+#include <algorithm>
 #include <cctype>
 
 #include "tools/tmcompile/ManualMarkup.h"
@@ -74,7 +75,7 @@ std::string Entries(const std::vector<ManualEntry>& entries, ManualLanguage lang
 
 // "TMEdit(1)": the name bold, the section as it stands.
 std::string PageReference(const std::string& page) {
-  const size_t section = page.find('(');
+  const size_t section = std::min(page.find('('), page.size());
   std::string marked(1, '*');
   marked.append(page, 0, section).append(1, '*').append(page, section);
   return Line(marked);
