@@ -2,7 +2,7 @@
 
 A newcomer's first map: a new map, two textures, a block of wall with two rooms cut into it, a
 door, the start, the map check, a walk in 3D, save and compile. Each numbered step of the chapter
-is one entry of STEPS, with the keys and clicks a person would use; after it the window the step
+is one method step_N, with the keys and clicks a person would use; after it the window the step
 talks about is photographed and compared with the picture the chapter shows for that step
 (docs/first-steps/NN.png). At the end the saved map must equal the chapter's finished map
 (docs/first-steps/ErsteKarte.tmm), the model F9 wrote must equal what tmcompile makes of it, and

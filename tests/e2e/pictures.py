@@ -76,25 +76,11 @@ def paeth(a, b, c):
     return b if pb <= pc else c
 
 
-def changed_pixels(a, b):
-    """How many pixels of two pictures of one size differ by more than the channel tolerance."""
-    count = 0
-    for y in range(a.height):
-        row_a, row_b = a.row(y), b.row(y)
-        if row_a == row_b:
-            continue
-        for i in range(0, len(row_a), 3):
-            if (abs(row_a[i] - row_b[i]) > CHANNEL_TOLERANCE or abs(row_a[i + 1] - row_b[i + 1]) > CHANNEL_TOLERANCE
-                    or abs(row_a[i + 2] - row_b[i + 2]) > CHANNEL_TOLERANCE):
-                count += 1
-    return count
-
-
 def compare(shown, kept):
     """None when `shown` passes for the picture `kept`; otherwise what differs."""
     if (shown.width, shown.height) != (kept.width, kept.height):
         return f"{shown.width} x {shown.height} pixels, the kept picture {kept.width} x {kept.height}"
-    changed = changed_pixels(shown, kept)
+    changed, _ = screen.difference(shown, kept, CHANNEL_TOLERANCE)
     allowed = int(shown.width * shown.height * SHARE_TOLERANCE)
     if changed > allowed:
         return f"{changed} pixels differ, at most {allowed} may"

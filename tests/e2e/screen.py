@@ -84,8 +84,9 @@ def parse_xwd(data):
     return Picture(width, height, bytes(pixels))
 
 
-def difference(a, b):
-    """How many pixels differ, and the box (left, top, right, bottom) around them; (0, None) when none."""
+def difference(a, b, tolerance=0):
+    """How many pixels differ by more than `tolerance` in a channel, and the box (left, top, right,
+    bottom) around them; (0, None) when none."""
     if a.width != b.width or a.height != b.height:
         return a.width * a.height, (0, 0, max(a.width, b.width) - 1, max(a.height, b.height) - 1)
     count, box = 0, None
@@ -94,7 +95,8 @@ def difference(a, b):
         if row_a == row_b:
             continue
         for x in range(a.width):
-            if row_a[x * 3 : x * 3 + 3] != row_b[x * 3 : x * 3 + 3]:
+            pixel_a, pixel_b = row_a[x * 3 : x * 3 + 3], row_b[x * 3 : x * 3 + 3]
+            if pixel_a != pixel_b and max(abs(p - q) for p, q in zip(pixel_a, pixel_b)) > tolerance:
                 count += 1
                 box = (x, y, x, y) if box is None else (min(box[0], x), box[1], max(box[2], x), y)
     return count, box
