@@ -33,6 +33,27 @@ def window_named(editor, title):
     return windows[-1]
 
 
+# A blinking text cursor changes a thin stroke in a few rows. Between reads of several windows
+# the cursor is seldom still for a whole quiet period, so such a change does not count as the
+# windows changing; the comparison with the kept picture tolerates it as well.
+CURSOR_ROWS = 40
+CURSOR_PIXELS = 120
+
+
+def only_a_cursor_blinked(a, b):
+    """Whether `b` is `a`, but for at most a text cursor's stroke."""
+    if a is None or (a.width, a.height) != (b.width, b.height):
+        return False
+    rows = [y for y in range(a.height) if a.row(y) != b.row(y)]
+    if len(rows) > CURSOR_ROWS:
+        return False
+    changed = 0
+    for y in rows:
+        row_a, row_b = a.row(y), b.row(y)
+        changed += sum(row_a[i : i + 3] != row_b[i : i + 3] for i in range(0, len(row_a), 3))
+    return changed <= CURSOR_PIXELS
+
+
 def photograph(editor, *titles):
     """The windows named `titles` (the first lowest), each with its frame, cut from the screen
     once it has stopped changing. Each window's own pixels are laid over the screen's: Xvfb
@@ -46,7 +67,7 @@ def photograph(editor, *titles):
         for window in windows:
             left, top, _, _ = editor.geometry(window)
             current = current.paste(screen.capture_window(editor.session.display, window), left, top)
-        if current != last:
+        if not only_a_cursor_blinked(last, current):
             last, still_since = current, time.monotonic()
         elif time.monotonic() - still_since >= QUIET_PERIOD:
             whole = current.crop(*union([framed(editor, window) for window in windows]))
